@@ -1,0 +1,77 @@
+// The board model: cells, frog records, frog pictures and the selection,
+// with the small operations that keep them consistent.
+
+#include "../game/game.h"
+#include "board.h"
+
+namespace quib::board {
+
+void ClearCell(Form1& form, int n) { form.board.Grid.at(static_cast<std::size_t>(n)).Tag = 0; }
+
+void ClearCheckCell(Form1& form, int n) { form.board.GridB.at(static_cast<std::size_t>(n)).Tag = 0; }
+
+int FindPicture(const Board& b, int r) {
+    if (r < 1 || r >= static_cast<int>(b.Rect.size())) return 0;
+    const FrogRecord& rec = b.Rect[static_cast<std::size_t>(r)];
+    for (std::size_t i = 1; i < b.Frog.size(); ++i) {
+        if (b.Frog[i].Left == rec.Left && b.Frog[i].Top == rec.Top) return static_cast<int>(i);
+    }
+    return 0;
+}
+
+void RemoveFrog(Form1& form, int r) {
+    Board& b = form.board;
+    const int M = FrogsLeft(b);
+    if (r < 1 || r > M) return;
+    const int picture = FindPicture(b, r);
+    if (r < M) {
+        FrogRecord& rec = b.Rect[static_cast<std::size_t>(r)];
+        const FrogRecord& last = b.Rect[static_cast<std::size_t>(M)];
+        rec.Tag = last.Tag;
+        rec.Left = last.Left;
+        rec.Top = last.Top;
+        if (rec.Tag >= 1 && rec.Tag < static_cast<int>(b.Grid.size())) b.Grid[static_cast<std::size_t>(rec.Tag)].Tag = r;
+        if (b.SelectedFrog == M) b.SelectedFrog = r;
+    }
+    b.Rect.pop_back();
+    if (picture > 0) b.Frog[static_cast<std::size_t>(picture)].Visible = false;
+    game::UpdateCaption(form);
+}
+
+void RemoveCheckFrog(Form1& form, int r) {
+    Board& b = form.board;
+    const int M = static_cast<int>(b.RectB.size()) - 1;
+    if (r < 1 || r > M) return;
+    if (r < M) {
+        FrogRecord& rec = b.RectB[static_cast<std::size_t>(r)];
+        const FrogRecord& last = b.RectB[static_cast<std::size_t>(M)];
+        rec.Tag = last.Tag;
+        rec.Left = last.Left;
+        rec.Top = last.Top;
+        if (rec.Tag >= 1 && rec.Tag < static_cast<int>(b.GridB.size())) b.GridB[static_cast<std::size_t>(rec.Tag)].Tag = r;
+        if (b.CheckSelectedFrog == M) b.CheckSelectedFrog = r;
+    }
+    b.RectB.pop_back();
+}
+
+void ShowFrogPictures(Board& b) {
+    for (int r = 1; r < static_cast<int>(b.Rect.size()); ++r) {
+        const int picture = FindPicture(b, r);
+        if (picture > 0) b.Frog[static_cast<std::size_t>(picture)].Visible = true;
+    }
+}
+
+void HideAllFrogPictures(Board& b) {
+    for (std::size_t i = 1; i < b.Frog.size(); ++i) b.Frog[i].Visible = false;
+}
+
+void ResetCellOutlines(Form1& form) {
+    const bool grids = form.menu.mnuGrids.Checked;
+    for (std::size_t i = 1; i < form.board.Grid.size(); ++i) {
+        Cell& cell = form.board.Grid[i];
+        if (!grids) cell.BorderStyle = 0;
+        cell.BorderColor = 0;
+    }
+}
+
+}  // namespace quib::board

@@ -1,0 +1,349 @@
+#pragma once
+// The state of Quib's main window as the game sees it: the board, the level
+// library, the game fields, the clock, the high-score rows and every screen
+// element with its caption and visibility. The core's handlers change this
+// state; the desktop front end draws it.
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform.h"
+
+namespace quib {
+
+using Colour = std::uint32_t;  // 0xRRGGBB
+constexpr Colour Rgb(int r, int g, int b) {
+    return (static_cast<Colour>(r & 0xff) << 16) | (static_cast<Colour>(g & 0xff) << 8) |
+           static_cast<Colour>(b & 0xff);
+}
+
+constexpr int kColumns = 21;
+constexpr int kRows = 14;
+constexpr int kCells = kColumns * kRows;  // 294
+constexpr int kLevelsPlayed = 200;        // levels of a game; the caption says "of 200"
+constexpr int kLevelIndexMax = 350;       // level tables are indexed 0..350
+constexpr int kPieceIndexMax = 350;       // frogs of a level: 1..level+3 <= 350
+constexpr int kStepIndexMax = 400;        // solution steps: 1..level+2 <= 400
+constexpr int kMaxStoredLevel = kPieceIndexMax - 3;  // 347
+
+// A two-dimensional table indexed 0..MaxI by 0..MaxJ, as the level tables
+// are. Every access is checked: an index outside throws std::out_of_range,
+// so a damaged file or a runaway loop can never write past the table.
+template <class T, int MaxI, int MaxJ>
+class Table {
+public:
+    Table() : cells_(static_cast<std::size_t>(MaxI + 1) * (MaxJ + 1)) {}
+    static constexpr bool InRange(int i, int j) { return i >= 0 && i <= MaxI && j >= 0 && j <= MaxJ; }
+    T& operator()(int i, int j) { return cells_[Index(i, j)]; }
+    const T& operator()(int i, int j) const { return cells_[Index(i, j)]; }
+    void Clear() { std::fill(cells_.begin(), cells_.end(), T{}); }
+    bool operator==(const Table&) const = default;
+
+private:
+    static std::size_t Index(int i, int j) {
+        if (!InRange(i, j)) throw std::out_of_range("table index");
+        return static_cast<std::size_t>(i) * (MaxJ + 1) + static_cast<std::size_t>(j);
+    }
+    std::vector<T> cells_;
+};
+
+// ---------------------------------------------------------------- elements
+
+struct Label {
+    std::string Caption;
+    int Left = 0;
+    int Top = 0;
+    bool Visible = false;
+    Colour ForeColor = 0;
+};
+
+struct MenuEntry {
+    std::string Caption;
+    bool Enabled = true;
+    bool Checked = false;
+};
+
+struct TextBox {
+    std::string Text;
+    int Left = 0;
+    int Top = 0;
+    bool Visible = false;
+};
+
+struct Button {
+    std::string Caption;
+    int Left = 0;
+    int Top = 0;
+    bool Visible = false;
+    bool Pressed = false;
+};
+
+enum class Pointer { Default, Hourglass };
+
+// ------------------------------------------------------------------- board
+
+// A cell of the board (or of the hidden check board). Tag is the number of
+// the frog record standing on it, 0 when empty.
+struct Cell {
+    float Left = 0;
+    float Top = 0;
+    float Width = 0;
+    float Height = 0;
+    int Tag = 0;
+    int BorderStyle = 0;  // 0 none, 1 solid
+    Colour BorderColor = 0;
+    Colour BackColor = 0;
+    bool Visible = false;
+};
+
+// An invisible frog record; Tag is the cell number the frog stands on.
+struct FrogRecord {
+    float Left = 0;
+    float Top = 0;
+    float Width = 0;
+    float Height = 0;
+    int Tag = 0;
+    Colour BorderColor = 0;
+};
+
+// A frog picture. Pictures keep their numbers for the whole level; records
+// are renumbered, so a record's picture is always found by position.
+struct FrogPicture {
+    float Left = 0;
+    float Top = 0;
+    float Width = 0;
+    float Height = 0;
+    int Tag = 0;
+    bool Visible = false;
+    bool FacingLeft = false;
+};
+
+struct Outline {
+    float Left = 0;
+    float Top = 0;
+    float Width = 38;
+    float Height = 38;
+    bool Visible = false;
+};
+
+struct Board {
+    int BoardColumns = kColumns;
+    int BoardRows = kRows;
+    float CellWidth = 38;
+    int CellHeight = 38;
+
+    std::vector<Cell> Grid;         // 0 template, 1..294 cells
+    std::vector<FrogRecord> Rect;   // 0 template, 1..M live frogs
+    std::vector<FrogPicture> Frog;  // 0 template, 1..K pictures of the level
+    int SelectedFrog = 0;
+    Outline HighLight;
+    bool FrogClickForwarded = false;
+
+    // The hidden twin on which generated puzzles are replayed.
+    std::vector<Cell> GridB;
+    std::vector<FrogRecord> RectB;
+    int CheckSelectedFrog = 0;
+};
+
+// ----------------------------------------------------------- level library
+
+struct LevelLibrary {
+    int LevelCount = kLevelsPlayed;
+    Table<std::int16_t, kLevelIndexMax, kPieceIndexMax> LevelPieces;
+    Table<std::optional<int>, kLevelIndexMax, kStepIndexMax> SolutionFrom;
+    Table<std::int16_t, kLevelIndexMax, kStepIndexMax> SolutionTo;
+    std::array<bool, kLevelIndexMax + 1> LevelNeedsGenerating{};
+    // What the library file on disk holds, as far as this run knows; a
+    // rewrite with the same content is skipped.
+    std::optional<std::string> FileContent;
+};
+
+// The generator's hand-shake with the timer and the level start.
+struct Generator {
+    int GenerationLevel = 0;
+    bool GenerationRequested = false;
+    bool GenerationDone = false;
+    std::array<bool, kLevelIndexMax + 1> LevelVerified{};
+    Table<std::int16_t, kLevelIndexMax, kPieceIndexMax> GeneratedPieces;
+    Table<std::optional<int>, kLevelIndexMax, kStepIndexMax> GeneratedSolutionFrom;
+    Table<std::int16_t, kLevelIndexMax, kStepIndexMax> GeneratedSolutionTo;
+};
+
+// -------------------------------------------------------------- game state
+
+struct Game {
+    int CurrentLevel = 1;
+    int HighestLevel = 1;
+    int ModeIndex = 1;  // 1 Easy, 2 Medium, 3 Difficult, 4 Practice
+    std::string GameMode = "Easy";
+    int TriesAllowed = 10;  // -1 in Practice
+    int TryNumber = 1;
+    int LevelTries = 1;
+    bool RetryPending = false;
+    std::int32_t Score = 0;
+    int SaveSlot = 0;  // 0 none, 1..5
+    bool IntroShowing = true;
+    bool JumpPossible = false;
+    int ResumeLevel = 1;  // level of the interrupted game read from the resume file
+    bool SoundOn = true;
+};
+
+// The level clock and the playing time. Play time is kept wider than the
+// 16 bits the files were designed around, so long games never overflow.
+struct Clock {
+    std::optional<double> LevelStartTime;  // seconds since midnight
+    int ClockState = 1;                    // 0 running, 1 freeze requested, 2 frozen, 3 restore requested
+    double FrozenElapsed = 0;
+    std::optional<double> LastTick;
+    int StartDay = 0;
+    std::int64_t SessionStart = 0;  // date-times, whole seconds
+    std::int64_t SessionNow = 0;
+    std::int64_t PlaySeconds = 0;
+    std::int64_t PlayHours = 0;
+    std::int64_t PlayMinutes = 0;
+    std::int64_t PlaySecs = 0;
+    bool WasPaused = false;
+};
+
+// The window timer and the solution playback.
+struct Tasks {
+    int TimerInterval = 0;  // milliseconds; 0 = not armed
+    bool StartupPending = true;
+    bool PlaybackActive = false;
+    int PlaybackStep = 1;
+    int PlaybackPhase = 0;
+    bool DemoLoop = false;
+    // "Solve" and "Test" are disabled in the shipped game; a developer build
+    // can enable them (see the QUIB_PLAYBACK_MENU build option).
+    bool PlaybackMenuEnabled = false;
+};
+
+struct HighScores {
+    Label HighLabel;
+    std::array<Label, 11> NamesLabel;  // row 0 is the header
+    std::array<Label, 11> ScoreLabel;
+    std::array<Label, 11> TimeLabel;
+    std::array<std::int64_t, 13> HighScoreSeconds{};
+    int NewScoreRank = 0;
+    // What was visible when the table was opened, restored when it closes.
+    struct Shown {
+        bool Label1 = false, RoundOverLabel = false, NameInput = false, Command1 = false;
+        bool Label2 = false, Label3b = false, Label6 = false, PausedLabel = false;
+    } Remembered;
+};
+
+// ---------------------------------------------------------- screen elements
+
+struct IntroScreen {
+    bool Visible = true;  // IntroFrame
+    int Left = 126;
+    int Top = 77;
+    Label Label7, Label9;              // "Quib" titles
+    Label Label13;                     // "Select Difficulty"
+    std::array<Label, 5> CommandLabel; // 1..4: the mode choices
+    Label CommandLabel2;               // "Continue"
+    Label ExitLabel;                   // "Exit"
+    Label Label8, Label10, Label11, Label12;  // help lines
+    Label Label3;                      // the web address
+    bool Image3Visible = true;         // background picture
+};
+
+struct Messages {
+    Label Label1;          // heading of the round-over message
+    Label RoundOverLabel;  // the round-over message
+    Label Label2;          // level-completed panel: title
+    Label Label3b;         // level-completed panel: count line
+    Label Label6;          // level-completed panel: score line
+    Label Ad_Label;        // the rotating message line
+    Label PausedLabel;     // "Game Paused"
+    TextBox NameInput;     // high-score name entry
+    Button Command1;       // its "Enter" button
+    TextBox Text1;         // playback phase display
+};
+
+struct Menus {
+    MenuEntry NewGame;
+    std::array<MenuEntry, 5> NewGameMenue;  // 1..4
+    MenuEntry RestartLevelMenue;
+    MenuEntry mnusave;
+    std::array<MenuEntry, 6> mnusavegame;  // 1..5
+    MenuEntry mnuload;
+    std::array<MenuEntry, 6> mnuloadgame;  // 1..5
+    MenuEntry GotoLevelMenue;
+    std::map<int, MenuEntry> mnulevel;  // keyed by level: 1, 10, 20, ..., 190
+    MenuEntry mnuQuit;
+    MenuEntry mnuHighScores;
+    MenuEntry mnupreferences;
+    MenuEntry sndmenue;
+    MenuEntry mnuGrids;
+    MenuEntry mnu_tellafriend;
+    MenuEntry mnu_donate;
+    MenuEntry mnu_morefree;
+    MenuEntry HelpMenu;
+    MenuEntry SolveMenue;
+    MenuEntry TestMenue;
+    MenuEntry aboutmenue;
+    MenuEntry contentsmenue;
+};
+
+// The three colour sliders with their swatch and captions. They have labels
+// of their own, so moving a slider never overwrites the start screen's titles.
+struct ColourPanel {
+    int VScroll2 = 0;  // red
+    int VScroll3 = 0;  // green
+    int VScroll4 = 0;  // blue
+    Colour Shape3 = 0;
+    Label Label7, Label8, Label9;
+};
+
+struct AboutBox {
+    bool Loaded = false;     // Form2 is open
+    int RaiseRequests = 0;   // grows each time "About" asks to bring it to the front
+};
+
+struct Window {
+    std::string Caption;
+    Pointer MousePointer = Pointer::Default;
+    int WindowState = 0;  // 0 normal, 1 minimised, 2 maximised
+    int Left = 0;
+    int Top = 0;
+    int Width = 800;   // outer size in pixels
+    int Height = 580;
+    bool CloseRequested = false;  // the "Exit" label asks the front end to close
+    bool Ended = false;           // the exit question was answered Yes
+};
+
+// ----------------------------------------------------------------- the form
+
+struct Form1 {
+    Form1(Platform& platform, std::string dataFolder, std::string programFolder)
+        : platform(platform), DataFolder(std::move(dataFolder)), ProgramFolder(std::move(programFolder)) {}
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+
+    Platform& platform;
+    std::string DataFolder;     // ends with '/'; holds levels.txt, data.txt, high.txt, savedgameN.txt
+    std::string ProgramFolder;  // ends with '/'; holds help.txt and Sounds/Jump.wav
+
+    Board board;
+    LevelLibrary library;
+    Generator gen;
+    Game game;
+    Clock clock;
+    Tasks tasks;
+    HighScores high;
+    IntroScreen intro;
+    Messages msg;
+    Menus menu;
+    ColourPanel colours;
+    AboutBox about;
+    Window window;
+};
+
+}  // namespace quib

@@ -1,0 +1,53 @@
+#pragma once
+// Game flow: level start, modes, round outcomes, the caption, the level
+// clock and the pause notice.
+
+#include <cstdint>
+#include <string>
+
+#include "../form.h"
+
+namespace quib::game {
+
+// ------------------------------------------------------------ level start
+
+void StartLevel(Form1& form);
+void ResumeBoard(Form1& form);
+void CheckJumpPossible(Form1& form);
+
+// ------------------------------------------------------------------ modes
+
+// Sets TriesAllowed and GameMode for a mode number; false (and nothing
+// changed) for a number outside 1..4.
+bool ApplyModeTable(Game& game, int modeIndex);
+// Enables the "Goto Level" entries up to HighestLevel.
+void EnableGotoLevelEntries(Form1& form);
+void NewGameMenue_Click(Form1& form, int index);
+void CommandLabel_Click(Form1& form, int index);
+void mnulevel_Click(Form1& form, int index);
+
+// --------------------------------------------------------------- outcomes
+
+void Label1_Click(Form1& form);
+void RoundOverLabel_Click(Form1& form);
+void Label2_Click(Form1& form);
+void Label3b_Click(Form1& form);
+void Label6_Click(Form1& form);
+void RestartLevelMenue_Click(Form1& form);
+void mnuQuit_Click(Form1& form);
+void CommandLabel2_Click(Form1& form);
+
+// ------------------------------------------------ caption, clock and pause
+
+std::string ComposeCaption(const Form1& form);
+void UpdateCaption(Form1& form);
+void AddPlayTime(Form1& form);
+// Recomputes PlayHours, PlayMinutes and PlaySecs from PlaySeconds.
+void SplitPlaySeconds(Form1& form);
+void ClockTick(Form1& form);
+// Level time in seconds as the clock shows it now.
+double LevelTime(Form1& form);
+void PausedLabel_click(Form1& form);
+void paused_update(Form1& form);
+
+}  // namespace quib::game

@@ -1,0 +1,70 @@
+// Lays out the visible board and its hidden twin, and places a generated
+// puzzle's frogs on the twin for verification.
+
+#include "levels.h"
+
+namespace quib::levels {
+
+void BuildBoardGrid(Form1& form) {
+    Board& b = form.board;
+    if (b.CellWidth < 20) b.CellWidth = 20;
+    if (b.CellHeight < 20) b.CellHeight = 20;
+
+    Cell gridTemplate;
+    gridTemplate.Width = b.CellWidth;
+    gridTemplate.Height = static_cast<float>(b.CellHeight);
+    gridTemplate.Left = 7;
+    gridTemplate.Top = 5;
+    Cell checkTemplate = gridTemplate;
+    checkTemplate.Left = 10;
+    checkTemplate.Top = 10;
+    checkTemplate.BackColor = 0;
+
+    // Rebuilding replaces every cell, so a second build leaves 294, not 588.
+    b.Grid.assign(1, gridTemplate);
+    b.GridB.assign(1, checkTemplate);
+    const bool grids = form.menu.mnuGrids.Checked;
+    for (int r = 1; r <= b.BoardRows; ++r) {
+        for (int c = 1; c <= b.BoardColumns; ++c) {
+            Cell cell = gridTemplate;
+            cell.Left = gridTemplate.Left + static_cast<float>(c - 1) * (gridTemplate.Width - 1);
+            cell.Top = gridTemplate.Top + static_cast<float>(r - 1) * (gridTemplate.Height - 1);
+            cell.Visible = grids;
+            cell.Tag = 0;
+            b.Grid.push_back(cell);
+
+            Cell twin = checkTemplate;
+            twin.Left = checkTemplate.Left + static_cast<float>(c - 1) * (checkTemplate.Width - 1);
+            twin.Top = checkTemplate.Top + static_cast<float>(r - 1) * (checkTemplate.Height - 1);
+            twin.Visible = false;
+            twin.Tag = 0;
+            b.GridB.push_back(twin);
+        }
+    }
+}
+
+void BuildCheckBoard(Form1& form) {
+    Board& b = form.board;
+    const int g = form.gen.GenerationLevel;
+    b.RectB.resize(1);
+    for (std::size_t n = 1; n < b.GridB.size(); ++n) b.GridB[n].Tag = 0;
+    const Cell& tmpl = b.GridB.at(0);
+    for (int j = 1; j <= g + 3; ++j) {
+        FrogRecord rec;
+        rec.Width = tmpl.Width - 6;
+        rec.Height = tmpl.Height - 6;
+        b.RectB.push_back(rec);
+    }
+    for (int j = 1; j <= g + 3; ++j) {
+        const int n = form.gen.GeneratedPieces(g, j);
+        if (n < 1 || n >= static_cast<int>(b.GridB.size())) throw std::out_of_range("piece off the board");
+        Cell& cell = b.GridB[static_cast<std::size_t>(n)];
+        FrogRecord& rec = b.RectB[static_cast<std::size_t>(j)];
+        rec.Left = cell.Left + 3;
+        rec.Top = cell.Top + 3;
+        rec.Tag = n;
+        cell.Tag = j;
+    }
+}
+
+}  // namespace quib::levels

@@ -1,0 +1,49 @@
+#pragma once
+// Levels: the board layout, the level library file, the verification of
+// generated puzzles, the puzzle generator, the timer tasks and the solution
+// playback.
+
+#include <string>
+
+#include "../form.h"
+
+namespace quib::levels {
+
+// ----------------------------------------------------------- board layout
+
+void BuildBoardGrid(Form1& form);
+void BuildCheckBoard(Form1& form);
+
+// ---------------------------------------------------------- level library
+
+// The library as the text of "levels.txt".
+std::string LevelLibraryText(const Form1& form);
+// Reads the library; on any failure takes the fallback and returns false.
+bool ReadLevelLibrary(Form1& form, const std::string& fileName);
+// Writes "levels.txt" safely; false when the file could not be written (the
+// old file then stays as it was). A write whose content equals what the
+// file already holds is skipped and counts as success.
+bool WriteLevelLibrary(Form1& form);
+// Copies the generated puzzle of a level into the library tables.
+void InstallGeneratedLevel(Form1& form, int level);
+
+// ------------------------------------------------------------ verification
+
+void VerifyGeneratedLevel(Form1& form);
+void CheckBoardClick(Form1& form, int button, int shift, float x, float y);
+
+// --------------------------------------------------------------- generator
+
+void GenerateLevel(Form1& form);
+
+// ------------------------------------------------------ timer and playback
+
+void Timer1_Timer(Form1& form);
+void BackgroundSupply(Form1& form);
+void SolveMenue_Click(Form1& form);
+void TestMenue_Click(Form1& form);
+void PlayNextSolutionStep(Form1& form);
+void PlaybackTick(Form1& form);
+char Text1_KeyPress(Form1& form, char key);
+
+}  // namespace quib::levels

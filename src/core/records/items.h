@@ -1,0 +1,66 @@
+#pragma once
+// The item notation of every data file the game reads or writes: a flat
+// sequence of items separated by commas (outside quotes) or line ends,
+// texts in double quotes, numbers in plain decimal with "." as the decimal
+// point, flags as #TRUE# / #FALSE#, an unset number as an empty item.
+
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quib::records {
+
+// Thrown by ItemReader when an item is missing or does not convert.
+struct ReadFailure : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+class ItemReader {
+public:
+    explicit ItemReader(std::string_view text);
+    bool AtEnd() const;
+    // The next item, trimmed and unquoted; throws ReadFailure at the end.
+    std::string Text();
+    // The next item as a whole number within [min, max].
+    std::int64_t Integer(std::int64_t min, std::int64_t max);
+    // The next item as a number (may have a fraction).
+    double Number();
+    // The next item as a whole number, or nothing when the item is empty.
+    std::optional<std::int64_t> OptionalInteger(std::int64_t min, std::int64_t max);
+    bool Flag();
+    void Skip(int count = 1);
+
+private:
+    std::string_view Raw();
+    std::string_view text_;
+    std::size_t pos_ = 0;
+    bool done_ = false;
+};
+
+class ItemWriter {
+public:
+    ItemWriter& Text(std::string_view s);
+    ItemWriter& Integer(std::int64_t n);
+    ItemWriter& Number(double x);
+    ItemWriter& OptionalInteger(const std::optional<int>& n);
+    ItemWriter& Flag(bool b);
+    const std::string& str() const { return out_; }
+
+private:
+    void Separate();
+    std::string out_;
+    int onLine_ = 0;
+};
+
+// Reads a whole file; false when it cannot be opened or read.
+bool ReadWholeFile(const std::string& path, std::string& content);
+// Replaces a file safely: the content goes to a temporary file in the same
+// folder, every write is checked, the file is flushed to disk and renamed
+// over the old one. On any failure the old file is left as it was and the
+// result is false.
+bool WriteFileSafely(const std::string& path, const std::string& content);
+
+}  // namespace quib::records

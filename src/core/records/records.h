@@ -1,0 +1,43 @@
+#pragma once
+// Records: high scores, the five save slots, and the settings and resume
+// file. The item notation shared by every file is in items.h.
+
+#include <cstdint>
+#include <string>
+
+#include "../form.h"
+
+namespace quib::records {
+
+// ------------------------------------------------------------ high scores
+
+// "h:m:s" without leading zeros: 3903 seconds give "1:5:3".
+std::string FormatPlayTime(std::int64_t seconds);
+void BuildHighScoreTable(Form1& form);
+void ReadHighScores(Form1& form);
+bool WriteHighScores(Form1& form);
+void InsertHighScore(Form1& form);
+void Command1_Click(Form1& form);
+void NameInput_KeyPress(Form1& form, int keyAscii);
+void mnuHighScores_Click(Form1& form);
+void HighLabel_Click(Form1& form);
+void NamesLabel_Click(Form1& form, int index);
+void ScoreLabel_Click(Form1& form, int index);
+
+// ------------------------------------------------------------- save slots
+
+std::string SlotFileName(int slot);
+void UpdateSlotMenus(Form1& form);
+void UpdateSlotMenu(Form1& form, int slot);
+void mnusavegame_Click(Form1& form, int index);
+void mnuloadgame_Click(Form1& form, int index);
+// Closes the game's slot when its game ends: the file holds the one text
+// item given ("Hi" after the last level, "hi" after a lost game).
+void CloseSaveSlot(Form1& form, const std::string& item);
+
+// ------------------------------------------------ settings and resume file
+
+bool WriteDataFile(Form1& form);
+void ReadDataFile(Form1& form);
+
+}  // namespace quib::records

@@ -1,0 +1,49 @@
+#pragma once
+// Every web and mail address the game uses, in one place.
+
+#include <array>
+#include <string>
+
+namespace quib::window {
+
+// The game's home page: "More free games", the start screen's address
+// line, the message line and the About box all open it.
+inline constexpr const char* kHomePage = "https://quib-game.example/";
+// Shown on the start screen and in the About box.
+inline constexpr const char* kHomePageText = "quib-game.example";
+// The donation page: path and query keys in this order, values encoded as
+// listed.
+inline constexpr const char* kDonationUrl =
+    "https://donate.quib-game.example/cgi-bin/webscr"
+    "?cmd=_xclick"
+    "&business=donate%40quib-game.example"
+    "&item_name=Quib"
+    "&buyer_credit_promo_code="
+    "&buyer_credit_product_category="
+    "&buyer_credit_shipping_method="
+    "&buyer_credit_user_address_change="
+    "&no_shipping=0"
+    "&no_note=1"
+    "&tax=0"
+    "&currency_code=USD"
+    "&lc=CA"
+    "&bn=PP%2dDonationsBF"
+    "&charset=UTF%2d8";
+
+inline constexpr const char* kTellAFriendSubject = "Free logic game";
+inline const std::string kTellAFriendBody =
+    std::string("Check out a free logic game called Quib. Remove frogs by jumping over them. "
+                "It is very challenging and a great way to exercise your brain.") +
+    "\r\n" + kHomePage;
+
+// The rotating message line: a first line, then the web site.
+inline const std::array<std::string, 5> kMessageFirstLines = {
+    "Slow aging & improve mental abilities",
+    "Slow aging & reduce stress",
+    "Improve mental and physical heath",
+    "Excersise your mind and body",
+    "Meditation, Qigong, Tai Chi, Hypnosis",
+};
+inline const std::string kMessageSecondLine = std::string("More free games at ") + kHomePageText;
+
+}  // namespace quib::window

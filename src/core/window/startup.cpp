@@ -1,0 +1,186 @@
+// Start-up of the main window (the layout at creation, the deferred work of
+// the first timer tick) and the minimise/restore handling.
+
+#include <string>
+
+#include "../game/game.h"
+#include "../levels/levels.h"
+#include "../records/records.h"
+#include "links.h"
+#include "window.h"
+
+namespace quib::window {
+
+namespace {
+
+void Place(Label& label, int left, int top, const std::string& caption, bool visible) {
+    label.Left = left;
+    label.Top = top;
+    label.Caption = caption;
+    label.Visible = visible;
+}
+
+void BuildMenus(Form1& form) {
+    Menus& m = form.menu;
+    m.NewGame.Caption = "New Game";
+    const char* modes[] = {"", "Easy", "Medium", "Difficult", "Practice"};
+    for (int i = 1; i <= 4; ++i) m.NewGameMenue[static_cast<std::size_t>(i)] = {modes[i], true, false};
+    m.RestartLevelMenue = {"Restart Level", true, false};
+    m.mnusave = {"Save", true, false};
+    m.mnuload = {"Load", true, false};
+    for (int i = 1; i <= 5; ++i) {
+        m.mnusavegame[static_cast<std::size_t>(i)] = {std::to_string(i), true, false};
+        m.mnuloadgame[static_cast<std::size_t>(i)] = {std::to_string(i), false, false};
+    }
+    m.GotoLevelMenue = {"Goto Level", false, false};
+    m.mnulevel.clear();
+    m.mnulevel[1] = {"1", true, false};  // the entries 10 .. 190 are added at start-up
+    m.mnuQuit = {"Quit", false, false};
+    m.mnuHighScores = {"High Scores", true, false};
+    m.mnupreferences = {"Preferences", true, false};
+    m.sndmenue = {"Sound", true, true};
+    m.mnuGrids = {"Grids", true, false};
+    m.mnu_tellafriend = {"Tell a friend", true, false};
+    m.mnu_donate = {"Donate", true, false};
+    m.mnu_morefree = {"More free games", true, false};
+    m.HelpMenu = {"Help", true, false};
+    m.SolveMenue = {"Solve", form.tasks.PlaybackMenuEnabled, false};
+    m.TestMenue = {"Test", form.tasks.PlaybackMenuEnabled, false};
+    m.aboutmenue = {"About", true, false};
+    m.contentsmenue = {"Contents", true, false};
+}
+
+void BuildIntroScreen(Form1& form) {
+    IntroScreen& in = form.intro;
+    // Positions inside the start screen, which stands at (126, 77).
+    Place(in.Label7, 0, 0, "Quib", true);
+    Place(in.Label9, 0, 0, "Quib", true);
+    Place(in.Label13, 0, 0, "Select Difficulty", true);
+    const char* modes[] = {"", "Easy", "Medium", "Difficult", "Practice"};
+    for (int i = 1; i <= 4; ++i) Place(in.CommandLabel[static_cast<std::size_t>(i)], 0, 0, modes[i], true);
+    Place(in.CommandLabel2, 0, 0, "Continue", false);
+    Place(in.ExitLabel, 0, 0, "Exit", true);
+    Place(in.Label8, 0, 0, "Remove the frogs by jumping them over each other until only one frog is left.", true);
+    Place(in.Label10, 0, 0, "You are given a limited number of chances for each game.", true);
+    Place(in.Label11, 0, 0, "Your score increases each time you complete a level. ", true);
+    Place(in.Label12, 0, 0,
+          "The higher the difficulty level the more points you get per level but you are given fewer chances.",
+          true);
+    Place(in.Label3, 0, 0, kHomePageText, true);
+    in.ExitLabel.ForeColor = Rgb(255, 255, 255);
+    in.Image3Visible = true;
+}
+
+}  // namespace
+
+void Form_Load(Form1& form) {
+    form.high.HighScoreSeconds.fill(0);
+    BuildMenus(form);
+    BuildIntroScreen(form);
+    for (int i = 1; i <= 4; ++i) form.intro.CommandLabel[static_cast<std::size_t>(i)].ForeColor = Rgb(100, 100, 250);
+    form.library.LevelCount = kLevelsPlayed;
+
+    form.window.Left = 0;
+    form.window.Top = 0;
+    form.board.FrogClickForwarded = false;
+    form.menu.mnusave.Enabled = false;
+    form.game.SaveSlot = 0;
+    form.window.Width = 800;
+    form.window.Height = 580;
+    form.menu.RestartLevelMenue.Enabled = false;
+    form.game.IntroShowing = true;
+
+    Messages& msg = form.msg;
+    Place(msg.Label2, 0, 40, "", false);
+    Place(msg.Label3b, 0, 100, "", false);
+    Place(msg.Label6, 0, 200, "", false);
+    Place(msg.Label1, 0, 40, "", false);
+    Place(msg.RoundOverLabel, 0, 86, "", false);
+    form.intro.CommandLabel2.Visible = false;
+    msg.NameInput = {"Anonymous", 200, 208, false};
+    msg.Command1 = {"Enter", 508, 208, false, false};
+    Place(msg.PausedLabel, 0, 200, "Game Paused", false);
+    Place(msg.Ad_Label, 0, 300, "", false);
+    msg.Text1 = {"", 0, 0, false};
+
+    form.game.Score = 0;
+    form.game.ModeIndex = 1;
+    form.game.GameMode = "Easy";
+    form.game.TriesAllowed = 10;
+
+    form.board.SelectedFrog = 0;
+    form.board.CheckSelectedFrog = 0;
+    form.board.BoardColumns = kColumns;
+    form.board.BoardRows = kRows;
+    form.board.CellWidth = 38;
+    form.board.CellHeight = 38;
+    form.board.HighLight = {0, 0, 38, 38, false};
+    form.menu.mnuGrids.Checked = false;
+    levels::BuildBoardGrid(form);
+    form.board.Rect.assign(1, FrogRecord{});
+    form.board.Frog.assign(1, FrogPicture{});
+
+    form.intro.Left = 126;
+    form.intro.Top = 77;
+    form.intro.Visible = true;
+    game::UpdateCaption(form);
+
+    form.colours.Label7.Caption = "Red ";
+    form.colours.Label8.Caption = "Green ";
+    form.colours.Label9.Caption = "Blue ";
+
+    form.tasks.TimerInterval = 1;
+    form.tasks.StartupPending = true;
+    form.clock.ClockState = 1;
+    ShowNextMessage(form);
+}
+
+void StartUp(Form1& form) {
+    Platform& p = form.platform;
+    form.window.MousePointer = Pointer::Hourglass;
+    form.clock.StartDay = p.Day();
+    form.clock.ClockState = 0;
+    form.tasks.TimerInterval = 1;
+    form.clock.LevelStartTime = p.Timer();
+    form.tasks.StartupPending = false;
+
+    form.game.RetryPending = false;
+    form.gen.GenerationRequested = false;
+    form.gen.GenerationDone = false;
+    form.gen.GenerationLevel = 0;
+    form.tasks.PlaybackActive = false;
+    form.tasks.PlaybackStep = 1;
+    form.tasks.PlaybackPhase = 0;
+    form.tasks.DemoLoop = false;
+    form.game.HighestLevel = 1;
+    form.game.SoundOn = true;
+    form.game.TryNumber = 1;
+    form.game.LevelTries = 1;
+
+    records::ReadDataFile(form);
+    levels::ReadLevelLibrary(form, "levels.txt");
+
+    for (int n = 10; n <= 190; n += 10) form.menu.mnulevel[n] = {std::to_string(n), form.game.HighestLevel >= n, false};
+
+    if (!form.clock.LevelStartTime) form.clock.LevelStartTime = p.Timer();
+    game::UpdateCaption(form);
+    form.gen.GenerationRequested = true;
+    form.gen.GenerationDone = true;
+    records::BuildHighScoreTable(form);
+    records::UpdateSlotMenus(form);
+
+    form.window.MousePointer = Pointer::Default;
+    for (int i = 1; i <= 4; ++i) form.menu.NewGameMenue[static_cast<std::size_t>(i)].Enabled = true;
+    form.menu.mnuHighScores.Enabled = true;
+    for (int i = 1; i <= 4; ++i) form.intro.CommandLabel[static_cast<std::size_t>(i)].ForeColor = form.intro.ExitLabel.ForeColor;
+}
+
+void Form_Resize(Form1& form, int windowState) {
+    form.window.WindowState = windowState;
+    int& state = form.clock.ClockState;
+    if (windowState == 1 && state == 0) state = 1;
+    if (windowState == 2 && state == 2) state = 3;
+    if (windowState == 0 && state == 2) state = 3;
+}
+
+}  // namespace quib::window

@@ -1,0 +1,34 @@
+#include "test_game.h"
+
+#include <atomic>
+#include <stdexcept>
+#include <unistd.h>
+
+#include "core/window/window.h"
+
+namespace quib::testing {
+
+TempFolder::TempFolder() {
+    static std::atomic<int> counter{0};
+    const auto base = std::filesystem::temp_directory_path() /
+                      ("quib-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    std::filesystem::remove_all(base);
+    std::filesystem::create_directories(base);
+    path_ = base.string() + "/";
+}
+
+TempFolder::~TempFolder() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+}
+
+TestGame::TestGame(bool startUp) : form_(std::make_unique<Form1>(platform, data.path(), program.path())) {
+    window::Form_Load(*form_);
+    if (startUp) RunStartUp();
+}
+
+TestGame::TestGame(Bare) : form_(std::make_unique<Form1>(platform, data.path(), program.path())) {}
+
+void TestGame::RunStartUp() { window::StartUp(*form_); }
+
+}  // namespace quib::testing
