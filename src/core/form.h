@@ -162,7 +162,14 @@ struct LevelLibrary {
     // What the library file on disk holds, as far as this run knows; a
     // rewrite with the same content is skipped.
     std::optional<std::string> FileContent;
+    // Grows with every change of the tables (install, read, slot load), so
+    // the timer's rewrite can skip even building the text while nothing
+    // changed. Whoever writes into the tables calls TouchLibrary().
+    std::uint64_t Revision = 1;
+    std::uint64_t FileRevision = 0;  // Revision that FileContent reflects
 };
+
+inline void TouchLibrary(LevelLibrary& library) { ++library.Revision; }
 
 // The generator's hand-shake with the timer and the level start.
 struct Generator {

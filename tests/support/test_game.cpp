@@ -29,6 +29,12 @@ TestGame::TestGame(bool startUp) : form_(std::make_unique<Form1>(platform, data.
 
 TestGame::TestGame(Bare) : form_(std::make_unique<Form1>(platform, data.path(), program.path())) {}
 
+TestGame::TestGame(const TestGame& previousRun, bool startUp)
+    : form_(std::make_unique<Form1>(platform, previousRun.data.path(), program.path())) {
+    window::Form_Load(*form_);
+    if (startUp) RunStartUp();
+}
+
 void TestGame::RunStartUp() { window::StartUp(*form_); }
 
 }  // namespace quib::testing

@@ -33,6 +33,8 @@ public:
     // Builds the form without Form_Load, for tests of single procedures.
     struct Bare {};
     explicit TestGame(Bare);
+    // A second run of the game on another game's data folder (a restart).
+    TestGame(const TestGame& previousRun, bool startUp);
 
     Form1& form() { return *form_; }
     Form1* operator->() { return form_.get(); }
