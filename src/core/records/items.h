@@ -30,6 +30,8 @@ public:
     double Number();
     // The next item as a whole number, or nothing when the item is empty.
     std::optional<std::int64_t> OptionalInteger(std::int64_t min, std::int64_t max);
+    // The next item as a number, or nothing when the item is empty.
+    std::optional<double> OptionalNumber();
     bool Flag();
     void Skip(int count = 1);
 
@@ -46,6 +48,7 @@ public:
     ItemWriter& Integer(std::int64_t n);
     ItemWriter& Number(double x);
     ItemWriter& OptionalInteger(const std::optional<int>& n);
+    ItemWriter& OptionalNumber(const std::optional<double>& x);
     ItemWriter& Flag(bool b);
     const std::string& str() const { return out_; }
 

@@ -1,0 +1,306 @@
+#include "items.h"
+
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
+
+namespace quib::records {
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view Trim(std::string_view s) {
+    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+    return s;
+}
+
+// Plain decimal only: an optional sign, digits, an optional "." with digits.
+// Exponents, "inf", "nan" and hexadecimal are refused, so that a damaged file
+// cannot smuggle in a value the writer would never have produced.
+bool IsPlainDecimal(std::string_view s, bool allowFraction) {
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '-' || s[i] == '+')) ++i;
+    std::size_t digits = 0;
+    bool point = false;
+    for (; i < s.size(); ++i) {
+        const char c = s[i];
+        if (c >= '0' && c <= '9') {
+            ++digits;
+        } else if (c == '.' && allowFraction && !point) {
+            point = true;
+        } else {
+            return false;
+        }
+    }
+    return digits > 0;
+}
+
+std::string Describe(std::string_view item) {
+    constexpr std::size_t kShown = 40;
+    std::string shown(item.substr(0, kShown));
+    if (item.size() > kShown) shown += "...";
+    return "\"" + shown + "\"";
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- reading
+
+ItemReader::ItemReader(std::string_view text) : text_(text), done_(text.empty()) {}
+
+bool ItemReader::AtEnd() const { return done_; }
+
+std::string_view ItemReader::Raw() {
+    if (done_) throw ReadFailure("missing item");
+    const std::size_t size = text_.size();
+    std::size_t i = pos_;
+    bool inQuotes = false;
+    std::size_t end = size;  // where the item stops
+    std::size_t next = size; // where the following item starts
+    bool lineEnd = true;     // the text's end counts as a line end
+    for (; i < size; ++i) {
+        const char c = text_[i];
+        if (c == '"') {
+            inQuotes = !inQuotes;
+        } else if (!inQuotes && c == ',') {
+            end = i;
+            next = i + 1;
+            lineEnd = false;
+            break;
+        } else if (!inQuotes && c == '\n') {
+            end = i;
+            next = i + 1;
+            break;
+        } else if (!inQuotes && c == '\r') {
+            end = i;
+            next = (i + 1 < size && text_[i + 1] == '\n') ? i + 2 : i + 1;
+            break;
+        }
+    }
+    if (inQuotes) {
+        done_ = true;
+        throw ReadFailure("text without its closing quote");
+    }
+    std::string_view item = text_.substr(pos_, end - pos_);
+    pos_ = next;
+    // A line end as the last thing in the text closes the last item rather
+    // than opening an empty one; a comma there does open one.
+    if (pos_ >= size && lineEnd) done_ = true;
+    return Trim(item);
+}
+
+std::string ItemReader::Text() {
+    std::string_view item = Raw();
+    if (!item.empty() && item.front() == '"') {
+        // The closing quote is found by Raw; anything after it up to the
+        // separator is not part of the text.
+        item.remove_prefix(1);
+        const std::size_t close = item.find('"');
+        item = item.substr(0, close);
+    }
+    return std::string(item);
+}
+
+std::int64_t ItemReader::Integer(std::int64_t min, std::int64_t max) {
+    const std::optional<std::int64_t> n = OptionalInteger(min, max);
+    if (!n) throw ReadFailure("empty item where a whole number is needed");
+    return *n;
+}
+
+std::optional<std::int64_t> ItemReader::OptionalInteger(std::int64_t min, std::int64_t max) {
+    const std::string item = Text();
+    if (item.empty()) return std::nullopt;
+    if (!IsPlainDecimal(item, false)) throw ReadFailure("not a whole number: " + Describe(item));
+    const char* first = item.data();
+    const char* last = item.data() + item.size();
+    if (*first == '+') ++first;
+    std::int64_t value = 0;
+    const auto [ptr, ec] = std::from_chars(first, last, value);
+    if (ec != std::errc() || ptr != last) throw ReadFailure("number too large: " + Describe(item));
+    if (value < min || value > max) throw ReadFailure("number out of range: " + Describe(item));
+    return value;
+}
+
+double ItemReader::Number() {
+    const std::optional<double> x = OptionalNumber();
+    if (!x) throw ReadFailure("empty item where a number is needed");
+    return *x;
+}
+
+std::optional<double> ItemReader::OptionalNumber() {
+    const std::string item = Text();
+    if (item.empty()) return std::nullopt;
+    if (!IsPlainDecimal(item, true)) throw ReadFailure("not a number: " + Describe(item));
+    const char* first = item.data();
+    const char* last = item.data() + item.size();
+    if (*first == '+') ++first;
+    double value = 0;
+    const auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::fixed);
+    if (ec != std::errc() || ptr != last || !std::isfinite(value))
+        throw ReadFailure("number out of range: " + Describe(item));
+    return value;
+}
+
+bool ItemReader::Flag() {
+    const std::string item = Text();
+    if (item == "#TRUE#") return true;
+    if (item == "#FALSE#") return false;
+    throw ReadFailure("not a flag: " + Describe(item));
+}
+
+void ItemReader::Skip(int count) {
+    for (int i = 0; i < count; ++i) Raw();
+}
+
+// ---------------------------------------------------------------- writing
+
+// Every item ends with its own line break, so an empty last item survives the
+// reader's rule that a final line break closes the text.
+void ItemWriter::Separate() {
+    out_ += '\n';
+    onLine_ = 0;
+}
+
+ItemWriter& ItemWriter::Text(std::string_view s) {
+    // The notation has no escape for a double quote; an apostrophe keeps the
+    // text readable instead of splitting the file's items apart.
+    out_ += '"';
+    for (const char c : s) out_ += (c == '"') ? '\'' : c;
+    out_ += '"';
+    Separate();
+    return *this;
+}
+
+ItemWriter& ItemWriter::Integer(std::int64_t n) {
+    char buf[24];
+    const auto [ptr, ec] = std::to_chars(buf, buf + sizeof buf, n);
+    (void)ec;
+    out_.append(buf, ptr);
+    Separate();
+    return *this;
+}
+
+ItemWriter& ItemWriter::Number(double x) {
+    // No finite file value stands for NaN or infinity; 0 reads back cleanly.
+    if (!std::isfinite(x)) x = 0;
+    // Fixed notation without a precision is the shortest text that reads back
+    // to the same double, never with an exponent and never with a comma.
+    char buf[400];
+    const auto [ptr, ec] = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed);
+    if (ec == std::errc()) out_.append(buf, ptr);
+    else out_ += '0';
+    Separate();
+    return *this;
+}
+
+ItemWriter& ItemWriter::OptionalInteger(const std::optional<int>& n) {
+    if (n) return Integer(*n);
+    Separate();
+    return *this;
+}
+
+ItemWriter& ItemWriter::OptionalNumber(const std::optional<double>& x) {
+    if (x) return Number(*x);
+    Separate();
+    return *this;
+}
+
+ItemWriter& ItemWriter::Flag(bool b) {
+    out_ += b ? "#TRUE#" : "#FALSE#";
+    Separate();
+    return *this;
+}
+
+// ---------------------------------------------------------------- files
+
+bool ReadWholeFile(const std::string& path, std::string& content) {
+    // Data files are a few kilobytes; anything this large is not ours.
+    constexpr std::size_t kMaxSize = 64u << 20;
+    try {
+        std::FILE* f = std::fopen(path.c_str(), "rb");
+        if (!f) return false;
+        std::string text;
+        char buf[65536];
+        bool ok = true;
+        for (;;) {
+            const std::size_t n = std::fread(buf, 1, sizeof buf, f);
+            text.append(buf, n);
+            if (text.size() > kMaxSize) {
+                ok = false;
+                break;
+            }
+            if (n < sizeof buf) {
+                if (std::ferror(f)) ok = false;
+                break;
+            }
+        }
+        std::fclose(f);
+        if (!ok) return false;
+        content = std::move(text);
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+namespace {
+
+bool WriteAll(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (n == 0) return false;
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+}  // namespace
+
+bool WriteFileSafely(const std::string& path, const std::string& content) {
+    try {
+        std::string temp = path + ".XXXXXX";
+        const int fd = ::mkstemp(temp.data());
+        if (fd < 0) return false;
+        // mkstemp creates the file private; data files are ordinary files.
+        bool ok = ::fchmod(fd, 0644) == 0;
+        ok = ok && WriteAll(fd, content.data(), content.size());
+        ok = ok && ::fsync(fd) == 0;
+        ok = (::close(fd) == 0) && ok;
+        ok = ok && ::rename(temp.c_str(), path.c_str()) == 0;
+        if (!ok) {
+            ::unlink(temp.c_str());
+            return false;
+        }
+        // The rename itself must reach the disk too; a failure here leaves a
+        // complete file (old or new), so it does not make the write fail.
+        const int dir = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY);
+        if (dir >= 0) {
+            ::fsync(dir);
+            ::close(dir);
+        }
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+}  // namespace quib::records
