@@ -1,17 +1,143 @@
+// The level library file "levels.txt": one ready puzzle per level, written
+// in a fixed item order and read back at start-up. The file is a cache the
+// game refills itself, so a damaged one is never trusted: anything out of
+// bounds stops the read and the library rebuilds itself in the background.
+
+#include <algorithm>
+#include <string>
+
+#include "../records/items.h"
 #include "levels.h"
 
 namespace quib::levels {
 
-// STUB: not built yet
-std::string LevelLibraryText(const Form1& form) { (void)form; return {}; }
+namespace {
 
-// STUB: not built yet
-bool ReadLevelLibrary(Form1& form, const std::string& fileName) { (void)form; (void)fileName; return false; }
+using records::ItemReader;
+using records::ItemWriter;
+using records::ReadFailure;
 
-// STUB: not built yet
-bool WriteLevelLibrary(Form1& form) { (void)form; return false; }
+const char kLibraryFile[] = "levels.txt";
 
-// STUB: not built yet
-void InstallGeneratedLevel(Form1& form, int level) { (void)form; (void)level;  }
+// The count the writer puts first: levels above the last one the tables can
+// hold frogs for cannot be written, and a negative count means none.
+int WrittenLevelCount(const LevelLibrary& lib) { return std::clamp(lib.LevelCount, 0, kMaxStoredLevel); }
+
+// A library that could not be read rebuilds itself: every level but the
+// first is marked for the background generator, and the interrupted game
+// cannot be continued on it.
+void TakeFallback(Form1& form) {
+    form.game.CurrentLevel = 1;
+    form.gen.GenerationLevel = 1;
+    LevelLibrary& lib = form.library;
+    // A count above what the tables hold would run the marking past the
+    // flag table; no level above the last storable one can be played anyway.
+    lib.LevelCount = std::min(lib.LevelCount, kMaxStoredLevel);
+    for (int k = 2; k <= lib.LevelCount; ++k) lib.LevelNeedsGenerating[static_cast<std::size_t>(k)] = true;
+    form.intro.CommandLabel2.Visible = false;
+}
+
+// Reads the items of the file into the tables in the written order; throws
+// ReadFailure at the first item that is missing, does not convert or lies
+// outside the tables or the board.
+void ReadItems(LevelLibrary& lib, ItemReader& in) {
+    const std::int64_t count = in.Integer(INT32_MIN, INT32_MAX);
+    // A library of no levels or fewer is no library: nothing would ever be
+    // generated again, so it rebuilds the full set instead.
+    if (count < 1) {
+        lib.LevelCount = kLevelsPlayed;
+        throw ReadFailure("level count below 1");
+    }
+    lib.LevelCount = static_cast<int>(count);
+    for (int i = 1; i <= lib.LevelCount; ++i) {
+        if (i > kMaxStoredLevel) throw ReadFailure("level beyond the tables");
+        in.Skip(3);  // "Level", the level number, "Pieces": positions alone count
+        for (int j = 1; j <= i + 3; ++j)
+            lib.LevelPieces(i, j) = static_cast<std::int16_t>(in.Integer(0, kCells));
+        in.Skip();  // "Solution"
+        for (int j = 1; j <= i + 2; ++j) {
+            const std::optional<std::int64_t> from = in.OptionalInteger(0, kCells);
+            lib.SolutionFrom(i, j) = from ? std::optional<int>(static_cast<int>(*from)) : std::nullopt;
+            lib.SolutionTo(i, j) = static_cast<std::int16_t>(in.Integer(0, kCells));
+        }
+    }
+}
+
+}  // namespace
+
+std::string LevelLibraryText(const Form1& form) {
+    const LevelLibrary& lib = form.library;
+    const int count = WrittenLevelCount(lib);
+    ItemWriter out;
+    out.Integer(count);
+    for (int i = 1; i <= count; ++i) {
+        out.Text("Level").Integer(i).Text("Pieces");
+        for (int j = 1; j <= i + 3; ++j) out.Integer(lib.LevelPieces(i, j));
+        out.Text("Solution");
+        for (int j = 1; j <= i + 2; ++j) out.OptionalInteger(lib.SolutionFrom(i, j)).Integer(lib.SolutionTo(i, j));
+    }
+    return out.str();
+}
+
+bool ReadLevelLibrary(Form1& form, const std::string& fileName) {
+    LevelLibrary& lib = form.library;
+    std::string text;
+    bool ok = records::ReadWholeFile(form.DataFolder + fileName, text);
+    if (ok) {
+        try {
+            ItemReader in(text);
+            ReadItems(lib, in);
+        } catch (const ReadFailure&) {
+            ok = false;
+        } catch (const std::out_of_range&) {
+            ok = false;
+        }
+    }
+    TouchLibrary(lib);
+    if (!ok) {
+        TakeFallback(form);
+        return false;
+    }
+    // The file already holds exactly what a rewrite would produce only when
+    // it was written by this writer; otherwise the first rewrite replaces it.
+    if (fileName == kLibraryFile && LevelLibraryText(form) == text) {
+        lib.FileContent = std::move(text);
+        lib.FileRevision = lib.Revision;
+    }
+    return true;
+}
+
+bool WriteLevelLibrary(Form1& form) {
+    LevelLibrary& lib = form.library;
+    // The timer asks for a rewrite up to a hundred times a second; while the
+    // tables are unchanged this returns before building any text. The count
+    // is compared as well, since the timer lowers it without a revision.
+    if (lib.FileContent && lib.Revision == lib.FileRevision) {
+        const std::string head = std::to_string(WrittenLevelCount(lib)) + '\n';
+        if (lib.FileContent->compare(0, head.size(), head) == 0) return true;
+    }
+    std::string text = LevelLibraryText(form);
+    if (lib.FileContent && *lib.FileContent == text) {
+        lib.FileRevision = lib.Revision;
+        return true;
+    }
+    if (!records::WriteFileSafely(form.DataFolder + kLibraryFile, text)) return false;
+    lib.FileContent = std::move(text);
+    lib.FileRevision = lib.Revision;
+    return true;
+}
+
+void InstallGeneratedLevel(Form1& form, int level) {
+    // Only levels whose frogs fit the tables can hold a puzzle.
+    if (level < 1 || level > kMaxStoredLevel) return;
+    LevelLibrary& lib = form.library;
+    const Generator& gen = form.gen;
+    for (int j = 1; j <= level + 3; ++j) lib.LevelPieces(level, j) = gen.GeneratedPieces(level, j);
+    for (int j = 1; j <= level + 2; ++j) {
+        lib.SolutionFrom(level, j) = gen.GeneratedSolutionFrom(level, j);
+        lib.SolutionTo(level, j) = gen.GeneratedSolutionTo(level, j);
+    }
+    TouchLibrary(lib);
+}
 
 }  // namespace quib::levels

@@ -99,11 +99,12 @@ std::string_view ItemReader::Raw() {
 std::string ItemReader::Text() {
     std::string_view item = Raw();
     if (!item.empty() && item.front() == '"') {
-        // The closing quote is found by Raw; anything after it up to the
-        // separator is not part of the text.
+        // Raw has made sure the quote closes; text after the closing quote
+        // means the item is damaged, not a longer text.
         item.remove_prefix(1);
         const std::size_t close = item.find('"');
-        item = item.substr(0, close);
+        if (close + 1 != item.size()) throw ReadFailure("text after the closing quote: " + Describe(item));
+        item.remove_suffix(1);
     }
     return std::string(item);
 }

@@ -127,6 +127,14 @@ TEST(ItemReader, EnforcesTheGivenRangeAtBothEnds) {
     EXPECT_THROW(r.Integer(0, 294), ReadFailure);
 }
 
+TEST(ItemReader, TextAfterTheClosingQuoteIsAFailure) {
+    ItemReader r("\"12\"x,\"a\"\"b\", \"ok\" ,7");
+    EXPECT_THROW(r.Integer(0, 99), ReadFailure);
+    EXPECT_THROW(r.Text(), ReadFailure);
+    EXPECT_EQ(r.Text(), "ok");
+    EXPECT_EQ(r.Integer(0, 9), 7);
+}
+
 TEST(ItemReader, UnclosedQuoteIsAFailureAndEndsTheText) {
     ItemReader r("1,\"never closed, 2, 3");
     EXPECT_EQ(r.Integer(0, 9), 1);
