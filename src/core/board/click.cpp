@@ -1,20 +1,243 @@
+// The board's click handling: what a click means given what the window
+// shows (a message to dismiss, a pause, a finished level, or play), which
+// cells it hits, selecting a frog with its landing hints, and the jump.
+
+#include "../game/game.h"
+#include "../records/records.h"
+#include "../window/window.h"
 #include "board.h"
 
 namespace quib::board {
 
-// STUB: not built yet
-void Frog_Click(Form1& form, int index) { (void)form; (void)index;  }
+namespace {
 
-// STUB: not built yet
-void Image2_Click(Form1& form, int index) { (void)form; (void)index;  }
+bool ValidCell(const Board& b, int n) { return n >= 1 && n < static_cast<int>(b.Grid.size()); }
 
-// STUB: not built yet
-void Form_MouseDown(Form1& form, int button, int shift, float x, float y) { (void)form; (void)button; (void)shift; (void)x; (void)y;  }
+void Turn(FrogPicture* picture, Facing facing) {
+    if (picture == nullptr || facing == Facing::Unchanged) return;
+    picture->FacingLeft = facing == Facing::Left;
+}
 
-// STUB: not built yet
-void ClickCell(Form1& form, int n) { (void)form; (void)n;  }
+FrogPicture* PictureOfRecord(Board& b, int r) {
+    const int picture = FindPicture(b, r);
+    return picture > 0 ? &b.Frog[static_cast<std::size_t>(picture)] : nullptr;
+}
 
-// STUB: not built yet
-void MoveSelectedFrog(Form1& form, int f, int t) { (void)form; (void)f; (void)t;  }
+// Green outlines on the cells the selected frog can jump to, none elsewhere.
+void ShowLandingHints(Form1& form) {
+    Board& b = form.board;
+    const int f = b.Rect.at(static_cast<std::size_t>(b.SelectedFrog)).Tag;
+    const int N = static_cast<int>(b.Grid.size()) - 1;
+    for (int x = 1; x <= N; ++x) {
+        Cell& cell = b.Grid[static_cast<std::size_t>(x)];
+        if (IsLandingCell(b.Grid, b.BoardColumns, f, x)) {
+            cell.BorderStyle = 1;
+            cell.BorderColor = Rgb(0, 240, 0);
+            cell.Visible = true;
+        } else {
+            cell.BorderStyle = 0;
+            cell.BorderColor = 0;
+        }
+    }
+}
+
+// A frog picture left where no frog stands any more is hidden. Pictures are
+// matched to records by position, so a picture that lost its frog would
+// otherwise stay on the board.
+void TidyPictures(Board& b) {
+    for (std::size_t i = 1; i < b.Frog.size(); ++i) {
+        FrogPicture& pic = b.Frog[i];
+        if (!pic.Visible) continue;
+        bool matched = false;
+        for (std::size_t r = 1; r < b.Rect.size() && !matched; ++r) {
+            matched = b.Rect[r].Left == pic.Left && b.Rect[r].Top == pic.Top;
+        }
+        if (!matched) pic.Visible = false;
+    }
+}
+
+enum class CellOutcome { Next, Jumped, EndClick };
+
+// One hit cell of a board click (a click may hit two overlapping cells).
+CellOutcome HandleHitCell(Form1& form, int i) {
+    Board& b = form.board;
+    const int W = b.BoardColumns;
+    if (!b.FrogClickForwarded && b.SelectedFrog == 0) return CellOutcome::EndClick;
+
+    if (b.SelectedFrog >= 1 && b.Grid[static_cast<std::size_t>(i)].Tag == 0) {
+        const int f = b.Rect.at(static_cast<std::size_t>(b.SelectedFrog)).Tag;
+        const int t = i;
+        if (const auto neighbour = NameNeighbour(f, t, W)) {
+            Turn(PictureOfRecord(b, b.SelectedFrog), RowOf(DirectionTable(W), *neighbour).facing);
+            return CellOutcome::Next;
+        }
+        const JumpTest jump = TryJump(b.Grid, W, f, t);
+        if (!jump.legal) return CellOutcome::Next;
+        Turn(PictureOfRecord(b, b.SelectedFrog), RowOf(DirectionTable(W), jump.direction).facing);
+        RemoveFrog(form, b.Grid[static_cast<std::size_t>(jump.jumped)].Tag);
+        ClearCell(form, jump.jumped);
+        MoveSelectedFrog(form, f, t);
+        return CellOutcome::Jumped;
+    }
+
+    if (b.FrogClickForwarded) b.SelectedFrog = b.Grid[static_cast<std::size_t>(i)].Tag;
+    if (b.SelectedFrog != 0 && !form.menu.mnuGrids.Checked && b.FrogClickForwarded) ShowLandingHints(form);
+    return CellOutcome::Next;
+}
+
+}  // namespace
+
+void Frog_Click(Form1& form, int index) {
+    Board& b = form.board;
+    if (index < 1 || index >= static_cast<int>(b.Frog.size())) return;
+    const FrogPicture& pic = b.Frog[static_cast<std::size_t>(index)];
+    int r = 0;
+    for (std::size_t k = 1; k < b.Rect.size(); ++k) {
+        if (b.Rect[k].Left == pic.Left && b.Rect[k].Top == pic.Top) {
+            r = static_cast<int>(k);
+            break;
+        }
+    }
+    b.HighLight.Visible = false;
+    if (r >= 1) {
+        const int cell = b.Rect[static_cast<std::size_t>(r)].Tag;
+        if (ValidCell(b, cell)) {
+            b.HighLight.Left = b.Grid[static_cast<std::size_t>(cell)].Left;
+            b.HighLight.Top = b.Grid[static_cast<std::size_t>(cell)].Top;
+        }
+        // Only a frog gets the outline; a picture without a frog selects nothing.
+        b.HighLight.Visible = true;
+    }
+    b.FrogClickForwarded = true;
+    if (r >= 1) ClickCell(form, b.Rect[static_cast<std::size_t>(r)].Tag);
+    b.FrogClickForwarded = false;
+}
+
+void Image2_Click(Form1& form, int index) {
+    Board& b = form.board;
+    if (form.msg.PausedLabel.Visible) {
+        form.msg.PausedLabel.Visible = false;
+        ShowFrogPictures(b);
+        form.clock.ClockState = 3;
+    }
+    if (b.SelectedFrog > 0) ClickCell(form, index);
+}
+
+void ClickCell(Form1& form, int n) {
+    const Board& b = form.board;
+    if (!ValidCell(b, n)) return;
+    const Cell& cell = b.Grid[static_cast<std::size_t>(n)];
+    Form_MouseDown(form, 1, 1, cell.Left + 10, cell.Top + 10);
+}
+
+void Form_MouseDown(Form1& form, int button, int shift, float x, float y) {
+    (void)button;  // every button acts alike
+    (void)shift;
+    Board& b = form.board;
+    Game& g = form.game;
+    Messages& msg = form.msg;
+
+    if (form.about.Loaded) window::Form2_Unload(form);
+    form.clock.SessionNow = form.platform.Now();
+    if (msg.NameInput.Visible) return;
+    if (form.high.HighLabel.Visible) {
+        records::HighLabel_Click(form);
+        return;
+    }
+    if (msg.RoundOverLabel.Visible) {
+        msg.RoundOverLabel.Visible = false;
+        msg.Ad_Label.Visible = false;
+        msg.Label1.Visible = false;
+        msg.NameInput.Visible = false;
+        msg.Command1.Visible = false;
+        if (g.CurrentLevel > form.library.LevelCount || (g.ModeIndex < 4 && g.TryNumber >= g.TriesAllowed)) {
+            g.CurrentLevel = 1;
+            g.TryNumber = 0;
+            g.LevelTries = 0;
+            g.IntroShowing = true;
+            form.menu.mnuQuit.Enabled = false;
+            form.menu.mnusave.Enabled = false;
+            form.intro.Visible = true;
+            game::UpdateCaption(form);
+            return;
+        }
+        form.clock.ClockState = 3;
+        g.RetryPending = true;
+        game::StartLevel(form);
+        return;
+    }
+    if (!form.tasks.DemoLoop && msg.Label2.Visible) {
+        msg.Ad_Label.Visible = false;
+        form.clock.SessionStart = form.platform.Now();
+        msg.Label2.Visible = false;
+        msg.Label3b.Visible = false;
+        msg.Label6.Visible = false;
+        form.clock.ClockState = 3;
+        game::StartLevel(form);
+        return;
+    }
+    if (msg.PausedLabel.Visible) {
+        if (b.SelectedFrog > 0) b.HighLight.Visible = true;
+        for (std::size_t i = 1; i < b.Grid.size(); ++i) b.Grid[i].Visible = true;
+        msg.PausedLabel.Visible = false;
+        ShowFrogPictures(b);
+        form.clock.ClockState = 3;
+    }
+    if (g.ModeIndex < 4 && g.TryNumber > g.TriesAllowed) return;
+    // While the start screen is up no level is in play; the records of the
+    // last board may still be there, but they must not be moved.
+    if (g.IntroShowing) return;
+    if (form.clock.ClockState == 2) form.clock.ClockState = 3;
+    g.JumpPossible = true;
+    bool jumped = false;
+
+    const int N = static_cast<int>(b.Grid.size()) - 1;
+    for (int i = 1; i <= N; ++i) {
+        const Cell& cell = b.Grid[static_cast<std::size_t>(i)];
+        // Strict on every side: a point on an edge is in neither cell, a
+        // point in the one-unit overlap of two cells is in both.
+        if (!(cell.Left < x && x < cell.Left + cell.Width && cell.Top < y && y < cell.Top + cell.Height)) continue;
+        const CellOutcome outcome = HandleHitCell(form, i);
+        if (outcome == CellOutcome::Jumped) jumped = true;
+        if (outcome == CellOutcome::EndClick) {
+            // A jump made on an earlier hit cell of this click still has its
+            // outcome decided below; otherwise the click ends here.
+            if (!jumped) return;
+            break;
+        }
+    }
+
+    if (FrogsLeft(b) == 1) {
+        LevelSolved(form);
+    } else if (!g.JumpPossible && FrogsLeft(b) > 1 && jumped) {
+        RoundOverIncomplete(form);
+    }
+    TidyPictures(b);
+}
+
+void MoveSelectedFrog(Form1& form, int f, int t) {
+    Board& b = form.board;
+    ResetCellOutlines(form);
+    if (form.game.SoundOn) window::PlaySoundFile(form, window::JumpSoundPath(form), false);
+    b.Grid.at(static_cast<std::size_t>(f)).Tag = 0;
+    b.Grid.at(static_cast<std::size_t>(t)).Tag = b.SelectedFrog;
+    b.HighLight.Visible = false;
+    FrogRecord& rec = b.Rect.at(static_cast<std::size_t>(b.SelectedFrog));
+    rec.Tag = t;
+    FrogPicture* picture = PictureOfRecord(b, b.SelectedFrog);
+    if (picture != nullptr) picture->Visible = false;
+    const Cell& target = b.Grid[static_cast<std::size_t>(t)];
+    rec.Left = target.Left + 3;
+    rec.Top = target.Top + 5;
+    if (picture != nullptr) {
+        picture->Left = rec.Left;
+        picture->Top = rec.Top;
+        picture->Visible = true;
+    }
+    b.SelectedFrog = 0;
+    game::CheckJumpPossible(form);
+    // The click that called this records that it made a jump (its own
+    // Jumped flag), so the outcome checks can tell a jump from a selection.
+}
 
 }  // namespace quib::board

@@ -1,11 +1,153 @@
+// The end of a level after a jump: one frog left (solved), or no jump left
+// with several frogs (the round is over). Either fills in and shows the
+// panel or message the next click continues from.
+
+#include <algorithm>
+
+#include "../game/game.h"
+#include "../records/records.h"
+#include "../window/window.h"
 #include "board.h"
 
 namespace quib::board {
 
-// STUB: not built yet
-void LevelSolved(Form1& form) { (void)form;  }
+namespace {
 
-// STUB: not built yet
-void RoundOverIncomplete(Form1& form) { (void)form;  }
+std::string TimeText(const Clock& c) {
+    return std::to_string(c.PlayHours) + ":" + std::to_string(c.PlayMinutes) + ":" + std::to_string(c.PlaySecs);
+}
+
+// Whether the finished game's score takes a row of the high-score table.
+bool HighScoreCheck(Form1& form) {
+    form.high.NewScoreRank = 0;
+    records::InsertHighScore(form);
+    return form.high.NewScoreRank > 0;
+}
+
+void ShowNameEntry(Form1& form, bool show) {
+    form.msg.NameInput.Visible = show;
+    form.msg.Command1.Visible = show;
+    if (show) form.menu.mnuHighScores.Enabled = false;
+}
+
+void ShowRoundOverMessage(Form1& form) {
+    Messages& msg = form.msg;
+    msg.RoundOverLabel.Visible = true;
+    msg.Label1.Visible = true;
+    window::ShowNextMessage(form);
+    msg.Ad_Label.Visible = true;
+}
+
+}  // namespace
+
+void LevelSolved(Form1& form) {
+    Game& g = form.game;
+    Clock& c = form.clock;
+    Messages& msg = form.msg;
+    Menus& menu = form.menu;
+    const int levelCount = form.library.LevelCount;
+
+    HideAllFrogPictures(form.board);
+    g.Score += g.CurrentLevel + 3;
+    if (g.LevelTries == 1) g.Score += 2 * g.CurrentLevel;
+    game::AddPlayTime(form);
+    menu.RestartLevelMenue.Enabled = false;
+
+    msg.Label2.Caption = "Level " + std::to_string(g.CurrentLevel) + " Completed";
+    msg.Label3b.Caption =
+        "Frogs Jumped: " + std::to_string(g.CurrentLevel + 2) + "  Tries: " + std::to_string(g.LevelTries);
+    msg.Label6.Caption = "SCORE: " + std::to_string(g.Score) + "   Time " + TimeText(c);
+    if (!form.tasks.DemoLoop) {
+        c.ClockState = 1;
+        if (g.CurrentLevel < levelCount) {
+            msg.Label2.Visible = true;
+            window::ShowNextMessage(form);
+            msg.Ad_Label.Visible = true;
+            msg.Label3b.Visible = true;
+            msg.Label6.Visible = g.ModeIndex != 4;
+        }
+    }
+    form.tasks.PlaybackActive = false;
+    game::UpdateCaption(form);
+
+    g.CurrentLevel += 1;
+    form.tasks.PlaybackStep = 1;
+    if (g.CurrentLevel > g.HighestLevel) {
+        g.HighestLevel = g.CurrentLevel;
+        game::EnableGotoLevelEntries(form);
+    }
+
+    if (g.CurrentLevel > levelCount) {
+        menu.RestartLevelMenue.Enabled = false;
+        menu.mnuQuit.Enabled = false;
+        menu.mnusave.Enabled = false;
+        msg.Label1.Caption = "Game Over: Congratulations";
+        if (g.SaveSlot >= 1) {
+            records::CloseSaveSlot(form, "Hi");
+            g.SaveSlot = 0;
+        }
+        std::string closing = "Press Mouse button to play again";
+        if (g.ModeIndex != 4) {
+            const bool high = HighScoreCheck(form);
+            if (high) closing = "You got a high score.";
+            ShowNameEntry(form, high);
+        }
+        if (g.ModeIndex == 4) {
+            msg.RoundOverLabel.Caption = std::string("10: All levels solved.") + "\n" + "       " + "\n" + closing;
+        } else {
+            msg.RoundOverLabel.Caption = std::string("1: All levels solved.") + "\n" + "Score: " +
+                                         std::to_string(g.Score) + "   Time " + TimeText(c) + "\n" + closing;
+        }
+        ShowRoundOverMessage(form);
+        form.tasks.PlaybackActive = false;
+        form.tasks.DemoLoop = false;
+        c.ClockState = 1;
+    }
+
+    c.PlayHours = 0;
+    c.PlayMinutes = 0;
+    c.PlaySecs = 0;
+    if (g.SaveSlot >= 1) records::mnusavegame_Click(form, g.SaveSlot);
+}
+
+void RoundOverIncomplete(Form1& form) {
+    Game& g = form.game;
+    Clock& c = form.clock;
+    Messages& msg = form.msg;
+    Menus& menu = form.menu;
+    const int remaining = FrogsLeft(form.board) - 1;
+
+    HideAllFrogPictures(form.board);
+    menu.RestartLevelMenue.Enabled = false;
+    msg.Label1.Caption = "Round Over: Level Incomplete";
+    game::AddPlayTime(form);
+    msg.RoundOverLabel.Caption = "2: You needed to jump " + std::to_string(remaining) + " more frog(s)." + "\n" +
+                                 "SCORE: " + std::to_string(g.Score) + "  Time " + TimeText(c) + "\n" +
+                                 "Press Mouse button to try again";
+    msg.NameInput.Visible = false;
+    msg.Command1.Visible = false;
+
+    if (g.ModeIndex < 4 && g.TryNumber == g.TriesAllowed) {
+        menu.mnuQuit.Enabled = false;
+        menu.mnusave.Enabled = false;
+        menu.RestartLevelMenue.Enabled = false;
+        msg.Label1.Caption = "Game Over: Level Incomplete";
+        // Never below zero, even when a file held a level time above the total.
+        c.PlaySeconds = std::max<std::int64_t>(0, c.PlaySeconds - (c.PlayHours * 3600 + c.PlayMinutes * 60 + c.PlaySecs));
+        if (g.SaveSlot >= 1) {
+            records::CloseSaveSlot(form, "hi");
+            g.SaveSlot = 0;
+        }
+        std::string closing = "Press Mouse button to try again";
+        const bool high = HighScoreCheck(form);
+        if (high) closing = "You got a high score. Please enter your name.";
+        ShowNameEntry(form, high);
+        game::SplitPlaySeconds(form);
+        msg.RoundOverLabel.Caption = "3: You needed to jump " + std::to_string(remaining) + " more frogs" + "\n" +
+                                     "Score: " + std::to_string(g.Score) + "  Time " + TimeText(c) + "\n" + closing;
+    }
+    ShowRoundOverMessage(form);
+    c.ClockState = 1;
+}
 
 }  // namespace quib::board

@@ -1,29 +1,145 @@
+// The window caption (the game's status line), the level clock that keeps
+// running across midnight and stands still while the board is covered, the
+// game's playing time, and the "Game Paused" notice.
+
+#include <algorithm>
+#include <string>
+
+#include "../board/board.h"
 #include "game.h"
 
 namespace quib::game {
 
-// STUB: not built yet
-std::string ComposeCaption(const Form1& form) { (void)form; return {}; }
+namespace {
 
-// STUB: not built yet
-void UpdateCaption(Form1& form) { (void)form;  }
+// Values of up to three digits take three characters, so the caption's
+// columns stay put while the numbers change.
+std::string Pad3(long long value) {
+    std::string text;
+    if (value < 100) text += ' ';
+    if (value < 10) text += ' ';
+    return text + std::to_string(value);
+}
 
-// STUB: not built yet
-void AddPlayTime(Form1& form) { (void)form;  }
+// Scores of up to five digits take five characters.
+std::string Pad5(long long value) {
+    std::string text;
+    for (long long limit : {10000LL, 1000LL, 100LL, 10LL}) {
+        if (value < limit) text += ' ';
+    }
+    return text + std::to_string(value);
+}
 
-// STUB: not built yet
-void SplitPlaySeconds(Form1& form) { (void)form;  }
+}  // namespace
 
-// STUB: not built yet
-void ClockTick(Form1& form) { (void)form;  }
+std::string ComposeCaption(const Form1& form) {
+    const Game& g = form.game;
+    if (g.IntroShowing) return " QUIB   ";
+    std::string caption = g.SaveSlot == 0 ? std::string("QUIB   ") : "QUIB(" + std::to_string(g.SaveSlot) + ")";
+    caption += "   Mode: " + g.GameMode;
+    caption += "  Level: " + Pad3(g.CurrentLevel) + " of 200  ";
+    caption += "             " + Pad3(board::FrogsLeft(form.board)) + " left out of " + Pad3(g.CurrentLevel + 3);
+    if (g.ModeIndex != 4) {
+        caption += "    Tries Left: " + Pad3(static_cast<long long>(g.TriesAllowed) - g.TryNumber + 1);
+        caption += "    Score: " + Pad5(g.Score);
+    }
+    return caption;
+}
 
-// STUB: not built yet
-double LevelTime(Form1& form) { (void)form; return 0; }
+void UpdateCaption(Form1& form) {
+    if (!form.clock.LevelStartTime) form.clock.LevelStartTime = form.platform.Timer();
+    form.window.Caption = ComposeCaption(form);
+}
 
-// STUB: not built yet
-void PausedLabel_click(Form1& form) { (void)form;  }
+void AddPlayTime(Form1& form) {
+    Clock& c = form.clock;
+    // A clock set back while playing would give a negative stretch; playing
+    // time never runs backwards, so such a stretch counts as nothing.
+    const std::int64_t d = std::max<std::int64_t>(0, c.SessionNow - c.SessionStart);
+    c.PlaySeconds += d;
+    const std::int64_t h = d / 3600;
+    const std::int64_t m = (d - h * 3600) / 60;
+    const std::int64_t s = d - h * 3600 - m * 60;
+    c.PlayHours += h;
+    c.PlayMinutes += m;
+    c.PlaySecs += s;
+    if (c.PlaySecs >= 60) {
+        c.PlayMinutes += 1;
+        c.PlaySecs -= 60;
+    }
+    if (c.PlayMinutes >= 60) {
+        c.PlayHours += 1;
+        c.PlayMinutes -= 60;
+    }
+}
 
-// STUB: not built yet
-void paused_update(Form1& form) { (void)form;  }
+void SplitPlaySeconds(Form1& form) {
+    Clock& c = form.clock;
+    // The total can only go below zero when a file held a level time larger
+    // than the game's total; a negative time is never shown or ranked.
+    if (c.PlaySeconds < 0) c.PlaySeconds = 0;
+    c.PlayHours = c.PlaySeconds / 3600;
+    c.PlayMinutes = (c.PlaySeconds - c.PlayHours * 3600) / 60;
+    c.PlaySecs = c.PlaySeconds - c.PlayHours * 3600 - c.PlayMinutes * 60;
+    if (c.PlaySecs >= 60) {
+        c.PlayMinutes += 1;
+        c.PlaySecs -= 60;
+    }
+    if (c.PlayMinutes >= 60) {
+        c.PlayHours += 1;
+        c.PlayMinutes -= 60;
+    }
+}
+
+void ClockTick(Form1& form) {
+    Clock& c = form.clock;
+    Platform& p = form.platform;
+    const double t = p.Timer();
+    const int today = p.Day();
+    if (today != c.StartDay) {
+        // The time of day has wrapped: move the start back by the wrap, so
+        // the level time goes on instead of jumping by a day.
+        const double d = c.LastTick ? *c.LastTick - t : 0.0;
+        c.LevelStartTime = c.LevelStartTime.value_or(0.0) - d;
+        c.StartDay = today;
+    }
+    if (c.ClockState == 1) {
+        c.FrozenElapsed = t - c.LevelStartTime.value_or(0.0);
+        c.ClockState = 2;
+    }
+    if (c.ClockState == 3) {
+        c.LevelStartTime = t - c.FrozenElapsed;
+        c.ClockState = 0;
+    }
+    c.LastTick = t;
+}
+
+double LevelTime(Form1& form) {
+    const Clock& c = form.clock;
+    // Frozen, or about to be restored to the frozen value at the next tick.
+    if (c.ClockState == 2 || c.ClockState == 3) return c.FrozenElapsed;
+    double elapsed = form.platform.Timer() - c.LevelStartTime.value_or(0.0);
+    // Midnight passed since the last tick, which has not corrected the start yet.
+    if (elapsed < 0 && form.platform.Day() != c.StartDay) elapsed += 86400.0;
+    return elapsed;
+}
+
+void PausedLabel_click(Form1& form) {
+    if (form.clock.WasPaused) {
+        form.msg.PausedLabel.Visible = true;
+        return;
+    }
+    form.msg.PausedLabel.Visible = false;
+    if (form.game.IntroShowing || form.game.TryNumber == form.game.TriesAllowed) return;
+    Board& b = form.board;
+    if (b.SelectedFrog > 0) b.HighLight.Visible = true;
+    for (std::size_t i = 1; i < b.Grid.size(); ++i) b.Grid[i].Visible = true;
+    board::ShowFrogPictures(b);
+    form.clock.ClockState = 3;
+}
+
+void paused_update(Form1& form) {
+    if (!form.msg.Label1.Visible && !form.high.HighLabel.Visible && !form.msg.Label2.Visible) PausedLabel_click(form);
+}
 
 }  // namespace quib::game

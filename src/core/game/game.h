@@ -14,6 +14,16 @@ namespace quib::game {
 void StartLevel(Form1& form);
 void ResumeBoard(Form1& form);
 void CheckJumpPossible(Form1& form);
+// Whether level n fits the level tables (1..347).
+bool LevelInTables(int n);
+// Whether level n has a stored puzzle that can be put on the board.
+bool StoredPuzzleUsable(const Form1& form, int n);
+// Runs the generator for level n until its puzzle is verified (a bounded
+// number of runs), then moves GenerationLevel on; false if it gave up.
+bool GenerateInForeground(Form1& form, int n);
+// Hides whatever covers the board: start screen, high-score table, pause
+// notice, round-over message, level-completed panel.
+void ClearOverlays(Form1& form);
 
 // ------------------------------------------------------------------ modes
 

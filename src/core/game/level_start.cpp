@@ -1,14 +1,255 @@
+// Putting a level on the board: a fresh start or a retry, the try counting,
+// a puzzle made on the spot when the stored one is used or missing, and the
+// board rebuilt from frog records read from a file; plus the question
+// whether any jump is left.
+
+#include <bitset>
+#include <exception>
+
+#include "../board/board.h"
+#include "../levels/levels.h"
 #include "game.h"
 
 namespace quib::game {
 
-// STUB: not built yet
-void StartLevel(Form1& form) { (void)form;  }
+namespace {
 
-// STUB: not built yet
-void ResumeBoard(Form1& form) { (void)form;  }
+void ClockThawRequest(Form1& form) {
+    if (form.clock.ClockState == 2) form.clock.ClockState = 3;
+}
 
-// STUB: not built yet
-void CheckJumpPossible(Form1& form) { (void)form;  }
+// Removes every frog record and picture above the templates and empties
+// every cell, so nothing of an earlier level can be played.
+void ClearBoardFrogs(Form1& form) {
+    Board& b = form.board;
+    b.Frog.resize(1);
+    b.Rect.resize(1);
+    for (std::size_t i = 1; i < b.Grid.size(); ++i) {
+        b.Grid[i].Tag = 0;
+        b.Grid[i].BorderColor = 0;
+    }
+}
+
+}  // namespace
+
+bool LevelInTables(int n) { return n >= 1 && n <= kMaxStoredLevel; }
+
+bool StoredPuzzleUsable(const Form1& form, int n) {
+    if (!LevelInTables(n)) return false;
+    const int cells = static_cast<int>(form.board.Grid.size()) - 1;
+    std::bitset<kCells + 1> taken;
+    for (int i = 1; i <= n + 3; ++i) {
+        const int c = form.library.LevelPieces(n, i);
+        // A damaged entry (a cell off the board, two frogs on one cell)
+        // counts as no puzzle, so it is made anew rather than played.
+        if (c < 1 || c > cells || c > kCells || taken[static_cast<std::size_t>(c)]) return false;
+        taken[static_cast<std::size_t>(c)] = true;
+    }
+    return true;
+}
+
+bool GenerateInForeground(Form1& form, int n) {
+    if (!LevelInTables(n)) return false;
+    Generator& gen = form.gen;
+    gen.GenerationLevel = n;
+    gen.LevelVerified.at(static_cast<std::size_t>(n)) = false;
+    // A generator that keeps failing must not freeze the window for good:
+    // after this many runs the level keeps whatever puzzle it has.
+    constexpr int kMaxRuns = 1000;
+    for (int run = 0; run < kMaxRuns && !gen.LevelVerified[static_cast<std::size_t>(n)]; ++run) {
+        try {
+            levels::GenerateLevel(form);
+        } catch (const std::exception&) {
+            // counts as a failed run
+        }
+    }
+    gen.GenerationLevel = n + 1;
+    return gen.LevelVerified[static_cast<std::size_t>(n)];
+}
+
+void ClearOverlays(Form1& form) {
+    Messages& msg = form.msg;
+    HighScores& high = form.high;
+    if (high.HighLabel.Visible) {
+        high.HighLabel.Visible = false;
+        for (std::size_t i = 0; i < high.NamesLabel.size(); ++i) {
+            high.NamesLabel[i].Visible = false;
+            high.ScoreLabel[i].Visible = false;
+            high.TimeLabel[i].Visible = false;
+        }
+        board::ShowFrogPictures(form.board);
+        ClockThawRequest(form);
+    }
+    form.intro.Visible = false;
+    form.game.IntroShowing = false;
+    ClockThawRequest(form);
+    msg.PausedLabel.Visible = false;
+    if (msg.RoundOverLabel.Visible) {
+        msg.RoundOverLabel.Visible = false;
+        msg.Ad_Label.Visible = false;
+        msg.Label1.Visible = false;
+        msg.NameInput.Visible = false;
+        msg.Command1.Pressed = false;
+        ClockThawRequest(form);
+    }
+    if (msg.Label2.Visible) {
+        msg.Ad_Label.Visible = false;
+        form.clock.SessionStart = form.platform.Now();
+        msg.Label2.Visible = false;
+        msg.Label3b.Visible = false;
+        msg.Label6.Visible = false;
+        ClockThawRequest(form);
+    }
+}
+
+void StartLevel(Form1& form) {
+    Game& g = form.game;
+    Board& b = form.board;
+    const int n = g.CurrentLevel;
+
+    g.IntroShowing = false;
+    form.intro.Visible = false;
+    form.menu.mnuQuit.Enabled = true;
+    form.menu.RestartLevelMenue.Enabled = true;
+    form.msg.Command1.Visible = false;
+    b.SelectedFrog = 0;
+    b.HighLight.Visible = false;  // nothing is selected, so no outline either
+
+    const bool grids = form.menu.mnuGrids.Checked;
+    for (std::size_t i = 1; i < b.Grid.size(); ++i) {
+        b.Grid[i].BorderStyle = grids ? 1 : 0;
+        b.Grid[i].BorderColor = 0;
+    }
+    ClearOverlays(form);
+
+    if (!g.RetryPending) {
+        g.TryNumber -= 1;
+        g.LevelTries = 1;
+    } else {
+        g.TryNumber += 1;
+        g.LevelTries += 1;
+    }
+    form.window.MousePointer = Pointer::Default;
+
+    const bool used = LevelInTables(n) && form.library.LevelNeedsGenerating[static_cast<std::size_t>(n)];
+    if ((used && !g.RetryPending) || !StoredPuzzleUsable(form, n)) GenerateInForeground(form, n);
+    g.RetryPending = false;
+
+    if (!StoredPuzzleUsable(form, n)) {
+        // Only when the generator gave up and no puzzle was ever stored:
+        // an empty board rather than the frogs of another level.
+        ClearBoardFrogs(form);
+        UpdateCaption(form);
+        return;
+    }
+    if (form.gen.GenerationLevel == n) {
+        // The background supply is set on this very level. Rather than
+        // leaving the board empty, the level is played with its stored
+        // puzzle and the supply is sent back to its idle hand-shake, from
+        // which the next tick picks another level; it never replaces the
+        // puzzle being played.
+        form.gen.GenerationLevel = 0;
+        form.gen.GenerationRequested = true;
+        form.gen.GenerationDone = true;
+    }
+
+    form.library.LevelNeedsGenerating[static_cast<std::size_t>(n)] = true;
+
+    ClearBoardFrogs(form);
+    const Cell& tmpl = b.Grid.at(0);
+    b.Rect.reserve(static_cast<std::size_t>(n) + 4);
+    b.Frog.reserve(static_cast<std::size_t>(n) + 4);
+    for (int i = 1; i <= n + 3; ++i) {
+        FrogRecord rec;
+        rec.Width = tmpl.Width - 6;
+        rec.Height = tmpl.Height - 6;
+        b.Rect.push_back(rec);
+        FrogPicture pic;
+        pic.Width = tmpl.Width - 6;
+        pic.Height = tmpl.Height - 6;
+        pic.Visible = false;
+        b.Frog.push_back(pic);
+    }
+    for (int i = 1; i <= n + 3; ++i) {
+        const int c = form.library.LevelPieces(n, i);
+        Cell& cell = b.Grid[static_cast<std::size_t>(c)];
+        FrogRecord& rec = b.Rect[static_cast<std::size_t>(i)];
+        FrogPicture& pic = b.Frog[static_cast<std::size_t>(i)];
+        rec.Left = pic.Left = cell.Left + 3;
+        rec.Top = pic.Top = cell.Top + 5;
+        rec.Tag = pic.Tag = c;
+        cell.Tag = i;
+    }
+    for (std::size_t i = 1; i < b.Rect.size(); ++i) b.Frog[i].Visible = true;
+
+    form.window.MousePointer = Pointer::Default;
+    form.clock.SessionStart = form.platform.Now();
+    UpdateCaption(form);
+}
+
+void ResumeBoard(Form1& form) {
+    Game& g = form.game;
+    Board& b = form.board;
+    const int n = g.CurrentLevel;
+
+    form.intro.Visible = false;
+    g.IntroShowing = false;
+    b.SelectedFrog = 0;
+    b.HighLight.Visible = false;
+    const bool grids = form.menu.mnuGrids.Checked;
+    for (std::size_t i = 1; i < b.Grid.size(); ++i) {
+        Cell& cell = b.Grid[i];
+        cell.BorderColor = 0;
+        if (!grids) {
+            cell.BorderStyle = 0;
+        } else {
+            cell.Visible = true;
+            cell.BorderStyle = 1;
+        }
+    }
+    ClearOverlays(form);
+    form.menu.mnuQuit.Enabled = true;
+    form.menu.mnusave.Enabled = true;
+    form.menu.RestartLevelMenue.Enabled = true;
+
+    // A finished board (one frog) starts afresh; so does a board without
+    // any frog, which could never be played.
+    if (board::FrogsLeft(b) <= 1 || !StoredPuzzleUsable(form, n)) {
+        StartLevel(form);
+        return;
+    }
+    form.library.LevelNeedsGenerating[static_cast<std::size_t>(n)] = true;
+
+    b.Frog.resize(1);
+    for (std::size_t i = 1; i < b.Grid.size(); ++i) b.Grid[i].Tag = 0;
+    const Cell& tmpl = b.Grid.at(0);
+    const int cells = static_cast<int>(b.Grid.size()) - 1;
+    for (std::size_t r = 1; r < b.Rect.size(); ++r) {
+        const FrogRecord& rec = b.Rect[r];
+        FrogPicture pic;
+        pic.Width = tmpl.Width - 6;
+        pic.Height = tmpl.Height - 6;
+        pic.Left = rec.Left;
+        pic.Top = rec.Top;
+        pic.Tag = rec.Tag;
+        b.Frog.push_back(pic);
+        if (rec.Tag >= 1 && rec.Tag <= cells) b.Grid[static_cast<std::size_t>(rec.Tag)].Tag = static_cast<int>(r);
+    }
+    for (std::size_t i = 1; i < b.Frog.size(); ++i) b.Frog[i].Visible = true;
+    UpdateCaption(form);
+}
+
+void CheckJumpPossible(Form1& form) {
+    const Board& b = form.board;
+    form.game.JumpPossible = false;
+    // Each frog's eight jumps through the cell tags: the same answer as
+    // trying every pair of frogs, in a fraction of the time.
+    for (std::size_t r = 1; r < b.Rect.size(); ++r) {
+        if (board::HasJumpFrom(b.Grid, b.BoardColumns, b.Rect[r].Tag)) {
+            form.game.JumpPossible = true;
+            return;
+        }
+    }
+}
 
 }  // namespace quib::game

@@ -1,20 +1,113 @@
+// Starting a game in one of the four modes, from the "New Game" menu, the
+// start screen or "Goto Level", and the Goto Level entries the player has
+// earned.
+
+#include "../records/records.h"
 #include "game.h"
 
 namespace quib::game {
 
-// STUB: not built yet
-bool ApplyModeTable(Game& game, int modeIndex) { (void)game; (void)modeIndex; return false; }
+namespace {
 
-// STUB: not built yet
-void EnableGotoLevelEntries(Form1& form) { (void)form;  }
+struct ModeRow {
+    const char* name;
+    int triesAllowed;
+    int firstLevel;  // 0: Practice keeps the level already chosen
+};
 
-// STUB: not built yet
-void NewGameMenue_Click(Form1& form, int index) { (void)form; (void)index;  }
+constexpr ModeRow kModes[] = {
+    {"", 0, 0}, {"Easy", 10, 1}, {"Medium", 8, 5}, {"Difficult", 5, 10}, {"Practice", -1, 0},
+};
 
-// STUB: not built yet
-void CommandLabel_Click(Form1& form, int index) { (void)form; (void)index;  }
+}  // namespace
 
-// STUB: not built yet
-void mnulevel_Click(Form1& form, int index) { (void)form; (void)index;  }
+bool ApplyModeTable(Game& game, int modeIndex) {
+    if (modeIndex < 1 || modeIndex > 4) return false;
+    const ModeRow& row = kModes[modeIndex];
+    game.TriesAllowed = row.triesAllowed;
+    game.GameMode = row.name;
+    if (row.firstLevel > 0) game.CurrentLevel = row.firstLevel;
+    game.SaveSlot = 0;
+    return true;
+}
+
+void EnableGotoLevelEntries(Form1& form) {
+    auto& entries = form.menu.mnulevel;
+    MenuEntry& first = entries[1];
+    if (first.Caption.empty()) first.Caption = "1";
+    first.Enabled = true;
+    for (int k = 10; k <= 190; k += 10) {
+        MenuEntry& entry = entries[k];
+        if (entry.Caption.empty()) entry.Caption = std::to_string(k);
+        entry.Enabled = form.game.HighestLevel >= k;
+    }
+}
+
+void NewGameMenue_Click(Form1& form, int index) {
+    // The menu and the start screen only offer 1..4; any other number would
+    // leave a game without a mode, so it starts nothing.
+    if (index < 1 || index > 4) return;
+    Game& g = form.game;
+    Board& b = form.board;
+    Platform& p = form.platform;
+    Messages& msg = form.msg;
+
+    msg.Command1.Visible = false;
+    if (!msg.Ad_Label.Visible && !form.high.HighLabel.Visible) {
+        form.clock.SessionNow = p.Now();
+        AddPlayTime(form);
+    }
+    if (!form.intro.Visible && g.SaveSlot > 0) records::mnusavegame_Click(form, g.SaveSlot);
+
+    g.SaveSlot = 0;
+    g.IntroShowing = false;
+    form.menu.RestartLevelMenue.Enabled = true;
+    b.HighLight.Visible = false;
+    b.SelectedFrog = 0;
+    const bool grids = form.menu.mnuGrids.Checked;
+    for (std::size_t i = 1; i < b.Grid.size(); ++i) {
+        if (!grids) b.Grid[i].BorderStyle = 0;
+        b.Grid[i].BackColor = 0;
+    }
+    form.menu.mnuQuit.Enabled = true;
+    form.menu.mnusave.Enabled = true;
+    form.intro.CommandLabel2.Visible = false;
+    if (form.clock.ClockState == 2) form.clock.ClockState = 0;
+    g.IntroShowing = false;
+    form.intro.Visible = false;
+    for (std::size_t i = 1; i < b.Grid.size(); ++i) b.Grid[i].Visible = true;
+
+    g.TryNumber = 2;
+    g.LevelTries = 1;
+    g.Score = 0;
+    g.ModeIndex = index;
+    ApplyModeTable(g, index);
+    form.menu.GotoLevelMenue.Enabled = g.ModeIndex == 4;
+    form.window.MousePointer = Pointer::Hourglass;
+
+    const int n = g.CurrentLevel;
+    if (LevelInTables(n) && (form.library.LevelNeedsGenerating[static_cast<std::size_t>(n)] ||
+                             !form.gen.LevelVerified[static_cast<std::size_t>(n)])) {
+        GenerateInForeground(form, n);
+    }
+
+    form.clock.ClockState = 0;
+    form.clock.LevelStartTime = p.Timer();
+    form.clock.LastTick = p.Timer();
+    StartLevel(form);
+
+    form.clock.PlaySeconds = 0;
+    form.clock.PlayHours = 0;
+    form.clock.PlayMinutes = 0;
+    form.clock.PlaySecs = 0;
+    form.clock.SessionStart = p.Now();
+}
+
+void CommandLabel_Click(Form1& form, int index) { NewGameMenue_Click(form, index); }
+
+void mnulevel_Click(Form1& form, int index) {
+    form.game.CurrentLevel = index;
+    NewGameMenue_Click(form, 4);
+}
 
 }  // namespace quib::game

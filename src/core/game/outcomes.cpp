@@ -1,29 +1,180 @@
+// What the player can do once a round has ended, or instead of finishing
+// it: dismiss the messages, restart the level, give up, or continue the
+// game that was interrupted when the program last closed.
+
+#include "../board/board.h"
+#include "../records/records.h"
+#include "../window/window.h"
 #include "game.h"
 
 namespace quib::game {
 
-// STUB: not built yet
-void Label1_Click(Form1& form) { (void)form;  }
+namespace {
 
-// STUB: not built yet
-void RoundOverLabel_Click(Form1& form) { (void)form;  }
+// No try left outside Practice, or every level solved.
+bool GameIsOver(const Form1& form) {
+    const Game& g = form.game;
+    return (g.ModeIndex < 4 && g.TryNumber >= g.TriesAllowed) || g.CurrentLevel > form.library.LevelCount;
+}
 
-// STUB: not built yet
-void Label2_Click(Form1& form) { (void)form;  }
+void DismissRoundOver(Form1& form) {
+    Messages& msg = form.msg;
+    if (msg.NameInput.Visible) return;
+    if (GameIsOver(form)) {
+        Game& g = form.game;
+        g.CurrentLevel = 1;
+        g.TryNumber = 0;
+        g.LevelTries = 0;
+        g.IntroShowing = true;
+        msg.Label1.Visible = false;
+        msg.Ad_Label.Visible = false;
+        // The message goes with its heading: left up, a later click on the
+        // start screen would read it as still waiting and start a stray game.
+        msg.RoundOverLabel.Visible = false;
+        form.intro.Visible = true;
+        UpdateCaption(form);
+        form.menu.mnuQuit.Enabled = false;
+        form.menu.mnusave.Enabled = false;
+        return;
+    }
+    form.clock.ClockState = 3;
+    form.game.RetryPending = true;
+    StartLevel(form);
+}
 
-// STUB: not built yet
-void Label3b_Click(Form1& form) { (void)form;  }
+void DismissLevelCompleted(Form1& form) {
+    Messages& msg = form.msg;
+    msg.Label2.Visible = false;
+    msg.Ad_Label.Visible = false;
+    form.clock.SessionStart = form.platform.Now();
+    msg.Label3b.Visible = false;
+    msg.Label6.Visible = false;
+    form.clock.ClockState = 3;
+    StartLevel(form);
+}
 
-// STUB: not built yet
-void Label6_Click(Form1& form) { (void)form;  }
+}  // namespace
 
-// STUB: not built yet
-void RestartLevelMenue_Click(Form1& form) { (void)form;  }
+void Label1_Click(Form1& form) { DismissRoundOver(form); }
 
-// STUB: not built yet
-void mnuQuit_Click(Form1& form) { (void)form;  }
+void RoundOverLabel_Click(Form1& form) { DismissRoundOver(form); }
 
-// STUB: not built yet
-void CommandLabel2_Click(Form1& form) { (void)form;  }
+void Label2_Click(Form1& form) { DismissLevelCompleted(form); }
+
+void Label3b_Click(Form1& form) { DismissLevelCompleted(form); }
+
+void Label6_Click(Form1& form) { Label3b_Click(form); }
+
+void RestartLevelMenue_Click(Form1& form) {
+    Board& b = form.board;
+    Game& g = form.game;
+    b.HighLight.Visible = false;
+    b.SelectedFrog = 0;
+    board::ResetCellOutlines(form);
+    g.RetryPending = true;
+    // Practice has no last try: its try counter runs down with every level
+    // started afresh, and must never make a restart end the game.
+    if (g.ModeIndex < 4 && g.TriesAllowed - g.TryNumber == 0) {
+        mnuQuit_Click(form);
+        g.RetryPending = false;
+    } else {
+        StartLevel(form);
+    }
+}
+
+void mnuQuit_Click(Form1& form) {
+    Messages& msg = form.msg;
+    Board& b = form.board;
+    Game& g = form.game;
+    Clock& c = form.clock;
+    HighScores& high = form.high;
+
+    msg.Ad_Label.Visible = false;
+    msg.Label2.Visible = false;
+    msg.Label1.Visible = false;
+    msg.Label3b.Visible = false;
+    msg.Label6.Visible = false;
+    msg.RoundOverLabel.Visible = false;
+    b.HighLight.Visible = false;
+    high.HighLabel.Visible = false;
+    msg.NameInput.Visible = false;
+    msg.Command1.Visible = false;
+    form.menu.mnuQuit.Enabled = false;
+    form.menu.mnusave.Enabled = false;
+    for (std::size_t i = 1; i < b.Grid.size(); ++i) b.Grid[i].BorderStyle = 0;
+    for (std::size_t i = 0; i < high.NamesLabel.size(); ++i) {
+        high.NamesLabel[i].Visible = false;
+        high.ScoreLabel[i].Visible = false;
+        high.TimeLabel[i].Visible = false;
+    }
+    board::HideAllFrogPictures(b);
+
+    UpdateCaption(form);
+    form.tasks.DemoLoop = false;
+    form.tasks.PlaybackActive = false;
+
+    if (g.ModeIndex == 4) {
+        g.IntroShowing = true;
+        form.intro.Visible = true;
+        UpdateCaption(form);
+        return;
+    }
+
+    g.TryNumber = g.TriesAllowed;
+    c.PlaySeconds -= c.PlayHours * 3600 + c.PlayMinutes * 60 + c.PlaySecs;
+    SplitPlaySeconds(form);
+    UpdateCaption(form);
+    form.menu.mnuQuit.Enabled = false;
+    form.menu.mnusave.Enabled = false;
+    form.menu.RestartLevelMenue.Enabled = false;
+    msg.Label1.Caption = "Game Over: Level Incomplete";
+    if (g.SaveSlot > 0) {
+        records::CloseSaveSlot(form, "hi");
+        g.SaveSlot = 0;
+    }
+
+    std::string closing = "Press Mouse button to try again";
+    high.NewScoreRank = 0;
+    records::InsertHighScore(form);
+    if (high.NewScoreRank > 0) {
+        closing = "You got a high score. Please enter your name.";
+        msg.NameInput.Visible = true;
+        msg.Command1.Visible = true;
+        form.menu.mnuHighScores.Enabled = false;
+    } else {
+        msg.NameInput.Visible = false;
+        msg.Command1.Visible = false;
+    }
+
+    // With a single frog left there is nothing to jump, and the first line
+    // is the bare number.
+    const int remaining = board::FrogsLeft(b) - 1;
+    const std::string firstLine =
+        remaining == 0 ? std::string("7:") : "6: You needed to jump " + std::to_string(remaining) + " more frogs";
+    msg.RoundOverLabel.Caption = firstLine + "\n" + "Score: " + std::to_string(g.Score) + "  Time " +
+                                 std::to_string(c.PlayHours) + ":" + std::to_string(c.PlayMinutes) + ":" +
+                                 std::to_string(c.PlaySecs) + "\n" + closing;
+    msg.RoundOverLabel.Visible = true;
+    msg.Label1.Visible = true;
+    window::ShowNextMessage(form);
+    msg.Ad_Label.Visible = true;
+    c.ClockState = 1;
+}
+
+void CommandLabel2_Click(Form1& form) {
+    Game& g = form.game;
+    g.CurrentLevel = g.ResumeLevel;
+    CheckJumpPossible(form);
+    form.intro.Visible = false;
+    g.IntroShowing = false;
+    if (!g.JumpPossible) {
+        g.RetryPending = true;
+        StartLevel(form);
+    } else {
+        ResumeBoard(form);
+    }
+    form.intro.CommandLabel2.Visible = false;
+    if (g.SaveSlot > 0) form.menu.mnusave.Enabled = false;
+}
 
 }  // namespace quib::game
