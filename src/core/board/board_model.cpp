@@ -13,10 +13,18 @@ void ClearCheckCell(Form1& form, int n) { form.board.GridB.at(static_cast<std::s
 int FindPicture(const Board& b, int r) {
     if (r < 1 || r >= static_cast<int>(b.Rect.size())) return 0;
     const FrogRecord& rec = b.Rect[static_cast<std::size_t>(r)];
+    // A removed frog's picture stays hidden on its cell, so once another frog
+    // lands there two pictures share the position. The visible one belongs
+    // to the live frog; taking the first match would turn or hide the dead
+    // frog's picture instead. While all pictures are hidden (a pause), the
+    // first match stands for the frog as well as any.
+    int firstMatch = 0;
     for (std::size_t i = 1; i < b.Frog.size(); ++i) {
-        if (b.Frog[i].Left == rec.Left && b.Frog[i].Top == rec.Top) return static_cast<int>(i);
+        if (b.Frog[i].Left != rec.Left || b.Frog[i].Top != rec.Top) continue;
+        if (b.Frog[i].Visible) return static_cast<int>(i);
+        if (firstMatch == 0) firstMatch = static_cast<int>(i);
     }
-    return 0;
+    return firstMatch;
 }
 
 void RemoveFrog(Form1& form, int r) {
