@@ -1,22 +1,58 @@
+// The "Preferences" options: the jump sound, the cell outlines ("Grids"),
+// the colour sliders, and the playing of wave files.
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
 #include "window.h"
 
 namespace quib::window {
 
-// STUB: not built yet
-void sndmenue_Click(Form1& form) { (void)form;  }
+// "Sound": the check mark is the setting; the flag the board reads follows it.
+void sndmenue_Click(Form1& form) {
+    MenuEntry& entry = form.menu.sndmenue;
+    entry.Checked = !entry.Checked;
+    form.game.SoundOn = entry.Checked;
+}
 
-// STUB: not built yet
-void mnuGrids_Click(Form1& form) { (void)form;  }
+// "Grids": checking it shows every cell with a black outline, so the player
+// sees the whole board; unchecking removes the outlines again (the cells stay
+// shown). The template cell 0 is never part of the board and stays as it is.
+void mnuGrids_Click(Form1& form) {
+    MenuEntry& entry = form.menu.mnuGrids;
+    std::vector<Cell>& grid = form.board.Grid;
+    if (entry.Checked) {
+        entry.Checked = false;
+        for (std::size_t i = 1; i < grid.size(); ++i) grid[i].BorderStyle = 0;
+    } else {
+        entry.Checked = true;
+        for (std::size_t i = 1; i < grid.size(); ++i) {
+            grid[i].Visible = true;
+            grid[i].BorderColor = 0;
+            grid[i].BorderStyle = 1;
+        }
+    }
+}
 
-// STUB: not built yet
-void VScroll_Change(Form1& form, int which, int value) { (void)form; (void)which; (void)value;  }
-
-}  // namespace quib::window
-
-#include <filesystem>
-#include <system_error>
-
-namespace quib::window {
+// A colour slider moved. A scroll bar cannot leave its range, so a value
+// outside 0..255 is clamped rather than trusted; an unknown slider changes
+// nothing.
+void VScroll_Change(Form1& form, int which, int value) {
+    ColourPanel& c = form.colours;
+    const int v = std::clamp(value, 0, 255);
+    switch (which) {
+        case 2: c.VScroll2 = v; break;
+        case 3: c.VScroll3 = v; break;
+        case 4: c.VScroll4 = v; break;
+        default: return;
+    }
+    c.Shape3 = Rgb(c.VScroll2, c.VScroll3, c.VScroll4);
+    c.Label7.Caption = "Red " + std::to_string(c.VScroll2);
+    c.Label8.Caption = "Green " + std::to_string(c.VScroll3);
+    c.Label9.Caption = "Blue " + std::to_string(c.VScroll4);
+}
 
 std::string JumpSoundPath(const Form1& form) { return form.ProgramFolder + "Sounds/Jump.wav"; }
 

@@ -1,51 +1,70 @@
+// The small features around the game: help, the About box, the "Exit"
+// label, the web links, "Tell a friend" and the rotating message line.
+
+#include "../game/game.h"
+#include "links.h"
 #include "window.h"
 
 namespace quib::window {
 
-// STUB: not built yet
-void contentsmenue_Click(Form1& form) { (void)form;  }
+namespace {
 
-// STUB: not built yet
-void aboutmenue_Click(Form1& form) { (void)form;  }
+// Shown by the About box's "License Agreement" button.
+constexpr const char* kDisclaimer =
+    "Quib is free: you may play it, copy it and give it away at no charge.\n\n"
+    "The game is provided \"as is\", without warranty of any kind, express or implied, "
+    "including but not limited to the warranties of merchantability, fitness for a "
+    "particular purpose and non-infringement. In no event shall its makers be liable "
+    "for any claim, damages or other liability arising from the use of the game.";
 
-// STUB: not built yet
-void Form2_Unload(Form1& form) { (void)form;  }
+}  // namespace
 
-// STUB: not built yet
-void Form2_Command1_Click(Form1& form) { (void)form;  }
+// "Contents": the help file lies beside the program. A missing file is the
+// viewer's to report; the game itself never fails over it.
+void contentsmenue_Click(Form1& form) { form.platform.ShowTextFile(form.ProgramFolder + "help.txt"); }
 
-// STUB: not built yet
-void Form2_Command2_Click(Form1& form) { (void)form;  }
+// "About": one box only. A second choice brings the same box to the front.
+// Whether the game was paused is remembered so that closing the box leaves
+// the pause as it was.
+void aboutmenue_Click(Form1& form) {
+    form.clock.WasPaused = form.msg.PausedLabel.Visible;
+    form.about.Loaded = true;
+    ++form.about.RaiseRequests;
+}
 
-// STUB: not built yet
-void Form2_Label3_Click(Form1& form) { (void)form;  }
+// The About box closes. Closing a box that is not open does nothing, so a
+// stray close cannot resume a game with a stale pause flag.
+void Form2_Unload(Form1& form) {
+    if (!form.about.Loaded) return;
+    form.about.Loaded = false;
+    game::paused_update(form);
+}
 
-// STUB: not built yet
-void ExitLabel_Click(Form1& form) { (void)form;  }
+void Form2_Command1_Click(Form1& form) { Form2_Unload(form); }
 
-// STUB: not built yet
-void RunShellExecute(Form1& form, const std::string& address) { (void)form; (void)address;  }
+void Form2_Command2_Click(Form1& form) { form.platform.ShowInfo(kDisclaimer); }
 
-// STUB: not built yet
-void mnu_morefree_Click(Form1& form) { (void)form;  }
+void Form2_Label3_Click(Form1& form) { mnu_morefree_Click(form); }
 
-// STUB: not built yet
-void Label3_Click(Form1& form) { (void)form;  }
+// "Exit" on the start screen: the front end closes the window, which runs the
+// close request with its exit question.
+void ExitLabel_Click(Form1& form) { form.window.CloseRequested = true; }
 
-// STUB: not built yet
-void Ad_Label_Click(Form1& form) { (void)form;  }
+// Every link goes through here to the desktop's default handler. Whether a
+// browser opened is not known and does not matter to the game.
+void RunShellExecute(Form1& form, const std::string& address) { form.platform.OpenUrl(address); }
 
-// STUB: not built yet
-void mnu_donate_Click(Form1& form) { (void)form;  }
+void mnu_morefree_Click(Form1& form) { RunShellExecute(form, kHomePage); }
 
-// STUB: not built yet
-void mnu_tellafriend_click(Form1& form) { (void)form;  }
+void Label3_Click(Form1& form) { RunShellExecute(form, kHomePage); }
 
-}  // namespace quib::window
+void Ad_Label_Click(Form1& form) { RunShellExecute(form, kHomePage); }
 
-#include "links.h"
+void mnu_donate_Click(Form1& form) { RunShellExecute(form, kDonationUrl); }
 
-namespace quib::window {
+// The player's own mail program opens with the message ready; the player
+// picks the recipient and sends it.
+void mnu_tellafriend_click(Form1& form) { form.platform.ComposeMail(kTellAFriendSubject, kTellAFriendBody); }
 
 void ShowNextMessage(Form1& form) {
     form.platform.Randomize();
