@@ -1,11 +1,260 @@
+// The settings and resume file "data.txt": the two options, the interrupted
+// game with the frogs on its board, the highest level reached, the save slot
+// in use and the per-level renewal flags.
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <set>
+#include <utility>
+
+#include "../game/game.h"
+#include "items.h"
 #include "records.h"
 
 namespace quib::records {
 
-// STUB: not built yet
-bool WriteDataFile(Form1& form) { (void)form; return false; }
+namespace {
 
-// STUB: not built yet
-void ReadDataFile(Form1& form) { (void)form;  }
+constexpr const char* kDataFileName = "data.txt";
+// Pixel positions far outside any window are damage, not a board.
+constexpr double kMaxPosition = 100000;
+// The level time grows by a day at each midnight of a running level; a
+// billion seconds is decades.
+constexpr double kMaxLevelTime = 1e9;
+// Tries are counted down by every fresh level start, so long Practice games
+// go far below zero; anything near this is damage.
+constexpr std::int64_t kMaxTryNumber = 1'000'000'000;
+constexpr std::int64_t kInt16Min = -32768;
+constexpr std::int64_t kInt16Max = 32767;
+constexpr std::int64_t kInt32Min = INT32_MIN;
+constexpr std::int64_t kInt32Max = INT32_MAX;
+
+int CellCount(const Board& board) { return static_cast<int>(board.Grid.size()) - 1; }
+
+// The level flags run 1 .. LevelCount; a count beyond the tables is cut to them.
+int LevelsInFile(const Form1& form) { return std::clamp(form.library.LevelCount, 0, kLevelIndexMax); }
+
+double ReadPosition(ItemReader& in) {
+    const double x = in.Number();
+    if (std::fabs(x) > kMaxPosition) throw ReadFailure("position off the window");
+    return x;
+}
+
+double ReadLevelTime(ItemReader& in) {
+    const double t = in.Number();
+    if (std::fabs(t) > kMaxLevelTime) throw ReadFailure("level time out of range");
+    return t;
+}
+
+// The board of a fresh level-1 game, placed as the resume file's fallback
+// does. Before the level library is read its pieces are all 0; the records
+// are then left out rather than stood on the template cell 0.
+void PlaceFallbackRecords(Form1& form) {
+    Board& b = form.board;
+    const int level = form.game.CurrentLevel;
+    const int cells = CellCount(b);
+    std::vector<int> pieces;
+    std::set<int> seen;
+    for (int k = 1; k <= level + 3; ++k) {
+        if (!decltype(form.library.LevelPieces)::InRange(level, k)) return PlaceFrogRecords(form, {});
+        const int c = form.library.LevelPieces(level, k);
+        if (c < 1 || c > cells || !seen.insert(c).second) return PlaceFrogRecords(form, {});
+        pieces.push_back(c);
+    }
+    std::vector<FrogRecord> records;
+    const Cell& tmpl = b.Grid.at(0);
+    for (const int c : pieces) {
+        FrogRecord rec;
+        rec.Width = tmpl.Width - 6;
+        rec.Height = tmpl.Height - 6;
+        // The fallback's own offsets (+1, +3) differ from the frog position
+        // rule (+3, +5); these records are never shown ("Continue" is hidden),
+        // and a board resumed from them gives each picture its record's
+        // position, so the lookup by position still holds.
+        rec.Left = b.Grid[static_cast<std::size_t>(c)].Left + 1;
+        rec.Top = b.Grid[static_cast<std::size_t>(c)].Top + 3;
+        rec.Tag = c;
+        records.push_back(rec);
+    }
+    PlaceFrogRecords(form, records);
+}
+
+void Fallback(Form1& form) {
+    Game& g = form.game;
+    g.ResumeLevel = 1;
+    form.intro.CommandLabel2.Visible = false;
+    const int levels = LevelsInFile(form);
+    for (int i = 1; i <= levels; ++i) form.library.LevelNeedsGenerating[static_cast<std::size_t>(i)] = false;
+    g.HighestLevel = 1;
+    if (g.CurrentLevel >= 0 && g.CurrentLevel <= kLevelIndexMax)
+        form.library.LevelNeedsGenerating[static_cast<std::size_t>(g.CurrentLevel)] = true;
+    PlaceFallbackRecords(form);
+    form.clock.SessionStart = form.platform.Now();
+}
+
+// Whether the game read at start-up is still on offer: the start screen shows
+// "Continue" and no game has been played (or ended) since.
+bool ResumeGameStillOffered(const Form1& form) {
+    return form.game.IntroShowing && form.intro.CommandLabel2.Visible && form.game.LevelTries >= 1;
+}
+
+}  // namespace
+
+// ------------------------------------------------- frog records in the files
+
+std::vector<FrogRecord> ReadFrogRecords(ItemReader& in, const Board& board) {
+    const int count = static_cast<int>(in.Integer(1, kMaxStoredFrogs + 1));
+    const int cells = CellCount(board);
+    const Cell* tmpl = board.Grid.empty() ? nullptr : &board.Grid[0];
+    std::vector<FrogRecord> records;
+    std::set<int> cellsTaken;
+    std::set<std::pair<float, float>> positionsTaken;
+    for (int k = 1; k < count; ++k) {
+        FrogRecord rec;
+        rec.Left = static_cast<float>(ReadPosition(in));
+        rec.Top = static_cast<float>(ReadPosition(in));
+        rec.Tag = static_cast<int>(in.Integer(1, std::max(cells, 1)));
+        if (rec.Tag > cells) throw ReadFailure("cell off the board");
+        // Two frogs on one cell, or two records at one position (pictures are
+        // found by position), would break the board's invariants.
+        if (!cellsTaken.insert(rec.Tag).second) throw ReadFailure("two frogs on one cell");
+        if (!positionsTaken.insert({rec.Left, rec.Top}).second) throw ReadFailure("two frogs at one position");
+        if (tmpl) {
+            rec.Width = tmpl->Width - 6;
+            rec.Height = tmpl->Height - 6;
+        }
+        records.push_back(rec);
+    }
+    return records;
+}
+
+void WriteFrogRecords(ItemWriter& out, const Board& board) {
+    out.Integer(static_cast<std::int64_t>(board.Rect.size()));
+    for (std::size_t k = 1; k < board.Rect.size(); ++k) {
+        const FrogRecord& rec = board.Rect[k];
+        out.Number(rec.Left).Number(rec.Top).Text(std::to_string(rec.Tag));
+    }
+}
+
+void PlaceFrogRecords(Form1& form, const std::vector<FrogRecord>& records) {
+    Board& b = form.board;
+    if (b.Rect.empty()) b.Rect.emplace_back();
+    b.Rect.resize(1);
+    for (std::size_t n = 1; n < b.Grid.size(); ++n) b.Grid[n].Tag = 0;
+    for (const FrogRecord& rec : records) {
+        b.Rect.push_back(rec);
+        if (rec.Tag >= 1 && rec.Tag < static_cast<int>(b.Grid.size()))
+            b.Grid[static_cast<std::size_t>(rec.Tag)].Tag = static_cast<int>(b.Rect.size()) - 1;
+    }
+}
+
+void ApplyFileMode(Game& game) {
+    switch (game.ModeIndex) {
+        case 1: game.TriesAllowed = 10, game.GameMode = "Easy"; break;
+        case 2: game.TriesAllowed = 8, game.GameMode = "Medium"; break;
+        case 3: game.TriesAllowed = 5, game.GameMode = "Difficult"; break;
+        case 4: game.TriesAllowed = -1, game.GameMode = "Practice"; break;
+        default: break;  // any other value leaves both as they are
+    }
+}
+
+// ------------------------------------------------------------- data.txt
+
+bool WriteDataFile(Form1& form) {
+    try {
+        const Game& g = form.game;
+        const Clock& clock = form.clock;
+        ItemWriter out;
+        // Opening and closing the program without taking up "Continue" must
+        // not lose the interrupted game: its level is still the one on offer.
+        out.Integer(ResumeGameStillOffered(form) ? g.ResumeLevel : g.CurrentLevel);
+        out.Integer(g.TryNumber);
+        out.Integer(g.LevelTries);
+        out.Number(form.platform.Timer() - clock.LevelStartTime.value_or(0));
+        out.Integer(g.HighestLevel);
+        out.Integer(g.Score);
+        out.Integer(g.ModeIndex);
+        out.Integer(g.SaveSlot);
+        out.Integer(clock.PlaySeconds);
+        out.Integer(clock.PlayHours);
+        out.Integer(clock.PlayMinutes);
+        out.Integer(clock.PlaySecs);
+        out.Flag(form.menu.sndmenue.Checked);
+        out.Flag(form.menu.mnuGrids.Checked);
+        const int levels = LevelsInFile(form);
+        for (int i = 1; i <= levels; ++i) out.Flag(form.library.LevelNeedsGenerating[static_cast<std::size_t>(i)]);
+        WriteFrogRecords(out, form.board);
+        return WriteFileSafely(form.DataFolder + kDataFileName, out.str());
+    } catch (const std::exception&) {
+        // A close request must reach its question whatever happens here.
+        return false;
+    }
+}
+
+void ReadDataFile(Form1& form) {
+    Game& g = form.game;
+    Clock& clock = form.clock;
+    Menus& menu = form.menu;
+    Platform& p = form.platform;
+    g.CurrentLevel = 1;
+
+    // Every item is applied as soon as it is read and checked, so that a file
+    // cut short keeps what came before the cut.
+    try {
+        std::string text;
+        if (!ReadWholeFile(form.DataFolder + kDataFileName, text)) throw ReadFailure("no resume file");
+        ItemReader in(text);
+        g.ResumeLevel = static_cast<int>(in.Integer(kInt16Min, kInt16Max));
+        g.TryNumber = static_cast<int>(in.Integer(-kMaxTryNumber, kMaxTryNumber));
+        g.LevelTries = static_cast<int>(in.Integer(kInt16Min, kInt16Max));
+        clock.LevelStartTime = p.Timer() - ReadLevelTime(in);
+        g.HighestLevel = static_cast<int>(in.Integer(1, kLevelIndexMax));
+        g.Score = static_cast<std::int32_t>(in.Integer(kInt32Min, kInt32Max));
+        g.ModeIndex = static_cast<int>(in.Integer(1, 4));
+        g.SaveSlot = static_cast<int>(in.Integer(0, 5));
+        // The play time is kept wider than the file's 16 bits; 32 bits read.
+        clock.PlaySeconds = in.Integer(kInt32Min, kInt32Max);
+        clock.PlayHours = in.Integer(kInt32Min, kInt32Max);
+        clock.PlayMinutes = in.Integer(kInt32Min, kInt32Max);
+        clock.PlaySecs = in.Integer(kInt32Min, kInt32Max);
+        menu.sndmenue.Checked = in.Flag();
+        menu.mnuGrids.Checked = in.Flag();
+        g.SoundOn = menu.sndmenue.Checked;
+        const int levels = LevelsInFile(form);
+        for (int i = 1; i <= levels; ++i) form.library.LevelNeedsGenerating[static_cast<std::size_t>(i)] = in.Flag();
+        PlaceFrogRecords(form, ReadFrogRecords(in, form.board));
+    } catch (const ReadFailure&) {
+        Fallback(form);
+        return;
+    }
+
+    ApplyFileMode(g);
+    menu.GotoLevelMenue.Enabled = g.ModeIndex == 4;
+
+    if (g.ResumeLevel > form.library.LevelCount) g.ResumeLevel = 1;
+    if (g.ResumeLevel < 1) g.ResumeLevel = 2;
+    if (g.ResumeLevel > 1) form.intro.CommandLabel2.Visible = true;
+
+    game::CheckJumpPossible(form);
+
+    // No try left to continue with. Practice has no limit to test against
+    // (its try count runs below zero), and its game is never offered.
+    if (g.TryNumber + 1 >= g.TriesAllowed) form.intro.CommandLabel2.Visible = false;
+    if (g.ModeIndex < 3 && g.TryNumber >= g.TriesAllowed) form.intro.CommandLabel2.Visible = false;
+    if (g.ModeIndex == 4) form.intro.CommandLabel2.Visible = false;
+
+    for (std::size_t i = 1; i < form.board.Grid.size(); ++i) {
+        Cell& cell = form.board.Grid[i];
+        if (menu.mnuGrids.Checked) {
+            cell.BorderStyle = 1;
+        } else {
+            cell.BorderStyle = 0;
+            cell.BorderColor = 0;
+        }
+    }
+
+    clock.SessionStart = p.Now();
+}
 
 }  // namespace quib::records

@@ -1,38 +1,314 @@
+// The ten best games: the table of labels over the board, its file
+// "high.txt", the ranking of a finished game and the name entry.
+
+#include <charconv>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "../board/board.h"
+#include "../game/game.h"
+#include "items.h"
 #include "records.h"
 
 namespace quib::records {
 
-// STUB: not built yet
-std::string FormatPlayTime(std::int64_t seconds) { (void)seconds; return {}; }
+namespace {
 
-// STUB: not built yet
-void BuildHighScoreTable(Form1& form) { (void)form;  }
+constexpr const char* kHighScoreFileName = "high.txt";
+constexpr int kRows = 10;
+constexpr int kRowHeight = 40;
+constexpr int kNamesLeft = 25;
+constexpr int kScoreLeft = 455;
+constexpr int kTimeLeft = 602;
+constexpr int kEnterKey = 13;
 
-// STUB: not built yet
-void ReadHighScores(Form1& form) { (void)form;  }
+std::size_t Row(int i) { return static_cast<std::size_t>(i); }
 
-// STUB: not built yet
-bool WriteHighScores(Form1& form) { (void)form; return false; }
+// The value of a score caption, or nothing when the caption is not a number
+// (such a row counts as free).
+std::optional<double> ScoreValue(std::string_view caption) {
+    while (!caption.empty() && caption.front() == ' ') caption.remove_prefix(1);
+    while (!caption.empty() && caption.back() == ' ') caption.remove_suffix(1);
+    if (caption.empty()) return std::nullopt;
+    std::size_t i = (caption.front() == '-' || caption.front() == '+') ? 1 : 0;
+    bool digits = false;
+    bool point = false;
+    for (; i < caption.size(); ++i) {
+        const char c = caption[i];
+        if (c >= '0' && c <= '9') {
+            digits = true;
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!digits) return std::nullopt;
+    if (caption.front() == '+') caption.remove_prefix(1);
+    double value = 0;
+    const auto [ptr, ec] = std::from_chars(caption.data(), caption.data() + caption.size(), value,
+                                           std::chars_format::fixed);
+    if (ec != std::errc() || ptr != caption.data() + caption.size()) return std::nullopt;
+    return value;
+}
 
-// STUB: not built yet
-void InsertHighScore(Form1& form) { (void)form;  }
+void ShowTable(HighScores& h, bool visible) {
+    h.HighLabel.Visible = visible;
+    for (int i = 0; i <= kRows; ++i) {
+        h.NamesLabel[Row(i)].Visible = visible;
+        h.ScoreLabel[Row(i)].Visible = visible;
+        h.TimeLabel[Row(i)].Visible = visible;
+    }
+}
 
-// STUB: not built yet
-void Command1_Click(Form1& form) { (void)form;  }
+void ClearRows(HighScores& h) {
+    for (int i = 1; i <= kRows; ++i) {
+        h.NamesLabel[Row(i)].Caption = "";
+        h.ScoreLabel[Row(i)].Caption = "0";
+        h.TimeLabel[Row(i)].Caption = "";
+        h.HighScoreSeconds[Row(i)] = 0;
+    }
+}
 
-// STUB: not built yet
-void NameInput_KeyPress(Form1& form, int keyAscii) { (void)form; (void)keyAscii;  }
+}  // namespace
 
-// STUB: not built yet
-void mnuHighScores_Click(Form1& form) { (void)form;  }
+std::string FormatPlayTime(std::int64_t seconds) {
+    std::int64_t h = seconds / 3600;
+    std::int64_t m = (seconds - 3600 * h) / 60;
+    std::int64_t r = seconds - 3600 * h - 60 * m;
+    if (r >= 60) {
+        m += 1;
+        r -= 60;
+    }
+    if (m >= 60) {
+        h += 1;
+        m -= 60;
+    }
+    return std::to_string(h) + ":" + std::to_string(m) + ":" + std::to_string(r);
+}
 
-// STUB: not built yet
-void HighLabel_Click(Form1& form) { (void)form;  }
+void BuildHighScoreTable(Form1& form) {
+    HighScores& h = form.high;
+    h.HighLabel.Caption = "High Scores";
+    h.HighLabel.Left = 0;
+    h.HighLabel.Top = 1;
+    h.HighLabel.Visible = false;
+    h.NamesLabel[0] = {"Name", kNamesLeft, kRowHeight, false, h.NamesLabel[0].ForeColor};
+    h.ScoreLabel[0] = {"Score", kScoreLeft, kRowHeight, false, h.ScoreLabel[0].ForeColor};
+    h.TimeLabel[0] = {"Time", kTimeLeft, kRowHeight, false, h.TimeLabel[0].ForeColor};
+    for (int i = 1; i <= kRows; ++i) {
+        Label names = h.NamesLabel[0];
+        Label score = h.ScoreLabel[0];
+        Label time = h.TimeLabel[0];
+        names.Caption = std::to_string(i) + ". ";
+        score.Caption = "0";
+        time.Caption = "";
+        names.Top = h.NamesLabel[Row(i - 1)].Top + kRowHeight;
+        score.Top = h.ScoreLabel[Row(i - 1)].Top + kRowHeight;
+        time.Top = h.TimeLabel[Row(i - 1)].Top + kRowHeight;
+        h.NamesLabel[Row(i)] = names;
+        h.ScoreLabel[Row(i)] = score;
+        h.TimeLabel[Row(i)] = time;
+    }
+    ReadHighScores(form);
+}
 
-// STUB: not built yet
-void NamesLabel_Click(Form1& form, int index) { (void)form; (void)index;  }
+void ReadHighScores(Form1& form) {
+    HighScores& h = form.high;
+    // Read all thirty items before touching the table: a damaged file leaves
+    // cleared rows, never half of an old table mixed with defaults.
+    struct Entry {
+        std::string name, score;
+        std::int64_t seconds = 0;
+    };
+    std::array<Entry, kRows + 1> entries;
+    try {
+        std::string text;
+        if (!ReadWholeFile(form.DataFolder + kHighScoreFileName, text)) throw ReadFailure("no high-score file");
+        ItemReader in(text);
+        for (int i = 1; i <= kRows; ++i) {
+            Entry& e = entries[Row(i)];
+            e.name = in.Text();
+            e.score = in.Text();
+            e.seconds = in.Integer(0, INT32_MAX);
+        }
+    } catch (const ReadFailure&) {
+        ClearRows(h);
+        WriteHighScores(form);
+        return;
+    }
+    for (int i = 1; i <= kRows; ++i) {
+        const Entry& e = entries[Row(i)];
+        h.NamesLabel[Row(i)].Caption = e.name;
+        h.ScoreLabel[Row(i)].Caption = e.score;
+        h.HighScoreSeconds[Row(i)] = e.seconds;
+        h.TimeLabel[Row(i)].Caption = FormatPlayTime(e.seconds);
+    }
+}
 
-// STUB: not built yet
-void ScoreLabel_Click(Form1& form, int index) { (void)form; (void)index;  }
+bool WriteHighScores(Form1& form) {
+    try {
+        const HighScores& h = form.high;
+        ItemWriter out;
+        for (int i = 1; i <= kRows; ++i) {
+            out.Text(h.NamesLabel[Row(i)].Caption);
+            out.Text(h.ScoreLabel[Row(i)].Caption);
+            out.Integer(h.HighScoreSeconds[Row(i)]);
+        }
+        return WriteFileSafely(form.DataFolder + kHighScoreFileName, out.str());
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+void InsertHighScore(Form1& form) {
+    HighScores& h = form.high;
+    Clock& clock = form.clock;
+    const std::int32_t score = form.game.Score;
+    h.NewScoreRank = 0;
+    for (int i = 1; i <= kRows; ++i) {
+        const std::optional<double> rowScore = ScoreValue(h.ScoreLabel[Row(i)].Caption);
+        if (!rowScore || *rowScore < score ||
+            (*rowScore == score && clock.PlaySeconds < h.HighScoreSeconds[Row(i)])) {
+            h.NewScoreRank = i;
+            break;
+        }
+    }
+    const int rank = h.NewScoreRank;
+    if (rank == 0) return;
+
+    // Everything from the new row down moves one row; the old tenth is dropped.
+    for (int i = kRows; i > rank; --i) {
+        h.ScoreLabel[Row(i)].Caption = h.ScoreLabel[Row(i - 1)].Caption;
+        h.NamesLabel[Row(i)].Caption = h.NamesLabel[Row(i - 1)].Caption;
+        h.TimeLabel[Row(i)].Caption = h.TimeLabel[Row(i - 1)].Caption;
+        h.HighScoreSeconds[Row(i)] = h.HighScoreSeconds[Row(i - 1)];
+    }
+
+    const std::int64_t s = clock.PlaySeconds;
+    clock.PlayHours = s / 3600;
+    clock.PlayMinutes = (s % 3600) / 60;
+    clock.PlaySecs = s % 60;
+    if (clock.PlayMinutes > 59) {
+        clock.PlayHours += 1;
+        clock.PlayMinutes -= 60;
+    }
+    h.HighScoreSeconds[Row(rank)] = s;
+    h.TimeLabel[Row(rank)].Caption = std::to_string(clock.PlayHours) + ":" + std::to_string(clock.PlayMinutes) +
+                                     ":" + std::to_string(clock.PlaySecs);
+    h.ScoreLabel[Row(rank)].Caption = std::to_string(score);
+    h.NamesLabel[Row(rank)].Caption = "Anonymous";
+}
+
+void Command1_Click(Form1& form) {
+    HighScores& h = form.high;
+    Messages& msg = form.msg;
+    if (h.NewScoreRank < 1 || h.NewScoreRank > kRows) return;
+    msg.Label1.Visible = false;
+    msg.RoundOverLabel.Visible = false;
+    msg.Ad_Label.Visible = false;
+    msg.NameInput.Visible = false;
+    msg.Command1.Visible = false;
+    h.NamesLabel[Row(h.NewScoreRank)].Caption = msg.NameInput.Text;
+    form.menu.mnuHighScores.Enabled = true;
+    mnuHighScores_Click(form);
+}
+
+void NameInput_KeyPress(Form1& form, int keyAscii) {
+    if (keyAscii == kEnterKey) Command1_Click(form);
+}
+
+void mnuHighScores_Click(Form1& form) {
+    HighScores& h = form.high;
+    Messages& msg = form.msg;
+    // Opened twice, the second opening would remember the messages as hidden
+    // (the first one hid them) and lose them when the table closes.
+    if (h.HighLabel.Visible) return;
+
+    h.Remembered = {msg.Label1.Visible, msg.RoundOverLabel.Visible, msg.NameInput.Visible, msg.Command1.Visible,
+                    msg.Label2.Visible, msg.Label3b.Visible,        msg.Label6.Visible,    msg.PausedLabel.Visible};
+    form.clock.WasPaused = msg.PausedLabel.Visible;
+
+    msg.PausedLabel.Visible = false;
+    form.clock.ClockState = 1;
+
+    form.intro.Visible = false;
+    msg.RoundOverLabel.Visible = false;
+    msg.Ad_Label.Visible = false;
+    msg.Label1.Visible = false;
+    msg.Label2.Visible = false;
+    msg.Label3b.Visible = false;
+    msg.Label6.Visible = false;
+    board::HideAllFrogPictures(form.board);
+    form.board.HighLight.Visible = false;
+    for (std::size_t i = 1; i < form.board.Grid.size(); ++i) form.board.Grid[i].Visible = false;
+
+    ShowTable(h, true);
+}
+
+void HighLabel_Click(Form1& form) {
+    HighScores& h = form.high;
+    Messages& msg = form.msg;
+    Game& g = form.game;
+    if (!h.HighLabel.Visible) return;
+
+    msg.Label1.Visible = false;
+    msg.RoundOverLabel.Visible = false;
+    msg.Ad_Label.Visible = false;
+    ShowTable(h, false);
+
+    const bool gameOver =
+        g.ModeIndex < 4 && (g.CurrentLevel > form.library.LevelCount || g.TryNumber >= g.TriesAllowed);
+    if (gameOver || g.IntroShowing) {
+        msg.Label1.Visible = false;
+        msg.Ad_Label.Visible = false;
+        // The table opened from the start screen goes back to it; only a game
+        // that is really over has its counters reset. Resetting them for the
+        // start screen alone would spoil the interrupted game that "Continue"
+        // still offers (and a Practice game would get a board without its
+        // start screen).
+        if (gameOver) {
+            g.CurrentLevel = 1;
+            g.TryNumber = 0;
+            g.LevelTries = 0;
+        }
+        g.IntroShowing = true;
+        form.intro.Visible = true;
+        game::UpdateCaption(form);
+        form.menu.mnuQuit.Enabled = false;
+        form.menu.mnusave.Enabled = false;
+        return;
+    }
+
+    const HighScores::Shown& was = h.Remembered;
+    if (!was.PausedLabel && !was.Label1 && !was.Label2) {
+        board::ShowFrogPictures(form.board);
+        for (std::size_t i = 1; i < form.board.Grid.size(); ++i) form.board.Grid[i].Visible = true;
+        if (form.board.SelectedFrog > 0) form.board.HighLight.Visible = true;
+    }
+
+    msg.Label1.Visible = was.Label1;
+    msg.RoundOverLabel.Visible = was.RoundOverLabel;
+    msg.NameInput.Visible = was.NameInput;
+    msg.Command1.Visible = was.Command1;
+    msg.Label2.Visible = was.Label2;
+    msg.Label3b.Visible = was.Label3b;
+    msg.Label6.Visible = was.Label6;
+    msg.PausedLabel.Visible = was.PausedLabel;
+    msg.Ad_Label.Visible = msg.Label2.Visible;
+
+    if (!msg.Label1.Visible && !msg.Label2.Visible) form.clock.ClockState = 3;
+}
+
+void NamesLabel_Click(Form1& form, int index) {
+    (void)index;  // any row, the header included, closes the table
+    HighLabel_Click(form);
+}
+
+void ScoreLabel_Click(Form1& form, int index) {
+    (void)index;
+    HighLabel_Click(form);
+}
 
 }  // namespace quib::records

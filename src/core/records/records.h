@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "../form.h"
 
@@ -39,5 +40,22 @@ void CloseSaveSlot(Form1& form, const std::string& item);
 
 bool WriteDataFile(Form1& form);
 void ReadDataFile(Form1& form);
+
+// ------------------------------- frog records shared by data.txt and slots
+
+class ItemReader;
+class ItemWriter;
+// The most frog records a file may bring in.
+constexpr int kMaxStoredFrogs = 300;
+// Reads the count N and the N - 1 records (left, top, cell) that follow it.
+// Throws ReadFailure unless N is 1 .. kMaxStoredFrogs + 1 and every record
+// stands on its own cell of the board and its own position.
+std::vector<FrogRecord> ReadFrogRecords(ItemReader& in, const Board& board);
+void WriteFrogRecords(ItemWriter& out, const Board& board);
+// Replaces the board's frog records with these (pictures untouched).
+void PlaceFrogRecords(Form1& form, const std::vector<FrogRecord>& records);
+// TriesAllowed and GameMode of the ModeIndex a file brought in; nothing else
+// of the game changes.
+void ApplyFileMode(Game& game);
 
 }  // namespace quib::records

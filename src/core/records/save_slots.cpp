@@ -1,23 +1,254 @@
+// The five save slots "savedgame1.txt" ... "savedgame5.txt": saving the game
+// into a slot, loading it back, the "Save" and "Load" menu states, and
+// closing a slot when its game ends.
+
+#include <cmath>
+#include <cstdint>
+#include <optional>
+#include <set>
+
+#include "../game/game.h"
+#include "items.h"
 #include "records.h"
 
 namespace quib::records {
 
-// STUB: not built yet
-std::string SlotFileName(int slot) { (void)slot; return {}; }
+namespace {
 
-// STUB: not built yet
-void UpdateSlotMenus(Form1& form) { (void)form;  }
+constexpr int kSlots = 5;
+// The loader holds at most this many start positions (level + 3).
+constexpr int kMaxStartPositions = 300;
+constexpr double kMaxPosition = 100000;
+constexpr double kMaxLevelTime = 1e9;
+constexpr std::int64_t kMaxTryNumber = 1'000'000'000;
+constexpr std::int64_t kInt16Min = -32768;
+constexpr std::int64_t kInt16Max = 32767;
+constexpr std::int64_t kInt32Min = INT32_MIN;
+constexpr std::int64_t kInt32Max = INT32_MAX;
 
-// STUB: not built yet
-void UpdateSlotMenu(Form1& form, int slot) { (void)form; (void)slot;  }
+bool IsSlot(int slot) { return slot >= 1 && slot <= kSlots; }
+std::size_t Entry(int slot) { return static_cast<std::size_t>(slot); }
 
-// STUB: not built yet
-void mnusavegame_Click(Form1& form, int index) { (void)form; (void)index;  }
+std::string SlotPath(const Form1& form, int slot) { return form.DataFolder + SlotFileName(slot); }
 
-// STUB: not built yet
-void mnuloadgame_Click(Form1& form, int index) { (void)form; (void)index;  }
+// Everything a slot file holds, read and checked as a whole before any of it
+// reaches the running game.
+struct SlotContent {
+    int level = 1;
+    int tryNumber = 1;
+    int levelTries = 1;
+    double levelTime = 0;
+    std::int32_t score = 0;
+    int mode = 1;
+    std::int64_t playSeconds = 0, playHours = 0, playMinutes = 0, playSecs = 0;
+    std::vector<FrogRecord> frogs;
+    std::vector<int> startCells;  // the level's start layout, 1 .. level + 3
+};
 
-// STUB: not built yet
-void CloseSaveSlot(Form1& form, const std::string& item) { (void)form; (void)item;  }
+double ReadBounded(ItemReader& in, double limit) {
+    const double x = in.Number();
+    if (std::fabs(x) > limit) throw ReadFailure("number out of range");
+    return x;
+}
+
+SlotContent ParseSlot(const std::string& text, const Board& board) {
+    ItemReader in(text);
+    SlotContent s;
+    // Level 0 is loaded as level 1; above this limit the start layout would
+    // not fit the loader.
+    s.level = static_cast<int>(in.Integer(0, kMaxStartPositions - 3));
+    s.tryNumber = static_cast<int>(in.Integer(-kMaxTryNumber, kMaxTryNumber));
+    s.levelTries = static_cast<int>(in.Integer(kInt16Min, kInt16Max));
+    s.levelTime = ReadBounded(in, kMaxLevelTime);
+    s.score = static_cast<std::int32_t>(in.Integer(kInt32Min, kInt32Max));
+    s.mode = static_cast<int>(in.Integer(1, 4));
+    s.playSeconds = in.Integer(kInt32Min, kInt32Max);
+    s.playHours = in.Integer(kInt32Min, kInt32Max);
+    s.playMinutes = in.Integer(kInt32Min, kInt32Max);
+    s.playSecs = in.Integer(kInt32Min, kInt32Max);
+    s.frogs = ReadFrogRecords(in, board);
+
+    const int cells = static_cast<int>(board.Grid.size()) - 1;
+    std::set<int> seen;
+    for (int j = 1; j <= s.level + 3; ++j) {
+        ReadBounded(in, kMaxPosition);  // the cell's left and top are not used
+        ReadBounded(in, kMaxPosition);
+        const int c = static_cast<int>(in.Integer(1, std::max(cells, 1)));
+        if (c > cells) throw ReadFailure("start position off the board");
+        if (!seen.insert(c).second) throw ReadFailure("two start positions on one cell");
+        s.startCells.push_back(c);
+    }
+    return s;
+}
+
+// The slot's content, or nothing when its file is missing or damaged. The
+// whole file is checked, start layout included, so that a slot offered for
+// loading can really be loaded.
+std::optional<SlotContent> ReadSlot(const Form1& form, int slot) {
+    std::string text;
+    if (!ReadWholeFile(SlotPath(form, slot), text)) return std::nullopt;
+    try {
+        return ParseSlot(text, form.board);
+    } catch (const ReadFailure&) {
+        return std::nullopt;
+    }
+}
+
+void MarkSlot(Form1& form, int slot, bool readable) {
+    form.menu.mnusavegame[Entry(slot)].Checked = readable;
+    form.menu.mnuloadgame[Entry(slot)].Enabled = readable;
+}
+
+std::string SlotText(Form1& form) {
+    const Game& g = form.game;
+    const Clock& clock = form.clock;
+    const Board& b = form.board;
+    ItemWriter out;
+    out.Integer(g.CurrentLevel);
+    out.Integer(g.TryNumber);
+    out.Integer(g.LevelTries);
+    out.Number(form.platform.Timer() - clock.LevelStartTime.value_or(0));
+    out.Integer(g.Score);
+    out.Integer(g.ModeIndex);
+    out.Integer(clock.PlaySeconds);
+    out.Integer(clock.PlayHours);
+    out.Integer(clock.PlayMinutes);
+    out.Integer(clock.PlaySecs);
+    WriteFrogRecords(out, b);
+    const int level = g.CurrentLevel;
+    for (int j = 1; j <= level + 3; ++j) {
+        const int c = form.library.LevelPieces(level, j);
+        const bool onBoard = c >= 1 && c < static_cast<int>(b.Grid.size());
+        const Cell& cell = onBoard ? b.Grid[static_cast<std::size_t>(c)] : b.Grid.at(0);
+        out.Number(cell.Left).Number(cell.Top).Integer(c);
+    }
+    return out.str();
+}
+
+}  // namespace
+
+std::string SlotFileName(int slot) { return "savedgame" + std::to_string(slot) + ".txt"; }
+
+void UpdateSlotMenus(Form1& form) {
+    for (int n = 1; n <= kSlots; ++n) UpdateSlotMenu(form, n);
+}
+
+void UpdateSlotMenu(Form1& form, int slot) {
+    if (!IsSlot(slot)) return;
+    MarkSlot(form, slot, ReadSlot(form, slot).has_value());
+}
+
+void mnusavegame_Click(Form1& form, int index) {
+    // With the start screen up there is no game in play; the counters and
+    // frogs left over from the last one would overwrite the slot's real game.
+    if (!IsSlot(index) || form.intro.Visible || form.game.IntroShowing) return;
+    form.game.SaveSlot = index;
+    game::UpdateCaption(form);
+    bool written = false;
+    bool loadable = false;
+    try {
+        const std::string text = SlotText(form);
+        written = WriteFileSafely(SlotPath(form, index), text);
+        // A game the loader could not take back (a level without its start
+        // layout) must not be offered for loading.
+        ParseSlot(text, form.board);
+        loadable = true;
+    } catch (const std::exception&) {
+        // ReadFailure: written but not loadable; anything else: not written.
+    }
+    if (written) {
+        MarkSlot(form, index, loadable);
+        form.menu.mnusave.Enabled = false;
+    } else {
+        // The old file is still in place; the menus say what it holds, and
+        // "Save" stays available to try again.
+        UpdateSlotMenu(form, index);
+    }
+}
+
+void mnuloadgame_Click(Form1& form, int index) {
+    Game& g = form.game;
+    Clock& clock = form.clock;
+    Platform& p = form.platform;
+    if (!IsSlot(index)) return;
+    if (index == g.SaveSlot && !g.IntroShowing) return;
+
+    // A slot that turns out unreadable now leaves the running game exactly as
+    // it was: nothing is saved, added or changed before the file is known good.
+    const std::optional<SlotContent> loaded = ReadSlot(form, index);
+    if (!loaded) {
+        MarkSlot(form, index, false);
+        return;
+    }
+    const SlotContent& s = *loaded;
+
+    if (!form.msg.Ad_Label.Visible && !form.high.HighLabel.Visible) {
+        clock.SessionNow = p.Now();
+        game::AddPlayTime(form);
+    }
+    if (g.SaveSlot > 0) mnusavegame_Click(form, g.SaveSlot);
+    WriteDataFile(form);
+
+    g.SaveSlot = index;
+    form.board.SelectedFrog = 0;
+    form.msg.Command1.Visible = false;
+
+    g.CurrentLevel = s.level;
+    g.TryNumber = s.tryNumber;
+    g.LevelTries = s.levelTries;
+    clock.LevelStartTime = p.Timer() - s.levelTime;
+    g.Score = s.score;
+    g.ModeIndex = s.mode;
+    clock.PlaySeconds = s.playSeconds;
+    clock.PlayHours = s.playHours;
+    clock.PlayMinutes = s.playMinutes;
+    clock.PlaySecs = s.playSecs;
+
+    PlaceFrogRecords(form, s.frogs);
+    for (const FrogRecord& rec : s.frogs) {
+        Cell& cell = form.board.Grid[static_cast<std::size_t>(rec.Tag)];
+        cell.BorderStyle = 1;
+        cell.BorderColor = Rgb(255, 0, 0);
+    }
+
+    // The background supply may have replaced the level's puzzle since the
+    // save; the saved start layout goes back into the library.
+    for (int j = 1; j <= s.level + 3; ++j)
+        form.library.LevelPieces(s.level, j) = static_cast<std::int16_t>(s.startCells[static_cast<std::size_t>(j - 1)]);
+    TouchLibrary(form.library);
+
+    ApplyFileMode(g);
+    form.menu.GotoLevelMenue.Enabled = g.ModeIndex == 4;
+
+    if (g.CurrentLevel > form.library.LevelCount) g.CurrentLevel = 1;
+    if (g.CurrentLevel < 1) g.CurrentLevel = 1;
+    if (g.CurrentLevel > 1) {
+        form.intro.CommandLabel2.Visible = true;
+        // "Continue" now stands for the loaded game, not the one read at start-up.
+        g.ResumeLevel = g.CurrentLevel;
+    }
+    MarkSlot(form, index, true);
+
+    if (!form.menu.mnuGrids.Checked)
+        for (std::size_t i = 1; i < form.board.Grid.size(); ++i) form.board.Grid[i].BorderStyle = 0;
+
+    game::ResumeBoard(form);
+
+    form.menu.mnusave.Enabled = false;
+    clock.SessionStart = p.Now();
+}
+
+void CloseSaveSlot(Form1& form, const std::string& item) {
+    const int slot = form.game.SaveSlot;
+    if (IsSlot(slot)) {
+        ItemWriter out;
+        out.Text(item);
+        // A failed write leaves the old save in place; the slot is still
+        // closed for this run.
+        WriteFileSafely(SlotPath(form, slot), out.str());
+        MarkSlot(form, slot, false);
+    }
+    form.game.SaveSlot = 0;
+}
 
 }  // namespace quib::records

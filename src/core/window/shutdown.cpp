@@ -1,8 +1,41 @@
+// The close request: the clock and the playing time brought up to date, the
+// game saved into its slot, the resume file and the high scores written, and
+// only then the exit question.
+
+#include "../game/game.h"
+#include "../levels/levels.h"
+#include "../records/records.h"
 #include "window.h"
 
 namespace quib::window {
 
-// STUB: not built yet
-bool Form_Unload(Form1& form) { (void)form; return false; }
+bool Form_Unload(Form1& form) {
+    Clock& clock = form.clock;
+    if (clock.ClockState == 2) clock.ClockState = 3;
+    levels::Timer1_Timer(form);
+
+    if (!form.msg.Ad_Label.Visible && !form.high.HighLabel.Visible) {
+        clock.SessionNow = form.platform.Now();
+        game::AddPlayTime(form);
+        // Answered No, the game goes on: the time just added must not be
+        // added again by the next level end or close request.
+        clock.SessionStart = clock.SessionNow;
+    }
+
+    if (form.game.SaveSlot > 0) records::mnusavegame_Click(form, form.game.SaveSlot);
+    // A file that cannot be written leaves its old version in place and
+    // never keeps the player from the question.
+    records::WriteDataFile(form);
+    records::WriteHighScores(form);
+    game::UpdateCaption(form);
+
+    if (!form.platform.AskYesNo("Are you sure you want to exit the program?", "Quib")) {
+        clock.ClockState = 3;
+        return true;
+    }
+    form.about.Loaded = false;
+    form.window.Ended = true;
+    return false;
+}
 
 }  // namespace quib::window
