@@ -1,0 +1,215 @@
+// The window timer: its tick runs the deferred start-up once, supplies used
+// levels with fresh puzzles in the background without ever touching the level
+// being played, saves the library after every finished pass without
+// rewriting an unchanged file, and steps the level clock.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "core/levels/levels.h"
+#include "support/test_game.h"
+
+namespace quib {
+namespace {
+
+using testing::TestGame;
+namespace fs = std::filesystem;
+
+std::string FileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+int MarkedLevels(const Form1& f) {
+    int n = 0;
+    for (int k = 1; k <= kLevelsPlayed; ++k) n += f.library.LevelNeedsGenerating[static_cast<std::size_t>(k)];
+    return n;
+}
+
+// A game on an empty data folder whose library has been filled level by
+// level, as the supply would, and saved: nothing waits for a puzzle.
+void SupplyAll(Form1& f) {
+    for (int k = 1; k <= kLevelsPlayed; ++k) {
+        if (!f.library.LevelNeedsGenerating[static_cast<std::size_t>(k)] && f.library.LevelPieces(k, 1) != 0) continue;
+        f.gen.GenerationLevel = k;
+        f.gen.LevelVerified[static_cast<std::size_t>(k)] = false;
+        for (int run = 0; run < 20 && !f.gen.LevelVerified[static_cast<std::size_t>(k)]; ++run) levels::GenerateLevel(f);
+        ASSERT_TRUE(f.gen.LevelVerified[static_cast<std::size_t>(k)]) << k;
+        levels::InstallGeneratedLevel(f, k);
+        f.library.LevelNeedsGenerating[static_cast<std::size_t>(k)] = false;
+    }
+    f.gen.GenerationLevel = 0;
+    f.gen.GenerationRequested = true;
+    f.gen.GenerationDone = true;
+    levels::Timer1_Timer(f);
+    ASSERT_EQ(f.gen.GenerationLevel, 0);
+}
+
+std::vector<int> StoredPieces(const Form1& f, int level) {
+    std::vector<int> v;
+    for (int j = 1; j <= level + 3; ++j) v.push_back(f.library.LevelPieces(level, j));
+    return v;
+}
+
+TEST(TimerTick, RunsTheStartUpOnceAndStepsTheClock) {
+    TestGame game(false);
+    Form1& f = game.form();
+    ASSERT_TRUE(f.tasks.StartupPending);
+    levels::Timer1_Timer(f);
+    EXPECT_FALSE(f.tasks.StartupPending);
+    EXPECT_TRUE(fs::exists(game.data.file("levels.txt")));  // the first pass saved the library
+
+    f.game.HighestLevel = 9;  // the start-up would set it back to 1
+    f.clock.ClockState = 1;
+    game.platform.Advance(2.5);
+    levels::Timer1_Timer(f);
+    EXPECT_EQ(f.tasks.TimerInterval, 10);  // the start-up armed it at 1 for the first tick
+    EXPECT_EQ(f.game.HighestLevel, 9);
+    EXPECT_EQ(f.clock.ClockState, 2);
+    EXPECT_EQ(f.clock.LastTick, game.platform.timeOfDay);
+}
+
+// From an empty data folder the library rebuilds itself level by level; the
+// level being played is never picked, even when it is marked.
+TEST(BackgroundSupply, RebuildsAMissingLibraryButNeverTheLevelBeingPlayed) {
+    TestGame game;
+    Form1& f = game.form();
+    ASSERT_EQ(f.game.CurrentLevel, 1);
+    f.library.LevelNeedsGenerating[1] = true;
+    ASSERT_EQ(MarkedLevels(f), kLevelsPlayed);
+    int ticks = 0;
+    while (MarkedLevels(f) > 1 && ticks < 1000) {
+        levels::Timer1_Timer(f);
+        ++ticks;
+        ASSERT_NE(f.gen.GenerationLevel, 1) << "tick " << ticks;
+        // Whatever was installed this tick is in the file already (checked
+        // now and then: building the text is slow in a debug build).
+        if (ticks % 25 == 1) {
+            ASSERT_EQ(FileText(game.data.file("levels.txt")), levels::LevelLibraryText(f)) << "tick " << ticks;
+        }
+    }
+    EXPECT_EQ(FileText(game.data.file("levels.txt")), levels::LevelLibraryText(f));
+    EXPECT_EQ(MarkedLevels(f), 1);
+    EXPECT_TRUE(f.library.LevelNeedsGenerating[1]);
+    EXPECT_EQ(f.library.LevelPieces(1, 1), 0);
+    for (int k = 2; k <= kLevelsPlayed; ++k) {
+        ASSERT_NE(f.library.LevelPieces(k, 1), 0) << k;
+        ASSERT_NE(f.library.LevelPieces(k, k + 3), 0) << k;
+        ASSERT_TRUE(f.library.SolutionFrom(k, k + 2).has_value()) << k;
+        ASSERT_EQ(f.library.SolutionTo(k, k + 2), 158) << k;
+    }
+    // Two generator runs per level: one when it is picked, one when the
+    // next tick finds it still marked and installs the result.
+    EXPECT_LE(ticks, 2 * kLevelsPlayed);
+}
+
+TEST(BackgroundSupply, InstallsTheSecondRunOfAPickedLevelAndSavesAtOnce) {
+    TestGame game;
+    Form1& f = game.form();
+    SupplyAll(f);
+    ASSERT_EQ(f.gen.GenerationLevel, 0);
+
+    const std::vector<int> before = StoredPieces(f, 5);
+    f.library.LevelNeedsGenerating[5] = true;  // level 5 was played
+    levels::Timer1_Timer(f);                   // picked and generated once
+    EXPECT_EQ(f.gen.GenerationLevel, 5);
+    EXPECT_EQ(StoredPieces(f, 5), before);
+    EXPECT_TRUE(f.library.LevelNeedsGenerating[5]);
+
+    levels::Timer1_Timer(f);  // generated again, installed and saved
+    EXPECT_FALSE(f.library.LevelNeedsGenerating[5]);
+    std::vector<int> generated;
+    for (int j = 1; j <= 8; ++j) generated.push_back(f.gen.GeneratedPieces(5, j));
+    EXPECT_EQ(StoredPieces(f, 5), generated);
+    EXPECT_NE(StoredPieces(f, 5), before);
+    EXPECT_EQ(FileText(game.data.file("levels.txt")), levels::LevelLibraryText(f));
+    EXPECT_EQ(f.gen.GenerationLevel, 0);
+}
+
+// A level whose run failed and which the player then reached is not
+// generated into while it is being played; it is renewed after.
+TEST(BackgroundSupply, NeverOverwritesTheLevelBeingPlayed) {
+    TestGame game;
+    Form1& f = game.form();
+    SupplyAll(f);
+
+    f.library.LevelNeedsGenerating[5] = true;
+    for (std::size_t k = 1; k < f.board.GridB.size(); ++k) f.board.GridB[k].Height = 5;  // every replay fails
+    levels::Timer1_Timer(f);
+    ASSERT_EQ(f.gen.GenerationLevel, 5);
+    ASSERT_FALSE(f.gen.GenerationDone);
+    levels::BuildBoardGrid(f);  // replays work again
+
+    const std::vector<int> playing = StoredPieces(f, 5);
+    const auto revision = f.library.Revision;
+    f.game.CurrentLevel = 5;
+    for (int i = 0; i < 5; ++i) levels::Timer1_Timer(f);
+    EXPECT_EQ(StoredPieces(f, 5), playing);
+    EXPECT_EQ(f.library.Revision, revision);
+    EXPECT_TRUE(f.library.LevelNeedsGenerating[5]);
+
+    f.game.CurrentLevel = 6;  // the player moved on
+    for (int i = 0; i < 3; ++i) levels::Timer1_Timer(f);
+    EXPECT_FALSE(f.library.LevelNeedsGenerating[5]);
+    EXPECT_NE(StoredPieces(f, 5), playing);
+}
+
+TEST(BackgroundSupply, LowersALevelCountAbove200) {
+    TestGame game(false);
+    { std::ofstream(game.data.file("levels.txt")) << "250\n"; }  // a count and then nothing: damaged
+    game.RunStartUp();
+    Form1& f = game.form();
+    ASSERT_EQ(f.library.LevelCount, 250);
+    levels::Timer1_Timer(f);
+    EXPECT_EQ(f.library.LevelCount, 200);
+}
+
+TEST(BackgroundSupply, RewritesTheFileOnlyWhenTheLibraryChanged) {
+    TestGame game;
+    Form1& f = game.form();
+    SupplyAll(f);
+    const std::string path = game.data.file("levels.txt");
+    const std::string text = FileText(path);
+    const auto old = fs::last_write_time(path) - std::chrono::hours(24);
+    fs::last_write_time(path, old);
+
+    for (int i = 0; i < 20; ++i) levels::Timer1_Timer(f);
+    EXPECT_EQ(fs::last_write_time(path), old);
+    EXPECT_EQ(FileText(path), text);
+
+    f.library.LevelNeedsGenerating[9] = true;
+    levels::Timer1_Timer(f);
+    levels::Timer1_Timer(f);
+    EXPECT_NE(fs::last_write_time(path), old);
+    EXPECT_NE(FileText(path), text);
+    EXPECT_EQ(FileText(path), levels::LevelLibraryText(f));
+}
+
+// A pass whose run failed saves nothing and tries the same level again.
+TEST(BackgroundSupply, AFailedRunIsRetriedWithoutSaving) {
+    TestGame game;
+    Form1& f = game.form();
+    SupplyAll(f);
+    const std::string path = game.data.file("levels.txt");
+    const auto old = fs::last_write_time(path) - std::chrono::hours(24);
+    fs::last_write_time(path, old);
+
+    f.library.LevelNeedsGenerating[3] = true;
+    for (std::size_t k = 1; k < f.board.GridB.size(); ++k) f.board.GridB[k].Height = 5;
+    levels::Timer1_Timer(f);  // picked; its run fails
+    levels::Timer1_Timer(f);  // searched again, fails again
+    EXPECT_EQ(f.gen.GenerationLevel, 3);
+    EXPECT_FALSE(f.gen.GenerationDone);
+    EXPECT_TRUE(f.gen.GenerationRequested);
+    EXPECT_TRUE(f.library.LevelNeedsGenerating[3]);
+    EXPECT_EQ(fs::last_write_time(path), old);
+}
+
+}  // namespace
+}  // namespace quib
