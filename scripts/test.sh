@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Builds Quib and runs every test twice: in a release build, and in a debug
+# build under AddressSanitizer and UndefinedBehaviorSanitizer. Needs no
+# display. Installs any missing Debian packages first when run as root.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+start=$SECONDS
+
+packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev libgtest-dev libbenchmark-dev xvfb xauth)
+
+install_missing() {
+    local missing=() p
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    ((${#missing[@]} == 0)) && return 0
+    if [[ $(id -u) -ne 0 ]]; then
+        echo "Quib's tests need these Debian packages: ${missing[*]}" >&2
+        echo "Install them with: sudo apt-get install ${missing[*]}" >&2
+        exit 1
+    fi
+    echo "Installing ${missing[*]} ..."
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -q </dev/null
+    apt-get install -y -q "${missing[@]}" </dev/null
+}
+
+install_missing "${packages[@]}"
+
+export QT_QPA_PLATFORM=offscreen
+export CTEST_OUTPUT_ON_FAILURE=1
+
+echo "=== Release build and tests"
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUIB_BUILD_TESTS=ON
+cmake --build build/release -j 2
+ctest --test-dir build/release --output-on-failure -j 2 </dev/null
+
+echo "=== Sanitizer build and tests"
+# The options are set before the build too: test discovery runs the test
+# programs while building.
+export ASAN_OPTIONS=detect_leaks=1:halt_on_error=1
+export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+export LSAN_OPTIONS="suppressions=$root/scripts/lsan.supp:print_suppressions=0"
+cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUIB_SANITIZE=ON -DQUIB_BUILD_TESTS=ON \
+    -DQUIB_BUILD_BENCH=OFF
+cmake --build build/asan -j 2
+ctest --test-dir build/asan --output-on-failure -j 2 </dev/null
+
+# The file readers' fuzzers, a few seconds each, where clang is installed.
+if command -v clang++ >/dev/null 2>&1; then
+    echo "=== Fuzzers"
+    if bash fuzz/build.sh build/fuzz; then
+        for target in build/fuzz/fuzz_*; do
+            name=${target##*/fuzz_}
+            mkdir -p "build/fuzz/corpus/$name"
+            if ! "$target" -max_total_time=5 -artifact_prefix="build/fuzz/$name-" "build/fuzz/corpus/$name" "fuzz/seeds/$name" \
+                </dev/null >"build/fuzz/$name.log" 2>&1; then
+                tail -n 40 "build/fuzz/$name.log" >&2
+                echo "Fuzzer $name found a fault; the input is saved as build/fuzz/$name-*" >&2
+                exit 1
+            fi
+            echo "fuzz_$name: $(grep -E '^Done' "build/fuzz/$name.log")"
+        done
+    else
+        echo "Fuzzers not built (install clang and libclang-rt-14-dev to build them); skipped."
+    fi
+fi
+
+echo "=== All tests passed in $((SECONDS - start)) s"
