@@ -106,11 +106,20 @@ int Direction(Platform& p) { return static_cast<int>(std::floor(p.Rnd() * 8)) + 
 
 // Whether any placed frog still has an acceptable reverse jump. Used only
 // after a long unlucky run, to give up on a board that cannot grow at once.
+// The acceptable directions of a frog on P, one bit per direction (bit
+// d - 1). The board does not change during a direction search, so each frog's
+// set is worked out once per turn instead of once per die.
+unsigned MoveMask(Work& w, int P, int W, int H) {
+    unsigned mask = 0;
+    for (int d = 1; d <= 8; ++d) {
+        if (Acceptable(w, d, P, W, H)) mask |= 1u << (d - 1);
+    }
+    return mask;
+}
+
 bool AnyMoveLeft(Work& w, int frogs, int W, int H) {
     for (int c = 1; c <= frogs; ++c) {
-        for (int d = 1; d <= 8; ++d) {
-            if (Acceptable(w, d, At(w.FrogCells, c), W, H)) return true;
-        }
+        if (MoveMask(w, At(w.FrogCells, c), W, H) != 0) return true;
     }
     return false;
 }
@@ -148,14 +157,30 @@ bool Construct(Form1& form, Work& w, int g) {
                 int unacceptableRun = 0;
                 int d = 0;
                 int P = 0;
+                bool known = false;  // whether mask holds the chosen frog's directions
+                unsigned mask = 0;
                 while (!acceptable) {
                     if (++tries > kFrogChangeTries) {
                         c = Pick(platform, v - 1);
                         tries = 0;
+                        known = false;
+                    }
+                    P = At(w.FrogCells, c);
+                    if (!known) {
+                        mask = MoveMask(w, P, W, H);
+                        known = true;
+                    }
+                    if (mask == 0) {
+                        // A frog that cannot move fails every die left in its
+                        // turn whatever it shows, so those dice are not cast:
+                        // the same frogs and directions come out, faster.
+                        unacceptableRun += kFrogChangeTries - tries + 1;
+                        tries = kFrogChangeTries;
+                        if (unacceptableRun >= kUnacceptableRun) break;
+                        continue;
                     }
                     d = Direction(platform);
-                    P = At(w.FrogCells, c);
-                    acceptable = Acceptable(w, d, P, W, H);
+                    acceptable = d >= 1 && d <= 8 && (mask >> (d - 1) & 1u) != 0;
                     if (!acceptable && ++unacceptableRun >= kUnacceptableRun) break;
                 }
                 if (!acceptable) {

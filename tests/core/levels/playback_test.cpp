@@ -1,0 +1,127 @@
+// The solution playback: "Solve" plays the stored solution of the level on
+// the board through the ordinary board click, pointing at each jumping frog
+// one tick before its jump; "Test" replays the level until chosen again.
+
+#include <gtest/gtest.h>
+
+#include "core/board/board.h"
+#include "core/game/game.h"
+#include "core/levels/levels.h"
+#include "support/test_game.h"
+
+namespace quib {
+namespace {
+
+using testing::TestGame;
+
+// A Practice game put on the given level, as "Goto Level" does. No other
+// level waits for a puzzle, so the ticks spend no time on the supply.
+void PlayLevel(Form1& f, int level) {
+    f.library.LevelNeedsGenerating.fill(false);
+    game::NewGameMenue_Click(f, 4);
+    f.game.CurrentLevel = level;
+    game::StartLevel(f);
+    ASSERT_EQ(board::FrogsLeft(f.board), level + 3);
+}
+
+const Cell& GridCell(const Form1& f, int n) { return f.board.Grid.at(static_cast<std::size_t>(n)); }
+
+TEST(Playback, SolvesTheLevelTwoTicksPerJump) {
+    TestGame game;
+    Form1& f = game.form();
+    const int level = 12;
+    PlayLevel(f, level);
+    levels::SolveMenue_Click(f);
+
+    for (int s = 1; s <= level + 2; ++s) {
+        const int from = *f.library.SolutionFrom(level, s);
+        const int to = f.library.SolutionTo(level, s);
+        const int frogs = board::FrogsLeft(f.board);
+
+        levels::Timer1_Timer(f);  // points at the frog
+        EXPECT_EQ(f.msg.Text1.Text, "0");
+        EXPECT_TRUE(f.board.HighLight.Visible) << "step " << s;
+        EXPECT_EQ(f.board.HighLight.Left, GridCell(f, from).Left) << "step " << s;
+        EXPECT_EQ(f.board.HighLight.Top, GridCell(f, from).Top) << "step " << s;
+        EXPECT_GT(GridCell(f, from).Tag, 0) << "step " << s;
+        EXPECT_EQ(board::FrogsLeft(f.board), frogs);
+
+        levels::Timer1_Timer(f);  // jumps
+        EXPECT_EQ(f.msg.Text1.Text, "1");
+        EXPECT_FALSE(f.board.HighLight.Visible);
+        EXPECT_EQ(GridCell(f, from).Tag, 0) << "step " << s;
+        EXPECT_GT(GridCell(f, to).Tag, 0) << "step " << s;
+        ASSERT_EQ(board::FrogsLeft(f.board), frogs - 1) << "step " << s;
+        EXPECT_EQ(f.board.SelectedFrog, 0);
+    }
+    EXPECT_FALSE(f.tasks.PlaybackActive);
+    EXPECT_EQ(f.window.MousePointer, Pointer::Default);
+    EXPECT_TRUE(f.msg.Label2.Visible);
+    EXPECT_EQ(f.msg.Label2.Caption, "Level 12 Completed");
+    EXPECT_EQ(f.game.CurrentLevel, level + 1);
+
+    levels::Timer1_Timer(f);
+    EXPECT_EQ(board::FrogsLeft(f.board), 1);
+    EXPECT_FALSE(f.board.HighLight.Visible);
+}
+
+TEST(Playback, TestModeReplaysTheLevelUntilChosenAgain) {
+    TestGame game;
+    Form1& f = game.form();
+    const int level = 3;
+    PlayLevel(f, level);
+    levels::TestMenue_Click(f);
+    EXPECT_TRUE(f.tasks.DemoLoop);
+    EXPECT_TRUE(f.tasks.PlaybackActive);
+
+    for (int i = 0; i < 2 * (level + 2); ++i) levels::Timer1_Timer(f);
+    // Solved and at once started again: the same level, all its frogs, from
+    // the first step, with no level-completed panel in between.
+    EXPECT_EQ(f.game.CurrentLevel, level);
+    EXPECT_EQ(board::FrogsLeft(f.board), level + 3);
+    EXPECT_TRUE(f.tasks.PlaybackActive);
+    EXPECT_EQ(f.tasks.PlaybackStep, 1);
+    EXPECT_FALSE(f.msg.Label2.Visible);
+    for (int i = 1; i <= level + 3; ++i) {
+        const int c = f.library.LevelPieces(level, i);
+        EXPECT_GT(GridCell(f, c).Tag, 0) << "frog " << i;
+    }
+
+    for (int i = 0; i < 2; ++i) levels::Timer1_Timer(f);
+    EXPECT_EQ(board::FrogsLeft(f.board), level + 2);
+    levels::TestMenue_Click(f);  // lets this playback finish, then stops
+    EXPECT_FALSE(f.tasks.DemoLoop);
+    EXPECT_TRUE(f.tasks.PlaybackActive);
+    for (int i = 0; i < 2 * (level + 1); ++i) levels::Timer1_Timer(f);
+    EXPECT_EQ(board::FrogsLeft(f.board), 1);
+    EXPECT_FALSE(f.tasks.PlaybackActive);
+    EXPECT_EQ(f.game.CurrentLevel, level + 1);
+    EXPECT_TRUE(f.msg.Label2.Visible);
+}
+
+// A solution that does not fit the board ends after its last step instead
+// of reading on past the solution.
+TEST(Playback, StopsAfterTheLastStoredStepWhenFrogsRemain) {
+    TestGame game;
+    Form1& f = game.form();
+    const int level = 2;
+    PlayLevel(f, level);
+    for (int s = 1; s <= level + 2; ++s) f.library.SolutionFrom(level, s).reset();
+    levels::SolveMenue_Click(f);
+    for (int i = 0; i < 2 * (level + 2); ++i) levels::Timer1_Timer(f);
+    EXPECT_FALSE(f.tasks.PlaybackActive);
+    EXPECT_EQ(board::FrogsLeft(f.board), level + 3);
+    EXPECT_NO_THROW(for (int i = 0; i < 50; ++i) levels::Timer1_Timer(f));
+    EXPECT_EQ(board::FrogsLeft(f.board), level + 3);
+}
+
+TEST(Playback, TextBoxTurnsLettersToCapitals) {
+    TestGame game;
+    EXPECT_EQ(levels::Text1_KeyPress(game.form(), 'a'), 'A');
+    EXPECT_EQ(levels::Text1_KeyPress(game.form(), 'z'), 'Z');
+    EXPECT_EQ(levels::Text1_KeyPress(game.form(), 'Q'), 'Q');
+    EXPECT_EQ(levels::Text1_KeyPress(game.form(), '7'), '7');
+}
+
+}  // namespace
+}  // namespace quib
