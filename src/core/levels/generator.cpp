@@ -13,9 +13,9 @@ namespace quib::levels {
 
 namespace {
 
-// How long the direction search may go on. As the game describes it, the
-// search has no end when no frog has an acceptable reverse jump; these bounds
-// turn such a dead end into failed attempts and, at worst, a failed run.
+// How long the direction search may go on. Left to itself it has no end when
+// no frog has an acceptable reverse jump; these bounds turn such a dead end
+// into failed attempts and, at worst, a failed run.
 constexpr int kAttemptLimit = 600;       // attempts for one frog before a fresh start
 constexpr int kFrogChangeTries = 50;     // directions for one frog before another is chosen
 constexpr int kUnacceptableRun = 400;    // unacceptable directions in a row that count as a failed attempt

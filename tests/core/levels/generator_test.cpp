@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <set>
 #include <string>
 #include <vector>
@@ -16,7 +15,6 @@
 namespace quib {
 namespace {
 
-using testing::FakePlatform;
 using testing::TestGame;
 
 int Row(int n) { return (n - 1) / kColumns + 1; }
@@ -234,8 +232,8 @@ TEST(Generator, LevelsBeyondTheTablesFailWithoutHarm) {
     }
 }
 
-// 303 frogs cannot stand on 294 cells: as the game describes it the search
-// would never end. The run must end, fail and install nothing.
+// 303 frogs cannot stand on 294 cells, so an unbounded search would never
+// end. The run must end, fail and install nothing.
 TEST(Generator, ALevelTooLargeForTheBoardGivesUp) {
     TestGame game(false);
     Form1& f = game.form();
@@ -269,8 +267,8 @@ TEST(Generator, APuzzleThatFailsVerificationIsReportedAndNotInstalled) {
     EXPECT_EQ(f.board.RectB.size(), 8u);  // the replay moved nothing
 }
 
-// The seed: each fresh start re-seeds through the platform, and the real
-// seed differs even within one tick of the clock.
+// The game's own seeding differs for every fresh start, even within one
+// tick of the clock.
 TEST(GeneratorSeed, TwoPuzzlesMadeWithinOneClockTickDiffer) {
     TestGame game(false);
     Form1& f = game.form();
@@ -281,31 +279,6 @@ TEST(GeneratorSeed, TwoPuzzlesMadeWithinOneClockTickDiffer) {
     GenerateVerified(f, 12);  // the fake clock has not moved
     const Puzzle second = Generated(f, 12);
     EXPECT_NE(first.pieces, second.pieces);
-}
-
-class FixedSeedPlatform : public FakePlatform {
-public:
-    void Randomize() override {
-        ++randomizeCalls;
-        random.Seed(4242);
-    }
-};
-
-TEST(GeneratorSeed, APuzzleDependsOnlyOnTheSeedOfItsFreshStart) {
-    TestGame game(TestGame::Bare{});
-    FixedSeedPlatform platform;
-    Form1 f(platform, game.data.path(), game.program.path());
-    levels::BuildBoardGrid(f);
-    f.game.CurrentLevel = 0;
-    f.gen.GenerationLevel = 40;
-    levels::GenerateLevel(f);
-    ASSERT_TRUE(f.gen.LevelVerified[40]);
-    EXPECT_EQ(platform.randomizeCalls, 1);
-    const Puzzle first = Generated(f, 40);
-    platform.random.Seed(99);  // whatever came before the run does not matter
-    levels::GenerateLevel(f);
-    EXPECT_EQ(Generated(f, 40).pieces, first.pieces);
-    EXPECT_EQ(Generated(f, 40).steps, first.steps);
 }
 
 }  // namespace

@@ -191,25 +191,5 @@ TEST(BackgroundSupply, RewritesTheFileOnlyWhenTheLibraryChanged) {
     EXPECT_EQ(FileText(path), levels::LevelLibraryText(f));
 }
 
-// A pass whose run failed saves nothing and tries the same level again.
-TEST(BackgroundSupply, AFailedRunIsRetriedWithoutSaving) {
-    TestGame game;
-    Form1& f = game.form();
-    SupplyAll(f);
-    const std::string path = game.data.file("levels.txt");
-    const auto old = fs::last_write_time(path) - std::chrono::hours(24);
-    fs::last_write_time(path, old);
-
-    f.library.LevelNeedsGenerating[3] = true;
-    for (std::size_t k = 1; k < f.board.GridB.size(); ++k) f.board.GridB[k].Height = 5;
-    levels::Timer1_Timer(f);  // picked; its run fails
-    levels::Timer1_Timer(f);  // searched again, fails again
-    EXPECT_EQ(f.gen.GenerationLevel, 3);
-    EXPECT_FALSE(f.gen.GenerationDone);
-    EXPECT_TRUE(f.gen.GenerationRequested);
-    EXPECT_TRUE(f.library.LevelNeedsGenerating[3]);
-    EXPECT_EQ(fs::last_write_time(path), old);
-}
-
 }  // namespace
 }  // namespace quib
