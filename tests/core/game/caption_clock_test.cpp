@@ -269,6 +269,30 @@ TEST(Pause, NoBoardComesBackOnTheStartScreen) {
     EXPECT_EQ(f.clock.ClockState, 2);
 }
 
+TEST(Pause, PracticeBoardComesBackWhateverTheTryCounterSays) {
+    TestGame game;
+    Form1& f = game.form();
+    f.game.IntroShowing = false;
+    f.game.ModeIndex = 4;
+    f.game.TriesAllowed = -1;
+    f.game.TryNumber = -1;  // the third level started afresh in Practice
+    PlaceBoard(f, {30, 60});
+    board::HideAllFrogPictures(f.board);
+    f.msg.PausedLabel.Visible = true;
+    game::PausedLabel_click(f);
+    EXPECT_TRUE(f.board.Frog[1].Visible);
+    EXPECT_EQ(f.clock.ClockState, 3);
+    // On the last try of a limited game the board stays as it is.
+    f.game.ModeIndex = 1;
+    f.game.TriesAllowed = 10;
+    f.game.TryNumber = 10;
+    f.clock.ClockState = 2;
+    board::HideAllFrogPictures(f.board);
+    game::PausedLabel_click(f);
+    EXPECT_FALSE(f.board.Frog[1].Visible);
+    EXPECT_EQ(f.clock.ClockState, 2);
+}
+
 TEST(Pause, UpdateActsOnlyWhenNoHeadingCoversTheBoard) {
     TestGame game;
     Form1& f = game.form();
