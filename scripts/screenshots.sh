@@ -1,0 +1,19 @@
+#!/bin/sh
+# Plays Quib through its real window and saves the screenshots of its main
+# states into docs/screenshots (start screen, a level in play with and
+# without "Grids", the level-completed panel, a round-over message, the name
+# entry, the high-score table, the About box and "Continue").
+# Usage: scripts/screenshots.sh [output folder]
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+out=${1:-"$root/docs/screenshots"}
+build="$root/build-screenshots"
+
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUIB_BUILD_TESTS=OFF -DQUIB_BUILD_BENCH=OFF >/dev/null
+ninja -C "$build" -j2 quib_screenshots
+
+if command -v xvfb-run >/dev/null 2>&1; then
+    xvfb-run -a -s "-screen 0 1024x768x24" "$build/quib_screenshots" "$out"
+else
+    QT_QPA_PLATFORM=offscreen "$build/quib_screenshots" "$out"
+fi

@@ -1,0 +1,66 @@
+#pragma once
+// The board: the pond, the cells' outlines, the frogs, the selection and the
+// landing hints, painted from the game's board in its own pixel coordinates
+// and scaled to the widget. It is also the canvas that holds every label and
+// panel the game places over the board.
+
+#include <QPointF>
+#include <QWidget>
+#include <vector>
+
+#include "core/form.h"
+
+namespace quib::desktop {
+
+// The game's drawing area: the board's cells span (7, 5) to (785, 524).
+constexpr int kCanvasWidth = 792;
+constexpr int kCanvasHeight = 530;
+
+class BoardView : public QWidget {
+    Q_OBJECT
+public:
+    BoardView(const Form1& form, QWidget* parent = nullptr);
+
+    // Repaints when the board differs from what was painted last; returns
+    // whether it did.
+    bool refresh();
+    // Scale and origin of the game's coordinates inside the widget.
+    qreal scale() const { return scale_; }
+    QPointF origin() const { return origin_; }
+    QPointF toGame(QPointF widgetPoint) const { return (widgetPoint - origin_) / scale_; }
+    QPointF toWidget(QPointF gamePoint) const { return origin_ + gamePoint * scale_; }
+    // The visible frog picture at a game point, 0 for none.
+    int frogPictureAt(QPointF gamePoint) const;
+    int paintCount() const { return paintCount_; }
+
+    QSize sizeHint() const override { return {kCanvasWidth, kCanvasHeight}; }
+    QSize minimumSizeHint() const override { return {kCanvasWidth / 2, kCanvasHeight / 2}; }
+
+signals:
+    void frogPressed(int index);
+    void boardPressed(float x, float y);
+    // The scale changed: the overlays must be placed again.
+    void scaled();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    struct Snapshot {
+        std::vector<Cell> cells;
+        std::vector<FrogPicture> frogs;
+        Outline highlight;
+        bool operator==(const Snapshot& o) const;
+    };
+    Snapshot take() const;
+
+    const Form1& form_;
+    Snapshot shown_;
+    qreal scale_ = 1;
+    QPointF origin_;
+    int paintCount_ = 0;
+};
+
+}  // namespace quib::desktop

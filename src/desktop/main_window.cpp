@@ -1,0 +1,612 @@
+#include "main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QWindowStateChangeEvent>
+#include <exception>
+
+#include "artwork.h"
+#include "board_view.h"
+#include "core/board/board.h"
+#include "core/game/game.h"
+#include "core/levels/levels.h"
+#include "core/records/records.h"
+#include "core/window/window.h"
+#include "dialogs.h"
+#include "overlay.h"
+#include "qt_platform.h"
+
+namespace quib::desktop {
+
+namespace {
+
+using Style = TextItem::Style;
+
+// Where the start screen's elements stand inside it.
+constexpr qreal kIntroWidth = 540;
+constexpr qreal kIntroHeight = 430;
+
+// The start screen's frame with its background picture; clicks on the
+// picture go on to the window beneath.
+class IntroPanel : public QWidget {
+public:
+    IntroPanel(QWidget* parent, const bool& pictureShown) : QWidget(parent), pictureShown_(pictureShown) {
+        setObjectName(QStringLiteral("IntroFrame"));
+        setAttribute(Qt::WA_TranslucentBackground);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        const QRectF logical = LogicalRect(this);
+        if (!pictureShown_ || logical.width() <= 0) return;
+        QPainter p(this);
+        const qreal s = width() / logical.width();
+        p.scale(s, s);
+        PaintIntroPicture(p, QRectF(0, 0, logical.width(), logical.height()));
+    }
+    void mousePressEvent(QMouseEvent* event) override { event->ignore(); }
+
+private:
+    const bool& pictureShown_;
+};
+
+// Text1 passes every typed character through the game, which may change it.
+class KeyFilterEdit : public QLineEdit {
+public:
+    KeyFilterEdit(QWidget* parent, std::function<char(char)> filter) : QLineEdit(parent), filter_(std::move(filter)) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const QString text = event->text();
+        if (text.size() == 1 && text[0].unicode() >= 32 && text[0].unicode() < 127) {
+            const char c = filter_(static_cast<char>(text[0].unicode()));
+            insert(QString(QChar::fromLatin1(c)));
+            return;
+        }
+        QLineEdit::keyPressEvent(event);
+    }
+
+private:
+    std::function<char(char)> filter_;
+};
+
+const QColor kMessageText(246, 244, 232);
+const QColor kHeadingText(255, 212, 110);
+const QColor kLinkText(150, 222, 255);
+const QColor kHelpText(226, 238, 232);
+
+}  // namespace
+
+MainWindow::MainWindow(Platform& platform, const std::string& dataFolder, const std::string& programFolder,
+                       QWidget* parent)
+    : QMainWindow(parent), form_(std::make_unique<Form1>(platform, dataFolder, programFolder)) {
+    setObjectName(QStringLiteral("Form1"));
+#ifdef QUIB_PLAYBACK_MENU
+    form_->tasks.PlaybackMenuEnabled = true;
+#endif
+    window::Form_Load(*form_);
+
+    if (auto* qt = dynamic_cast<QtPlatform*>(&platform)) {
+        qt->setDialogParent(this);
+        qt->preloadSound(window::JumpSoundPath(*form_));
+    }
+
+    setWindowIcon(MakeAppIcon());
+    board_ = new BoardView(*form_, this);
+    setCentralWidget(board_);
+    connect(board_, &BoardView::frogPressed, this, [this](int i) { run([i](Form1& f) { board::Frog_Click(f, i); }); });
+    connect(board_, &BoardView::boardPressed, this,
+            [this](float x, float y) { run([x, y](Form1& f) { board::Form_MouseDown(f, 1, 0, x, y); }); });
+    connect(board_, &BoardView::scaled, this, &MainWindow::placeOverlays);
+
+    buildMenus();
+    buildOverlays();
+
+    about_ = new AboutBox(this);
+    connect(about_, &AboutBox::okayClicked, this, [this] { run(window::Form2_Command1_Click); });
+    connect(about_, &AboutBox::closeRequested, this, [this] { run(window::Form2_Unload); });
+    connect(about_, &AboutBox::licenseClicked, this, [this] { run(window::Form2_Command2_Click); });
+    connect(about_, &AboutBox::addressClicked, this, [this] { run(window::Form2_Label3_Click); });
+
+    colours_ = new ColourDialog(this);
+    connect(colours_, &ColourDialog::sliderMoved, this,
+            [this](int which, int value) { run([which, value](Form1& f) { window::VScroll_Change(f, which, value); }); });
+
+    move(form_->window.Left, form_->window.Top);
+    resize(kCanvasWidth, kCanvasHeight + menuBar()->sizeHint().height());
+
+    connect(&timer_, &QTimer::timeout, this, &MainWindow::onTick);
+    timer_.setTimerType(Qt::PreciseTimer);
+    timer_.start(qMax(1, form_->tasks.TimerInterval));
+    render();
+}
+
+MainWindow::~MainWindow() {
+    timer_.stop();
+    // The widgets read the game's state: let them go before the game does.
+    delete about_;
+    delete colours_;
+    delete takeCentralWidget();
+}
+
+// ------------------------------------------------------------------ menus
+
+QAction* MainWindow::bindAction(QAction* action, const MenuEntry& entry, const QString& name,
+                                std::function<void(Form1&)> handler, bool checkable) {
+    action->setObjectName(name);
+    action->setCheckable(checkable);
+    if (handler) connect(action, &QAction::triggered, this, [this, handler] { run(handler); });
+    menus_.push_back({action, &entry});
+    return action;
+}
+
+void MainWindow::buildMenus() {
+    Menus& m = form_->menu;
+    QMenuBar* bar = menuBar();
+    // Twelve entries share 800 pixels: a compact font and padding keep every
+    // one of them on the bar instead of behind an overflow arrow.
+    bar->setFont(UiFont(12));
+    bar->setStyleSheet(QStringLiteral(
+        "QMenuBar { spacing: 0px; }"
+        "QMenuBar::item { padding: 4px 4px; background: transparent; }"
+        "QMenuBar::item:selected { background: #cfe8e4; border-radius: 3px; }"
+        "QMenuBar::item:disabled { color: #a0a0a0; }"));
+    auto text = [](const MenuEntry& e) { return QString::fromStdString(e.Caption); };
+
+    QMenu* newGame = bar->addMenu(text(m.NewGame));
+    bindAction(newGame->menuAction(), m.NewGame, QStringLiteral("NewGame"), {});
+    for (int i = 1; i <= 4; ++i) {
+        const MenuEntry& e = m.NewGameMenue[static_cast<std::size_t>(i)];
+        QAction* a = newGame->addAction(text(e));
+        bindAction(a, e, QStringLiteral("NewGameMenue(%1)").arg(i), {});
+        connect(a, &QAction::triggered, this,
+                [this, i] { runWithHourglass([i](Form1& f) { game::NewGameMenue_Click(f, i); }); });
+    }
+
+    bindAction(bar->addAction(text(m.RestartLevelMenue)), m.RestartLevelMenue, QStringLiteral("RestartLevelMenue"),
+               game::RestartLevelMenue_Click);
+
+    QMenu* save = bar->addMenu(text(m.mnusave));
+    bindAction(save->menuAction(), m.mnusave, QStringLiteral("mnusave"), {});
+    for (int i = 1; i <= 5; ++i) {
+        const MenuEntry& e = m.mnusavegame[static_cast<std::size_t>(i)];
+        bindAction(save->addAction(text(e)), e, QStringLiteral("mnusavegame(%1)").arg(i),
+                   [i](Form1& f) { records::mnusavegame_Click(f, i); }, true);
+    }
+    QMenu* load = bar->addMenu(text(m.mnuload));
+    bindAction(load->menuAction(), m.mnuload, QStringLiteral("mnuload"), {});
+    for (int i = 1; i <= 5; ++i) {
+        const MenuEntry& e = m.mnuloadgame[static_cast<std::size_t>(i)];
+        bindAction(load->addAction(text(e)), e, QStringLiteral("mnuloadgame(%1)").arg(i),
+                   [i](Form1& f) { records::mnuloadgame_Click(f, i); });
+    }
+
+    gotoMenu_ = bar->addMenu(text(m.GotoLevelMenue));
+    bindAction(gotoMenu_->menuAction(), m.GotoLevelMenue, QStringLiteral("GotoLevelMenue"), {});
+    rebuildGotoLevelMenu();
+
+    bindAction(bar->addAction(text(m.mnuQuit)), m.mnuQuit, QStringLiteral("mnuQuit"), game::mnuQuit_Click);
+    bindAction(bar->addAction(text(m.mnuHighScores)), m.mnuHighScores, QStringLiteral("mnuHighScores"),
+               records::mnuHighScores_Click);
+
+    QMenu* prefs = bar->addMenu(text(m.mnupreferences));
+    bindAction(prefs->menuAction(), m.mnupreferences, QStringLiteral("mnupreferences"), {});
+    bindAction(prefs->addAction(text(m.sndmenue)), m.sndmenue, QStringLiteral("sndmenue"), window::sndmenue_Click,
+               true);
+    bindAction(prefs->addAction(text(m.mnuGrids)), m.mnuGrids, QStringLiteral("mnuGrids"), window::mnuGrids_Click,
+               true);
+    prefs->addSeparator();
+    QAction* colours = prefs->addAction(QStringLiteral("Colours…"));
+    colours->setObjectName(QStringLiteral("coloursDialog"));
+    connect(colours, &QAction::triggered, this, [this] {
+        colours_->show();
+        colours_->raise();
+        colours_->activateWindow();
+        render();
+    });
+
+    bindAction(bar->addAction(text(m.mnu_tellafriend)), m.mnu_tellafriend, QStringLiteral("mnu_tellafriend"),
+               window::mnu_tellafriend_click);
+    bindAction(bar->addAction(text(m.mnu_donate)), m.mnu_donate, QStringLiteral("mnu_donate"),
+               window::mnu_donate_Click);
+    bindAction(bar->addAction(text(m.mnu_morefree)), m.mnu_morefree, QStringLiteral("mnu_morefree"),
+               window::mnu_morefree_Click);
+
+    QMenu* help = bar->addMenu(text(m.HelpMenu));
+    bindAction(help->menuAction(), m.HelpMenu, QStringLiteral("HelpMenu"), {});
+    bindAction(help->addAction(text(m.SolveMenue)), m.SolveMenue, QStringLiteral("SolveMenue"),
+               levels::SolveMenue_Click);
+    bindAction(help->addAction(text(m.TestMenue)), m.TestMenue, QStringLiteral("TestMenue"), levels::TestMenue_Click);
+    bindAction(help->addAction(text(m.aboutmenue)), m.aboutmenue, QStringLiteral("aboutmenue"),
+               window::aboutmenue_Click);
+    bindAction(help->addAction(text(m.contentsmenue)), m.contentsmenue, QStringLiteral("contentsmenue"),
+               window::contentsmenue_Click);
+}
+
+// The "Goto Level" entries are created at start-up, after the window is up,
+// so the drop-down follows whatever entries the game holds.
+void MainWindow::rebuildGotoLevelMenu() {
+    for (QAction* a : gotoActions_) {
+        gotoMenu_->removeAction(a);
+        a->deleteLater();
+    }
+    gotoActions_.clear();
+    gotoLevels_.clear();
+    for (const auto& [level, entry] : form_->menu.mnulevel) {
+        QAction* a = gotoMenu_->addAction(QString::fromStdString(entry.Caption));
+        a->setObjectName(QStringLiteral("mnulevel(%1)").arg(level));
+        const int n = level;
+        connect(a, &QAction::triggered, this,
+                [this, n] { runWithHourglass([n](Form1& f) { game::mnulevel_Click(f, n); }); });
+        gotoActions_.push_back(a);
+        gotoLevels_.push_back(level);
+    }
+}
+
+// --------------------------------------------------------------- overlays
+
+TextItem* MainWindow::addLabel(QWidget* parent, const Label& label, const QString& name, int style, qreal fontPixels,
+                               bool clickable, QColor colour, std::function<void(Form1&)> handler) {
+    auto* item = new TextItem(parent, name, static_cast<Style>(style), fontPixels, clickable);
+    if (handler) connect(item, &TextItem::clicked, this, [this, handler] { run(handler); });
+    labels_.push_back({item, &label, colour});
+    return item;
+}
+
+void MainWindow::buildOverlays() {
+    Messages& msg = form_->msg;
+    HighScores& high = form_->high;
+
+    messageCard_ = new Card(board_, QStringLiteral("MessageCard"));
+    adCard_ = new Card(board_, QStringLiteral("MessageLineCard"));
+    tableCard_ = new Card(board_, QStringLiteral("HighScoreCard"));
+
+    // A message label spans the width of the board from the game's position.
+    auto place = [](TextItem* item, const Label& l, qreal height) {
+        item->setLogical(QRectF(l.Left, l.Top, kCanvasWidth - 2 * l.Left, height));
+    };
+    auto message = [&](const Label& l, const QString& name, Style style, qreal px, qreal height, QColor colour,
+                       std::function<void(Form1&)> handler) {
+        TextItem* item = addLabel(board_, l, name, static_cast<int>(style), px, true, colour, std::move(handler));
+        place(item, l, height);
+        messageItems_.push_back(item);
+        return item;
+    };
+    message(msg.Label1, QStringLiteral("Label1"), Style::Heading, 30, 44, kHeadingText, game::Label1_Click);
+    message(msg.RoundOverLabel, QStringLiteral("RoundOverLabel"), Style::Plain, 19, 112, kMessageText,
+            game::RoundOverLabel_Click);
+    message(msg.Label2, QStringLiteral("Label2"), Style::Heading, 34, 54, kHeadingText, game::Label2_Click);
+    message(msg.Label3b, QStringLiteral("Label3b"), Style::Plain, 22, 40, kMessageText, game::Label3b_Click);
+    message(msg.Label6, QStringLiteral("Label6"), Style::Plain, 22, 40, kMessageText, game::Label6_Click);
+    message(msg.PausedLabel, QStringLiteral("PausedLabel"), Style::Heading, 34, 60, kHeadingText,
+            game::PausedLabel_click);
+    TextItem* ad = message(msg.Ad_Label, QStringLiteral("Ad_Label"), Style::Link, 16, 52, kLinkText,
+                           window::Ad_Label_Click);
+    ad->setLogical(QRectF(120, msg.Ad_Label.Top, kCanvasWidth - 240, 52));
+    // The message line has a small card of its own below the message.
+    messageItems_.pop_back();
+    adItem_ = ad;
+
+    // The high-score table: a heading and three columns of rows 40 apart.
+    TextItem* heading =
+        addLabel(board_, high.HighLabel, QStringLiteral("HighLabel"), static_cast<int>(Style::Heading), 30, true,
+                 kHeadingText, records::HighLabel_Click);
+    heading->setLogical(QRectF(0, 1, kCanvasWidth, 38));
+    tableItems_.push_back(heading);
+    for (int i = 0; i <= 10; ++i) {
+        const auto row = static_cast<std::size_t>(i);
+        const qreal top = 40 + 40 * i;
+        const QColor colour = i == 0 ? kHeadingText : kMessageText;
+        const Style style = i == 0 ? Style::Heading : Style::Plain;
+        const qreal px = i == 0 ? 19 : 18;
+        auto column = [&](const Label& l, const QString& name, qreal left, qreal width,
+                          std::function<void(Form1&)> handler) {
+            auto* item = new TextItem(board_, name, style, px, static_cast<bool>(handler),
+                                      Qt::AlignLeft | Qt::AlignVCenter);
+            if (handler) connect(item, &TextItem::clicked, this, [this, handler] { run(handler); });
+            item->setLogical(QRectF(left, top, width, 36));
+            labels_.push_back({item, &l, colour});
+            tableItems_.push_back(item);
+        };
+        column(high.NamesLabel[row], QStringLiteral("NamesLabel(%1)").arg(i), 25, 420,
+               [i](Form1& f) { records::NamesLabel_Click(f, i); });
+        column(high.ScoreLabel[row], QStringLiteral("ScoreLabel(%1)").arg(i), 455, 140,
+               [i](Form1& f) { records::ScoreLabel_Click(f, i); });
+        column(high.TimeLabel[row], QStringLiteral("TimeLabel(%1)").arg(i), 602, 170, {});
+    }
+
+    // The high-score name entry and its "Enter" button.
+    nameInput_ = new QLineEdit(board_);
+    nameInput_->setObjectName(QStringLiteral("NameInput"));
+    nameInput_->setMaxLength(40);
+    nameInput_->setStyleSheet(QStringLiteral(
+        "QLineEdit { background: #fbfaf2; color: #16323c; border: 2px solid #8fd0a8; border-radius: 8px;"
+        " padding: 0 8px; }"));
+    SetLogicalRect(nameInput_, QRectF(msg.NameInput.Left, msg.NameInput.Top, 296, 36), 18);
+    nameInput_->hide();
+    connect(nameInput_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { form_->msg.NameInput.Text = text.toStdString(); });
+    connect(nameInput_, &QLineEdit::returnPressed, this,
+            [this] { run([](Form1& f) { records::NameInput_KeyPress(f, 13); }); });
+
+    enterButton_ = new QPushButton(QString::fromStdString(msg.Command1.Caption), board_);
+    enterButton_->setObjectName(QStringLiteral("Command1"));
+    enterButton_->setStyleSheet(QStringLiteral(
+        "QPushButton { background: #3d9a6e; color: white; border: 1px solid #b8f0cc; border-radius: 8px;"
+        " font-weight: bold; } QPushButton:pressed { background: #2e7a56; }"));
+    SetLogicalRect(enterButton_, QRectF(msg.Command1.Left, msg.Command1.Top, 84, 36), 17);
+    enterButton_->hide();
+    connect(enterButton_, &QPushButton::clicked, this, [this] { run(records::Command1_Click); });
+
+    text1_ = new KeyFilterEdit(board_, [this](char c) { return levels::Text1_KeyPress(*form_, c); });
+    text1_->setObjectName(QStringLiteral("Text1"));
+    SetLogicalRect(text1_, QRectF(msg.Text1.Left + 8, msg.Text1.Top + 496, 120, 28), 14);
+    text1_->hide();
+    connect(text1_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { form_->msg.Text1.Text = text.toStdString(); });
+
+    buildIntro();
+}
+
+void MainWindow::buildIntro() {
+    IntroScreen& in = form_->intro;
+    introFrame_ = new IntroPanel(board_, in.Image3Visible);
+    SetLogicalRect(introFrame_, QRectF(in.Left, in.Top, kIntroWidth, kIntroHeight));
+    QWidget* frame = introFrame_;
+
+    auto item = [&](const Label& l, const QString& name, Style style, qreal px, QRectF rect, bool clickable,
+                    QColor colour, std::function<void(Form1&)> handler = {}) {
+        TextItem* t = addLabel(frame, l, name, static_cast<int>(style), px, clickable, colour, std::move(handler));
+        t->setLogical(rect);
+        return t;
+    };
+    // The title is drawn twice, a dark copy offset beneath the light one.
+    item(in.Label9, QStringLiteral("Label9"), Style::Title, 68, QRectF(3, 12, kIntroWidth, 80), false,
+         QColor(6, 24, 30, 170));
+    item(in.Label7, QStringLiteral("Label7"), Style::Title, 68, QRectF(0, 8, kIntroWidth, 80), false,
+         QColor(200, 242, 128));
+    item(in.Label13, QStringLiteral("Label13"), Style::Heading, 19, QRectF(0, 94, kIntroWidth, 28), false,
+         QColor(255, 232, 160));
+    for (int i = 1; i <= 4; ++i) {
+        const qreal left = 25 + (i - 1) * 126;
+        TextItem* choice = item(in.CommandLabel[static_cast<std::size_t>(i)], QStringLiteral("CommandLabel(%1)").arg(i),
+                                Style::Choice, 17, QRectF(left, 130, 112, 40), true, QColor());
+        connect(choice, &TextItem::clicked, this,
+                [this, i] { runWithHourglass([i](Form1& f) { game::CommandLabel_Click(f, i); }); });
+    }
+    // "Continue" has no colour of the game's own; it matches the others.
+    continueItem_ = item(in.CommandLabel2, QStringLiteral("CommandLabel2"), Style::Choice, 16,
+                         QRectF(151, 182, 112, 36), true, QColor(255, 255, 255), game::CommandLabel2_Click);
+    exitItem_ = item(in.ExitLabel, QStringLiteral("ExitLabel"), Style::Choice, 16, QRectF(214, 182, 112, 36), true,
+                     QColor(), window::ExitLabel_Click);
+
+    TextItem* goal = item(in.Label8, QStringLiteral("Label8"), Style::Plain, 14.5, QRectF(40, 232, 460, 40), false,
+                          kHelpText);
+    goal->setWrap(true);
+    item(in.Label10, QStringLiteral("Label10"), Style::Plain, 14.5, QRectF(40, 274, 460, 22), false, kHelpText);
+    item(in.Label11, QStringLiteral("Label11"), Style::Plain, 14.5, QRectF(40, 296, 460, 22), false, kHelpText);
+    TextItem* more = item(in.Label12, QStringLiteral("Label12"), Style::Plain, 14.5, QRectF(40, 318, 460, 40), false,
+                          kHelpText);
+    more->setWrap(true);
+    item(in.Label3, QStringLiteral("Label3"), Style::Link, 15, QRectF(150, 380, 240, 26), true, kLinkText,
+         window::Label3_Click);
+}
+
+void MainWindow::placeOverlays() {
+    LayoutScaled(board_, board_->scale(), board_->origin());
+}
+
+// ---------------------------------------------------------------- events
+
+void MainWindow::run(const std::function<void(Form1&)>& handler) {
+    ++busy_;
+    try {
+        handler(*form_);
+    } catch (const std::exception& e) {
+        // A fault in one handler must not take the player's game down with it.
+        qWarning("Quib: a handler failed: %s", e.what());
+    }
+    --busy_;
+    render();
+}
+
+void MainWindow::runWithHourglass(const std::function<void(Form1&)>& handler) {
+    // A new game may build its puzzle in the foreground.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    run(handler);
+    QApplication::restoreOverrideCursor();
+}
+
+void MainWindow::onTick() {
+    // While a handler waits on a question box, the game's state is mid-change:
+    // the tick waits for the next round.
+    if (busy_ > 0) return;
+    run(levels::Timer1_Timer);
+    const int interval = qMax(1, form_->tasks.TimerInterval);
+    if (timer_.interval() != interval) timer_.setInterval(interval);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (form_->window.Ended) {
+        event->accept();
+        return;
+    }
+    bool stayOpen = false;
+    run([&stayOpen](Form1& f) { stayOpen = window::Form_Unload(f); });
+    if (stayOpen) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    timer_.stop();
+    about_->hide();
+    colours_->hide();
+    QCoreApplication::quit();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange) {
+        const int state = isMinimized() ? 1 : isMaximized() ? 2 : 0;
+        run([state](Form1& f) { window::Form_Resize(f, state); });
+    }
+    QMainWindow::changeEvent(event);
+}
+
+// ---------------------------------------------------------------- render
+
+void MainWindow::render() {
+    const Form1& f = *form_;
+    const QString title = QString::fromStdString(f.window.Caption);
+    if (windowTitle() != title) setWindowTitle(title);
+
+    const bool hourglass = f.window.MousePointer == Pointer::Hourglass;
+    if (hourglass != (cursor().shape() == Qt::WaitCursor)) {
+        if (hourglass)
+            setCursor(Qt::WaitCursor);
+        else
+            unsetCursor();
+    }
+
+    renderMenus();
+    renderLabels();
+    renderCards();
+    board_->refresh();
+    renderDialogs();
+
+    if (f.window.CloseRequested && busy_ == 0) {
+        form_->window.CloseRequested = false;
+        close();
+    }
+}
+
+void MainWindow::renderMenus() {
+    const Form1& f = *form_;
+    auto apply = [](QAction* a, const MenuEntry& e, bool enabled) {
+        const QString caption = QString::fromStdString(e.Caption);
+        if (a->text() != caption) a->setText(caption);
+        if (a->isEnabled() != enabled) a->setEnabled(enabled);
+        if (a->isCheckable() && a->isChecked() != e.Checked) a->setChecked(e.Checked);
+    };
+    for (const MenuBinding& b : menus_) {
+        bool enabled = b.entry->Enabled;
+        // The playback entries open only in a build that asks for them.
+        if (b.entry == &f.menu.SolveMenue || b.entry == &f.menu.TestMenue)
+            enabled = enabled && f.tasks.PlaybackMenuEnabled;
+        apply(b.action, *b.entry, enabled);
+    }
+
+    bool same = gotoLevels_.size() == f.menu.mnulevel.size();
+    if (same) {
+        std::size_t i = 0;
+        for (const auto& kv : f.menu.mnulevel) same = same && gotoLevels_[i++] == kv.first;
+    }
+    if (!same) rebuildGotoLevelMenu();
+    std::size_t i = 0;
+    for (const auto& kv : f.menu.mnulevel) {
+        QAction* a = gotoActions_[i++];
+        apply(a, kv.second, kv.second.Enabled);
+    }
+}
+
+void MainWindow::renderLabels() {
+    const Form1& f = *form_;
+    for (const LabelBinding& b : labels_) {
+        const QColor colour = b.colour.isValid() ? b.colour : ToQColor(b.label->ForeColor);
+        b.item->sync(b.label->Caption, b.label->Visible, colour);
+    }
+
+    // With "Continue" hidden, "Exit" moves to the middle.
+    const QRectF exitRect = f.intro.CommandLabel2.Visible ? QRectF(277, 182, 112, 36) : QRectF(214, 182, 112, 36);
+    if (LogicalRect(exitItem_) != exitRect) {
+        exitItem_->setLogical(exitRect);
+        placeOverlays();
+    }
+    if (introFrame_->isHidden() == f.intro.Visible) {
+        introFrame_->setVisible(f.intro.Visible);
+        if (f.intro.Visible) introFrame_->raise();
+    }
+
+    const TextBox& name = f.msg.NameInput;
+    const QString nameText = QString::fromStdString(name.Text);
+    if (nameInput_->text() != nameText) nameInput_->setText(nameText);
+    if (nameInput_->isHidden() == name.Visible) {
+        nameInput_->setVisible(name.Visible);
+        if (name.Visible) {
+            nameInput_->raise();
+            nameInput_->setFocus();
+            nameInput_->selectAll();
+        }
+    }
+    const Button& enter = f.msg.Command1;
+    const QString enterText = QString::fromStdString(enter.Caption);
+    if (enterButton_->text() != enterText) enterButton_->setText(enterText);
+    if (enterButton_->isHidden() == enter.Visible) {
+        enterButton_->setVisible(enter.Visible);
+        if (enter.Visible) enterButton_->raise();
+    }
+
+    const TextBox& t1 = f.msg.Text1;
+    const QString t1Text = QString::fromStdString(t1.Text);
+    if (text1_->text() != t1Text) text1_->setText(t1Text);
+    if (text1_->isHidden() == t1.Visible) text1_->setVisible(t1.Visible);
+}
+
+// The cards behind the messages and the table enclose whatever of them shows.
+void MainWindow::renderCards() {
+    auto enclose = [](const std::vector<TextItem*>& items, std::initializer_list<QWidget*> more) {
+        QRectF r;
+        for (TextItem* t : items)
+            if (!t->isHidden() && !t->text().isEmpty()) r = r.united(LogicalRect(t));
+        for (QWidget* w : more)
+            if (!w->isHidden()) r = r.united(LogicalRect(w));
+        return r;
+    };
+    auto show = [this](Card* card, const QRectF& content, qreal left, qreal width, bool allowed) {
+        const bool visible = allowed && !content.isNull();
+        if (visible) {
+            const QRectF r(left, qMax<qreal>(0, content.top() - 12), width,
+                           qMin<qreal>(kCanvasHeight, content.bottom() + 14) - qMax<qreal>(0, content.top() - 12));
+            if (LogicalRect(card) != r) {
+                card->setLogical(r);
+                placeOverlays();
+            }
+        }
+        if (card->isHidden() == visible) card->setVisible(visible);
+    };
+    // The start screen stands in front of any message left behind it.
+    const bool intro = form_->intro.Visible;
+    show(messageCard_, enclose(messageItems_, {nameInput_, enterButton_}), 48, kCanvasWidth - 96, !intro);
+    show(adCard_, enclose({adItem_}, {}), 176, kCanvasWidth - 352, !intro);
+    show(tableCard_, enclose(tableItems_, {}), 10, kCanvasWidth - 20, true);
+}
+
+void MainWindow::renderDialogs() {
+    const Form1& f = *form_;
+    if (f.about.Loaded) {
+        if (about_->isHidden()) {
+            about_->show();
+            shownRaiseRequests_ = f.about.RaiseRequests - 1;
+        }
+        if (shownRaiseRequests_ != f.about.RaiseRequests) {
+            shownRaiseRequests_ = f.about.RaiseRequests;
+            about_->raise();
+            about_->activateWindow();
+        }
+    } else if (!about_->isHidden()) {
+        about_->hide();
+    }
+
+    const ColourPanel& c = f.colours;
+    colours_->sync({c.VScroll2, c.VScroll3, c.VScroll4}, c.Shape3,
+                   {c.Label7.Caption, c.Label8.Caption, c.Label9.Caption});
+}
+
+}  // namespace quib::desktop

@@ -1,0 +1,108 @@
+#pragma once
+// The main window: the menu bar, the board with the labels and panels over
+// it, the name entry, the About box and the colour sliders. It owns the game
+// and its timer, hands every event to the game's handler and then shows what
+// the game's state says. It takes no game decision of its own.
+
+#include <QMainWindow>
+#include <QTimer>
+#include <array>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/form.h"
+
+class QAction;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+
+namespace quib::desktop {
+
+class AboutBox;
+class BoardView;
+class Card;
+class ColourDialog;
+class TextItem;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // dataFolder and programFolder end with '/'.
+    MainWindow(Platform& platform, const std::string& dataFolder, const std::string& programFolder,
+               QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    Form1& form() { return *form_; }
+    BoardView* boardView() const { return board_; }
+    AboutBox* aboutBox() const { return about_; }
+    ColourDialog* colourDialog() const { return colours_; }
+    QLineEdit* nameInput() const { return nameInput_; }
+    QTimer& timer() { return timer_; }
+    // Copies the game's state into the widgets, touching only what changed.
+    void render();
+    // Runs one handler of the game, then shows the result.
+    void run(const std::function<void(Form1&)>& handler);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    struct MenuBinding {
+        QAction* action;
+        const MenuEntry* entry;
+    };
+    struct LabelBinding {
+        TextItem* item;
+        const Label* label;
+        QColor colour;  // the colour we give it; the game's own when invalid
+    };
+
+    void buildMenus();
+    void rebuildGotoLevelMenu();
+    QAction* bindAction(QAction* action, const MenuEntry& entry, const QString& name,
+                        std::function<void(Form1&)> handler, bool checkable = false);
+    void buildOverlays();
+    void buildIntro();
+    TextItem* addLabel(QWidget* parent, const Label& label, const QString& name, int style, qreal fontPixels,
+                       bool clickable, QColor colour, std::function<void(Form1&)> handler = {});
+    void runWithHourglass(const std::function<void(Form1&)>& handler);
+    void onTick();
+    void placeOverlays();
+    void renderMenus();
+    void renderLabels();
+    void renderCards();
+    void renderDialogs();
+
+    std::unique_ptr<Form1> form_;
+    QTimer timer_;
+    BoardView* board_ = nullptr;
+    QWidget* introFrame_ = nullptr;
+    Card* messageCard_ = nullptr;
+    Card* adCard_ = nullptr;
+    TextItem* adItem_ = nullptr;
+    Card* tableCard_ = nullptr;
+    QLineEdit* nameInput_ = nullptr;
+    QPushButton* enterButton_ = nullptr;
+    QLineEdit* text1_ = nullptr;
+    AboutBox* about_ = nullptr;
+    ColourDialog* colours_ = nullptr;
+    QMenu* gotoMenu_ = nullptr;
+
+    std::vector<MenuBinding> menus_;
+    std::vector<LabelBinding> labels_;
+    std::vector<TextItem*> messageItems_;
+    std::vector<TextItem*> tableItems_;
+    std::vector<int> gotoLevels_;
+    std::vector<QAction*> gotoActions_;
+    TextItem* exitItem_ = nullptr;
+    TextItem* continueItem_ = nullptr;
+    int shownRaiseRequests_ = 0;
+    int busy_ = 0;  // handlers under way; timer ticks wait until they end
+};
+
+}  // namespace quib::desktop

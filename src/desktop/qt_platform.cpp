@@ -1,0 +1,120 @@
+#include "qt_platform.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QSoundEffect>
+#include <QTime>
+#include <QUrl>
+#include <chrono>
+
+#include "artwork.h"
+
+namespace quib::desktop {
+
+QtPlatform::QtPlatform() : random_(FreshSeed(static_cast<std::uint64_t>(
+                               std::chrono::high_resolution_clock::now().time_since_epoch().count()))) {}
+
+QtPlatform::~QtPlatform() = default;
+
+double QtPlatform::Timer() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+
+std::int64_t QtPlatform::Now() { return QDateTime::currentSecsSinceEpoch(); }
+
+int QtPlatform::Day() { return QDate::currentDate().day(); }
+
+double QtPlatform::Rnd() { return random_.Next(); }
+
+void QtPlatform::Randomize() {
+    random_.Seed(FreshSeed(
+        static_cast<std::uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count())));
+}
+
+// One effect per file, loaded once and reused: a jump must never wait for a
+// file to load, and never for a sound to end.
+QSoundEffect* QtPlatform::effectFor(const std::string& path) {
+    auto it = sounds_.find(path);
+    if (it == sounds_.end()) {
+        auto effect = std::make_unique<QSoundEffect>();
+        effect->setSource(QUrl::fromLocalFile(QString::fromStdString(path)));
+        effect->setVolume(0.8f);
+        it = sounds_.emplace(path, std::move(effect)).first;
+    }
+    return it->second.get();
+}
+
+void QtPlatform::preloadSound(const std::string& path) {
+    if (QFileInfo::exists(QString::fromStdString(path))) effectFor(path);
+}
+
+void QtPlatform::PlaySound(const std::string& path) {
+    QSoundEffect* effect = effectFor(path);
+    if (effect->isPlaying()) effect->stop();  // a quick second jump restarts the blip
+    effect->play();
+}
+
+void QtPlatform::OpenUrl(const std::string& url) {
+    // The result says nothing reliable about a browser opening; ignore it.
+    (void)QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
+}
+
+QString QtPlatform::MailUrl(const std::string& subject, const std::string& body) {
+    const QByteArray s = QUrl::toPercentEncoding(QString::fromStdString(subject));
+    const QByteArray b = QUrl::toPercentEncoding(QString::fromStdString(body));
+    return QStringLiteral("mailto:?subject=%1&body=%2").arg(QString::fromLatin1(s), QString::fromLatin1(b));
+}
+
+void QtPlatform::ComposeMail(const std::string& subject, const std::string& body) {
+    // Silent on failure: without a mail program nothing happens.
+    (void)QDesktopServices::openUrl(QUrl(MailUrl(subject, body), QUrl::StrictMode));
+}
+
+// The help text in a window of the game's own, so that it always opens; a
+// missing file is explained in the viewer itself.
+void QtPlatform::ShowTextFile(const std::string& path) {
+    if (!viewer_) {
+        viewer_ = std::make_unique<QPlainTextEdit>();
+        viewer_->setReadOnly(true);
+        viewer_->setWindowTitle(QStringLiteral("Quib Help"));
+        viewer_->setWindowIcon(MakeAppIcon());
+        viewer_->setObjectName(QStringLiteral("HelpViewer"));
+        viewer_->resize(620, 560);
+        QFont font = UiFont(14);
+        viewer_->setFont(font);
+        viewer_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    }
+    const QString fileName = QString::fromStdString(path);
+    QFile file(fileName);
+    if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        viewer_->setPlainText(QString::fromUtf8(file.readAll()));
+    } else {
+        viewer_->setPlainText(QStringLiteral("The help file could not be found.\n\n"
+                                             "Quib looked for it here:\n%1\n\n"
+                                             "It is installed beside the program as help.txt.")
+                                  .arg(fileName));
+    }
+    viewer_->moveCursor(QTextCursor::Start);
+    viewer_->show();
+    viewer_->raise();
+    viewer_->activateWindow();
+}
+
+bool QtPlatform::AskYesNo(const std::string& question, const std::string& title) {
+    const auto answer =
+        QMessageBox::question(dialogParent_, QString::fromStdString(title), QString::fromStdString(question),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    return answer == QMessageBox::Yes;
+}
+
+void QtPlatform::ShowInfo(const std::string& text) {
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Quib"), QString::fromStdString(text),
+                    QMessageBox::Ok, dialogParent_);
+    box.exec();
+}
+
+}  // namespace quib::desktop

@@ -1,0 +1,224 @@
+// Takes the screenshots of the game's main states by playing it through its
+// real window: mouse clicks on the board and the labels, menu entries, and
+// the keyboard for the name entry. Usage: quib_screenshots <output folder>
+//
+// The game runs on a temporary data folder; the exit question is answered
+// "No" so that closing writes the resume file without ending the run.
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include "../board_view.h"
+#include "../dialogs.h"
+#include "../main_window.h"
+#include "../qt_platform.h"
+#include "core/board/board.h"
+
+using namespace quib;
+using namespace quib::desktop;
+
+namespace {
+
+// The real platform, except that no box waits for an answer and no browser
+// or mail program opens.
+class ScriptedPlatform : public QtPlatform {
+public:
+    bool AskYesNo(const std::string&, const std::string&) override { return false; }
+    void ShowInfo(const std::string&) override {}
+    void OpenUrl(const std::string&) override {}
+    void ComposeMail(const std::string&, const std::string&) override {}
+};
+
+class Driver {
+public:
+    Driver(MainWindow& window, QString out) : w_(window), out_(std::move(out)) {}
+
+    void wait(int ms = 60) { QTest::qWait(ms); }
+
+    void shot(const QString& name) {
+        wait(120);
+        const QImage image = w_.grab().toImage();
+        save(image, name);
+    }
+
+    void save(const QImage& image, const QString& name) {
+        const QString path = out_ + "/" + name;
+        std::printf("%s %s\n", image.save(path) ? "saved" : "FAILED", qPrintable(path));
+    }
+
+    // A click at a point of the game's coordinates on the board view.
+    void clickGame(QPointF g) {
+        BoardView* view = w_.boardView();
+        QTest::mouseClick(view, Qt::LeftButton, {}, view->toWidget(g).toPoint());
+        wait(30);
+    }
+    void clickFrogOn(int cell) {
+        const Cell& c = w_.form().board.Grid[static_cast<std::size_t>(cell)];
+        clickGame({c.Left + 3 + 16, c.Top + 5 + 16});
+    }
+    void clickCell(int cell) {
+        const Cell& c = w_.form().board.Grid[static_cast<std::size_t>(cell)];
+        clickGame({c.Left + 19, c.Top + 19});
+    }
+    void jump(int from, int to) {
+        clickFrogOn(from);
+        clickCell(to);
+    }
+    void clickWidget(const QString& name) {
+        auto* widget = w_.findChild<QWidget*>(name);
+        if (!widget) {
+            std::printf("no widget %s\n", qPrintable(name));
+            return;
+        }
+        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+        wait(30);
+    }
+    void trigger(const QString& action) {
+        auto* a = w_.findChild<QAction*>(action);
+        if (a) a->trigger();
+        wait(30);
+    }
+
+    // A sequence of jumps from the board as it stands that leaves several
+    // frogs and no jump: searched on a copy of the cells.
+    std::vector<std::pair<int, int>> losingLine() {
+        std::vector<Cell> cells = w_.form().board.Grid;
+        std::vector<std::pair<int, int>> line;
+        search(cells, line);
+        return line;
+    }
+
+private:
+    bool search(std::vector<Cell>& cells, std::vector<std::pair<int, int>>& line) {
+        const int W = w_.form().board.BoardColumns;
+        const int N = static_cast<int>(cells.size()) - 1;
+        int frogs = 0;
+        bool any = false;
+        for (int f = 1; f <= N; ++f) {
+            if (cells[static_cast<std::size_t>(f)].Tag == 0) continue;
+            ++frogs;
+            any = any || board::HasJumpFrom(cells, W, f);
+        }
+        if (!any) return frogs >= 2 && !line.empty();
+        for (int f = 1; f <= N; ++f) {
+            if (cells[static_cast<std::size_t>(f)].Tag == 0) continue;
+            for (int t = 1; t <= N; ++t) {
+                if (!board::IsLandingCell(cells, W, f, t)) continue;
+                const board::JumpTest test = board::TryJump(cells, W, f, t);
+                if (!test.legal) continue;
+                std::vector<Cell> next = cells;
+                next[static_cast<std::size_t>(t)].Tag = next[static_cast<std::size_t>(f)].Tag;
+                next[static_cast<std::size_t>(f)].Tag = 0;
+                next[static_cast<std::size_t>(test.jumped)].Tag = 0;
+                line.emplace_back(f, t);
+                if (search(next, line)) return true;
+                line.pop_back();
+            }
+        }
+        return false;
+    }
+
+    MainWindow& w_;
+    QString out_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+        return 2;
+    }
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(out);
+    QTemporaryDir data;
+    const std::string dataFolder = data.path().toStdString() + "/";
+    const std::string programFolder = QCoreApplication::applicationDirPath().toStdString() + "/";
+
+    ScriptedPlatform platform;
+    {
+        MainWindow window(platform, dataFolder, programFolder);
+        window.show();
+        Driver d(window, out);
+        d.wait(400);  // the first ticks read the data folder
+        d.shot("start-screen.png");
+
+        d.clickWidget("CommandLabel(1)");  // Easy
+        d.wait(200);
+        Form1& f = window.form();
+        const int from = f.library.SolutionFrom(f.game.CurrentLevel, 1).value_or(0);
+        d.clickFrogOn(from);
+        d.shot("level-in-play.png");
+
+        d.trigger("mnuGrids");
+        d.shot("level-in-play-grids.png");
+        d.trigger("mnuGrids");
+
+        const int level = f.game.CurrentLevel;
+        for (int k = 1; k <= level + 2; ++k)
+            d.jump(f.library.SolutionFrom(level, k).value_or(0), f.library.SolutionTo(level, k));
+        d.shot("level-completed.png");
+
+        d.clickGame({400, 480});  // dismiss: the next level starts
+        d.wait(200);
+        for (const auto& [a, b] : d.losingLine()) d.jump(a, b);
+        d.shot("round-over.png");
+
+        d.clickGame({400, 480});  // a retry of the same level
+        d.wait(200);
+        const auto line = d.losingLine();
+        if (!line.empty()) d.jump(line[0].first, line[0].second);
+        window.close();  // writes the resume file; the question is answered "No"
+        d.wait(100);
+
+        d.trigger("mnuQuit");
+        auto* name = window.nameInput();
+        if (!name->isHidden()) {
+            name->selectAll();
+            QTest::keyClicks(name, "Lily Pad");
+            d.shot("name-entry.png");
+            QTest::keyClick(name, Qt::Key_Return);
+            d.shot("high-scores.png");
+            d.clickWidget("HighLabel");
+        } else {
+            std::printf("no name entry after Quit\n");
+        }
+
+        d.trigger("aboutmenue");
+        d.wait(150);
+        QImage scene = window.grab().toImage();
+        const QImage box = window.aboutBox()->grab().toImage();
+        {
+            QPainter p(&scene);
+            const QPoint at((scene.width() - box.width()) / 2, (scene.height() - box.height()) / 2);
+            for (int k = 1; k <= 6; ++k)  // a soft shadow, as a desktop would draw it
+                p.fillRect(QRect(at + QPoint(k, k + 2), box.size()), QColor(0, 0, 0, 12));
+            p.drawImage(at, box);
+            p.setPen(QColor(255, 255, 255, 90));
+            p.drawRect(QRect(at, box.size()).adjusted(0, 0, -1, -1));
+        }
+        d.save(scene, "about-box.png");
+        d.trigger("aboutmenue");
+        window.aboutBox()->okayButton()->click();
+        d.wait(50);
+    }
+
+    // A second run on the same data folder offers to continue the game.
+    {
+        MainWindow window(platform, dataFolder, programFolder);
+        window.show();
+        Driver d(window, out);
+        d.wait(400);
+        d.shot("continue.png");
+    }
+    return 0;
+}

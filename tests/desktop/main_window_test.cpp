@@ -1,0 +1,260 @@
+// The main window as the player first sees it, and the window's extras: the
+// caption, the start screen, the menu bar's entries in order with their
+// enabled states, the About box as one window, the help viewer, the colour
+// sliders and the exit question.
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMap>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <fstream>
+#include <gtest/gtest.h>
+
+#include "desktop/dialogs.h"
+#include "desktop/overlay.h"
+#include "desktop/qt_platform.h"
+#include "support/fake_platform.h"
+#include "window_fixture.h"
+
+namespace quib::desktop {
+namespace {
+
+using testing::WindowFixture;
+
+QStringList Texts(const QList<QAction*>& actions) {
+    QStringList texts;
+    for (QAction* a : actions)
+        if (!a->isSeparator()) texts << a->text();
+    return texts;
+}
+
+QString TextOf(QWidget* w) {
+    auto* item = qobject_cast<TextItem*>(w);
+    return item ? item->text() : QString();
+}
+
+TEST(MainWindowAtStart, ShowsTheBareCaptionAndTheStartScreen) {
+    quib::testing::FakePlatform platform;
+    WindowFixture fx(platform);
+    EXPECT_EQ(fx.window->windowTitle(), QStringLiteral(" QUIB   "));
+
+    QWidget* intro = fx.widget("IntroFrame");
+    ASSERT_NE(intro, nullptr);
+    EXPECT_TRUE(intro->isVisible());
+    const char* modes[] = {"Easy", "Medium", "Difficult", "Practice"};
+    for (int i = 1; i <= 4; ++i) {
+        QWidget* choice = fx.widget(qPrintable(QStringLiteral("CommandLabel(%1)").arg(i)));
+        ASSERT_NE(choice, nullptr);
+        EXPECT_TRUE(choice->isVisible());
+        EXPECT_EQ(TextOf(choice), QString::fromLatin1(modes[i - 1]));
+    }
+    EXPECT_EQ(TextOf(fx.widget("Label7")), QStringLiteral("Quib"));
+    EXPECT_EQ(TextOf(fx.widget("Label13")), QStringLiteral("Select Difficulty"));
+    EXPECT_FALSE(fx.widget("CommandLabel2")->isVisible()) << "no game to continue in an empty data folder";
+    EXPECT_TRUE(fx.widget("ExitLabel")->isVisible());
+    EXPECT_EQ(TextOf(fx.widget("ExitLabel")), QStringLiteral("Exit"));
+    EXPECT_EQ(TextOf(fx.widget("Label3")), QStringLiteral("quib-game.example"));
+    for (const char* help : {"Label8", "Label10", "Label11", "Label12"}) {
+        EXPECT_TRUE(fx.widget(help)->isVisible()) << help;
+        EXPECT_FALSE(TextOf(fx.widget(help)).isEmpty()) << help;
+    }
+    // Nothing of a game lies over the board yet.
+    for (const char* hidden : {"Label1", "RoundOverLabel", "Label2", "PausedLabel", "HighLabel", "NameInput"})
+        EXPECT_FALSE(fx.widget(hidden)->isVisible()) << hidden;
+}
+
+TEST(MainWindowAtStart, MenuBarHoldsEveryEntryInOrderWithItsEnabledState) {
+    quib::testing::FakePlatform platform;
+    WindowFixture fx(platform);
+    const QList<QAction*> bar = fx.window->menuBar()->actions();
+    EXPECT_EQ(Texts(bar), (QStringList{"New Game", "Restart Level", "Save", "Load", "Goto Level", "Quit",
+                                       "High Scores", "Preferences", "Tell a friend", "Donate", "More free games",
+                                       "Help"}));
+    ASSERT_EQ(bar.size(), 12);
+    const bool enabled[] = {true, false, false, true, false, false, true, true, true, true, true, true};
+    for (int i = 0; i < 12; ++i) EXPECT_EQ(bar[i]->isEnabled(), enabled[i]) << bar[i]->text().toStdString();
+
+    EXPECT_EQ(Texts(bar[0]->menu()->actions()), (QStringList{"Easy", "Medium", "Difficult", "Practice"}));
+    for (QAction* a : bar[0]->menu()->actions()) EXPECT_TRUE(a->isEnabled());
+    EXPECT_EQ(Texts(bar[2]->menu()->actions()), (QStringList{"1", "2", "3", "4", "5"}));
+    EXPECT_EQ(Texts(bar[3]->menu()->actions()), (QStringList{"1", "2", "3", "4", "5"}));
+    for (QAction* a : bar[3]->menu()->actions()) EXPECT_FALSE(a->isEnabled()) << "no saved game to load";
+
+    QStringList levels{"1"};
+    for (int n = 10; n <= 190; n += 10) levels << QString::number(n);
+    const QList<QAction*> gotoEntries = bar[4]->menu()->actions();
+    EXPECT_EQ(Texts(gotoEntries), levels);
+    for (QAction* a : gotoEntries) EXPECT_EQ(a->isEnabled(), a->text() == "1") << a->text().toStdString();
+
+    const QList<QAction*> prefs = bar[7]->menu()->actions();
+    EXPECT_EQ(Texts(prefs).mid(0, 2), (QStringList{"Sound", "Grids"}));
+    EXPECT_TRUE(prefs[0]->isChecked());
+    EXPECT_FALSE(prefs[1]->isChecked());
+    EXPECT_TRUE(Texts(prefs).contains(QStringLiteral("Colours…")));
+
+    const QList<QAction*> help = bar[11]->menu()->actions();
+    EXPECT_EQ(Texts(help), (QStringList{"Solve", "Test", "About", "Contents"}));
+#ifndef QUIB_PLAYBACK_MENU
+    EXPECT_FALSE(help[0]->isEnabled());
+    EXPECT_FALSE(help[1]->isEnabled());
+#endif
+    EXPECT_TRUE(help[2]->isEnabled());
+    EXPECT_TRUE(help[3]->isEnabled());
+}
+
+// Every element carries the game's name, once: a click found by name must
+// reach that element and no other.
+TEST(MainWindowAtStart, EveryNamedElementIsUnique) {
+    quib::testing::FakePlatform platform;
+    WindowFixture fx(platform);
+    // The About box and the colour sliders are windows of their own, with
+    // names of their own.
+    auto inOwnWindow = [&](QObject* o) {
+        for (QObject* p = o; p; p = p->parent())
+            if (p == fx.window->aboutBox() || p == fx.window->colourDialog()) return true;
+        return false;
+    };
+    QMap<QString, int> count;
+    for (QObject* o : fx.window->findChildren<QObject*>())
+        if (!o->objectName().isEmpty() && !o->objectName().startsWith(QStringLiteral("qt_")) && !inOwnWindow(o))
+            ++count[o->objectName()];
+    for (auto it = count.cbegin(); it != count.cend(); ++it) EXPECT_EQ(it.value(), 1) << it.key().toStdString();
+    EXPECT_TRUE(count.contains(QStringLiteral("CommandLabel2")));
+    EXPECT_TRUE(count.contains(QStringLiteral("CommandLabel(2)")));
+}
+
+// The menu's check marks follow the game, not Qt's own toggling.
+TEST(MainWindowMenus, SoundAndGridsMarksFollowTheGame) {
+    quib::testing::FakePlatform platform;
+    WindowFixture fx(platform);
+    QAction* sound = fx.action("sndmenue");
+    QAction* grids = fx.action("mnuGrids");
+    sound->trigger();
+    grids->trigger();
+    EXPECT_FALSE(fx.form().game.SoundOn);
+    EXPECT_FALSE(sound->isChecked());
+    EXPECT_TRUE(fx.form().menu.mnuGrids.Checked);
+    EXPECT_TRUE(grids->isChecked());
+    sound->trigger();
+    grids->trigger();
+    EXPECT_TRUE(sound->isChecked());
+    EXPECT_FALSE(grids->isChecked());
+}
+
+TEST(AboutWindow, OpenedTwiceIsOneWindowAndOkayClosesIt) {
+    quib::testing::FakePlatform platform;
+    WindowFixture fx(platform);
+    fx.action("aboutmenue")->trigger();
+    fx.action("aboutmenue")->trigger();
+    QTest::qWait(20);
+
+    int shown = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<AboutBox*>(w) && w->isVisible()) ++shown;
+    EXPECT_EQ(shown, 1);
+    AboutBox* box = fx.window->aboutBox();
+    ASSERT_TRUE(box->isVisible());
+    EXPECT_TRUE(fx.form().about.Loaded);
+    EXPECT_FALSE(box->isModal());
+
+    QTest::mouseClick(box->okayButton(), Qt::LeftButton);
+    EXPECT_FALSE(box->isVisible());
+    EXPECT_FALSE(fx.form().about.Loaded);
+}
+
+TEST(AboutWindow, ItsCloseBoxAndAClickOnTheMainWindowCloseIt) {
+    quib::testing::FakePlatform platform;
+    WindowFixture fx(platform);
+    AboutBox* box = fx.window->aboutBox();
+
+    fx.action("aboutmenue")->trigger();
+    ASSERT_TRUE(box->isVisible());
+    box->close();
+    EXPECT_FALSE(box->isVisible());
+    EXPECT_FALSE(fx.form().about.Loaded);
+
+    fx.action("aboutmenue")->trigger();
+    ASSERT_TRUE(box->isVisible());
+    fx.clickGame({400, 500});
+    EXPECT_FALSE(box->isVisible());
+    EXPECT_FALSE(fx.form().about.Loaded);
+}
+
+TEST(AboutWindow, AddressLineOpensTheHomePage) {
+    quib::testing::FakePlatform platform;
+    WindowFixture fx(platform);
+    fx.action("aboutmenue")->trigger();
+    QWidget* address = fx.window->aboutBox()->addressLine();
+    QTest::mouseClick(address, Qt::LeftButton, {}, address->rect().center());
+    ASSERT_EQ(platform.urls.size(), 1u);
+    EXPECT_EQ(platform.urls[0], "https://quib-game.example/");
+}
+
+// "Contents" opens the game's own viewer; a missing help file is explained
+// there, and the game goes on.
+TEST(HelpViewer, SaysWhichFileIsMissing) {
+    QtPlatform platform;
+    WindowFixture fx(platform);
+    fx.action("contentsmenue")->trigger();
+    QPlainTextEdit* viewer = platform.textViewer();
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_TRUE(viewer->isReadOnly());
+    const QString text = viewer->toPlainText();
+    EXPECT_TRUE(text.contains(QStringLiteral("could not be found"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QString::fromStdString(fx.program.path() + "help.txt"))) << text.toStdString();
+    EXPECT_TRUE(fx.window->isVisible());
+    viewer->close();
+}
+
+TEST(HelpViewer, ShowsTheHelpFileBesideTheProgram) {
+    QtPlatform platform;
+    WindowFixture fx(platform);
+    std::ofstream(fx.program.path() + "help.txt") << "How to play: jump the frogs.\nHave fun!\n";
+    fx.action("contentsmenue")->trigger();
+    ASSERT_NE(platform.textViewer(), nullptr);
+    EXPECT_EQ(platform.textViewer()->toPlainText(), QStringLiteral("How to play: jump the frogs.\nHave fun!\n"));
+    platform.textViewer()->close();
+}
+
+// The sliders tell the game, and the dialog shows what the game says.
+TEST(ColourDialogWindow, GreenSliderColoursTheSwatchAndItsCaption) {
+    quib::testing::FakePlatform platform;
+    WindowFixture fx(platform);
+    fx.action("coloursDialog")->trigger();
+    ColourDialog* dialog = fx.window->colourDialog();
+    ASSERT_TRUE(dialog->isVisible());
+    dialog->slider(3)->setValue(128);
+    EXPECT_EQ(fx.form().colours.VScroll3, 128);
+    EXPECT_EQ(fx.form().colours.Shape3, Rgb(0, 128, 0));
+    EXPECT_EQ(dialog->caption(3)->text(), QStringLiteral("Green 128"));
+    EXPECT_EQ(dialog->caption(2)->text(), QStringLiteral("Red 0"));
+    EXPECT_EQ(dialog->swatchColour(), QColor(0, 128, 0));
+    EXPECT_EQ(TextOf(fx.widget("Label7")), QStringLiteral("Quib")) << "the start screen's title stays";
+    dialog->close();
+}
+
+// "Exit" asks the exit question; "No" keeps the game open.
+TEST(ExitQuestion, ExitLabelAsksAndNoKeepsTheWindowOpen) {
+    quib::testing::FakePlatform platform;
+    platform.answerYes = false;
+    WindowFixture fx(platform);
+    fx.clickWidget("ExitLabel");
+    QTest::qWait(20);
+    ASSERT_EQ(platform.questions.size(), 1u);
+    EXPECT_EQ(platform.questions[0], "Quib: Are you sure you want to exit the program?");
+    EXPECT_TRUE(fx.window->isVisible());
+    EXPECT_FALSE(fx.form().window.CloseRequested);
+
+    fx.window->close();
+    EXPECT_EQ(platform.questions.size(), 2u);
+    EXPECT_TRUE(fx.window->isVisible());
+}
+
+}  // namespace
+}  // namespace quib::desktop

@@ -1,0 +1,56 @@
+#pragma once
+// A main window on a temporary data folder, started up, for the desktop
+// tests; and small helpers that click it the way a player does.
+
+#include <QAction>
+#include <QMenuBar>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "desktop/board_view.h"
+#include "desktop/main_window.h"
+#include "support/test_game.h"
+
+namespace quib::desktop::testing {
+
+class WindowFixture {
+public:
+    explicit WindowFixture(Platform& platform) {
+        window = std::make_unique<MainWindow>(platform, data.path(), program.path());
+        window->show();
+        // The first timer ticks run the deferred start-up.
+        const bool started = QTest::qWaitFor([this] { return !window->form().tasks.StartupPending; }, 5000);
+        EXPECT_TRUE(started) << "the timer never ran the start-up";
+        QTest::qWait(20);
+    }
+    ~WindowFixture() { window.reset(); }
+
+    Form1& form() { return window->form(); }
+    QAction* action(const char* name) { return window->findChild<QAction*>(QString::fromLatin1(name)); }
+    QWidget* widget(const char* name) { return window->findChild<QWidget*>(QString::fromLatin1(name)); }
+
+    // A mouse click at a point in the game's coordinates on the board view.
+    void clickGame(QPointF g) {
+        BoardView* view = window->boardView();
+        QTest::mouseClick(view, Qt::LeftButton, {}, view->toWidget(g).toPoint());
+    }
+    void clickFrogOn(int cell) {
+        const Cell& c = form().board.Grid.at(static_cast<std::size_t>(cell));
+        clickGame({c.Left + 3 + 16, c.Top + 5 + 16});
+    }
+    void clickCell(int cell) {
+        const Cell& c = form().board.Grid.at(static_cast<std::size_t>(cell));
+        clickGame({c.Left + 19, c.Top + 19});
+    }
+    void clickWidget(const char* name) {
+        QWidget* w = widget(name);
+        if (w) QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+    }
+
+    quib::testing::TempFolder data;
+    quib::testing::TempFolder program;
+    std::unique_ptr<MainWindow> window;
+};
+
+}  // namespace quib::desktop::testing
