@@ -27,6 +27,9 @@ int ColumnOf(int n) { return (n - 1) % W + 1; }
 const Direction kAll[] = {Direction::su,  Direction::sd,  Direction::sl,  Direction::sr,
                           Direction::dul, Direction::dur, Direction::ddl, Direction::ddr};
 
+// A copy of the direction's row: the table itself is a temporary.
+board::DirectionRow RowFor(Direction d) { return board::RowOf(board::DirectionTable(W), d); }
+
 // Row and column steps of each direction, independent of the offset table.
 struct Step {
     int rows;
@@ -107,7 +110,7 @@ TEST(TryJump, RowEdgeRefusesSidewaysJumpsFromTheOuterTwoColumns) {
         for (Direction d : kAll) {
             std::vector<Cell> cells = EmptyBoard();
             const int f = CellAt(7, column);
-            const auto& row = board::RowOf(board::DirectionTable(W), d);
+            const board::DirectionRow row = RowFor(d);
             cells[static_cast<std::size_t>(f)].Tag = 1;
             cells[static_cast<std::size_t>(f + row.neighbourOffset)].Tag = 2;
             const int t = f + row.jumpOffset;
@@ -131,8 +134,8 @@ TEST(TryJump, NeighbourCellIsNeverAJump) {
     cells[static_cast<std::size_t>(f)].Tag = 1;
     // Every cell around is occupied except the one clicked.
     for (Direction d : kAll) {
-        const auto& row = board::RowOf(board::DirectionTable(W), d);
-        for (Direction e : kAll) cells[static_cast<std::size_t>(f + board::RowOf(board::DirectionTable(W), e).neighbourOffset)].Tag = 2;
+        const board::DirectionRow row = RowFor(d);
+        for (Direction e : kAll) cells[static_cast<std::size_t>(f + RowFor(e).neighbourOffset)].Tag = 2;
         cells[static_cast<std::size_t>(f + row.neighbourOffset)].Tag = 0;
         EXPECT_FALSE(board::TryJump(cells, W, f, f + row.neighbourOffset).legal) << row.name;
         EXPECT_FALSE(board::IsLandingCell(cells, W, f, f + row.neighbourOffset)) << row.name;
@@ -144,7 +147,7 @@ TEST(TryJump, EmptyMiddleCellRefusesTheJump) {
     const int f = CellAt(7, 10);
     cells[static_cast<std::size_t>(f)].Tag = 1;
     for (Direction d : kAll) {
-        const auto& row = board::RowOf(board::DirectionTable(W), d);
+        const board::DirectionRow row = RowFor(d);
         EXPECT_FALSE(board::TryJump(cells, W, f, f + row.jumpOffset).legal) << row.name;
     }
     EXPECT_FALSE(board::HasJumpFrom(cells, W, f));
@@ -222,7 +225,7 @@ TEST_P(JumpEffect, MovesTheFrogAndRemovesTheJumpedOne) {
     const Direction d = GetParam();
     TestGame game(false);
     Form1& form = game.form();
-    const auto& row = board::RowOf(board::DirectionTable(W), d);
+    const board::DirectionRow row = RowFor(d);
     const int f = CellAt(7, 10);
     const int j = f + row.neighbourOffset;
     const int t = f + row.jumpOffset;
@@ -263,7 +266,7 @@ class RowEdgeClick : public ::testing::TestWithParam<Direction> {};
 
 TEST_P(RowEdgeClick, RefusedJumpChangesNothing) {
     const Direction d = GetParam();
-    const auto& row = board::RowOf(board::DirectionTable(W), d);
+    const board::DirectionRow row = RowFor(d);
     TestGame game(false);
     Form1& form = game.form();
     const int f = CellAt(7, row.horizontal < 0 ? 2 : 20);
@@ -287,7 +290,7 @@ TEST_P(RowEdgeClick, RefusedJumpChangesNothing) {
 }
 
 std::string DirectionName(const ::testing::TestParamInfo<Direction>& info) {
-    return board::RowOf(board::DirectionTable(W), info.param).name;
+    return RowFor(info.param).name;
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryDirection, JumpEffect, ::testing::ValuesIn(kAll), DirectionName);
