@@ -81,12 +81,11 @@ void BoardView::resizeEvent(QResizeEvent*) {
 void BoardView::paintEvent(QPaintEvent*) {
     ++paintCount_;
     QPainter p(this);
-    // Beyond the game's area (a maximised window) the pond's edge continues.
-    p.fillRect(rect(), QColor(86, 160, 164));
     p.translate(origin_);
     p.scale(scale_, scale_);
-    const QRectF canvas(0, 0, kCanvasWidth, kCanvasHeight);
-    PaintPond(p, canvas);
+    // The pond fills the whole widget, beyond the game's area too when the
+    // window's shape differs from the board's.
+    PaintPond(p, QRectF(-origin_ / scale_, QSizeF(width(), height()) / scale_));
 
     const Board& b = form_.board;
     p.setRenderHint(QPainter::Antialiasing, false);

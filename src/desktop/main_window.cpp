@@ -573,7 +573,7 @@ void MainWindow::renderCards() {
         const bool visible = allowed && !content.isNull();
         if (visible) {
             const QRectF r(left, qMax<qreal>(0, content.top() - 12), width,
-                           qMin<qreal>(kCanvasHeight, content.bottom() + 14) - qMax<qreal>(0, content.top() - 12));
+                           qMin<qreal>(kCanvasHeight, content.bottom() + 18) - qMax<qreal>(0, content.top() - 12));
             if (LogicalRect(card) != r) {
                 card->setLogical(r);
                 placeOverlays();

@@ -9,6 +9,8 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QSoundEffect>
+#include <QStringList>
+#include <QTextDocument>
 #include <QTime>
 #include <QUrl>
 #include <chrono>
@@ -83,9 +85,14 @@ void QtPlatform::ShowTextFile(const std::string& path) {
         viewer_->setWindowTitle(QStringLiteral("Quib Help"));
         viewer_->setWindowIcon(MakeAppIcon());
         viewer_->setObjectName(QStringLiteral("HelpViewer"));
-        viewer_->resize(620, 560);
-        QFont font = UiFont(14);
+        viewer_->resize(700, 600);
+        // The help text lines up its tables with spaces, as plain text does.
+        QFont font;
+        font.setFamilies(QStringList{"DejaVu Sans Mono", "Noto Mono", "Liberation Mono", "Monospace"});
+        font.setStyleHint(QFont::Monospace);
+        font.setPixelSize(13);
         viewer_->setFont(font);
+        viewer_->document()->setDocumentMargin(12);
         viewer_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     }
     const QString fileName = QString::fromStdString(path);

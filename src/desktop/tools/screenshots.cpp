@@ -1,6 +1,7 @@
 // Takes the screenshots of the game's main states by playing it through its
 // real window: mouse clicks on the board and the labels, menu entries, and
-// the keyboard for the name entry. Usage: quib_screenshots <output folder>
+// the keyboard for the name entry.
+// Usage: quib_screenshots <output folder> [--extra]
 //
 // The game runs on a temporary data folder; the exit question is answered
 // "No" so that closing writes the resume file without ending the run.
@@ -10,6 +11,8 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
@@ -139,6 +142,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QString out = QString::fromLocal8Bit(argv[1]);
+    // "--extra" also saves views that are only for looking at, not for the docs.
+    const bool extra = argc > 2 && QString::fromLocal8Bit(argv[2]) == QStringLiteral("--extra");
     QDir().mkpath(out);
     QTemporaryDir data;
     const std::string dataFolder = data.path().toStdString() + "/";
@@ -189,6 +194,7 @@ int main(int argc, char** argv) {
             QTest::keyClick(name, Qt::Key_Return);
             d.shot("high-scores.png");
             d.clickWidget("HighLabel");
+            if (extra) d.shot("extra-after-game.png");
         } else {
             std::printf("no name entry after Quit\n");
         }
@@ -210,6 +216,25 @@ int main(int argc, char** argv) {
         d.trigger("aboutmenue");
         window.aboutBox()->okayButton()->click();
         d.wait(50);
+
+        if (extra) {
+            // A Practice game on a larger window, paused behind the About box.
+            d.clickWidget("CommandLabel(4)");
+            d.wait(200);
+            window.resize(1200, 860);
+            d.wait(100);
+            d.shot("extra-practice-large.png");
+            window.resize(kCanvasWidth, kCanvasHeight + 24);
+            d.trigger("coloursDialog");
+            window.colourDialog()->slider(3)->setValue(128);
+            window.colourDialog()->slider(2)->setValue(40);
+            d.wait(50);
+            d.save(window.colourDialog()->grab().toImage(), "extra-colours.png");
+            window.colourDialog()->close();
+            d.trigger("contentsmenue");
+            d.wait(100);
+            if (platform.textViewer()) d.save(platform.textViewer()->grab().toImage(), "extra-help.png");
+        }
     }
 
     // A second run on the same data folder offers to continue the game.
