@@ -82,11 +82,6 @@ inline std::vector<int> FrogCells(const Form1& form) {
     return cells;
 }
 
-inline std::vector<int> Sorted(std::vector<int> v) {
-    std::sort(v.begin(), v.end());
-    return v;
-}
-
 // Replaces the frogs on the board by frogs on the given cells, placed by the
 // same rules as a level start (records and pictures at cell + 3, + 5).
 inline void PlaceBoard(Form1& form, const std::vector<int>& cells) {
