@@ -1,0 +1,123 @@
+// Feeds arbitrary bytes to the resume file reader as "data.txt". No input may
+// crash it or leave a board that breaks its invariants, and whatever state it
+// leaves, written out by the game, must read back to the same state.
+
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/records/records.h"
+#include "core/window/window.h"
+#include "support/fake_platform.h"
+
+namespace {
+
+void Check(bool condition) {
+    if (!condition) __builtin_trap();
+}
+
+struct Fixture {
+    quib::testing::FakePlatform platform;
+    std::string folder;
+    std::unique_ptr<quib::Form1> form;
+    Fixture() {
+        char tmpl[] = "/dev/shm/quib_fuzz_XXXXXX";
+        char fallback[] = "/tmp/quib_fuzz_XXXXXX";
+        const char* made = ::mkdtemp(tmpl);
+        if (!made) made = ::mkdtemp(fallback);
+        if (!made) std::abort();
+        folder = std::string(made) + "/";
+        form = std::make_unique<quib::Form1>(platform, folder, folder);
+    }
+    ~Fixture() {
+        ::unlink((folder + "data.txt").c_str());
+        ::rmdir(folder.c_str());
+    }
+};
+
+void Put(const std::string& path, const std::string& text) {
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f || std::fwrite(text.data(), 1, text.size(), f) != text.size() || std::fclose(f) != 0) std::abort();
+}
+
+// A freshly opened window, the same for every input.
+void FreshWindow(quib::Form1& form) {
+    form.game = quib::Game{};
+    form.clock = quib::Clock{};
+    form.library.LevelNeedsGenerating.fill(false);
+    quib::window::Form_Load(form);
+    // Level 1's layout, for the fallback to place.
+    const int cells[] = {118, 201, 180, 139};
+    for (int j = 0; j < 4; ++j) form.library.LevelPieces(1, j + 1) = static_cast<std::int16_t>(cells[j]);
+}
+
+void CheckBoard(const quib::Form1& form) {
+    const quib::Board& b = form.board;
+    Check(b.Rect.size() >= 1 && b.Rect.size() <= quib::records::kMaxStoredFrogs + 1);
+    int taken = 0;
+    for (std::size_t n = 1; n < b.Grid.size(); ++n) taken += b.Grid[n].Tag != 0;
+    Check(taken == static_cast<int>(b.Rect.size()) - 1);
+    Check(b.Grid[0].Tag == 0);
+    for (std::size_t r = 1; r < b.Rect.size(); ++r) {
+        const int c = b.Rect[r].Tag;
+        Check(c >= 1 && c <= quib::kCells);
+        Check(b.Grid[static_cast<std::size_t>(c)].Tag == static_cast<int>(r));
+    }
+}
+
+struct Stored {
+    int tryNumber, levelTries, highest, mode, slot;
+    std::int32_t score;
+    std::int64_t seconds, hours, minutes, secs;
+    bool sound, grids;
+    std::vector<bool> flags;
+    std::vector<float> records;
+    bool operator==(const Stored&) const = default;
+};
+
+Stored Read(const quib::Form1& f) {
+    Stored s{f.game.TryNumber, f.game.LevelTries, f.game.HighestLevel, f.game.ModeIndex, f.game.SaveSlot,
+             f.game.Score, f.clock.PlaySeconds, f.clock.PlayHours, f.clock.PlayMinutes, f.clock.PlaySecs,
+             f.menu.sndmenue.Checked, f.menu.mnuGrids.Checked, {}, {}};
+    for (int i = 1; i <= 200; ++i) s.flags.push_back(f.library.LevelNeedsGenerating[static_cast<std::size_t>(i)]);
+    for (std::size_t r = 1; r < f.board.Rect.size(); ++r) {
+        s.records.push_back(f.board.Rect[r].Left);
+        s.records.push_back(f.board.Rect[r].Top);
+        s.records.push_back(static_cast<float>(f.board.Rect[r].Tag));
+    }
+    return s;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static Fixture fx;
+    quib::Form1& form = *fx.form;
+    const std::string path = fx.folder + "data.txt";
+    Put(path, std::string(reinterpret_cast<const char*>(data), size));
+
+    FreshWindow(form);
+    quib::records::ReadDataFile(form);
+    CheckBoard(form);
+    Check(form.game.ModeIndex >= 1 && form.game.ModeIndex <= 4);
+    Check(form.game.SaveSlot >= 0 && form.game.SaveSlot <= 5);
+    Check(form.game.ResumeLevel >= 1 && form.game.ResumeLevel <= 200);
+    Check(form.game.CurrentLevel == 1);
+    Check(form.clock.LevelStartTime && std::isfinite(*form.clock.LevelStartTime));
+    const Stored first = Read(form);
+    const int resume = form.game.ResumeLevel;
+    const bool offered = form.intro.CommandLabel2.Visible;
+
+    Check(quib::records::WriteDataFile(form));
+    FreshWindow(form);
+    quib::records::ReadDataFile(form);
+    Check(Read(form) == first);
+    if (offered) Check(form.game.ResumeLevel == resume && form.intro.CommandLabel2.Visible);
+    return 0;
+}

@@ -1,0 +1,102 @@
+// Feeds arbitrary bytes to the high-score reader as "high.txt". No input may
+// crash it; the table it builds always has ten rows whose times match their
+// seconds, a finished game finds its place in it, and the table written by
+// the game reads back the same.
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "core/records/records.h"
+#include "core/window/window.h"
+#include "support/fake_platform.h"
+
+namespace {
+
+void Check(bool condition) {
+    if (!condition) __builtin_trap();
+}
+
+struct Fixture {
+    quib::testing::FakePlatform platform;
+    std::string folder;
+    std::unique_ptr<quib::Form1> form;
+    Fixture() {
+        char tmpl[] = "/dev/shm/quib_fuzz_XXXXXX";
+        char fallback[] = "/tmp/quib_fuzz_XXXXXX";
+        const char* made = ::mkdtemp(tmpl);
+        if (!made) made = ::mkdtemp(fallback);
+        if (!made) std::abort();
+        folder = std::string(made) + "/";
+        form = std::make_unique<quib::Form1>(platform, folder, folder);
+    }
+    ~Fixture() {
+        ::unlink((folder + "high.txt").c_str());
+        ::rmdir(folder.c_str());
+    }
+};
+
+void Put(const std::string& path, const std::string& text) {
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f || std::fwrite(text.data(), 1, text.size(), f) != text.size() || std::fclose(f) != 0) std::abort();
+}
+
+// The notation has no double quote inside a text; the writer turns it into
+// an apostrophe.
+std::string AsWritten(std::string s) {
+    std::replace(s.begin(), s.end(), '"', '\'');
+    return s;
+}
+
+void CheckRows(const quib::HighScores& h) {
+    for (std::size_t i = 1; i <= 10; ++i) {
+        Check(h.HighScoreSeconds[i] >= 0 && h.HighScoreSeconds[i] <= INT32_MAX);
+        const std::string& time = h.TimeLabel[i].Caption;
+        Check(time == quib::records::FormatPlayTime(h.HighScoreSeconds[i]) || (time.empty() && h.HighScoreSeconds[i] == 0));
+        Check(!h.NamesLabel[i].Visible);
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static Fixture fx;
+    quib::Form1& form = *fx.form;
+    const std::string path = fx.folder + "high.txt";
+    Put(path, std::string(reinterpret_cast<const char*>(data), size));
+
+    form.high = quib::HighScores{};
+    quib::records::BuildHighScoreTable(form);
+    CheckRows(form.high);
+
+    // A finished game made from the input's first bytes.
+    std::uint32_t seed = 0;
+    for (std::size_t i = 0; i < std::min<std::size_t>(size, 8); ++i) seed = seed * 131 + data[i];
+    form.game.Score = static_cast<std::int32_t>(seed % 5000);
+    form.clock.PlaySeconds = seed % 50000;
+    form.high.NewScoreRank = 0;
+    quib::records::InsertHighScore(form);
+    Check(form.high.NewScoreRank >= 0 && form.high.NewScoreRank <= 10);
+    if (form.high.NewScoreRank > 0) {
+        const std::size_t r = static_cast<std::size_t>(form.high.NewScoreRank);
+        Check(form.high.NamesLabel[r].Caption == "Anonymous");
+        Check(form.high.HighScoreSeconds[r] == form.clock.PlaySeconds);
+    }
+    CheckRows(form.high);
+
+    const quib::HighScores before = form.high;
+    Check(quib::records::WriteHighScores(form));
+    form.high = quib::HighScores{};
+    quib::records::BuildHighScoreTable(form);
+    for (std::size_t i = 1; i <= 10; ++i) {
+        Check(form.high.NamesLabel[i].Caption == AsWritten(before.NamesLabel[i].Caption));
+        Check(form.high.ScoreLabel[i].Caption == AsWritten(before.ScoreLabel[i].Caption));
+        Check(form.high.HighScoreSeconds[i] == before.HighScoreSeconds[i]);
+    }
+    return 0;
+}

@@ -1,0 +1,120 @@
+// Feeds arbitrary bytes to the save-slot reader as "savedgame1.txt", then
+// loads the slot as the "Load" menu does. No input may crash the loader; a
+// slot it refuses leaves the game untouched, a slot it takes leaves a sound
+// board, and the game it took, saved again, can be loaded again.
+
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/records/records.h"
+#include "core/window/window.h"
+#include "support/fake_platform.h"
+
+namespace {
+
+void Check(bool condition) {
+    if (!condition) __builtin_trap();
+}
+
+struct Fixture {
+    quib::testing::FakePlatform platform;
+    std::string folder;
+    std::unique_ptr<quib::Form1> form;
+    Fixture() {
+        char tmpl[] = "/dev/shm/quib_fuzz_XXXXXX";
+        char fallback[] = "/tmp/quib_fuzz_XXXXXX";
+        const char* made = ::mkdtemp(tmpl);
+        if (!made) made = ::mkdtemp(fallback);
+        if (!made) std::abort();
+        folder = std::string(made) + "/";
+        form = std::make_unique<quib::Form1>(platform, folder, folder);
+    }
+    ~Fixture() {
+        for (const char* name : {"savedgame1.txt", "data.txt"}) ::unlink((folder + name).c_str());
+        ::rmdir(folder.c_str());
+    }
+};
+
+void Put(const std::string& path, const std::string& text) {
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f || std::fwrite(text.data(), 1, text.size(), f) != text.size() || std::fclose(f) != 0) std::abort();
+}
+
+// The start screen of a fresh run, with a library whose every level has a
+// layout, so that no level start needs the generator.
+void FreshWindow(quib::Form1& form) {
+    form.game = quib::Game{};
+    form.clock = quib::Clock{};
+    form.library.LevelNeedsGenerating.fill(false);
+    form.gen.GenerationLevel = 0;
+    quib::window::Form_Load(form);
+    form.clock.ClockState = 0;
+    static bool installed = false;
+    if (!installed) {
+        for (int level = 1; level <= 200; ++level)
+            for (int j = 1; j <= level + 3; ++j) form.library.LevelPieces(level, j) = static_cast<std::int16_t>(j);
+        installed = true;
+    }
+}
+
+void CheckBoard(const quib::Form1& form) {
+    const quib::Board& b = form.board;
+    int taken = 0;
+    for (std::size_t n = 1; n < b.Grid.size(); ++n) taken += b.Grid[n].Tag != 0;
+    Check(taken == static_cast<int>(b.Rect.size()) - 1);
+    for (std::size_t r = 1; r < b.Rect.size(); ++r) {
+        const int c = b.Rect[r].Tag;
+        Check(c >= 1 && c <= quib::kCells);
+        Check(b.Grid[static_cast<std::size_t>(c)].Tag == static_cast<int>(r));
+    }
+}
+
+std::vector<int> Cells(const quib::Form1& form) {
+    std::vector<int> cells;
+    for (std::size_t r = 1; r < form.board.Rect.size(); ++r) cells.push_back(form.board.Rect[r].Tag);
+    return cells;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static Fixture fx;
+    quib::Form1& form = *fx.form;
+    Put(fx.folder + quib::records::SlotFileName(1), std::string(reinterpret_cast<const char*>(data), size));
+
+    FreshWindow(form);
+    quib::records::UpdateSlotMenu(form, 1);
+    const bool offered = form.menu.mnuloadgame[1].Enabled;
+    const quib::Game before = form.game;
+    const std::vector<int> cellsBefore = Cells(form);
+
+    quib::records::mnuloadgame_Click(form, 1);
+    CheckBoard(form);
+    if (!offered) {
+        // Refused: nothing of the game changed.
+        Check(form.game.CurrentLevel == before.CurrentLevel && form.game.Score == before.Score &&
+              form.game.SaveSlot == before.SaveSlot && form.game.IntroShowing && Cells(form) == cellsBefore);
+        Check(!form.menu.mnuloadgame[1].Enabled);
+        return 0;
+    }
+    Check(form.game.SaveSlot == 1);
+    Check(form.game.CurrentLevel >= 1 && form.game.CurrentLevel <= form.library.LevelCount);
+    Check(form.game.ModeIndex >= 1 && form.game.ModeIndex <= 4);
+    Check(!form.game.IntroShowing);
+
+    // What the game saves it can load.
+    const std::vector<int> cells = Cells(form);
+    quib::records::mnusavegame_Click(form, 1);
+    Check(form.menu.mnuloadgame[1].Enabled);
+    form.game.IntroShowing = true;  // back at the start screen, the own slot loads again
+    quib::records::mnuloadgame_Click(form, 1);
+    CheckBoard(form);
+    Check(Cells(form) == cells);
+    return 0;
+}
