@@ -4,80 +4,49 @@
 // replaced by a cleared one), and showing and hiding the table over the
 // board gives back exactly what it covered.
 
-#include <gtest/gtest.h>
-
-#include <fstream>
-#include <sstream>
-
-#include "core/board/board.h"
-#include "core/game/game.h"
 #include "core/levels/levels.h"
 #include "core/records/records.h"
-#include "support/test_game.h"
+#include "records_test_support.h"
 
 namespace quib {
 namespace {
 
+using namespace records_test;
 using testing::TestGame;
 
-std::string Name(const Form1& f, int row) { return f.high.NamesLabel[static_cast<std::size_t>(row)].Caption; }
-std::string ScoreText(const Form1& f, int row) { return f.high.ScoreLabel[static_cast<std::size_t>(row)].Caption; }
-std::string TimeText(const Form1& f, int row) { return f.high.TimeLabel[static_cast<std::size_t>(row)].Caption; }
-std::int64_t Seconds(const Form1& f, int row) { return f.high.HighScoreSeconds[static_cast<std::size_t>(row)]; }
+struct Row {
+    std::string name, score, time;
+    std::int64_t seconds;
+    bool operator==(const Row&) const = default;
+};
 
-// A game that ended with this score and time, entered under this name.
+Row RowOf(const Form1& f, int i) {
+    const auto k = static_cast<std::size_t>(i);
+    return {f.high.NamesLabel[k].Caption, f.high.ScoreLabel[k].Caption, f.high.TimeLabel[k].Caption,
+            f.high.HighScoreSeconds[k]};
+}
+
+// A game that ended with this score and time, its name entered with Enter.
 void FinishGame(Form1& f, std::int32_t score, std::int64_t seconds, const std::string& name) {
     f.game.Score = score;
     f.clock.PlaySeconds = seconds;
     f.high.NewScoreRank = 0;
     records::InsertHighScore(f);
-    if (f.high.NewScoreRank > 0) {
-        f.msg.NameInput.Visible = true;
-        f.msg.Command1.Visible = true;
-        f.msg.NameInput.Text = name;
-        records::Command1_Click(f);
-        records::HighLabel_Click(f);
-    }
-}
-
-std::vector<std::string> FileLines(const std::string& path) {
-    std::ifstream in(path);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
-void WriteText(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+    if (f.high.NewScoreRank == 0) return;
+    f.msg.NameInput.Text = name;
+    records::NameInput_KeyPress(f, 13);
+    records::HighLabel_Click(f);
 }
 
 void ExpectClearedTable(const Form1& f) {
-    for (int i = 1; i <= 10; ++i) {
-        SCOPED_TRACE("row " + std::to_string(i));
-        EXPECT_EQ(Name(f, i), "");
-        EXPECT_EQ(ScoreText(f, i), "0");
-        EXPECT_EQ(TimeText(f, i), "");
-        EXPECT_EQ(Seconds(f, i), 0);
-    }
+    for (int i = 1; i <= 10; ++i) EXPECT_EQ(RowOf(f, i), (Row{"", "0", "", 0})) << "row " << i;
 }
 
-// Frogs on three cells of the board, placed by the level start.
-void PlayALevel(Form1& f) {
-    const int cells[] = {100, 101, 150, 200};
-    for (int j = 0; j < 4; ++j) f.library.LevelPieces(1, j + 1) = static_cast<std::int16_t>(cells[j]);
-    f.library.LevelNeedsGenerating[1] = false;
-    f.gen.LevelVerified[1] = true;
-    TouchLibrary(f.library);
-    game::NewGameMenue_Click(f, 1);
-}
-
-TEST(PlayTimeText, HoursMinutesSecondsWithoutLeadingZeros) {
+TEST(HighScoreTable, TimesAreShownWithoutLeadingZeros) {
     EXPECT_EQ(records::FormatPlayTime(3903), "1:5:3");
     EXPECT_EQ(records::FormatPlayTime(59), "0:0:59");
-    EXPECT_EQ(records::FormatPlayTime(60), "0:1:0");
     EXPECT_EQ(records::FormatPlayTime(3600), "1:0:0");
     EXPECT_EQ(records::FormatPlayTime(40000), "11:6:40");
-    EXPECT_EQ(records::FormatPlayTime(0), "0:0:0");
 }
 
 TEST(HighScoreTable, FirstRunBuildsAClearedTableAndWritesItsFile) {
@@ -85,25 +54,13 @@ TEST(HighScoreTable, FirstRunBuildsAClearedTableAndWritesItsFile) {
     const Form1& f = game.form();
     ExpectClearedTable(f);
     EXPECT_EQ(f.high.HighLabel.Caption, "High Scores");
-    EXPECT_EQ(f.high.HighLabel.Left, 0);
-    EXPECT_EQ(f.high.HighLabel.Top, 1);
-    EXPECT_EQ(f.high.NamesLabel[0].Caption, "Name");
-    EXPECT_EQ(f.high.ScoreLabel[0].Caption, "Score");
     EXPECT_EQ(f.high.TimeLabel[0].Caption, "Time");
-    for (std::size_t i = 0; i <= 10; ++i) {
-        EXPECT_EQ(f.high.NamesLabel[i].Left, 25);
-        EXPECT_EQ(f.high.ScoreLabel[i].Left, 455);
-        EXPECT_EQ(f.high.TimeLabel[i].Left, 602);
-        EXPECT_EQ(f.high.NamesLabel[i].Top, 40 + 40 * static_cast<int>(i));
-        EXPECT_EQ(f.high.TimeLabel[i].Top, 40 + 40 * static_cast<int>(i));
-        EXPECT_FALSE(f.high.ScoreLabel[i].Visible);
-    }
-    EXPECT_FALSE(f.high.HighLabel.Visible);
+    EXPECT_EQ(f.high.ScoreLabel[10].Left, 455);
+    EXPECT_EQ(f.high.NamesLabel[10].Top, 440);
+    EXPECT_FALSE(f.high.NamesLabel[3].Visible);
     const auto lines = FileLines(game.data.file("high.txt"));
     ASSERT_EQ(lines.size(), 30u);
-    EXPECT_EQ(lines[0], "\"\"");
     EXPECT_EQ(lines[1], "\"0\"");  // the score is stored as text
-    EXPECT_EQ(lines[2], "0");
 }
 
 TEST(HighScoreRanking, WrittenExampleTakesRowThreeAndPushesTheRestDown) {
@@ -114,315 +71,199 @@ TEST(HighScoreRanking, WrittenExampleTakesRowThreeAndPushesTheRestDown) {
     FinishGame(f, 400, 120, "C");
     FinishGame(f, 300, 80, "D");
     for (int k = 0; k < 6; ++k) FinishGame(f, 200 - k, 50, "E" + std::to_string(k));
-    ASSERT_EQ(Name(f, 10), "E5");
+    ASSERT_EQ(RowOf(f, 10).name, "E5");
 
     f.game.Score = 400;
     f.clock.PlaySeconds = 100;
-    f.high.NewScoreRank = 0;
     records::InsertHighScore(f);
     EXPECT_EQ(f.high.NewScoreRank, 3);
-    EXPECT_EQ(Name(f, 2), "B");
-    EXPECT_EQ(Name(f, 3), "Anonymous");
-    EXPECT_EQ(ScoreText(f, 3), "400");
-    EXPECT_EQ(TimeText(f, 3), "0:1:40");
-    EXPECT_EQ(Seconds(f, 3), 100);
-    EXPECT_EQ(Name(f, 4), "C");
-    EXPECT_EQ(Seconds(f, 4), 120);
-    EXPECT_EQ(TimeText(f, 4), "0:2:0");
-    EXPECT_EQ(Name(f, 5), "D");
-    EXPECT_EQ(Name(f, 10), "E4");  // the old tenth is gone
-    // The game's time parts now show the game's total.
-    EXPECT_EQ(f.clock.PlayHours, 0);
-    EXPECT_EQ(f.clock.PlayMinutes, 1);
+    EXPECT_EQ(RowOf(f, 2).name, "B");
+    EXPECT_EQ(RowOf(f, 3), (Row{"Anonymous", "400", "0:1:40", 100}));
+    EXPECT_EQ(RowOf(f, 4), (Row{"C", "400", "0:2:0", 120}));
+    EXPECT_EQ(RowOf(f, 5).name, "D");
+    EXPECT_EQ(RowOf(f, 10).name, "E4");  // the old tenth is gone
+    EXPECT_EQ(f.clock.PlayMinutes, 1);   // the game's time parts show its total
     EXPECT_EQ(f.clock.PlaySecs, 40);
 }
 
-TEST(HighScoreRanking, TiesGoBelowAndAFullTableRefusesALowerScore) {
+TEST(HighScoreRanking, TiesGoBelowAndLongTimesMoveDownWhole) {
     TestGame game;
     Form1& f = game.form();
-    for (int k = 0; k < 10; ++k) FinishGame(f, 1000 - 10 * k, 60, "P" + std::to_string(k));
+    FinishGame(f, 800, 40000, "Long");
+    for (int k = 0; k < 9; ++k) FinishGame(f, 1000 - 10 * k, 60, "P" + std::to_string(k));
+    EXPECT_EQ(RowOf(f, 10), (Row{"Long", "800", "11:6:40", 40000}));
     f.game.Score = 990;
     f.clock.PlaySeconds = 60;
     records::InsertHighScore(f);
     EXPECT_EQ(f.high.NewScoreRank, 3);  // same score and time as row 2: below it
-    EXPECT_EQ(Name(f, 2), "P1");
-
-    f.game.Score = 900;  // below the tenth (910)
+    f.game.Score = 800;
+    f.clock.PlaySeconds = 40000;
     records::InsertHighScore(f);
-    EXPECT_EQ(f.high.NewScoreRank, 0);
-    EXPECT_EQ(ScoreText(f, 10), "920");
-
-    f.game.Score = 920;
-    f.clock.PlaySeconds = 59;  // same score as the tenth but faster
-    records::InsertHighScore(f);
-    EXPECT_EQ(f.high.NewScoreRank, 10);
-}
-
-TEST(HighScoreRanking, LongGamesKeepTheirWholeTimeWhenMovedDownAndWritten) {
-    TestGame game;
-    Form1& f = game.form();
-    FinishGame(f, 800, 40000, "Long");
-    FinishGame(f, 900, 30, "Short");
-    EXPECT_EQ(Name(f, 2), "Long");
-    EXPECT_EQ(Seconds(f, 2), 40000);
-    EXPECT_EQ(TimeText(f, 2), "11:6:40");
-    ASSERT_TRUE(records::WriteHighScores(f));
-
-    TestGame next(game, true);
-    EXPECT_EQ(Name(next.form(), 1), "Short");
-    EXPECT_EQ(Name(next.form(), 2), "Long");
-    EXPECT_EQ(Seconds(next.form(), 2), 40000);
-    EXPECT_EQ(TimeText(next.form(), 2), "11:6:40");
-    EXPECT_EQ(ScoreText(next.form(), 2), "800");
-}
-
-TEST(HighScoreRanking, RowsWithoutANumberCountAsFree) {
-    TestGame game(false);
-    std::string text = "\"X\",\"\",5\n";  // a first row whose score is empty text
-    for (int i = 2; i <= 10; ++i) text += "\"Y\",\"5000\",5\n";
-    WriteText(game.data.file("high.txt"), text);
-    game.RunStartUp();
-    EXPECT_EQ(Name(game.form(), 1), "X");
-    EXPECT_EQ(ScoreText(game.form(), 2), "5000");
-    game->game.Score = 1;
-    game->clock.PlaySeconds = 999;
-    records::InsertHighScore(game.form());
-    EXPECT_EQ(game->high.NewScoreRank, 1);
+    EXPECT_EQ(f.high.NewScoreRank, 0);  // ties with the tenth: no place
 }
 
 TEST(HighScoreNameEntry, EnterStoresTheNameHidesTheBoxAndShowsTheTable) {
     TestGame game;
     Form1& f = game.form();
     EXPECT_EQ(f.msg.NameInput.Text, "Anonymous");
+    records::Command1_Click(f);  // no rank yet: nothing happens
+    EXPECT_FALSE(f.high.HighLabel.Visible);
+
     f.game.Score = 50;
-    f.clock.PlaySeconds = 10;
     records::InsertHighScore(f);
     ASSERT_EQ(f.high.NewScoreRank, 1);
-    EXPECT_EQ(Name(f, 1), "Anonymous");
-    f.msg.NameInput.Visible = f.msg.Command1.Visible = true;
-    f.msg.Label1.Visible = f.msg.RoundOverLabel.Visible = f.msg.Ad_Label.Visible = true;
+    f.msg.NameInput.Visible = f.msg.Command1.Visible = f.msg.Label1.Visible = f.msg.RoundOverLabel.Visible = true;
     f.menu.mnuHighScores.Enabled = false;
-
     f.msg.NameInput.Text = "Kim";
-    records::NameInput_KeyPress(f, 'K');  // an ordinary key changes nothing
-    EXPECT_EQ(Name(f, 1), "Anonymous");
-    EXPECT_TRUE(f.msg.NameInput.Visible);
-
+    records::NameInput_KeyPress(f, 'K');
+    EXPECT_EQ(RowOf(f, 1).name, "Anonymous");
     records::NameInput_KeyPress(f, 13);
-    EXPECT_EQ(Name(f, 1), "Kim");
-    EXPECT_FALSE(f.msg.NameInput.Visible);
-    EXPECT_FALSE(f.msg.Command1.Visible);
-    EXPECT_FALSE(f.msg.Label1.Visible);
-    EXPECT_FALSE(f.msg.RoundOverLabel.Visible);
-    EXPECT_FALSE(f.msg.Ad_Label.Visible);
+    EXPECT_EQ(RowOf(f, 1).name, "Kim");
+    EXPECT_FALSE(f.msg.NameInput.Visible || f.msg.Command1.Visible || f.msg.Label1.Visible ||
+                 f.msg.RoundOverLabel.Visible);
     EXPECT_TRUE(f.menu.mnuHighScores.Enabled);
-    EXPECT_TRUE(f.high.HighLabel.Visible);
-    EXPECT_TRUE(f.high.NamesLabel[1].Visible);
+    EXPECT_TRUE(f.high.HighLabel.Visible && f.high.NamesLabel[1].Visible);
 }
 
-TEST(HighScoreNameEntry, NothingHappensWithoutARank) {
+TEST(HighScoreFile, TheTableComesBackInTheNextRunQuotesAndAll) {
     TestGame game;
-    Form1& f = game.form();
-    f.high.NewScoreRank = 0;
-    f.msg.NameInput.Visible = true;
-    f.msg.NameInput.Text = "Nobody";
-    records::Command1_Click(f);
-    EXPECT_TRUE(f.msg.NameInput.Visible);
-    EXPECT_FALSE(f.high.HighLabel.Visible);
-    EXPECT_EQ(Name(f, 1), "");
-}
-
-TEST(HighScoreFile, NamesWithQuotesAndCommasDoNotSpoilTheFile) {
-    TestGame game;
-    Form1& f = game.form();
-    FinishGame(f, 300, 30, "Jo, \"Frog\" King");
-    FinishGame(f, 200, 20, "Second");
-    ASSERT_TRUE(records::WriteHighScores(f));
+    FinishGame(game.form(), 300, 40000, "Jo, \"Frog\" King");
+    FinishGame(game.form(), 200, 20, "Second");
+    ASSERT_TRUE(records::WriteHighScores(game.form()));
     TestGame next(game, true);
-    EXPECT_EQ(Name(next.form(), 1), "Jo, 'Frog' King");
-    EXPECT_EQ(Name(next.form(), 2), "Second");
-    EXPECT_EQ(ScoreText(next.form(), 2), "200");
+    EXPECT_EQ(RowOf(next.form(), 1), (Row{"Jo, 'Frog' King", "300", "11:6:40", 40000}));
+    EXPECT_EQ(RowOf(next.form(), 2), RowOf(game.form(), 2));
+    EXPECT_EQ(RowOf(next.form(), 3), (Row{"", "0", "0:0:0", 0}));
 }
 
 TEST(HighScoreFile, DamagedFilesClearTheTableAndAreWrittenAfresh) {
-    // A good file, cut at every item boundary, and damaged in other ways.
     TestGame source;
     for (int k = 0; k < 10; ++k) FinishGame(source.form(), 100 + k, 10 + k, "N" + std::to_string(k));
     ASSERT_TRUE(records::WriteHighScores(source.form()));
     const auto lines = FileLines(source.data.file("high.txt"));
-    ASSERT_EQ(lines.size(), 30u);
-
-    std::vector<std::string> texts;
-    for (std::size_t cut = 0; cut < lines.size(); ++cut) {
-        std::string text;
-        for (std::size_t i = 0; i < cut; ++i) text += lines[i] + "\n";
-        texts.push_back(text);
+    std::vector<std::vector<std::string>> files;
+    for (std::size_t cut = 0; cut < lines.size(); ++cut) files.emplace_back(lines.begin(), lines.begin() + static_cast<long>(cut));
+    for (const char* seconds : {"-5", "99999999999", "5.5", "x"}) {
+        files.push_back(lines);
+        files.back()[29] = seconds;
     }
-    texts.push_back(std::string("\xff\xfe\0garbage", 10));
-    texts.push_back("\"unterminated");
-    std::string negative, huge, fraction;
-    for (int i = 1; i <= 10; ++i) {
-        negative += "\"a\",\"1\"," + std::string(i == 4 ? "-5" : "5") + "\n";
-        huge += "\"a\",\"1\"," + std::string(i == 7 ? "99999999999" : "5") + "\n";
-        fraction += "\"a\",\"1\"," + std::string(i == 10 ? "5.5" : "5") + "\n";
-    }
-    texts.push_back(negative);
-    texts.push_back(huge);
-    texts.push_back(fraction);
+    files.push_back({std::string("\xff\xfe\0garbage", 10)});
+    files.push_back({"\"unterminated"});
 
-    for (std::size_t t = 0; t < texts.size(); ++t) {
-        SCOPED_TRACE("damaged file " + std::to_string(t));
+    for (std::size_t k = 0; k < files.size(); ++k) {
+        SCOPED_TRACE("damaged file " + std::to_string(k));
         TestGame game(false);
-        WriteText(game.data.file("high.txt"), texts[t]);
+        WriteLines(game.data.file("high.txt"), files[k]);
         game.RunStartUp();
         ExpectClearedTable(game.form());
-        const auto rewritten = FileLines(game.data.file("high.txt"));
-        ASSERT_EQ(rewritten.size(), 30u);
-        EXPECT_EQ(rewritten[0], "\"\"");
+        EXPECT_EQ(FileLines(game.data.file("high.txt")).size(), 30u);
     }
 }
 
-TEST(HighScoreFile, AFailedWriteKeepsTheOldFileAndTheTable) {
-    TestGame game;
-    Form1& f = game.form();
-    FinishGame(f, 300, 30, "Kept");
-    std::ofstream(game.data.file("plain")) << "x";
-    f.DataFolder = game.data.file("plain") + "/data/";
-    EXPECT_FALSE(records::WriteHighScores(f));
-    EXPECT_EQ(Name(f, 1), "Kept");
+TEST(HighScoreFile, RowsWithoutANumberCountAsFreeAndAFailedWriteKeepsTheTable) {
+    TestGame game(false);
+    std::vector<std::string> lines = {"\"X\"", "\"\"", "5"};  // a first row whose score is empty text
+    for (int i = 2; i <= 10; ++i) lines.insert(lines.end(), {"\"Y\"", "\"5000\"", "5"});
+    WriteLines(game.data.file("high.txt"), lines);
+    game.RunStartUp();
+    EXPECT_EQ(RowOf(game.form(), 1).name, "X");
+    game->game.Score = 1;
+    records::InsertHighScore(game.form());
+    EXPECT_EQ(game->high.NewScoreRank, 1);
+    MakeDataFolderUnwritable(game);
+    EXPECT_FALSE(records::WriteHighScores(game.form()));
+    EXPECT_EQ(RowOf(game.form(), 2).name, "X");
 }
 
 TEST(HighScoreDisplay, OpeningDuringPlayCoversTheBoardAndClosingGivesItBack) {
     TestGame game;
     Form1& f = game.form();
-    PlayALevel(f);
-    board::Frog_Click(f, 1);  // select a frog
-    ASSERT_GT(f.board.SelectedFrog, 0);
-    ASSERT_TRUE(f.board.HighLight.Visible);
-    f.clock.ClockState = 0;
+    PlayLevel(f, 1, 1);
+    board::Frog_Click(f, 1);
+    ASSERT_TRUE(f.board.SelectedFrog > 0 && f.board.HighLight.Visible);
 
     records::mnuHighScores_Click(f);
-    EXPECT_TRUE(f.high.HighLabel.Visible);
-    EXPECT_TRUE(f.high.TimeLabel[10].Visible);
+    EXPECT_TRUE(f.high.HighLabel.Visible && f.high.TimeLabel[10].Visible);
     EXPECT_EQ(f.clock.ClockState, 1);
-    EXPECT_FALSE(f.board.HighLight.Visible);
-    for (std::size_t i = 1; i < f.board.Frog.size(); ++i) EXPECT_FALSE(f.board.Frog[i].Visible);
-    for (std::size_t i = 1; i < f.board.Grid.size(); ++i) ASSERT_FALSE(f.board.Grid[i].Visible);
+    EXPECT_FALSE(f.board.HighLight.Visible || f.board.Frog[1].Visible || f.board.Grid[50].Visible);
 
     records::NamesLabel_Click(f, 4);
-    EXPECT_FALSE(f.high.HighLabel.Visible);
-    EXPECT_FALSE(f.high.NamesLabel[4].Visible);
-    EXPECT_TRUE(f.board.HighLight.Visible);
-    for (std::size_t r = 1; r < f.board.Rect.size(); ++r)
-        EXPECT_TRUE(f.board.Frog[static_cast<std::size_t>(board::FindPicture(f.board, static_cast<int>(r)))].Visible);
-    for (std::size_t i = 1; i < f.board.Grid.size(); ++i) ASSERT_TRUE(f.board.Grid[i].Visible);
+    EXPECT_FALSE(f.high.HighLabel.Visible || f.high.NamesLabel[4].Visible);
+    EXPECT_TRUE(f.board.HighLight.Visible && f.board.Grid[50].Visible);
+    for (std::size_t i = 1; i < f.board.Frog.size(); ++i) EXPECT_TRUE(f.board.Frog[i].Visible);
     EXPECT_EQ(f.clock.ClockState, 3);
-    EXPECT_FALSE(f.game.IntroShowing);
 }
 
-TEST(HighScoreDisplay, AMessageOnTheBoardComesBackAndTheClockStaysFrozen) {
+TEST(HighScoreDisplay, MessagesAndThePauseComeBackWithTheClockStillFrozen) {
     TestGame game;
     Form1& f = game.form();
-    PlayALevel(f);
-    // The only jump leaves three frogs apart: the round is over.
-    board::Frog_Click(f, 1);
-    board::ClickCell(f, 102);
-    ASSERT_TRUE(f.msg.Label1.Visible);
-    ASSERT_TRUE(f.msg.RoundOverLabel.Visible);
+    PlayLevel(f, 1, 1);
+    JumpFirstFrog(f);
+    board::Frog_Click(f, board::FindPicture(f.board, f.board.Grid[148].Tag));
+    board::ClickCell(f, 150);  // the last jump leaves two frogs apart: round over
+    ASSERT_TRUE(f.msg.Label1.Visible && f.msg.RoundOverLabel.Visible);
     records::mnuHighScores_Click(f);
-    EXPECT_FALSE(f.msg.Label1.Visible);
-    EXPECT_FALSE(f.msg.RoundOverLabel.Visible);
+    EXPECT_FALSE(f.msg.Label1.Visible || f.msg.RoundOverLabel.Visible);
     records::mnuHighScores_Click(f);  // chosen again while showing: the memory stays
     records::ScoreLabel_Click(f, 0);
-    EXPECT_TRUE(f.msg.Label1.Visible);
-    EXPECT_TRUE(f.msg.RoundOverLabel.Visible);
-    EXPECT_FALSE(f.msg.Ad_Label.Visible);  // the message line follows the level-completed title
+    EXPECT_TRUE(f.msg.Label1.Visible && f.msg.RoundOverLabel.Visible);
     EXPECT_NE(f.clock.ClockState, 3);
-    for (std::size_t i = 1; i < f.board.Frog.size(); ++i) EXPECT_FALSE(f.board.Frog[i].Visible);
+    EXPECT_FALSE(f.board.Frog[1].Visible);
+
+    TestGame paused;
+    PlayLevel(paused.form(), 1, 1);
+    paused->msg.PausedLabel.Visible = true;
+    records::mnuHighScores_Click(paused.form());
+    EXPECT_TRUE(paused->clock.WasPaused);
+    EXPECT_FALSE(paused->msg.PausedLabel.Visible);
+    records::HighLabel_Click(paused.form());
+    EXPECT_TRUE(paused->msg.PausedLabel.Visible);
+    EXPECT_FALSE(paused->board.Frog[1].Visible);
 }
 
-TEST(HighScoreDisplay, ThePauseNoticeComesBack) {
+TEST(HighScoreDisplay, AGameThatIsOverReturnsToTheStartScreenExceptInPractice) {
     TestGame game;
     Form1& f = game.form();
-    PlayALevel(f);
-    f.msg.PausedLabel.Visible = true;
+    PlayLevel(f, 4, 1);
+    f.game.CurrentLevel = 201;  // all levels solved
     records::mnuHighScores_Click(f);
-    EXPECT_FALSE(f.msg.PausedLabel.Visible);
-    EXPECT_TRUE(f.clock.WasPaused);
     records::HighLabel_Click(f);
-    EXPECT_TRUE(f.msg.PausedLabel.Visible);
-    for (std::size_t i = 1; i < f.board.Frog.size(); ++i) EXPECT_FALSE(f.board.Frog[i].Visible);
-}
+    EXPECT_FALSE(f.intro.Visible || f.game.IntroShowing);
+    EXPECT_TRUE(f.board.Frog[1].Visible);
 
-TEST(HighScoreDisplay, ClosingAfterTheLastTryReturnsToTheStartScreen) {
-    TestGame game;
-    Form1& f = game.form();
-    PlayALevel(f);
-    f.game.CurrentLevel = 7;
+    f.game.ModeIndex = 1;
     f.game.TryNumber = 10;
-    f.menu.mnuQuit.Enabled = f.menu.mnusave.Enabled = true;
     records::mnuHighScores_Click(f);
     records::HighLabel_Click(f);
-    EXPECT_TRUE(f.intro.Visible);
-    EXPECT_TRUE(f.game.IntroShowing);
+    EXPECT_TRUE(f.intro.Visible && f.game.IntroShowing);
     EXPECT_EQ(f.game.CurrentLevel, 1);
     EXPECT_EQ(f.game.TryNumber, 0);
     EXPECT_EQ(f.game.LevelTries, 0);
     EXPECT_EQ(f.window.Caption, " QUIB   ");
-    EXPECT_FALSE(f.menu.mnuQuit.Enabled);
-    EXPECT_FALSE(f.menu.mnusave.Enabled);
+    EXPECT_FALSE(f.menu.mnuQuit.Enabled || f.menu.mnusave.Enabled);
     EXPECT_EQ(f.clock.ClockState, 1);  // not resumed
-}
-
-TEST(HighScoreDisplay, AllLevelsSolvedInPracticeBringsTheBoardBack) {
-    TestGame game;
-    Form1& f = game.form();
-    PlayALevel(f);
-    f.game.ModeIndex = 4;
-    f.game.CurrentLevel = 201;
-    records::mnuHighScores_Click(f);
-    records::HighLabel_Click(f);
-    EXPECT_FALSE(f.intro.Visible);
-    EXPECT_FALSE(f.game.IntroShowing);
-    EXPECT_EQ(f.game.CurrentLevel, 201);
-    EXPECT_TRUE(f.board.Frog[1].Visible);
-
-    f.game.ModeIndex = 1;  // the same in Easy ends the game
-    records::mnuHighScores_Click(f);
-    records::HighLabel_Click(f);
-    EXPECT_TRUE(f.intro.Visible);
-    EXPECT_EQ(f.game.CurrentLevel, 1);
 }
 
 TEST(HighScoreDisplay, LookingFromTheStartScreenKeepsTheGameOnOffer) {
     TestGame first;
-    PlayALevel(first.form());
-    first->game.CurrentLevel = 5;
+    PlayLevel(first.form(), 1, 5);
     first->game.TryNumber = 3;
     ASSERT_TRUE(records::WriteDataFile(first.form()));
     ASSERT_TRUE(levels::WriteLevelLibrary(first.form()));
 
     TestGame game(first, true);
-    Form1& f = game.form();
-    ASSERT_TRUE(f.intro.CommandLabel2.Visible);
-    records::mnuHighScores_Click(f);
-    EXPECT_FALSE(f.intro.Visible);
-    records::HighLabel_Click(f);
-    EXPECT_TRUE(f.intro.Visible);
-    EXPECT_TRUE(f.game.IntroShowing);
-    EXPECT_TRUE(f.intro.CommandLabel2.Visible);
-    EXPECT_EQ(f.game.TryNumber, 3);
-    EXPECT_EQ(f.game.LevelTries, 1);
-    game::CommandLabel2_Click(f);
-    EXPECT_EQ(f.game.CurrentLevel, 5);
+    ASSERT_TRUE(game->intro.CommandLabel2.Visible);
+    records::mnuHighScores_Click(game.form());
+    EXPECT_FALSE(game->intro.Visible);
+    records::HighLabel_Click(game.form());
+    EXPECT_TRUE(game->intro.Visible && game->game.IntroShowing && game->intro.CommandLabel2.Visible);
+    EXPECT_EQ(game->game.TryNumber, 3);
+    EXPECT_EQ(game->game.LevelTries, 1);
 
-    // Practice from the start screen: the start screen, not an empty board.
-    TestGame practice;
-    practice->game.ModeIndex = 4;
-    records::mnuHighScores_Click(practice.form());
-    records::HighLabel_Click(practice.form());
-    EXPECT_TRUE(practice->intro.Visible);
-    EXPECT_TRUE(practice->game.IntroShowing);
+    game->game.ModeIndex = 4;  // Practice: the start screen too, not an empty board
+    records::mnuHighScores_Click(game.form());
+    records::HighLabel_Click(game.form());
+    EXPECT_TRUE(game->intro.Visible && game->game.IntroShowing);
 }
 
 }  // namespace

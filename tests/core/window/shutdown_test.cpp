@@ -3,142 +3,94 @@
 // then is the exit question asked; "No" keeps the game running with every
 // file already written, and no failed write ever skips the question.
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
-#include <fstream>
 
-#include "core/board/board.h"
-#include "core/game/game.h"
 #include "core/records/records.h"
+#include "core/records/records_test_support.h"
 #include "core/window/window.h"
-#include "support/test_game.h"
 
 namespace quib {
 namespace {
 
+using namespace records_test;
 using testing::TestGame;
-
-const char kQuestion[] = "Quib: Are you sure you want to exit the program?";
-
-void PlayLevelOne(Form1& f) {
-    const int cells[] = {100, 101, 148, 149};
-    for (int j = 0; j < 4; ++j) f.library.LevelPieces(1, j + 1) = static_cast<std::int16_t>(cells[j]);
-    f.library.LevelNeedsGenerating[1] = false;
-    f.gen.LevelVerified[1] = true;
-    TouchLibrary(f.library);
-    game::NewGameMenue_Click(f, 1);
-}
-
-std::vector<std::string> FileLines(const std::string& path) {
-    std::ifstream in(path);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
 
 TEST(CloseRequest, NoKeepsTheGameRunningWithAllThreeFilesWritten) {
     TestGame game;
     Form1& f = game.form();
-    PlayLevelOne(f);
+    PlayLevel(f, 1, 1);
     records::mnusavegame_Click(f, 2);
     std::filesystem::remove(game.data.file("savedgame2.txt"));
     std::filesystem::remove(game.data.file("high.txt"));
     f.game.Score = 42;
-    f.high.ScoreLabel[1].Caption = "99";  // a table that differs from the file
+    f.high.ScoreLabel[1].Caption = "99";
     game.platform.answerYes = false;
 
     EXPECT_TRUE(window::Form_Unload(f));
-    EXPECT_EQ(game.platform.questions, std::vector<std::string>{kQuestion});
-    EXPECT_FALSE(f.window.Ended);
+    EXPECT_EQ(game.platform.questions,
+              std::vector<std::string>{"Quib: Are you sure you want to exit the program?"});
+    EXPECT_FALSE(f.window.Ended || f.game.IntroShowing);
     EXPECT_EQ(f.clock.ClockState, 3);
-    EXPECT_FALSE(f.game.IntroShowing);
 
     TestGame next(game, true);
     EXPECT_EQ(next->game.Score, 42);
     EXPECT_EQ(next->game.SaveSlot, 2);
     EXPECT_EQ(next->high.ScoreLabel[1].Caption, "99");
     EXPECT_TRUE(next->menu.mnuloadgame[2].Enabled);
-}
 
-TEST(CloseRequest, YesClosesTheAboutBoxAndEndsTheProgram) {
-    TestGame game;
-    Form1& f = game.form();
     f.about.Loaded = true;
+    game.platform.answerYes = true;
     EXPECT_FALSE(window::Form_Unload(f));
     EXPECT_TRUE(f.window.Ended);
     EXPECT_FALSE(f.about.Loaded);
-    EXPECT_EQ(game.platform.questions.size(), 1u);
-    EXPECT_TRUE(std::filesystem::exists(game.data.file("data.txt")));
-    EXPECT_TRUE(std::filesystem::exists(game.data.file("high.txt")));
 }
 
 TEST(CloseRequest, AFrozenClockIsBroughtUpToDateBeforeTheLevelTimeIsWritten) {
     TestGame game;
     Form1& f = game.form();
-    PlayLevelOne(f);
+    PlayLevel(f, 1, 1);
     game.platform.Advance(30);
     window::Form_Resize(f, 1);  // minimised: the next tick freezes the clock at 30 s
     game::ClockTick(f);
     ASSERT_EQ(f.clock.ClockState, 2);
-    game.platform.Advance(600);  // ten minutes away
+    game.platform.Advance(600);
     game.platform.answerYes = false;
 
     window::Form_Unload(f);
-    const auto lines = FileLines(game.data.file("data.txt"));
-    ASSERT_GT(lines.size(), 4u);
-    EXPECT_NEAR(std::stod(lines[3]), 30.0, 1e-3);
-    EXPECT_EQ(f.clock.ClockState, 3);
+    EXPECT_NEAR(std::stod(FileLines(game.data.file("data.txt")).at(3)), 30.0, 1e-3);
 }
 
 TEST(CloseRequest, PlayTimeIsAddedOnceEvenWhenTheAnswerIsNo) {
     TestGame game;
     Form1& f = game.form();
-    PlayLevelOne(f);
+    PlayLevel(f, 1, 1);
     game.platform.answerYes = false;
     game.platform.Advance(75);
     window::Form_Unload(f);
-    EXPECT_EQ(f.clock.PlaySeconds, 75);
     EXPECT_EQ(f.clock.PlayMinutes, 1);
     EXPECT_EQ(f.clock.PlaySecs, 15);
-    EXPECT_EQ(FileLines(game.data.file("data.txt"))[8], "75");
+    EXPECT_EQ(FileLines(game.data.file("data.txt")).at(8), "75");
 
     game.platform.Advance(10);
     window::Form_Unload(f);
     EXPECT_EQ(f.clock.PlaySeconds, 85);
-    EXPECT_EQ(f.clock.PlaySecs, 25);
-}
 
-TEST(CloseRequest, NoTimeIsAddedWhileAMessageOrTheTableIsShown) {
-    TestGame game;
-    Form1& f = game.form();
-    PlayLevelOne(f);
-    game.platform.answerYes = false;
-    f.msg.Ad_Label.Visible = true;
+    f.msg.Ad_Label.Visible = true;  // a message on the board: no time is added
     game.platform.Advance(40);
     window::Form_Unload(f);
-    EXPECT_EQ(f.clock.PlaySeconds, 0);
-
-    f.msg.Ad_Label.Visible = false;
-    records::mnuHighScores_Click(f);
-    window::Form_Unload(f);
-    EXPECT_EQ(f.clock.PlaySeconds, 0);
+    EXPECT_EQ(f.clock.PlaySeconds, 85);
 }
 
-TEST(CloseRequest, UnwritableDataFolderStillAsksAndKeepsTheOldFiles) {
+TEST(CloseRequest, AnUnwritableDataFolderStillGetsItsQuestion) {
     TestGame game;
-    Form1& f = game.form();
-    PlayLevelOne(f);
-    std::ofstream(game.data.file("plain")) << "x";
-    f.DataFolder = game.data.file("plain") + "/data/";
-    f.game.SaveSlot = 1;
+    PlayLevel(game.form(), 1, 1);
+    records::mnusavegame_Click(game.form(), 1);
+    MakeDataFolderUnwritable(game);
     game.platform.answerYes = false;
-    EXPECT_TRUE(window::Form_Unload(f));
-    EXPECT_EQ(game.platform.questions.size(), 1u);
-    EXPECT_EQ(f.clock.ClockState, 3);
+    EXPECT_TRUE(window::Form_Unload(game.form()));
+    EXPECT_EQ(game->clock.ClockState, 3);
     game.platform.answerYes = true;
-    EXPECT_FALSE(window::Form_Unload(f));
-    EXPECT_TRUE(f.window.Ended);
+    EXPECT_FALSE(window::Form_Unload(game.form()));
     EXPECT_EQ(game.platform.questions.size(), 2u);
 }
 
