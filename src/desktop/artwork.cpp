@@ -80,14 +80,17 @@ void PaintFrogRight(QPainter& p) {
     p.drawEllipse(QRectF(46, 38, 7, 6));
     p.drawEllipse(QRectF(28, 56, 7, 6));
 
-    // Front leg.
+    // Front leg: a short limb ending in a splayed foot.
     p.setPen(outline);
     p.setBrush(kFrogBack);
     QPainterPath arm;
-    arm.moveTo(64, 70);
-    arm.cubicTo(66, 78, 70, 84, 78, 84);
-    arm.cubicTo(84, 84, 86, 80, 80, 78);
-    arm.cubicTo(76, 76, 74, 72, 72, 68);
+    arm.moveTo(61, 66);
+    arm.cubicTo(60, 75, 62, 82, 66, 85);
+    arm.lineTo(81, 85);
+    arm.cubicTo(86, 85, 86, 79, 81, 79);
+    arm.lineTo(74, 79);
+    arm.cubicTo(72, 75, 72, 70, 72, 66);
+    arm.closeSubpath();
     p.drawPath(arm);
 
     // Eyes on top of the head, looking ahead.
