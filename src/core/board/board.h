@@ -46,7 +46,8 @@ struct DirectionRow {
 // The eight rows of the direction table for a board W columns wide, in the
 // order "su", "sd", "sl", "sr", "dul", "dur", "ddl", "ddr".
 std::array<DirectionRow, 8> DirectionTable(int W);
-const DirectionRow& RowOf(const std::array<DirectionRow, 8>& table, Direction d);
+// Returned by value: the table is often a temporary.
+DirectionRow RowOf(const std::array<DirectionRow, 8>& table, Direction d);
 
 // Names the neighbour direction of t seen from f (no row-edge test), in the
 // order "su", "sd", "sr", "sl", "dul", "dur", "ddl", "ddr".

@@ -19,7 +19,7 @@ std::array<DirectionRow, 8> DirectionTable(int W) {
     }};
 }
 
-const DirectionRow& RowOf(const std::array<DirectionRow, 8>& table, Direction d) {
+DirectionRow RowOf(const std::array<DirectionRow, 8>& table, Direction d) {
     return table[static_cast<std::size_t>(d)];
 }
 

@@ -28,7 +28,10 @@ void ClearOverlays(Form1& form);
 // ------------------------------------------------------------------ modes
 
 // Sets TriesAllowed and GameMode for a mode number; false (and nothing
-// changed) for a number outside 1..4.
+// changed) for a number outside 1..4. Used by a new game and by the files.
+bool SetModeNameAndTries(Game& game, int modeIndex);
+// A new game's mode: name and tries, the mode's first level (Easy,
+// Medium, Difficult) and no save slot; false for a number outside 1..4.
 bool ApplyModeTable(Game& game, int modeIndex);
 // Enables the "Goto Level" entries up to HighestLevel.
 void EnableGotoLevelEntries(Form1& form);

@@ -21,11 +21,17 @@ constexpr ModeRow kModes[] = {
 
 }  // namespace
 
-bool ApplyModeTable(Game& game, int modeIndex) {
+bool SetModeNameAndTries(Game& game, int modeIndex) {
     if (modeIndex < 1 || modeIndex > 4) return false;
     const ModeRow& row = kModes[modeIndex];
     game.TriesAllowed = row.triesAllowed;
     game.GameMode = row.name;
+    return true;
+}
+
+bool ApplyModeTable(Game& game, int modeIndex) {
+    if (!SetModeNameAndTries(game, modeIndex)) return false;
+    const ModeRow& row = kModes[modeIndex];
     if (row.firstLevel > 0) game.CurrentLevel = row.firstLevel;
     game.SaveSlot = 0;
     return true;

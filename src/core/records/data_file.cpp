@@ -149,16 +149,6 @@ void PlaceFrogRecords(Form1& form, const std::vector<FrogRecord>& records) {
     }
 }
 
-void ApplyFileMode(Game& game) {
-    switch (game.ModeIndex) {
-        case 1: game.TriesAllowed = 10, game.GameMode = "Easy"; break;
-        case 2: game.TriesAllowed = 8, game.GameMode = "Medium"; break;
-        case 3: game.TriesAllowed = 5, game.GameMode = "Difficult"; break;
-        case 4: game.TriesAllowed = -1, game.GameMode = "Practice"; break;
-        default: break;  // any other value leaves both as they are
-    }
-}
-
 // ------------------------------------------------------------- data.txt
 
 bool WriteDataFile(Form1& form) {
@@ -229,7 +219,7 @@ void ReadDataFile(Form1& form) {
         return;
     }
 
-    ApplyFileMode(g);
+    game::SetModeNameAndTries(g, g.ModeIndex);  // any other value leaves both as they are
     menu.GotoLevelMenue.Enabled = g.ModeIndex == 4;
 
     if (g.ResumeLevel > form.library.LevelCount) g.ResumeLevel = 1;

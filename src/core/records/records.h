@@ -54,8 +54,5 @@ std::vector<FrogRecord> ReadFrogRecords(ItemReader& in, const Board& board);
 void WriteFrogRecords(ItemWriter& out, const Board& board);
 // Replaces the board's frog records with these (pictures untouched).
 void PlaceFrogRecords(Form1& form, const std::vector<FrogRecord>& records);
-// TriesAllowed and GameMode of the ModeIndex a file brought in; nothing else
-// of the game changes.
-void ApplyFileMode(Game& game);
 
 }  // namespace quib::records

@@ -217,7 +217,7 @@ void mnuloadgame_Click(Form1& form, int index) {
         form.library.LevelPieces(s.level, j) = static_cast<std::int16_t>(s.startCells[static_cast<std::size_t>(j - 1)]);
     TouchLibrary(form.library);
 
-    ApplyFileMode(g);
+    game::SetModeNameAndTries(g, g.ModeIndex);
     form.menu.GotoLevelMenue.Enabled = g.ModeIndex == 4;
 
     if (g.CurrentLevel > form.library.LevelCount) g.CurrentLevel = 1;

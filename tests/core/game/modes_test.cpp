@@ -8,6 +8,7 @@
 
 #include "core/board/board.h"
 #include "core/game/game.h"
+#include "core/records/items.h"
 #include "core/records/records.h"
 #include "play_helpers.h"
 #include "support/test_game.h"
@@ -61,11 +62,14 @@ TEST(Modes, NewGameWhileASlotGameRunsSavesItFirst) {
     records::mnusavegame_Click(f, 3);
     const std::string slotFile = game.data.file("savedgame3.txt");
     ASSERT_TRUE(std::filesystem::exists(slotFile));
-    const auto before = std::filesystem::last_write_time(slotFile);
+    std::string before, after;
+    ASSERT_TRUE(records::ReadWholeFile(slotFile, before));
     game.platform.Advance(75);
     InstallRowPuzzles(f, 1);
     game::NewGameMenue_Click(f, 1);
-    EXPECT_NE(std::filesystem::last_write_time(slotFile), before);
+    // The slot now holds the 75 seconds played since the save.
+    ASSERT_TRUE(records::ReadWholeFile(slotFile, after));
+    EXPECT_NE(after, before);
     EXPECT_EQ(f.game.SaveSlot, 0);
     EXPECT_EQ(f.window.Caption.substr(0, 7), "QUIB   ");
     EXPECT_EQ(f.clock.PlaySeconds, 0);
