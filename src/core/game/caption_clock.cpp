@@ -51,6 +51,20 @@ void UpdateCaption(Form1& form) {
     form.window.Caption = ComposeCaption(form);
 }
 
+namespace {
+// Once each and in this order: 60 seconds make a minute, 60 minutes an hour.
+void CarryPlayTime(Clock& c) {
+    if (c.PlaySecs >= 60) {
+        c.PlayMinutes += 1;
+        c.PlaySecs -= 60;
+    }
+    if (c.PlayMinutes >= 60) {
+        c.PlayHours += 1;
+        c.PlayMinutes -= 60;
+    }
+}
+}  // namespace
+
 void AddPlayTime(Form1& form) {
     Clock& c = form.clock;
     // A clock set back while playing would give a negative stretch; playing
@@ -63,14 +77,7 @@ void AddPlayTime(Form1& form) {
     c.PlayHours += h;
     c.PlayMinutes += m;
     c.PlaySecs += s;
-    if (c.PlaySecs >= 60) {
-        c.PlayMinutes += 1;
-        c.PlaySecs -= 60;
-    }
-    if (c.PlayMinutes >= 60) {
-        c.PlayHours += 1;
-        c.PlayMinutes -= 60;
-    }
+    CarryPlayTime(c);
 }
 
 void SplitPlaySeconds(Form1& form) {
@@ -81,14 +88,7 @@ void SplitPlaySeconds(Form1& form) {
     c.PlayHours = c.PlaySeconds / 3600;
     c.PlayMinutes = (c.PlaySeconds - c.PlayHours * 3600) / 60;
     c.PlaySecs = c.PlaySeconds - c.PlayHours * 3600 - c.PlayMinutes * 60;
-    if (c.PlaySecs >= 60) {
-        c.PlayMinutes += 1;
-        c.PlaySecs -= 60;
-    }
-    if (c.PlayMinutes >= 60) {
-        c.PlayHours += 1;
-        c.PlayMinutes -= 60;
-    }
+    CarryPlayTime(c);
 }
 
 void ClockTick(Form1& form) {

@@ -17,35 +17,11 @@ namespace quib::records {
 namespace {
 
 constexpr const char* kDataFileName = "data.txt";
-// Pixel positions far outside any window are damage, not a board.
-constexpr double kMaxPosition = 100000;
-// The level time grows by a day at each midnight of a running level; a
-// billion seconds is decades.
-constexpr double kMaxLevelTime = 1e9;
-// Tries are counted down by every fresh level start, so long Practice games
-// go far below zero; anything near this is damage.
-constexpr std::int64_t kMaxTryNumber = 1'000'000'000;
-constexpr std::int64_t kInt16Min = -32768;
-constexpr std::int64_t kInt16Max = 32767;
-constexpr std::int64_t kInt32Min = INT32_MIN;
-constexpr std::int64_t kInt32Max = INT32_MAX;
-
 int CellCount(const Board& board) { return static_cast<int>(board.Grid.size()) - 1; }
 
 // The level flags run 1 .. LevelCount; a count beyond the tables is cut to them.
 int LevelsInFile(const Form1& form) { return std::clamp(form.library.LevelCount, 0, kLevelIndexMax); }
 
-double ReadPosition(ItemReader& in) {
-    const double x = in.Number();
-    if (std::fabs(x) > kMaxPosition) throw ReadFailure("position off the window");
-    return x;
-}
-
-double ReadLevelTime(ItemReader& in) {
-    const double t = in.Number();
-    if (std::fabs(t) > kMaxLevelTime) throw ReadFailure("level time out of range");
-    return t;
-}
 
 // The board of a fresh level-1 game, placed as the resume file's fallback
 // does. Before the level library is read its pieces are all 0; the records
@@ -103,6 +79,12 @@ bool ResumeGameStillOffered(const Form1& form) {
 
 // ------------------------------------------------- frog records in the files
 
+double ReadBounded(ItemReader& in, double limit) {
+    const double x = in.Number();
+    if (!(std::fabs(x) <= limit)) throw ReadFailure("number out of range");
+    return x;
+}
+
 std::vector<FrogRecord> ReadFrogRecords(ItemReader& in, const Board& board) {
     const int count = static_cast<int>(in.Integer(1, kMaxStoredFrogs + 1));
     const int cells = CellCount(board);
@@ -112,8 +94,8 @@ std::vector<FrogRecord> ReadFrogRecords(ItemReader& in, const Board& board) {
     std::set<std::pair<float, float>> positionsTaken;
     for (int k = 1; k < count; ++k) {
         FrogRecord rec;
-        rec.Left = static_cast<float>(ReadPosition(in));
-        rec.Top = static_cast<float>(ReadPosition(in));
+        rec.Left = static_cast<float>(ReadBounded(in, kMaxPosition));
+        rec.Top = static_cast<float>(ReadBounded(in, kMaxPosition));
         rec.Tag = static_cast<int>(in.Integer(1, std::max(cells, 1)));
         if (rec.Tag > cells) throw ReadFailure("cell off the board");
         // Two frogs on one cell, or two records at one position (pictures are
@@ -198,7 +180,7 @@ void ReadDataFile(Form1& form) {
         g.ResumeLevel = static_cast<int>(in.Integer(kInt16Min, kInt16Max));
         g.TryNumber = static_cast<int>(in.Integer(-kMaxTryNumber, kMaxTryNumber));
         g.LevelTries = static_cast<int>(in.Integer(kInt16Min, kInt16Max));
-        clock.LevelStartTime = p.Timer() - ReadLevelTime(in);
+        clock.LevelStartTime = p.Timer() - ReadBounded(in, kMaxLevelTime);
         g.HighestLevel = static_cast<int>(in.Integer(1, kLevelIndexMax));
         g.Score = static_cast<std::int32_t>(in.Integer(kInt32Min, kInt32Max));
         g.ModeIndex = static_cast<int>(in.Integer(1, 4));

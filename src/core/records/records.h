@@ -2,6 +2,7 @@
 // Records: high scores, the five save slots, and the settings and resume
 // file. The item notation shared by every file is in items.h.
 
+#include <climits>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -47,6 +48,21 @@ class ItemReader;
 class ItemWriter;
 // The most frog records a file may bring in.
 constexpr int kMaxStoredFrogs = 300;
+// Bounds of the numbers the resume file and the slots bring in; anything
+// beyond them is damage, not a game.
+constexpr double kMaxPosition = 100000;  // pixels: far outside any window
+// The level time grows by a day at each midnight of a running level; a
+// billion seconds is decades.
+constexpr double kMaxLevelTime = 1e9;
+// Tries are counted down by every fresh level start, so long Practice games
+// go far below zero; anything near this is damage.
+constexpr std::int64_t kMaxTryNumber = 1'000'000'000;
+constexpr std::int64_t kInt16Min = -32768;
+constexpr std::int64_t kInt16Max = 32767;
+constexpr std::int64_t kInt32Min = INT32_MIN;
+constexpr std::int64_t kInt32Max = INT32_MAX;
+// The next item as a number within [-limit, limit]; throws ReadFailure.
+double ReadBounded(ItemReader& in, double limit);
 // Reads the count N and the N - 1 records (left, top, cell) that follow it.
 // Throws ReadFailure unless N is 1 .. kMaxStoredFrogs + 1 and every record
 // stands on its own cell of the board and its own position.

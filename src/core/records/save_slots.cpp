@@ -18,13 +18,6 @@ namespace {
 constexpr int kSlots = 5;
 // The loader holds at most this many start positions (level + 3).
 constexpr int kMaxStartPositions = 300;
-constexpr double kMaxPosition = 100000;
-constexpr double kMaxLevelTime = 1e9;
-constexpr std::int64_t kMaxTryNumber = 1'000'000'000;
-constexpr std::int64_t kInt16Min = -32768;
-constexpr std::int64_t kInt16Max = 32767;
-constexpr std::int64_t kInt32Min = INT32_MIN;
-constexpr std::int64_t kInt32Max = INT32_MAX;
 
 bool IsSlot(int slot) { return slot >= 1 && slot <= kSlots; }
 std::size_t Entry(int slot) { return static_cast<std::size_t>(slot); }
@@ -44,12 +37,6 @@ struct SlotContent {
     std::vector<FrogRecord> frogs;
     std::vector<int> startCells;  // the level's start layout, 1 .. level + 3
 };
-
-double ReadBounded(ItemReader& in, double limit) {
-    const double x = in.Number();
-    if (std::fabs(x) > limit) throw ReadFailure("number out of range");
-    return x;
-}
 
 SlotContent ParseSlot(const std::string& text, const Board& board) {
     ItemReader in(text);
