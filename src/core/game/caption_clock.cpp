@@ -130,10 +130,8 @@ void PausedLabel_click(Form1& form) {
         return;
     }
     form.msg.PausedLabel.Visible = false;
-    // Practice has no last try; its try counter can meet the -1 of
-    // TriesAllowed by chance, which must not keep the board hidden.
     const Game& g = form.game;
-    if (g.IntroShowing || (g.ModeIndex < 4 && g.TryNumber == g.TriesAllowed)) return;
+    if (g.IntroShowing || g.TryNumber == g.TriesAllowed) return;
     Board& b = form.board;
     if (b.SelectedFrog > 0) b.HighLight.Visible = true;
     for (std::size_t i = 1; i < b.Grid.size(); ++i) b.Grid[i].Visible = true;

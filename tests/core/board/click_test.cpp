@@ -19,11 +19,9 @@ namespace {
 
 using namespace quib::testing;
 
-// An Easy game on level 1 with its frogs replaced by a hand-made board.
+// An Easy game with its frogs replaced by a hand-made board.
 Form1& StartWithBoard(TestGame& game, const std::vector<int>& cells) {
-    Form1& f = game.form();
-    InstallRowPuzzles(f, 1);
-    game::NewGameMenue_Click(f, 1);
+    Form1& f = StartGame(game.form(), 1, 1);
     PlaceBoard(f, cells);
     return f;
 }
@@ -42,35 +40,28 @@ bool FacingLeft(const Form1& f, int cell) {
 }
 
 const int a = CellAt(5, 5);
+const int edge = CellAt(9, 2);
 const int far1 = CellAt(12, 12);
 const int far2 = CellAt(12, 13);  // the far pair can always jump
 
 TEST(FrogClick, SelectsOutlinesAndHintsOnlyReachableCellsWhileGridsIsOff) {
     TestGame game;
-    Form1& f = StartWithBoard(game, {a, a + 1, a + kColumns, a - kColumns - 1, far1});
+    Form1& f = StartWithBoard(game, {a, a + 1, a + kColumns, a - kColumns - 1, far1, edge, edge - 1, edge + 1});
     ClickFrogOn(f, a);
     EXPECT_EQ(f.board.SelectedFrog, 1);
     EXPECT_TRUE(f.board.HighLight.Visible);
     EXPECT_EQ(f.board.HighLight.Left, f.board.Grid[static_cast<std::size_t>(a)].Left);
     EXPECT_EQ(f.board.HighLight.Top, f.board.Grid[static_cast<std::size_t>(a)].Top);
     EXPECT_EQ(GreenCells(f), (std::vector<int>{a - 2 * kColumns - 2, a + 2, a + 2 * kColumns}));
-    ClickFrogOn(f, far1);  // another frog replaces the selection and its hints
-    EXPECT_EQ(f.board.SelectedFrog, 5);
-    EXPECT_TRUE(GreenCells(f).empty());
+    ClickFrogOn(f, edge);  // another frog replaces the selection; no hint past the row edge
+    EXPECT_EQ(f.board.SelectedFrog, 6);
+    EXPECT_EQ(GreenCells(f), std::vector<int>{edge + 2});
 
     window::mnuGrids_Click(f);
     ASSERT_TRUE(f.menu.mnuGrids.Checked);
     ClickFrogOn(f, a);
     EXPECT_EQ(f.board.SelectedFrog, 1);
     EXPECT_TRUE(GreenCells(f).empty());
-}
-
-TEST(FrogClick, HintsStopAtTheRowEdge) {
-    TestGame game;
-    const int b = CellAt(6, 2);
-    Form1& f = StartWithBoard(game, {b, b - 1, b + 1});
-    ClickFrogOn(f, b);
-    EXPECT_EQ(GreenCells(f), std::vector<int>{b + 2});
 }
 
 TEST(BoardClick, JumpMovesTheFrogRemovesTheOtherPlaysTheSoundAndClearsHints) {
@@ -81,14 +72,13 @@ TEST(BoardClick, JumpMovesTheFrogRemovesTheOtherPlaysTheSoundAndClearsHints) {
     Jump(f, a, a + 2);
     EXPECT_EQ(FrogCells(f), (std::vector<int>{a + 2, far2, far1}));
     EXPECT_EQ(f.board.Grid[static_cast<std::size_t>(a)].Tag, 0);
-    EXPECT_EQ(f.board.Grid[static_cast<std::size_t>(a + 1)].Tag, 0);
     EXPECT_EQ(PictureOnCell(f, a + 1), 0);
     EXPECT_FALSE(FacingLeft(f, a + 2));
     EXPECT_EQ(f.board.SelectedFrog, 0);
     EXPECT_FALSE(f.board.HighLight.Visible);
     EXPECT_TRUE(GreenCells(f).empty());
     EXPECT_EQ(game.platform.sounds, std::vector<std::string>{window::JumpSoundPath(f)});
-    EXPECT_NE(f.window.Caption.find("  3 left out of"), std::string::npos) << f.window.Caption;
+    EXPECT_TRUE(CaptionHas(f, "  3 left out of"));
     f.game.SoundOn = false;
     Jump(f, far2, far2 - 2);
     EXPECT_EQ(game.platform.sounds.size(), 1u);
@@ -113,15 +103,28 @@ TEST(BoardClick, NeighbourTurnsTheFrogOtherCellsChangeNothing) {
     EXPECT_EQ(f.board.SelectedFrog, 1);
 }
 
+TEST(BoardClick, TurningPictureFollowsTheFrogAfterItsRecordIsRenumbered) {
+    TestGame game;
+    const int b = CellAt(5, 10);
+    // Record 1 is jumped, so the jumping frog's record moves into number 1
+    // while its picture keeps number 5.
+    Form1& f = StartWithBoard(game, {b + 1, CellAt(12, 4), far1, far2, b});
+    Jump(f, b, b + 2);
+    ClickFrogOn(f, b + 2);
+    board::ClickCell(f, b + 1);  // empty left neighbour
+    EXPECT_EQ(PictureOnCell(f, b + 2), 5);
+    EXPECT_TRUE(FacingLeft(f, b + 2));
+}
+
 TEST(HitTest, APointOnACellsEdgeIsNotInThatCell) {
     TestGame game;
     Form1& f = StartWithBoard(game, {a, a + 1, far1, far2});
     const Cell& t = f.board.Grid[static_cast<std::size_t>(a + 2)];
     ClickFrogOn(f, a);
-    board::Form_MouseDown(f, 1, 0, t.Left, t.Top + 10);              // left edge: in a + 1 only
-    board::Form_MouseDown(f, 1, 0, t.Left + 10, t.Top);              // top edge: the cell above
-    board::Form_MouseDown(f, 1, 0, t.Left + 10, t.Top + t.Height);   // bottom edge: the cell below
-    board::Form_MouseDown(f, 1, 0, 790.0f, 530.0f);                   // off the board
+    board::Form_MouseDown(f, 1, 0, t.Left, t.Top + 10);             // left edge: in a + 1 only
+    board::Form_MouseDown(f, 1, 0, t.Left + 10, t.Top);             // top edge: the cell above
+    board::Form_MouseDown(f, 1, 0, t.Left + 10, t.Top + t.Height);  // bottom edge: the cell below
+    board::Form_MouseDown(f, 1, 0, 790.0f, 530.0f);                  // off the board
     EXPECT_EQ(t.Tag, 0);
     EXPECT_EQ(f.board.SelectedFrog, 1);
     board::Form_MouseDown(f, 1, 0, t.Left + 1, t.Top + 10);  // right of a + 1's edge: in t
@@ -139,11 +142,10 @@ TEST(HitTest, BothOverlappingCellsAreHandledInIncreasingOrder) {
     board::Form_MouseDown(f, 1, 0, c.Left + 0.5f, c.Top + 0.5f);
     EXPECT_EQ(FrogCells(f)[0], b + 2 * kColumns);
     EXPECT_TRUE(FacingLeft(f, b + 2 * kColumns));
-}
 
-TEST(HitTest, AJumpInTheOverlapStillDecidesTheOutcome) {
-    TestGame game;
-    Form1& f = StartWithBoard(game, {a, a + 1});
+    // A jump onto the first of two cells still decides the outcome, though
+    // nothing is selected any more when the second cell is reached.
+    PlaceBoard(f, {a, a + 1});
     ClickFrogOn(f, a);
     const Cell& next = f.board.Grid[static_cast<std::size_t>(a + 3)];
     board::Form_MouseDown(f, 1, 0, next.Left + 0.5f, next.Top + 10);  // in a + 2 and a + 3
@@ -151,34 +153,23 @@ TEST(HitTest, AJumpInTheOverlapStillDecidesTheOutcome) {
     EXPECT_TRUE(f.msg.Label2.Visible);
 }
 
-TEST(BoardClick, AClickWhilePausedResumesAndActs) {
-    TestGame game;
-    Form1& f = StartWithBoard(game, {a, a + 1, far1, far2});
-    ClickFrogOn(f, a);
-    f.clock.WasPaused = true;  // the notice was up when the About box opened
-    game::PausedLabel_click(f);
-    ASSERT_TRUE(f.msg.PausedLabel.Visible);
-    f.clock.WasPaused = false;
-    board::HideAllFrogPictures(f.board);
-    f.clock.ClockState = 2;
-    board::ClickCell(f, a + 2);
-    EXPECT_FALSE(f.msg.PausedLabel.Visible);
-    EXPECT_EQ(f.clock.ClockState, 3);
-    EXPECT_GT(PictureOnCell(f, a + 2), 0);
-    EXPECT_GT(PictureOnCell(f, far1), 0);
-}
-
-TEST(BoardClick, ACellPictureClickWhilePausedResumesAndActs) {
-    TestGame game;
-    Form1& f = StartWithBoard(game, {a, a + 1, far1, far2});
-    ClickFrogOn(f, a);
-    f.msg.PausedLabel.Visible = true;
-    board::HideAllFrogPictures(f.board);
-    board::Image2_Click(f, a + 2);
-    EXPECT_FALSE(f.msg.PausedLabel.Visible);
-    EXPECT_EQ(f.clock.ClockState, 3);
-    EXPECT_EQ(FrogCells(f)[0], a + 2);
-    EXPECT_GT(PictureOnCell(f, far2), 0);
+TEST(BoardClick, AClickWhilePausedResumesTheGameAndActs) {
+    for (const bool cellPicture : {false, true}) {
+        TestGame game;
+        Form1& f = StartWithBoard(game, {a, a + 1, far1, far2});
+        ClickFrogOn(f, a);
+        f.clock.WasPaused = true;  // the notice was up when the About box opened
+        game::PausedLabel_click(f);
+        ASSERT_TRUE(f.msg.PausedLabel.Visible);
+        f.clock.WasPaused = false;
+        board::HideAllFrogPictures(f.board);
+        f.clock.ClockState = 2;
+        if (cellPicture) board::Image2_Click(f, a + 2); else board::ClickCell(f, a + 2);
+        EXPECT_FALSE(f.msg.PausedLabel.Visible);
+        EXPECT_EQ(f.clock.ClockState, 3);
+        EXPECT_EQ(FrogCells(f)[0], a + 2);
+        EXPECT_GT(PictureOnCell(f, far2), 0);
+    }
 }
 
 TEST(BoardClick, IgnoredOnceNoTryIsLeftAndClosesTheAboutBox) {
@@ -190,20 +181,6 @@ TEST(BoardClick, IgnoredOnceNoTryIsLeftAndClosesTheAboutBox) {
     f.game.TryNumber = f.game.TriesAllowed + 1;
     board::ClickCell(f, a + 2);
     EXPECT_EQ(FrogCells(f)[0], a);
-}
-
-TEST(BoardClick, TurningPictureFollowsTheFrogAfterItsRecordIsRenumbered) {
-    TestGame game;
-    const int b = CellAt(5, 10);
-    // Record 1 is jumped, so the last record, the jumping frog, moves into
-    // its number while its picture keeps number 5.
-    Form1& f = StartWithBoard(game, {b + 1, CellAt(12, 4), far1, far2, b});
-    Jump(f, b, b + 2);
-    ASSERT_EQ(f.board.Grid[static_cast<std::size_t>(b + 2)].Tag, 1);
-    ClickFrogOn(f, b + 2);
-    board::ClickCell(f, b + 1);  // empty left neighbour
-    EXPECT_EQ(PictureOnCell(f, b + 2), 5);
-    EXPECT_TRUE(FacingLeft(f, b + 2));
 }
 
 }  // namespace

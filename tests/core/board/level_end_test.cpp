@@ -5,12 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "core/board/board.h"
 #include "core/game/game.h"
 #include "core/game/play_helpers.h"
+#include "core/records/items.h"
 #include "core/records/records.h"
 #include "support/test_game.h"
 
@@ -19,21 +17,17 @@ namespace {
 
 using namespace quib::testing;
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
+std::string SlotFile(TestGame& game, int slot) {
+    std::string text;
+    records::ReadWholeFile(game.data.file("savedgame" + std::to_string(slot) + ".txt"), text);
+    return text;
 }
 
 TEST(LevelSolved, WholeEasyGameSolvesLevelOneAndStartsLevelTwoWithATryMore) {
     TestGame game;
-    Form1& f = game.form();
-    InstallRowPuzzles(f, 4);
-    game::NewGameMenue_Click(f, 1);
+    Form1& f = StartGame(game.form(), 1);
     game.platform.Advance(20);
     PlaySolution(f, LevelPuzzle(1));
-
     EXPECT_EQ(f.game.Score, 6);
     EXPECT_EQ(f.msg.Label2.Caption, "Level 1 Completed");
     EXPECT_EQ(f.msg.Label3b.Caption, "Frogs Jumped: 3  Tries: 1");
@@ -43,15 +37,14 @@ TEST(LevelSolved, WholeEasyGameSolvesLevelOneAndStartsLevelTwoWithATryMore) {
     EXPECT_EQ(f.clock.ClockState, 1);
     EXPECT_EQ(f.clock.PlaySeconds, 20);
     EXPECT_EQ(f.clock.PlaySecs, 0);  // the next level's time starts from nothing
-    EXPECT_EQ(f.game.CurrentLevel, 2);
     EXPECT_EQ(f.game.HighestLevel, 2);
     EXPECT_EQ(PictureOnCell(f, LevelPuzzle(1).solution.back().second), 0);
 
     ClickWindow(f);
     EXPECT_FALSE(f.msg.Label2.Visible || f.msg.Ad_Label.Visible);
     EXPECT_EQ(FrogCells(f), LevelPuzzle(2).pieces);
-    EXPECT_NE(f.window.Caption.find("Level:   2 of 200"), std::string::npos) << f.window.Caption;
-    EXPECT_NE(f.window.Caption.find("Tries Left:  11    Score:     6"), std::string::npos) << f.window.Caption;
+    EXPECT_TRUE(CaptionHas(f, "Level:   2 of 200"));
+    EXPECT_TRUE(CaptionHas(f, "Tries Left:  11    Score:     6"));
 
     // Levels 2 and 3 at the first try: 6 + 9 + 12; a failed round and its
     // retry on level 4 take back the try the fresh start gave.
@@ -60,19 +53,21 @@ TEST(LevelSolved, WholeEasyGameSolvesLevelOneAndStartsLevelTwoWithATryMore) {
     PlaySolution(f, LevelPuzzle(3));
     game::Label6_Click(f);
     EXPECT_EQ(f.game.Score, 27);
-    EXPECT_NE(f.window.Caption.find("Tries Left:  13"), std::string::npos) << f.window.Caption;
+    EXPECT_TRUE(CaptionHas(f, "Tries Left:  13"));
     PlayLosingJump(f, LevelPuzzle(4));
     game::RoundOverLabel_Click(f);
-    EXPECT_NE(f.window.Caption.find("Tries Left:  12"), std::string::npos) << f.window.Caption;
+    EXPECT_TRUE(CaptionHas(f, "Tries Left:  12"));
 }
 
-TEST(LevelSolved, LevelFiveGivesEighteenAtTheFirstTryAndEightLater) {
+TEST(LevelSolved, LevelFiveGivesEighteenAtTheFirstTryAndEightLaterAndSavesTheSlot) {
     const RowPuzzle p = MakeRowPuzzle(5, CellAt(7, 2));
     for (const bool firstTry : {true, false}) {
         TestGame game;
         Form1& f = game.form();
         InstallPuzzle(f, 5, p.pieces, p.solution);
         game::NewGameMenue_Click(f, 2);  // Medium starts at level 5
+        records::mnusavegame_Click(f, 2);
+        const std::string saved = SlotFile(game, 2);
         if (!firstTry) {
             PlayLosingJump(f, p);
             ClickWindow(f);
@@ -80,62 +75,50 @@ TEST(LevelSolved, LevelFiveGivesEighteenAtTheFirstTryAndEightLater) {
         PlaySolution(f, p);
         EXPECT_EQ(f.game.Score, firstTry ? 18 : 8);
         EXPECT_EQ(f.msg.Label3b.Caption, firstTry ? "Frogs Jumped: 7  Tries: 1" : "Frogs Jumped: 7  Tries: 2");
+        EXPECT_EQ(f.game.SaveSlot, 2);  // the slot now holds the game at level 6
+        EXPECT_NE(SlotFile(game, 2), saved);
     }
-}
-
-TEST(LevelSolved, ASlotInUseReceivesTheGameAfterEverySolvedLevel) {
-    TestGame game;
-    Form1& f = game.form();
-    InstallRowPuzzles(f, 2);
-    game::NewGameMenue_Click(f, 1);
-    records::mnusavegame_Click(f, 2);
-    const std::string before = ReadFile(game.data.file("savedgame2.txt"));
-    PlaySolution(f, LevelPuzzle(1));
-    EXPECT_EQ(f.game.SaveSlot, 2);
-    EXPECT_NE(ReadFile(game.data.file("savedgame2.txt")), before);
-    EXPECT_EQ(f.window.Caption.substr(0, 7), "QUIB(2)");
 }
 
 // A library of three levels (as a short library file gives) played through.
-class LastLevel : public ::testing::Test {
-protected:
-    Form1& PlayToTheEnd(int mode) {
-        Form1& f = game.form();
-        InstallRowPuzzles(f, 3);
-        f.library.LevelCount = 3;
-        game::NewGameMenue_Click(f, mode);
-        records::mnusavegame_Click(f, 2);
-        for (int level = 1; level <= 3; ++level) {
-            game.platform.Advance(21);
-            PlaySolution(f, LevelPuzzle(level));
-            if (level < 3) {
-                EXPECT_EQ(f.msg.Label6.Visible, mode != 4);  // Practice hides the score line
-                ClickWindow(f);
-            }
-        }
-        return f;
+Form1& PlayToTheEnd(TestGame& game, int mode) {
+    Form1& f = game.form();
+    InstallRowPuzzles(f, 3);
+    f.library.LevelCount = 3;
+    game::NewGameMenue_Click(f, mode);
+    records::mnusavegame_Click(f, 2);
+    for (int level = 1; level <= 3; ++level) {
+        game.platform.Advance(21);
+        PlaySolution(f, LevelPuzzle(level));
+        if (level == 3) break;
+        EXPECT_EQ(f.msg.Label6.Visible, mode != 4);  // Practice hides the score line
+        ClickWindow(f);
     }
-    TestGame game;
-};
-
-TEST_F(LastLevel, SolvingItEndsTheGameClosesTheSlotAndOffersTheTable) {
-    Form1& f = PlayToTheEnd(1);
     EXPECT_FALSE(f.msg.Label2.Visible);  // no level-completed panel after the last level
     EXPECT_EQ(f.msg.Label1.Caption, "Game Over: Congratulations");
-    EXPECT_EQ(f.msg.RoundOverLabel.Caption, "1: All levels solved.\nScore: 27   Time 0:1:3\nYou got a high score.");
-    EXPECT_TRUE(f.msg.RoundOverLabel.Visible && f.msg.Label1.Visible && f.msg.NameInput.Visible);
-    EXPECT_FALSE(f.menu.mnuHighScores.Enabled || f.menu.mnuQuit.Enabled || f.menu.mnusave.Enabled);
+    EXPECT_TRUE(f.msg.RoundOverLabel.Visible && f.msg.Label1.Visible);
+    EXPECT_FALSE(f.menu.mnuQuit.Enabled || f.menu.mnusave.Enabled || f.menu.RestartLevelMenue.Enabled);
     EXPECT_EQ(f.game.SaveSlot, 0);
-    EXPECT_EQ(ReadFile(game.data.file("savedgame2.txt")).find("\"Hi\""), 0u);
+    EXPECT_EQ(SlotFile(game, 2).find("\"Hi\""), 0u);
     EXPECT_FALSE(f.menu.mnuloadgame[2].Enabled);
+    return f;
+}
+
+TEST(LastLevel, SolvingItEndsTheGameClosesTheSlotAndOffersTheTable) {
+    TestGame game;
+    Form1& f = PlayToTheEnd(game, 1);
+    EXPECT_EQ(f.msg.RoundOverLabel.Caption, "1: All levels solved.\nScore: 27   Time 0:1:3\nYou got a high score.");
+    EXPECT_TRUE(f.msg.NameInput.Visible);
+    EXPECT_FALSE(f.menu.mnuHighScores.Enabled);
     records::Command1_Click(f);
     ClickWindow(f);
     EXPECT_TRUE(f.game.IntroShowing);
     EXPECT_EQ(f.game.CurrentLevel, 1);
 }
 
-TEST_F(LastLevel, InPracticeTheMessageHasTheBlankMiddleLineAndNoTable) {
-    Form1& f = PlayToTheEnd(4);
+TEST(LastLevel, InPracticeTheMessageHasTheBlankMiddleLineAndNoTable) {
+    TestGame game;
+    Form1& f = PlayToTheEnd(game, 4);
     EXPECT_EQ(f.msg.RoundOverLabel.Caption, "10: All levels solved.\n       \nPress Mouse button to play again");
     EXPECT_FALSE(f.msg.NameInput.Visible);
     EXPECT_TRUE(f.menu.mnuHighScores.Enabled);

@@ -16,11 +16,10 @@ namespace {
 using testing::PlaceBoard;
 using testing::TestGame;
 
-void SetGame(Form1& f, int mode, const char* name, int tries, int tryNumber, int level, int score, int frogs) {
+void SetGame(Form1& f, int mode, int tryNumber, int level, int score, int frogs) {
     f.game.IntroShowing = false;
     f.game.ModeIndex = mode;
-    f.game.GameMode = name;
-    f.game.TriesAllowed = tries;
+    game::SetModeNameAndTries(f.game, mode);
     f.game.TryNumber = tryNumber;
     f.game.CurrentLevel = level;
     f.game.Score = score;
@@ -32,7 +31,7 @@ void SetGame(Form1& f, int mode, const char* name, int tries, int tryNumber, int
 TEST(Caption, MediumGameInSlotTwoMatchesTheStatusLineExactly) {
     TestGame game;
     Form1& f = game.form();
-    SetGame(f, 2, "Medium", 8, 1, 7, 123, 9);
+    SetGame(f, 2, 1, 7, 123, 9);
     f.game.SaveSlot = 2;
     game::UpdateCaption(f);
     EXPECT_EQ(f.window.Caption, "QUIB(2)   Mode: Medium  Level:   7 of 200" + std::string(17, ' ') +
@@ -42,13 +41,13 @@ TEST(Caption, MediumGameInSlotTwoMatchesTheStatusLineExactly) {
 TEST(Caption, PracticeStartScreenAndWideNumbers) {
     TestGame game;
     Form1& f = game.form();
-    SetGame(f, 4, "Practice", -1, 1, 150, 0, 12);
+    SetGame(f, 4, 1, 150, 0, 12);
     game::UpdateCaption(f);
     EXPECT_EQ(f.window.Caption, "QUIB      Mode: Practice  Level: 150 of 200" + std::string(16, ' ') + "12 left out of 153");
     f.game.IntroShowing = true;
     game::UpdateCaption(f);
     EXPECT_EQ(f.window.Caption, " QUIB   ");
-    SetGame(f, 1, "Easy", 10, -95, 12, 12345, 15);  // 106 tries left
+    SetGame(f, 1, -95, 12, 12345, 15);  // 106 tries left
     EXPECT_NE(game::ComposeCaption(f).find("    Tries Left: 106    Score: 12345"), std::string::npos);
     f.game.TryNumber = 10;
     f.game.Score = 5;
@@ -57,25 +56,24 @@ TEST(Caption, PracticeStartScreenAndWideNumbers) {
 
 TEST(PlayTime, CarriesSecondsAndMinutesAndSplitsLongTotals) {
     TestGame game;
-    Form1& f = game.form();
-    Clock& c = f.clock;
+    Clock& c = game->clock;
     c.PlaySecs = 50;
     c.PlayMinutes = 59;
     c.PlayHours = 2;
     c.PlaySeconds = 40000;  // beyond what 16 bits could hold
     c.SessionStart = 1000;
     c.SessionNow = 1015;
-    game::AddPlayTime(f);
+    game::AddPlayTime(game.form());
     EXPECT_EQ(c.PlaySecs, 5);
     EXPECT_EQ(c.PlayMinutes, 0);
     EXPECT_EQ(c.PlayHours, 3);
     EXPECT_EQ(c.PlaySeconds, 40015);
-    game::SplitPlaySeconds(f);
+    game::SplitPlaySeconds(game.form());
     EXPECT_EQ(c.PlayHours, 11);
     EXPECT_EQ(c.PlayMinutes, 6);
     EXPECT_EQ(c.PlaySecs, 55);
     c.SessionNow = 900;  // a clock set back adds nothing
-    game::AddPlayTime(f);
+    game::AddPlayTime(game.form());
     EXPECT_EQ(c.PlaySeconds, 40015);
 }
 
@@ -106,7 +104,6 @@ TEST(LevelClock, ALevelStartedAt235930HasFortySecondsAt000010) {
     Form1& f = game.form();
     auto& p = game.platform;
     p.timeOfDay = 23 * 3600 + 59 * 60 + 30;
-    const int startDay = p.day;
     f.clock.StartDay = p.day;
     f.clock.ClockState = 0;
     f.clock.LevelStartTime = p.timeOfDay;
@@ -116,18 +113,17 @@ TEST(LevelClock, ALevelStartedAt235930HasFortySecondsAt000010) {
         p.Advance(0.01);
         game::ClockTick(f);
     }
-    ASSERT_EQ(p.day, startDay + 1);
-    EXPECT_EQ(f.clock.StartDay, p.day);
+    ASSERT_EQ(f.clock.StartDay, p.day);
     EXPECT_NEAR(game::LevelTime(f), 40, 0.011);
     f.clock.ClockState = 1;
     game::ClockTick(f);
     EXPECT_NEAR(f.clock.FrozenElapsed, 40, 0.011);
 }
 
-TEST(Pause, NoticeClickKeepsARememberedPauseOrGivesTheBoardBack) {
+TEST(Pause, NoticeClickKeepsARememberedPauseOrGivesTheBoardBackUnlessNoTryIsLeft) {
     TestGame game;
     Form1& f = game.form();
-    SetGame(f, 1, "Easy", 10, 1, 3, 0, 3);
+    SetGame(f, 1, 1, 3, 0, 3);
     board::HideAllFrogPictures(f.board);
     f.board.SelectedFrog = 2;
     f.clock.ClockState = 2;
@@ -140,27 +136,15 @@ TEST(Pause, NoticeClickKeepsARememberedPauseOrGivesTheBoardBack) {
     game::paused_update(f);
     EXPECT_TRUE(f.msg.PausedLabel.Visible);
     f.msg.Label2.Visible = false;
+    f.game.TryNumber = f.game.TriesAllowed;  // the game has ended: the board stays hidden
     game::paused_update(f);
     EXPECT_FALSE(f.msg.PausedLabel.Visible);
-    EXPECT_TRUE(f.board.HighLight.Visible);
-    EXPECT_TRUE(f.board.Frog[3].Visible);
-    EXPECT_EQ(f.clock.ClockState, 3);
-}
-
-TEST(Pause, OnlyTheLastTryOfALimitedGameKeepsTheBoardHidden) {
-    TestGame game;
-    Form1& f = game.form();
-    SetGame(f, 1, "Easy", 10, 10, 3, 0, 2);
-    board::HideAllFrogPictures(f.board);
-    f.clock.ClockState = 2;
-    game::PausedLabel_click(f);
     EXPECT_FALSE(f.board.Frog[1].Visible);
     EXPECT_EQ(f.clock.ClockState, 2);
-    // Practice's try counter can meet its -1 by chance (third level afresh).
-    SetGame(f, 4, "Practice", -1, -1, 3, 0, 2);
-    board::HideAllFrogPictures(f.board);
+    f.game.TryNumber = 1;
     game::PausedLabel_click(f);
-    EXPECT_TRUE(f.board.Frog[1].Visible);
+    EXPECT_TRUE(f.board.HighLight.Visible);
+    EXPECT_TRUE(f.board.Frog[3].Visible);
     EXPECT_EQ(f.clock.ClockState, 3);
 }
 

@@ -1,7 +1,7 @@
 // A level start counts the try, places the level's stored frogs (making a
-// puzzle first when the stored one is used, never for a retry) and marks
-// the puzzle used; a resume shows stored records; the remaining-jump check
-// agrees with trying every pair of frogs.
+// puzzle first when the stored one is used or damaged, never for a retry)
+// and marks the puzzle used; a resume shows stored records; the
+// remaining-jump check agrees with trying every pair of frogs.
 
 #include <gtest/gtest.h>
 
@@ -29,21 +29,23 @@ void ExpectFrogsOnCells(const Form1& f, const std::vector<int>& cells) {
     }
 }
 
+std::vector<int> StoredPieces(const Form1& f, int level) {
+    std::vector<int> cells;
+    for (int i = 1; i <= level + 3; ++i) cells.push_back(f.library.LevelPieces(level, i));
+    return cells;
+}
+
 TEST(LevelStart, NewEasyGameRunsTryOneWithTenTriesLeftAndARetryReplaysIt) {
     TestGame game;
-    Form1& f = game.form();
-    InstallRowPuzzles(f, 1);
-    game::NewGameMenue_Click(f, 1);
+    Form1& f = StartGame(game.form(), 1, 1);
     EXPECT_EQ(f.game.TryNumber, 1);
     EXPECT_EQ(f.game.LevelTries, 1);
     ExpectFrogsOnCells(f, LevelPuzzle(1).pieces);
     EXPECT_TRUE(f.library.LevelNeedsGenerating[1]);
-    EXPECT_FALSE(f.intro.Visible);
-    EXPECT_TRUE(f.menu.mnuQuit.Enabled);
+    EXPECT_TRUE(f.menu.mnuQuit.Enabled && f.menu.RestartLevelMenue.Enabled);
     EXPECT_EQ(f.window.MousePointer, Pointer::Default);
-    EXPECT_NE(f.window.Caption.find("Tries Left:  10"), std::string::npos) << f.window.Caption;
-    // A retry keeps the used puzzle and counts a try.
-    f.game.RetryPending = true;
+    EXPECT_TRUE(CaptionHas(f, "Tries Left:  10"));
+    f.game.RetryPending = true;  // a retry keeps the used puzzle and counts a try
     game::StartLevel(f);
     EXPECT_EQ(f.game.TryNumber, 2);
     EXPECT_EQ(f.game.LevelTries, 2);
@@ -62,27 +64,24 @@ TEST(LevelStart, FreshStartOfAUsedLevelMakesANewVerifiedPuzzle) {
     EXPECT_TRUE(f.gen.LevelVerified[3]);
     EXPECT_EQ(f.gen.GenerationLevel, 4);
     EXPECT_NE(FrogCells(f), LevelPuzzle(3).pieces);
-    std::vector<int> stored;
-    for (int i = 1; i <= 6; ++i) stored.push_back(f.library.LevelPieces(3, i));
-    ExpectFrogsOnCells(f, stored);
+    ExpectFrogsOnCells(f, StoredPieces(f, 3));
 }
 
 TEST(LevelStart, LevelTwoHundredPlacesTwoHundredAndThreeFrogs) {
     TestGame game;
-    Form1& f = game.form();
     std::vector<int> cells;
     for (int c = 1; c <= 203; ++c) cells.push_back(c);
-    InstallPuzzle(f, 200, cells);
-    f.game.CurrentLevel = 200;
-    game::StartLevel(f);
-    ExpectFrogsOnCells(f, cells);
+    InstallPuzzle(game.form(), 200, cells);
+    game->game.CurrentLevel = 200;
+    game::StartLevel(game.form());
+    ExpectFrogsOnCells(game.form(), cells);
 }
 
 TEST(LevelStart, LevelTheSupplyIsWorkingOnIsPlayedAndNeverOverwritten) {
     TestGame game;
     Form1& f = game.form();
     InstallRowPuzzles(f, 4);
-    const auto& pieces = LevelPuzzle(4).pieces;
+    const auto pieces = LevelPuzzle(4).pieces;
     f.library.LevelNeedsGenerating[4] = true;
     f.gen.GenerationLevel = 4;
     f.gen.GenerationRequested = true;
@@ -92,18 +91,24 @@ TEST(LevelStart, LevelTheSupplyIsWorkingOnIsPlayedAndNeverOverwritten) {
     game::StartLevel(f);
     ExpectFrogsOnCells(f, pieces);
     for (int tick = 0; tick < 20; ++tick) levels::Timer1_Timer(f);
-    for (std::size_t i = 0; i < pieces.size(); ++i)
-        EXPECT_EQ(f.library.LevelPieces(4, static_cast<int>(i) + 1), pieces[i]);
+    EXPECT_EQ(StoredPieces(f, 4), pieces);
 }
 
-TEST(LevelStart, LevelBeyondTheTablesLeavesAnEmptyBoardInsteadOfOldFrogs) {
+TEST(LevelStart, DamagedStoredPuzzleIsMadeAnewAndNoPuzzleLeavesAnEmptyBoard) {
     TestGame game;
     Form1& f = game.form();
-    PlaceBoard(f, {10, 11, 40});
-    f.game.CurrentLevel = 348;
+    InstallPuzzle(f, 2, {30, 31, 31, 33, 35});  // two frogs on one cell
+    f.game.CurrentLevel = 2;
+    f.game.RetryPending = true;  // even a retry cannot replay it
+    game::StartLevel(f);
+    EXPECT_NE(StoredPieces(f, 2), (std::vector<int>{30, 31, 31, 33, 35}));
+    ExpectFrogsOnCells(f, StoredPieces(f, 2));
+
+    const int occupied = FrogCells(f)[0];
+    f.game.CurrentLevel = 348;  // beyond the tables: the frogs of level 2 must go
     game::StartLevel(f);
     EXPECT_EQ(board::FrogsLeft(f.board), 0);
-    EXPECT_EQ(f.board.Grid[10].Tag, 0);
+    EXPECT_EQ(f.board.Grid[static_cast<std::size_t>(occupied)].Tag, 0);
 }
 
 TEST(ResumeBoard, ShowsStoredFrogsWithoutATryButRestartsAFinishedBoard) {
@@ -118,7 +123,7 @@ TEST(ResumeBoard, ShowsStoredFrogsWithoutATryButRestartsAFinishedBoard) {
     ExpectFrogsOnCells(f, {100, 150, 151});
     EXPECT_EQ(f.game.TryNumber, 4);
     EXPECT_TRUE(f.library.LevelNeedsGenerating[2]);
-    EXPECT_NE(f.window.Caption.find("  3 left out of   5"), std::string::npos) << f.window.Caption;
+    EXPECT_TRUE(CaptionHas(f, "  3 left out of   5"));
     PlaceBoard(f, {100});
     game::ResumeBoard(f);  // a fresh start of the level, now used: a new puzzle
     EXPECT_EQ(board::FrogsLeft(f.board), 5);
@@ -126,34 +131,17 @@ TEST(ResumeBoard, ShowsStoredFrogsWithoutATryButRestartsAFinishedBoard) {
     EXPECT_EQ(f.game.TryNumber, 3);
 }
 
-TEST(CheckJumpPossible, NeighboursByNumberOnTwoRowsHaveNoJump) {
-    TestGame game;
-    Form1& f = game.form();
-    PlaceBoard(f, {CellAt(1, 21), CellAt(2, 1)});
-    game::CheckJumpPossible(f);
-    EXPECT_FALSE(f.game.JumpPossible);
-    PlaceBoard(f, {CellAt(2, 21), CellAt(4, 1)});  // down-right from column 21
-    game::CheckJumpPossible(f);
-    EXPECT_FALSE(f.game.JumpPossible);
-    PlaceBoard(f, {CellAt(1, 20), CellAt(1, 21)});
-    game::CheckJumpPossible(f);
-    EXPECT_TRUE(f.game.JumpPossible);
-}
-
 // The written check: every pair of frogs and direction, the landing cell on
 // the board and empty, the row edges tested on the frog's own cell.
 bool AllPairsJumpPossible(const Form1& f) {
     const int W = kColumns;
-    const int rows[8][3] = {{-W, -2 * W, 0},           {W, 2 * W, 0},          {-1, -2, -1},
-                            {1, 2, 1},                 {-W - 1, -2 * W - 2, -1}, {-W + 1, -2 * W + 2, 1},
-                            {W - 1, 2 * W - 2, -1},    {W + 1, 2 * W + 2, 1}};
-    const auto& rects = f.board.Rect;
-    for (std::size_t a = 1; a < rects.size(); ++a) {
-        for (std::size_t b = 1; b < rects.size(); ++b) {
-            const int fc = rects[a].Tag;
+    const int rows[8][3] = {{-W, -2 * W, 0},       {W, 2 * W, 0},           {-1, -2, -1},          {1, 2, 1},
+                            {-W - 1, -2 * W - 2, -1}, {-W + 1, -2 * W + 2, 1}, {W - 1, 2 * W - 2, -1}, {W + 1, 2 * W + 2, 1}};
+    for (const FrogRecord& a : f.board.Rect) {
+        for (const FrogRecord& b : f.board.Rect) {
             for (const auto& row : rows) {
-                const int land = fc + row[1];
-                if (rects[b].Tag != fc + row[0] || land < 1 || land > kCells) continue;
+                const int fc = a.Tag, land = fc + row[1];
+                if (fc == 0 || b.Tag == 0 || b.Tag != fc + row[0] || land < 1 || land > kCells) continue;
                 if (f.board.Grid[static_cast<std::size_t>(land)].Tag != 0) continue;
                 if (row[2] < 0 && ((fc - 1) % W == 0 || (fc - 2) % W == 0)) continue;
                 if (row[2] > 0 && (fc % W == 0 || W - (fc % W) < 2)) continue;
@@ -164,9 +152,17 @@ bool AllPairsJumpPossible(const Form1& f) {
     return false;
 }
 
-TEST(CheckJumpPossible, AgreesWithTheAllPairsScanOnRandomBoards) {
+TEST(CheckJumpPossible, RowEdgesBlockAndRandomBoardsAgreeWithTheAllPairsScan) {
     TestGame game;
     Form1& f = game.form();
+    for (const auto& [cells, possible] : std::vector<std::pair<std::vector<int>, bool>>{
+             {{CellAt(1, 21), CellAt(2, 1)}, false},  // neighbours by number on two rows
+             {{CellAt(2, 21), CellAt(4, 1)}, false},  // down-right from column 21
+             {{CellAt(1, 20), CellAt(1, 21)}, true}}) {
+        PlaceBoard(f, cells);
+        game::CheckJumpPossible(f);
+        EXPECT_EQ(f.game.JumpPossible, possible) << cells[0];
+    }
     std::mt19937 rng(7);
     int possible = 0;
     std::vector<int> all(kCells);

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "core/board/board.h"
 #include "core/game/game.h"
 #include "core/records/items.h"
@@ -28,12 +26,13 @@ TEST(Modes, DifficultStartsAtLevelTenWithFiveTriesLeft) {
     TestGame game;
     Form1& f = game.form();
     InstallPuzzle(f, 10, Cells(30, 13));
+    game.platform.Advance(5);
     game::CommandLabel_Click(f, 3);
     EXPECT_EQ(f.game.GameMode, "Difficult");
-    EXPECT_EQ(f.game.CurrentLevel, 10);
     EXPECT_EQ(board::FrogsLeft(f.board), 13);
     EXPECT_FALSE(f.menu.GotoLevelMenue.Enabled);
-    EXPECT_NE(f.window.Caption.find("Tries Left:   5"), std::string::npos) << f.window.Caption;
+    EXPECT_TRUE(CaptionHas(f, "Level:  10 of 200"));
+    EXPECT_TRUE(CaptionHas(f, "Tries Left:   5"));
     EXPECT_EQ(f.clock.ClockState, 0);
     EXPECT_EQ(f.clock.SessionStart, game.platform.now);
 }
@@ -45,30 +44,25 @@ TEST(Modes, GotoLevelFiftyStartsAPracticeGameThereWithNoScore) {
     f.game.Score = 77;
     game::mnulevel_Click(f, 50);
     EXPECT_EQ(f.game.GameMode, "Practice");
-    EXPECT_EQ(f.game.CurrentLevel, 50);
     EXPECT_EQ(f.game.Score, 0);
     EXPECT_EQ(board::FrogsLeft(f.board), 53);
     EXPECT_TRUE(f.menu.GotoLevelMenue.Enabled);
-    EXPECT_EQ(f.window.Caption.find("Tries Left"), std::string::npos) << f.window.Caption;
+    EXPECT_TRUE(CaptionHas(f, "Level:  50 of 200"));
+    EXPECT_FALSE(CaptionHas(f, "Tries Left"));
     game::NewGameMenue_Click(f, 9);  // no such mode: nothing starts
     EXPECT_EQ(f.game.ModeIndex, 4);
 }
 
 TEST(Modes, NewGameWhileASlotGameRunsSavesItFirst) {
     TestGame game;
-    Form1& f = game.form();
-    InstallRowPuzzles(f, 1);
-    game::NewGameMenue_Click(f, 1);
+    Form1& f = StartGame(game.form(), 1, 1);
     records::mnusavegame_Click(f, 3);
-    const std::string slotFile = game.data.file("savedgame3.txt");
-    ASSERT_TRUE(std::filesystem::exists(slotFile));
     std::string before, after;
-    ASSERT_TRUE(records::ReadWholeFile(slotFile, before));
+    ASSERT_TRUE(records::ReadWholeFile(game.data.file("savedgame3.txt"), before));
     game.platform.Advance(75);
-    InstallRowPuzzles(f, 1);
-    game::NewGameMenue_Click(f, 1);
+    StartGame(f, 1, 1);
     // The slot now holds the 75 seconds played since the save.
-    ASSERT_TRUE(records::ReadWholeFile(slotFile, after));
+    ASSERT_TRUE(records::ReadWholeFile(game.data.file("savedgame3.txt"), after));
     EXPECT_NE(after, before);
     EXPECT_EQ(f.game.SaveSlot, 0);
     EXPECT_EQ(f.window.Caption.substr(0, 7), "QUIB   ");
@@ -77,13 +71,12 @@ TEST(Modes, NewGameWhileASlotGameRunsSavesItFirst) {
 
 TEST(GotoLevelEntries, FollowTheHighestLevelReached) {
     TestGame game;
-    Form1& f = game.form();
-    f.game.HighestLevel = 35;
-    game::EnableGotoLevelEntries(f);
-    EXPECT_TRUE(f.menu.mnulevel.at(1).Enabled);
-    EXPECT_TRUE(f.menu.mnulevel.at(30).Enabled);
-    EXPECT_FALSE(f.menu.mnulevel.at(40).Enabled);
-    EXPECT_EQ(f.menu.mnulevel.at(190).Caption, "190");
+    game->game.HighestLevel = 35;
+    game::EnableGotoLevelEntries(game.form());
+    EXPECT_TRUE(game->menu.mnulevel.at(1).Enabled);
+    EXPECT_TRUE(game->menu.mnulevel.at(30).Enabled);
+    EXPECT_FALSE(game->menu.mnulevel.at(40).Enabled);
+    EXPECT_EQ(game->menu.mnulevel.at(190).Caption, "190");
 }
 
 }  // namespace

@@ -16,32 +16,28 @@ namespace {
 using namespace quib::testing;
 
 void ExpectStartScreen(const Form1& f) {
-    EXPECT_TRUE(f.game.IntroShowing);
-    EXPECT_TRUE(f.intro.Visible);
+    EXPECT_TRUE(f.game.IntroShowing && f.intro.Visible);
     EXPECT_EQ(f.game.CurrentLevel, 1);
     EXPECT_EQ(f.game.TryNumber, 0);
     EXPECT_EQ(f.window.Caption, " QUIB   ");
-    EXPECT_FALSE(f.menu.mnuQuit.Enabled);
+    EXPECT_FALSE(f.menu.mnuQuit.Enabled || f.menu.mnusave.Enabled);
     EXPECT_FALSE(f.msg.RoundOverLabel.Visible);
 }
 
 // An Easy game on level 1 with nine rounds lost and retried: the last try.
-void ReachLastTry(TestGame& game) {
-    Form1& f = game.form();
-    InstallRowPuzzles(f, 1);
-    game::NewGameMenue_Click(f, 1);
+Form1& ReachLastTry(TestGame& game) {
+    Form1& f = StartGame(game.form(), 1, 1);
     for (int lost = 1; lost < 10; ++lost) {
         PlayLosingJump(f, LevelPuzzle(1));
         if (lost % 2) ClickWindow(f); else game::RoundOverLabel_Click(f);
     }
-    ASSERT_EQ(f.game.TryNumber, 10);
+    EXPECT_EQ(f.game.TryNumber, 10);
+    return f;
 }
 
 TEST(RoundOver, AJumpThatLeavesNoJumpEndsTheRoundAndAClickRetriesTheSamePuzzle) {
     TestGame game;
-    Form1& f = game.form();
-    InstallRowPuzzles(f, 1);
-    game::NewGameMenue_Click(f, 1);
+    Form1& f = StartGame(game.form(), 1, 1);
     game.platform.Advance(65);
     PlayLosingJump(f, LevelPuzzle(1));
     EXPECT_EQ(f.msg.Label1.Caption, "Round Over: Level Incomplete");
@@ -57,14 +53,12 @@ TEST(RoundOver, AJumpThatLeavesNoJumpEndsTheRoundAndAClickRetriesTheSamePuzzle) 
     EXPECT_EQ(FrogCells(f), LevelPuzzle(1).pieces);
     EXPECT_EQ(f.game.LevelTries, 2);
     EXPECT_EQ(f.clock.ClockState, 3);
-    EXPECT_NE(f.window.Caption.find("Tries Left:   9"), std::string::npos) << f.window.Caption;
+    EXPECT_TRUE(CaptionHas(f, "Tries Left:   9"));
 }
 
 TEST(RoundOver, LosingTheLastTryEndsTheGameWithTheHighScorePrompt) {
     TestGame game;
-    Form1& f = game.form();
-    InstallRowPuzzles(f, 2);
-    game::NewGameMenue_Click(f, 1);
+    Form1& f = StartGame(game.form(), 1, 2);
     game.platform.Advance(20);
     PlaySolution(f, LevelPuzzle(1));
     ClickWindow(f);  // level 2 as try 0: eleven tries left
@@ -79,8 +73,7 @@ TEST(RoundOver, LosingTheLastTryEndsTheGameWithTheHighScorePrompt) {
               "3: You needed to jump 3 more frogs\nScore: 6  Time 0:0:20\n"
               "You got a high score. Please enter your name.");
     EXPECT_TRUE(f.msg.NameInput.Visible);
-    EXPECT_FALSE(f.menu.mnuHighScores.Enabled);
-    EXPECT_FALSE(f.menu.mnusave.Enabled);
+    EXPECT_FALSE(f.menu.mnuHighScores.Enabled || f.menu.mnusave.Enabled || f.menu.mnuQuit.Enabled);
     ClickWindow(f);  // the name is being typed: nothing happens
     game::Label1_Click(f);
     EXPECT_TRUE(f.msg.RoundOverLabel.Visible);
@@ -91,8 +84,7 @@ TEST(RoundOver, LosingTheLastTryEndsTheGameWithTheHighScorePrompt) {
 
 TEST(RoundOver, LastTryLostWithoutAHighScoreReturnsToTheStartScreenForGood) {
     TestGame game;
-    ReachLastTry(game);
-    Form1& f = game.form();
+    Form1& f = ReachLastTry(game);
     PlayLosingJump(f, LevelPuzzle(1));
     EXPECT_EQ(f.msg.RoundOverLabel.Caption,
               "3: You needed to jump 2 more frogs\nScore: 0  Time 0:0:0\nPress Mouse button to try again");
@@ -110,8 +102,7 @@ TEST(RoundOver, LastTryLostWithoutAHighScoreReturnsToTheStartScreenForGood) {
 
 TEST(RestartLevel, OnTheLastTryEndsTheGameAsQuitDoes) {
     TestGame game;
-    ReachLastTry(game);
-    Form1& f = game.form();
+    Form1& f = ReachLastTry(game);
     game::RestartLevelMenue_Click(f);
     EXPECT_FALSE(f.game.RetryPending);
     EXPECT_EQ(f.msg.Label1.Caption, "Game Over: Level Incomplete");
@@ -124,9 +115,7 @@ TEST(RestartLevel, OnTheLastTryEndsTheGameAsQuitDoes) {
 
 TEST(RestartLevel, PracticeRestartsAsANewTryWhateverItsTryCounter) {
     TestGame game;
-    Form1& f = game.form();
-    InstallRowPuzzles(f, 3);
-    game::NewGameMenue_Click(f, 4);
+    Form1& f = StartGame(game.form(), 4, 3);
     PlaySolution(f, LevelPuzzle(1));
     ClickWindow(f);
     PlaySolution(f, LevelPuzzle(2));
@@ -142,14 +131,11 @@ TEST(RestartLevel, PracticeRestartsAsANewTryWhateverItsTryCounter) {
 
 TEST(Quit, InPracticeShowsTheStartScreenAtOnce) {
     TestGame game;
-    Form1& f = game.form();
-    InstallRowPuzzles(f, 1);
-    game::NewGameMenue_Click(f, 4);
+    Form1& f = StartGame(game.form(), 4, 1);
     Jump(f, LevelPuzzle(1).solution[0].first, LevelPuzzle(1).solution[0].second);
     f.high.NewScoreRank = -7;  // stays unless a high-score check runs
     game::mnuQuit_Click(f);
-    EXPECT_TRUE(f.game.IntroShowing);
-    EXPECT_TRUE(f.intro.Visible);
+    EXPECT_TRUE(f.game.IntroShowing && f.intro.Visible);
     EXPECT_EQ(f.window.Caption, " QUIB   ");
     EXPECT_FALSE(f.msg.RoundOverLabel.Visible);
     EXPECT_EQ(f.high.NewScoreRank, -7);
@@ -158,15 +144,13 @@ TEST(Quit, InPracticeShowsTheStartScreenAtOnce) {
 
 TEST(Quit, InEasyWithThreeFrogsLeftOffersTheHighScoreAndClosesTheSlot) {
     TestGame game;
-    Form1& f = game.form();
-    InstallRowPuzzles(f, 2);
-    game::NewGameMenue_Click(f, 1);
+    Form1& f = StartGame(game.form(), 1, 2);
     records::mnusavegame_Click(f, 4);
     game.platform.Advance(20);
     PlaySolution(f, LevelPuzzle(1));
     ClickWindow(f);
     game.platform.Advance(30);
-    const auto& p = LevelPuzzle(2);
+    const RowPuzzle p = LevelPuzzle(2);
     Jump(f, p.solution[0].first, p.solution[0].second);
     Jump(f, p.solution[1].first, p.solution[1].second);
     ASSERT_EQ(board::FrogsLeft(f.board), 3);
@@ -181,6 +165,15 @@ TEST(Quit, InEasyWithThreeFrogsLeftOffersTheHighScoreAndClosesTheSlot) {
     EXPECT_EQ(f.clock.ClockState, 1);
     EXPECT_EQ(f.game.SaveSlot, 0);
     EXPECT_FALSE(f.menu.mnuloadgame[4].Enabled);
+}
+
+TEST(Quit, WithOneFrogLeftTheFirstLineIsTheBareNumber) {
+    TestGame game;
+    Form1& f = StartGame(game.form(), 1, 1);
+    PlaySolution(f, LevelPuzzle(1));  // the level-completed panel is up
+    game::mnuQuit_Click(f);
+    EXPECT_EQ(f.msg.RoundOverLabel.Caption, "7:\nScore: 6  Time 0:0:0\nYou got a high score. Please enter your name.");
+    EXPECT_FALSE(f.msg.Label2.Visible);
 }
 
 TEST(Continue, BlockedStoredBoardUsesATryAndPlayableOneIsShownAsItWas) {

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -32,10 +31,13 @@ inline void InstallPuzzle(Form1& form, int level, const std::vector<int>& pieces
     TouchLibrary(form.library);
 }
 
-// A row puzzle for level n (n <= 6): a frog on `first` (column 2 of its
-// row) and n + 2 frogs on every second cell to its right starting next to
-// it. The first frog jumps right over all of them in turn; jumping the
-// second frog left over the first instead leaves separated frogs (lost).
+// Cell number of row r, column c (both from 1).
+inline int CellAt(int row, int column) { return (row - 1) * kColumns + column; }
+
+// A row puzzle for level n (n <= 6): a frog on `first` and n + 2 frogs on
+// every second cell to its right starting next to it. The first frog jumps
+// right over all of them in turn; jumping the second frog left over the
+// first instead leaves separated frogs, and the round is lost.
 struct RowPuzzle {
     std::vector<int> pieces;
     std::vector<std::pair<int, int>> solution;
@@ -47,9 +49,18 @@ inline RowPuzzle MakeRowPuzzle(int level, int first) {
     for (int k = 0; k < level + 2; ++k) p.solution.emplace_back(first + 2 * k, first + 2 * k + 2);
     return p;
 }
+// The puzzles of the first levels, each on a row of its own, from column 2.
+inline RowPuzzle LevelPuzzle(int level) { return MakeRowPuzzle(level, CellAt(2 + 2 * level, 2)); }
+inline void InstallRowPuzzles(Form1& form, int upToLevel) {
+    for (int n = 1; n <= upToLevel; ++n) InstallPuzzle(form, n, LevelPuzzle(n).pieces, LevelPuzzle(n).solution);
+}
 
-// Cell number of row r, column c (both from 1).
-inline int CellAt(int row, int column) { return (row - 1) * kColumns + column; }
+// A new game in a mode, with row puzzles for its first levels.
+inline Form1& StartGame(Form1& form, int mode, int puzzles = 4) {
+    InstallRowPuzzles(form, puzzles);
+    game::NewGameMenue_Click(form, mode);
+    return form;
+}
 
 // The visible frog picture standing on a cell (by the frog position rule),
 // 0 when none.
@@ -74,6 +85,13 @@ inline void Jump(Form1& form, int from, int to) {
     ClickFrogOn(form, from);
     board::ClickCell(form, to);
 }
+inline void PlaySolution(Form1& form, const RowPuzzle& puzzle) {
+    for (const auto& [from, to] : puzzle.solution) Jump(form, from, to);
+}
+inline void PlayLosingJump(Form1& form, const RowPuzzle& puzzle) { Jump(form, puzzle.pieces[1], puzzle.pieces[0] - 1); }
+
+// A click on the window away from the board's frogs.
+inline void ClickWindow(Form1& form) { board::Form_MouseDown(form, 1, 0, 400.5f, 540.0f); }
 
 // The cells holding frogs, in record order.
 inline std::vector<int> FrogCells(const Form1& form) {
@@ -93,47 +111,17 @@ inline void PlaceBoard(Form1& form, const std::vector<int>& cells) {
     for (std::size_t i = 1; i < b.Grid.size(); ++i) b.Grid[i].Tag = 0;
     for (std::size_t i = 0; i < cells.size(); ++i) {
         Cell& cell = b.Grid.at(static_cast<std::size_t>(cells[i]));
-        FrogRecord rec;
-        rec.Left = cell.Left + 3;
-        rec.Top = cell.Top + 5;
-        rec.Tag = cells[i];
-        rec.Width = rec.Height = 32;
+        const FrogRecord rec{cell.Left + 3, cell.Top + 5, 32, 32, cells[i], 0};
         b.Rect.push_back(rec);
-        FrogPicture pic;
-        pic.Left = rec.Left;
-        pic.Top = rec.Top;
-        pic.Tag = cells[i];
-        pic.Width = pic.Height = 32;
-        pic.Visible = true;
-        b.Frog.push_back(pic);
+        b.Frog.push_back(FrogPicture{rec.Left, rec.Top, 32, 32, cells[i], true, false});
         cell.Tag = static_cast<int>(i) + 1;
     }
 }
 
-}  // namespace quib::testing
-
-namespace quib::testing {
-
-// Row puzzles for the first levels, each on a row of its own.
-inline RowPuzzle LevelPuzzle(int level) { return MakeRowPuzzle(level, CellAt(2 + 2 * level, 2)); }
-
-inline void InstallRowPuzzles(Form1& form, int upToLevel) {
-    for (int n = 1; n <= upToLevel; ++n) {
-        const RowPuzzle p = LevelPuzzle(n);
-        InstallPuzzle(form, n, p.pieces, p.solution);
-    }
+// Whether the caption holds a piece of text; shows the caption when not.
+inline ::testing::AssertionResult CaptionHas(const Form1& form, const std::string& piece) {
+    if (form.window.Caption.find(piece) != std::string::npos) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "caption \"" << form.window.Caption << "\" lacks \"" << piece << "\"";
 }
-
-// Plays a puzzle's stored solution by clicks.
-inline void PlaySolution(Form1& form, const RowPuzzle& puzzle) {
-    for (const auto& [from, to] : puzzle.solution) Jump(form, from, to);
-}
-
-// The losing jump of a row puzzle: its second frog over the first, leaving
-// frogs with a free cell between each.
-inline void PlayLosingJump(Form1& form, const RowPuzzle& puzzle) { Jump(form, puzzle.pieces[1], puzzle.pieces[0] - 1); }
-
-// A click on the window away from the board's frogs.
-inline void ClickWindow(Form1& form) { board::Form_MouseDown(form, 1, 0, 400.5f, 540.0f); }
 
 }  // namespace quib::testing
