@@ -1,65 +1,23 @@
 // How fast the board answers on the largest level (203 frogs): a click that
 // makes a jump (with the jump sound, the remaining-jump check, the caption
 // and the picture tidy-up), and a level start that first makes a new puzzle
-// in the foreground. Each call is timed on its own; the median and the 99th
-// percentile are reported as counters (microseconds), for the wall clock and
-// for the thread's own CPU time (which other programs on a busy machine do
-// not inflate).
+// in the foreground. Each call is timed on its own (see timing.h).
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <vector>
-
-#include <time.h>
 
 #include "core/board/board.h"
 #include "core/game/game.h"
 #include "support/test_game.h"
+#include "timing.h"
 
 namespace {
 
 using quib::Form1;
+using quib::bench::Timings;
 using quib::testing::TestGame;
-using Clock = std::chrono::steady_clock;
-
-double ThreadCpuMicros() {
-    timespec ts{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return static_cast<double>(ts.tv_sec) * 1e6 + static_cast<double>(ts.tv_nsec) / 1e3;
-}
-
-// Per-call timings: wall clock and thread CPU time.
-struct Timings {
-    std::vector<double> wall, cpu;
-    Clock::time_point wallStart;
-    double cpuStart = 0;
-    void Start() {
-        cpuStart = ThreadCpuMicros();
-        wallStart = Clock::now();
-    }
-    void Stop() {
-        wall.push_back(std::chrono::duration<double, std::micro>(Clock::now() - wallStart).count());
-        cpu.push_back(ThreadCpuMicros() - cpuStart);
-    }
-};
-
-void Report(benchmark::State& state, Timings& t) {
-    const auto put = [&state](std::vector<double>& micros, const std::string& prefix) {
-        if (micros.empty()) return;
-        std::sort(micros.begin(), micros.end());
-        const auto at = [&micros](double q) {
-            return micros[std::min(micros.size() - 1, static_cast<std::size_t>(q * static_cast<double>(micros.size())))];
-        };
-        state.counters[prefix + "median_us"] = at(0.5);
-        state.counters[prefix + "p99_us"] = at(0.99);
-    };
-    put(t.wall, "");
-    put(t.cpu, "cpu_");
-}
 
 // A Practice game on level 200, with the jump sound beside the program.
 void OpenLevel200(TestGame& game) {
@@ -101,7 +59,7 @@ void BM_ClickJumpLevel200(benchmark::State& state) {
         benchmark::DoNotOptimize(f.window.Caption.data());
     }
     if (quib::board::FrogsLeft(f.board) != quib::board::FrogsLeft(start) - 1) state.SkipWithError("no jump was made");
-    Report(state, timings);
+    timings.Report(state);
 }
 // The first jump (203 frogs) and the last-but-one (3 frogs left after it).
 BENCHMARK(BM_ClickJumpLevel200)->Arg(1)->Arg(201)->Iterations(5000)->Unit(benchmark::kMicrosecond);
@@ -121,7 +79,7 @@ void BM_StartLevel200WithGeneration(benchmark::State& state) {
         timings.Stop();
         if (f.gen.GenerationLevel != 201) state.SkipWithError("no foreground generation");
     }
-    Report(state, timings);
+    timings.Report(state);
 }
 BENCHMARK(BM_StartLevel200WithGeneration)->Iterations(3000)->Unit(benchmark::kMicrosecond);
 

@@ -3,48 +3,17 @@
 // seconds, a finished game finds its place in it, and the table written by
 // the game reads back the same.
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <memory>
 #include <string>
 
 #include "core/records/records.h"
 #include "core/window/window.h"
-#include "support/fake_platform.h"
+#include "harness.h"
 
 namespace {
 
-void Check(bool condition) {
-    if (!condition) __builtin_trap();
-}
-
-struct Fixture {
-    quib::testing::FakePlatform platform;
-    std::string folder;
-    std::unique_ptr<quib::Form1> form;
-    Fixture() {
-        char tmpl[] = "/dev/shm/quib_fuzz_XXXXXX";
-        char fallback[] = "/tmp/quib_fuzz_XXXXXX";
-        const char* made = ::mkdtemp(tmpl);
-        if (!made) made = ::mkdtemp(fallback);
-        if (!made) std::abort();
-        folder = std::string(made) + "/";
-        form = std::make_unique<quib::Form1>(platform, folder, folder);
-    }
-    ~Fixture() {
-        ::unlink((folder + "high.txt").c_str());
-        ::rmdir(folder.c_str());
-    }
-};
-
-void Put(const std::string& path, const std::string& text) {
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f || std::fwrite(text.data(), 1, text.size(), f) != text.size() || std::fclose(f) != 0) std::abort();
-}
+using quib::fuzz::Check;
 
 // The notation has no double quote inside a text; the writer turns it into
 // an apostrophe.
@@ -65,10 +34,9 @@ void CheckRows(const quib::HighScores& h) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static Fixture fx;
+    static quib::fuzz::Fixture fx;
     quib::Form1& form = *fx.form;
-    const std::string path = fx.folder + "high.txt";
-    Put(path, std::string(reinterpret_cast<const char*>(data), size));
+    fx.PutInput("high.txt", data, size);
 
     form.high = quib::HighScores{};
     quib::records::BuildHighScoreTable(form);

@@ -8,16 +8,14 @@
 #include <string_view>
 
 #include "core/records/items.h"
+#include "harness.h"
 
+using quib::fuzz::Check;
 using quib::records::ItemReader;
 using quib::records::ItemWriter;
 using quib::records::ReadFailure;
 
 namespace {
-
-void Check(bool condition) {
-    if (!condition) __builtin_trap();
-}
 
 // Reads the whole text, choosing each item's conversion from the text
 // itself, as a damaged data file would drive a real reader.

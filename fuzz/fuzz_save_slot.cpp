@@ -3,48 +3,17 @@
 // slot it refuses leaves the game untouched, a slot it takes leaves a sound
 // board, and the game it took, saved again, can be loaded again.
 
-#include <unistd.h>
-
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "core/records/records.h"
 #include "core/window/window.h"
-#include "support/fake_platform.h"
+#include "harness.h"
 
 namespace {
 
-void Check(bool condition) {
-    if (!condition) __builtin_trap();
-}
-
-struct Fixture {
-    quib::testing::FakePlatform platform;
-    std::string folder;
-    std::unique_ptr<quib::Form1> form;
-    Fixture() {
-        char tmpl[] = "/dev/shm/quib_fuzz_XXXXXX";
-        char fallback[] = "/tmp/quib_fuzz_XXXXXX";
-        const char* made = ::mkdtemp(tmpl);
-        if (!made) made = ::mkdtemp(fallback);
-        if (!made) std::abort();
-        folder = std::string(made) + "/";
-        form = std::make_unique<quib::Form1>(platform, folder, folder);
-    }
-    ~Fixture() {
-        for (const char* name : {"savedgame1.txt", "data.txt"}) ::unlink((folder + name).c_str());
-        ::rmdir(folder.c_str());
-    }
-};
-
-void Put(const std::string& path, const std::string& text) {
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f || std::fwrite(text.data(), 1, text.size(), f) != text.size() || std::fclose(f) != 0) std::abort();
-}
+using quib::fuzz::Check;
 
 // The start screen of a fresh run, with a library whose every level has a
 // layout, so that no level start needs the generator.
@@ -84,9 +53,9 @@ std::vector<int> Cells(const quib::Form1& form) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static Fixture fx;
+    static quib::fuzz::Fixture fx;
     quib::Form1& form = *fx.form;
-    Put(fx.folder + quib::records::SlotFileName(1), std::string(reinterpret_cast<const char*>(data), size));
+    fx.PutInput(quib::records::SlotFileName(1), data, size);
 
     FreshWindow(form);
     quib::records::UpdateSlotMenu(form, 1);

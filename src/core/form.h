@@ -167,6 +167,13 @@ struct LevelLibrary {
     // changed. Whoever writes into the tables calls TouchLibrary().
     std::uint64_t Revision = 1;
     std::uint64_t FileRevision = 0;  // Revision that FileContent reflects
+    // Each level's part of the file text as last formatted, so that the save
+    // after an install formats that one level instead of all of them. The
+    // parts are current while TextRevision equals Revision, apart from the
+    // levels whose TextCurrent is false.
+    std::vector<std::string> LevelText;
+    std::array<bool, kLevelIndexMax + 1> TextCurrent{};
+    std::uint64_t TextRevision = 0;
 };
 
 inline void TouchLibrary(LevelLibrary& library) { ++library.Revision; }

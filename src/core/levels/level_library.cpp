@@ -63,20 +63,67 @@ void ReadItems(LevelLibrary& lib, ItemReader& in) {
     }
 }
 
+// The items of level i in the file's order, their counts taken from the
+// level number.
+void WriteLevelItems(ItemWriter& out, const LevelLibrary& lib, int i) {
+    out.Text("Level").Integer(i).Text("Pieces");
+    for (int j = 1; j <= i + 3; ++j) out.Integer(lib.LevelPieces(i, j));
+    out.Text("Solution");
+    for (int j = 1; j <= i + 2; ++j) out.OptionalInteger(lib.SolutionFrom(i, j)).Integer(lib.SolutionTo(i, j));
+}
+
+// Room for the text of levels 1..count: 3i + 11 items for level i, rarely
+// more than four characters each.
+std::size_t TextSizeHint(int count) {
+    const std::size_t n = static_cast<std::size_t>(count);
+    return 4 * (3 * n * (n + 1) / 2 + 11 * n) + 8;
+}
+
+// The file text, joined from each level's part; only the parts of levels
+// changed since they were last formatted are formatted again.
+std::string CachedLibraryText(LevelLibrary& lib) {
+    if (lib.TextRevision != lib.Revision) {
+        // A change other than an install may have touched any level.
+        lib.TextCurrent.fill(false);
+        lib.TextRevision = lib.Revision;
+    }
+    const int count = WrittenLevelCount(lib);
+    lib.LevelText.resize(kMaxStoredLevel + 1);
+    ItemWriter out;
+    for (int i = 1; i <= count; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        if (lib.TextCurrent[k]) continue;
+        WriteLevelItems(out, lib, i);
+        lib.LevelText[k] = out.Take();
+        lib.TextCurrent[k] = true;
+    }
+    out.Reserve(TextSizeHint(count));
+    out.Integer(count);
+    std::string text = out.Take();
+    for (int i = 1; i <= count; ++i) text += lib.LevelText[static_cast<std::size_t>(i)];
+    return text;
+}
+
+// An install changes one level's entry. If the cached parts were current
+// until now, that level's part alone goes stale; if not, an earlier change
+// has already made them all stale.
+void TouchLevel(LevelLibrary& lib, int level) {
+    const bool textWasCurrent = lib.TextRevision == lib.Revision;
+    TouchLibrary(lib);
+    lib.TextCurrent[static_cast<std::size_t>(level)] = false;
+    if (textWasCurrent) lib.TextRevision = lib.Revision;
+}
+
 }  // namespace
 
 std::string LevelLibraryText(const Form1& form) {
     const LevelLibrary& lib = form.library;
     const int count = WrittenLevelCount(lib);
     ItemWriter out;
+    out.Reserve(TextSizeHint(count));
     out.Integer(count);
-    for (int i = 1; i <= count; ++i) {
-        out.Text("Level").Integer(i).Text("Pieces");
-        for (int j = 1; j <= i + 3; ++j) out.Integer(lib.LevelPieces(i, j));
-        out.Text("Solution");
-        for (int j = 1; j <= i + 2; ++j) out.OptionalInteger(lib.SolutionFrom(i, j)).Integer(lib.SolutionTo(i, j));
-    }
-    return out.str();
+    for (int i = 1; i <= count; ++i) WriteLevelItems(out, lib, i);
+    return out.Take();
 }
 
 bool ReadLevelLibrary(Form1& form, const std::string& fileName) {
@@ -94,15 +141,17 @@ bool ReadLevelLibrary(Form1& form, const std::string& fileName) {
         }
     }
     TouchLibrary(lib);
+    // What the file holds is known now: the first rewrite is skipped only
+    // when it would write these very bytes. A file the reader refused can
+    // never be what the writer writes.
+    lib.FileContent.reset();
     if (!ok) {
         TakeFallback(form);
         return false;
     }
-    // The file already holds exactly what a rewrite would produce only when
-    // it was written by this writer; otherwise the first rewrite replaces it.
-    if (fileName == kLibraryFile && LevelLibraryText(form) == text) {
+    if (fileName == kLibraryFile) {
+        if (CachedLibraryText(lib) == text) lib.FileRevision = lib.Revision;
         lib.FileContent = std::move(text);
-        lib.FileRevision = lib.Revision;
     }
     return true;
 }
@@ -116,12 +165,16 @@ bool WriteLevelLibrary(Form1& form) {
         const std::string head = std::to_string(WrittenLevelCount(lib)) + '\n';
         if (lib.FileContent->compare(0, head.size(), head) == 0) return true;
     }
-    std::string text = LevelLibraryText(form);
+    std::string text = CachedLibraryText(lib);
     if (lib.FileContent && *lib.FileContent == text) {
         lib.FileRevision = lib.Revision;
         return true;
     }
-    if (!records::WriteFileSafely(form.DataFolder + kLibraryFile, text)) return false;
+    // The file is a cache rewritten after every new puzzle. Should a crash
+    // undo the last rename, the previous library is there, complete, and
+    // the game plays on with a puzzle one generation older, so the wait
+    // for the folder to reach the disk is not worth a hitch in every tick.
+    if (!records::WriteFileSafely(form.DataFolder + kLibraryFile, text, records::FolderFlush::Skip)) return false;
     lib.FileContent = std::move(text);
     lib.FileRevision = lib.Revision;
     return true;
@@ -137,7 +190,7 @@ void InstallGeneratedLevel(Form1& form, int level) {
         lib.SolutionFrom(level, j) = gen.GeneratedSolutionFrom(level, j);
         lib.SolutionTo(level, j) = gen.GeneratedSolutionTo(level, j);
     }
-    TouchLibrary(lib);
+    TouchLevel(lib, level);
 }
 
 }  // namespace quib::levels

@@ -180,12 +180,21 @@ ItemWriter& ItemWriter::Text(std::string_view s) {
 }
 
 ItemWriter& ItemWriter::Integer(std::int64_t n) {
+    // The level library alone is some 60,000 numbers: one append per item,
+    // its line break included.
     char buf[24];
-    const auto [ptr, ec] = std::to_chars(buf, buf + sizeof buf, n);
-    (void)ec;
-    out_.append(buf, ptr);
-    Separate();
+    char* end = std::to_chars(buf, buf + sizeof buf - 1, n).ptr;
+    *end++ = '\n';
+    out_.append(buf, end);
     return *this;
+}
+
+void ItemWriter::Reserve(std::size_t bytes) { out_.reserve(bytes); }
+
+std::string ItemWriter::Take() {
+    std::string text = std::move(out_);
+    out_.clear();
+    return text;
 }
 
 ItemWriter& ItemWriter::Number(double x) {
@@ -276,7 +285,7 @@ std::string FolderOf(const std::string& path) {
 
 }  // namespace
 
-bool WriteFileSafely(const std::string& path, const std::string& content) {
+bool WriteFileSafely(const std::string& path, const std::string& content, FolderFlush folder) {
     try {
         std::string temp = path + ".XXXXXX";
         const int fd = ::mkstemp(temp.data());
@@ -291,12 +300,16 @@ bool WriteFileSafely(const std::string& path, const std::string& content) {
             ::unlink(temp.c_str());
             return false;
         }
-        // The rename itself must reach the disk too; a failure here leaves a
-        // complete file (old or new), so it does not make the write fail.
-        const int dir = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY);
-        if (dir >= 0) {
-            ::fsync(dir);
-            ::close(dir);
+        // The data reached the disk before the rename, so after a crash the
+        // name holds either the old or the new file, complete. Flushing the
+        // folder only makes sure it is the new one; a failure here leaves a
+        // complete file either way, so it does not make the write fail.
+        if (folder == FolderFlush::Flush) {
+            const int dir = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY);
+            if (dir >= 0) {
+                ::fsync(dir);
+                ::close(dir);
+            }
         }
         return true;
     } catch (...) {

@@ -51,6 +51,9 @@ public:
     ItemWriter& OptionalNumber(const std::optional<double>& x);
     ItemWriter& Flag(bool b);
     const std::string& str() const { return out_; }
+    void Reserve(std::size_t bytes);
+    // Hands over the text written so far and starts afresh.
+    std::string Take();
 
 private:
     void Separate();
@@ -60,10 +63,15 @@ private:
 
 // Reads a whole file; false when it cannot be opened or read.
 bool ReadWholeFile(const std::string& path, std::string& content);
+// Whether a safe replace flushes the folder after the rename as well. Either
+// way a crash leaves the old file or the new one, never a cut one; without
+// the flush the last rename may be undone by a crash, which suits a cache
+// that is rewritten over and over, and saves a wait on the disk.
+enum class FolderFlush { Flush, Skip };
 // Replaces a file safely: the content goes to a temporary file in the same
 // folder, every write is checked, the file is flushed to disk and renamed
 // over the old one. On any failure the old file is left as it was and the
 // result is false.
-bool WriteFileSafely(const std::string& path, const std::string& content);
+bool WriteFileSafely(const std::string& path, const std::string& content, FolderFlush folder = FolderFlush::Flush);
 
 }  // namespace quib::records

@@ -1,0 +1,59 @@
+#pragma once
+// What the fuzz targets share: a check that stops the fuzzer on the spot, a
+// game window with a data folder of its own, and a plain file write that puts
+// each input where the game's reader looks for it.
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include <unistd.h>
+
+#include "core/form.h"
+#include "support/fake_platform.h"
+
+namespace quib::fuzz {
+
+inline void Check(bool condition) {
+    if (!condition) __builtin_trap();
+}
+
+// A plain write: the safe replace flushes to disk, far too slow per input.
+inline void Put(const std::string& path, const std::string& text) {
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f || std::fwrite(text.data(), 1, text.size(), f) != text.size() || std::fclose(f) != 0) std::abort();
+}
+
+// One window for the whole run, on the fake platform. Each input is a file,
+// so the data folder is memory-backed where the machine has such a folder.
+struct Fixture {
+    testing::FakePlatform platform;
+    std::string folder;
+    std::unique_ptr<Form1> form;
+
+    Fixture() {
+        char tmpl[] = "/dev/shm/quib_fuzz_XXXXXX";
+        char fallback[] = "/tmp/quib_fuzz_XXXXXX";
+        const char* made = ::mkdtemp(tmpl);
+        if (!made) made = ::mkdtemp(fallback);
+        if (!made) std::abort();
+        folder = std::string(made) + "/";
+        form = std::make_unique<Form1>(platform, folder, folder);
+    }
+    ~Fixture() {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    }
+    Fixture(const Fixture&) = delete;
+    Fixture& operator=(const Fixture&) = delete;
+
+    // Puts the input into the data folder under the game's file name.
+    void PutInput(const std::string& fileName, const std::uint8_t* data, std::size_t size) const {
+        Put(folder + fileName, std::string(reinterpret_cast<const char*>(data), size));
+    }
+};
+
+}  // namespace quib::fuzz
