@@ -7,26 +7,8 @@ cd "$(dirname "$0")/.."
 root=$(pwd)
 start=$SECONDS
 
-packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev libgtest-dev libbenchmark-dev xvfb xauth)
-
-install_missing() {
-    local missing=() p
-    for p in "$@"; do
-        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-    done
-    ((${#missing[@]} == 0)) && return 0
-    if [[ $(id -u) -ne 0 ]]; then
-        echo "Quib's tests need these Debian packages: ${missing[*]}" >&2
-        echo "Install them with: sudo apt-get install ${missing[*]}" >&2
-        exit 1
-    fi
-    echo "Installing ${missing[*]} ..."
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update -q </dev/null
-    apt-get install -y -q "${missing[@]}" </dev/null
-}
-
-install_missing "${packages[@]}"
+source scripts/setup.sh
+install_missing "Quib's tests need" "${quib_packages[@]}" xvfb xauth
 
 export QT_QPA_PLATFORM=offscreen
 export CTEST_OUTPUT_ON_FAILURE=1

@@ -1,0 +1,26 @@
+# The set-up that scripts/run.sh and scripts/test.sh share; sourced by them
+# from the repository root, not run on its own.
+
+# The Debian packages Quib builds with.
+quib_packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev libgtest-dev libbenchmark-dev)
+
+# install_missing WHO PACKAGE...: installs the packages that are missing when
+# run as root; otherwise names them ("WHO these Debian packages: ...") and
+# stops the script.
+install_missing() {
+    local who=$1 missing=() p
+    shift
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    ((${#missing[@]} == 0)) && return 0
+    if [[ $(id -u) -ne 0 ]]; then
+        echo "$who these Debian packages: ${missing[*]}" >&2
+        echo "Install them with: sudo apt-get install ${missing[*]}" >&2
+        exit 1
+    fi
+    echo "Installing ${missing[*]} ..."
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -q </dev/null
+    apt-get install -y -q "${missing[@]}" </dev/null
+}
