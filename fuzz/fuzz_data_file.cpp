@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "core/records/records.h"
-#include "core/window/window.h"
 #include "harness.h"
 
 namespace {
@@ -17,10 +16,7 @@ using quib::fuzz::Check;
 
 // A freshly opened window, the same for every input.
 void FreshWindow(quib::Form1& form) {
-    form.game = quib::Game{};
-    form.clock = quib::Clock{};
-    form.library.LevelNeedsGenerating.fill(false);
-    quib::window::Form_Load(form);
+    quib::fuzz::OpenWindowAfresh(form);
     // Level 1's layout, for the fallback to place.
     const int cells[] = {118, 201, 180, 139};
     for (int j = 0; j < 4; ++j) form.library.LevelPieces(1, j + 1) = static_cast<std::int16_t>(cells[j]);

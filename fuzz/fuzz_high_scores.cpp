@@ -8,7 +8,6 @@
 #include <string>
 
 #include "core/records/records.h"
-#include "core/window/window.h"
 #include "harness.h"
 
 namespace {

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "core/records/records.h"
-#include "core/window/window.h"
 #include "harness.h"
 
 namespace {
@@ -18,11 +17,8 @@ using quib::fuzz::Check;
 // The start screen of a fresh run, with a library whose every level has a
 // layout, so that no level start needs the generator.
 void FreshWindow(quib::Form1& form) {
-    form.game = quib::Game{};
-    form.clock = quib::Clock{};
-    form.library.LevelNeedsGenerating.fill(false);
+    quib::fuzz::OpenWindowAfresh(form);
     form.gen.GenerationLevel = 0;
-    quib::window::Form_Load(form);
     form.clock.ClockState = 0;
     static bool installed = false;
     if (!installed) {

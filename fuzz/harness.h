@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include "core/form.h"
+#include "core/window/window.h"
 #include "support/fake_platform.h"
 
 namespace quib::fuzz {
@@ -25,6 +26,15 @@ inline void Check(bool condition) {
 inline void Put(const std::string& path, const std::string& text) {
     std::FILE* f = std::fopen(path.c_str(), "wb");
     if (!f || std::fwrite(text.data(), 1, text.size(), f) != text.size() || std::fclose(f) != 0) std::abort();
+}
+
+// The window as the game opens it, alike for every input: nothing of the
+// game, the clock or the used-puzzle marks of the input before is left.
+inline void OpenWindowAfresh(Form1& form) {
+    form.game = Game{};
+    form.clock = Clock{};
+    form.library.LevelNeedsGenerating.fill(false);
+    window::Form_Load(form);
 }
 
 // One window for the whole run, on the fake platform. Each input is a file,
