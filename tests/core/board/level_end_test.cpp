@@ -23,9 +23,11 @@ std::string SlotFile(TestGame& game, int slot) {
     return text;
 }
 
-TEST(LevelSolved, WholeEasyGameSolvesLevelOneAndStartsLevelTwoWithATryMore) {
+TEST(LevelSolved, WholeEasyGameScoresEachLevelAndStartsTheNextWithATryMore) {
     TestGame game;
     Form1& f = StartGame(game.form(), 1);
+    records::mnusavegame_Click(f, 2);
+    const std::string saved = SlotFile(game, 2);
     game.platform.Advance(20);
     PlaySolution(f, LevelPuzzle(1));
     EXPECT_EQ(f.game.Score, 6);
@@ -39,15 +41,18 @@ TEST(LevelSolved, WholeEasyGameSolvesLevelOneAndStartsLevelTwoWithATryMore) {
     EXPECT_EQ(f.clock.PlaySecs, 0);  // the next level's time starts from nothing
     EXPECT_EQ(f.game.HighestLevel, 2);
     EXPECT_EQ(PictureOnCell(f, LevelPuzzle(1).solution.back().second), 0);
+    EXPECT_EQ(f.game.SaveSlot, 2);  // the slot in use holds the game at level 2
+    EXPECT_NE(SlotFile(game, 2), saved);
 
     ClickWindow(f);
     EXPECT_FALSE(f.msg.Label2.Visible || f.msg.Ad_Label.Visible);
     EXPECT_EQ(FrogCells(f), LevelPuzzle(2).pieces);
-    EXPECT_TRUE(CaptionHas(f, "Level:   2 of 200"));
+    EXPECT_TRUE(CaptionHas(f, "QUIB(2)   Mode: Easy  Level:   2 of 200"));
     EXPECT_TRUE(CaptionHas(f, "Tries Left:  11    Score:     6"));
 
     // Levels 2 and 3 at the first try: 6 + 9 + 12; a failed round and its
-    // retry on level 4 take back the try the fresh start gave.
+    // retry on level 4 take back the try the fresh start gave, and the
+    // retry earns no bonus.
     PlaySolution(f, LevelPuzzle(2));
     game::Label2_Click(f);
     PlaySolution(f, LevelPuzzle(3));
@@ -57,35 +62,18 @@ TEST(LevelSolved, WholeEasyGameSolvesLevelOneAndStartsLevelTwoWithATryMore) {
     PlayLosingJump(f, LevelPuzzle(4));
     game::RoundOverLabel_Click(f);
     EXPECT_TRUE(CaptionHas(f, "Tries Left:  12"));
-}
-
-TEST(LevelSolved, LevelFiveGivesEighteenAtTheFirstTryAndEightLaterAndSavesTheSlot) {
-    const RowPuzzle p = MakeRowPuzzle(5, CellAt(7, 2));
-    for (const bool firstTry : {true, false}) {
-        TestGame game;
-        Form1& f = game.form();
-        InstallPuzzle(f, 5, p.pieces, p.solution);
-        game::NewGameMenue_Click(f, 2);  // Medium starts at level 5
-        records::mnusavegame_Click(f, 2);
-        const std::string saved = SlotFile(game, 2);
-        if (!firstTry) {
-            PlayLosingJump(f, p);
-            ClickWindow(f);
-        }
-        PlaySolution(f, p);
-        EXPECT_EQ(f.game.Score, firstTry ? 18 : 8);
-        EXPECT_EQ(f.msg.Label3b.Caption, firstTry ? "Frogs Jumped: 7  Tries: 1" : "Frogs Jumped: 7  Tries: 2");
-        EXPECT_EQ(f.game.SaveSlot, 2);  // the slot now holds the game at level 6
-        EXPECT_NE(SlotFile(game, 2), saved);
-    }
+    PlaySolution(f, LevelPuzzle(4));
+    EXPECT_EQ(f.game.Score, 34);
+    EXPECT_EQ(f.msg.Label3b.Caption, "Frogs Jumped: 6  Tries: 2");
+    ClickWindow(f);  // level 5 is a fresh start again
+    EXPECT_TRUE(CaptionHas(f, "Tries Left:  13"));
 }
 
 // A library of three levels (as a short library file gives) played through.
 Form1& PlayToTheEnd(TestGame& game, int mode) {
     Form1& f = game.form();
-    InstallRowPuzzles(f, 3);
     f.library.LevelCount = 3;
-    game::NewGameMenue_Click(f, mode);
+    StartGame(f, mode, 3);
     records::mnusavegame_Click(f, 2);
     for (int level = 1; level <= 3; ++level) {
         game.platform.Advance(21);

@@ -1,10 +1,11 @@
 // A level start counts the try, places the level's stored frogs (making a
 // puzzle first when the stored one is used or damaged, never for a retry)
-// and marks the puzzle used; a resume shows stored records; the
-// remaining-jump check agrees with trying every pair of frogs.
+// and marks the puzzle used; "Continue" shows stored records or retries a
+// blocked board; the remaining-jump check agrees with trying every pair.
 
 #include <gtest/gtest.h>
 
+#include <numeric>
 #include <random>
 
 #include "core/board/board.h"
@@ -35,46 +36,24 @@ std::vector<int> StoredPieces(const Form1& f, int level) {
     return cells;
 }
 
-TEST(LevelStart, NewEasyGameRunsTryOneWithTenTriesLeftAndARetryReplaysIt) {
+TEST(LevelStart, NewGamePlacesTheStoredFrogsAsTryOneAndAFreshStartOfAUsedLevelMakesANewPuzzle) {
     TestGame game;
     Form1& f = StartGame(game.form(), 1, 1);
     EXPECT_EQ(f.game.TryNumber, 1);
-    EXPECT_EQ(f.game.LevelTries, 1);
     ExpectFrogsOnCells(f, LevelPuzzle(1).pieces);
     EXPECT_TRUE(f.library.LevelNeedsGenerating[1]);
     EXPECT_TRUE(f.menu.mnuQuit.Enabled && f.menu.RestartLevelMenue.Enabled);
     EXPECT_EQ(f.window.MousePointer, Pointer::Default);
     EXPECT_TRUE(CaptionHas(f, "Tries Left:  10"));
-    f.game.RetryPending = true;  // a retry keeps the used puzzle and counts a try
     game::StartLevel(f);
-    EXPECT_EQ(f.game.TryNumber, 2);
-    EXPECT_EQ(f.game.LevelTries, 2);
-    EXPECT_FALSE(f.game.RetryPending);
-    ExpectFrogsOnCells(f, LevelPuzzle(1).pieces);
-}
-
-TEST(LevelStart, FreshStartOfAUsedLevelMakesANewVerifiedPuzzle) {
-    TestGame game;
-    Form1& f = game.form();
-    InstallRowPuzzles(f, 3);
-    f.game.CurrentLevel = 3;
+    EXPECT_TRUE(f.gen.LevelVerified[1]);
+    EXPECT_EQ(f.gen.GenerationLevel, 2);
+    EXPECT_NE(FrogCells(f), LevelPuzzle(1).pieces);
+    ExpectFrogsOnCells(f, StoredPieces(f, 1));
+    f.game.CurrentLevel = 200;
     game::StartLevel(f);
-    ASSERT_EQ(FrogCells(f), LevelPuzzle(3).pieces);
-    game::StartLevel(f);
-    EXPECT_TRUE(f.gen.LevelVerified[3]);
-    EXPECT_EQ(f.gen.GenerationLevel, 4);
-    EXPECT_NE(FrogCells(f), LevelPuzzle(3).pieces);
-    ExpectFrogsOnCells(f, StoredPieces(f, 3));
-}
-
-TEST(LevelStart, LevelTwoHundredPlacesTwoHundredAndThreeFrogs) {
-    TestGame game;
-    std::vector<int> cells;
-    for (int c = 1; c <= 203; ++c) cells.push_back(c);
-    InstallPuzzle(game.form(), 200, cells);
-    game->game.CurrentLevel = 200;
-    game::StartLevel(game.form());
-    ExpectFrogsOnCells(game.form(), cells);
+    EXPECT_EQ(board::FrogsLeft(f.board), 203);
+    ExpectFrogsOnCells(f, StoredPieces(f, 200));
 }
 
 TEST(LevelStart, LevelTheSupplyIsWorkingOnIsPlayedAndNeverOverwritten) {
@@ -111,24 +90,29 @@ TEST(LevelStart, DamagedStoredPuzzleIsMadeAnewAndNoPuzzleLeavesAnEmptyBoard) {
     EXPECT_EQ(f.board.Grid[static_cast<std::size_t>(occupied)].Tag, 0);
 }
 
-TEST(ResumeBoard, ShowsStoredFrogsWithoutATryButRestartsAFinishedBoard) {
+TEST(ResumeBoard, ContinueShowsAPlayableStoredBoardRetriesABlockedOneAndAFinishedOneStartsAfresh) {
     TestGame game;
     Form1& f = game.form();
     InstallRowPuzzles(f, 2);
-    f.game.CurrentLevel = 2;
+    f.game.ResumeLevel = 2;
     f.game.TryNumber = 4;
     PlaceBoard(f, {100, 150, 151});
     f.board.Frog.resize(1);  // a file read leaves records only
-    game::ResumeBoard(f);
+    game::CommandLabel2_Click(f);
     ExpectFrogsOnCells(f, {100, 150, 151});
     EXPECT_EQ(f.game.TryNumber, 4);
     EXPECT_TRUE(f.library.LevelNeedsGenerating[2]);
-    EXPECT_TRUE(CaptionHas(f, "  3 left out of   5"));
+    EXPECT_FALSE(f.intro.CommandLabel2.Visible);
+    EXPECT_TRUE(CaptionHas(f, "Level:   2 of 200" + std::string(17, ' ') + "3 left out of   5"));
+    PlaceBoard(f, {CellAt(2, 2), CellAt(2, 5), CellAt(9, 9)});  // blocked: a retry of the level's puzzle
+    game::CommandLabel2_Click(f);
+    EXPECT_EQ(f.game.TryNumber, 5);
+    ExpectFrogsOnCells(f, LevelPuzzle(2).pieces);
     PlaceBoard(f, {100});
-    game::ResumeBoard(f);  // a fresh start of the level, now used: a new puzzle
+    game::ResumeBoard(f);  // finished: a fresh start of the level, now used, with a new puzzle
     EXPECT_EQ(board::FrogsLeft(f.board), 5);
     EXPECT_NE(FrogCells(f), LevelPuzzle(2).pieces);
-    EXPECT_EQ(f.game.TryNumber, 3);
+    EXPECT_EQ(f.game.TryNumber, 4);
 }
 
 // The written check: every pair of frogs and direction, the landing cell on
@@ -166,7 +150,7 @@ TEST(CheckJumpPossible, RowEdgesBlockAndRandomBoardsAgreeWithTheAllPairsScan) {
     std::mt19937 rng(7);
     int possible = 0;
     std::vector<int> all(kCells);
-    for (int c = 1; c <= kCells; ++c) all[static_cast<std::size_t>(c - 1)] = c;
+    std::iota(all.begin(), all.end(), 1);
     for (int round = 0; round < 400; ++round) {
         std::shuffle(all.begin(), all.end(), rng);
         PlaceBoard(f, std::vector<int>(all.begin(), all.begin() + 2 + static_cast<int>(rng() % 40)));

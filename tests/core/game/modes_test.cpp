@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
+
 #include "core/board/board.h"
 #include "core/game/game.h"
 #include "core/records/items.h"
@@ -16,41 +18,42 @@ namespace {
 
 using namespace quib::testing;
 
-std::vector<int> Cells(int first, int count) {
-    std::vector<int> cells;
-    for (int i = 0; i < count; ++i) cells.push_back(first + i);
-    return cells;
+// A puzzle for a level: frogs on the cells from `first` on, one after another.
+void InstallLine(Form1& f, int level, int first) {
+    std::vector<int> cells(static_cast<std::size_t>(level) + 3);
+    std::iota(cells.begin(), cells.end(), first);
+    InstallPuzzle(f, level, cells);
 }
 
-TEST(Modes, DifficultStartsAtLevelTenWithFiveTriesLeft) {
+TEST(Modes, DifficultStartsAtLevelTenWithFiveTriesLeftAndGotoLevelStartsPractice) {
     TestGame game;
     Form1& f = game.form();
-    InstallPuzzle(f, 10, Cells(30, 13));
+    InstallLine(f, 10, 30);
     game.platform.Advance(5);
     game::CommandLabel_Click(f, 3);
-    EXPECT_EQ(f.game.GameMode, "Difficult");
     EXPECT_EQ(board::FrogsLeft(f.board), 13);
     EXPECT_FALSE(f.menu.GotoLevelMenue.Enabled);
-    EXPECT_TRUE(CaptionHas(f, "Level:  10 of 200"));
+    EXPECT_TRUE(CaptionHas(f, "Mode: Difficult  Level:  10 of 200"));
     EXPECT_TRUE(CaptionHas(f, "Tries Left:   5"));
     EXPECT_EQ(f.clock.ClockState, 0);
     EXPECT_EQ(f.clock.SessionStart, game.platform.now);
-}
 
-TEST(Modes, GotoLevelFiftyStartsAPracticeGameThereWithNoScore) {
-    TestGame game;
-    Form1& f = game.form();
-    InstallPuzzle(f, 50, Cells(60, 53));
+    InstallLine(f, 50, 60);
     f.game.Score = 77;
     game::mnulevel_Click(f, 50);
-    EXPECT_EQ(f.game.GameMode, "Practice");
     EXPECT_EQ(f.game.Score, 0);
     EXPECT_EQ(board::FrogsLeft(f.board), 53);
     EXPECT_TRUE(f.menu.GotoLevelMenue.Enabled);
-    EXPECT_TRUE(CaptionHas(f, "Level:  50 of 200"));
+    EXPECT_TRUE(CaptionHas(f, "Mode: Practice  Level:  50 of 200"));
     EXPECT_FALSE(CaptionHas(f, "Tries Left"));
     game::NewGameMenue_Click(f, 9);  // no such mode: nothing starts
     EXPECT_EQ(f.game.ModeIndex, 4);
+
+    f.game.HighestLevel = 35;  // the entries follow the highest level reached
+    game::EnableGotoLevelEntries(f);
+    EXPECT_TRUE(f.menu.mnulevel.at(1).Enabled && f.menu.mnulevel.at(30).Enabled);
+    EXPECT_FALSE(f.menu.mnulevel.at(40).Enabled);
+    EXPECT_EQ(f.menu.mnulevel.at(190).Caption, "190");
 }
 
 TEST(Modes, NewGameWhileASlotGameRunsSavesItFirst) {
@@ -65,18 +68,8 @@ TEST(Modes, NewGameWhileASlotGameRunsSavesItFirst) {
     ASSERT_TRUE(records::ReadWholeFile(game.data.file("savedgame3.txt"), after));
     EXPECT_NE(after, before);
     EXPECT_EQ(f.game.SaveSlot, 0);
-    EXPECT_EQ(f.window.Caption.substr(0, 7), "QUIB   ");
+    EXPECT_TRUE(CaptionHas(f, "QUIB      Mode: Easy"));
     EXPECT_EQ(f.clock.PlaySeconds, 0);
-}
-
-TEST(GotoLevelEntries, FollowTheHighestLevelReached) {
-    TestGame game;
-    game->game.HighestLevel = 35;
-    game::EnableGotoLevelEntries(game.form());
-    EXPECT_TRUE(game->menu.mnulevel.at(1).Enabled);
-    EXPECT_TRUE(game->menu.mnulevel.at(30).Enabled);
-    EXPECT_FALSE(game->menu.mnulevel.at(40).Enabled);
-    EXPECT_EQ(game->menu.mnulevel.at(190).Caption, "190");
 }
 
 }  // namespace
