@@ -105,7 +105,8 @@ void Frog_Click(Form1& form, int index) {
             b.HighLight.Left = b.Grid[static_cast<std::size_t>(cell)].Left;
             b.HighLight.Top = b.Grid[static_cast<std::size_t>(cell)].Top;
         }
-        // Only a frog gets the outline; a picture without a frog selects nothing.
+        // The outline marks a selection, so a picture with no frog under it,
+        // which selects nothing, does not bring it up.
         b.HighLight.Visible = true;
     }
     b.FrogClickForwarded = true;

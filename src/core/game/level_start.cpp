@@ -113,7 +113,7 @@ void StartLevel(Form1& form) {
     form.menu.RestartLevelMenue.Enabled = true;
     form.msg.Command1.Visible = false;
     b.SelectedFrog = 0;
-    b.HighLight.Visible = false;  // nothing is selected, so no outline either
+    b.HighLight.Visible = false;  // the outline shows only while a frog is selected
 
     const bool grids = form.menu.mnuGrids.Checked;
     for (std::size_t i = 1; i < b.Grid.size(); ++i) {
