@@ -104,8 +104,6 @@ int Pick(Platform& p, int n) {
 // outside [0, 1) names no direction instead of a wrong one.
 int Direction(Platform& p) { return static_cast<int>(std::floor(p.Rnd() * 8)) + 1; }
 
-// Whether any placed frog still has an acceptable reverse jump. Used only
-// after a long unlucky run, to give up on a board that cannot grow at once.
 // The acceptable directions of a frog on P, one bit per direction (bit
 // d - 1). The board does not change during a direction search, so each frog's
 // set is worked out once per turn instead of once per die.
@@ -117,6 +115,8 @@ unsigned MoveMask(Work& w, int P, int W, int H) {
     return mask;
 }
 
+// Whether any placed frog still has an acceptable reverse jump. Used only
+// after a long unlucky run, to give up on a board that cannot grow at once.
 bool AnyMoveLeft(Work& w, int frogs, int W, int H) {
     for (int c = 1; c <= frogs; ++c) {
         if (MoveMask(w, At(w.FrogCells, c), W, H) != 0) return true;
@@ -241,6 +241,9 @@ bool RunGeneration(Form1& form, int g) {
     const int W = form.board.BoardColumns;
     const int H = form.board.BoardRows;
     if (W < 3 || H < 3 || W * H > kCellSlots) throw std::out_of_range("board beyond the working data");
+    // More frogs than cells can never be grown; without this the run would
+    // spend all its fresh starts first, and the level start would repeat it.
+    if (g + 3 > W * H) throw std::out_of_range("more frogs than cells");
 
     Work w;
     if (!Construct(form, w, g)) {

@@ -1,4 +1,5 @@
-// The board's geometry: where the cells of both boards stand.
+// The board's geometry: where the cells of both boards stand, and the check
+// board holding exactly the frogs of the puzzle under verification.
 
 #include <gtest/gtest.h>
 
@@ -10,53 +11,56 @@ namespace {
 
 using testing::TestGame;
 
-TEST(BoardLayout, PlacesCellsOfBothBoardsOnTheirPitch) {
+TEST(BoardLayout, PlacesCellsOfBothBoardsOnTheirPitchAndRebuildsInPlace) {
     TestGame game(false);
-    const Board& b = game->board;
-    ASSERT_EQ(b.Grid.size(), 295u);
-    ASSERT_EQ(b.GridB.size(), 295u);
-    EXPECT_EQ(b.Grid[1].Left, 7);
-    EXPECT_EQ(b.Grid[1].Top, 5);
-    EXPECT_EQ(b.Grid[21].Left, 747);
-    EXPECT_EQ(b.Grid[21].Top, 5);
-    EXPECT_EQ(b.Grid[22].Left, 7);
-    EXPECT_EQ(b.Grid[22].Top, 42);
-    EXPECT_EQ(b.Grid[294].Left, 747);
-    EXPECT_EQ(b.Grid[294].Top, 486);
-    EXPECT_EQ(b.GridB[1].Left, 10);
-    EXPECT_EQ(b.GridB[1].Top, 10);
-    EXPECT_EQ(b.GridB[294].Left, 750);
-    EXPECT_EQ(b.GridB[294].Top, 491);
+    Board& b = game->board;
+    struct Corner {
+        int n;
+        float left, top, leftB, topB;
+    };
+    for (const Corner& c : {Corner{1, 7, 5, 10, 10}, Corner{21, 747, 5, 750, 10}, Corner{22, 7, 42, 10, 47},
+                            Corner{294, 747, 486, 750, 491}}) {
+        EXPECT_EQ(b.Grid[static_cast<std::size_t>(c.n)].Left, c.left) << c.n;
+        EXPECT_EQ(b.Grid[static_cast<std::size_t>(c.n)].Top, c.top) << c.n;
+        EXPECT_EQ(b.GridB[static_cast<std::size_t>(c.n)].Left, c.leftB) << c.n;
+        EXPECT_EQ(b.GridB[static_cast<std::size_t>(c.n)].Top, c.topB) << c.n;
+    }
     EXPECT_EQ(b.Grid[294].Left + b.Grid[294].Width, 785);
     EXPECT_EQ(b.Grid[294].Top + b.Grid[294].Height, 524);
-}
 
-TEST(BoardLayout, RebuildKeepsOneSetOfCellsAndRaisesTinyCells) {
-    TestGame game(false);
-    game->board.CellWidth = 10;
-    game->board.CellHeight = 5;
+    b.CellWidth = 10;
+    b.CellHeight = 5;
     levels::BuildBoardGrid(game.form());
-    EXPECT_EQ(game->board.Grid.size(), 295u);
-    EXPECT_EQ(game->board.GridB.size(), 295u);
-    EXPECT_EQ(game->board.CellWidth, 20);
-    EXPECT_EQ(game->board.CellHeight, 20);
-    EXPECT_EQ(game->board.Grid[2].Left, 7 + 19);
+    EXPECT_EQ(b.Grid.size(), 295u);
+    EXPECT_EQ(b.GridB.size(), 295u);
+    EXPECT_EQ(b.Grid[2].Left, 7 + 19);
+    EXPECT_EQ(b.GridB[22].Top, 10 + 19);
 }
 
-TEST(BoardLayout, CheckBoardHoldsTheGeneratedFrogsWithMatchingTags) {
+TEST(BoardLayout, CheckBoardHoldsOnlyTheFrogsOfTheLevelUnderVerification) {
     TestGame game(false);
     Form1& f = game.form();
-    f.gen.GenerationLevel = 5;
+    for (int j = 1; j <= 9; ++j) f.gen.GeneratedPieces(6, j) = static_cast<std::int16_t>(200 + j);
+    f.gen.GenerationLevel = 6;
+    levels::BuildCheckBoard(f);
+
     const int cells[] = {10, 40, 70, 100, 130, 160, 190, 220};
     for (int j = 1; j <= 8; ++j) f.gen.GeneratedPieces(5, j) = static_cast<std::int16_t>(cells[j - 1]);
+    f.gen.GenerationLevel = 5;
     levels::BuildCheckBoard(f);
     ASSERT_EQ(f.board.RectB.size(), 9u);
     for (int j = 1; j <= 8; ++j) {
-        const int n = f.board.RectB[static_cast<std::size_t>(j)].Tag;
-        EXPECT_EQ(n, cells[j - 1]);
-        EXPECT_EQ(f.board.GridB[static_cast<std::size_t>(n)].Tag, j);
-        EXPECT_EQ(f.board.RectB[static_cast<std::size_t>(j)].Left, f.board.GridB[static_cast<std::size_t>(n)].Left + 3);
+        const FrogRecord& rec = f.board.RectB[static_cast<std::size_t>(j)];
+        const Cell& cell = f.board.GridB[static_cast<std::size_t>(cells[j - 1])];
+        EXPECT_EQ(rec.Tag, cells[j - 1]);
+        EXPECT_EQ(cell.Tag, j);
+        EXPECT_EQ(rec.Left, cell.Left + 3);
+        EXPECT_EQ(rec.Top, cell.Top + 3);
+        EXPECT_EQ(rec.Width, 32);
     }
+    int occupied = 0;
+    for (std::size_t n = 1; n < f.board.GridB.size(); ++n) occupied += f.board.GridB[n].Tag > 0;
+    EXPECT_EQ(occupied, 8);  // nothing left of the level built before
 }
 
 }  // namespace

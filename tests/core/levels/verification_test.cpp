@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -18,22 +19,20 @@ using Steps = std::vector<std::pair<int, int>>;
 
 // Puts a puzzle for level g where the generator leaves its results.
 void SetPuzzle(Form1& f, int g, const std::vector<int>& pieces, const Steps& steps) {
-    ASSERT_EQ(pieces.size(), static_cast<std::size_t>(g + 3));
-    ASSERT_EQ(steps.size(), static_cast<std::size_t>(g + 2));
     f.gen.GenerationLevel = g;
-    for (int j = 1; j <= g + 3; ++j) f.gen.GeneratedPieces(g, j) = static_cast<std::int16_t>(pieces[j - 1]);
+    for (int j = 1; j <= g + 3; ++j) f.gen.GeneratedPieces(g, j) = static_cast<std::int16_t>(pieces.at(j - 1));
     for (int j = 1; j <= g + 2; ++j) {
-        f.gen.GeneratedSolutionFrom(g, j) = steps[j - 1].first;
-        f.gen.GeneratedSolutionTo(g, j) = static_cast<std::int16_t>(steps[j - 1].second);
+        f.gen.GeneratedSolutionFrom(g, j) = steps.at(j - 1).first;
+        f.gen.GeneratedSolutionTo(g, j) = static_cast<std::int16_t>(steps.at(j - 1).second);
     }
 }
 
-// The cells that hold a check-board frog, checked against the records.
+// The cells holding a check-board frog, checked against the records.
 std::vector<int> CheckFrogCells(const Form1& f) {
     std::vector<int> cells;
     for (std::size_t r = 1; r < f.board.RectB.size(); ++r) {
         const int n = f.board.RectB[r].Tag;
-        EXPECT_EQ(f.board.GridB[static_cast<std::size_t>(n)].Tag, static_cast<int>(r)) << "cell " << n;
+        EXPECT_EQ(f.board.GridB.at(static_cast<std::size_t>(n)).Tag, static_cast<int>(r)) << "cell " << n;
         cells.push_back(n);
     }
     int occupied = 0;
@@ -43,113 +42,104 @@ std::vector<int> CheckFrogCells(const Form1& f) {
 }
 
 bool Verify(Form1& f) {
+    f.gen.LevelVerified[static_cast<std::size_t>(f.gen.GenerationLevel)] = true;  // a stale success
     levels::VerifyGeneratedLevel(f);
     return f.gen.LevelVerified[static_cast<std::size_t>(f.gen.GenerationLevel)];
 }
 
-TEST(Verification, AcceptsTheWorkedExampleOfLevelOne) {
+TEST(Verification, AcceptsAPuzzleThatReplaysToOneFrog) {
     TestGame game(false);
     Form1& f = game.form();
     SetPuzzle(f, 1, {118, 201, 180, 139}, {{118, 160}, {201, 159}, {160, 158}});
     EXPECT_TRUE(Verify(f));
-    EXPECT_EQ(f.board.RectB.size(), 2u);
     EXPECT_EQ(CheckFrogCells(f), std::vector<int>{158});
     EXPECT_EQ(f.board.RectB[1].Left, f.board.GridB[158].Left + 3);
     EXPECT_EQ(f.board.RectB[1].Top, f.board.GridB[158].Top + 3);
     EXPECT_EQ(f.board.CheckSelectedFrog, 0);
-}
-
-// Frog 4 jumps over frog 1, so record 4 becomes record 1; the last step must
-// still find it by its cell.
-TEST(Verification, FollowsAFrogWhoseRecordWasRenumbered) {
-    TestGame game(false);
-    Form1& f = game.form();
+    // Frog 4 jumps over frog 1 and so becomes record 1; the last step still
+    // finds it by its cell.
     SetPuzzle(f, 1, {139, 201, 180, 118}, {{118, 160}, {201, 159}, {160, 158}});
     EXPECT_TRUE(Verify(f));
     EXPECT_EQ(CheckFrogCells(f), std::vector<int>{158});
 }
 
-TEST(Verification, RejectsAStepFromAnEmptyCell) {
+// Each faulty step does nothing; the steps after it are still played, and
+// the frogs left show which.
+TEST(Verification, RejectsAPuzzleWithAStepThatIsNoJump) {
+    struct Case {
+        const char* fault;
+        std::vector<int> pieces;
+        Steps steps;
+        std::vector<int> left;
+    };
+    const Case cases[] = {
+        {"empty from-cell", {118, 201, 180, 139}, {{117, 160}, {201, 159}, {160, 158}}, {118, 159, 139}},
+        {"empty middle cell", {118, 201, 180, 100}, {{118, 160}, {201, 159}, {160, 158}}, {118, 159, 100}},
+        {"from-cell off the board", {118, 201, 180, 139}, {{0, 160}, {201, 159}, {160, 158}}, {118, 159, 139}},
+        {"landing cell off the board", {118, 201, 180, 139}, {{118, 160}, {201, 400}, {160, 158}}, {160, 201, 180}},
+        // Column 1 of row 2 "left" over column 21 of row 1, then along row 1.
+        {"left edge", {22, 21, 17, 19}, {{22, 20}, {20, 18}, {18, 16}}, {22, 21, 17, 19}},
+        // Column 21 of row 1 "right" over column 1 of row 2, then along row 2.
+        {"right edge", {21, 22, 24, 26}, {{21, 23}, {23, 25}, {25, 27}}, {21, 22, 24, 26}},
+    };
     TestGame game(false);
     Form1& f = game.form();
-    SetPuzzle(f, 1, {118, 201, 180, 139}, {{117, 160}, {201, 159}, {160, 158}});
-    EXPECT_FALSE(Verify(f));
-    // The second step was still played; the third had no frog on 160.
-    EXPECT_EQ(CheckFrogCells(f), (std::vector<int>{118, 159, 139}));
-}
-
-TEST(Verification, RejectsAStepOverAnEmptyMiddleCellAndPlaysOnAfterIt) {
-    TestGame game(false);
-    Form1& f = game.form();
-    SetPuzzle(f, 1, {118, 201, 180, 100}, {{118, 160}, {201, 159}, {160, 158}});
-    EXPECT_FALSE(Verify(f));
-    EXPECT_EQ(CheckFrogCells(f), (std::vector<int>{118, 159, 100}));
-}
-
-// Each row-crossing puzzle would end with one frog if the step over the edge
-// were taken; the same moves inside a row pass.
-TEST(Verification, RejectsStepsAcrossTheLeftOrRightEdge) {
-    TestGame game(false);
-    Form1& f = game.form();
-    // Column 1 of row 2 "left" over column 21 of row 1, then on along row 1.
-    SetPuzzle(f, 1, {22, 21, 17, 19}, {{22, 20}, {20, 18}, {18, 16}});
-    EXPECT_FALSE(Verify(f));
-    EXPECT_EQ(f.board.RectB.size(), 5u);
-    // Column 21 of row 1 "right" over column 1 of row 2, then on along row 2.
-    SetPuzzle(f, 1, {21, 22, 24, 26}, {{21, 23}, {23, 25}, {25, 27}});
-    EXPECT_FALSE(Verify(f));
-    EXPECT_EQ(f.board.RectB.size(), 5u);
-
+    for (const Case& c : cases) {
+        SetPuzzle(f, 1, c.pieces, c.steps);
+        EXPECT_FALSE(Verify(f)) << c.fault;
+        std::vector<int> left = CheckFrogCells(f);
+        std::sort(left.begin(), left.end());
+        std::vector<int> expected = c.left;
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(left, expected) << c.fault;
+    }
+    // The same moves one column in from the edges pass.
     SetPuzzle(f, 1, {30, 29, 25, 27}, {{30, 28}, {28, 26}, {26, 24}});
     EXPECT_TRUE(Verify(f));
     SetPuzzle(f, 1, {23, 24, 26, 28}, {{23, 25}, {25, 27}, {27, 29}});
     EXPECT_TRUE(Verify(f));
-    EXPECT_EQ(CheckFrogCells(f), std::vector<int>{29});
 }
 
 // The check-board click: x may lie on a cell's left or right border, y must
-// lie strictly inside; of two cells holding the point, the lower number is
-// taken.
-class CheckBoardClick : public ::testing::Test {
-protected:
-    CheckBoardClick() {
-        // Frog 1 on 100 with frog 2 on 101 to its right and frog 3 on 79
-        // above it; 102 and 58 are empty.
-        SetPuzzle(f, 0, {100, 101, 79}, {{0, 0}, {0, 0}});
+// lie strictly inside; of two cells holding the point the lower number wins.
+TEST(CheckBoardClick, HitTestsTheLandingCellAndJumpsOnlyOverAFrog) {
+    TestGame game(false);
+    Form1& f = game.form();
+    auto cell = [&](int n) -> const Cell& { return f.board.GridB.at(static_cast<std::size_t>(n)); };
+    auto reset = [&](const std::vector<int>& pieces) {
+        SetPuzzle(f, 0, pieces, {{0, 0}, {0, 0}});
         levels::BuildCheckBoard(f);
         f.board.CheckSelectedFrog = 1;
-    }
-    const Cell& B(int n) { return f.board.GridB[static_cast<std::size_t>(n)]; }
-    TestGame game{false};
-    Form1& f = game.form();
-};
+    };
+    // Frog 1 on 100, frog 2 on 101 to its right, frog 3 on 79 above it.
+    const std::vector<int> start = {100, 101, 79};
 
-TEST_F(CheckBoardClick, APointOnTheSharedRightBorderLandsInTheLeftCell) {
-    // 102's right border is also inside 103, which starts one unit earlier.
-    levels::CheckBoardClick(f, 1, 1, B(102).Left + B(102).Width, B(102).Top + 10);
-    EXPECT_EQ(CheckFrogCells(f), (std::vector<int>{102, 79}));
-    EXPECT_EQ(f.board.RectB[1].BorderColor, 0u);
-}
-
-TEST_F(CheckBoardClick, APointOnATopOrBottomBorderBelongsToTheNeighbouringRow) {
-    // 58's top border lies inside 37 and its bottom border inside 79,
-    // neither of them a landing cell.
-    levels::CheckBoardClick(f, 1, 1, B(58).Left + 10, B(58).Top);
-    levels::CheckBoardClick(f, 1, 1, B(58).Left + 10, B(58).Top + B(58).Height);
-    EXPECT_EQ(CheckFrogCells(f), (std::vector<int>{100, 101, 79}));
-    levels::CheckBoardClick(f, 1, 1, B(58).Left + 10, B(58).Top + 1);
-    EXPECT_EQ(CheckFrogCells(f), (std::vector<int>{58, 101}));
-}
-
-TEST_F(CheckBoardClick, NeighboursOccupiedCellsAndNoSelectionDoNothing) {
-    levels::CheckBoardClick(f, 1, 1, B(99).Left + 10, B(99).Top + 10);    // empty neighbour
-    levels::CheckBoardClick(f, 1, 1, B(101).Left + 10, B(101).Top + 10);  // a frog
-    levels::CheckBoardClick(f, 1, 1, 5000, 5000);                          // off the board
-    levels::CheckBoardClick(f, 1, 1, B(98).Left + 10, B(98).Top + 10);    // nothing to jump over
-    EXPECT_EQ(CheckFrogCells(f), (std::vector<int>{100, 101, 79}));
+    reset(start);
+    levels::CheckBoardClick(f, 1, 1, cell(99).Left + 10, cell(99).Top + 10);    // empty neighbour
+    levels::CheckBoardClick(f, 1, 1, cell(101).Left + 10, cell(101).Top + 10);  // a frog
+    levels::CheckBoardClick(f, 1, 1, 5000, 5000);                                // off the board
+    // 58's bottom border lies inside 79.
+    levels::CheckBoardClick(f, 1, 1, cell(58).Left + 10, cell(58).Top + cell(58).Height);
     f.board.CheckSelectedFrog = 0;
-    levels::CheckBoardClick(f, 1, 1, B(102).Left + 10, B(102).Top + 10);
-    EXPECT_EQ(CheckFrogCells(f), (std::vector<int>{100, 101, 79}));
+    levels::CheckBoardClick(f, 1, 1, cell(102).Left + 10, cell(102).Top + 10);  // nothing selected
+    EXPECT_EQ(CheckFrogCells(f), start);
+
+    f.board.CheckSelectedFrog = 1;
+    levels::CheckBoardClick(f, 1, 1, cell(58).Left + 10, cell(58).Top + 1);
+    EXPECT_EQ(CheckFrogCells(f), (std::vector<int>{58, 101}));
+
+    // 102's right border is also inside 103, which starts one unit earlier.
+    reset(start);
+    levels::CheckBoardClick(f, 1, 1, cell(102).Left + cell(102).Width, cell(102).Top + 10);
+    EXPECT_EQ(CheckFrogCells(f), (std::vector<int>{102, 79}));
+    // The first column's left border belongs to no other cell; the first
+    // row's top border to none at all.
+    reset({24, 23, 200});
+    levels::CheckBoardClick(f, 1, 1, cell(22).Left, cell(22).Top + 10);
+    EXPECT_EQ(CheckFrogCells(f), (std::vector<int>{22, 200}));
+    reset({45, 24, 200});
+    levels::CheckBoardClick(f, 1, 1, cell(3).Left + 10, cell(3).Top);
+    EXPECT_EQ(CheckFrogCells(f), (std::vector<int>{45, 24, 200}));
 }
 
 }  // namespace
