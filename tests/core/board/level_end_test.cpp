@@ -69,51 +69,42 @@ TEST(LevelSolved, WholeEasyGameScoresEachLevelAndStartsTheNextWithATryMore) {
     EXPECT_TRUE(CaptionHas(f, "Tries Left:  13"));
 }
 
-// A library of three levels (as a short library file gives) played through.
-Form1& PlayToTheEnd(TestGame& game, int mode) {
-    Form1& f = game.form();
-    f.library.LevelCount = 3;
-    StartGame(f, mode, 3);
-    records::mnusavegame_Click(f, 2);
-    for (int level = 1; level <= 3; ++level) {
-        game.platform.Advance(21);
-        PlaySolution(f, LevelPuzzle(level));
-        if (level == 3) break;
-        EXPECT_EQ(f.msg.Label6.Visible, mode != 4);  // Practice hides the score line
+// A library of three levels (as a short library file gives) played to its
+// end in Easy and in Practice, with a save slot in use.
+TEST(LastLevel, SolvingItEndsTheGameWithItsMessageClosesTheSlotAndOffersTheTableOutsidePractice) {
+    for (const int mode : {1, 4}) {
+        TestGame game;
+        Form1& f = game.form();
+        f.library.LevelCount = 3;
+        StartGame(f, mode, 3);
+        records::mnusavegame_Click(f, 2);
+        for (int level = 1; level <= 3; ++level) {
+            game.platform.Advance(21);
+            PlaySolution(f, LevelPuzzle(level));
+            if (level == 3) break;
+            EXPECT_EQ(f.msg.Label6.Visible, mode != 4);  // Practice hides the score line
+            ClickWindow(f);
+        }
+        EXPECT_FALSE(f.msg.Label2.Visible);  // no level-completed panel after the last level
+        EXPECT_EQ(f.msg.Label1.Caption, "Game Over: Congratulations");
+        EXPECT_TRUE(f.msg.RoundOverLabel.Visible && f.msg.Label1.Visible);
+        EXPECT_FALSE(f.menu.mnuQuit.Enabled || f.menu.mnusave.Enabled || f.menu.RestartLevelMenue.Enabled);
+        EXPECT_EQ(f.game.SaveSlot, 0);
+        EXPECT_EQ(SlotFile(game, 2).find("\"Hi\""), 0u);
+        EXPECT_FALSE(f.menu.mnuloadgame[2].Enabled);
+        if (mode == 1) {
+            EXPECT_EQ(f.msg.RoundOverLabel.Caption, "1: All levels solved.\nScore: 27   Time 0:1:3\nYou got a high score.");
+            EXPECT_TRUE(f.msg.NameInput.Visible && !f.menu.mnuHighScores.Enabled);
+            records::Command1_Click(f);
+        } else {
+            EXPECT_EQ(f.msg.RoundOverLabel.Caption, "10: All levels solved.\n       \nPress Mouse button to play again");
+            EXPECT_TRUE(!f.msg.NameInput.Visible && f.menu.mnuHighScores.Enabled);
+        }
         ClickWindow(f);
+        EXPECT_TRUE(f.game.IntroShowing && f.intro.Visible);
+        EXPECT_EQ(f.game.CurrentLevel, 1);
+        EXPECT_EQ(f.window.Caption, " QUIB   ");
     }
-    EXPECT_FALSE(f.msg.Label2.Visible);  // no level-completed panel after the last level
-    EXPECT_EQ(f.msg.Label1.Caption, "Game Over: Congratulations");
-    EXPECT_TRUE(f.msg.RoundOverLabel.Visible && f.msg.Label1.Visible);
-    EXPECT_FALSE(f.menu.mnuQuit.Enabled || f.menu.mnusave.Enabled || f.menu.RestartLevelMenue.Enabled);
-    EXPECT_EQ(f.game.SaveSlot, 0);
-    EXPECT_EQ(SlotFile(game, 2).find("\"Hi\""), 0u);
-    EXPECT_FALSE(f.menu.mnuloadgame[2].Enabled);
-    return f;
-}
-
-TEST(LastLevel, SolvingItEndsTheGameClosesTheSlotAndOffersTheTable) {
-    TestGame game;
-    Form1& f = PlayToTheEnd(game, 1);
-    EXPECT_EQ(f.msg.RoundOverLabel.Caption, "1: All levels solved.\nScore: 27   Time 0:1:3\nYou got a high score.");
-    EXPECT_TRUE(f.msg.NameInput.Visible);
-    EXPECT_FALSE(f.menu.mnuHighScores.Enabled);
-    records::Command1_Click(f);
-    ClickWindow(f);
-    EXPECT_TRUE(f.game.IntroShowing);
-    EXPECT_EQ(f.game.CurrentLevel, 1);
-}
-
-TEST(LastLevel, InPracticeTheMessageHasTheBlankMiddleLineAndNoTable) {
-    TestGame game;
-    Form1& f = PlayToTheEnd(game, 4);
-    EXPECT_EQ(f.msg.RoundOverLabel.Caption, "10: All levels solved.\n       \nPress Mouse button to play again");
-    EXPECT_FALSE(f.msg.NameInput.Visible);
-    EXPECT_TRUE(f.menu.mnuHighScores.Enabled);
-    ClickWindow(f);
-    EXPECT_TRUE(f.intro.Visible);
-    EXPECT_EQ(f.game.CurrentLevel, 1);
-    EXPECT_EQ(f.window.Caption, " QUIB   ");
 }
 
 }  // namespace

@@ -1,12 +1,9 @@
 // A level start counts the try, places the level's stored frogs (making a
 // puzzle first when the stored one is used or damaged, never for a retry)
 // and marks the puzzle used; "Continue" shows stored records or retries a
-// blocked board; the remaining-jump check agrees with trying every pair.
+// blocked board; the remaining-jump check looks at every frog.
 
 #include <gtest/gtest.h>
-
-#include <numeric>
-#include <random>
 
 #include "core/board/board.h"
 #include "core/game/game.h"
@@ -115,51 +112,25 @@ TEST(ResumeBoard, ContinueShowsAPlayableStoredBoardRetriesABlockedOneAndAFinishe
     EXPECT_EQ(f.game.TryNumber, 4);
 }
 
-// The written check: every pair of frogs and direction, the landing cell on
-// the board and empty, the row edges tested on the frog's own cell.
-bool AllPairsJumpPossible(const Form1& f) {
-    const int W = kColumns;
-    const int rows[8][3] = {{-W, -2 * W, 0},       {W, 2 * W, 0},           {-1, -2, -1},          {1, 2, 1},
-                            {-W - 1, -2 * W - 2, -1}, {-W + 1, -2 * W + 2, 1}, {W - 1, 2 * W - 2, -1}, {W + 1, 2 * W + 2, 1}};
-    for (const FrogRecord& a : f.board.Rect) {
-        for (const FrogRecord& b : f.board.Rect) {
-            for (const auto& row : rows) {
-                const int fc = a.Tag, land = fc + row[1];
-                if (fc == 0 || b.Tag == 0 || b.Tag != fc + row[0] || land < 1 || land > kCells) continue;
-                if (f.board.Grid[static_cast<std::size_t>(land)].Tag != 0) continue;
-                if (row[2] < 0 && ((fc - 1) % W == 0 || (fc - 2) % W == 0)) continue;
-                if (row[2] > 0 && (fc % W == 0 || W - (fc % W) < 2)) continue;
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
-TEST(CheckJumpPossible, RowEdgesBlockAndRandomBoardsAgreeWithTheAllPairsScan) {
+// Whether any frog can jump, by the jump rules of each frog on its cell
+// (checked on their own elsewhere): every record is visited, the first
+// as well as the last, and an earlier answer never sticks.
+TEST(CheckJumpPossible, VisitsEveryFrogAndRespectsTheRowEdges) {
     TestGame game;
     Form1& f = game.form();
-    for (const auto& [cells, possible] : std::vector<std::pair<std::vector<int>, bool>>{
-             {{CellAt(1, 21), CellAt(2, 1)}, false},  // neighbours by number on two rows
-             {{CellAt(2, 21), CellAt(4, 1)}, false},  // down-right from column 21
-             {{CellAt(1, 20), CellAt(1, 21)}, true}}) {
+    const std::pair<std::vector<int>, bool> boards[] = {
+        {{CellAt(1, 20), CellAt(1, 21)}, true},
+        {{CellAt(1, 21), CellAt(2, 1)}, false},  // neighbours by number on two rows
+        {{CellAt(2, 21), CellAt(4, 1)}, false},  // down-right from column 21
+        {{CellAt(9, 8), CellAt(5, 5), CellAt(9, 10), CellAt(9, 9)}, true},  // only the last frog can jump
+        {{CellAt(3, 3), CellAt(3, 4), CellAt(3, 2), CellAt(9, 9)}, true},   // only the first frog can jump
+        {{CellAt(3, 3), CellAt(5, 5), CellAt(7, 7)}, false},
+    };
+    for (const auto& [cells, possible] : boards) {
         PlaceBoard(f, cells);
         game::CheckJumpPossible(f);
-        EXPECT_EQ(f.game.JumpPossible, possible) << cells[0];
+        EXPECT_EQ(f.game.JumpPossible, possible) << "frogs from cell " << cells[0];
     }
-    std::mt19937 rng(7);
-    int possible = 0;
-    std::vector<int> all(kCells);
-    std::iota(all.begin(), all.end(), 1);
-    for (int round = 0; round < 400; ++round) {
-        std::shuffle(all.begin(), all.end(), rng);
-        PlaceBoard(f, std::vector<int>(all.begin(), all.begin() + 2 + static_cast<int>(rng() % 40)));
-        game::CheckJumpPossible(f);
-        ASSERT_EQ(f.game.JumpPossible, AllPairsJumpPossible(f)) << "round " << round;
-        possible += f.game.JumpPossible ? 1 : 0;
-    }
-    EXPECT_GT(possible, 20);  // both answers occur, so the comparison means something
-    EXPECT_LT(possible, 380);
 }
 
 }  // namespace
