@@ -1,124 +1,91 @@
-// The item notation of the data files, and the safe replacement of a file.
+// The item notation of the data files, read and written, and the safe
+// replacement of a file: the whole new file or the old one, never a cut one.
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <csignal>
-#include <cstdlib>
+#include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "core/records/items.h"
+#include "records_test_support.h"
+#include "support/test_game.h"
 
 namespace quib::records {
 namespace {
 
 namespace fs = std::filesystem;
+constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
+constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
 
 // ------------------------------------------------------------ the reader
 // A reader splits at commas outside quotes and at line ends alike, trims
-// blanks, removes quotes and converts each item or fails.
+// blanks outside quotes, removes the quotes and converts each item or fails.
 
 TEST(ItemReader, SplitsAtCommasAndLineEndsAlike) {
-    for (const char* text : {"1,2,3,4", "1\n2\n3\n4\n", "1\r\n2\r\n3\r\n4", "1,2\n3\r\n4\r\n"}) {
+    const std::pair<const char*, std::vector<std::string>> cases[] = {
+        {"1,2,3,4", {"1", "2", "3", "4"}},
+        {"1\n2\n3\n4\n", {"1", "2", "3", "4"}},
+        {"1\r\n2\r\n3\r\n4", {"1", "2", "3", "4"}},
+        {"1,2\n3\r\n4\r\n", {"1", "2", "3", "4"}},
+        // Empty items count, except after a final line break.
+        {"5,,\n\n7,\n", {"5", "", "", "", "7", ""}},
+        {"", {}},
+        {"\"Smith, John\",\"two\nlines\", 7", {"Smith, John", "two\nlines", "7"}},
+        {"  12\t,  \"  padded  \"  , plain text \n", {"12", "  padded  ", "plain text"}},
+    };
+    for (const auto& [text, items] : cases) {
+        SCOPED_TRACE(::testing::PrintToString(std::string(text)));
         ItemReader r(text);
-        for (int expected = 1; expected <= 4; ++expected) {
-            ASSERT_FALSE(r.AtEnd()) << text;
-            EXPECT_EQ(r.Integer(0, 9), expected) << text;
+        for (const std::string& item : items) {
+            ASSERT_FALSE(r.AtEnd());
+            EXPECT_EQ(r.Text(), item);
         }
-        EXPECT_TRUE(r.AtEnd()) << text;
-        EXPECT_THROW(r.Integer(0, 9), ReadFailure) << text;
+        EXPECT_TRUE(r.AtEnd());
+        EXPECT_THROW(r.Text(), ReadFailure);
+        EXPECT_THROW(r.Skip(), ReadFailure);
     }
-}
-
-TEST(ItemReader, KeepsCommasAndLineEndsInsideQuotes) {
-    ItemReader r("\"Smith, John\",\"two\nlines\", 7");
-    EXPECT_EQ(r.Text(), "Smith, John");
-    EXPECT_EQ(r.Text(), "two\nlines");
-    EXPECT_EQ(r.Integer(0, 10), 7);
-    EXPECT_TRUE(r.AtEnd());
-}
-
-TEST(ItemReader, TrimsBlanksOutsideQuotesOnly) {
-    ItemReader r("  12\t,  \"  padded  \"  , plain text \n");
-    EXPECT_EQ(r.Integer(0, 100), 12);
-    EXPECT_EQ(r.Text(), "  padded  ");
-    EXPECT_EQ(r.Text(), "plain text");
-    EXPECT_TRUE(r.AtEnd());
-}
-
-TEST(ItemReader, EmptyItemsAreItemsOfTheirOwn) {
-    ItemReader r("5,,\n\n7,\n");
-    EXPECT_EQ(r.OptionalInteger(0, 9), 5);
-    EXPECT_EQ(r.OptionalInteger(0, 9), std::nullopt);  // between the commas
-    EXPECT_EQ(r.OptionalInteger(0, 9), std::nullopt);  // after the second comma
-    EXPECT_EQ(r.OptionalInteger(0, 9), std::nullopt);  // the empty line
-    EXPECT_EQ(r.OptionalInteger(0, 9), 7);
-    EXPECT_EQ(r.OptionalNumber(), std::nullopt);  // after the last comma
-    EXPECT_TRUE(r.AtEnd());
-}
-
-TEST(ItemReader, AFinalLineBreakIsOptional) {
-    ItemReader with("1\n2\n");
-    ItemReader without("1\n2");
-    for (ItemReader* r : {&with, &without}) {
-        EXPECT_EQ(r->Integer(0, 5), 1);
-        EXPECT_EQ(r->Integer(0, 5), 2);
-        EXPECT_TRUE(r->AtEnd());
-    }
-    ItemReader empty("");
-    EXPECT_TRUE(empty.AtEnd());
-    EXPECT_THROW(empty.Text(), ReadFailure);
 }
 
 TEST(ItemReader, ConvertsNumbersFlagsAndQuotedNumbers) {
-    ItemReader r("-42,+3,\"17\",2.5,-0.125,10,.5,#TRUE#,#FALSE#, #TRUE# ");
+    ItemReader r("-42,+3,\"17\",,2.5,-0.125,10,.5,,#TRUE#,#FALSE#, #TRUE# ,\"Level\",9");
     EXPECT_EQ(r.Integer(-100, 100), -42);
     EXPECT_EQ(r.Integer(0, 100), 3);
-    EXPECT_EQ(r.Integer(0, 100), 17);
+    EXPECT_EQ(r.OptionalInteger(0, 100), 17);
+    EXPECT_EQ(r.OptionalInteger(0, 100), std::nullopt);
     EXPECT_DOUBLE_EQ(r.Number(), 2.5);
     EXPECT_DOUBLE_EQ(r.Number(), -0.125);
     EXPECT_DOUBLE_EQ(r.Number(), 10.0);
-    EXPECT_DOUBLE_EQ(r.Number(), 0.5);
+    EXPECT_EQ(r.OptionalNumber(), 0.5);
+    EXPECT_EQ(r.OptionalNumber(), std::nullopt);
     EXPECT_TRUE(r.Flag());
     EXPECT_FALSE(r.Flag());
     EXPECT_TRUE(r.Flag());
+    r.Skip();
+    EXPECT_EQ(r.Integer(0, 9), 9);
     EXPECT_TRUE(r.AtEnd());
 }
 
 TEST(ItemReader, RefusesItemsThatDoNotConvert) {
-    // Each text holds one item that must not convert to a whole number.
-    for (const char* bad : {"abc", "1.5", "1e3", "0x10", "12abc", "-", "+", "1 2", "--1", "#TRUE#",
-                            "99999999999999999999999"}) {
+    // Each text holds one item that must not convert.
+    for (const char* bad : {",", "abc", "1.5", "1e3", "0x10", "12abc", "-", "+", "1 2", "--1", "#TRUE#",
+                            "99999999999999999999999", "\"12\"x", "\"a\"\"b\"", "\"12"}) {
         ItemReader r(bad);
-        EXPECT_THROW(r.Integer(std::numeric_limits<std::int64_t>::min(),
-                               std::numeric_limits<std::int64_t>::max()),
-                     ReadFailure)
-            << bad;
+        EXPECT_THROW(r.Integer(kMin, kMax), ReadFailure) << bad;
     }
-    for (const char* bad : {"abc", "1e3", "1;5", "inf", "nan", "0x1p3", "1.2.3", ".", "-."}) {
+    for (const char* bad : {",", "abc", "1e3", "1;5", "inf", "nan", "0x1p3", "1.2.3", ".", "-."}) {
         ItemReader r(bad);
         EXPECT_THROW(r.Number(), ReadFailure) << bad;
     }
-    for (const char* bad : {"TRUE", "#true#", "-1", "0", "", "\"#TRUE\""}) {
+    for (const char* bad : {",", "TRUE", "#true#", "-1", "0", "\"#TRUE\""}) {
         ItemReader r(bad);
         EXPECT_THROW(r.Flag(), ReadFailure) << bad;
     }
-}
-
-TEST(ItemReader, EmptyItemIsAFailureWhereAValueIsRequired) {
-    ItemReader r(",,");
-    EXPECT_THROW(r.Integer(0, 9), ReadFailure);
-    EXPECT_THROW(r.Number(), ReadFailure);
-    EXPECT_THROW(r.Flag(), ReadFailure);
-}
-
-TEST(ItemReader, EnforcesTheGivenRangeAtBothEnds) {
+    // The range holds at both ends, for a required and an optional item.
     ItemReader r("0,1,294,295,-1");
     EXPECT_THROW(r.Integer(1, 294), ReadFailure);
     EXPECT_EQ(r.Integer(1, 294), 1);
@@ -127,56 +94,39 @@ TEST(ItemReader, EnforcesTheGivenRangeAtBothEnds) {
     EXPECT_THROW(r.Integer(0, 294), ReadFailure);
 }
 
-TEST(ItemReader, TextAfterTheClosingQuoteIsAFailure) {
-    ItemReader r("\"12\"x,\"a\"\"b\", \"ok\" ,7");
-    EXPECT_THROW(r.Integer(0, 99), ReadFailure);
+TEST(ItemReader, DamagedItemDoesNotSpillIntoTheNext) {
+    // Text after a closing quote spoils that item only; a quote that never
+    // closes spoils the rest of the text.
+    ItemReader r("\"12\"x, \"ok\" ,7,\"never closed, 2, 3");
     EXPECT_THROW(r.Text(), ReadFailure);
     EXPECT_EQ(r.Text(), "ok");
     EXPECT_EQ(r.Integer(0, 9), 7);
-}
-
-TEST(ItemReader, UnclosedQuoteIsAFailureAndEndsTheText) {
-    ItemReader r("1,\"never closed, 2, 3");
-    EXPECT_EQ(r.Integer(0, 9), 1);
     EXPECT_THROW(r.Text(), ReadFailure);
     EXPECT_TRUE(r.AtEnd());
 }
 
-TEST(ItemReader, SkipPassesOverItemsAndFailsPastTheEnd) {
-    ItemReader r("\"Level\",1,\"Pieces\",4");
-    r.Skip();
-    EXPECT_EQ(r.Integer(0, 9), 1);
-    r.Skip();
-    EXPECT_EQ(r.Integer(0, 9), 4);
-    EXPECT_THROW(r.Skip(), ReadFailure);
-    ItemReader s("a,b");
-    EXPECT_THROW(s.Skip(3), ReadFailure);
-}
-
 // ------------------------------------------------------------ the writer
-// The writer produces what the reader reads back, in the notation's forms.
+// The writer puts each item on a line of its own, in the forms the reader
+// takes back unchanged.
 
 TEST(ItemWriter, WritesEachFormInTheNotation) {
     ItemWriter w;
     w.Text("Smith, John").Integer(-12).Number(2.5).Flag(true).Flag(false).OptionalInteger(std::nullopt).OptionalInteger(9);
     EXPECT_EQ(w.str(), "\"Smith, John\"\n-12\n2.5\n#TRUE#\n#FALSE#\n\n9\n");
-}
+    // Taking the text starts a new one.
+    EXPECT_EQ(w.Take(), "\"Smith, John\"\n-12\n2.5\n#TRUE#\n#FALSE#\n\n9\n");
+    w.Integer(kMin);
+    EXPECT_EQ(w.str(), "-9223372036854775808\n");
 
-TEST(ItemWriter, NumbersArePlainDecimalWithoutExponent) {
-    const auto written = [](double x) {
-        ItemWriter w;
-        w.Number(x);
-        std::string s = w.str();
-        s.pop_back();  // the item's line break
-        return s;
-    };
-    EXPECT_EQ(written(0.1), "0.1");
-    EXPECT_EQ(written(3), "3");
-    EXPECT_EQ(written(-7.25), "-7.25");
-    EXPECT_EQ(written(1e20), "100000000000000000000");
-    EXPECT_EQ(written(1e-7), "0.0000001");
-    EXPECT_EQ(written(86399.99), "86399.99");
-    EXPECT_EQ(written(std::numeric_limits<double>::quiet_NaN()), "0");
+    // Numbers in plain decimal, never with an exponent.
+    const std::pair<double, const char*> numbers[] = {{0.1, "0.1"}, {3, "3"}, {-7.25, "-7.25"},
+                                                      {1e20, "100000000000000000000"}, {1e-7, "0.0000001"},
+                                                      {86399.99, "86399.99"}, {NAN, "0"}};
+    for (const auto& [x, text] : numbers) {
+        ItemWriter n;
+        n.Number(x);
+        EXPECT_EQ(n.str(), std::string(text) + "\n") << x;
+    }
 }
 
 TEST(ItemWriter, EveryItemReadsBackUnchanged) {
@@ -184,8 +134,7 @@ TEST(ItemWriter, EveryItemReadsBackUnchanged) {
     ItemWriter w;
     w.Text("").Text("a \"quoted\" word").Text("  blanks  ").OptionalInteger(std::nullopt);
     for (double x : numbers) w.Number(x);
-    w.OptionalNumber(std::nullopt).OptionalNumber(4.75);
-    w.Integer(std::numeric_limits<std::int64_t>::min()).Integer(std::numeric_limits<std::int64_t>::max());
+    w.OptionalNumber(std::nullopt).OptionalNumber(4.75).Integer(kMin).Integer(kMax);
     w.OptionalInteger(std::nullopt);  // an empty last item must survive too
 
     ItemReader r(w.str());
@@ -196,108 +145,73 @@ TEST(ItemWriter, EveryItemReadsBackUnchanged) {
     for (double x : numbers) EXPECT_EQ(r.Number(), x);
     EXPECT_EQ(r.OptionalNumber(), std::nullopt);
     EXPECT_EQ(r.OptionalNumber(), 4.75);
-    EXPECT_EQ(r.Integer(std::numeric_limits<std::int64_t>::min(), 0), std::numeric_limits<std::int64_t>::min());
-    EXPECT_EQ(r.Integer(0, std::numeric_limits<std::int64_t>::max()), std::numeric_limits<std::int64_t>::max());
+    EXPECT_EQ(r.Integer(kMin, 0), kMin);
+    EXPECT_EQ(r.Integer(0, kMax), kMax);
     EXPECT_EQ(r.OptionalInteger(0, 1), std::nullopt);
     EXPECT_TRUE(r.AtEnd());
 }
 
 // ------------------------------------------------------------ files
-// A safe write either replaces the whole file or leaves the old one as it was.
+// A safe write replaces the whole file or leaves the old one as it was, with
+// no temporary file left behind, whether or not it flushes the folder.
 
-class SafeWrite : public ::testing::Test {
+class SafeWrite : public ::testing::TestWithParam<FolderFlush> {
 protected:
-    void SetUp() override {
-        char tmpl[] = "/tmp/quib_items_XXXXXX";
-        ASSERT_NE(::mkdtemp(tmpl), nullptr);
-        dir_ = tmpl;
+    bool Write(const std::string& path, const std::string& content) const {
+        return WriteFileSafely(path, content, GetParam());
     }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-    static std::string Contents(const std::string& path) {
+    std::string Contents(const std::string& path) const {
         std::string s;
         EXPECT_TRUE(ReadWholeFile(path, s)) << path;
         return s;
     }
-    // Only the named file should be in the folder: no temporary left behind.
     std::size_t FilesInFolder() const {
-        return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()));
+        return static_cast<std::size_t>(
+            std::distance(fs::directory_iterator(dir_.path()), fs::directory_iterator()));
     }
-
-    fs::path dir_;
+    testing::TempFolder dir_;
 };
 
-TEST_F(SafeWrite, CreatesAndReplacesTheFile) {
-    const std::string path = Path("levels.txt");
-    ASSERT_TRUE(WriteFileSafely(path, "first\n"));
-    EXPECT_EQ(Contents(path), "first\n");
-    ASSERT_TRUE(WriteFileSafely(path, "second, longer content\n"));
-    EXPECT_EQ(Contents(path), "second, longer content\n");
-    ASSERT_TRUE(WriteFileSafely(path, ""));
-    EXPECT_EQ(Contents(path), "");
+TEST_P(SafeWrite, CreatesAndReplacesTheFileReadableByOthers) {
+    const std::string path = dir_.file("levels.txt");
+    std::string big(200000, 'q');
+    big += "\r\nend";
+    for (const std::string& content : {std::string("first\n"), std::string("second, longer content\n"),
+                                       std::string(), big}) {
+        ASSERT_TRUE(Write(path, content));
+        EXPECT_TRUE(Contents(path) == content) << content.size() << " bytes";
+    }
     EXPECT_EQ(FilesInFolder(), 1u);
-}
-
-TEST_F(SafeWrite, WrittenFileIsReadableByOthers) {
-    const std::string path = Path("high.txt");
-    ASSERT_TRUE(WriteFileSafely(path, "x"));
     struct stat st {};
     ASSERT_EQ(::stat(path.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0644u);
 }
 
-TEST_F(SafeWrite, FailsWhenTheFolderCannotExist) {
+TEST_P(SafeWrite, FailureLeavesTheOldFileIntact) {
+    const std::string path = dir_.file("levels.txt");
+    const std::string old = "old content that must survive\n";
+    ASSERT_TRUE(Write(path, old));
+    {
+        // A file size limit makes the write stop part-way, as a full disk would.
+        records_test::SmallFileLimit fullDisk;
+        EXPECT_FALSE(Write(path, std::string(100000, 'x')));
+    }
     // As root a read-only folder does not stop a write; a folder whose parent
     // is a regular file does.
-    const std::string blocker = Path("data");
-    ASSERT_TRUE(WriteFileSafely(blocker, "not a folder"));
-    EXPECT_FALSE(WriteFileSafely(blocker + "/levels.txt", "content"));
-    EXPECT_EQ(Contents(blocker), "not a folder");
-    EXPECT_EQ(FilesInFolder(), 1u);
-}
-
-TEST_F(SafeWrite, FailsWhenTheTargetIsAFolder) {
-    const std::string path = Path("levels.txt");
-    fs::create_directory(path);
-    fs::create_directory(path + "/inside");  // a non-empty folder cannot be renamed over
-    EXPECT_FALSE(WriteFileSafely(path, "content"));
-    EXPECT_TRUE(fs::is_directory(path + "/inside"));
-    EXPECT_EQ(FilesInFolder(), 1u);
-}
-
-TEST_F(SafeWrite, ShortWriteLeavesTheOldFileIntact) {
-    // A file size limit makes the write stop part-way, as a full disk would.
-    const std::string path = Path("levels.txt");
-    const std::string old = "old content that must survive\n";
-    ASSERT_TRUE(WriteFileSafely(path, old));
-
-    rlimit saved{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 1000;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool written = WriteFileSafely(path, std::string(100000, 'x'));
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
-
-    EXPECT_FALSE(written);
+    EXPECT_FALSE(Write(path + "/levels.txt", "content"));
     EXPECT_EQ(Contents(path), old);
     EXPECT_EQ(FilesInFolder(), 1u);
+
+    // A non-empty folder in the file's place cannot be renamed over.
+    const std::string folder = dir_.file("high.txt");
+    fs::create_directories(folder + "/inside");
+    EXPECT_FALSE(Write(folder, "content"));
+    EXPECT_TRUE(fs::is_directory(folder + "/inside"));
+    EXPECT_EQ(FilesInFolder(), 2u);
 }
 
-TEST_F(SafeWrite, ReadWholeFileReportsMissingFilesAndFolders) {
-    std::string content = "unchanged";
-    EXPECT_FALSE(ReadWholeFile(Path("missing.txt"), content));
-    EXPECT_FALSE(ReadWholeFile(dir_.string(), content));
-    EXPECT_EQ(content, "unchanged");
-
-    std::string big(200000, 'q');
-    big += "\r\nend";
-    ASSERT_TRUE(WriteFileSafely(Path("big.txt"), big));
-    EXPECT_EQ(Contents(Path("big.txt")), big);
-}
+INSTANTIATE_TEST_SUITE_P(, SafeWrite, ::testing::Values(FolderFlush::Flush, FolderFlush::Skip),
+                         [](const auto& info) { return info.param == FolderFlush::Flush ? "FlushingTheFolder" : "NotFlushingTheFolder"; });
 
 }  // namespace
 }  // namespace quib::records
