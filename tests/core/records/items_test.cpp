@@ -109,39 +109,28 @@ TEST(ItemReader, DamagedItemDoesNotSpillIntoTheNext) {
 // The writer puts each item on a line of its own, in the forms the reader
 // takes back unchanged.
 
-TEST(ItemWriter, WritesEachFormInTheNotation) {
+TEST(ItemWriter, WritesTheNotationAndItReadsBackUnchanged) {
     ItemWriter w;
-    w.Text("Smith, John").Integer(-12).Number(2.5).Flag(true).Flag(false).OptionalInteger(std::nullopt).OptionalInteger(9);
-    EXPECT_EQ(w.str(), "\"Smith, John\"\n-12\n2.5\n#TRUE#\n#FALSE#\n\n9\n");
-    // Taking the text starts a new one.
-    EXPECT_EQ(w.Take(), "\"Smith, John\"\n-12\n2.5\n#TRUE#\n#FALSE#\n\n9\n");
-    w.Integer(kMin);
-    EXPECT_EQ(w.str(), "-9223372036854775808\n");
-
-    // Numbers in plain decimal, never with an exponent.
-    const std::pair<double, const char*> numbers[] = {{0.1, "0.1"}, {3, "3"}, {-7.25, "-7.25"},
-                                                      {1e20, "100000000000000000000"}, {1e-7, "0.0000001"},
-                                                      {86399.99, "86399.99"}, {NAN, "0"}};
-    for (const auto& [x, text] : numbers) {
-        ItemWriter n;
-        n.Number(x);
-        EXPECT_EQ(n.str(), std::string(text) + "\n") << x;
-    }
-}
-
-TEST(ItemWriter, EveryItemReadsBackUnchanged) {
+    w.Text("Smith, John").Integer(-12).Flag(true).Flag(false).OptionalInteger(std::nullopt).OptionalInteger(9);
+    EXPECT_EQ(w.str(), "\"Smith, John\"\n-12\n#TRUE#\n#FALSE#\n\n9\n");
     const double numbers[] = {0.0, 1.0 / 3.0, 86399.123456789, -1e-300, 1e300, 12345678.9};
-    ItemWriter w;
-    w.Text("").Text("a \"quoted\" word").Text("  blanks  ").OptionalInteger(std::nullopt);
+    w.Text("a \"quoted\" word").Text("  blanks  ").Text("");
     for (double x : numbers) w.Number(x);
     w.OptionalNumber(std::nullopt).OptionalNumber(4.75).Integer(kMin).Integer(kMax);
     w.OptionalInteger(std::nullopt);  // an empty last item must survive too
 
-    ItemReader r(w.str());
-    EXPECT_EQ(r.Text(), "");
+    const std::string text = w.Take();
+    EXPECT_TRUE(w.str().empty());  // taking the text starts a new one
+    ItemReader r(text);
+    EXPECT_EQ(r.Text(), "Smith, John");
+    EXPECT_EQ(r.Integer(-12, -12), -12);
+    EXPECT_TRUE(r.Flag());
+    EXPECT_FALSE(r.Flag());
+    EXPECT_EQ(r.OptionalInteger(0, 9), std::nullopt);
+    EXPECT_EQ(r.OptionalInteger(0, 9), 9);
     EXPECT_EQ(r.Text(), "a 'quoted' word");  // no escape exists for a quote
     EXPECT_EQ(r.Text(), "  blanks  ");
-    EXPECT_EQ(r.OptionalInteger(0, 1), std::nullopt);
+    EXPECT_EQ(r.Text(), "");
     for (double x : numbers) EXPECT_EQ(r.Number(), x);
     EXPECT_EQ(r.OptionalNumber(), std::nullopt);
     EXPECT_EQ(r.OptionalNumber(), 4.75);
@@ -149,6 +138,17 @@ TEST(ItemWriter, EveryItemReadsBackUnchanged) {
     EXPECT_EQ(r.Integer(0, kMax), kMax);
     EXPECT_EQ(r.OptionalInteger(0, 1), std::nullopt);
     EXPECT_TRUE(r.AtEnd());
+}
+
+TEST(ItemWriter, NumbersArePlainDecimalWithoutExponent) {
+    const std::pair<double, const char*> numbers[] = {{0.1, "0.1"}, {3, "3"}, {-7.25, "-7.25"},
+                                                      {1e20, "100000000000000000000"}, {1e-7, "0.0000001"},
+                                                      {86399.99, "86399.99"}, {NAN, "0"}};
+    for (const auto& [x, text] : numbers) {
+        ItemWriter w;
+        w.Number(x);
+        EXPECT_EQ(w.str(), std::string(text) + "\n") << x;
+    }
 }
 
 // ------------------------------------------------------------ files
