@@ -138,8 +138,9 @@ bool Construct(Form1& form, Work& w, int g) {
     for (int freshStart = 1; freshStart <= kFreshStartLimit; ++freshStart) {
         gen.GeneratedPieces(g, 1) = static_cast<std::int16_t>(start);
         At(w.FrogCells, 1) = start;
-        // The whole array, not just the Grid's elements, so that nothing of
-        // an earlier start can linger; the starting cell stays unmarked.
+        // The whole array rather than the Grid's 295 elements: marks only
+        // ever fall on board cells, so the outcome is the same for any board
+        // size. The starting cell stays unmarked.
         w.CellTaken.fill(0);
         platform.Randomize();
         int c = 1;

@@ -36,7 +36,8 @@ void VerifyGeneratedLevel(Form1& form) {
 
     for (int j = 1; j <= g + 2; ++j) {
         // The frog is chosen by the cell it stands on, so the renumbering of
-        // records after each removal never loses track of it.
+        // records after each removal never loses track of it. A from-cell off
+        // the board selects nothing, so the puzzle fails rather than the run.
         const int from = gen.GeneratedSolutionFrom(g, j).value_or(0);
         b.CheckSelectedFrog = IsCell(b.GridB, from) ? b.GridB[static_cast<std::size_t>(from)].Tag : 0;
         const int t = gen.GeneratedSolutionTo(g, j);

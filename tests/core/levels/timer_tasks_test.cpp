@@ -41,23 +41,15 @@ std::vector<int> StoredPieces(const Form1& f, int level) {
     return v;
 }
 
-// A game on an empty data folder whose short library has been filled as the
-// supply would, and saved: nothing waits for a puzzle.
+// A game on an empty data folder, ticked with no level on the board until
+// its short library holds a puzzle for every level, then back on level 1.
 void SupplyAll(Form1& f) {
     f.library.LevelCount = kLevels;
-    for (int k = 1; k <= kLevels; ++k) {
-        f.gen.GenerationLevel = k;
-        f.gen.LevelVerified[static_cast<std::size_t>(k)] = false;
-        for (int run = 0; run < 20 && !f.gen.LevelVerified[static_cast<std::size_t>(k)]; ++run) levels::GenerateLevel(f);
-        ASSERT_TRUE(f.gen.LevelVerified[static_cast<std::size_t>(k)]) << k;
-        levels::InstallGeneratedLevel(f, k);
-        f.library.LevelNeedsGenerating[static_cast<std::size_t>(k)] = false;
-    }
-    f.gen.GenerationLevel = 0;
-    f.gen.GenerationRequested = true;
-    f.gen.GenerationDone = true;
-    levels::Timer1_Timer(f);
+    f.game.CurrentLevel = 0;
+    for (int ticks = 0; MarkedLevels(f) > 0 && ticks < 10 * kLevels; ++ticks) levels::Timer1_Timer(f);
+    ASSERT_EQ(MarkedLevels(f), 0);
     ASSERT_EQ(f.gen.GenerationLevel, 0);
+    f.game.CurrentLevel = 1;
 }
 
 TEST(TimerTick, RunsTheStartUpOnceLowersALevelCountAbove200AndStepsTheClock) {
