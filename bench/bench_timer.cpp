@@ -29,11 +29,17 @@ void MarkAll(Form1& f) {
     for (int k = 1; k <= quib::kLevelsPlayed; ++k) f.library.LevelNeedsGenerating[static_cast<std::size_t>(k)] = true;
 }
 
-// Ticks until every level holds a puzzle and the file has been written.
-void SupplyAll(Form1& f) {
-    while (AnyWaiting(f)) quib::levels::Timer1_Timer(f);
-    for (int i = 0; i < 3; ++i) quib::levels::Timer1_Timer(f);
-}
+// A game whose background supply has put a puzzle into every level and
+// written the file.
+struct SuppliedGame {
+    TestGame game;
+    Form1& f = game.form();
+    SuppliedGame() {
+        game.platform.reseedFromClock = true;
+        while (AnyWaiting(f)) quib::levels::Timer1_Timer(f);
+        for (int i = 0; i < 3; ++i) quib::levels::Timer1_Timer(f);
+    }
+};
 
 void BM_TickWhileSupplying(benchmark::State& state) {
     TestGame game;  // empty data folder: the library rebuilds itself
@@ -56,10 +62,8 @@ void BM_TickWhileSupplying(benchmark::State& state) {
 BENCHMARK(BM_TickWhileSupplying)->Iterations(2000)->Unit(benchmark::kMicrosecond);
 
 void BM_TickWithCompleteLibrary(benchmark::State& state) {
-    TestGame game;
-    Form1& f = game.form();
-    game.platform.reseedFromClock = true;
-    SupplyAll(f);
+    SuppliedGame supplied;
+    Form1& f = supplied.f;
     Timings timings(false);
     for (auto _ : state) {
         timings.Start();
@@ -72,10 +76,8 @@ BENCHMARK(BM_TickWithCompleteLibrary)->Iterations(200000)->Unit(benchmark::kMicr
 
 // The whole text at once, as after reading the file or loading a save slot.
 void BM_LibraryText(benchmark::State& state) {
-    TestGame game;
-    Form1& f = game.form();
-    game.platform.reseedFromClock = true;
-    SupplyAll(f);
+    SuppliedGame supplied;
+    Form1& f = supplied.f;
     Timings timings;
     for (auto _ : state) {
         timings.Start();
@@ -90,10 +92,8 @@ BENCHMARK(BM_LibraryText)->Iterations(2000)->Unit(benchmark::kMicrosecond);
 // The save of a supply tick without its generation: one level's new puzzle
 // installed, then the file rewritten.
 void BM_SaveAfterInstall(benchmark::State& state) {
-    TestGame game;
-    Form1& f = game.form();
-    game.platform.reseedFromClock = true;
-    SupplyAll(f);
+    SuppliedGame supplied;
+    Form1& f = supplied.f;
     int v = 0;
     Timings timings;
     for (auto _ : state) {
