@@ -86,7 +86,8 @@ double ReadBounded(ItemReader& in, double limit) {
 }
 
 std::vector<FrogRecord> ReadFrogRecords(ItemReader& in, const Board& board) {
-    const int count = static_cast<int>(in.Integer(1, kMaxStoredFrogs + 1));
+    // A count of 1 or less brings no records (the template alone).
+    const int count = static_cast<int>(in.Integer(kInt16Min, kMaxStoredFrogs + 1));
     const int cells = CellCount(board);
     const Cell* tmpl = board.Grid.empty() ? nullptr : &board.Grid[0];
     std::vector<FrogRecord> records;
@@ -191,8 +192,10 @@ void ReadDataFile(Form1& form) {
         clock.PlayMinutes = in.Integer(kInt32Min, kInt32Max);
         clock.PlaySecs = in.Integer(kInt32Min, kInt32Max);
         menu.sndmenue.Checked = in.Flag();
-        menu.mnuGrids.Checked = in.Flag();
+        // The jump sound follows its check mark even when the file breaks off
+        // right after it, so a "Sound" shown unchecked is never heard.
         g.SoundOn = menu.sndmenue.Checked;
+        menu.mnuGrids.Checked = in.Flag();
         const int levels = LevelsInFile(form);
         for (int i = 1; i <= levels; ++i) form.library.LevelNeedsGenerating[static_cast<std::size_t>(i)] = in.Flag();
         PlaceFrogRecords(form, ReadFrogRecords(in, form.board));
@@ -201,7 +204,9 @@ void ReadDataFile(Form1& form) {
         return;
     }
 
-    game::SetModeNameAndTries(g, g.ModeIndex);  // any other value leaves both as they are
+    // The mode was read as a row of the mode table (1..4): a number beyond
+    // the table is damage, and a game without a mode could never end.
+    game::SetModeNameAndTries(g, g.ModeIndex);
     menu.GotoLevelMenue.Enabled = g.ModeIndex == 4;
 
     if (g.ResumeLevel > form.library.LevelCount) g.ResumeLevel = 1;

@@ -131,7 +131,7 @@ void ReadHighScores(Form1& form) {
             Entry& e = entries[Row(i)];
             e.name = in.Text();
             e.score = in.Text();
-            e.seconds = in.Integer(0, INT32_MAX);
+            e.seconds = in.Integer(kInt32Min, kInt32Max);
         }
     } catch (const ReadFailure&) {
         ClearRows(h);
@@ -204,6 +204,7 @@ void InsertHighScore(Form1& form) {
 void Command1_Click(Form1& form) {
     HighScores& h = form.high;
     Messages& msg = form.msg;
+    // A rank beyond the ten rows has no label to take the name.
     if (h.NewScoreRank < 1 || h.NewScoreRank > kRows) return;
     msg.Label1.Visible = false;
     msg.RoundOverLabel.Visible = false;
@@ -251,6 +252,8 @@ void HighLabel_Click(Form1& form) {
     HighScores& h = form.high;
     Messages& msg = form.msg;
     Game& g = form.game;
+    // The table's labels take clicks only while it is shown; a close of a
+    // table that is not open would restore what an older opening remembered.
     if (!h.HighLabel.Visible) return;
 
     msg.Label1.Visible = false;

@@ -64,8 +64,9 @@ constexpr std::int64_t kInt32Max = INT32_MAX;
 // The next item as a number within [-limit, limit]; throws ReadFailure.
 double ReadBounded(ItemReader& in, double limit);
 // Reads the count N and the N - 1 records (left, top, cell) that follow it.
-// Throws ReadFailure unless N is 1 .. kMaxStoredFrogs + 1 and every record
-// stands on its own cell of the board and its own position.
+// Throws ReadFailure unless N is at most kMaxStoredFrogs + 1 (N <= 1: no
+// records) and every record stands on its own cell of the board and its own
+// position.
 std::vector<FrogRecord> ReadFrogRecords(ItemReader& in, const Board& board);
 void WriteFrogRecords(ItemWriter& out, const Board& board);
 // Replaces the board's frog records with these (pictures untouched).

@@ -209,11 +209,11 @@ void mnuloadgame_Click(Form1& form, int index) {
 
     if (g.CurrentLevel > form.library.LevelCount) g.CurrentLevel = 1;
     if (g.CurrentLevel < 1) g.CurrentLevel = 1;
-    if (g.CurrentLevel > 1) {
-        form.intro.CommandLabel2.Visible = true;
-        // "Continue" now stands for the loaded game, not the one read at start-up.
-        g.ResumeLevel = g.CurrentLevel;
-    }
+    if (g.CurrentLevel > 1) form.intro.CommandLabel2.Visible = true;
+    // "Continue" now stands for the loaded game, not the one read at start-up:
+    // it would otherwise put the loaded frogs under another level's number.
+    g.ResumeLevel = g.CurrentLevel;
+    // The file has just been read whole, so its entries can say so.
     MarkSlot(form, index, true);
 
     if (!form.menu.mnuGrids.Checked)

@@ -1,7 +1,6 @@
 // The "Preferences" options: the jump sound, the cell outlines ("Grids"),
 // the colour sliders, and the playing of wave files.
 
-#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -36,16 +35,14 @@ void mnuGrids_Click(Form1& form) {
     }
 }
 
-// A colour slider moved. A scroll bar cannot leave its range, so a value
-// outside 0..255 is clamped rather than trusted; an unknown slider changes
-// nothing.
+// A colour slider moved; its scroll bar runs 0..255. An unknown slider
+// changes nothing.
 void VScroll_Change(Form1& form, int which, int value) {
     ColourPanel& c = form.colours;
-    const int v = std::clamp(value, 0, 255);
     switch (which) {
-        case 2: c.VScroll2 = v; break;
-        case 3: c.VScroll3 = v; break;
-        case 4: c.VScroll4 = v; break;
+        case 2: c.VScroll2 = value; break;
+        case 3: c.VScroll3 = value; break;
+        case 4: c.VScroll4 = value; break;
         default: return;
     }
     c.Shape3 = Rgb(c.VScroll2, c.VScroll3, c.VScroll4);

@@ -24,7 +24,9 @@ void BuildMenus(Form1& form) {
     Menus& m = form.menu;
     m.NewGame.Caption = "New Game";
     const char* modes[] = {"", "Easy", "Medium", "Difficult", "Practice"};
-    for (int i = 1; i <= 4; ++i) m.NewGameMenue[static_cast<std::size_t>(i)] = {modes[i], true, false};
+    // The four modes and "High Scores" wait for the start-up to have read
+    // the files; it enables them.
+    for (int i = 1; i <= 4; ++i) m.NewGameMenue[static_cast<std::size_t>(i)] = {modes[i], false, false};
     m.RestartLevelMenue = {"Restart Level", true, false};
     m.mnusave = {"Save", true, false};
     m.mnuload = {"Load", true, false};
@@ -36,7 +38,7 @@ void BuildMenus(Form1& form) {
     m.mnulevel.clear();
     m.mnulevel[1] = {"1", true, false};  // the entries 10 .. 190 are added at start-up
     m.mnuQuit = {"Quit", false, false};
-    m.mnuHighScores = {"High Scores", true, false};
+    m.mnuHighScores = {"High Scores", false, false};
     m.mnupreferences = {"Preferences", true, false};
     m.sndmenue = {"Sound", true, true};
     m.mnuGrids = {"Grids", true, false};

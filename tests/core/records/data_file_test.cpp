@@ -19,10 +19,8 @@ std::vector<std::string> SampleFile() {
                                       "#TRUE#", "#FALSE#"};
     for (int i = 1; i <= 200; ++i) items.push_back(i % 3 == 0 ? "#TRUE#" : "#FALSE#");
     items.push_back("5");
-    for (const int c : {100, 101, 150, 200}) {
-        for (const std::string& item : {std::string("0"), std::to_string(c), "\"" + std::to_string(c) + "\""})
-            items.push_back(item);
-    }
+    for (const int c : {100, 101, 150, 200})
+        items.insert(items.end(), {"0", std::to_string(c), "\"" + std::to_string(c) + "\""});
     return items;
 }
 constexpr std::size_t kCount = 214;  // index of the record count N
@@ -34,10 +32,8 @@ void ReadPrepared(TestGame& game, const std::vector<std::string>& items, std::si
 }
 
 void ExpectFallback(const Form1& f) {
-    EXPECT_EQ(f.game.ResumeLevel, 1);
-    EXPECT_EQ(f.game.CurrentLevel, 1);
+    EXPECT_EQ(std::tuple(f.game.ResumeLevel, f.game.CurrentLevel, f.game.HighestLevel), std::tuple(1, 1, 1));
     EXPECT_FALSE(f.intro.CommandLabel2.Visible);
-    EXPECT_EQ(f.game.HighestLevel, 1);
     EXPECT_TRUE(f.library.LevelNeedsGenerating[1]);
     EXPECT_EQ(std::count(f.library.LevelNeedsGenerating.begin(), f.library.LevelNeedsGenerating.end(), true), 1);
     ExpectBoardConsistent(f);
@@ -56,52 +52,33 @@ TEST(DataFileRoundTrip, WrittenGameComesBackWithItsBoardAndContinueResumesIt) {
     f.menu.sndmenue.Checked = false;
     f.clock.LevelStartTime = first.platform.Timer() - 75.5;
     const std::vector<int> cells = FrogCells(f);
-    ASSERT_EQ(cells.size(), 39u);
-    ASSERT_TRUE(records::WriteDataFile(f));
-    ASSERT_TRUE(levels::WriteLevelLibrary(f));
+    ASSERT_TRUE(records::WriteDataFile(f) && levels::WriteLevelLibrary(f));
     EXPECT_EQ(FileLines(first.data.file("data.txt")).size(), 15u + 200u + 3u * 39u);
 
     TestGame second(first, true);
     Form1& g = second.form();
-    EXPECT_EQ(g.game.ResumeLevel, 37);
-    EXPECT_EQ(g.game.CurrentLevel, 1);  // "Continue" moves to the level
-    EXPECT_EQ(g.game.TryNumber, 2);
-    EXPECT_EQ(g.game.Score, 1250);
-    EXPECT_EQ(g.game.GameMode, "Medium");
-    EXPECT_EQ(g.game.TriesAllowed, 8);
-    EXPECT_EQ(g.game.SaveSlot, 3);
-    EXPECT_EQ(g.game.HighestLevel, 37);
-    EXPECT_EQ(g.clock.PlaySeconds, 4000);
+    EXPECT_EQ(std::tuple(g.game.ResumeLevel, g.game.CurrentLevel, g.game.TryNumber, g.game.Score),
+              std::tuple(37, 1, 2, 1250));  // "Continue" moves to the level
+    EXPECT_EQ(std::tuple(g.game.TriesAllowed, g.game.SaveSlot, g.game.HighestLevel, g.clock.PlaySeconds),
+              std::tuple(8, 3, 37, std::int64_t{4000}));
     EXPECT_FALSE(g.game.SoundOn);
     EXPECT_TRUE(g.library.LevelNeedsGenerating[37]);
     EXPECT_NEAR(second.platform.Timer() - *g.clock.LevelStartTime, 75.5, 1e-3);
-    EXPECT_TRUE(g.intro.CommandLabel2.Visible);
-    EXPECT_TRUE(g.game.JumpPossible);
+    EXPECT_TRUE(g.intro.CommandLabel2.Visible && g.game.JumpPossible);
     EXPECT_EQ(FrogCells(g), cells);
-    ExpectBoardConsistent(g);
 
     game::CommandLabel2_Click(g);
     EXPECT_EQ(g.game.CurrentLevel, 37);
     EXPECT_EQ(FrogCells(g), cells);
-    for (std::size_t r = 1; r < g.board.Rect.size(); ++r)
-        EXPECT_TRUE(g.board.Frog.at(static_cast<std::size_t>(board::FindPicture(g.board, static_cast<int>(r)))).Visible);
+    ExpectBoardConsistent(g, true);
     EXPECT_EQ(g.window.Caption.rfind("QUIB(3)   Mode: Medium  Level:  37", 0), 0u) << g.window.Caption;
-}
 
-TEST(DataFileRoundTrip, ClosingWithoutContinueKeepsTheGameOnOffer) {
-    TestGame first;
-    PlayLevel(first.form(), 1, 12);
-    ASSERT_TRUE(records::WriteDataFile(first.form()));
-    ASSERT_TRUE(levels::WriteLevelLibrary(first.form()));
-
-    TestGame second(first, true);
-    ASSERT_TRUE(second->intro.CommandLabel2.Visible);
-    ASSERT_TRUE(records::WriteDataFile(second.form()));  // closed at the start screen
-
-    TestGame third(first, true);  // the same data folder again
-    EXPECT_EQ(third->game.ResumeLevel, 12);
-    EXPECT_TRUE(third->intro.CommandLabel2.Visible);
-    EXPECT_EQ(FrogCells(third.form()), FrogCells(first.form()));
+    // Closed at the start screen without taking up "Continue": still on offer.
+    TestGame third(first, true);
+    ASSERT_TRUE(records::WriteDataFile(third.form()));
+    TestGame fourth(first, true);
+    EXPECT_EQ(fourth->game.ResumeLevel, 37);
+    EXPECT_EQ(FrogCells(fourth.form()), cells);
 }
 
 TEST(DataFileContinue, OfferedByTheLevelReadAndTheTriesLeft) {
@@ -136,13 +113,17 @@ TEST(DataFileOptions, TheFlagsSetSoundGridsAndTheCellOutlines) {
         items[12] = items[13] = on ? "#TRUE#" : "#FALSE#";
         game->menu.sndmenue.Checked = !on;
         ReadPrepared(game, items);
-        EXPECT_EQ(game->menu.sndmenue.Checked, on);
-        EXPECT_EQ(game->menu.mnuGrids.Checked, on);
-        EXPECT_EQ(game->game.SoundOn, on);
+        EXPECT_EQ(std::tuple(game->menu.sndmenue.Checked, game->menu.mnuGrids.Checked, game->game.SoundOn),
+                  std::tuple(on, on, on));
         for (std::size_t i = 1; i < game->board.Grid.size(); ++i) ASSERT_EQ(game->board.Grid[i].BorderStyle, on ? 1 : 0);
         ASSERT_TRUE(records::WriteDataFile(game.form()));
         EXPECT_EQ(FileLines(game.data.file("data.txt"))[12], on ? "#TRUE#" : "#FALSE#");
     }
+    TestGame cut(false);  // cut right after the "Sound" mark: the sound still follows it
+    auto items = SampleFile();
+    items[12] = "#FALSE#";
+    ReadPrepared(cut, items, 13);
+    EXPECT_FALSE(cut->menu.sndmenue.Checked || cut->game.SoundOn);
 }
 
 TEST(DataFileFallback, FileCutAfterItemTwentyKeepsWhatWasReadBeforeTheCut) {
@@ -154,48 +135,32 @@ TEST(DataFileFallback, FileCutAfterItemTwentyKeepsWhatWasReadBeforeTheCut) {
     items[13] = "#TRUE#";  // Grids on in the file, but the outlines step never runs
     ReadPrepared(game, items, 20);
 
-    EXPECT_EQ(f.game.TryNumber, 2);
-    EXPECT_EQ(f.game.Score, 1250);
-    EXPECT_EQ(f.game.ModeIndex, 2);
-    EXPECT_EQ(f.game.SaveSlot, 3);
-    EXPECT_EQ(f.clock.PlaySeconds, 300);
-    EXPECT_EQ(f.clock.PlayMinutes, 5);
+    EXPECT_EQ(std::tuple(f.game.TryNumber, f.game.Score, f.game.ModeIndex, f.game.SaveSlot), std::tuple(2, 1250, 2, 3));
+    EXPECT_EQ(std::tuple(f.clock.PlaySeconds, f.clock.PlayMinutes), std::tuple(300, 5));
     EXPECT_FALSE(f.game.SoundOn);
     EXPECT_TRUE(f.menu.mnuGrids.Checked);
     EXPECT_NEAR(game.platform.Timer() - *f.clock.LevelStartTime, 75.5, 1e-3);
     ExpectFallback(f);
-    EXPECT_EQ(f.game.GameMode, "Easy");  // the mode table step did not run
-    EXPECT_EQ(f.game.TriesAllowed, 10);
+    EXPECT_EQ(f.game.TriesAllowed, 10);  // the mode step did not run
     EXPECT_EQ(f.board.Grid[7].BorderStyle, 0);
     // A fresh level 1 stands on the board, at the fallback's own offsets.
     ASSERT_EQ(f.board.Rect.size(), 5u);
     for (std::size_t k = 1; k <= 4; ++k) {
         const Cell& cell = f.board.Grid[static_cast<std::size_t>(PuzzleCells(1)[k - 1])];
-        EXPECT_EQ(f.board.Rect[k].Left, cell.Left + 1);
-        EXPECT_EQ(f.board.Rect[k].Top, cell.Top + 3);
+        EXPECT_EQ(std::pair(f.board.Rect[k].Left, f.board.Rect[k].Top), std::pair(cell.Left + 1, cell.Top + 3));
     }
 }
 
 TEST(DataFileHostile, EveryDamageTakesTheFallback) {
-    std::vector<std::vector<std::string>> files;
-    const auto good = SampleFile();
-    for (std::size_t cut = 0; cut < good.size(); ++cut) files.emplace_back(good.begin(), good.begin() + static_cast<long>(cut));
-    const std::pair<std::size_t, const char*> damages[] = {
-        {0, "level"},  {0, "40000"}, {1, "2.5"},   {3, "1e400"},   {4, "0"},          {4, "-3"},          {5, "9999999999"},
-        {6, "0"},      {6, "5"},     {7, "-1"},    {7, "6"},       {8, "1e9"},        {12, "1"},          {20, "#MAYBE#"},
-        {kCount, "0"}, {kCount, "-1"}, {kCount, "302"}, {kCount, "100000"}, {kCount, "6"}, {kCount + 1, "x"},
-        {kCount + 3, "\"0\""}, {kCount + 3, "\"295\""}, {kCount + 3, "\"-5\""},
-        {kCount + 6, "\"100\""},  // two frogs on one cell
-        {kCount + 5, "100"},      // two frogs at one position
-    };
-    for (const auto& [item, value] : damages) {
-        files.push_back(good);
-        files.back()[item] = value;
-    }
-    files.push_back({std::string("\0\xff\xfe", 3)});
-    files.push_back({"\"unterminated"});
-    files.push_back({std::string(100000, ',')});
-
+    const auto files = DamagedFiles(
+        SampleFile(),
+        {{0, "level"}, {0, "40000"}, {1, "2.5"}, {3, "1e400"}, {4, "0"}, {4, "-3"}, {5, "9999999999"}, {6, "0"},
+         {6, "5"}, {7, "-1"}, {7, "6"}, {8, "1e9"}, {12, "1"}, {20, "#MAYBE#"}, {kCount, "302"},
+         {kCount, "100000"}, {kCount, "6"}, {kCount + 1, "x"}, {kCount + 3, "\"0\""}, {kCount + 3, "\"295\""},
+         {kCount + 3, "\"-5\""},
+         {kCount + 6, "\"100\""},  // two frogs on one cell
+         {kCount + 5, "100"}},     // two frogs at one position
+        {{std::string("\0\xff\xfe", 3)}, {"\"unterminated"}, {std::string(100000, ',')}});
     for (std::size_t k = 0; k < files.size(); ++k) {
         SCOPED_TRACE("damaged file " + std::to_string(k));
         TestGame game(false);
@@ -205,17 +170,20 @@ TEST(DataFileHostile, EveryDamageTakesTheFallback) {
     }
 }
 
-TEST(DataFileHostile, AFullBoardOfRecordsReads) {
-    TestGame game(false);
-    auto items = SampleFile();
-    items.resize(kCount);
-    items.push_back("295");
-    for (int k = 1; k <= kCells; ++k)
-        for (const std::string& item : {std::to_string(k), std::string("0"), std::to_string(k)}) items.push_back(item);
-    ReadPrepared(game, items);
-    EXPECT_EQ(game->board.Rect.size(), 295u);
-    EXPECT_EQ(game->game.ResumeLevel, 37);
-    ExpectBoardConsistent(game.form());
+// A count of one or less brings no frogs; up to a full board of 294 reads.
+TEST(DataFileHostile, RecordCountsFromNoneToAFullBoardRead) {
+    for (const int count : {-1, 0, 1, kCells + 1}) {
+        SCOPED_TRACE("count " + std::to_string(count));
+        TestGame game(false);
+        auto items = SampleFile();
+        items.resize(kCount);
+        items.push_back(std::to_string(count));
+        for (int k = 1; k < count; ++k) items.insert(items.end(), {std::to_string(k), "0", std::to_string(k)});
+        ReadPrepared(game, items);
+        EXPECT_EQ(game->board.Rect.size(), static_cast<std::size_t>(std::max(count, 1)));
+        EXPECT_EQ(std::tuple(game->game.ResumeLevel, game->game.HighestLevel), std::tuple(37, 40));
+        ExpectBoardConsistent(game.form());
+    }
 }
 
 TEST(DataFileWrite, AFailedWriteLeavesTheOldFileAndTheGameRunning) {

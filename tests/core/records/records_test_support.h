@@ -64,15 +64,19 @@ inline std::vector<int> FrogCells(const Form1& f) {
     return cells;
 }
 
-// Every record's cell names the record, and no other cell is taken.
-inline void ExpectBoardConsistent(const Form1& f) {
+// Every record's cell names the record, no other cell is taken, and with
+// shown set every record's picture is visible.
+inline void ExpectBoardConsistent(const Form1& f, bool shown = false) {
     int taken = 0;
-    for (std::size_t n = 0; n < f.board.Grid.size(); ++n) taken += f.board.Grid[n].Tag != 0;
+    for (const Cell& cell : f.board.Grid) taken += cell.Tag != 0;
     EXPECT_EQ(taken, static_cast<int>(f.board.Rect.size()) - 1);
     for (std::size_t r = 1; r < f.board.Rect.size(); ++r) {
         const int c = f.board.Rect[r].Tag;
         ASSERT_TRUE(c >= 1 && c <= kCells) << c;
         EXPECT_EQ(f.board.Grid[static_cast<std::size_t>(c)].Tag, static_cast<int>(r));
+        if (shown) {
+            EXPECT_TRUE(f.board.Frog.at(static_cast<std::size_t>(board::FindPicture(f.board, static_cast<int>(r)))).Visible);
+        }
     }
 }
 
@@ -94,6 +98,21 @@ inline std::vector<std::string> FileLines(const std::string& path) {
 inline void WriteLines(const std::string& path, const std::vector<std::string>& lines, std::size_t count = SIZE_MAX) {
     std::ofstream out(path, std::ios::trunc);
     for (std::size_t i = 0; i < count && i < lines.size(); ++i) out << lines[i] << '\n';
+}
+
+// Every cut of the items short of the end, then the items with each damage
+// (index, value) put in, then the extra files.
+inline std::vector<std::vector<std::string>> DamagedFiles(const std::vector<std::string>& good,
+                                                          const std::vector<std::pair<std::size_t, std::string>>& damages,
+                                                          const std::vector<std::vector<std::string>>& extra = {}) {
+    std::vector<std::vector<std::string>> files;
+    for (std::size_t cut = 0; cut < good.size(); ++cut) files.emplace_back(good.begin(), good.begin() + static_cast<long>(cut));
+    for (const auto& [item, value] : damages) {
+        files.push_back(good);
+        files.back().at(item) = value;
+    }
+    files.insert(files.end(), extra.begin(), extra.end());
+    return files;
 }
 
 // Points the game at a data folder that cannot be created, even by root: its

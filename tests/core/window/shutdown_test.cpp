@@ -15,7 +15,7 @@ namespace {
 using namespace records_test;
 using testing::TestGame;
 
-TEST(CloseRequest, NoKeepsTheGameRunningWithAllThreeFilesWritten) {
+TEST(CloseRequest, NoKeepsTheGameRunningWithAllThreeFilesWrittenEvenWhenTheyCannotBe) {
     TestGame game;
     Form1& f = game.form();
     PlayLevel(f, 1, 1);
@@ -27,22 +27,23 @@ TEST(CloseRequest, NoKeepsTheGameRunningWithAllThreeFilesWritten) {
     game.platform.answerYes = false;
 
     EXPECT_TRUE(window::Form_Unload(f));
-    EXPECT_EQ(game.platform.questions,
-              std::vector<std::string>{"Quib: Are you sure you want to exit the program?"});
+    EXPECT_EQ(game.platform.questions, std::vector<std::string>{"Quib: Are you sure you want to exit the program?"});
     EXPECT_FALSE(f.window.Ended || f.game.IntroShowing);
     EXPECT_EQ(f.clock.ClockState, 3);
-
     TestGame next(game, true);
-    EXPECT_EQ(next->game.Score, 42);
-    EXPECT_EQ(next->game.SaveSlot, 2);
+    EXPECT_EQ(std::tuple(next->game.Score, next->game.SaveSlot), std::tuple(42, 2));
     EXPECT_EQ(next->high.ScoreLabel[1].Caption, "99");
     EXPECT_TRUE(next->menu.mnuloadgame[2].Enabled);
 
+    MakeDataFolderUnwritable(game);
+    f.clock.ClockState = 0;
+    EXPECT_TRUE(window::Form_Unload(f));
+    EXPECT_EQ(f.clock.ClockState, 3);
     f.about.Loaded = true;
     game.platform.answerYes = true;
     EXPECT_FALSE(window::Form_Unload(f));
-    EXPECT_TRUE(f.window.Ended);
-    EXPECT_FALSE(f.about.Loaded);
+    EXPECT_TRUE(f.window.Ended && !f.about.Loaded);
+    EXPECT_EQ(game.platform.questions.size(), 3u);
 }
 
 TEST(CloseRequest, AFrozenClockIsBroughtUpToDateBeforeTheLevelTimeIsWritten) {
@@ -55,43 +56,32 @@ TEST(CloseRequest, AFrozenClockIsBroughtUpToDateBeforeTheLevelTimeIsWritten) {
     ASSERT_EQ(f.clock.ClockState, 2);
     game.platform.Advance(600);
     game.platform.answerYes = false;
-
     window::Form_Unload(f);
     EXPECT_NEAR(std::stod(FileLines(game.data.file("data.txt")).at(3)), 30.0, 1e-3);
 }
 
+// 59 min 50 s of level time and 15 s more since the session started give
+// 1:0:5; a second close adds only the time since the first.
 TEST(CloseRequest, PlayTimeIsAddedOnceEvenWhenTheAnswerIsNo) {
     TestGame game;
     Form1& f = game.form();
     PlayLevel(f, 1, 1);
+    f.clock.PlayMinutes = 59;
+    f.clock.PlaySecs = 50;
+    f.clock.PlaySeconds = 3590;
     game.platform.answerYes = false;
-    game.platform.Advance(75);
+    game.platform.Advance(15);
     window::Form_Unload(f);
-    EXPECT_EQ(f.clock.PlayMinutes, 1);
-    EXPECT_EQ(f.clock.PlaySecs, 15);
-    EXPECT_EQ(FileLines(game.data.file("data.txt")).at(8), "75");
+    EXPECT_EQ(std::tuple(f.clock.PlayHours, f.clock.PlayMinutes, f.clock.PlaySecs), std::tuple(1, 0, 5));
+    EXPECT_EQ(FileLines(game.data.file("data.txt")).at(8), "3605");
 
     game.platform.Advance(10);
     window::Form_Unload(f);
-    EXPECT_EQ(f.clock.PlaySeconds, 85);
-
+    EXPECT_EQ(f.clock.PlaySeconds, 3615);
     f.msg.Ad_Label.Visible = true;  // a message on the board: no time is added
     game.platform.Advance(40);
     window::Form_Unload(f);
-    EXPECT_EQ(f.clock.PlaySeconds, 85);
-}
-
-TEST(CloseRequest, AnUnwritableDataFolderStillGetsItsQuestion) {
-    TestGame game;
-    PlayLevel(game.form(), 1, 1);
-    records::mnusavegame_Click(game.form(), 1);
-    MakeDataFolderUnwritable(game);
-    game.platform.answerYes = false;
-    EXPECT_TRUE(window::Form_Unload(game.form()));
-    EXPECT_EQ(game->clock.ClockState, 3);
-    game.platform.answerYes = true;
-    EXPECT_FALSE(window::Form_Unload(game.form()));
-    EXPECT_EQ(game.platform.questions.size(), 2u);
+    EXPECT_EQ(f.clock.PlaySeconds, 3615);
 }
 
 }  // namespace
