@@ -19,7 +19,6 @@ namespace {
 using testing::TestGame;
 using Steps = std::vector<std::pair<int, int>>;
 
-int Row(int n) { return (n - 1) / kColumns + 1; }
 int Column(int n) { return (n - 1) % kColumns + 1; }
 
 // The generated pieces and steps of level g, read one entry past their length
@@ -34,25 +33,6 @@ Steps Solution(const Form1& form, int g) {
     for (int j = 1; j <= g + 3; ++j)
         s.emplace_back(form.gen.GeneratedSolutionFrom(g, j).value_or(0), form.gen.GeneratedSolutionTo(g, j));
     return s;
-}
-
-// A replay on plain rows and columns, independent of the game's jump code.
-// Returns the cells left, or an empty set with a reason when a step is no jump.
-std::set<int> Replay(const std::vector<int>& pieces, const Steps& steps, std::string& fault) {
-    std::set<int> frogs(pieces.begin(), pieces.end());
-    for (auto [from, to] : steps) {
-        const int dr = Row(to) - Row(from), dc = Column(to) - Column(from);
-        const bool shape = (dr == 0 || dr == 2 || dr == -2) && (dc == 0 || dc == 2 || dc == -2) && (dr || dc);
-        const int middle = (Row(from) + dr / 2 - 1) * kColumns + Column(from) + dc / 2;
-        if (to < 1 || to > kCells || !shape || !frogs.count(from) || frogs.count(to) || !frogs.count(middle)) {
-            fault = "step " + std::to_string(from) + " to " + std::to_string(to) + " is no jump";
-            return {};
-        }
-        frogs.erase(from);
-        frogs.erase(middle);
-        frogs.insert(to);
-    }
-    return frogs;
 }
 
 // Runs the generator for level g as the level start does: until verified.
@@ -125,8 +105,8 @@ TEST(Generator, StartsAfreshAfterSixHundredFailedAttempts) {
     EXPECT_TRUE(f.gen.LevelVerified[1]);
 }
 
-// Many seeds over every level: the structure of each puzzle, checked by a
-// replay of its own, and the direction rule of the reverse jumps.
+// Many seeds over every level: the structure of each puzzle, where its
+// solution ends, and the direction rule of the reverse jumps.
 TEST(Generator, EveryLevelGivesADistinctSolvablePuzzleEndingOnTheCentre) {
     TestGame game(false);
     Form1& f = game.form();
@@ -147,8 +127,10 @@ TEST(Generator, EveryLevelGivesADistinctSolvablePuzzleEndingOnTheCentre) {
             ASSERT_EQ(distinct.size(), static_cast<std::size_t>(g + 3)) << "level " << g;
             ASSERT_GE(*distinct.begin(), 1);
             ASSERT_LE(*distinct.rbegin(), kCells);
-            std::string fault;
-            ASSERT_EQ(Replay(pieces, steps, fault), std::set<int>{158}) << "level " << g << ": " << fault;
+            // The verifying replay, whose jump rules are tested on their own,
+            // leaves its end position on the check board.
+            ASSERT_EQ(f.board.RectB.size(), 2u) << "level " << g;
+            ASSERT_EQ(f.board.RectB[1].Tag, 158) << "level " << g;
             for (auto [from, to] : steps) {
                 // Read backwards, a step is a reverse jump from `to` to `from`.
                 from19Right += Column(to) == 19 && Column(from) > 19;
@@ -162,22 +144,6 @@ TEST(Generator, EveryLevelGivesADistinctSolvablePuzzleEndingOnTheCentre) {
     EXPECT_EQ(from19Right, 0);
     EXPECT_EQ(inColumn21, 0);
     EXPECT_GT(from20Left, 0);  // the edge region is reached, so the zeros mean something
-}
-
-TEST(Generator, LevelZeroChangesNothingAndReportsDone) {
-    TestGame game(false);
-    Form1& f = game.form();
-    f.game.CurrentLevel = 0;
-    f.gen.LevelVerified[0] = true;
-    const int seeds = game.platform.randomizeCalls;
-    f.gen.GenerationLevel = 0;
-    levels::GenerateLevel(f);
-    EXPECT_TRUE(f.gen.GenerationDone);
-    EXPECT_TRUE(f.gen.GenerationRequested);
-    EXPECT_TRUE(f.gen.LevelVerified[0]);
-    EXPECT_EQ(f.gen.GeneratedPieces(0, 1), 0);
-    EXPECT_EQ(f.library.LevelPieces(0, 1), 0);
-    EXPECT_EQ(game.platform.randomizeCalls, seeds);
 }
 
 TEST(Generator, InstallsAtOnceOnlyForTheLevelOnTheBoard) {
@@ -209,8 +175,9 @@ TEST(Generator, InstallsAtOnceOnlyForTheLevelOnTheBoard) {
 // frogs than cells are refused before any dice are cast; level 291 (294
 // frogs: the last needs two free cells of 294) gives up after its fresh
 // starts; a check board too flat for a click 10 units inside rejects all.
-TEST(Generator, ARunThatCannotSucceedFailsWithoutHarm) {
-    for (int g : {348, 351, -1, 292, 300, 291, 4}) {
+// Level 0 only reports done and requested.
+TEST(Generator, ARunThatCannotSucceedFailsWithoutHarmAndLevelZeroIsDoneAtOnce) {
+    for (int g : {348, 351, -1, 292, 300, 291, 4, 0}) {
         SCOPED_TRACE("level " + std::to_string(g));
         TestGame game(false);
         Form1& f = game.form();
@@ -226,10 +193,11 @@ TEST(Generator, ARunThatCannotSucceedFailsWithoutHarm) {
         f.gen.GenerationRequested = false;
         f.gen.GenerationLevel = g;
         EXPECT_NO_THROW(levels::GenerateLevel(f));
-        EXPECT_FALSE(f.gen.GenerationDone);
+        EXPECT_EQ(f.gen.GenerationDone, g == 0);
         EXPECT_TRUE(f.gen.GenerationRequested);
-        EXPECT_FALSE(flagged && f.gen.LevelVerified[static_cast<std::size_t>(g)]);
+        EXPECT_EQ(flagged && f.gen.LevelVerified[static_cast<std::size_t>(g)], g == 0);  // level 0 is left alone
         EXPECT_TRUE(f.library.LevelPieces == library);
+        EXPECT_EQ(f.gen.GeneratedPieces(0, 1), 0);
         EXPECT_EQ(game.platform.randomizeCalls - seeds, g == 291 ? 40 : g == 4 ? 1 : 0);  // fresh starts
     }
 }
