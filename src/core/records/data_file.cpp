@@ -21,6 +21,11 @@ int CellCount(const Board& board) { return static_cast<int>(board.Grid.size()) -
 
 // The level flags run 1 .. LevelCount; a count beyond the tables is cut to them.
 int LevelsInFile(const Form1& form) { return std::clamp(form.library.LevelCount, 0, kLevelIndexMax); }
+// The file is read at start-up, before the level library, while the game
+// counts its 200 levels; it carries that many flags whatever the library's
+// count when it is written, or a library of another length would make every
+// later resume file unreadable.
+constexpr int kFlagsInFile = kLevelsPlayed;
 
 
 // The board of a fresh level-1 game, placed as the resume file's fallback
@@ -155,8 +160,7 @@ bool WriteDataFile(Form1& form) {
         out.Integer(clock.PlaySecs);
         out.Flag(form.menu.sndmenue.Checked);
         out.Flag(form.menu.mnuGrids.Checked);
-        const int levels = LevelsInFile(form);
-        for (int i = 1; i <= levels; ++i) out.Flag(form.library.LevelNeedsGenerating[static_cast<std::size_t>(i)]);
+        for (int i = 1; i <= kFlagsInFile; ++i) out.Flag(form.library.LevelNeedsGenerating[static_cast<std::size_t>(i)]);
         WriteFrogRecords(out, form.board);
         return WriteFileSafely(form.DataFolder + kDataFileName, out.str());
     } catch (const std::exception&) {
@@ -196,8 +200,7 @@ void ReadDataFile(Form1& form) {
         // right after it, so a "Sound" shown unchecked is never heard.
         g.SoundOn = menu.sndmenue.Checked;
         menu.mnuGrids.Checked = in.Flag();
-        const int levels = LevelsInFile(form);
-        for (int i = 1; i <= levels; ++i) form.library.LevelNeedsGenerating[static_cast<std::size_t>(i)] = in.Flag();
+        for (int i = 1; i <= kFlagsInFile; ++i) form.library.LevelNeedsGenerating[static_cast<std::size_t>(i)] = in.Flag();
         PlaceFrogRecords(form, ReadFrogRecords(in, form.board));
     } catch (const ReadFailure&) {
         Fallback(form);
