@@ -166,7 +166,6 @@ void ItemReader::Skip(int count) {
 // reader's rule that a final line break closes the text.
 void ItemWriter::Separate() {
     out_ += '\n';
-    onLine_ = 0;
 }
 
 ItemWriter& ItemWriter::Text(std::string_view s) {

@@ -58,7 +58,6 @@ public:
 private:
     void Separate();
     std::string out_;
-    int onLine_ = 0;
 };
 
 // Reads a whole file; false when it cannot be opened or read.
