@@ -27,39 +27,41 @@ int FindPicture(const Board& b, int r) {
     return firstMatch;
 }
 
-void RemoveFrog(Form1& form, int r) {
-    Board& b = form.board;
-    const int M = FrogsLeft(b);
-    if (r < 1 || r > M) return;
-    const int picture = FindPicture(b, r);
+namespace {
+
+// Takes record r out of a board's dense numbering: the last record moves into
+// number r, the cell it stands on and the selection follow it, and the last
+// number is dropped. Shared by the visible board and the check board, whose
+// removal orders must stay the same.
+void CompactRecords(std::vector<FrogRecord>& records, std::vector<Cell>& cells, int& selected, int r) {
+    const int M = static_cast<int>(records.size()) - 1;
     if (r < M) {
-        FrogRecord& rec = b.Rect[static_cast<std::size_t>(r)];
-        const FrogRecord& last = b.Rect[static_cast<std::size_t>(M)];
+        FrogRecord& rec = records[static_cast<std::size_t>(r)];
+        const FrogRecord& last = records[static_cast<std::size_t>(M)];
         rec.Tag = last.Tag;
         rec.Left = last.Left;
         rec.Top = last.Top;
-        if (rec.Tag >= 1 && rec.Tag < static_cast<int>(b.Grid.size())) b.Grid[static_cast<std::size_t>(rec.Tag)].Tag = r;
-        if (b.SelectedFrog == M) b.SelectedFrog = r;
+        if (rec.Tag >= 1 && rec.Tag < static_cast<int>(cells.size())) cells[static_cast<std::size_t>(rec.Tag)].Tag = r;
+        if (selected == M) selected = r;
     }
-    b.Rect.pop_back();
+    records.pop_back();
+}
+
+}  // namespace
+
+void RemoveFrog(Form1& form, int r) {
+    Board& b = form.board;
+    if (r < 1 || r > FrogsLeft(b)) return;
+    const int picture = FindPicture(b, r);
+    CompactRecords(b.Rect, b.Grid, b.SelectedFrog, r);
     if (picture > 0) b.Frog[static_cast<std::size_t>(picture)].Visible = false;
     game::UpdateCaption(form);
 }
 
 void RemoveCheckFrog(Form1& form, int r) {
     Board& b = form.board;
-    const int M = static_cast<int>(b.RectB.size()) - 1;
-    if (r < 1 || r > M) return;
-    if (r < M) {
-        FrogRecord& rec = b.RectB[static_cast<std::size_t>(r)];
-        const FrogRecord& last = b.RectB[static_cast<std::size_t>(M)];
-        rec.Tag = last.Tag;
-        rec.Left = last.Left;
-        rec.Top = last.Top;
-        if (rec.Tag >= 1 && rec.Tag < static_cast<int>(b.GridB.size())) b.GridB[static_cast<std::size_t>(rec.Tag)].Tag = r;
-        if (b.CheckSelectedFrog == M) b.CheckSelectedFrog = r;
-    }
-    b.RectB.pop_back();
+    if (r < 1 || r >= static_cast<int>(b.RectB.size())) return;
+    CompactRecords(b.RectB, b.GridB, b.CheckSelectedFrog, r);
 }
 
 void ShowFrogPictures(Board& b) {
