@@ -85,5 +85,9 @@ void MoveSelectedFrog(Form1& form, int f, int t);
 
 void LevelSolved(Form1& form);
 void RoundOverIncomplete(Form1& form);
+// A game that ends hides "Continue": a loaded slot's game may have put it on
+// the start screen, and continuing an ended game gave a board with no try
+// left that ignores every click.
+void EndedGameLeavesNothingToContinue(Form1& form);
 
 }  // namespace quib::board

@@ -40,6 +40,8 @@ void ShowRoundOverMessage(Form1& form) {
 
 }  // namespace
 
+void EndedGameLeavesNothingToContinue(Form1& form) { form.intro.CommandLabel2.Visible = false; }
+
 void LevelSolved(Form1& form) {
     Game& g = form.game;
     Clock& c = form.clock;
@@ -82,6 +84,7 @@ void LevelSolved(Form1& form) {
         menu.mnuQuit.Enabled = false;
         menu.mnusave.Enabled = false;
         msg.Label1.Caption = "Game Over: Congratulations";
+        EndedGameLeavesNothingToContinue(form);
         if (g.SaveSlot >= 1) {
             records::CloseSaveSlot(form, "Hi");
             g.SaveSlot = 0;
@@ -132,6 +135,7 @@ void RoundOverIncomplete(Form1& form) {
         menu.mnusave.Enabled = false;
         menu.RestartLevelMenue.Enabled = false;
         msg.Label1.Caption = "Game Over: Level Incomplete";
+        EndedGameLeavesNothingToContinue(form);
         // Never below zero, even when a file held a level time above the total.
         c.PlaySeconds = std::max<std::int64_t>(0, c.PlaySeconds - (c.PlayHours * 3600 + c.PlayMinutes * 60 + c.PlaySecs));
         if (g.SaveSlot >= 1) {

@@ -128,6 +128,7 @@ void mnuQuit_Click(Form1& form) {
     form.menu.mnusave.Enabled = false;
     form.menu.RestartLevelMenue.Enabled = false;
     msg.Label1.Caption = "Game Over: Level Incomplete";
+    board::EndedGameLeavesNothingToContinue(form);
     if (g.SaveSlot > 0) {
         records::CloseSaveSlot(form, "hi");
         g.SaveSlot = 0;

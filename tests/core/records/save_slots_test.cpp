@@ -183,6 +183,23 @@ TEST(SaveSlotClose, AnEndedGameClosesItsSlotForThisRunAndTheNext) {
     EXPECT_FALSE(Offered(f, 5));
 }
 
+// The loader offers "Continue" for its game; once that game has ended there is
+// nothing left to continue.
+TEST(SaveSlotClose, AnEndedLoadedGameLeavesNothingToContinue) {
+    TestGame game;
+    Form1& f = game.form();
+    PlayLevel(f, 1, 4);
+    records::mnusavegame_Click(f, 2);
+    PlayLevel(f, 1, 1);  // another game; slot 2 keeps the level-4 game
+    records::mnuloadgame_Click(f, 2);
+    ASSERT_EQ(f.game.CurrentLevel, 4);
+    ASSERT_TRUE(f.intro.CommandLabel2.Visible);
+    game::mnuQuit_Click(f);
+    game::RoundOverLabel_Click(f);
+    EXPECT_TRUE(f.intro.Visible);
+    EXPECT_FALSE(f.intro.CommandLabel2.Visible);
+}
+
 // Each file is written over a slot that was offered at start-up: the load
 // finds the damage before anything is saved, added or changed.
 TEST(SaveSlotDamage, HostileFilesAreNeverOfferedAndLeaveTheRunningGameAsItWas) {
