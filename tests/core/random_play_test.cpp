@@ -1,0 +1,274 @@
+// Long random sessions through the handlers a player can reach (menu entries
+// only while enabled, labels only while shown, clicks anywhere, timer ticks,
+// minimising, closing with No and with Yes, restarts on the same data
+// folder). After every step the board must keep its invariants: records and
+// cells point at each other, the selection is a live frog, and while the
+// board is in view every frog has its own visible picture. No step may throw.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <random>
+#include <sstream>
+#include <vector>
+
+#include "core/board/board.h"
+#include "core/game/game.h"
+#include "core/levels/levels.h"
+#include "core/records/records.h"
+#include "core/window/window.h"
+#include "support/test_game.h"
+
+namespace quib {
+namespace {
+
+using testing::TestGame;
+
+std::string BoardFault(const Form1& f) {
+    const Board& b = f.board;
+    const int M = board::FrogsLeft(b);
+    std::ostringstream out;
+    for (int r = 1; r <= M; ++r) {
+        const int cell = b.Rect[static_cast<std::size_t>(r)].Tag;
+        if (cell < 1 || cell > kCells) return "record " + std::to_string(r) + " off the board";
+        if (b.Grid[static_cast<std::size_t>(cell)].Tag != r) return "cell of record " + std::to_string(r) + " names another";
+    }
+    for (int n = 1; n <= kCells; ++n) {
+        const int r = b.Grid[static_cast<std::size_t>(n)].Tag;
+        if (r == 0) continue;
+        if (r < 0 || r > M || b.Rect[static_cast<std::size_t>(r)].Tag != n)
+            return "cell " + std::to_string(n) + " names a record that is elsewhere";
+    }
+    if (b.SelectedFrog < 0 || b.SelectedFrog > M) return "selection is not a live frog";
+
+    const bool boardInView = !f.intro.Visible && !f.msg.RoundOverLabel.Visible && !f.msg.Label2.Visible &&
+                             !f.high.HighLabel.Visible && !f.msg.PausedLabel.Visible && !f.msg.NameInput.Visible;
+    if (boardInView) {
+        int visible = 0;
+        for (std::size_t i = 1; i < b.Frog.size(); ++i) visible += b.Frog[i].Visible ? 1 : 0;
+        for (int r = 1; r <= M; ++r) {
+            const int p = board::FindPicture(b, r);
+            if (p == 0 || !b.Frog[static_cast<std::size_t>(p)].Visible)
+                return "frog " + std::to_string(r) + " in view has no visible picture";
+        }
+        if (visible != M) return std::to_string(visible) + " pictures shown for " + std::to_string(M) + " frogs";
+    }
+    return {};
+}
+
+class Player {
+public:
+    Player(TestGame& game, unsigned seed) : game_(&game), dice_(seed) {}
+    void Switch(TestGame& game) { game_ = &game; }
+    int solved = 0;
+    int jumps = 0;
+
+    // One action a player (or the window's timer) could take now; returns
+    // its name for the failure message.
+    std::string Step() {
+        Form1& f = game_->form();
+        const int choice = Roll(100);
+        if (choice < 30) return Jump(f);
+        if (choice < 45) return Tick(f);
+        if (choice < 55) return Dismiss(f);
+        if (choice < 62) return ClickAround(f);
+        if (choice < 70) return Start(f);
+        return Menu(f);
+    }
+
+private:
+    int Roll(int n) { return std::uniform_int_distribution<int>(0, n - 1)(dice_); }
+
+    std::string Tick(Form1& f) {
+        game_->platform.Advance(0.01 + Roll(300));  // sometimes minutes pass
+        levels::Timer1_Timer(f);
+        return "tick";
+    }
+
+    // A jump: the next step of the stored solution when it still fits,
+    // otherwise any legal jump.
+    std::string Jump(Form1& f) {
+        Board& b = f.board;
+        const int M = board::FrogsLeft(b);
+        if (M < 1) return Tick(f);
+        const int level = f.game.CurrentLevel;
+        int from = 0, to = 0;
+        const int step = level + 3 - M + 1;
+        if (level >= 1 && level <= kMaxStoredLevel && step >= 1 && step <= level + 2) {
+            const auto stored = f.library.SolutionFrom(level, step);
+            const int t = f.library.SolutionTo(level, step);
+            if (stored && *stored >= 1 && *stored <= kCells && b.Grid[static_cast<std::size_t>(*stored)].Tag > 0 &&
+                board::IsLandingCell(b.Grid, kColumns, *stored, t)) {
+                from = *stored;
+                to = t;
+            }
+        }
+        if (from == 0) {
+            const int r = 1 + Roll(M);
+            from = b.Rect[static_cast<std::size_t>(r)].Tag;
+            for (const auto& row : board::DirectionTable(kColumns)) {
+                if (board::IsLandingCell(b.Grid, kColumns, from, from + row.jumpOffset)) to = from + row.jumpOffset;
+            }
+            if (to == 0) return ClickAround(f);
+        }
+        const int picture = board::FindPicture(b, b.Grid[static_cast<std::size_t>(from)].Tag);
+        board::Frog_Click(f, picture);
+        const int before = board::FrogsLeft(b);
+        board::ClickCell(f, to);
+        if (board::FrogsLeft(b) < before) ++jumps;
+        if (f.msg.Label2.Visible) ++solved;
+        return "jump " + std::to_string(from) + "->" + std::to_string(to);
+    }
+
+    std::string ClickAround(Form1& f) {
+        const int what = Roll(3);
+        if (what == 0) {
+            board::ClickCell(f, 1 + Roll(kCells));
+            return "cell click";
+        }
+        if (what == 1 && f.board.Frog.size() > 1) {
+            board::Frog_Click(f, 1 + Roll(static_cast<int>(f.board.Frog.size()) - 1));
+            return "frog click";
+        }
+        board::Form_MouseDown(f, 1, 0, static_cast<float>(Roll(800)), static_cast<float>(Roll(560)));
+        return "window click";
+    }
+
+    std::string Dismiss(Form1& f) {
+        if (f.msg.NameInput.Visible) {
+            f.msg.NameInput.Text = "Player";
+            records::NameInput_KeyPress(f, 13);
+            return "name entered";
+        }
+        if (f.high.HighLabel.Visible) {
+            records::HighLabel_Click(f);
+            return "table closed";
+        }
+        if (f.msg.RoundOverLabel.Visible) {
+            game::RoundOverLabel_Click(f);
+            return "round-over dismissed";
+        }
+        if (f.msg.Label2.Visible) {
+            game::Label2_Click(f);
+            return "panel dismissed";
+        }
+        if (f.msg.PausedLabel.Visible) {
+            game::PausedLabel_click(f);
+            return "pause ended";
+        }
+        return ClickAround(f);
+    }
+
+    std::string Start(Form1& f) {
+        const int mode = 1 + Roll(4);
+        if (f.intro.Visible && f.intro.CommandLabel2.Visible && Roll(2) == 0) {
+            game::CommandLabel2_Click(f);
+            return "continue";
+        }
+        if (!f.menu.NewGameMenue[static_cast<std::size_t>(mode)].Enabled) return Tick(f);
+        if (mode == 4 && f.menu.GotoLevelMenue.Enabled && Roll(2) == 0) {
+            for (const auto& [level, entry] : f.menu.mnulevel) {
+                if (entry.Enabled && Roll(3) == 0) {
+                    game::mnulevel_Click(f, level);
+                    return "goto " + std::to_string(level);
+                }
+            }
+        }
+        if (f.intro.Visible) {
+            game::CommandLabel_Click(f, mode);
+        } else {
+            game::NewGameMenue_Click(f, mode);
+        }
+        return "new game " + std::to_string(mode);
+    }
+
+    std::string Menu(Form1& f) {
+        Menus& m = f.menu;
+        const int slot = 1 + Roll(5);
+        switch (Roll(12)) {
+            case 0:
+                if (m.RestartLevelMenue.Enabled) game::RestartLevelMenue_Click(f);
+                return "restart";
+            case 1:
+                if (m.mnuQuit.Enabled) game::mnuQuit_Click(f);
+                return "quit";
+            case 2:
+                if (m.mnusave.Enabled) records::mnusavegame_Click(f, slot);
+                return "save " + std::to_string(slot);
+            case 3:
+                if (m.mnuloadgame[static_cast<std::size_t>(slot)].Enabled) records::mnuloadgame_Click(f, slot);
+                return "load " + std::to_string(slot);
+            case 4:
+                if (m.mnuHighScores.Enabled) records::mnuHighScores_Click(f);
+                return "high scores";
+            case 5:
+                window::sndmenue_Click(f);
+                return "sound";
+            case 6:
+                window::mnuGrids_Click(f);
+                return "grids";
+            case 7:
+                window::aboutmenue_Click(f);
+                return "about";
+            case 8:
+                if (f.about.Loaded) window::Form2_Unload(f);
+                return "about closed";
+            case 9: {
+                const int state = Roll(3);
+                window::Form_Resize(f, state);
+                return "window state " + std::to_string(state);
+            }
+            case 10:
+                game_->platform.answerYes = false;
+                window::Form_Unload(f);
+                return "close, No";
+            default:
+                if (m.mnuloadgame[static_cast<std::size_t>(slot)].Enabled && Roll(2) == 0) {
+                    records::mnuloadgame_Click(f, slot);
+                    return "load " + std::to_string(slot);
+                }
+                return Tick(f);
+        }
+    }
+
+    TestGame* game_;
+    std::mt19937 dice_;
+};
+
+TEST(RandomPlay, LongSessionsKeepTheBoardConsistentAcrossRestarts) {
+    int solved = 0, jumps = 0;
+    for (unsigned seed = 1; seed <= 6; ++seed) {
+        // Every run of the program stays alive: the first one owns the folder.
+        std::vector<std::unique_ptr<TestGame>> runs;
+        runs.push_back(std::make_unique<TestGame>());
+        TestGame* game = runs.back().get();
+        Player player(*game, seed);
+        for (int step = 0; step < 2500; ++step) {
+            std::string action;
+            try {
+                action = player.Step();
+            } catch (const std::exception& e) {
+                FAIL() << "seed " << seed << " step " << step << " threw: " << e.what();
+            }
+            const std::string fault = BoardFault(game->form());
+            ASSERT_TRUE(fault.empty()) << "seed " << seed << " step " << step << " after " << action << ": " << fault;
+            if (step % 800 == 799) {
+                // Close with Yes and start the program again on the same files.
+                game->platform.answerYes = true;
+                ASSERT_FALSE(window::Form_Unload(game->form()));
+                runs.push_back(std::make_unique<TestGame>(*runs.front(), true));
+                game = runs.back().get();
+                player.Switch(*game);
+                ASSERT_TRUE(BoardFault(game->form()).empty()) << "seed " << seed << " after a restart";
+            }
+        }
+        solved += player.solved;
+        jumps += player.jumps;
+    }
+    // The sessions really played: levels were solved and many jumps made.
+    EXPECT_GT(solved, 20);
+    EXPECT_GT(jumps, 1000);
+}
+
+}  // namespace
+}  // namespace quib
