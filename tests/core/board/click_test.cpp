@@ -3,16 +3,10 @@
 // outline and green landing hints, turning, the jump with its sound, the
 // pause, and the clicks the board ignores.
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
-#include <fstream>
 
-#include "core/board/board.h"
-#include "core/game/game.h"
-#include "core/game/play_helpers.h"
 #include "core/window/window.h"
-#include "support/test_game.h"
+#include "support/play.h"
 
 namespace quib {
 namespace {
@@ -33,6 +27,10 @@ std::vector<int> GreenCells(const Form1& f) {
 
 bool FacingLeft(const Form1& f, int cell) { return f.board.Frog.at(PictureOnCell(f, cell)).FacingLeft; }
 const Cell& GridCell(const Form1& f, int n) { return f.board.Grid.at(static_cast<std::size_t>(n)); }
+// A mouse press at an offset into a cell.
+void PressIn(Form1& f, int cell, float dx, float dy) {
+    board::Form_MouseDown(f, 1, 0, GridCell(f, cell).Left + dx, GridCell(f, cell).Top + dy);
+}
 
 const int a = CellAt(5, 5);
 const int edge = CellAt(9, 2);
@@ -43,10 +41,8 @@ TEST(FrogClick, SelectsOutlinesAndHintsOnlyReachableCellsWhileGridsIsOff) {
     TestGame game;
     Form1& f = StartWithBoard(game, {a, a + 1, a + kColumns, a - kColumns - 1, far1, edge, edge - 1, edge + 1});
     ClickFrogOn(f, a);
-    EXPECT_EQ(f.board.SelectedFrog, 1);
-    EXPECT_TRUE(f.board.HighLight.Visible);
-    EXPECT_EQ(f.board.HighLight.Left, GridCell(f, a).Left);
-    EXPECT_EQ(f.board.HighLight.Top, GridCell(f, a).Top);
+    EXPECT_EQ(std::tuple(f.board.SelectedFrog, f.board.HighLight.Visible, f.board.HighLight.Left, f.board.HighLight.Top),
+              std::tuple(1, true, GridCell(f, a).Left, GridCell(f, a).Top));
     EXPECT_EQ(GreenCells(f), (std::vector<int>{a - 2 * kColumns - 2, a + 2, a + 2 * kColumns}));
     ClickFrogOn(f, edge);  // replaces the selection; no hint past the row edge
     EXPECT_EQ(f.board.SelectedFrog, 6);
@@ -64,9 +60,7 @@ TEST(BoardClick, JumpMovesTheFrogRemovesTheOtherPlaysTheSoundAndClearsHints) {
     Form1& f = StartWithBoard(game, {a, a + 1, far1, far2});
     Jump(f, a, a + 2);
     EXPECT_EQ(FrogCells(f), (std::vector<int>{a + 2, far2, far1}));
-    EXPECT_EQ(GridCell(f, a).Tag, 0);
-    EXPECT_EQ(PictureOnCell(f, a + 1), 0);
-    EXPECT_EQ(f.board.SelectedFrog, 0);
+    EXPECT_EQ(std::tuple(GridCell(f, a).Tag, PictureOnCell(f, a + 1), f.board.SelectedFrog), std::tuple(0, 0, 0));
     EXPECT_FALSE(f.board.HighLight.Visible);
     EXPECT_TRUE(GreenCells(f).empty());
     EXPECT_EQ(game.platform.sounds, std::vector<std::string>{window::JumpSoundPath(f)});
@@ -79,8 +73,7 @@ TEST(BoardClick, JumpMovesTheFrogRemovesTheOtherPlaysTheSoundAndClearsHints) {
     window::aboutmenue_Click(f);
     Jump(f, far2, far2 - 2);
     EXPECT_FALSE(f.about.Loaded);  // a board click closes the About box
-    EXPECT_EQ(game.platform.sounds.size(), 1u);
-    EXPECT_EQ(board::FrogsLeft(f.board), 2);
+    EXPECT_EQ(std::pair(game.platform.sounds.size(), board::FrogsLeft(f.board)), std::pair(std::size_t{1}, 2));
 }
 
 TEST(BoardClick, NeighbourOnlyTurnsTheFrogWhosePictureIsFoundAfterRenumbering) {
@@ -100,11 +93,8 @@ TEST(BoardClick, NeighbourOnlyTurnsTheFrogWhosePictureIsFoundAfterRenumbering) {
     EXPECT_TRUE(FacingLeft(f, c));
     board::ClickCell(f, c + kColumns + 1);
     EXPECT_FALSE(FacingLeft(f, c));
-    board::ClickCell(f, c + 2);  // across an empty cell
-    board::ClickCell(f, c + 3);
-    board::ClickCell(f, far1);  // an occupied cell clicked directly
-    EXPECT_EQ(FrogCells(f)[0], c);
-    EXPECT_EQ(f.board.SelectedFrog, 1);
+    for (const int other : {c + 2, c + 3, far1}) board::ClickCell(f, other);  // across an empty cell; occupied
+    EXPECT_EQ(std::pair(FrogCells(f)[0], f.board.SelectedFrog), std::pair(c, 1));
 }
 
 TEST(HitTest, EdgesBelongToNoCellAndTheOverlapToBothInIncreasingOrder) {
@@ -112,12 +102,12 @@ TEST(HitTest, EdgesBelongToNoCellAndTheOverlapToBothInIncreasingOrder) {
     Form1& f = StartWithBoard(game, {a, a + 1, far1, far2});
     const Cell& t = GridCell(f, a + 2);
     ClickFrogOn(f, a);
-    board::Form_MouseDown(f, 1, 0, t.Left, t.Top + 10);             // left edge: in a + 1 only
-    board::Form_MouseDown(f, 1, 0, t.Left + 10, t.Top);             // top edge: the cell above
-    board::Form_MouseDown(f, 1, 0, t.Left + 10, t.Top + t.Height);  // bottom edge: the cell below
-    board::Form_MouseDown(f, 1, 0, 790.0f, 530.0f);                  // off the board
+    PressIn(f, a + 2, 0, 10);         // left edge: in a + 1 only
+    PressIn(f, a + 2, 10, 0);         // top edge: the cell above
+    PressIn(f, a + 2, 10, t.Height);  // bottom edge: the cell below
+    board::Form_MouseDown(f, 1, 0, 790.0f, 530.0f);  // off the board
     EXPECT_EQ(FrogCells(f)[0], a);
-    board::Form_MouseDown(f, 1, 0, t.Left + 1, t.Top + 10);  // right of a + 1's edge: in t
+    PressIn(f, a + 2, 1, 10);  // right of a + 1's edge: in t
     EXPECT_EQ(FrogCells(f)[0], a + 2);
 
     // The corner shared by the empty down-left neighbour and the landing cell
@@ -125,7 +115,7 @@ TEST(HitTest, EdgesBelongToNoCellAndTheOverlapToBothInIncreasingOrder) {
     const int b = CellAt(4, 6);
     PlaceBoard(f, {b, b + kColumns, far1, far2});
     ClickFrogOn(f, b);
-    board::Form_MouseDown(f, 1, 0, GridCell(f, b + 2 * kColumns).Left + 0.5f, GridCell(f, b + 2 * kColumns).Top + 0.5f);
+    PressIn(f, b + 2 * kColumns, 0.5f, 0.5f);
     EXPECT_EQ(FrogCells(f)[0], b + 2 * kColumns);
     EXPECT_TRUE(FacingLeft(f, b + 2 * kColumns));
 
@@ -133,7 +123,7 @@ TEST(HitTest, EdgesBelongToNoCellAndTheOverlapToBothInIncreasingOrder) {
     // nothing is selected any more when the second cell is reached.
     PlaceBoard(f, {a, a + 1});
     ClickFrogOn(f, a);
-    board::Form_MouseDown(f, 1, 0, GridCell(f, a + 3).Left + 0.5f, GridCell(f, a + 3).Top + 10);
+    PressIn(f, a + 3, 0.5f, 10);
     EXPECT_EQ(board::FrogsLeft(f.board), 1);
     EXPECT_TRUE(f.msg.Label2.Visible);
 }
@@ -151,8 +141,7 @@ TEST(BoardClick, AClickWhilePausedResumesTheGameAndActs) {
         f.clock.ClockState = 2;
         if (cellPicture) board::Image2_Click(f, a + 2); else board::ClickCell(f, a + 2);
         EXPECT_FALSE(f.msg.PausedLabel.Visible);
-        EXPECT_EQ(f.clock.ClockState, 3);
-        EXPECT_EQ(FrogCells(f)[0], a + 2);
+        EXPECT_EQ(std::pair(f.clock.ClockState, FrogCells(f)[0]), std::pair(3, a + 2));
         EXPECT_GT(PictureOnCell(f, far2), 0);
     }
 }

@@ -3,46 +3,31 @@
 // slot in use saved; the last level ends the game with its message, the
 // high-score offer and the slot closed with "Hi".
 
-#include <gtest/gtest.h>
-
-#include "core/board/board.h"
-#include "core/game/game.h"
-#include "core/game/play_helpers.h"
-#include "core/records/items.h"
 #include "core/records/records.h"
-#include "support/test_game.h"
+#include "support/play.h"
 
 namespace quib {
 namespace {
 
 using namespace quib::testing;
 
-std::string SlotFile(TestGame& game, int slot) {
-    std::string text;
-    records::ReadWholeFile(game.data.file("savedgame" + std::to_string(slot) + ".txt"), text);
-    return text;
-}
-
 TEST(LevelSolved, WholeEasyGameScoresEachLevelAndStartsTheNextWithATryMore) {
     TestGame game;
     Form1& f = StartGame(game.form(), 1);
     records::mnusavegame_Click(f, 2);
-    const std::string saved = SlotFile(game, 2);
+    const std::string saved = FileText(game.data.file("savedgame2.txt"));
     game.platform.Advance(20);
     PlaySolution(f, LevelPuzzle(1));
-    EXPECT_EQ(f.game.Score, 6);
-    EXPECT_EQ(f.msg.Label2.Caption, "Level 1 Completed");
-    EXPECT_EQ(f.msg.Label3b.Caption, "Frogs Jumped: 3  Tries: 1");
-    EXPECT_EQ(f.msg.Label6.Caption, "SCORE: 6   Time 0:0:20");
+    EXPECT_EQ(std::tuple(f.msg.Label2.Caption, f.msg.Label3b.Caption, f.msg.Label6.Caption),
+              std::tuple("Level 1 Completed", "Frogs Jumped: 3  Tries: 1", "SCORE: 6   Time 0:0:20"));
     EXPECT_TRUE(f.msg.Label2.Visible && f.msg.Label3b.Visible && f.msg.Label6.Visible && f.msg.Ad_Label.Visible);
     EXPECT_FALSE(f.menu.RestartLevelMenue.Enabled);
-    EXPECT_EQ(f.clock.ClockState, 1);
-    EXPECT_EQ(f.clock.PlaySeconds, 20);
-    EXPECT_EQ(f.clock.PlaySecs, 0);  // the next level's time starts from nothing
-    EXPECT_EQ(f.game.HighestLevel, 2);
+    // The next level's time starts from nothing; the slot in use holds the game at level 2.
+    EXPECT_EQ(std::tuple(f.game.Score, f.clock.ClockState, f.clock.PlaySeconds, f.clock.PlaySecs, f.game.HighestLevel,
+                         f.game.SaveSlot),
+              std::tuple(6, 1, std::int64_t{20}, std::int64_t{0}, 2, 2));
     EXPECT_EQ(PictureOnCell(f, LevelPuzzle(1).solution.back().second), 0);
-    EXPECT_EQ(f.game.SaveSlot, 2);  // the slot in use holds the game at level 2
-    EXPECT_NE(SlotFile(game, 2), saved);
+    EXPECT_NE(FileText(game.data.file("savedgame2.txt")), saved);
 
     ClickWindow(f);
     EXPECT_FALSE(f.msg.Label2.Visible || f.msg.Ad_Label.Visible);
@@ -88,22 +73,18 @@ TEST(LastLevel, SolvingItEndsTheGameWithItsMessageClosesTheSlotAndOffersTheTable
         EXPECT_FALSE(f.msg.Label2.Visible);  // no level-completed panel after the last level
         EXPECT_EQ(f.msg.Label1.Caption, "Game Over: Congratulations");
         EXPECT_TRUE(f.msg.RoundOverLabel.Visible && f.msg.Label1.Visible);
-        EXPECT_FALSE(f.menu.mnuQuit.Enabled || f.menu.mnusave.Enabled || f.menu.RestartLevelMenue.Enabled);
+        EXPECT_FALSE(f.menu.mnuQuit.Enabled || f.menu.mnusave.Enabled || f.menu.RestartLevelMenue.Enabled ||
+                     f.menu.mnuloadgame[2].Enabled);
         EXPECT_EQ(f.game.SaveSlot, 0);
-        EXPECT_EQ(SlotFile(game, 2).find("\"Hi\""), 0u);
-        EXPECT_FALSE(f.menu.mnuloadgame[2].Enabled);
-        if (mode == 1) {
-            EXPECT_EQ(f.msg.RoundOverLabel.Caption, "1: All levels solved.\nScore: 27   Time 0:1:3\nYou got a high score.");
-            EXPECT_TRUE(f.msg.NameInput.Visible && !f.menu.mnuHighScores.Enabled);
-            records::Command1_Click(f);
-        } else {
-            EXPECT_EQ(f.msg.RoundOverLabel.Caption, "10: All levels solved.\n       \nPress Mouse button to play again");
-            EXPECT_TRUE(!f.msg.NameInput.Visible && f.menu.mnuHighScores.Enabled);
-        }
+        EXPECT_EQ(FileText(game.data.file("savedgame2.txt")).find("\"Hi\""), 0u);
+        EXPECT_EQ(f.msg.RoundOverLabel.Caption,
+                  mode == 1 ? "1: All levels solved.\nScore: 27   Time 0:1:3\nYou got a high score."
+                            : "10: All levels solved.\n       \nPress Mouse button to play again");
+        EXPECT_EQ(std::pair(f.msg.NameInput.Visible, f.menu.mnuHighScores.Enabled), std::pair(mode == 1, mode == 4));
+        if (mode == 1) records::Command1_Click(f);
         ClickWindow(f);
         EXPECT_TRUE(f.game.IntroShowing && f.intro.Visible);
-        EXPECT_EQ(f.game.CurrentLevel, 1);
-        EXPECT_EQ(f.window.Caption, " QUIB   ");
+        EXPECT_EQ(std::pair(f.game.CurrentLevel, f.window.Caption), std::pair(1, std::string(" QUIB   ")));
     }
 }
 

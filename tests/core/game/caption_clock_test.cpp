@@ -2,27 +2,19 @@
 // survives midnight and minimising; playing time carries seconds into
 // minutes and minutes into hours; the pause notice gives the board back.
 
-#include <gtest/gtest.h>
-
-#include "core/board/board.h"
-#include "core/game/game.h"
 #include "core/window/window.h"
-#include "play_helpers.h"
-#include "support/test_game.h"
+#include "support/play.h"
 
 namespace quib {
 namespace {
 
-using testing::PlaceBoard;
-using testing::TestGame;
+using namespace quib::testing;
 
 void SetGame(Form1& f, int mode, int tryNumber, int level, int score, int frogs) {
     f.game.IntroShowing = false;
     f.game.ModeIndex = mode;
     game::SetModeNameAndTries(f.game, mode);
-    f.game.TryNumber = tryNumber;
-    f.game.CurrentLevel = level;
-    f.game.Score = score;
+    std::tie(f.game.TryNumber, f.game.CurrentLevel, f.game.Score) = std::tuple(tryNumber, level, score);
     std::vector<int> cells;
     for (int i = 0; i < frogs; ++i) cells.push_back(2 * i + 1);
     PlaceBoard(f, cells);
@@ -38,8 +30,7 @@ TEST(Caption, PadsEveryNumberAndDropsTriesAndScoreInPractice) {
                                     "9 left out of  10    Tries Left:   8    Score:   123");
     SetGame(f, 1, -95, 12, 12345, 15);  // 106 tries left
     EXPECT_TRUE(game::ComposeCaption(f).ends_with("    Tries Left: 106    Score: 12345"));
-    f.game.TryNumber = 10;
-    f.game.Score = 5;
+    SetGame(f, 1, 10, 12, 5, 15);
     EXPECT_TRUE(game::ComposeCaption(f).ends_with("    Tries Left:   1    Score:     5"));
     SetGame(f, 4, 1, 150, 0, 12);
     f.game.SaveSlot = 0;
@@ -56,19 +47,21 @@ TEST(PlayTime, CarriesSecondsAndMinutesAndSplitsLongTotals) {
     c.PlaySeconds = 40000;  // beyond what 16 bits could hold
     c.PlayHours = 2, c.PlayMinutes = 59, c.PlaySecs = 50;
     c.SessionStart = 1000, c.SessionNow = 1015;
-    const auto hms = [&c] { return std::to_string(c.PlayHours) + ":" + std::to_string(c.PlayMinutes) + ":" +
-                                   std::to_string(c.PlaySecs); };
+    const auto hms = [&c] { return std::tuple(c.PlayHours, c.PlayMinutes, c.PlaySecs); };
     game::AddPlayTime(game.form());
-    EXPECT_EQ(hms(), "3:0:5");
+    EXPECT_EQ(hms(), std::tuple(3, 0, 5));
     EXPECT_EQ(c.PlaySeconds, 40015);
     game::SplitPlaySeconds(game.form());
-    EXPECT_EQ(hms(), "11:6:55");
+    EXPECT_EQ(hms(), std::tuple(11, 6, 55));
     c.SessionNow = 900;  // a clock set back adds nothing
     game::AddPlayTime(game.form());
     EXPECT_EQ(c.PlaySeconds, 40015);
 }
 
-TEST(LevelClock, MinimisingForTenMinutesLeavesTheLevelTimeAlone) {
+// Ten minutes minimised leave the level time alone; a level started at
+// 23:59:30 has forty seconds at 00:00:10 (the timer ticks every 10 ms and
+// the wrap costs at most one tick).
+TEST(LevelClock, MinimisingAndMidnightLeaveTheLevelTimeRight) {
     TestGame game;
     Form1& f = game.form();
     auto& p = game.platform;
@@ -84,17 +77,10 @@ TEST(LevelClock, MinimisingForTenMinutesLeavesTheLevelTimeAlone) {
     EXPECT_NEAR(game::LevelTime(f), 42, 1e-6);
     p.Advance(3);
     EXPECT_NEAR(game::LevelTime(f), 45, 1e-6);
-}
 
-TEST(LevelClock, ALevelStartedAt235930HasFortySecondsAt000010) {
-    TestGame game;
-    Form1& f = game.form();
-    auto& p = game.platform;
     p.timeOfDay = 23 * 3600 + 59 * 60 + 30;
     f.clock.StartDay = p.day;
-    f.clock.ClockState = 0;
     f.clock.LevelStartTime = p.timeOfDay;
-    // The window timer ticks every 10 ms; the wrap costs at most one tick.
     for (int i = 0; i < 4000; ++i) { p.Advance(0.01); game::ClockTick(f); }
     ASSERT_EQ(f.clock.StartDay, p.day);
     EXPECT_NEAR(game::LevelTime(f), 40, 0.011);
@@ -110,8 +96,7 @@ TEST(Pause, NoticeClickGivesTheBoardBackUnlessAPanelCoversItOrNoTryIsLeft) {
     board::HideAllFrogPictures(f.board);
     f.board.SelectedFrog = 2;
     f.clock.ClockState = 2;
-    f.msg.PausedLabel.Visible = true;
-    f.msg.Label2.Visible = true;  // a panel covers the board: the update waits
+    f.msg.PausedLabel.Visible = f.msg.Label2.Visible = true;  // a panel covers the board: the update waits
     game::paused_update(f);
     EXPECT_TRUE(f.msg.PausedLabel.Visible);
     f.msg.Label2.Visible = false;

@@ -3,34 +3,24 @@
 // and marks the puzzle used; "Continue" shows stored records or retries a
 // blocked board; the remaining-jump check looks at every frog.
 
-#include <gtest/gtest.h>
-
-#include "core/board/board.h"
-#include "core/game/game.h"
 #include "core/levels/levels.h"
-#include "play_helpers.h"
-#include "support/test_game.h"
+#include "support/play.h"
 
 namespace quib {
 namespace {
 
 using namespace quib::testing;
 
+// The frogs stand on these cells in record order, each cell naming its
+// record, each record and a visible picture at the level start's offsets.
 void ExpectFrogsOnCells(const Form1& f, const std::vector<int>& cells) {
     ASSERT_EQ(FrogCells(f), cells);
     for (std::size_t r = 1; r <= cells.size(); ++r) {
         const Cell& cell = f.board.Grid[static_cast<std::size_t>(cells[r - 1])];
-        EXPECT_EQ(cell.Tag, static_cast<int>(r));
-        EXPECT_EQ(f.board.Rect[r].Left, cell.Left + 3);
-        EXPECT_EQ(f.board.Rect[r].Top, cell.Top + 5);
+        EXPECT_EQ(std::tuple(cell.Tag, f.board.Rect[r].Left, f.board.Rect[r].Top),
+                  std::tuple(static_cast<int>(r), cell.Left + 3, cell.Top + 5));
         EXPECT_GT(PictureOnCell(f, cells[r - 1]), 0);
     }
-}
-
-std::vector<int> StoredPieces(const Form1& f, int level) {
-    std::vector<int> cells;
-    for (int i = 1; i <= level + 3; ++i) cells.push_back(f.library.LevelPieces(level, i));
-    return cells;
 }
 
 TEST(LevelStart, NewGamePlacesTheStoredFrogsAsTryOneAndAFreshStartOfAUsedLevelMakesANewPuzzle) {
@@ -38,8 +28,7 @@ TEST(LevelStart, NewGamePlacesTheStoredFrogsAsTryOneAndAFreshStartOfAUsedLevelMa
     Form1& f = StartGame(game.form(), 1, 1);
     EXPECT_EQ(f.game.TryNumber, 1);
     ExpectFrogsOnCells(f, LevelPuzzle(1).pieces);
-    EXPECT_TRUE(f.library.LevelNeedsGenerating[1]);
-    EXPECT_TRUE(f.menu.mnuQuit.Enabled && f.menu.RestartLevelMenue.Enabled);
+    EXPECT_TRUE(f.library.LevelNeedsGenerating[1] && f.menu.mnuQuit.Enabled && f.menu.RestartLevelMenue.Enabled);
     EXPECT_EQ(f.window.MousePointer, Pointer::Default);
     EXPECT_TRUE(CaptionHas(f, "Tries Left:  10"));
     game::StartLevel(f);
@@ -98,8 +87,7 @@ TEST(ResumeBoard, ContinueShowsAPlayableStoredBoardRetriesABlockedOneAndAFinishe
     game::CommandLabel2_Click(f);
     ExpectFrogsOnCells(f, {100, 150, 151});
     EXPECT_EQ(f.game.TryNumber, 4);
-    EXPECT_TRUE(f.library.LevelNeedsGenerating[2]);
-    EXPECT_FALSE(f.intro.CommandLabel2.Visible);
+    EXPECT_TRUE(f.library.LevelNeedsGenerating[2] && !f.intro.CommandLabel2.Visible);
     EXPECT_TRUE(CaptionHas(f, "Level:   2 of 200" + std::string(17, ' ') + "3 left out of   5"));
     PlaceBoard(f, {CellAt(2, 2), CellAt(2, 5), CellAt(9, 9)});  // blocked: a retry of the level's puzzle
     game::CommandLabel2_Click(f);
@@ -117,7 +105,6 @@ TEST(ResumeBoard, ContinueShowsAPlayableStoredBoardRetriesABlockedOneAndAFinishe
 // as well as the last, and an earlier answer never sticks.
 TEST(CheckJumpPossible, VisitsEveryFrogAndRespectsTheRowEdges) {
     TestGame game;
-    Form1& f = game.form();
     const std::pair<std::vector<int>, bool> boards[] = {
         {{CellAt(1, 20), CellAt(1, 21)}, true},
         {{CellAt(1, 21), CellAt(2, 1)}, false},  // neighbours by number on two rows
@@ -127,9 +114,8 @@ TEST(CheckJumpPossible, VisitsEveryFrogAndRespectsTheRowEdges) {
         {{CellAt(3, 3), CellAt(5, 5), CellAt(7, 7)}, false},
     };
     for (const auto& [cells, possible] : boards) {
-        PlaceBoard(f, cells);
-        game::CheckJumpPossible(f);
-        EXPECT_EQ(f.game.JumpPossible, possible) << "frogs from cell " << cells[0];
+        game::CheckJumpPossible(PlaceBoard(game.form(), cells));
+        EXPECT_EQ(game->game.JumpPossible, possible) << "frogs from cell " << cells[0];
     }
 }
 

@@ -2,16 +2,10 @@
 // the chosen level and opens "Goto Level"; a running slot game is saved
 // first; the Goto Level entries follow the highest level reached.
 
-#include <gtest/gtest.h>
-
 #include <numeric>
 
-#include "core/board/board.h"
-#include "core/game/game.h"
-#include "core/records/items.h"
 #include "core/records/records.h"
-#include "play_helpers.h"
-#include "support/test_game.h"
+#include "support/play.h"
 
 namespace quib {
 namespace {
@@ -33,16 +27,13 @@ TEST(Modes, DifficultStartsAtLevelTenWithFiveTriesLeftAndGotoLevelStartsPractice
     game::CommandLabel_Click(f, 3);
     EXPECT_EQ(board::FrogsLeft(f.board), 13);
     EXPECT_FALSE(f.menu.GotoLevelMenue.Enabled);
-    EXPECT_TRUE(CaptionHas(f, "Mode: Difficult  Level:  10 of 200"));
-    EXPECT_TRUE(CaptionHas(f, "Tries Left:   5"));
-    EXPECT_EQ(f.clock.ClockState, 0);
-    EXPECT_EQ(f.clock.SessionStart, game.platform.now);
+    EXPECT_TRUE(CaptionHas(f, "Mode: Difficult  Level:  10 of 200") && CaptionHas(f, "Tries Left:   5"));
+    EXPECT_EQ(std::pair(f.clock.ClockState, f.clock.SessionStart), std::pair(0, game.platform.now));
 
     InstallLine(f, 50, 60);
     f.game.Score = 77;
     game::mnulevel_Click(f, 50);
-    EXPECT_EQ(f.game.Score, 0);
-    EXPECT_EQ(board::FrogsLeft(f.board), 53);
+    EXPECT_EQ(std::pair(f.game.Score, board::FrogsLeft(f.board)), std::pair(0, 53));
     EXPECT_TRUE(f.menu.GotoLevelMenue.Enabled);
     EXPECT_TRUE(CaptionHas(f, "Mode: Practice  Level:  50 of 200"));
     EXPECT_FALSE(CaptionHas(f, "Tries Left"));
@@ -51,8 +42,7 @@ TEST(Modes, DifficultStartsAtLevelTenWithFiveTriesLeftAndGotoLevelStartsPractice
 
     f.game.HighestLevel = 35;  // the entries follow the highest level reached
     game::EnableGotoLevelEntries(f);
-    EXPECT_TRUE(f.menu.mnulevel.at(1).Enabled && f.menu.mnulevel.at(30).Enabled);
-    EXPECT_FALSE(f.menu.mnulevel.at(40).Enabled);
+    EXPECT_TRUE(f.menu.mnulevel.at(1).Enabled && f.menu.mnulevel.at(30).Enabled && !f.menu.mnulevel.at(40).Enabled);
     EXPECT_EQ(f.menu.mnulevel.at(190).Caption, "190");
 }
 
@@ -60,16 +50,14 @@ TEST(Modes, NewGameWhileASlotGameRunsSavesItFirst) {
     TestGame game;
     Form1& f = StartGame(game.form(), 1, 1);
     records::mnusavegame_Click(f, 3);
-    std::string before, after;
-    ASSERT_TRUE(records::ReadWholeFile(game.data.file("savedgame3.txt"), before));
+    const std::string before = FileText(game.data.file("savedgame3.txt"));
+    ASSERT_FALSE(before.empty());
     game.platform.Advance(75);
     StartGame(f, 1, 1);
     // The slot now holds the 75 seconds played since the save.
-    ASSERT_TRUE(records::ReadWholeFile(game.data.file("savedgame3.txt"), after));
-    EXPECT_NE(after, before);
-    EXPECT_EQ(f.game.SaveSlot, 0);
+    EXPECT_NE(FileText(game.data.file("savedgame3.txt")), before);
+    EXPECT_EQ(std::pair(f.game.SaveSlot, f.clock.PlaySeconds), std::pair(0, std::int64_t{0}));
     EXPECT_TRUE(CaptionHas(f, "QUIB      Mode: Easy"));
-    EXPECT_EQ(f.clock.PlaySeconds, 0);
 }
 
 }  // namespace

@@ -2,13 +2,8 @@
 // last try ends the game; "Restart Level" and "Quit" do what the player
 // expects in every mode, with their exact messages.
 
-#include <gtest/gtest.h>
-
-#include "core/board/board.h"
-#include "core/game/game.h"
 #include "core/records/records.h"
-#include "play_helpers.h"
-#include "support/test_game.h"
+#include "support/play.h"
 
 namespace quib {
 namespace {
@@ -17,9 +12,7 @@ using namespace quib::testing;
 
 void ExpectStartScreen(const Form1& f) {
     EXPECT_TRUE(f.game.IntroShowing && f.intro.Visible);
-    EXPECT_EQ(f.game.CurrentLevel, 1);
-    EXPECT_EQ(f.game.TryNumber, 0);
-    EXPECT_EQ(f.window.Caption, " QUIB   ");
+    EXPECT_EQ(std::tuple(f.game.CurrentLevel, f.game.TryNumber, f.window.Caption), std::tuple(1, 0, " QUIB   "));
     EXPECT_FALSE(f.menu.mnuQuit.Enabled || f.menu.mnusave.Enabled || f.msg.RoundOverLabel.Visible);
 }
 
@@ -36,7 +29,7 @@ Form1& ReachLastTry(TestGame& game) {
     return f;
 }
 
-TEST(RoundOver, ALostRoundIsRetriedWithTheSamePuzzleUntilTheLastTryEndsTheGame) {
+TEST(RoundOver, ALostRoundIsRetriedWithTheSamePuzzle) {
     TestGame game;
     Form1& f = StartGame(game.form(), 1, 1);
     game.platform.Advance(65);
@@ -51,20 +44,27 @@ TEST(RoundOver, ALostRoundIsRetriedWithTheSamePuzzleUntilTheLastTryEndsTheGame) 
     ClickWindow(f);
     EXPECT_FALSE(f.msg.RoundOverLabel.Visible);
     EXPECT_EQ(FrogCells(f), LevelPuzzle(1).pieces);
-    EXPECT_EQ(f.game.LevelTries, 2);
-    EXPECT_EQ(f.clock.ClockState, 3);
+    EXPECT_EQ(std::pair(f.game.LevelTries, f.clock.ClockState), std::pair(2, 3));
     EXPECT_TRUE(CaptionHas(f, "Tries Left:   9"));
+}
 
-    TestGame second;
-    Form1& g = ReachLastTry(second);
-    PlayLosingJump(g, LevelPuzzle(1));
-    EXPECT_EQ(g.msg.RoundOverLabel.Caption,
-              "3: You needed to jump 2 more frogs\nScore: 0  Time 0:0:0\nPress Mouse button to try again");
-    EXPECT_FALSE(g.msg.NameInput.Visible);
-    game::Label1_Click(g);
-    ExpectStartScreen(g);
-    ClickWindow(g);  // the message went with its heading: nothing is left to retry
-    ExpectStartScreen(g);
+// On the last try a lost round and "Restart Level" both end the game; the
+// message goes with its heading, so a further click has nothing to retry.
+TEST(RoundOver, OnTheLastTryALostRoundOrARestartEndsTheGame) {
+    for (const bool restart : {false, true}) {
+        SCOPED_TRACE(restart ? "restart" : "lost");
+        TestGame game;
+        Form1& f = ReachLastTry(game);
+        if (restart) game::RestartLevelMenue_Click(f); else PlayLosingJump(f, LevelPuzzle(1));
+        EXPECT_EQ(f.msg.RoundOverLabel.Caption, std::string(restart ? "6" : "3") +
+                                                    ": You needed to jump " + (restart ? "3" : "2") +
+                                                    " more frogs\nScore: 0  Time 0:0:0\nPress Mouse button to try again");
+        EXPECT_TRUE(f.msg.RoundOverLabel.Visible && !f.msg.NameInput.Visible && !f.game.RetryPending);
+        if (restart) ClickWindow(f); else game::Label1_Click(f);
+        ExpectStartScreen(f);
+        ClickWindow(f);
+        ExpectStartScreen(f);
+    }
 }
 
 TEST(RoundOver, LosingTheLastTryClosesTheSlotAndWaitsForTheHighScoreName) {
@@ -96,25 +96,13 @@ TEST(RoundOver, LosingTheLastTryClosesTheSlotAndWaitsForTheHighScoreName) {
     ExpectStartScreen(f);
 }
 
-TEST(RestartLevel, OnTheLastTryEndsTheGameAsQuitDoes) {
-    TestGame game;
-    Form1& f = ReachLastTry(game);
-    game::RestartLevelMenue_Click(f);
-    EXPECT_FALSE(f.game.RetryPending);
-    EXPECT_EQ(f.msg.RoundOverLabel.Caption,
-              "6: You needed to jump 3 more frogs\nScore: 0  Time 0:0:0\nPress Mouse button to try again");
-    EXPECT_TRUE(f.msg.RoundOverLabel.Visible);
-    ClickWindow(f);
-    ExpectStartScreen(f);
-}
-
 TEST(Practice, RestartIsANewTryWhateverTheTryCounterAndQuitShowsTheStartScreen) {
     TestGame game;
     Form1& f = StartGame(game.form(), 4, 3);
-    PlaySolution(f, LevelPuzzle(1));
-    ClickWindow(f);
-    PlaySolution(f, LevelPuzzle(2));
-    ClickWindow(f);
+    for (int level = 1; level <= 2; ++level) {
+        PlaySolution(f, LevelPuzzle(level));
+        ClickWindow(f);
+    }
     const auto [from, to] = LevelPuzzle(3).solution[0];
     Jump(f, from, to);
     ASSERT_EQ(f.game.TriesAllowed - f.game.TryNumber, 0);
@@ -126,11 +114,8 @@ TEST(Practice, RestartIsANewTryWhateverTheTryCounterAndQuitShowsTheStartScreen) 
     ClickFrogOn(f, from);
     f.high.NewScoreRank = -7;  // stays unless a high-score check runs
     game::mnuQuit_Click(f);
-    EXPECT_TRUE(f.game.IntroShowing && f.intro.Visible);
-    EXPECT_EQ(f.window.Caption, " QUIB   ");
-    EXPECT_FALSE(f.msg.RoundOverLabel.Visible);
-    EXPECT_EQ(f.high.NewScoreRank, -7);
-    EXPECT_EQ(PictureOnCell(f, from), 0);
+    EXPECT_TRUE(f.game.IntroShowing && f.intro.Visible && !f.msg.RoundOverLabel.Visible);
+    EXPECT_EQ(std::tuple(f.window.Caption, f.high.NewScoreRank, PictureOnCell(f, from)), std::tuple(" QUIB   ", -7, 0));
     board::ClickCell(f, to);  // the frog still selected under the start screen stays put
     EXPECT_EQ(FrogCells(f), LevelPuzzle(3).pieces);
 }
@@ -145,8 +130,7 @@ TEST(Quit, InEasyWithThreeFrogsLeftOffersTheHighScore) {
     game.platform.Advance(30);
     PlayLosingJump(f, p);  // the 30 seconds of the abandoned level do not count
     ClickWindow(f);
-    Jump(f, p.solution[0].first, p.solution[0].second);
-    Jump(f, p.solution[1].first, p.solution[1].second);
+    for (int k = 0; k < 2; ++k) Jump(f, p.solution[k].first, p.solution[k].second);
     ASSERT_EQ(board::FrogsLeft(f.board), 3);
     game::mnuQuit_Click(f);
     EXPECT_EQ(f.game.TryNumber, f.game.TriesAllowed);

@@ -5,13 +5,12 @@
 
 #include "core/levels/levels.h"
 #include "core/records/records.h"
-#include "records_test_support.h"
+#include "support/play.h"
 
 namespace quib {
 namespace {
 
-using namespace records_test;
-using testing::TestGame;
+using namespace quib::testing;
 
 // A Medium game at level 37, try 2, score 1250, slot 3, four frogs.
 std::vector<std::string> SampleFile() {
@@ -43,7 +42,7 @@ TEST(DataFileRoundTrip, WrittenGameComesBackWithItsBoardAndContinueResumesIt) {
     TestGame first;
     Form1& f = first.form();
     PlayLevel(f, 2, 37);
-    JumpFirstFrog(f);
+    Jump(f, 100, 102);
     f.game.TryNumber = 2;
     f.game.Score = 1250;
     f.game.SaveSlot = 3;
@@ -129,7 +128,7 @@ TEST(DataFileOptions, TheFlagsSetSoundGridsAndTheCellOutlines) {
 
 TEST(DataFileFallback, FileCutAfterItemTwentyKeepsWhatWasReadBeforeTheCut) {
     TestGame game(false);
-    InstallPuzzle(game.form(), 1);
+    InstallPairs(game.form(), 1);
     const Form1& f = game.form();
     auto items = SampleFile();
     items[12] = "#FALSE#";
@@ -147,7 +146,7 @@ TEST(DataFileFallback, FileCutAfterItemTwentyKeepsWhatWasReadBeforeTheCut) {
     // A fresh level 1 stands on the board, at the fallback's own offsets.
     ASSERT_EQ(f.board.Rect.size(), 5u);
     for (std::size_t k = 1; k <= 4; ++k) {
-        const Cell& cell = f.board.Grid[static_cast<std::size_t>(PuzzleCells(1)[k - 1])];
+        const Cell& cell = f.board.Grid[static_cast<std::size_t>(PairCells(1)[k - 1])];
         EXPECT_EQ(std::pair(f.board.Rect[k].Left, f.board.Rect[k].Top), std::pair(cell.Left + 1, cell.Top + 3));
     }
 }

@@ -6,13 +6,12 @@
 
 #include "core/levels/levels.h"
 #include "core/records/records.h"
-#include "records_test_support.h"
+#include "support/play.h"
 
 namespace quib {
 namespace {
 
-using namespace records_test;
-using testing::TestGame;
+using namespace quib::testing;
 
 struct Row {
     std::string name, score, time;
@@ -152,7 +151,7 @@ TEST(HighScoreDisplay, ClosingGivesBackWhatTheTableCovered) {
     EXPECT_EQ(f.clock.ClockState, 3);
 
     PlayLevel(f, 1, 1);
-    JumpFirstFrog(f);
+    Jump(f, 100, 102);
     board::Frog_Click(f, board::FindPicture(f.board, f.board.Grid[148].Tag));
     board::ClickCell(f, 150);  // the last jump leaves two frogs apart: round over
     ASSERT_TRUE(f.msg.Label1.Visible && f.msg.RoundOverLabel.Visible);

@@ -7,19 +7,12 @@
 #include <filesystem>
 
 #include "core/records/records.h"
-#include "records_test_support.h"
+#include "support/play.h"
 
 namespace quib {
 namespace {
 
-using namespace records_test;
-using testing::TestGame;
-
-std::vector<int> StartLayout(const Form1& f, int level) {
-    std::vector<int> cells;
-    for (int j = 1; j <= level + 3; ++j) cells.push_back(f.library.LevelPieces(level, j));
-    return cells;
-}
+using namespace quib::testing;
 
 // A slot file made by hand: a Medium game on the level with these frogs and
 // this start layout.
@@ -56,13 +49,12 @@ bool Offered(const Form1& f, int slot) {
 TEST(SaveSlotRoundTrip, LevelTwelveEasyComesBackWithBoardCaptionAndStartLayout) {
     TestGame game;
     Form1& f = game.form();
-    PlayLevel(f, 1, 12);
-    JumpFirstFrog(f);
+    Jump(PlayLevel(f, 1, 12), 100, 102);
     f.game.Score = 321;
     f.clock.PlaySeconds = 500;
     f.clock.PlaySecs = 20;
     f.clock.LevelStartTime = game.platform.Timer() - 200.25;
-    const std::vector<int> layout = StartLayout(f, 12);
+    const std::vector<int> layout = StoredPieces(f, 12);
 
     records::mnusavegame_Click(f, 2);
     const Snapshot saved = Snap(f);
@@ -85,7 +77,7 @@ TEST(SaveSlotRoundTrip, LevelTwelveEasyComesBackWithBoardCaptionAndStartLayout) 
     EXPECT_EQ(std::tuple(g.clock.PlaySecs, g.game.LevelTries, g.game.TriesAllowed, g.game.ResumeLevel),
               std::tuple(std::int64_t{20}, f.game.LevelTries, 10, 12));  // "Continue" stands for the loaded game
     EXPECT_NEAR(later.platform.Timer() - *g.clock.LevelStartTime, 200.25, 1e-3);
-    EXPECT_EQ(StartLayout(g, 12), layout);
+    EXPECT_EQ(StoredPieces(g, 12), layout);
     EXPECT_FALSE(g.intro.Visible || g.game.IntroShowing || g.menu.mnusave.Enabled);
     ExpectBoardConsistent(g, true);
 }
@@ -96,36 +88,28 @@ TEST(SaveSlotLoad, AnotherSlotFirstSavesTheRunningGameButTheOwnSlotIsNotReloaded
     records::mnusavegame_Click(f, 1);  // start screen: nothing to save
     EXPECT_EQ(f.game.SaveSlot, 0);
     EXPECT_FALSE(std::filesystem::exists(game.data.file("savedgame1.txt")));
-
-    PlayLevel(f, 1, 3);
-    records::mnusavegame_Click(f, 4);
+    records::mnusavegame_Click(PlayLevel(f, 1, 3), 4);
     PlayLevel(f, 2, 7);  // the new game saves slot 4 again and leaves it
     records::mnusavegame_Click(f, 2);
     const std::string file = FileText(game.data.file("savedgame2.txt"));
-    JumpFirstFrog(f);
+    Jump(f, 100, 102);
     const Snapshot before = Snap(f);
-    const std::vector<int> slot2Cells = FrogCells(f);
+    const std::vector<int> slot2Cells = before.cells;
     game.platform.Advance(30);
     records::mnuloadgame_Click(f, 2);  // the slot in play: nothing happens
     EXPECT_EQ(Snap(f), before);
     EXPECT_EQ(FileText(game.data.file("savedgame2.txt")), file);
 
     records::mnuloadgame_Click(f, 4);
-    EXPECT_EQ(f.game.CurrentLevel, 3);
-    EXPECT_EQ(f.game.SaveSlot, 4);
-    EXPECT_EQ(FrogCells(f).size(), 6u);
+    EXPECT_EQ(std::tuple(f.game.CurrentLevel, f.game.SaveSlot, FrogCells(f)), std::tuple(3, 4, PairCells(3)));
 
     // The next run finds the slot-2 game, with the 30 s played, in the resume file and in its slot.
     TestGame later(game, true);
     Form1& g = later.form();
-    EXPECT_EQ(g.game.ResumeLevel, 7);
-    EXPECT_EQ(g.game.SaveSlot, 2);
-    EXPECT_EQ(g.clock.PlaySeconds, 30);
-    EXPECT_EQ(FrogCells(g), slot2Cells);
+    EXPECT_EQ(std::tuple(g.game.ResumeLevel, g.game.SaveSlot, g.clock.PlaySeconds, FrogCells(g)),
+              std::tuple(7, 2, std::int64_t{30}, slot2Cells));
     records::mnuloadgame_Click(g, 2);  // the start screen is up: the own slot loads
-    EXPECT_EQ(g.game.CurrentLevel, 7);
-    EXPECT_EQ(g.clock.PlaySeconds, 30);
-    EXPECT_EQ(FrogCells(g), slot2Cells);
+    EXPECT_EQ(std::tuple(g.game.CurrentLevel, g.clock.PlaySeconds, FrogCells(g)), std::tuple(7, std::int64_t{30}, slot2Cells));
 }
 
 // Level 0 loads as level 1; 250 frogs on level 200 load whole; a slot
@@ -142,11 +126,11 @@ TEST(SaveSlotLoad, OddButSoundSlotsLoad) {
     };
     const Case cases[] = {{3, 0, {10, 11, 12}, {5, 6, 7}, 1, {10, 11, 12}},
                           {1, 200, many, start200, 200, many},
-                          {5, 2, {}, PuzzleCells(2), 2, PuzzleCells(2)}};
+                          {5, 2, {}, PairCells(2), 2, PairCells(2)}};
     TestGame game;
     Form1& f = game.form();
-    InstallPuzzle(f, 1);
-    InstallPuzzle(f, 2);
+    InstallPairs(f, 1);
+    InstallPairs(f, 2);
     for (const Case& c : cases) {
         SCOPED_TRACE("level " + std::to_string(c.level));
         auto items = SlotItems(c.level, c.frogs, c.start);
@@ -155,19 +139,19 @@ TEST(SaveSlotLoad, OddButSoundSlotsLoad) {
         records::UpdateSlotMenu(f, c.slot);
         ASSERT_TRUE(Offered(f, c.slot));
         records::mnuloadgame_Click(f, c.slot);
-        EXPECT_EQ(std::tuple(f.game.CurrentLevel, f.game.Score), std::tuple(c.loadedLevel, 640));
-        EXPECT_EQ(FrogCells(f), c.cells);
-        EXPECT_EQ(StartLayout(f, c.level), c.start);
+        EXPECT_EQ(std::tuple(f.game.CurrentLevel, f.game.Score, FrogCells(f)), std::tuple(c.loadedLevel, 640, c.cells));
+        EXPECT_EQ(StoredPieces(f, c.level), c.start);
         EXPECT_EQ(f.intro.CommandLabel2.Visible, c.loadedLevel > 1);
         ExpectBoardConsistent(f, true);
     }
 }
 
-TEST(SaveSlotClose, AnEndedGameClosesItsSlotForThisRunAndTheNext) {
+// An ended game closes its slot for this run and the next; a loaded game
+// that ends leaves nothing for "Continue" to offer.
+TEST(SaveSlotClose, AnEndedGameClosesItsSlotAndLeavesNothingToContinue) {
     TestGame game;
     Form1& f = game.form();
-    PlayLevel(f, 1, 4);
-    records::mnusavegame_Click(f, 3);
+    records::mnusavegame_Click(PlayLevel(f, 1, 4), 3);
     ASSERT_TRUE(Offered(f, 3));
     game::mnuQuit_Click(f);  // gives up the Easy game: the game ends
     EXPECT_EQ(f.game.SaveSlot, 0);
@@ -176,28 +160,19 @@ TEST(SaveSlotClose, AnEndedGameClosesItsSlotForThisRunAndTheNext) {
     TestGame later(game, true);
     EXPECT_FALSE(Offered(later.form(), 3));
 
-    PlayLevel(f, 1, 2);
-    records::mnusavegame_Click(f, 5);
+    records::mnusavegame_Click(PlayLevel(f, 1, 2), 5);
     records::CloseSaveSlot(f, "Hi");
     EXPECT_EQ(FileLines(game.data.file("savedgame5.txt")), std::vector<std::string>{"\"Hi\""});
     EXPECT_FALSE(Offered(f, 5));
-}
 
-// The loader offers "Continue" for its game; once that game has ended there is
-// nothing left to continue.
-TEST(SaveSlotClose, AnEndedLoadedGameLeavesNothingToContinue) {
-    TestGame game;
-    Form1& f = game.form();
-    PlayLevel(f, 1, 4);
-    records::mnusavegame_Click(f, 2);
+    records::mnusavegame_Click(PlayLevel(f, 1, 4), 2);
     PlayLevel(f, 1, 1);  // another game; slot 2 keeps the level-4 game
     records::mnuloadgame_Click(f, 2);
     ASSERT_EQ(f.game.CurrentLevel, 4);
     ASSERT_TRUE(f.intro.CommandLabel2.Visible);
     game::mnuQuit_Click(f);
     game::RoundOverLabel_Click(f);
-    EXPECT_TRUE(f.intro.Visible);
-    EXPECT_FALSE(f.intro.CommandLabel2.Visible);
+    EXPECT_TRUE(f.intro.Visible && !f.intro.CommandLabel2.Visible);
 }
 
 // Each file is written over a slot that was offered at start-up: the load
@@ -205,9 +180,8 @@ TEST(SaveSlotClose, AnEndedLoadedGameLeavesNothingToContinue) {
 TEST(SaveSlotDamage, HostileFilesAreNeverOfferedAndLeaveTheRunningGameAsItWas) {
     TestGame game;
     Form1& f = game.form();
-    PlayLevel(f, 1, 4);
-    records::mnusavegame_Click(f, 1);
-    JumpFirstFrog(f);
+    records::mnusavegame_Click(PlayLevel(f, 1, 4), 1);
+    Jump(f, 100, 102);
     const std::string slot1 = FileText(game.data.file("savedgame1.txt"));
     const Snapshot before = Snap(f);
 
@@ -239,10 +213,9 @@ TEST(SaveSlotDamage, HostileFilesAreNeverOfferedAndLeaveTheRunningGameAsItWas) {
 TEST(SaveSlotSave, AFailedWriteKeepsTheOldSaveOnOffer) {
     TestGame game;
     Form1& f = game.form();
-    PlayLevel(f, 1, 6);
-    records::mnusavegame_Click(f, 2);
+    records::mnusavegame_Click(PlayLevel(f, 1, 6), 2);
     const std::string before = FileText(game.data.file("savedgame2.txt"));
-    JumpFirstFrog(f);
+    Jump(f, 100, 102);
     f.menu.mnusave.Enabled = true;
     {
         SmallFileLimit limit;
@@ -255,8 +228,7 @@ TEST(SaveSlotSave, AFailedWriteKeepsTheOldSaveOnOffer) {
     MakeDataFolderUnwritable(game);
     records::mnusavegame_Click(f, 4);
     EXPECT_EQ(f.game.SaveSlot, 4);
-    EXPECT_FALSE(Offered(f, 4));
-    EXPECT_TRUE(f.menu.mnusave.Enabled);
+    EXPECT_TRUE(!Offered(f, 4) && f.menu.mnusave.Enabled);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // what follows them, the colour sliders colour the swatch and caption their
 // own labels, and only a sound file that exists is played.
 
+#include <filesystem>
 #include <fstream>
 
 #include <gtest/gtest.h>
@@ -44,31 +45,26 @@ TEST(GridsOption, OutlinesEveryCellInBlackAndRemovesTheOutlinesAgain) {
         EXPECT_EQ(f.menu.mnuGrids.Checked, on);
         for (int i = 1; i <= kCells; ++i) {
             const Cell& c = f.board.Grid[static_cast<std::size_t>(i)];
-            ASSERT_TRUE(c.Visible) << "cell " << i;
-            ASSERT_EQ(c.BorderStyle, on ? 1 : 0) << "cell " << i;
-            ASSERT_EQ(c.BorderColor, 0u) << "cell " << i;
+            ASSERT_EQ(std::tuple(c.Visible, c.BorderStyle, c.BorderColor), std::tuple(true, on ? 1 : 0, 0u)) << "cell " << i;
         }
     }
-    EXPECT_EQ(f.board.Grid[0].Visible, tpl.Visible);
-    EXPECT_EQ(f.board.Grid[0].BorderStyle, tpl.BorderStyle);
+    EXPECT_EQ(std::pair(f.board.Grid[0].Visible, f.board.Grid[0].BorderStyle), std::pair(tpl.Visible, tpl.BorderStyle));
 }
 
 TEST(ColourSliders, EachSliderGivesItsComponentAndCaptionsItsOwnLabel) {
     TestGame game(false);
     Form1& f = game.form();
     window::VScroll_Change(f, 3, 128);
-    EXPECT_EQ(f.colours.Shape3, Rgb(0, 128, 0));
-    EXPECT_EQ(f.colours.Label7.Caption, "Red 0");
-    EXPECT_EQ(f.colours.Label8.Caption, "Green 128");
-    EXPECT_EQ(f.colours.Label9.Caption, "Blue 0");
+    const auto shown = [&f] {
+        return std::tuple(f.colours.Shape3, f.colours.Label7.Caption, f.colours.Label8.Caption, f.colours.Label9.Caption);
+    };
+    EXPECT_EQ(shown(), std::tuple(Rgb(0, 128, 0), "Red 0", "Green 128", "Blue 0"));
     EXPECT_EQ(f.intro.Label7.Caption, "Quib");  // the start screen's title is another label
 
     window::VScroll_Change(f, 2, 10);
     window::VScroll_Change(f, 4, 200);
     window::VScroll_Change(f, 5, 77);  // no such slider
-    EXPECT_EQ(f.colours.Shape3, Rgb(10, 128, 200));
-    EXPECT_EQ(f.colours.Label7.Caption, "Red 10");
-    EXPECT_EQ(f.colours.Label9.Caption, "Blue 200");
+    EXPECT_EQ(shown(), std::tuple(Rgb(10, 128, 200), "Red 10", "Green 128", "Blue 200"));
 }
 
 // The jump sound lies beside the program; a missing file is silent.

@@ -6,14 +6,13 @@
 #include <filesystem>
 
 #include "core/records/records.h"
-#include "core/records/records_test_support.h"
 #include "core/window/window.h"
+#include "support/play.h"
 
 namespace quib {
 namespace {
 
-using namespace records_test;
-using testing::TestGame;
+using namespace quib::testing;
 
 TEST(CloseRequest, NoKeepsTheGameRunningWithAllThreeFilesWrittenEvenWhenTheyCannotBe) {
     TestGame game;
@@ -31,9 +30,9 @@ TEST(CloseRequest, NoKeepsTheGameRunningWithAllThreeFilesWrittenEvenWhenTheyCann
     EXPECT_FALSE(f.window.Ended || f.game.IntroShowing);
     EXPECT_EQ(f.clock.ClockState, 3);
     TestGame next(game, true);
-    EXPECT_EQ(std::tuple(next->game.Score, next->game.SaveSlot), std::tuple(42, 2));
-    EXPECT_EQ(next->high.ScoreLabel[1].Caption, "99");
-    EXPECT_TRUE(next->menu.mnuloadgame[2].Enabled);
+    EXPECT_EQ(std::tuple(next->game.Score, next->game.SaveSlot, next->high.ScoreLabel[1].Caption,
+                         next->menu.mnuloadgame[2].Enabled),
+              std::tuple(42, 2, "99", true));
 
     MakeDataFolderUnwritable(game);
     f.clock.ClockState = 0;

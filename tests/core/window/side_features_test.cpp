@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "core/window/window.h"
 #include "support/test_game.h"
 
@@ -15,15 +17,23 @@ using testing::TestGame;
 
 constexpr const char* kExpectedHomePage = "https://quib-game.example/";
 
-TEST(Links, DonateOpensTheDonationPageWithItsKeysInOrder) {
+// "Donate" opens the donation page with its keys in order; "Tell a friend"
+// composes its exact subject and body.
+TEST(Links, DonateAndTellAFriendUseTheirExactTexts) {
     TestGame game(false);
     window::mnu_donate_Click(game.form());
+    window::mnu_tellafriend_click(game.form());
     EXPECT_EQ(game.platform.urls,
               std::vector<std::string>{
                   "https://donate.quib-game.example/cgi-bin/webscr?cmd=_xclick&business=donate%40quib-game.example"
                   "&item_name=Quib&buyer_credit_promo_code=&buyer_credit_product_category="
                   "&buyer_credit_shipping_method=&buyer_credit_user_address_change=&no_shipping=0&no_note=1"
                   "&tax=0&currency_code=USD&lc=CA&bn=PP%2dDonationsBF&charset=UTF%2d8"});
+    EXPECT_EQ(game.platform.mails,
+              (std::vector<std::pair<std::string, std::string>>{
+                  {"Free logic game",
+                   "Check out a free logic game called Quib. Remove frogs by jumping over them. It is very "
+                   "challenging and a great way to exercise your brain.\r\nhttps://quib-game.example/"}}));
 }
 
 // "More free games", the start screen's address, the About box's address and
@@ -46,45 +56,21 @@ TEST(Links, EveryHomePageLinkOpensTheHomePage) {
     EXPECT_EQ(game.platform.urls, std::vector<std::string>(8, kExpectedHomePage));
 }
 
-TEST(TellAFriend, ComposesTheExactSubjectAndBody) {
-    TestGame game(false);
-    window::mnu_tellafriend_click(game.form());
-    ASSERT_EQ(game.platform.mails.size(), 1u);
-    EXPECT_EQ(game.platform.mails[0].first, "Free logic game");
-    EXPECT_EQ(game.platform.mails[0].second,
-              "Check out a free logic game called Quib. Remove frogs by jumping over them. It is very "
-              "challenging and a great way to exercise your brain.\r\nhttps://quib-game.example/");
-}
-
 // Choosing "About" twice keeps one box and asks twice to bring it forward;
-// "Okay" closes it.
-TEST(AboutBox, OpenedTwiceIsOneBoxAndOkayClosesIt) {
-    TestGame game(false);
-    Form1& f = game.form();
-    window::aboutmenue_Click(f);
-    window::aboutmenue_Click(f);
-    EXPECT_TRUE(f.about.Loaded);
-    EXPECT_EQ(f.about.RaiseRequests, 2);
-    window::Form2_Command1_Click(f);
-    EXPECT_FALSE(f.about.Loaded);
-
-    window::Form2_Command2_Click(f);  // "License Agreement": an information box
-    ASSERT_EQ(game.platform.infos.size(), 1u);
-    EXPECT_NE(game.platform.infos[0].find("without warranty"), std::string::npos);
-}
-
-// The pause notice that showed when the box opened shows again when it
-// closes, even if something hid it meanwhile; one that did not show stays
-// hidden; a close of a box that is not open does nothing.
-TEST(AboutBox, ClosingRestoresThePauseAsItWasWhenItOpened) {
+// "Okay" closes it. The pause notice that showed when the box opened shows
+// again when it closes, even if something hid it meanwhile; one that did not
+// show stays hidden; a close of a box that is not open does nothing.
+TEST(AboutBox, IsOneBoxWhoseClosingRestoresThePauseAsItWasWhenItOpened) {
     TestGame game(false);
     Form1& f = game.form();
     f.msg.PausedLabel.Visible = true;
     window::aboutmenue_Click(f);
-    EXPECT_TRUE(f.clock.WasPaused);
+    window::aboutmenue_Click(f);
+    EXPECT_TRUE(f.about.Loaded && f.clock.WasPaused);
+    EXPECT_EQ(f.about.RaiseRequests, 2);
     f.msg.PausedLabel.Visible = false;
     window::Form2_Unload(f);
-    EXPECT_TRUE(f.msg.PausedLabel.Visible);
+    EXPECT_TRUE(f.msg.PausedLabel.Visible && !f.about.Loaded);
 
     f.msg.PausedLabel.Visible = false;
     window::Form2_Unload(f);  // not open
@@ -93,26 +79,25 @@ TEST(AboutBox, ClosingRestoresThePauseAsItWasWhenItOpened) {
     window::aboutmenue_Click(f);
     EXPECT_FALSE(f.clock.WasPaused);
     f.msg.PausedLabel.Visible = true;
-    window::Form2_Command1_Click(f);
-    EXPECT_FALSE(f.msg.PausedLabel.Visible);
+    window::Form2_Command1_Click(f);  // "Okay"
+    EXPECT_FALSE(f.msg.PausedLabel.Visible || f.about.Loaded);
+
+    window::Form2_Command2_Click(f);  // "License Agreement": an information box
+    ASSERT_EQ(game.platform.infos.size(), 1u);
+    EXPECT_NE(game.platform.infos[0].find("without warranty"), std::string::npos);
 }
 
 // Help is the file beside the program; when it is missing the viewer is
-// still asked to show that path, so it can say what is missing.
-TEST(Help, AsksThePlatformToShowTheHelpFileEvenWhenItIsMissing) {
-    TestGame game(false);
-    ASSERT_FALSE(std::filesystem::exists(game.program.path() + "help.txt"));
-    window::contentsmenue_Click(game.form());
-    EXPECT_EQ(game.platform.shownFiles, std::vector<std::string>{game.program.path() + "help.txt"});
-}
-
-TEST(ExitLabel, AsksTheWindowToCloseWithoutDecidingItself) {
+// still asked to show that path, so it can say what is missing. "Exit" asks
+// the window to close without deciding itself.
+TEST(Help, ShowsTheHelpFileEvenWhenMissingAndExitAsksTheWindowToClose) {
     TestGame game(false);
     Form1& f = game.form();
+    ASSERT_FALSE(std::filesystem::exists(game.program.path() + "help.txt"));
+    window::contentsmenue_Click(f);
+    EXPECT_EQ(game.platform.shownFiles, std::vector<std::string>{game.program.path() + "help.txt"});
     window::ExitLabel_Click(f);
-    EXPECT_TRUE(f.window.CloseRequested);
-    EXPECT_TRUE(game.platform.questions.empty());
-    EXPECT_FALSE(f.window.Ended);
+    EXPECT_TRUE(f.window.CloseRequested && game.platform.questions.empty() && !f.window.Ended);
 }
 
 }  // namespace

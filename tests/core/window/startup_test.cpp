@@ -3,17 +3,14 @@
 // offers what the files allow ("Continue", the "Goto Level" entries up to the
 // highest level reached); minimising and restoring freeze and thaw the clock.
 
-#include <gtest/gtest.h>
-
 #include "core/records/records.h"
-#include "core/records/records_test_support.h"
 #include "core/window/window.h"
+#include "support/play.h"
 
 namespace quib {
 namespace {
 
-using namespace records_test;
-using testing::TestGame;
+using namespace quib::testing;
 
 TEST(FormLoad, OpensTheStartScreenWithNothingToPlayYet) {
     TestGame game(false);
@@ -34,36 +31,30 @@ TEST(FormLoad, OpensTheStartScreenWithNothingToPlayYet) {
 
     // Until the first tick has read the files, no game can be started.
     for (int i = 1; i <= 4; ++i) EXPECT_FALSE(f.menu.NewGameMenue[static_cast<std::size_t>(i)].Enabled) << i;
-    EXPECT_FALSE(f.menu.mnuHighScores.Enabled || f.menu.mnusave.Enabled || f.menu.RestartLevelMenue.Enabled);
-    EXPECT_FALSE(f.menu.mnuGrids.Checked);
-    EXPECT_TRUE(f.tasks.StartupPending);
+    EXPECT_FALSE(f.menu.mnuHighScores.Enabled || f.menu.mnusave.Enabled || f.menu.RestartLevelMenue.Enabled ||
+                 f.menu.mnuGrids.Checked || !f.tasks.StartupPending);
     EXPECT_EQ(std::pair(f.tasks.TimerInterval, f.clock.ClockState), std::pair(1, 1));
 }
 
-TEST(StartUp, FirstRunOffersNewGamesOnlyAndMarksEveryLevelForGeneration) {
+// The first run offers new games only and marks every level for
+// generation; the highest level reached in a run enables the "Goto Level"
+// entries up to it in the next.
+TEST(StartUp, OffersWhatTheFilesAllow) {
     TestGame game;
-    const Form1& f = game.form();
+    Form1& f = game.form();
     EXPECT_FALSE(f.tasks.StartupPending || f.intro.CommandLabel2.Visible);
-    EXPECT_EQ(f.clock.ClockState, 0);
-    EXPECT_EQ(f.window.MousePointer, Pointer::Default);
-    EXPECT_EQ(f.game.HighestLevel, 1);
+    EXPECT_EQ(std::tuple(f.clock.ClockState, f.window.MousePointer, f.game.HighestLevel), std::tuple(0, Pointer::Default, 1));
     for (int n = 1; n <= 200; ++n) ASSERT_TRUE(f.library.LevelNeedsGenerating[static_cast<std::size_t>(n)]) << n;
     ASSERT_EQ(f.menu.mnulevel.size(), 20u);
-    for (const auto& [n, entry] : f.menu.mnulevel) {
-        EXPECT_EQ(entry.Caption, std::to_string(n));
-        EXPECT_EQ(entry.Enabled, n == 1) << n;
-    }
+    for (const auto& [n, entry] : f.menu.mnulevel) EXPECT_EQ(std::pair(entry.Caption, entry.Enabled), std::pair(std::to_string(n), n == 1));
     for (int i = 1; i <= 4; ++i) EXPECT_TRUE(f.menu.NewGameMenue[static_cast<std::size_t>(i)].Enabled) << i;
     EXPECT_TRUE(f.menu.mnuHighScores.Enabled);
     EXPECT_EQ(f.intro.CommandLabel[2].ForeColor, f.intro.ExitLabel.ForeColor);
-}
 
-TEST(StartUp, TheHighestLevelReachedEnablesTheGotoLevelEntriesUpToIt) {
-    TestGame first;
-    PlayLevel(first.form(), 1, 2);
-    first->game.HighestLevel = 57;
-    ASSERT_TRUE(records::WriteDataFile(first.form()));
-    TestGame next(first, true);
+    PlayLevel(f, 1, 2);
+    f.game.HighestLevel = 57;
+    ASSERT_TRUE(records::WriteDataFile(f));
+    TestGame next(game, true);
     for (const auto& [n, entry] : next->menu.mnulevel) EXPECT_EQ(entry.Enabled, n <= 50) << n;
 }
 
