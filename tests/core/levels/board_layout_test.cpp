@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <utility>
+
 #include "core/levels/levels.h"
 #include "support/test_game.h"
 
@@ -20,10 +23,9 @@ TEST(BoardLayout, PlacesCellsOfBothBoardsOnTheirPitchAndRebuildsInPlace) {
     };
     for (const Corner& c : {Corner{1, 7, 5, 10, 10}, Corner{21, 747, 5, 750, 10}, Corner{22, 7, 42, 10, 47},
                             Corner{294, 747, 486, 750, 491}}) {
-        EXPECT_EQ(b.Grid[static_cast<std::size_t>(c.n)].Left, c.left) << c.n;
-        EXPECT_EQ(b.Grid[static_cast<std::size_t>(c.n)].Top, c.top) << c.n;
-        EXPECT_EQ(b.GridB[static_cast<std::size_t>(c.n)].Left, c.leftB) << c.n;
-        EXPECT_EQ(b.GridB[static_cast<std::size_t>(c.n)].Top, c.topB) << c.n;
+        const Cell &cell = b.Grid.at(static_cast<std::size_t>(c.n)), &cellB = b.GridB.at(static_cast<std::size_t>(c.n));
+        EXPECT_EQ((std::pair{cell.Left, cell.Top}), (std::pair{c.left, c.top})) << c.n;
+        EXPECT_EQ((std::pair{cellB.Left, cellB.Top}), (std::pair{c.leftB, c.topB})) << c.n;
     }
     EXPECT_EQ(b.Grid[294].Left + b.Grid[294].Width, 785);
     EXPECT_EQ(b.Grid[294].Top + b.Grid[294].Height, 524);
@@ -52,11 +54,8 @@ TEST(BoardLayout, CheckBoardHoldsOnlyTheFrogsOfTheLevelUnderVerification) {
     for (int j = 1; j <= 8; ++j) {
         const FrogRecord& rec = f.board.RectB[static_cast<std::size_t>(j)];
         const Cell& cell = f.board.GridB[static_cast<std::size_t>(cells[j - 1])];
-        EXPECT_EQ(rec.Tag, cells[j - 1]);
-        EXPECT_EQ(cell.Tag, j);
-        EXPECT_EQ(rec.Left, cell.Left + 3);
-        EXPECT_EQ(rec.Top, cell.Top + 3);
-        EXPECT_EQ(rec.Width, 32);
+        EXPECT_EQ((std::pair{rec.Tag, cell.Tag}), (std::pair{cells[j - 1], j}));
+        EXPECT_EQ((std::tuple{rec.Left, rec.Top, rec.Width}), (std::tuple{cell.Left + 3, cell.Top + 3, 32.0f}));
     }
     int occupied = 0;
     for (std::size_t n = 1; n < f.board.GridB.size(); ++n) occupied += f.board.GridB[n].Tag > 0;

@@ -13,6 +13,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "core/levels/levels.h"
@@ -118,13 +119,9 @@ struct Loaded {
 TEST(LevelLibraryFile, WritesTheItemsInTheirOrder) {
     TestGame game(false);
     LevelLibrary& lib = game->library;
-    const int pieces[] = {118, 201, 180, 139};
-    const int moves[][2] = {{118, 160}, {201, 159}, {160, 158}};
-    for (int j = 1; j <= 4; ++j) lib.LevelPieces(1, j) = static_cast<std::int16_t>(pieces[j - 1]);
-    for (int j = 1; j <= 3; ++j) {
-        lib.SolutionFrom(1, j) = moves[j - 1][0];
-        lib.SolutionTo(1, j) = static_cast<std::int16_t>(moves[j - 1][1]);
-    }
+    const std::int16_t cells[] = {118, 201, 180, 139, 118, 160, 201, 159, 160, 158};  // frogs, then steps
+    for (int j = 1; j <= 4; ++j) lib.LevelPieces(1, j) = cells[j - 1];
+    for (int j = 1; j <= 3; ++j) std::tie(lib.SolutionFrom(1, j), lib.SolutionTo(1, j)) = std::pair(cells[2 + 2 * j], cells[3 + 2 * j]);
     const std::string text = levels::LevelLibraryText(game.form());
     // Level 2 holds no puzzle: 0 frog cells, empty from-cells, 0 landing cells.
     EXPECT_EQ(text.substr(0, AfterItem(text, ItemsBeforeLevel(3))),
@@ -381,16 +378,13 @@ TEST(InstallGeneratedLevel, CopiesExactlyTheLevelsEntry) {
     Generator& gen = game->gen;
     const int v = 12;
     for (int j = 0; j <= kStepIndexMax; ++j) {
-        if (j <= kPieceIndexMax) gen.GeneratedPieces(v, j) = static_cast<std::int16_t>(1000 + j);
-        gen.GeneratedSolutionFrom(v, j) = 2000 + j;
-        gen.GeneratedSolutionTo(v, j) = static_cast<std::int16_t>(3000 + j);
+        const auto piece = static_cast<std::int16_t>(1000 + j), to = static_cast<std::int16_t>(3000 + j);
+        if (j <= kPieceIndexMax) gen.GeneratedPieces(v, j) = piece;
+        std::tie(gen.GeneratedSolutionFrom(v, j), gen.GeneratedSolutionTo(v, j)) = std::pair(2000 + j, to);
+        if (j >= 1 && j <= v + 3) expected.LevelPieces(v, j) = piece;
+        if (j >= 1 && j <= v + 2) std::tie(expected.SolutionFrom(v, j), expected.SolutionTo(v, j)) = std::pair(2000 + j, to);
     }
     gen.GeneratedPieces(v + 1, 1) = 77;  // another level's puzzle stays out
-    for (int j = 1; j <= v + 3; ++j) expected.LevelPieces(v, j) = static_cast<std::int16_t>(1000 + j);
-    for (int j = 1; j <= v + 2; ++j) {
-        expected.SolutionFrom(v, j) = 2000 + j;
-        expected.SolutionTo(v, j) = static_cast<std::int16_t>(3000 + j);
-    }
     levels::InstallGeneratedLevel(game.form(), v);
     EXPECT_EQ(FirstDifferentLevel(game->library, expected), 0);
 

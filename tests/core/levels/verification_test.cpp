@@ -70,15 +70,15 @@ TEST(Verification, RejectsAPuzzleWithAStepThatIsNoJump) {
         const char* fault;
         std::vector<int> pieces;
         Steps steps;
-        std::vector<int> left;
+        std::vector<int> left;  // in ascending order
     };
     const Case cases[] = {
-        {"empty from-cell", {118, 201, 180, 139}, {{117, 160}, {201, 159}, {160, 158}}, {118, 159, 139}},
-        {"empty middle cell", {118, 201, 180, 100}, {{118, 160}, {201, 159}, {160, 158}}, {118, 159, 100}},
-        {"from-cell off the board", {118, 201, 180, 139}, {{0, 160}, {201, 159}, {160, 158}}, {118, 159, 139}},
-        {"landing cell off the board", {118, 201, 180, 139}, {{118, 160}, {201, 400}, {160, 158}}, {160, 201, 180}},
+        {"empty from-cell", {118, 201, 180, 139}, {{117, 160}, {201, 159}, {160, 158}}, {118, 139, 159}},
+        {"empty middle cell", {118, 201, 180, 100}, {{118, 160}, {201, 159}, {160, 158}}, {100, 118, 159}},
+        {"from-cell off the board", {118, 201, 180, 139}, {{0, 160}, {201, 159}, {160, 158}}, {118, 139, 159}},
+        {"landing cell off the board", {118, 201, 180, 139}, {{118, 160}, {201, 400}, {160, 158}}, {160, 180, 201}},
         // Column 1 of row 2 "left" over column 21 of row 1, then along row 1.
-        {"left edge", {22, 21, 17, 19}, {{22, 20}, {20, 18}, {18, 16}}, {22, 21, 17, 19}},
+        {"left edge", {22, 21, 17, 19}, {{22, 20}, {20, 18}, {18, 16}}, {17, 19, 21, 22}},
         // Column 21 of row 1 "right" over column 1 of row 2, then along row 2.
         {"right edge", {21, 22, 24, 26}, {{21, 23}, {23, 25}, {25, 27}}, {21, 22, 24, 26}},
     };
@@ -89,9 +89,7 @@ TEST(Verification, RejectsAPuzzleWithAStepThatIsNoJump) {
         EXPECT_FALSE(Verify(f)) << c.fault;
         std::vector<int> left = CheckFrogCells(f);
         std::sort(left.begin(), left.end());
-        std::vector<int> expected = c.left;
-        std::sort(expected.begin(), expected.end());
-        EXPECT_EQ(left, expected) << c.fault;
+        EXPECT_EQ(left, c.left) << c.fault;
     }
     // The same moves one column in from the edges pass.
     SetPuzzle(f, 1, {30, 29, 25, 27}, {{30, 28}, {28, 26}, {26, 24}});

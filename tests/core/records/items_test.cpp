@@ -57,14 +57,10 @@ TEST(ItemReader, ConvertsNumbersFlagsAndQuotedNumbers) {
     EXPECT_EQ(r.Integer(0, 100), 3);
     EXPECT_EQ(r.OptionalInteger(0, 100), 17);
     EXPECT_EQ(r.OptionalInteger(0, 100), std::nullopt);
-    EXPECT_DOUBLE_EQ(r.Number(), 2.5);
-    EXPECT_DOUBLE_EQ(r.Number(), -0.125);
-    EXPECT_DOUBLE_EQ(r.Number(), 10.0);
+    for (double x : {2.5, -0.125, 10.0}) EXPECT_DOUBLE_EQ(r.Number(), x);
     EXPECT_EQ(r.OptionalNumber(), 0.5);
     EXPECT_EQ(r.OptionalNumber(), std::nullopt);
-    EXPECT_TRUE(r.Flag());
-    EXPECT_FALSE(r.Flag());
-    EXPECT_TRUE(r.Flag());
+    for (bool flag : {true, false, true}) EXPECT_EQ(r.Flag(), flag);
     r.Skip();
     EXPECT_EQ(r.Integer(0, 9), 9);
     EXPECT_TRUE(r.AtEnd());
