@@ -176,9 +176,8 @@ inline ::testing::AssertionResult CaptionHas(const Form1& form, const std::strin
 
 // The whole file, "" when it cannot be read.
 inline std::string FileText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
     std::stringstream s;
-    s << in.rdbuf();
+    s << std::ifstream(path, std::ios::binary).rdbuf();
     return s.str();
 }
 inline std::vector<std::string> FileLines(const std::string& path) {
@@ -216,22 +215,16 @@ inline void MakeDataFolderUnwritable(TestGame& game) {
 }
 
 // While it lives, no file can grow beyond a few bytes: writes come up short.
-class SmallFileLimit {
-public:
+struct SmallFileLimit {
+    rlimit old{};
     SmallFileLimit() {
         std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &old_);
-        rlimit small = old_;
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit small = old;
         small.rlim_cur = 32;
         setrlimit(RLIMIT_FSIZE, &small);
     }
-    ~SmallFileLimit() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, SIG_DFL);
-    }
-
-private:
-    rlimit old_{};
+    ~SmallFileLimit() { setrlimit(RLIMIT_FSIZE, &old), std::signal(SIGXFSZ, SIG_DFL); }
 };
 
 }  // namespace quib::testing

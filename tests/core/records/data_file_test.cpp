@@ -41,12 +41,8 @@ void ExpectFallback(const Form1& f) {
 TEST(DataFileRoundTrip, WrittenGameComesBackWithItsBoardAndContinueResumesIt) {
     TestGame first;
     Form1& f = first.form();
-    PlayLevel(f, 2, 37);
-    Jump(f, 100, 102);
-    f.game.TryNumber = 2;
-    f.game.Score = 1250;
-    f.game.SaveSlot = 3;
-    f.game.HighestLevel = 37;
+    Jump(PlayLevel(f, 2, 37), 100, 102);
+    std::tie(f.game.TryNumber, f.game.Score, f.game.SaveSlot, f.game.HighestLevel) = std::tuple(2, 1250, 3, 37);
     f.clock.PlaySeconds = 4000;
     f.menu.sndmenue.Checked = false;
     f.clock.LevelStartTime = first.platform.Timer() - 75.5;
@@ -61,15 +57,13 @@ TEST(DataFileRoundTrip, WrittenGameComesBackWithItsBoardAndContinueResumesIt) {
               std::tuple(37, 1, 2, 1250));  // "Continue" moves to the level
     EXPECT_EQ(std::tuple(g.game.TriesAllowed, g.game.SaveSlot, g.game.HighestLevel, g.clock.PlaySeconds),
               std::tuple(8, 3, 37, std::int64_t{4000}));
-    EXPECT_FALSE(g.game.SoundOn);
-    EXPECT_TRUE(g.library.LevelNeedsGenerating[37]);
+    EXPECT_TRUE(!g.game.SoundOn && g.library.LevelNeedsGenerating[37] && g.intro.CommandLabel2.Visible &&
+                g.game.JumpPossible);
     EXPECT_NEAR(second.platform.Timer() - *g.clock.LevelStartTime, 75.5, 1e-3);
-    EXPECT_TRUE(g.intro.CommandLabel2.Visible && g.game.JumpPossible);
     EXPECT_EQ(FrogCells(g), cells);
 
     game::CommandLabel2_Click(g);
-    EXPECT_EQ(g.game.CurrentLevel, 37);
-    EXPECT_EQ(FrogCells(g), cells);
+    EXPECT_EQ(std::pair(g.game.CurrentLevel, FrogCells(g)), std::pair(37, cells));
     ExpectBoardConsistent(g, true);
     EXPECT_EQ(g.window.Caption.rfind("QUIB(3)   Mode: Medium  Level:  37", 0), 0u) << g.window.Caption;
 
@@ -77,8 +71,7 @@ TEST(DataFileRoundTrip, WrittenGameComesBackWithItsBoardAndContinueResumesIt) {
     TestGame third(first, true);
     ASSERT_TRUE(records::WriteDataFile(third.form()));
     TestGame fourth(first, true);
-    EXPECT_EQ(fourth->game.ResumeLevel, 37);
-    EXPECT_EQ(FrogCells(fourth.form()), cells);
+    EXPECT_EQ(std::pair(fourth->game.ResumeLevel, FrogCells(fourth.form())), std::pair(37, cells));
 }
 
 TEST(DataFileContinue, OfferedByTheLevelReadAndTheTriesLeft) {
@@ -100,9 +93,8 @@ TEST(DataFileContinue, OfferedByTheLevelReadAndTheTriesLeft) {
         items[1] = c.tryNumber;
         items[6] = c.mode;
         ReadPrepared(game, items);
-        EXPECT_EQ(game->game.ResumeLevel, c.resume);
-        EXPECT_EQ(game->intro.CommandLabel2.Visible, c.shown);
-        EXPECT_EQ(game->menu.GotoLevelMenue.Enabled, std::string(c.mode) == "4");
+        EXPECT_EQ(std::tuple(game->game.ResumeLevel, game->intro.CommandLabel2.Visible, game->menu.GotoLevelMenue.Enabled),
+                  std::tuple(c.resume, c.shown, std::string(c.mode) == "4"));
     }
 }
 
@@ -128,8 +120,8 @@ TEST(DataFileOptions, TheFlagsSetSoundGridsAndTheCellOutlines) {
 
 TEST(DataFileFallback, FileCutAfterItemTwentyKeepsWhatWasReadBeforeTheCut) {
     TestGame game(false);
-    InstallPairs(game.form(), 1);
     const Form1& f = game.form();
+    InstallPairs(game.form(), 1);
     auto items = SampleFile();
     items[12] = "#FALSE#";
     items[13] = "#TRUE#";  // Grids on in the file, but the outlines step never runs
@@ -137,12 +129,10 @@ TEST(DataFileFallback, FileCutAfterItemTwentyKeepsWhatWasReadBeforeTheCut) {
 
     EXPECT_EQ(std::tuple(f.game.TryNumber, f.game.Score, f.game.ModeIndex, f.game.SaveSlot), std::tuple(2, 1250, 2, 3));
     EXPECT_EQ(std::tuple(f.clock.PlaySeconds, f.clock.PlayMinutes), std::tuple(300, 5));
-    EXPECT_FALSE(f.game.SoundOn);
-    EXPECT_TRUE(f.menu.mnuGrids.Checked);
+    EXPECT_TRUE(!f.game.SoundOn && f.menu.mnuGrids.Checked);
     EXPECT_NEAR(game.platform.Timer() - *f.clock.LevelStartTime, 75.5, 1e-3);
     ExpectFallback(f);
-    EXPECT_EQ(f.game.TriesAllowed, 10);  // the mode step did not run
-    EXPECT_EQ(f.board.Grid[7].BorderStyle, 0);
+    EXPECT_EQ(std::pair(f.game.TriesAllowed, f.board.Grid[7].BorderStyle), std::pair(10, 0));  // mode and outline steps did not run
     // A fresh level 1 stands on the board, at the fallback's own offsets.
     ASSERT_EQ(f.board.Rect.size(), 5u);
     for (std::size_t k = 1; k <= 4; ++k) {
@@ -188,8 +178,7 @@ TEST(DataFileHostile, RecordCountsFromNoneToAFullBoardRead) {
 
 TEST(DataFileWrite, AFailedWriteLeavesTheOldFileAndTheGameRunning) {
     TestGame game;
-    PlayLevel(game.form(), 1, 3);
-    ASSERT_TRUE(records::WriteDataFile(game.form()));
+    ASSERT_TRUE(records::WriteDataFile(PlayLevel(game.form(), 1, 3)));
     const std::string before = FileText(game.data.file("data.txt"));
     game->game.Score = 777;
     {
