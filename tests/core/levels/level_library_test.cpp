@@ -17,13 +17,13 @@
 #include <utility>
 
 #include "core/levels/levels.h"
-#include "core/records/records_test_support.h"
+#include "support/play.h"
 #include "support/test_game.h"
 
 namespace quib {
 namespace {
 
-using records_test::FileText;
+using testing::FileText;
 using testing::TestGame;
 
 // Fills every level 1..count with random cells: the file does not judge
@@ -352,7 +352,7 @@ TEST(LevelLibraryRewrite, FailedWriteKeepsTheOldFileAndIsRetried) {
 
     FillLibrary(game->library, 200, 14);
     {
-        records_test::SmallFileLimit fullDisk;
+        testing::SmallFileLimit fullDisk;
         EXPECT_FALSE(levels::WriteLevelLibrary(game.form()));
     }
     const std::string folder = game->DataFolder;

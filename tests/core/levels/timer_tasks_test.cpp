@@ -10,13 +10,13 @@
 #include <string>
 
 #include "core/levels/levels.h"
-#include "core/records/records_test_support.h"
+#include "support/play.h"
 #include "support/test_game.h"
 
 namespace quib {
 namespace {
 
-using records_test::FileText;
+using testing::FileText;
 using testing::TestGame;
 namespace fs = std::filesystem;
 

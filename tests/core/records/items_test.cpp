@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "core/records/items.h"
-#include "records_test_support.h"
+#include "support/play.h"
 #include "support/test_game.h"
 
 namespace quib::records {
@@ -189,7 +189,7 @@ TEST_P(SafeWrite, FailureLeavesTheOldFileIntact) {
     ASSERT_TRUE(Write(path, old));
     {
         // A file size limit makes the write stop part-way, as a full disk would.
-        records_test::SmallFileLimit fullDisk;
+        testing::SmallFileLimit fullDisk;
         EXPECT_FALSE(Write(path, std::string(100000, 'x')));
     }
     // As root a read-only folder does not stop a write; a folder whose parent
