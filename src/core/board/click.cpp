@@ -151,30 +151,13 @@ void Form_MouseDown(Form1& form, int button, int shift, float x, float y) {
         msg.Label1.Visible = false;
         msg.NameInput.Visible = false;
         msg.Command1.Visible = false;
-        if (g.CurrentLevel > form.library.LevelCount || (g.ModeIndex < 4 && g.TryNumber >= g.TriesAllowed)) {
-            g.CurrentLevel = 1;
-            g.TryNumber = 0;
-            g.LevelTries = 0;
-            g.IntroShowing = true;
-            form.menu.mnuQuit.Enabled = false;
-            form.menu.mnusave.Enabled = false;
-            form.intro.Visible = true;
-            game::UpdateCaption(form);
-            return;
-        }
-        form.clock.ClockState = 3;
-        g.RetryPending = true;
-        game::StartLevel(form);
+        // Back to the start screen when the game is over, else a retry: the
+        // same decision as a click on the message itself.
+        game::RoundOverLabel_Click(form);
         return;
     }
     if (!form.tasks.DemoLoop && msg.Label2.Visible) {
-        msg.Ad_Label.Visible = false;
-        form.clock.SessionStart = form.platform.Now();
-        msg.Label2.Visible = false;
-        msg.Label3b.Visible = false;
-        msg.Label6.Visible = false;
-        form.clock.ClockState = 3;
-        game::StartLevel(form);
+        game::Label2_Click(form);  // the next level, as a click on the panel starts it
         return;
     }
     if (msg.PausedLabel.Visible) {
