@@ -1,0 +1,408 @@
+// The practice solver. See solver.h for what it answers; the comments here
+// say why each part of the search is there.
+
+#include "solver.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+
+#include "../board/board.h"
+
+namespace quib::practice {
+
+namespace {
+
+constexpr int kW = kColumns;
+
+int RowOf(int cell) { return (cell - 1) / kW; }
+int ColumnOf(int cell) { return (cell - 1) % kW; }
+int Chebyshev(int a, int b) {
+    return std::max(std::abs(RowOf(a) - RowOf(b)), std::abs(ColumnOf(a) - ColumnOf(b)));
+}
+
+std::uint64_t SplitMix(std::uint64_t& state) {
+    std::uint64_t z = (state += 0x9e3779b97f4a7c15ull);
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ull;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebull;
+    return z ^ (z >> 31);
+}
+
+const std::array<std::uint64_t, kCells + 1>& Keys() {
+    static const auto keys = [] {
+        std::array<std::uint64_t, kCells + 1> k{};
+        std::uint64_t state = 0x51ab1e5eedull;
+        for (auto& key : k) key = SplitMix(state);
+        return k;
+    }();
+    return keys;
+}
+
+// Calls f(cell) for every occupied cell, in increasing order.
+template <class F>
+void ForEachCell(const Position& p, F&& f) {
+    for (std::size_t w = 0; w < p.bits.size(); ++w) {
+        for (std::uint64_t bits = p.bits[w]; bits != 0; bits &= bits - 1)
+            f(static_cast<int>(w * 64 + static_cast<unsigned>(std::countr_zero(bits))) + 1);
+    }
+}
+
+bool OnBoard(int row, int column) { return row >= 0 && row < kRows && column >= 0 && column < kW; }
+int CellOf(int row, int column) { return row * kW + column + 1; }
+
+int OccupiedNeighbours(const Position& p, int cell) {
+    int count = 0;
+    const int r = RowOf(cell), c = ColumnOf(cell);
+    for (int dr = -1; dr <= 1; ++dr)
+        for (int dc = -1; dc <= 1; ++dc)
+            if ((dr != 0 || dc != 0) && OnBoard(r + dr, c + dc) && p.Has(CellOf(r + dr, c + dc))) ++count;
+    return count;
+}
+
+// How much company a frog has, in eighths: a neighbour counts fully; a frog
+// two steps away counts more when it is of another (row mod 2, column mod 2)
+// class, since only such a frog can ever become a neighbour; a frog of the
+// same class can only serve as a stone to jump over.
+int Company(const Position& p, int cell) {
+    int company = 0;
+    const int r = RowOf(cell), c = ColumnOf(cell);
+    for (int dr = -2; dr <= 2; ++dr) {
+        for (int dc = -2; dc <= 2; ++dc) {
+            if ((dr == 0 && dc == 0) || !OnBoard(r + dr, c + dc) || !p.Has(CellOf(r + dr, c + dc))) continue;
+            if (std::abs(dr) <= 1 && std::abs(dc) <= 1)
+                company += 8;
+            else
+                company += ((dr | dc) & 1) ? 5 : 3;
+        }
+    }
+    return company;
+}
+
+// Helps the most isolated frog first (moves of it or over it, then moves
+// that bring a frog nearer to it), then keeps the board compact (the landing
+// cell with the most neighbours).
+void OrderMoves(const Position& p, std::vector<Move>& moves) {
+    if (moves.size() < 2) return;
+    int lonely = 0, least = INT32_MAX;
+    ForEachCell(p, [&](int cell) {
+        const int company = Company(p, cell);
+        if (company < least) least = company, lonely = cell;
+    });
+    std::vector<std::pair<int, Move>> keyed;
+    keyed.reserve(moves.size());
+    for (const Move& m : moves) {
+        int tier = 2;
+        if (m.from == lonely || m.over == lonely)
+            tier = 0;
+        else if (Chebyshev(m.to, lonely) < Chebyshev(m.from, lonely))
+            tier = 1;
+        const Position q = Apply(p, m);
+        const int compact = OccupiedNeighbours(q, m.to) - OccupiedNeighbours(q, m.from);
+        keyed.emplace_back(tier * 64 - compact, m);
+    }
+    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 0; i < moves.size(); ++i) moves[i] = keyed[i].second;
+}
+
+// Each child of a node first gets this many nodes; a node that could not
+// decide every child with it tries the undecided ones again with four times
+// as many. Bigger boards need deeper looks before a line is given up.
+std::int64_t FirstChildBudget(int frogs) {
+    return std::max<std::int64_t>(8, static_cast<std::int64_t>(2.0 * std::pow(frogs, 1.5)));
+}
+
+constexpr std::int64_t kBudgetCap = INT64_MAX / 8;
+
+}  // namespace
+
+int Position::Count() const {
+    int n = 0;
+    for (std::uint64_t w : bits) n += std::popcount(w);
+    return n;
+}
+
+std::vector<int> Position::Cells() const {
+    std::vector<int> cells;
+    ForEachCell(*this, [&](int cell) { cells.push_back(cell); });
+    return cells;
+}
+
+Position PositionOf(const std::vector<int>& cells) {
+    Position p;
+    for (int c : cells)
+        if (c >= 1 && c <= kCells) p.Set(c);
+    return p;
+}
+
+Position PositionOf(const Board& board) {
+    Position p;
+    for (std::size_t r = 1; r < board.Rect.size(); ++r) {
+        const int c = board.Rect[r].Tag;
+        if (c >= 1 && c <= kCells) p.Set(c);
+    }
+    return p;
+}
+
+const JumpTable& Jumps() {
+    // Built from the game's own direction table and row-edge rule, so the
+    // solver's jumps are the board's.
+    static const JumpTable table = [] {
+        JumpTable t;
+        for (int f = 1; f <= kCells; ++f) {
+            for (const board::DirectionRow& row : board::DirectionTable(kW)) {
+                const int over = f + row.neighbourOffset, to = f + row.jumpOffset;
+                if (over < 1 || over > kCells || to < 1 || to > kCells) continue;
+                if (board::RowEdgeRefuses(row.direction, f, kW)) continue;
+                auto& n = t.count[static_cast<std::size_t>(f)];
+                t.jumps[static_cast<std::size_t>(f)][static_cast<std::size_t>(n++)] = {over, to};
+            }
+        }
+        return t;
+    }();
+    return table;
+}
+
+std::vector<Move> LegalMoves(const Position& p) {
+    const JumpTable& t = Jumps();
+    std::vector<Move> moves;
+    ForEachCell(p, [&](int f) {
+        const auto fi = static_cast<std::size_t>(f);
+        for (int k = 0; k < t.count[fi]; ++k) {
+            const auto [over, to] = t.jumps[fi][static_cast<std::size_t>(k)];
+            if (p.Has(over) && !p.Has(to)) moves.push_back({f, over, to});
+        }
+    });
+    return moves;
+}
+
+Position Apply(Position p, const Move& m) {
+    p.Clear(m.from);
+    p.Clear(m.over);
+    p.Set(m.to);
+    return p;
+}
+
+std::uint64_t Hash(const Position& p) {
+    std::uint64_t h = 0;
+    ForEachCell(p, [&](int cell) { h ^= Keys()[static_cast<std::size_t>(cell)]; });
+    return h;
+}
+
+bool Stranded(const Position& p) {
+    // A group of k frogs that meets no other frog makes at most k - 1 jumps
+    // among itself, each landing next to a frog of the group, so it stays
+    // within its bounding box grown by k - 1: its area. Weigh every other
+    // frog by phi^(1 - d), d its Chebyshev distance to the area (0 inside).
+    // A jump from distance d over d - 1 to d - 2 trades phi^(1-d) +
+    // phi^(2-d) for phi^(3-d), the same since phi^2 = phi + 1, and every
+    // other jump loses weight: the total never grows. A frog next to the
+    // group weighs at least 1, so while the total is below 1 none ever comes
+    // near, and the group and the rest each keep a frog of their own.
+    static const std::array<double, 32> weight = [] {
+        std::array<double, 32> w{};
+        const double phi = (1 + std::sqrt(5.0)) / 2;
+        for (std::size_t d = 0; d < w.size(); ++d) w[d] = std::pow(phi, 1.0 - static_cast<double>(d));
+        return w;
+    }();
+    const std::vector<int> cells = p.Cells();
+    const int n = static_cast<int>(cells.size());
+    if (n < 2) return false;
+
+    std::array<std::int16_t, kCells + 1> group{};
+    group.fill(-1);
+    std::vector<int> members;
+    std::vector<int> queue;
+    std::int16_t groups = 0;
+    for (int seed : cells) {
+        if (group[static_cast<std::size_t>(seed)] >= 0) continue;
+        const std::int16_t id = groups++;
+        queue.assign(1, seed);
+        group[static_cast<std::size_t>(seed)] = id;
+        int top = RowOf(seed), bottom = top, left = ColumnOf(seed), right = left;
+        for (std::size_t i = 0; i < queue.size(); ++i) {
+            const int c = queue[i], r = RowOf(c), col = ColumnOf(c);
+            top = std::min(top, r), bottom = std::max(bottom, r);
+            left = std::min(left, col), right = std::max(right, col);
+            for (int dr = -1; dr <= 1; ++dr) {
+                for (int dc = -1; dc <= 1; ++dc) {
+                    if (!OnBoard(r + dr, col + dc)) continue;
+                    const int nb = CellOf(r + dr, col + dc);
+                    if (p.Has(nb) && group[static_cast<std::size_t>(nb)] < 0) {
+                        group[static_cast<std::size_t>(nb)] = id;
+                        queue.push_back(nb);
+                    }
+                }
+            }
+        }
+        const int k = static_cast<int>(queue.size());
+        if (k == n) return false;  // everything is one group
+        const int grow = k - 1;
+        top -= grow, bottom += grow, left -= grow, right += grow;
+        double total = 0;
+        for (int c : cells) {
+            if (group[static_cast<std::size_t>(c)] == id) continue;
+            const int r = RowOf(c), col = ColumnOf(c);
+            const int d = std::max({top - r, r - bottom, left - col, col - right, 0});
+            total += weight[static_cast<std::size_t>(std::min(d, 31))];
+            // Kept clear of rounding: a total that reaches 1 proves nothing.
+            if (total >= 1 - 1e-9) break;
+        }
+        if (total < 1 - 1e-9) return true;
+    }
+    return false;
+}
+
+// ------------------------------------------------------------ failed table
+
+bool FailedTable::Contains(std::uint64_t hash) const {
+    if (slots_.empty()) return false;
+    if (hash == 0) hash = 1;  // 0 marks a free slot
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+        if (slots_[i] == hash) return true;
+        if (slots_[i] == 0) return false;
+    }
+}
+
+void FailedTable::Insert(std::uint64_t hash) {
+    // Grows to 4 M entries (32 MB); a full table starts afresh, which costs
+    // only the work of finding those failures again.
+    constexpr std::size_t kMaxSlots = std::size_t{1} << 22;
+    if (hash == 0) hash = 1;
+    if ((size_ + 1) * 2 > slots_.size()) {
+        if (slots_.size() >= kMaxSlots) {
+            Clear();
+        } else {
+            std::vector<std::uint64_t> old = std::move(slots_);
+            slots_.assign(old.empty() ? std::size_t{1} << 12 : old.size() * 2, 0);
+            size_ = 0;
+            for (std::uint64_t h : old)
+                if (h != 0) Insert(h);
+        }
+        if (slots_.empty()) slots_.assign(std::size_t{1} << 12, 0);
+    }
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+        if (slots_[i] == hash) return;
+        if (slots_[i] == 0) {
+            slots_[i] = hash;
+            ++size_;
+            return;
+        }
+    }
+}
+
+void FailedTable::Clear() {
+    slots_.clear();
+    slots_.shrink_to_fit();
+    size_ = 0;
+}
+
+// ------------------------------------------------------------------ search
+
+Search::Search(const Position& start, FailedTable& failed) : start_(start), failed_(failed) {}
+
+Search::Outcome Search::Enter(const Position& pos, std::uint64_t hash, std::int64_t budget) {
+    ++nodes_;
+    const int frogs = pos.Count();
+    if (frogs <= 1) return frogs == 1 ? Outcome::Solved : Outcome::Failed;
+    if (failed_.Contains(hash)) return Outcome::Failed;
+    std::vector<Move> moves = LegalMoves(pos);
+    if (moves.empty() || Stranded(pos)) {
+        failed_.Insert(hash);
+        return Outcome::Failed;
+    }
+    OrderMoves(pos, moves);
+    if (depth_ == stack_.size()) stack_.emplace_back();
+    Frame& f = stack_[depth_++];
+    f.pos = pos;
+    f.hash = hash;
+    f.frogs = frogs;
+    f.children = std::move(moves);
+    f.failed.assign(f.children.size(), 0);
+    f.next = 0;
+    f.budget = budget;
+    f.startNodes = nodes_;
+    f.childBudget = FirstChildBudget(frogs);
+    f.anyUnknown = false;
+    return Outcome::Pushed;
+}
+
+// The top frame's current child came back with an outcome.
+void Search::Deliver(Outcome outcome) {
+    if (depth_ == 0) {
+        // The start itself ran out of nodes: that proves nothing.
+        if (outcome != Outcome::Unknown) verdict_ = outcome == Outcome::Solved ? Verdict::Solvable : Verdict::Lost;
+        return;
+    }
+    Frame& f = stack_[depth_ - 1];
+    if (outcome == Outcome::Solved) {
+        solution_.clear();
+        for (std::size_t i = 0; i < depth_; ++i) solution_.push_back(stack_[i].children[stack_[i].next]);
+        verdict_ = Verdict::Solvable;
+        depth_ = 0;
+        return;
+    }
+    if (outcome == Outcome::Failed)
+        f.failed[f.next] = 1;
+    else
+        f.anyUnknown = true;
+    ++f.next;
+}
+
+Verdict Search::Run(const Budget& budget) {
+    if (verdict_ != Verdict::NotSure) return verdict_;
+    const std::int64_t limit = budget.nodes >= INT64_MAX - nodes_ ? INT64_MAX : nodes_ + budget.nodes;
+    if (!started_) {
+        started_ = true;
+        const Outcome o = Enter(start_, Hash(start_), INT64_MAX);
+        if (o != Outcome::Pushed) {
+            Deliver(o);
+            return verdict_;
+        }
+    }
+    unsigned steps = 0;
+    while (depth_ > 0) {
+        Frame& f = stack_[depth_ - 1];
+        if (f.next >= f.children.size()) {
+            if (!f.anyUnknown) {
+                failed_.Insert(f.hash);
+                --depth_;
+                Deliver(Outcome::Failed);
+            } else {
+                // Another round for the children that ran out of nodes.
+                f.childBudget = std::min(f.childBudget * 4, kBudgetCap);
+                f.next = 0;
+                f.anyUnknown = false;
+            }
+            continue;
+        }
+        if (f.failed[f.next]) {
+            ++f.next;
+            continue;
+        }
+        const std::int64_t remaining = f.budget - (nodes_ - f.startNodes);
+        if (remaining <= 0) {
+            --depth_;
+            Deliver(Outcome::Unknown);
+            continue;
+        }
+        if (nodes_ >= limit) return verdict_;
+        if (budget.deadline && (++steps & 31u) == 0 && std::chrono::steady_clock::now() >= *budget.deadline)
+            return verdict_;
+        const Move m = f.children[f.next];
+        const std::uint64_t h = f.hash ^ Keys()[static_cast<std::size_t>(m.from)] ^
+                                Keys()[static_cast<std::size_t>(m.over)] ^ Keys()[static_cast<std::size_t>(m.to)];
+        const Outcome o = Enter(Apply(f.pos, m), h, std::min(f.childBudget, remaining));
+        if (o != Outcome::Pushed) Deliver(o);
+    }
+    return verdict_;
+}
+
+Answer Solve(const Position& p, const Budget& budget, FailedTable& failed) {
+    Search search(p, failed);
+    const Verdict v = search.Run(budget);
+    return {v, search.solution()};
+}
+
+}  // namespace quib::practice
