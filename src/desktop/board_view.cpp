@@ -44,7 +44,7 @@ bool BoardView::Snapshot::operator==(const Snapshot& o) const {
 BoardView::BoardView(const Form1& form, QWidget* parent) : QWidget(parent), form_(form) {
     setObjectName(QStringLiteral("BoardView"));
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setMinimumSize(kCanvasWidth, kCanvasHeight);
+    setMinimumSize(kMinimumBoardWidth, kMinimumBoardHeight);
     shown_ = take();
 }
 

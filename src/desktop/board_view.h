@@ -15,6 +15,10 @@ namespace quib::desktop {
 // The game's drawing area: the board's cells span (7, 5) to (785, 524).
 constexpr int kCanvasWidth = 792;
 constexpr int kCanvasHeight = 530;
+// The smallest board the window shrinks to: about half the game's size, so
+// that the game still fits a small laptop screen at 150 % scaling.
+constexpr int kMinimumBoardWidth = 400;
+constexpr int kMinimumBoardHeight = 268;
 
 class BoardView : public QWidget {
     Q_OBJECT
@@ -34,7 +38,7 @@ public:
     int paintCount() const { return paintCount_; }
 
     QSize sizeHint() const override { return {kCanvasWidth, kCanvasHeight}; }
-    QSize minimumSizeHint() const override { return {kCanvasWidth / 2, kCanvasHeight / 2}; }
+    QSize minimumSizeHint() const override { return {kMinimumBoardWidth, kMinimumBoardHeight}; }
 
 signals:
     void frogPressed(int index);

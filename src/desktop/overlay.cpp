@@ -82,8 +82,7 @@ void TextItem::paintEvent(QPaintEvent*) {
     p.scale(s, s);
     QRectF box(0, 0, logical.width(), logical.height());
 
-    QFont font = style_ == Style::Title ? TitleFont(fontPixels_) : UiFont(fontPixels_, bold_);
-    if (style_ == Style::Link && hover_) font.setUnderline(true);
+    const QFont font = paintFont();
     p.setFont(font);
 
     if (style_ == Style::Choice) {
@@ -99,13 +98,27 @@ void TextItem::paintEvent(QPaintEvent*) {
     }
 
     const int flags = static_cast<int>(align_) | (wrap_ ? Qt::TextWordWrap : 0);
+    const QString shown = shownText();
     // A soft shadow keeps light text readable on any background.
     if (style_ != Style::Title) {
         p.setPen(QColor(0, 0, 0, 110));
-        p.drawText(box.translated(1.2, 1.4), flags, text_);
+        p.drawText(box.translated(1.2, 1.4), flags, shown);
     }
     p.setPen(colour_);
-    p.drawText(box, flags, text_);
+    p.drawText(box, flags, shown);
+}
+
+QFont TextItem::paintFont() const {
+    QFont font = style_ == Style::Title ? TitleFont(fontPixels_) : UiFont(fontPixels_, bold_);
+    if (style_ == Style::Link && hover_) font.setUnderline(true);
+    return font;
+}
+
+// A line too long for its place (a name of 40 wide letters in the
+// high-score table) ends in an ellipsis instead of a cut letter.
+QString TextItem::shownText() const {
+    if (wrap_ || text_.contains(QLatin1Char('\n'))) return text_;
+    return QFontMetricsF(paintFont()).elidedText(text_, Qt::ElideRight, LogicalRect(this).width() - 2);
 }
 
 void TextItem::mousePressEvent(QMouseEvent* event) {

@@ -39,6 +39,9 @@ public:
     void sync(const std::string& caption, bool visible, QColor colour);
     void setLogical(const QRectF& rect);
     QString text() const { return text_; }
+    // The text as painted: a single line too long for its place is elided.
+    QString shownText() const;
+    QFont paintFont() const;
     QColor colour() const { return colour_; }
     void setBold(bool bold) { bold_ = bold; }
     void setWrap(bool wrap) { wrap_ = wrap; }

@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <gtest/gtest.h>
 
 #include "core/board/board.h"
@@ -114,25 +115,46 @@ TEST(BoardClicks, PlaysLevelOneThroughRealMouseClicks) {
     EXPECT_FALSE(fx.widget("MessageCard")->isVisible());
 }
 
-// Enlarged, the window scales the board: a click lands on the same cell.
-TEST(BoardClicks, ClicksMapToTheGamesCoordinatesAtAnyScale) {
+// At any size and shape of the window the board keeps its proportions,
+// centred, and a click lands on the cell under the pointer: level 1 is
+// played with one jump each on a wide, a tall and the smallest window. The
+// expected point is worked out here from the board's 792 by 530 area.
+TEST(BoardClicks, ClicksLandOnTheRightCellAtEveryWindowSizeAndShape) {
     quib::testing::FakePlatform platform;
     WindowFixture fx(platform);
+    EXPECT_NEAR(fx.window->width(), 800, 12) << "the first window keeps the game's own size";
     StartEasyGame(fx);
-    fx.window->resize(kCanvasWidth * 2, kCanvasHeight * 2 + 40);
-    QTest::qWait(30);
-    BoardView* view = fx.window->boardView();
-    ASSERT_GT(view->scale(), 1.5);
-
     Form1& f = fx.form();
-    const int from = f.library.SolutionFrom(1, 1).value_or(0);
-    fx.clickFrogOn(from);
-    ASSERT_GT(f.board.SelectedFrog, 0);
-    EXPECT_EQ(f.board.Rect[static_cast<std::size_t>(f.board.SelectedFrog)].Tag, from);
-
-    // The overlays grow with the board.
-    QWidget* intro = fx.widget("IntroFrame");
-    EXPECT_NEAR(intro->width(), 540 * view->scale(), 2);
+    BoardView* view = fx.window->boardView();
+    const QSize shapes[] = {{1600, 700}, {500, 600}, {200, 120}};
+    for (int k = 1; k <= 3; ++k) {
+        const QSize asked = shapes[k - 1];
+        fx.window->resize(asked.width(), asked.height() + fx.window->menuBar()->height());
+        QTest::qWait(20);
+        const QSize got = view->size();
+        if (k < 3) {
+            ASSERT_EQ(got, asked);
+        } else {  // shrinks no further than a board of about 400 by 270
+            EXPECT_GE(got.width(), 390);
+            EXPECT_LE(got.width(), 410);
+            EXPECT_LE(got.height(), 300);
+        }
+        const qreal s = qMin(got.width() / 792.0, got.height() / 530.0);
+        const QPointF origin((got.width() - 792 * s) / 2, (got.height() - 530 * s) / 2);
+        auto click = [&](int cell, qreal dx, qreal dy) {
+            const Cell& c = f.board.Grid.at(static_cast<std::size_t>(cell));
+            const QPointF at = origin + QPointF(c.Left + dx, c.Top + dy) * s;
+            QTest::mouseClick(view, Qt::LeftButton, {}, at.toPoint());
+        };
+        const int from = f.library.SolutionFrom(1, k).value_or(0);
+        click(from, 19, 21);  // the frog picture's middle
+        ASSERT_GT(f.board.SelectedFrog, 0) << asked.width() << "x" << asked.height();
+        EXPECT_EQ(f.board.Rect[static_cast<std::size_t>(f.board.SelectedFrog)].Tag, from);
+        click(f.library.SolutionTo(1, k), 19, 19);
+        ASSERT_EQ(board::FrogsLeft(f.board), 4 - k) << asked.width() << "x" << asked.height();
+        // The overlays scale with the board.
+        EXPECT_NEAR(fx.widget("Label2")->width(), (792 - 2 * f.msg.Label2.Left) * s, 2);
+    }
 }
 
 }  // namespace

@@ -128,6 +128,26 @@ TEST(MainWindowAtStart, EveryNamedElementIsUnique) {
     EXPECT_TRUE(count.contains(QStringLiteral("CommandLabel(2)")));
 }
 
+// A name of 40 wide letters fits the high-score table or ends in an
+// ellipsis, at the first size and on the smallest window alike.
+TEST(HighScoreTable, ALongNameIsElidedInsteadOfCut) {
+    quib::testing::FakePlatform platform;
+    WindowFixture fx(platform);
+    const QString name(40, QLatin1Char('W'));
+    fx.form().high.NamesLabel[1].Caption = name.toStdString();
+    fx.action("mnuHighScores")->trigger();
+    auto* row = qobject_cast<TextItem*>(fx.widget("NamesLabel(1)"));
+    ASSERT_TRUE(row && row->isVisible());
+    for (int width : {800, 300}) {
+        fx.window->resize(width, 580);
+        QTest::qWait(20);
+        const QString shown = row->shownText();
+        EXPECT_TRUE(shown == name || (shown.endsWith(QChar(0x2026)) && name.startsWith(shown.chopped(1))))
+            << shown.toStdString();
+        EXPECT_LE(QFontMetricsF(row->paintFont()).horizontalAdvance(shown), LogicalRect(row).width());
+    }
+}
+
 // The menu's check marks follow the game, not Qt's own toggling.
 TEST(MainWindowMenus, SoundAndGridsMarksFollowTheGame) {
     quib::testing::FakePlatform platform;

@@ -157,12 +157,20 @@ int main(int argc, char** argv) {
         d.wait(400);  // the first ticks read the data folder
         d.shot("start-screen.png");
 
+        const QSize firstSize = window.size();
+        window.resize(300, 200);  // as small as the window goes
+        d.shot("small-start-screen.png");
+        window.resize(firstSize);
+
         d.clickWidget("CommandLabel(1)");  // Easy
         d.wait(200);
         Form1& f = window.form();
         const int from = f.library.SolutionFrom(f.game.CurrentLevel, 1).value_or(0);
         d.clickFrogOn(from);
         d.shot("level-in-play.png");
+        window.resize(300, 200);
+        d.shot("small-window-in-play.png");
+        window.resize(firstSize);
 
         d.trigger("mnuGrids");
         d.shot("level-in-play-grids.png");
