@@ -3,6 +3,8 @@
 
 # The Debian packages Quib builds with.
 quib_packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev libgtest-dev libbenchmark-dev)
+# What the test of screen-reader calls on the accessibility bus runs on.
+quib_accessibility_test_packages=(at-spi2-core dbus-daemon libglib2.0-bin)
 
 # install_missing WHO PACKAGE...: installs the packages that are missing when
 # run as root; otherwise names them ("WHO these Debian packages: ...") and

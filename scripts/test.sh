@@ -8,7 +8,7 @@ root=$(pwd)
 start=$SECONDS
 
 source scripts/setup.sh
-install_missing "Quib's tests need" "${quib_packages[@]}" xvfb xauth
+install_missing "Quib's tests need" "${quib_packages[@]}" xvfb xauth "${quib_accessibility_test_packages[@]}"
 
 export QT_QPA_PLATFORM=offscreen
 export CTEST_OUTPUT_ON_FAILURE=1

@@ -13,6 +13,7 @@
 #include <QWindowStateChangeEvent>
 #include <exception>
 
+#include "accessibility_bus_guard.h"
 #include "artwork.h"
 #include "board_view.h"
 #include "core/board/board.h"
@@ -99,6 +100,7 @@ MainWindow::MainWindow(Platform& platform, const std::string& dataFolder, const 
         qt->preloadSound(window::JumpSoundPath(*form_));
     }
 
+    GuardAccessibilityBus();
     setWindowIcon(MakeAppIcon());
     board_ = new BoardView(*form_, this);
     setCentralWidget(board_);
