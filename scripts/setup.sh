@@ -2,9 +2,12 @@
 # from the repository root, not run on its own.
 
 # The Debian packages Quib builds with.
-quib_packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev libgtest-dev libbenchmark-dev)
+quib_packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgtest-dev libbenchmark-dev)
 # What the test of screen-reader calls on the accessibility bus runs on.
 quib_accessibility_test_packages=(at-spi2-core dbus-daemon libglib2.0-bin)
+# What the tests add: a virtual display and input for the installed game, the
+# desktop-entry and metainfo validators, and what cpack's Debian package needs.
+quib_test_packages=(xvfb xauth xdotool desktop-file-utils appstream dpkg-dev file)
 
 # install_missing WHO PACKAGE...: installs the packages that are missing when
 # run as root; otherwise names them ("WHO these Debian packages: ...") and

@@ -8,7 +8,8 @@ root=$(pwd)
 start=$SECONDS
 
 source scripts/setup.sh
-install_missing "Quib's tests need" "${quib_packages[@]}" xvfb xauth "${quib_accessibility_test_packages[@]}"
+install_missing "Quib's tests need" "${quib_packages[@]}" "${quib_test_packages[@]}" \
+    "${quib_accessibility_test_packages[@]}"
 
 export QT_QPA_PLATFORM=offscreen
 export CTEST_OUTPUT_ON_FAILURE=1
@@ -17,6 +18,8 @@ echo "=== Release build and tests"
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUIB_BUILD_TESTS=ON
 cmake --build build/release -j 2
 ctest --test-dir build/release --output-on-failure -j 2 </dev/null
+echo "=== Installed game"
+bash scripts/install_test.sh build/release
 
 echo "=== Sanitizer build and tests"
 # The options are set before the build too: test discovery runs the test

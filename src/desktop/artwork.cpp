@@ -273,24 +273,28 @@ void PaintCard(QPainter& p, const QRectF& rect, qreal radius) {
     p.restore();
 }
 
+void PaintAppIcon(QPainter& p, qreal s) {
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    QRadialGradient bg(QPointF(s * 0.5, s * 0.4), s * 0.6);
+    bg.setColorAt(0, QColor(150, 214, 206));
+    bg.setColorAt(1, QColor(70, 150, 160));
+    p.setBrush(bg);
+    p.drawRoundedRect(QRectF(0, 0, s, s), s * 0.22, s * 0.22);
+    PaintFrog(p, QRectF(s * 0.02, s * 0.04, s * 0.96, s * 0.96), false);
+}
+
+QImage AppIconImage(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    PaintAppIcon(p, size);
+    return image;
+}
+
 QIcon MakeAppIcon() {
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-        QPixmap pm(size, size);
-        pm.fill(Qt::transparent);
-        QPainter p(&pm);
-        p.setRenderHint(QPainter::Antialiasing);
-        const qreal s = size;
-        p.setPen(Qt::NoPen);
-        QRadialGradient bg(QPointF(s * 0.5, s * 0.4), s * 0.6);
-        bg.setColorAt(0, QColor(150, 214, 206));
-        bg.setColorAt(1, QColor(70, 150, 160));
-        p.setBrush(bg);
-        p.drawRoundedRect(QRectF(0, 0, s, s), s * 0.22, s * 0.22);
-        PaintFrog(p, QRectF(s * 0.02, s * 0.04, s * 0.96, s * 0.96), false);
-        p.end();
-        icon.addPixmap(pm);
-    }
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(QPixmap::fromImage(AppIconImage(size)));
     return icon;
 }
 

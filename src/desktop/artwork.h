@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFont>
 #include <QIcon>
+#include <QImage>
 #include <QPainter>
 #include <QRectF>
 
@@ -22,7 +23,10 @@ void PaintIntroPicture(QPainter& p, const QRectF& rect);
 // A rounded, semi-opaque card that keeps text readable over the board.
 void PaintCard(QPainter& p, const QRectF& rect, qreal radius = 18);
 
-// The window icon: a frog's face.
+// The game's icon, a frog on a rounded pond square, size by size; the window
+// icon and the installed icons are all drawn by it.
+void PaintAppIcon(QPainter& p, qreal size);
+QImage AppIconImage(int size);
 QIcon MakeAppIcon();
 
 // The game's fonts at a size in logical pixels.

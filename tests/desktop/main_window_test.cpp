@@ -58,7 +58,7 @@ TEST(MainWindowAtStart, ShowsTheBareCaptionAndTheStartScreen) {
     EXPECT_FALSE(fx.widget("CommandLabel2")->isVisible()) << "no game to continue in an empty data folder";
     EXPECT_TRUE(fx.widget("ExitLabel")->isVisible());
     EXPECT_EQ(TextOf(fx.widget("ExitLabel")), QStringLiteral("Exit"));
-    EXPECT_EQ(TextOf(fx.widget("Label3")), QStringLiteral("quib-game.example"));
+    EXPECT_EQ(TextOf(fx.widget("Label3")), QString::fromLatin1(QUIB_HOME_PAGE_TEXT));
     for (const char* help : {"Label8", "Label10", "Label11", "Label12"}) {
         EXPECT_TRUE(fx.widget(help)->isVisible()) << help;
         EXPECT_FALSE(TextOf(fx.widget(help)).isEmpty()) << help;
@@ -212,7 +212,7 @@ TEST(AboutWindow, AddressLineOpensTheHomePage) {
     QWidget* address = fx.window->aboutBox()->addressLine();
     QTest::mouseClick(address, Qt::LeftButton, {}, address->rect().center());
     ASSERT_EQ(platform.urls.size(), 1u);
-    EXPECT_EQ(platform.urls[0], "https://quib-game.example/");
+    EXPECT_EQ(platform.urls[0], QUIB_HOME_PAGE);
 }
 
 // "Contents" opens the game's own viewer; a missing help file is explained

@@ -1,5 +1,6 @@
 #pragma once
-// Every web and mail address the game uses, in one place.
+// Every web and mail address the game uses, in one place. The addresses
+// are set when the game is configured (cmake/QuibLinks.cmake).
 
 #include <array>
 #include <string>
@@ -8,15 +9,15 @@ namespace quib::window {
 
 // The game's home page: "More free games", the start screen's address
 // line, the message line and the About box all open it.
-inline constexpr const char* kHomePage = "https://quib-game.example/";
+inline constexpr const char* kHomePage = QUIB_HOME_PAGE;
 // Shown on the start screen and in the About box.
-inline constexpr const char* kHomePageText = "quib-game.example";
+inline constexpr const char* kHomePageText = QUIB_HOME_PAGE_TEXT;
 // The donation page: path and query keys in this order, values encoded as
 // listed.
 inline constexpr const char* kDonationUrl =
-    "https://donate.quib-game.example/cgi-bin/webscr"
+    QUIB_DONATION_SITE "/cgi-bin/webscr"
     "?cmd=_xclick"
-    "&business=donate%40quib-game.example"
+    "&business=" QUIB_DONATION_ACCOUNT
     "&item_name=Quib"
     "&buyer_credit_promo_code="
     "&buyer_credit_product_category="

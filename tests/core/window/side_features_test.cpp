@@ -15,7 +15,7 @@ namespace {
 
 using testing::TestGame;
 
-constexpr const char* kExpectedHomePage = "https://quib-game.example/";
+constexpr const char* kExpectedHomePage = QUIB_HOME_PAGE;  // as configured
 
 // "Donate" opens the donation page with its keys in order; "Tell a friend"
 // composes its exact subject and body.
@@ -25,7 +25,7 @@ TEST(Links, DonateAndTellAFriendUseTheirExactTexts) {
     window::mnu_tellafriend_click(game.form());
     EXPECT_EQ(game.platform.urls,
               std::vector<std::string>{
-                  "https://donate.quib-game.example/cgi-bin/webscr?cmd=_xclick&business=donate%40quib-game.example"
+                  QUIB_DONATION_SITE "/cgi-bin/webscr?cmd=_xclick&business=" QUIB_DONATION_ACCOUNT
                   "&item_name=Quib&buyer_credit_promo_code=&buyer_credit_product_category="
                   "&buyer_credit_shipping_method=&buyer_credit_user_address_change=&no_shipping=0&no_note=1"
                   "&tax=0&currency_code=USD&lc=CA&bn=PP%2dDonationsBF&charset=UTF%2d8"});
@@ -33,7 +33,7 @@ TEST(Links, DonateAndTellAFriendUseTheirExactTexts) {
               (std::vector<std::pair<std::string, std::string>>{
                   {"Free logic game",
                    "Check out a free logic game called Quib. Remove frogs by jumping over them. It is very "
-                   "challenging and a great way to exercise your brain.\r\nhttps://quib-game.example/"}}));
+                   "challenging and a great way to exercise your brain.\r\n" QUIB_HOME_PAGE}}));
 }
 
 // "More free games", the start screen's address, the About box's address and
