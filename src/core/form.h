@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -16,6 +17,10 @@
 #include "platform.h"
 
 namespace quib {
+
+namespace practice {
+struct Aids;
+}
 
 using Colour = std::uint32_t;  // 0xRRGGBB
 constexpr Colour Rgb(int r, int g, int b) {
@@ -358,6 +363,9 @@ struct Form1 {
     ColourPanel colours;
     AboutBox about;
     Window window;
+    // Undo, hint and the solvability notice of Practice mode, made on first
+    // use (src/core/practice).
+    std::shared_ptr<practice::Aids> practice;
 };
 
 }  // namespace quib

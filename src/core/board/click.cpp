@@ -3,6 +3,7 @@
 // cells it hits, selecting a frog with its landing hints, and the jump.
 
 #include "../game/game.h"
+#include "../practice/practice.h"
 #include "../records/records.h"
 #include "../window/window.h"
 #include "board.h"
@@ -73,6 +74,7 @@ CellOutcome HandleHitCell(Form1& form, int i) {
         }
         const JumpTest jump = TryJump(b.Grid, W, f, t);
         if (!jump.legal) return CellOutcome::Next;
+        practice::RecordJump(form, f, t, jump.jumped);
         Turn(PictureOfRecord(b, b.SelectedFrog), RowOf(DirectionTable(W), jump.direction).facing);
         RemoveFrog(form, b.Grid[static_cast<std::size_t>(jump.jumped)].Tag);
         ClearCell(form, jump.jumped);

@@ -8,6 +8,7 @@
 
 #include "../board/board.h"
 #include "../levels/levels.h"
+#include "../practice/practice.h"
 #include "game.h"
 
 namespace quib::game {
@@ -103,6 +104,7 @@ void ClearOverlays(Form1& form) {
 }
 
 void StartLevel(Form1& form) {
+    practice::LevelBegins(form);
     Game& g = form.game;
     Board& b = form.board;
     const int n = g.CurrentLevel;
@@ -188,6 +190,7 @@ void StartLevel(Form1& form) {
 }
 
 void ResumeBoard(Form1& form) {
+    practice::LevelBegins(form);
     Game& g = form.game;
     Board& b = form.board;
     const int n = g.CurrentLevel;

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "../game/game.h"
+#include "../practice/practice.h"
 #include "../window/window.h"
 #include "levels.h"
 
@@ -28,6 +29,9 @@ void Timer1_Timer(Form1& form) {
     BackgroundSupply(form);
     PlaybackTick(form);
     game::ClockTick(form);
+    // Beyond the written tasks, after them and within a fixed time: a slice
+    // of the Practice solver.
+    practice::SolverTick(form);
 }
 
 void BackgroundSupply(Form1& form) {

@@ -1,0 +1,107 @@
+// Taking back jumps in Practice. A jump is reversible: the removal of the
+// jumped frog moved the last record into its number, and the mover changed
+// cell, picture place and facing. Undoing reverses exactly these changes, in
+// the opposite order, through the board's own records and cells.
+
+#include "../board/board.h"
+#include "../game/game.h"
+#include "practice.h"
+
+namespace quib::practice {
+
+void RecordJump(Form1& form, int from, int to, int over) {
+    if (form.game.ModeIndex != 4) return;
+    const Board& b = form.board;
+    JumpRecord r;
+    r.move = {from, over, to};
+    r.mover = b.SelectedFrog;
+    r.jumpedRecord = b.Grid.at(static_cast<std::size_t>(over)).Tag;
+    r.lastRecord = board::FrogsLeft(b);
+    r.jumped = b.Rect.at(static_cast<std::size_t>(r.jumpedRecord));
+    r.moverPicture = board::FindPicture(b, r.mover);
+    r.moverFacedLeft = r.moverPicture > 0 && b.Frog[static_cast<std::size_t>(r.moverPicture)].FacingLeft;
+    for (const FrogPicture& picture : b.Frog) r.shownPictures.push_back(picture.Visible);
+    AidsOf(form).History.push_back(std::move(r));
+}
+
+namespace {
+
+// The board still shows what the record's jump left behind; anything else
+// (a board changed behind the history's back) is refused.
+bool Matches(const Board& b, const JumpRecord& r) {
+    const int M = board::FrogsLeft(b);
+    const int moverNow = r.mover == r.lastRecord && r.jumpedRecord < r.lastRecord ? r.jumpedRecord : r.mover;
+    return M == r.lastRecord - 1 && moverNow >= 1 && moverNow <= M &&
+           b.Rect[static_cast<std::size_t>(moverNow)].Tag == r.move.to &&
+           b.Grid.at(static_cast<std::size_t>(r.move.from)).Tag == 0 &&
+           b.Grid.at(static_cast<std::size_t>(r.move.over)).Tag == 0 &&
+           r.shownPictures.size() == b.Frog.size();
+}
+
+void PlaceRecord(Board& b, int r, int cell) {
+    FrogRecord& rec = b.Rect[static_cast<std::size_t>(r)];
+    const Cell& c = b.Grid[static_cast<std::size_t>(cell)];
+    rec.Tag = cell;
+    rec.Left = c.Left + 3;
+    rec.Top = c.Top + 5;
+    b.Grid[static_cast<std::size_t>(cell)].Tag = r;
+}
+
+// The round-over message goes as if it had never been shown; its time has
+// been counted, so the level's time runs on from now.
+void WithdrawRoundOver(Form1& form) {
+    Messages& msg = form.msg;
+    msg.RoundOverLabel.Visible = false;
+    msg.Label1.Visible = false;
+    msg.Ad_Label.Visible = false;
+    form.menu.RestartLevelMenue.Enabled = true;
+    form.clock.SessionStart = form.platform.Now();
+    if (form.clock.ClockState == 1) form.clock.ClockState = 0;
+    if (form.clock.ClockState == 2) form.clock.ClockState = 3;
+}
+
+}  // namespace
+
+void UndoJump_Click(Form1& form) {
+    if (!UndoAvailable(form)) return;
+    Aids& aids = AidsOf(form);
+    Board& b = form.board;
+    const JumpRecord r = aids.History.back();
+    aids.History.pop_back();
+    if (!Matches(b, r)) {
+        aids.History.clear();
+        return;
+    }
+    if (form.msg.RoundOverLabel.Visible) WithdrawRoundOver(form);
+
+    // The removal backwards: the record that took the jumped frog's number
+    // goes back to the end, and the jumped frog gets its number again.
+    if (r.jumpedRecord < r.lastRecord) {
+        b.Rect.push_back(b.Rect[static_cast<std::size_t>(r.jumpedRecord)]);
+        b.Grid.at(static_cast<std::size_t>(b.Rect.back().Tag)).Tag = r.lastRecord;
+        b.Rect[static_cast<std::size_t>(r.jumpedRecord)] = r.jumped;
+    } else {
+        b.Rect.push_back(r.jumped);
+    }
+    b.Grid[static_cast<std::size_t>(r.move.over)].Tag = r.jumpedRecord;
+
+    // The move backwards; the mover has its own number again.
+    b.Grid[static_cast<std::size_t>(r.move.to)].Tag = 0;
+    PlaceRecord(b, r.mover, r.move.from);
+    if (r.moverPicture > 0) {
+        FrogPicture& picture = b.Frog[static_cast<std::size_t>(r.moverPicture)];
+        picture.Left = b.Rect[static_cast<std::size_t>(r.mover)].Left;
+        picture.Top = b.Rect[static_cast<std::size_t>(r.mover)].Top;
+        picture.FacingLeft = r.moverFacedLeft;
+    }
+    for (std::size_t i = 0; i < b.Frog.size(); ++i) b.Frog[i].Visible = r.shownPictures[i];
+
+    b.SelectedFrog = 0;
+    b.HighLight.Visible = false;
+    board::ResetCellOutlines(form);
+    game::CheckJumpPossible(form);
+    game::UpdateCaption(form);
+    UpdateAids(form);
+}
+
+}  // namespace quib::practice

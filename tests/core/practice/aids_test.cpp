@@ -1,0 +1,163 @@
+// The practice aids through the game's handlers: undo puts back exactly the
+// board the jump changed, the hint leads to a solution, the notice tells the
+// three states apart, and none of it exists outside Practice.
+
+#include <random>
+#include <sstream>
+
+#include "core/levels/levels.h"
+#include "core/practice/practice.h"
+#include "core/records/records.h"
+#include "support/play.h"
+
+namespace quib::testing {
+namespace {
+
+using practice::Notice;
+
+// Everything a jump and its undo may touch, as text, so a mismatch shows.
+std::string Snapshot(const Form1& f) {
+    std::ostringstream s;
+    const Board& b = f.board;
+    for (std::size_t i = 1; i < b.Grid.size(); ++i)
+        s << b.Grid[i].Tag << ',' << b.Grid[i].BorderStyle << ',' << b.Grid[i].BorderColor << ' ';
+    s << "\nrecords";
+    for (const FrogRecord& r : b.Rect) s << ' ' << r.Tag << '@' << r.Left << ',' << r.Top << ',' << r.Width;
+    s << "\npictures";
+    for (const FrogPicture& p : b.Frog) s << ' ' << p.Left << ',' << p.Top << (p.Visible ? 'v' : 'h') << p.FacingLeft;
+    s << "\nselected " << b.SelectedFrog << (b.HighLight.Visible ? " outlined" : "") << "\ncaption " << f.window.Caption
+      << "\nmessage " << f.msg.RoundOverLabel.Visible << f.msg.Label1.Visible
+      << " restart " << f.menu.RestartLevelMenue.Enabled << " clock " << f.clock.ClockState;
+    return s.str();
+}
+
+std::vector<practice::Move> BoardMoves(const Form1& f) { return practice::LegalMoves(practice::PositionOf(f.board)); }
+
+const practice::Aids& Aids(Form1& f) {
+    practice::UpdateAids(f);  // as the window does after every handler
+    return practice::AidsOf(f);
+}
+
+TEST(PracticeUndo, TakesBackRandomJumpsExactlyDownToTheLevelStartAndAfterARoundOver) {
+    std::mt19937 rng(5);
+    int roundOvers = 0;
+    for (int level : {4, 9, 23}) {
+        TestGame game;
+        Form1& f = game.form();
+        game::mnulevel_Click(f, level);
+        ASSERT_EQ(board::FrogsLeft(f.board), level + 3);
+        EXPECT_FALSE(Aids(f).UndoJumpMenue.Enabled);
+        // Random jumps until the round is over (or two frogs are left, so the
+        // level is never solved): the state before each is kept.
+        std::vector<std::string> before;
+        for (auto moves = BoardMoves(f); !moves.empty() && board::FrogsLeft(f.board) > 2; moves = BoardMoves(f)) {
+            const practice::Move m = moves[rng() % moves.size()];
+            before.push_back(Snapshot(f));
+            Jump(f, m.from, m.to);
+            ASSERT_EQ(board::FrogsLeft(f.board) + static_cast<int>(before.size()), level + 3);
+        }
+        roundOvers += f.msg.RoundOverLabel.Visible;
+        ASSERT_TRUE(Aids(f).UndoJumpMenue.Enabled);
+        while (!before.empty()) {
+            practice::UndoJump_Click(f);
+            ASSERT_EQ(Snapshot(f), before.back()) << "level " << level << ", undo to jump " << before.size();
+            EXPECT_TRUE(f.game.JumpPossible) << "the jump taken back is possible again";
+            before.pop_back();
+            ExpectBoardConsistent(f, true);
+        }
+        EXPECT_FALSE(Aids(f).UndoJumpMenue.Enabled);
+        practice::UndoJump_Click(f);  // nothing left to take back
+        EXPECT_EQ(board::FrogsLeft(f.board), level + 3);
+    }
+    EXPECT_GT(roundOvers, 0) << "some sequence must end in a round-over message";
+}
+
+TEST(PracticeUndo, HistoryGoesWithRestartNewLevelAndSlotLoad) {
+    TestGame game;
+    Form1& f = game.form();
+    game::mnulevel_Click(f, 6);
+    records::mnusavegame_Click(f, 1);
+    records::mnusavegame_Click(f, 2);  // the game is now slot 2's, so slot 1 can be loaded
+    const std::vector<std::function<void(Form1&)>> clearing = {
+        game::RestartLevelMenue_Click, [](Form1& g) { records::mnuloadgame_Click(g, 1); },
+        [](Form1& g) { game::mnulevel_Click(g, 7); }};
+    for (const auto& handler : clearing) {
+        const practice::Move m = BoardMoves(f).front();
+        Jump(f, m.from, m.to);
+        ASSERT_TRUE(Aids(f).UndoJumpMenue.Enabled);
+        handler(f);
+        EXPECT_FALSE(Aids(f).UndoJumpMenue.Enabled);
+        const std::string board = Snapshot(f);
+        practice::UndoJump_Click(f);
+        EXPECT_EQ(Snapshot(f), board);
+    }
+}
+
+TEST(PracticeHint, FollowsTheStoredSolutionAtOnceAndLeadsToASolutionAfterADeviation) {
+    TestGame game;
+    Form1& f = game.form();
+    game::mnulevel_Click(f, 12);
+    // On the stored solution: the answer needs no search and no tick.
+    EXPECT_EQ(Aids(f).Shown, Notice::Solvable);
+    practice::Hint_Click(f);
+    const practice::Aids& aids = practice::AidsOf(f);
+    ASSERT_TRUE(aids.HintVisible);
+    EXPECT_EQ(aids.HintFrom, f.library.SolutionFrom(12, 1).value());
+    EXPECT_EQ(aids.HintTo, f.library.SolutionTo(12, 1));
+
+    // A jump off the stored solution that still leaves a solution.
+    practice::FailedTable table;
+    for (const practice::Move& m : BoardMoves(f)) {
+        if (m.from == aids.HintFrom && m.to == aids.HintTo) continue;
+        const auto next = practice::Apply(practice::PositionOf(f.board), m);
+        if (practice::Solve(next, {}, table).verdict != practice::Verdict::Solvable) continue;
+        Jump(f, m.from, m.to);
+        break;
+    }
+    EXPECT_FALSE(Aids(f).HintVisible) << "a hint belongs to the position it was given for";
+    EXPECT_EQ(Aids(f).Shown, Notice::NotSure) << "before the solver has run";
+    // Following the hints solves the level.
+    for (int jumps = 0; jumps < 20 && !f.msg.Label2.Visible; ++jumps) {
+        practice::Hint_Click(f);
+        ASSERT_TRUE(aids.HintVisible);
+        EXPECT_EQ(aids.Shown, Notice::Solvable);
+        Jump(f, aids.HintFrom, aids.HintTo);
+    }
+    EXPECT_TRUE(f.msg.Label2.Visible);
+    EXPECT_EQ(Aids(f).Shown, Notice::Hidden);
+}
+
+TEST(PracticeNotice, SaysLostOnlyWhenProvenAndTheTimerDecides) {
+    TestGame game;
+    Form1& f = game.form();
+    game::mnulevel_Click(f, 6);
+    // Nine frogs with no solution, though no group is stranded at once.
+    PlaceBoard(f, {113, 117, 135, 138, 159, 180, 197, 198, 200});
+    EXPECT_EQ(Aids(f).Shown, Notice::NotSure);
+    for (int tick = 0; tick < 100 && practice::AidsOf(f).Shown == Notice::NotSure; ++tick) levels::Timer1_Timer(f);
+    EXPECT_EQ(Aids(f).Shown, Notice::Lost);
+    practice::Hint_Click(f);
+    EXPECT_FALSE(practice::AidsOf(f).HintVisible);
+    EXPECT_FALSE(practice::SolverBusy(f));
+}
+
+TEST(PracticeAids, OtherModesHaveNoUndoHintOrNotice) {
+    for (int mode : {1, 2, 3}) {
+        TestGame game;
+        Form1& f = PlayLevel(game.form(), mode, 10);
+        Jump(f, 100, 102);
+        ASSERT_EQ(board::FrogsLeft(f.board), 12);
+        levels::Timer1_Timer(f);
+        const std::string board = Snapshot(f);
+        practice::UndoJump_Click(f);
+        practice::Hint_Click(f);
+        EXPECT_EQ(Snapshot(f), board) << "mode " << mode;
+        const practice::Aids& aids = Aids(f);
+        EXPECT_TRUE(aids.History.empty());
+        EXPECT_FALSE(aids.UndoJumpMenue.Enabled || aids.HintMenue.Enabled || aids.HintVisible);
+        EXPECT_EQ(aids.Shown, Notice::Hidden);
+    }
+}
+
+}  // namespace
+}  // namespace quib::testing
