@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "artwork.h"
+#include "practice_view.h"
 
 namespace quib::desktop {
 
@@ -32,7 +33,7 @@ bool BoardView::Snapshot::operator==(const Snapshot& o) const {
     if (cells.size() != o.cells.size() || frogs.size() != o.frogs.size()) return false;
     if (highlight.Left != o.highlight.Left || highlight.Top != o.highlight.Top ||
         highlight.Width != o.highlight.Width || highlight.Height != o.highlight.Height ||
-        highlight.Visible != o.highlight.Visible)
+        highlight.Visible != o.highlight.Visible || hint != o.hint)
         return false;
     for (std::size_t i = 0; i < cells.size(); ++i)
         if (!SameCell(cells[i], o.cells[i])) return false;
@@ -49,7 +50,10 @@ BoardView::BoardView(const Form1& form, QWidget* parent) : QWidget(parent), form
 }
 
 BoardView::Snapshot BoardView::take() const {
-    return {form_.board.Grid, form_.board.Frog, form_.board.HighLight};
+    const practice::Aids* aids = practice::FindAids(form_);
+    const std::array<int, 2> hint = aids != nullptr && aids->HintVisible ? std::array<int, 2>{aids->HintFrom, aids->HintTo}
+                                                                          : std::array<int, 2>{};
+    return {form_.board.Grid, form_.board.Frog, form_.board.HighLight, hint};
 }
 
 bool BoardView::refresh() {
@@ -114,6 +118,8 @@ void BoardView::paintEvent(QPaintEvent*) {
         const FrogPicture& f = b.Frog[i];
         if (f.Visible) PaintFrog(p, PictureRect(f, b), f.FacingLeft);
     }
+
+    PaintPracticeHint(p, form_);
 
     const Outline& h = b.HighLight;
     if (h.Visible) {

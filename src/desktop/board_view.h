@@ -6,6 +6,7 @@
 
 #include <QPointF>
 #include <QWidget>
+#include <array>
 #include <vector>
 
 #include "core/form.h"
@@ -56,6 +57,7 @@ private:
         std::vector<Cell> cells;
         std::vector<FrogPicture> frogs;
         Outline highlight;
+        std::array<int, 2> hint;  // the Practice hint's cells, 0 when none
         bool operator==(const Snapshot& o) const;
     };
     Snapshot take() const;

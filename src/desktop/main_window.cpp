@@ -19,10 +19,12 @@
 #include "core/board/board.h"
 #include "core/game/game.h"
 #include "core/levels/levels.h"
+#include "core/practice/practice.h"
 #include "core/records/records.h"
 #include "core/window/window.h"
 #include "dialogs.h"
 #include "overlay.h"
+#include "practice_view.h"
 #include "qt_platform.h"
 
 namespace quib::desktop {
@@ -231,6 +233,13 @@ void MainWindow::buildMenus() {
                window::aboutmenue_Click);
     bindAction(help->addAction(text(m.contentsmenue)), m.contentsmenue, QStringLiteral("contentsmenue"),
                window::contentsmenue_Click);
+    // The Practice aids, after the written entries.
+    practice::Aids& aids = practice::AidsOf(*form_);
+    bindAction(help->addAction(text(aids.UndoJumpMenue)), aids.UndoJumpMenue, QStringLiteral("UndoJumpMenue"),
+               practice::UndoJump_Click)
+        ->setShortcut(QKeySequence::Undo);
+    bindAction(help->addAction(text(aids.HintMenue)), aids.HintMenue, QStringLiteral("HintMenue"), practice::Hint_Click)
+        ->setShortcut(QKeySequence(Qt::Key_H));
 }
 
 // The "Goto Level" entries are created at start-up, after the window is up,
@@ -356,6 +365,7 @@ void MainWindow::buildOverlays() {
             [this](const QString& text) { form_->msg.Text1.Text = text.toStdString(); });
 
     buildIntro();
+    notice_ = new PracticeNotice(board_);
 }
 
 void MainWindow::buildIntro() {
@@ -412,6 +422,7 @@ void MainWindow::run(const std::function<void(Form1&)>& handler) {
     ++busy_;
     try {
         handler(*form_);
+        practice::UpdateAids(*form_);
     } catch (const std::exception& e) {
         // A fault in one handler must not take the player's game down with it.
         qWarning("Quib: a handler failed: %s", e.what());
@@ -480,6 +491,7 @@ void MainWindow::render() {
     renderMenus();
     renderLabels();
     renderCards();
+    if (const practice::Aids* aids = practice::FindAids(f)) notice_->sync(aids->Shown);
     board_->refresh();
     renderDialogs();
 

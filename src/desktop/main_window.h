@@ -25,6 +25,7 @@ namespace quib::desktop {
 class AboutBox;
 class BoardView;
 class Card;
+class PracticeNotice;
 class ColourDialog;
 class TextItem;
 
@@ -40,6 +41,7 @@ public:
     BoardView* boardView() const { return board_; }
     AboutBox* aboutBox() const { return about_; }
     ColourDialog* colourDialog() const { return colours_; }
+    PracticeNotice* practiceNotice() const { return notice_; }
     QLineEdit* nameInput() const { return nameInput_; }
     QTimer& timer() { return timer_; }
     // Copies the game's state into the widgets, touching only what changed.
@@ -92,6 +94,7 @@ private:
     AboutBox* about_ = nullptr;
     ColourDialog* colours_ = nullptr;
     QMenu* gotoMenu_ = nullptr;
+    PracticeNotice* notice_ = nullptr;
 
     std::vector<MenuBinding> menus_;
     std::vector<LabelBinding> labels_;

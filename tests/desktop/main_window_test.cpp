@@ -98,13 +98,14 @@ TEST(MainWindowAtStart, MenuBarHoldsEveryEntryInOrderWithItsEnabledState) {
     EXPECT_TRUE(Texts(prefs).contains(QStringLiteral("Colours…")));
 
     const QList<QAction*> help = bar[11]->menu()->actions();
-    EXPECT_EQ(Texts(help), (QStringList{"Solve", "Test", "About", "Contents"}));
+    EXPECT_EQ(Texts(help), (QStringList{"Solve", "Test", "About", "Contents", "Undo Jump", "Hint"}));
 #ifndef QUIB_PLAYBACK_MENU
     EXPECT_FALSE(help[0]->isEnabled());
     EXPECT_FALSE(help[1]->isEnabled());
 #endif
     EXPECT_TRUE(help[2]->isEnabled());
     EXPECT_TRUE(help[3]->isEnabled());
+    EXPECT_FALSE(help[4]->isEnabled() || help[5]->isEnabled()) << "the Practice aids wait for a Practice level";
 }
 
 // Every element carries the game's name, once: a click found by name must

@@ -1,0 +1,87 @@
+#include "practice_view.h"
+
+#include "artwork.h"
+#include "overlay.h"
+
+namespace quib::desktop {
+
+namespace {
+
+const QColor kHintGold(255, 176, 32);
+
+QColor DotColour(practice::Notice notice) {
+    switch (notice) {
+        case practice::Notice::Solvable: return QColor(80, 220, 110);
+        case practice::Notice::Lost: return QColor(235, 80, 70);
+        default: return QColor(200, 200, 190);
+    }
+}
+
+}  // namespace
+
+void PaintPracticeHint(QPainter& p, const Form1& form) {
+    const practice::Aids* aids = practice::FindAids(form);
+    if (aids == nullptr || !aids->HintVisible) return;
+    const auto& grid = form.board.Grid;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setBrush(Qt::NoBrush);
+    for (int cell : {aids->HintFrom, aids->HintTo}) {
+        if (cell < 1 || cell >= static_cast<int>(grid.size())) continue;
+        const Cell& c = grid[static_cast<std::size_t>(cell)];
+        const QRectF r = QRectF(c.Left, c.Top, c.Width, c.Height).adjusted(3, 3, -3, -3);
+        // The landing cell dashed, the frog to move solid.
+        QPen pen(kHintGold, 3.0, cell == aids->HintTo ? Qt::DashLine : Qt::SolidLine);
+        p.setPen(pen);
+        p.drawEllipse(r);
+    }
+    p.restore();
+}
+
+PracticeNotice::PracticeNotice(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("PracticeNotice"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_TranslucentBackground);
+    SetLogicalRect(this, QRectF(676, 505, 108, 19));
+    hide();
+}
+
+QString PracticeNotice::text() const {
+    switch (notice_) {
+        case practice::Notice::Solvable: return QStringLiteral("Solvable");
+        case practice::Notice::Lost: return QStringLiteral("Lost");
+        case practice::Notice::NotSure: return QStringLiteral("Not sure yet");
+        default: return {};
+    }
+}
+
+void PracticeNotice::sync(practice::Notice notice) {
+    if (notice != notice_) {
+        notice_ = notice;
+        setAccessibleName(text());
+        update();
+    }
+    const bool visible = notice_ != practice::Notice::Hidden;
+    if (isHidden() == visible) setVisible(visible);
+    if (visible) raise();
+}
+
+void PracticeNotice::paintEvent(QPaintEvent*) {
+    const QRectF logical = LogicalRect(this);
+    if (logical.width() <= 0) return;
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    const qreal s = width() / logical.width();
+    p.scale(s, s);
+    const QRectF r(0.5, 0.5, logical.width() - 1, logical.height() - 1);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(10, 30, 36, 150));
+    p.drawRoundedRect(r, r.height() / 2, r.height() / 2);
+    p.setBrush(DotColour(notice_));
+    p.drawEllipse(QPointF(r.left() + 10, r.center().y()), 4.5, 4.5);
+    p.setFont(UiFont(12));
+    p.setPen(QColor(240, 240, 228));
+    p.drawText(r.adjusted(20, 0, -6, 0), Qt::AlignVCenter | Qt::AlignLeft, text());
+}
+
+}  // namespace quib::desktop

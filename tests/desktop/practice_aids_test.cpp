@@ -1,0 +1,89 @@
+// The Practice aids through the real window: H outlines the hinted jump in
+// gold on the board, Ctrl+Z takes a jump back, the notice tells the state,
+// and an Easy game has none of it.
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+#include "core/board/board.h"
+#include "core/practice/practice.h"
+#include "desktop/practice_view.h"
+#include "support/fake_platform.h"
+#include "window_fixture.h"
+
+namespace quib::desktop {
+namespace {
+
+using testing::WindowFixture;
+
+// Gold-ish pixels inside a cell of the painted board.
+int GoldPixels(BoardView* view, const Cell& c) {
+    const QImage image = view->grab().toImage();
+    const QRect r = QRectF(view->toWidget({c.Left, c.Top}), view->toWidget({c.Left + c.Width, c.Top + c.Height}))
+                        .toRect()
+                        .intersected(image.rect());
+    int gold = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x) {
+            const QColor p = image.pixelColor(x, y);
+            gold += p.red() > 200 && p.green() > 130 && p.green() < 210 && p.blue() < 90;
+        }
+    return gold;
+}
+
+void Press(WindowFixture& fx, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+    QTest::keyClick(fx.window->boardView(), key, modifiers);
+    QTest::qWait(30);  // a few timer ticks
+}
+
+TEST(PracticeAidsWindow, HintAndUndoByKeysInPracticeOnlyWithTheNotice) {
+    quib::testing::FakePlatform platform;
+    WindowFixture fx(platform);
+    fx.window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(fx.window.get()));
+    Form1& f = fx.form();
+    PracticeNotice* notice = fx.window->practiceNotice();
+
+    fx.action("NewGameMenue(1)")->trigger();  // Easy: no aids
+    QTest::qWait(30);
+    const std::vector<practice::Move> easyMoves = practice::LegalMoves(practice::PositionOf(f.board));
+    ASSERT_FALSE(easyMoves.empty());
+    fx.clickFrogOn(easyMoves[0].from);
+    fx.clickCell(easyMoves[0].to);
+    ASSERT_EQ(board::FrogsLeft(f.board), 3);
+    Press(fx, Qt::Key_Z, Qt::ControlModifier);
+    Press(fx, Qt::Key_H);
+    EXPECT_EQ(board::FrogsLeft(f.board), 3);
+    EXPECT_FALSE(fx.action("UndoJumpMenue")->isEnabled() || fx.action("HintMenue")->isEnabled());
+    EXPECT_FALSE(notice->isVisible());
+
+    fx.action("NewGameMenue(4)")->trigger();
+    QTest::qWait(30);
+    EXPECT_TRUE(notice->isVisible());
+    EXPECT_EQ(notice->text(), QStringLiteral("Solvable")) << "a level start is on its stored solution";
+    EXPECT_TRUE(fx.action("HintMenue")->isEnabled());
+    EXPECT_FALSE(fx.action("UndoJumpMenue")->isEnabled());
+
+    Press(fx, Qt::Key_H);
+    const practice::Aids& aids = *practice::FindAids(f);
+    ASSERT_TRUE(aids.HintVisible);
+    const int from = aids.HintFrom, to = aids.HintTo;
+    EXPECT_GT(GoldPixels(fx.window->boardView(), f.board.Grid[static_cast<std::size_t>(from)]), 20);
+    EXPECT_GT(GoldPixels(fx.window->boardView(), f.board.Grid[static_cast<std::size_t>(to)]), 20);
+
+    fx.clickFrogOn(from);
+    fx.clickCell(to);
+    ASSERT_EQ(board::FrogsLeft(f.board), 3);
+    EXPECT_FALSE(aids.HintVisible);
+    EXPECT_EQ(GoldPixels(fx.window->boardView(), f.board.Grid[static_cast<std::size_t>(to)]), 0);
+    ASSERT_TRUE(fx.action("UndoJumpMenue")->isEnabled());
+    Press(fx, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(board::FrogsLeft(f.board), 4);
+    EXPECT_GT(f.board.Grid[static_cast<std::size_t>(from)].Tag, 0) << "the frog is back on its cell";
+    EXPECT_EQ(f.board.Grid[static_cast<std::size_t>(to)].Tag, 0);
+    EXPECT_FALSE(fx.action("UndoJumpMenue")->isEnabled());
+    EXPECT_EQ(notice->text(), QStringLiteral("Solvable"));
+}
+
+}  // namespace
+}  // namespace quib::desktop
