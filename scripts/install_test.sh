@@ -3,7 +3,8 @@
 # prefix, checks the installed files, makes the prefix read-only and starts the
 # installed game twice as an unprivileged user under Xvfb, closing it each time
 # through "Exit" and the exit question. The first run turns Grids on; the
-# second must find that in the player's data location and keep it.
+# second must find that in the player's data location and keep it. A third
+# run, with no data location it can write, must still run and ask.
 #   scripts/install_test.sh BUILD_FOLDER      (as root; needs xvfb-run and xdotool)
 set -euo pipefail
 
@@ -57,9 +58,11 @@ home=$work/home
 mkdir "$home"
 chown 65534:65534 "$home"
 data=$home/.local/share/Quib
+# as_player [grids]: one run of the installed game; XDG_DATA_HOME may be set
+# for it.
 as_player() {
     timeout 120 setpriv --reuid=65534 --regid=65534 --clear-groups \
-        env -i PATH=/usr/bin:/bin HOME="$home" XDG_DATA_HOME="$home/.local/share" QUIB="$prefix/bin/quib" \
+        env -i PATH=/usr/bin:/bin HOME="$home" XDG_DATA_HOME="${XDG_DATA_HOME:-$home/.local/share}" QUIB="$prefix/bin/quib" \
         xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" drive "$@" ||
         fail "the installed game did not run and close as a player: $(cat "$home/run.log" 2>/dev/null)"
 }
@@ -70,4 +73,6 @@ cp "$data/levels.txt" "$work/levels.first"
 as_player
 [[ $(sed -n 14p "$data/data.txt") == "#TRUE#" ]] || fail "the second start did not find the first one's options"
 cmp -s "$data/levels.txt" "$work/levels.first" || fail "the second start did not find the level library"
+# Nowhere to write: the game still runs and closes through its question.
+XDG_DATA_HOME=$prefix/share as_player
 echo "installed game: files in place, player's files kept in $data across two runs"
