@@ -127,6 +127,10 @@ struct FrogPicture {
     int Tag = 0;
     bool Visible = false;
     bool FacingLeft = false;
+    // The frog of this picture has left the board. Its hidden picture stays
+    // where it was, but is never found by position again: a frog landing on
+    // that cell later has a picture of its own.
+    bool Removed = false;
 };
 
 struct Outline {

@@ -17,8 +17,8 @@ void ClearCell(Form1& form, int n);
 void ClearCheckCell(Form1& form, int n);
 // Number of frogs still on the board (records without the template).
 inline int FrogsLeft(const Board& b) { return static_cast<int>(b.Rect.size()) - 1; }
-// The picture of record r: the first visible picture whose Left and Top
-// equal the record's, else the first hidden one there; 0 when none matches.
+// The picture of record r: the first picture of a frog still on the board
+// whose Left and Top equal the record's; 0 when none matches.
 int FindPicture(const Board& b, int r);
 // Takes frog r off the board, moving the last record into its number.
 void RemoveFrog(Form1& form, int r);

@@ -14,17 +14,14 @@ int FindPicture(const Board& b, int r) {
     if (r < 1 || r >= static_cast<int>(b.Rect.size())) return 0;
     const FrogRecord& rec = b.Rect[static_cast<std::size_t>(r)];
     // A removed frog's picture stays hidden on its cell, so once another frog
-    // lands there two pictures share the position. The visible one belongs
-    // to the live frog; taking the first match would turn or hide the dead
-    // frog's picture instead. While all pictures are hidden (a pause), the
-    // first match stands for the frog as well as any.
-    int firstMatch = 0;
+    // lands there two pictures share the position; only the live frog's
+    // counts, whether the pictures are shown or all hidden (a pause, the
+    // high-score table).
     for (std::size_t i = 1; i < b.Frog.size(); ++i) {
-        if (b.Frog[i].Left != rec.Left || b.Frog[i].Top != rec.Top) continue;
-        if (b.Frog[i].Visible) return static_cast<int>(i);
-        if (firstMatch == 0) firstMatch = static_cast<int>(i);
+        const FrogPicture& pic = b.Frog[i];
+        if (!pic.Removed && pic.Left == rec.Left && pic.Top == rec.Top) return static_cast<int>(i);
     }
-    return firstMatch;
+    return 0;
 }
 
 namespace {
@@ -54,7 +51,10 @@ void RemoveFrog(Form1& form, int r) {
     if (r < 1 || r > FrogsLeft(b)) return;
     const int picture = FindPicture(b, r);
     CompactRecords(b.Rect, b.Grid, b.SelectedFrog, r);
-    if (picture > 0) b.Frog[static_cast<std::size_t>(picture)].Visible = false;
+    if (picture > 0) {
+        b.Frog[static_cast<std::size_t>(picture)].Visible = false;
+        b.Frog[static_cast<std::size_t>(picture)].Removed = true;
+    }
     game::UpdateCaption(form);
 }
 

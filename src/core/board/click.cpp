@@ -53,7 +53,10 @@ void TidyPictures(Board& b) {
         for (std::size_t r = 1; r < b.Rect.size() && !matched; ++r) {
             matched = b.Rect[r].Left == pic.Left && b.Rect[r].Top == pic.Top;
         }
-        if (!matched) pic.Visible = false;
+        if (!matched) {
+            pic.Visible = false;
+            pic.Removed = true;
+        }
     }
 }
 
@@ -107,10 +110,8 @@ void Frog_Click(Form1& form, int index) {
             b.HighLight.Left = b.Grid[static_cast<std::size_t>(cell)].Left;
             b.HighLight.Top = b.Grid[static_cast<std::size_t>(cell)].Top;
         }
-        // The outline marks a selection, so a picture with no frog under it,
-        // which selects nothing, does not bring it up.
-        b.HighLight.Visible = true;
     }
+    b.HighLight.Visible = true;
     b.FrogClickForwarded = true;
     if (r >= 1) ClickCell(form, b.Rect[static_cast<std::size_t>(r)].Tag);
     b.FrogClickForwarded = false;

@@ -80,6 +80,19 @@ void AddPlayTime(Form1& form) {
     CarryPlayTime(c);
 }
 
+bool LevelInPlay(const Form1& form) {
+    return !form.game.IntroShowing && !form.intro.Visible && !form.msg.Ad_Label.Visible &&
+           !form.high.HighLabel.Visible && form.window.WindowState != 1;
+}
+
+void BankPlayTime(Form1& form) {
+    if (!LevelInPlay(form)) return;
+    Clock& c = form.clock;
+    c.SessionNow = form.platform.Now();
+    AddPlayTime(form);
+    c.SessionStart = c.SessionNow;
+}
+
 void SplitPlaySeconds(Form1& form) {
     Clock& c = form.clock;
     // The total can only go below zero when a file held a level time larger

@@ -55,6 +55,13 @@ void CommandLabel2_Click(Form1& form);
 std::string ComposeCaption(const Form1& form);
 void UpdateCaption(Form1& form);
 void AddPlayTime(Form1& form);
+// Whether a level is in play, so that time passing counts as playing time:
+// not on the start screen, not under a message or the high-score table, not
+// while the window is minimised.
+bool LevelInPlay(const Form1& form);
+// Adds the time played since SessionStart, up to now, when a level is in
+// play, and starts the next stretch from now.
+void BankPlayTime(Form1& form);
 // Recomputes PlayHours, PlayMinutes and PlaySecs from PlaySeconds.
 void SplitPlaySeconds(Form1& form);
 void ClockTick(Form1& form);

@@ -115,12 +115,14 @@ void StartLevel(Form1& form) {
     form.menu.RestartLevelMenue.Enabled = true;
     form.msg.Command1.Visible = false;
     b.SelectedFrog = 0;
-    b.HighLight.Visible = false;  // the outline shows only while a frog is selected
 
+    // The high-score table hides every cell; with "Grids" on, a level start
+    // brings their outlines back even when the table was closed elsewhere.
     const bool grids = form.menu.mnuGrids.Checked;
     for (std::size_t i = 1; i < b.Grid.size(); ++i) {
         b.Grid[i].BorderStyle = grids ? 1 : 0;
         b.Grid[i].BorderColor = 0;
+        if (grids) b.Grid[i].Visible = true;
     }
     ClearOverlays(form);
 

@@ -59,10 +59,7 @@ void NewGameMenue_Click(Form1& form, int index) {
     Messages& msg = form.msg;
 
     msg.Command1.Visible = false;
-    if (!msg.Ad_Label.Visible && !form.high.HighLabel.Visible) {
-        form.clock.SessionNow = p.Now();
-        AddPlayTime(form);
-    }
+    BankPlayTime(form);
     if (!form.intro.Visible && g.SaveSlot > 0) records::mnusavegame_Click(form, g.SaveSlot);
 
     g.SaveSlot = 0;

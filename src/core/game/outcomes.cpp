@@ -114,6 +114,9 @@ void mnuQuit_Click(Form1& form) {
     form.tasks.PlaybackActive = false;
 
     if (g.ModeIndex == 4) {
+        // A loaded game may have left "Continue" on the start screen; it must
+        // take up the level now on the board, not the one that was loaded.
+        g.ResumeLevel = g.CurrentLevel;
         g.IntroShowing = true;
         form.intro.Visible = true;
         UpdateCaption(form);
@@ -176,6 +179,8 @@ void CommandLabel2_Click(Form1& form) {
     }
     form.intro.CommandLabel2.Visible = false;
     if (g.SaveSlot > 0) form.menu.mnusave.Enabled = false;
+    // The time spent on the start screen before "Continue" is no playing time.
+    form.clock.SessionStart = form.platform.Now();
 }
 
 }  // namespace quib::game

@@ -169,10 +169,7 @@ void mnuloadgame_Click(Form1& form, int index) {
     }
     const SlotContent& s = *loaded;
 
-    if (!form.msg.Ad_Label.Visible && !form.high.HighLabel.Visible) {
-        clock.SessionNow = p.Now();
-        game::AddPlayTime(form);
-    }
+    game::BankPlayTime(form);
     if (g.SaveSlot > 0) mnusavegame_Click(form, g.SaveSlot);
     WriteDataFile(form);
 
@@ -184,6 +181,9 @@ void mnuloadgame_Click(Form1& form, int index) {
     g.TryNumber = s.tryNumber;
     g.LevelTries = s.levelTries;
     clock.LevelStartTime = p.Timer() - s.levelTime;
+    // A clock frozen now (the high-score table is open) is restored from its
+    // frozen time at the next tick: that must be the loaded game's time.
+    clock.FrozenElapsed = s.levelTime;
     g.Score = s.score;
     g.ModeIndex = s.mode;
     clock.PlaySeconds = s.playSeconds;

@@ -14,13 +14,10 @@ bool Form_Unload(Form1& form) {
     if (clock.ClockState == 2) clock.ClockState = 3;
     levels::Timer1_Timer(form);
 
-    if (!form.msg.Ad_Label.Visible && !form.high.HighLabel.Visible) {
-        clock.SessionNow = form.platform.Now();
-        game::AddPlayTime(form);
-        // Answered No, the game goes on: the time just added must not be
-        // added again by the next level end or close request.
-        clock.SessionStart = clock.SessionNow;
-    }
+    // Only time spent with a level in play counts: closing at the start
+    // screen adds nothing. Answered No, the game goes on, and the time just
+    // added is not added again by the next level end or close request.
+    game::BankPlayTime(form);
 
     if (form.game.SaveSlot > 0) records::mnusavegame_Click(form, form.game.SaveSlot);
     // A file that cannot be written leaves its old version in place and

@@ -178,6 +178,10 @@ void StartUp(Form1& form) {
 }
 
 void Form_Resize(Form1& form, int windowState) {
+    // Time spent minimised is no playing time: the stretch played so far is
+    // added on the way down, and the next one starts on the way back.
+    if (windowState == 1) game::BankPlayTime(form);
+    if (windowState != 1 && form.window.WindowState == 1) form.clock.SessionStart = form.platform.Now();
     form.window.WindowState = windowState;
     int& state = form.clock.ClockState;
     if (windowState == 1 && state == 0) state = 1;

@@ -82,7 +82,9 @@ TEST(RemoveFrog, MovesTheLastRecordIntoTheFreedNumberAndTheSelectionWithIt) {
 }
 
 // A removed frog's picture stays, hidden, on its cell; once another frog
-// lands there, the live frog's own picture is the one that turns and hides.
+// lands there, the live frog's own picture is the one that turns, comes
+// back after every picture was hidden (the high-score table, a pause) and
+// hides.
 TEST(RemoveFrog, ALiveFrogsPictureWinsOverAHiddenOneOnTheSameCell) {
     TestGame game(false);
     Form1& form = game.form();
@@ -100,6 +102,9 @@ TEST(RemoveFrog, ALiveFrogsPictureWinsOverAHiddenOneOnTheSameCell) {
     board::Frog_Click(form, 3);
     board::ClickCell(form, q - 1);  // an empty left neighbour turns the frog
     EXPECT_TRUE(b.Frog[3].FacingLeft);
+    board::HideAllFrogPictures(b);
+    board::ShowFrogPictures(b);
+    EXPECT_TRUE(b.Frog[3].Visible && !b.Frog[2].Visible);
     board::RemoveFrog(form, b.Grid[static_cast<std::size_t>(q)].Tag);
     board::ClearCell(form, q);
     EXPECT_FALSE(b.Frog[3].Visible);  // no picture left standing on an empty cell

@@ -4,6 +4,8 @@
 // blocked board; the remaining-jump check looks at every frog.
 
 #include "core/levels/levels.h"
+#include "core/records/records.h"
+#include "core/window/window.h"
 #include "support/play.h"
 
 namespace quib {
@@ -74,6 +76,27 @@ TEST(LevelStart, DamagedStoredPuzzleIsMadeAnewAndNoPuzzleLeavesAnEmptyBoard) {
     game::StartLevel(f);
     EXPECT_EQ(board::FrogsLeft(f.board), 0);
     EXPECT_EQ(f.board.Grid[static_cast<std::size_t>(occupied)].Tag, 0);
+}
+
+// With "Grids" on every level start outlines every cell, also after the
+// high-score table hid them: closed over the level-completed panel, or
+// still open at "Restart Level".
+TEST(LevelStart, OutlinesEveryCellWithGridsOnAfterTheHighScoreTable) {
+    TestGame game;
+    Form1& f = StartGame(game.form(), 1, 2);
+    window::mnuGrids_Click(f);
+    const auto outlined = [&f] {
+        return std::count_if(f.board.Grid.begin() + 1, f.board.Grid.end(),
+                             [](const Cell& c) { return c.Visible && c.BorderStyle == 1; });
+    };
+    PlaySolution(f, LevelPuzzle(1));
+    records::mnuHighScores_Click(f);
+    records::HighLabel_Click(f);
+    ClickWindow(f);
+    EXPECT_EQ(std::pair(f.game.CurrentLevel, outlined()), std::pair(2, std::ptrdiff_t{kCells}));
+    records::mnuHighScores_Click(f);
+    game::RestartLevelMenue_Click(f);
+    EXPECT_EQ(outlined(), kCells);
 }
 
 TEST(ResumeBoard, ContinueShowsAPlayableStoredBoardRetriesABlockedOneAndAFinishedOneStartsAfresh) {

@@ -19,9 +19,13 @@ void InstallLine(Form1& f, int level, int first) {
     InstallPuzzle(f, level, cells);
 }
 
-TEST(Modes, DifficultStartsAtLevelTenWithFiveTriesLeftAndGotoLevelStartsPractice) {
+TEST(Modes, MediumAndDifficultStartAtTheirLevelsWithTheirTriesAndGotoLevelStartsPractice) {
     TestGame game;
     Form1& f = game.form();
+    InstallLine(f, 5, 30);
+    game::NewGameMenue_Click(f, 2);
+    EXPECT_EQ(board::FrogsLeft(f.board), 8);
+    EXPECT_TRUE(CaptionHas(f, "Mode: Medium  Level:   5 of 200") && CaptionHas(f, "Tries Left:   8"));
     InstallLine(f, 10, 30);
     game.platform.Advance(5);
     game::CommandLabel_Click(f, 3);

@@ -96,8 +96,9 @@ TEST(BackgroundSupply, RebuildsAMissingLibraryButNeverTheLevelBeingPlayed) {
 }
 
 // Once every level is supplied the file is left alone. A picked level is
-// generated once, then found again by the next tick's search (an earlier
-// marked level first), generated anew, installed and saved in that tick.
+// generated once, then found again by the next tick's search, generated
+// anew, installed and saved in that tick; an earlier marked level goes
+// first.
 TEST(BackgroundSupply, InstallsTheSecondRunOfAPickedLevelAndSavesOnlyAChangedLibrary) {
     TestGame game;
     Form1& f = game.form();
@@ -116,20 +117,21 @@ TEST(BackgroundSupply, InstallsTheSecondRunOfAPickedLevelAndSavesOnlyAChangedLib
     EXPECT_EQ(f.gen.GenerationLevel, 5);
     EXPECT_EQ(StoredPieces(f, 5), before);
     const std::vector<int> firstRun = generated(5);
-
-    f.library.LevelNeedsGenerating[2] = true;  // an earlier level was played meanwhile
-    levels::Timer1_Timer(f);
-    EXPECT_FALSE(f.library.LevelNeedsGenerating[2]);
-    EXPECT_EQ(StoredPieces(f, 2), generated(2));
-    EXPECT_TRUE(f.library.LevelNeedsGenerating[5]);
-    EXPECT_EQ(f.gen.GenerationLevel, 5);
-
     levels::Timer1_Timer(f);  // generated again, installed and saved
     EXPECT_FALSE(f.library.LevelNeedsGenerating[5]);
     EXPECT_EQ(StoredPieces(f, 5), generated(5));
     EXPECT_NE(StoredPieces(f, 5), firstRun);
     EXPECT_TRUE(FileText(path) == levels::LevelLibraryText(f));
     EXPECT_EQ(f.gen.GenerationLevel, 0);
+
+    f.library.LevelNeedsGenerating[5] = true;
+    levels::Timer1_Timer(f);
+    f.library.LevelNeedsGenerating[2] = true;  // an earlier level was played meanwhile
+    levels::Timer1_Timer(f);
+    EXPECT_FALSE(f.library.LevelNeedsGenerating[2]);
+    EXPECT_EQ(StoredPieces(f, 2), generated(2));
+    EXPECT_TRUE(f.library.LevelNeedsGenerating[5]);
+    EXPECT_EQ(f.gen.GenerationLevel, 5);
 }
 
 // A level whose run failed and which the player then reached is not

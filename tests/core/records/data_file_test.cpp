@@ -44,6 +44,7 @@ TEST(DataFileRoundTrip, WrittenGameComesBackWithItsBoardAndContinueResumesIt) {
     Jump(PlayLevel(f, 2, 37), 100, 102);
     std::tie(f.game.TryNumber, f.game.Score, f.game.SaveSlot, f.game.HighestLevel) = std::tuple(2, 1250, 3, 37);
     f.clock.PlaySeconds = 4000;
+    std::tie(f.clock.PlayHours, f.clock.PlayMinutes, f.clock.PlaySecs) = std::tuple(1, 2, 3);
     f.menu.sndmenue.Checked = false;
     f.clock.LevelStartTime = first.platform.Timer() - 75.5;
     f.library.LevelCount = 150;  // a shortened library: the file still holds 200 flags
@@ -57,6 +58,7 @@ TEST(DataFileRoundTrip, WrittenGameComesBackWithItsBoardAndContinueResumesIt) {
               std::tuple(37, 1, 2, 1250));  // "Continue" moves to the level
     EXPECT_EQ(std::tuple(g.game.TriesAllowed, g.game.SaveSlot, g.game.HighestLevel, g.clock.PlaySeconds),
               std::tuple(8, 3, 37, std::int64_t{4000}));
+    EXPECT_EQ(std::tuple(g.clock.PlayHours, g.clock.PlayMinutes, g.clock.PlaySecs), std::tuple(1, 2, 3));
     EXPECT_TRUE(!g.game.SoundOn && g.library.LevelNeedsGenerating[37] && g.intro.CommandLabel2.Visible &&
                 g.game.JumpPossible);
     EXPECT_NEAR(second.platform.Timer() - *g.clock.LevelStartTime, 75.5, 1e-3);

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "core/records/records.h"
+#include "core/window/window.h"
 #include "support/play.h"
 
 namespace quib {
@@ -68,6 +69,9 @@ TEST(SaveSlotRoundTrip, LevelTwelveEasyComesBackWithBoardCaptionAndStartLayout) 
     EXPECT_TRUE(Offered(g, 2) && !Offered(g, 1));
     for (int j = 1; j <= 15; ++j) g.library.LevelPieces(12, j) = static_cast<std::int16_t>(200 + j);
     const auto revision = g.library.Revision;
+    records::mnuHighScores_Click(g);  // loaded from over the table, with the clock frozen
+    game::ClockTick(g);
+    later.platform.Advance(900);
 
     records::mnuloadgame_Click(g, 2);
     Snapshot loaded = Snap(g);
@@ -76,7 +80,8 @@ TEST(SaveSlotRoundTrip, LevelTwelveEasyComesBackWithBoardCaptionAndStartLayout) 
     EXPECT_EQ(loaded, saved);  // level, try, slot, score, play time, frogs and caption
     EXPECT_EQ(std::tuple(g.clock.PlaySecs, g.game.LevelTries, g.game.TriesAllowed, g.game.ResumeLevel),
               std::tuple(std::int64_t{20}, f.game.LevelTries, 10, 12));  // "Continue" stands for the loaded game
-    EXPECT_NEAR(later.platform.Timer() - *g.clock.LevelStartTime, 200.25, 1e-3);
+    game::ClockTick(g);
+    EXPECT_NEAR(game::LevelTime(g), 200.25, 1e-3);
     EXPECT_EQ(StoredPieces(g, 12), layout);
     EXPECT_FALSE(g.intro.Visible || g.game.IntroShowing || g.menu.mnusave.Enabled);
     ExpectBoardConsistent(g, true);
@@ -173,6 +178,31 @@ TEST(SaveSlotClose, AnEndedGameClosesItsSlotAndLeavesNothingToContinue) {
     game::mnuQuit_Click(f);
     game::RoundOverLabel_Click(f);
     EXPECT_TRUE(f.intro.Visible && !f.intro.CommandLabel2.Visible);
+}
+
+// A Practice game loaded at level 2 and left by "Quit" on level 3:
+// "Continue" takes up level 3 with its frogs, and closing the program saves
+// level 3 into the slot and the resume file.
+TEST(SaveSlotContinue, APracticeGameQuitALevelAfterItsLoadContinuesWhereItWasLeft) {
+    TestGame game;
+    Form1& f = StartGame(game.form(), 4, 3);
+    PlaySolution(f, LevelPuzzle(1));
+    ClickWindow(f);
+    records::mnusavegame_Click(f, 1);
+    game::mnuQuit_Click(f);
+    records::mnuloadgame_Click(f, 1);
+    ASSERT_TRUE(f.game.CurrentLevel == 2 && f.intro.CommandLabel2.Visible);
+    PlaySolution(f, LevelPuzzle(2));
+    ClickWindow(f);
+    Jump(f, LevelPuzzle(3).solution[0].first, LevelPuzzle(3).solution[0].second);
+    const std::vector<int> cells = FrogCells(f);
+    game::mnuQuit_Click(f);
+    game::CommandLabel2_Click(f);
+    EXPECT_EQ(std::pair(f.game.CurrentLevel, FrogCells(f)), std::pair(3, cells));
+    EXPECT_TRUE(CaptionHas(f, "Level:   3 of 200" + std::string(17, ' ') + "5 left out of   6"));
+    window::Form_Unload(f);
+    EXPECT_EQ(FileLines(game.data.file("savedgame1.txt")).at(0), "3");
+    EXPECT_EQ(FileLines(game.data.file("data.txt")).at(0), "3");
 }
 
 // Each file is written over a slot that was offered at start-up: the load

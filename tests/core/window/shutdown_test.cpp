@@ -83,5 +83,35 @@ TEST(CloseRequest, PlayTimeIsAddedOnceEvenWhenTheAnswerIsNo) {
     EXPECT_EQ(f.clock.PlaySeconds, 3615);
 }
 
+// Only time with a level in play counts: not the start screen before
+// "Continue" or at a close, not the high-score table opened from it, not
+// the time spent minimised.
+TEST(CloseRequest, OnlyTimeWithALevelInPlayCounts) {
+    TestGame first;
+    PlayLevel(first.form(), 1, 3);
+    first.platform.Advance(100);
+    window::Form_Unload(first.form());
+
+    TestGame second(first, true);
+    second.platform.Advance(600);
+    window::Form_Unload(second.form());
+    EXPECT_EQ(FileLines(first.data.file("data.txt")).at(8), "100");
+
+    TestGame third(first, true);
+    Form1& f = third.form();
+    third.platform.Advance(600);
+    records::mnuHighScores_Click(f);
+    third.platform.Advance(600);
+    records::HighLabel_Click(f);
+    game::CommandLabel2_Click(f);
+    third.platform.Advance(40);
+    window::Form_Resize(f, 1);
+    third.platform.Advance(600);
+    window::Form_Resize(f, 0);
+    third.platform.Advance(5);
+    window::Form_Unload(f);
+    EXPECT_EQ(std::tuple(f.clock.PlaySeconds, f.clock.PlayMinutes, f.clock.PlaySecs), std::tuple(145, 2, 25));
+}
+
 }  // namespace
 }  // namespace quib
