@@ -94,7 +94,12 @@ void UndoJump_Click(Form1& form) {
         picture.Top = b.Rect[static_cast<std::size_t>(r.mover)].Top;
         picture.FacingLeft = r.moverFacedLeft;
     }
-    for (std::size_t i = 0; i < b.Frog.size(); ++i) b.Frog[i].Visible = r.shownPictures[i];
+    // A picture shown before the jump belonged to a frog on the board: the
+    // jumped frog's picture is its frog's again.
+    for (std::size_t i = 0; i < b.Frog.size(); ++i) {
+        b.Frog[i].Visible = r.shownPictures[i];
+        if (r.shownPictures[i]) b.Frog[i].Removed = false;
+    }
 
     b.SelectedFrog = 0;
     b.HighLight.Visible = false;
