@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The installed game as a player meets it: installs a build into a temporary
-# prefix, checks the installed files, makes the prefix read-only and starts the
-# installed game twice as an unprivileged user under Xvfb, closing it each time
-# through "Exit" and the exit question. The first run turns Grids on; the
+# prefix, checks the installed files and the Debian package cpack makes of
+# them, makes the prefix read-only and starts the installed game twice as an
+# unprivileged user under Xvfb, closing it each time through "Exit" and the
+# exit question. The first run turns Grids on; the
 # second must find that in the player's data location and keep it. A third
 # run, with no data location it can write, must still run and ask.
 #   scripts/install_test.sh BUILD_FOLDER      (as root; needs xvfb-run and xdotool)
@@ -52,6 +53,14 @@ done
 grep -qx "Icon=$id" "${desktop[0]}" && grep -q "<id>$id</id>" "$prefix/share/metainfo/$id.metainfo.xml" &&
     grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$prefix/share/metainfo/$id.metainfo.xml" ||
     fail "the desktop entry, the icons and the metainfo do not share the id $id"
+
+(cd "$build" && cpack -G DEB -B "$work/package" >"$work/cpack.log" 2>&1) ||
+    fail "cpack could not build the Debian package: $(cat "$work/cpack.log")"
+deb=("$work"/package/quib_*.deb)
+dpkg-deb -f "${deb[0]}" Depends | grep -q 'libqt6widgets6' ||
+    fail "the package does not depend on the libraries the game links: $(dpkg-deb -f "${deb[0]}" Depends)"
+dpkg-deb -c "${deb[0]}" >"$work/package.list"
+grep -q ' \./usr/bin/quib$' "$work/package.list" || fail "the package holds no /usr/bin/quib"
 
 chmod -R a-w "$prefix"
 home=$work/home

@@ -2,12 +2,15 @@
 # from the repository root, not run on its own.
 
 # The Debian packages Quib builds with.
-quib_packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgtest-dev libbenchmark-dev)
+# (dpkg-dev and file: cpack's Debian package reads its dependencies from the
+# program with them.)
+quib_packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgtest-dev libbenchmark-dev
+    dpkg-dev file)
 # What the test of screen-reader calls on the accessibility bus runs on.
 quib_accessibility_test_packages=(at-spi2-core dbus-daemon libglib2.0-bin)
-# What the tests add: a virtual display and input for the installed game, the
-# desktop-entry and metainfo validators, and what cpack's Debian package needs.
-quib_test_packages=(xvfb xauth xdotool desktop-file-utils appstream dpkg-dev file)
+# What the tests add: a virtual display and input for the installed game, and
+# the desktop-entry and metainfo validators.
+quib_test_packages=(xvfb xauth xdotool desktop-file-utils appstream)
 
 # install_missing WHO PACKAGE...: installs the packages that are missing when
 # run as root; otherwise names them ("WHO these Debian packages: ...") and
