@@ -50,55 +50,92 @@ void ForEachCell(const Position& p, F&& f) {
 bool OnBoard(int row, int column) { return row >= 0 && row < kRows && column >= 0 && column < kW; }
 int CellOf(int row, int column) { return row * kW + column + 1; }
 
-int OccupiedNeighbours(const Position& p, int cell) {
-    int count = 0;
-    const int r = RowOf(cell), c = ColumnOf(cell);
-    for (int dr = -1; dr <= 1; ++dr)
-        for (int dc = -1; dc <= 1; ++dc)
-            if ((dr != 0 || dc != 0) && OnBoard(r + dr, c + dc) && p.Has(CellOf(r + dr, c + dc))) ++count;
-    return count;
+// Cells around each cell, as bitboards: the neighbours, and the cells two
+// steps away of another (row mod 2, column mod 2) class and of the same.
+struct Rings {
+    Position near, farOther, farSame;
+};
+const std::array<Rings, kCells + 1>& RingsOf() {
+    static const auto rings = [] {
+        std::array<Rings, kCells + 1> all{};
+        for (int cell = 1; cell <= kCells; ++cell) {
+            const int r = RowOf(cell), c = ColumnOf(cell);
+            Rings& ring = all[static_cast<std::size_t>(cell)];
+            for (int dr = -2; dr <= 2; ++dr) {
+                for (int dc = -2; dc <= 2; ++dc) {
+                    if ((dr == 0 && dc == 0) || !OnBoard(r + dr, c + dc)) continue;
+                    const int x = CellOf(r + dr, c + dc);
+                    if (std::abs(dr) <= 1 && std::abs(dc) <= 1)
+                        ring.near.Set(x);
+                    else if ((dr | dc) & 1)
+                        ring.farOther.Set(x);
+                    else
+                        ring.farSame.Set(x);
+                }
+            }
+        }
+        return all;
+    }();
+    return rings;
 }
+
+// Few bits are ever set in a ring: clearing them one by one beats a
+// population count, which this build does not get as one instruction.
+int CountIn(const Position& p, const Position& mask) {
+    int n = 0;
+    for (std::size_t w = 0; w < p.bits.size(); ++w)
+        for (std::uint64_t bits = p.bits[w] & mask.bits[w]; bits != 0; bits &= bits - 1) ++n;
+    return n;
+}
+
+bool AnyIn(const Position& p, const Position& mask) {
+    std::uint64_t any = 0;
+    for (std::size_t w = 0; w < p.bits.size(); ++w) any |= p.bits[w] & mask.bits[w];
+    return any != 0;
+}
+
+int OccupiedNeighbours(const Position& p, int cell) { return CountIn(p, RingsOf()[static_cast<std::size_t>(cell)].near); }
 
 // How much company a frog has, in eighths: a neighbour counts fully; a frog
 // two steps away counts more when it is of another (row mod 2, column mod 2)
 // class, since only such a frog can ever become a neighbour; a frog of the
 // same class can only serve as a stone to jump over.
 int Company(const Position& p, int cell) {
-    int company = 0;
-    const int r = RowOf(cell), c = ColumnOf(cell);
-    for (int dr = -2; dr <= 2; ++dr) {
-        for (int dc = -2; dc <= 2; ++dc) {
-            if ((dr == 0 && dc == 0) || !OnBoard(r + dr, c + dc) || !p.Has(CellOf(r + dr, c + dc))) continue;
-            if (std::abs(dr) <= 1 && std::abs(dc) <= 1)
-                company += 8;
-            else
-                company += ((dr | dc) & 1) ? 5 : 3;
-        }
-    }
-    return company;
+    const Rings& ring = RingsOf()[static_cast<std::size_t>(cell)];
+    return 8 * CountIn(p, ring.near) + 5 * CountIn(p, ring.farOther) + 3 * CountIn(p, ring.farSame);
 }
 
 // Helps the most isolated frog first (moves of it or over it, then moves
-// that bring a frog nearer to it), then keeps the board compact (the landing
-// cell with the most neighbours).
-void OrderMoves(const Position& p, std::vector<Move>& moves) {
+// that bring a frog nearer to it), then keeps the board compact.
+void OrderMoves(const Position& p, std::vector<Move>& moves, std::vector<std::pair<int, Move>>& keyed) {
     if (moves.size() < 2) return;
     int lonely = 0, least = INT32_MAX;
     ForEachCell(p, [&](int cell) {
         const int company = Company(p, cell);
         if (company < least) least = company, lonely = cell;
     });
-    std::vector<std::pair<int, Move>> keyed;
-    keyed.reserve(moves.size());
+    keyed.clear();
     for (const Move& m : moves) {
         int tier = 2;
         if (m.from == lonely || m.over == lonely)
             tier = 0;
         else if (Chebyshev(m.to, lonely) < Chebyshev(m.from, lonely))
             tier = 1;
+        // Then the fewest frogs left without a neighbour around the move,
+        // then the most neighbours at the landing cell against the cell left.
         const Position q = Apply(p, m);
-        const int compact = OccupiedNeighbours(q, m.to) - OccupiedNeighbours(q, m.from);
-        keyed.emplace_back(tier * 64 - compact, m);
+        const int landed = OccupiedNeighbours(q, m.to);
+        int stranded = landed == 0;
+        for (int around : {m.from, m.over}) {
+            const Position& near = RingsOf()[static_cast<std::size_t>(around)].near;
+            for (std::size_t w = 0; w < q.bits.size(); ++w)
+                for (std::uint64_t bits = q.bits[w] & near.bits[w]; bits != 0; bits &= bits - 1) {
+                    const int x = static_cast<int>(w * 64 + static_cast<unsigned>(std::countr_zero(bits))) + 1;
+                    stranded += !AnyIn(q, RingsOf()[static_cast<std::size_t>(x)].near);
+                }
+        }
+        const int compact = landed - OccupiedNeighbours(q, m.from);
+        keyed.emplace_back(tier * 1024 + stranded * 64 - compact, m);
     }
     std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 0; i < moves.size(); ++i) moves[i] = keyed[i].second;
@@ -108,7 +145,7 @@ void OrderMoves(const Position& p, std::vector<Move>& moves) {
 // decide every child with it tries the undecided ones again with four times
 // as many. Bigger boards need deeper looks before a line is given up.
 std::int64_t FirstChildBudget(int frogs) {
-    return std::max<std::int64_t>(8, static_cast<std::int64_t>(2.0 * std::pow(frogs, 1.5)));
+    return std::max<std::int64_t>(8, static_cast<std::int64_t>(16.0 * std::pow(frogs, 1.5)));
 }
 
 constexpr std::int64_t kBudgetCap = INT64_MAX / 8;
@@ -162,9 +199,11 @@ const JumpTable& Jumps() {
     return table;
 }
 
-std::vector<Move> LegalMoves(const Position& p) {
+namespace {
+
+void GenerateMoves(const Position& p, std::vector<Move>& moves) {
     const JumpTable& t = Jumps();
-    std::vector<Move> moves;
+    moves.clear();
     ForEachCell(p, [&](int f) {
         const auto fi = static_cast<std::size_t>(f);
         for (int k = 0; k < t.count[fi]; ++k) {
@@ -172,6 +211,13 @@ std::vector<Move> LegalMoves(const Position& p) {
             if (p.Has(over) && !p.Has(to)) moves.push_back({f, over, to});
         }
     });
+}
+
+}  // namespace
+
+std::vector<Move> LegalMoves(const Position& p) {
+    std::vector<Move> moves;
+    GenerateMoves(p, moves);
     return moves;
 }
 
@@ -198,56 +244,68 @@ bool Stranded(const Position& p) {
     // other jump loses weight: the total never grows. A frog next to the
     // group weighs at least 1, so while the total is below 1 none ever comes
     // near, and the group and the rest each keep a frog of their own.
+    // Groups are the frogs joined by neighbours (always of other (row mod 2,
+    // column mod 2) classes); the frogs within two steps of the area are
+    // weighed first, since they nearly always settle it.
     static const std::array<double, 32> weight = [] {
         std::array<double, 32> w{};
         const double phi = (1 + std::sqrt(5.0)) / 2;
         for (std::size_t d = 0; d < w.size(); ++d) w[d] = std::pow(phi, 1.0 - static_cast<double>(d));
         return w;
     }();
-    const std::vector<int> cells = p.Cells();
-    const int n = static_cast<int>(cells.size());
+    constexpr double kOne = 1 - 1e-9;  // a total that reaches 1 proves nothing
+    constexpr int kLargestGroup = 8;   // a bigger group's area holds nearly everything
+
+    std::array<std::int16_t, kCells> cells{};
+    int n = 0;
+    ForEachCell(p, [&](int cell) { cells[static_cast<std::size_t>(n++)] = static_cast<std::int16_t>(cell); });
     if (n < 2) return false;
 
-    std::array<std::int16_t, kCells + 1> group{};
-    group.fill(-1);
-    std::vector<int> members;
-    std::vector<int> queue;
-    std::int16_t groups = 0;
-    for (int seed : cells) {
-        if (group[static_cast<std::size_t>(seed)] >= 0) continue;
-        const std::int16_t id = groups++;
-        queue.assign(1, seed);
-        group[static_cast<std::size_t>(seed)] = id;
+    Position seen;
+    std::array<std::int16_t, kCells> group{};
+    for (int si = 0; si < n; ++si) {
+        const int seed = cells[static_cast<std::size_t>(si)];
+        if (seen.Has(seed)) continue;
+        int k = 0;
+        group[static_cast<std::size_t>(k++)] = static_cast<std::int16_t>(seed);
+        seen.Set(seed);
         int top = RowOf(seed), bottom = top, left = ColumnOf(seed), right = left;
-        for (std::size_t i = 0; i < queue.size(); ++i) {
-            const int c = queue[i], r = RowOf(c), col = ColumnOf(c);
+        for (int i = 0; i < k; ++i) {
+            const int c = group[static_cast<std::size_t>(i)], r = RowOf(c), col = ColumnOf(c);
             top = std::min(top, r), bottom = std::max(bottom, r);
             left = std::min(left, col), right = std::max(right, col);
             for (int dr = -1; dr <= 1; ++dr) {
                 for (int dc = -1; dc <= 1; ++dc) {
                     if (!OnBoard(r + dr, col + dc)) continue;
                     const int nb = CellOf(r + dr, col + dc);
-                    if (p.Has(nb) && group[static_cast<std::size_t>(nb)] < 0) {
-                        group[static_cast<std::size_t>(nb)] = id;
-                        queue.push_back(nb);
+                    if (p.Has(nb) && !seen.Has(nb)) {
+                        seen.Set(nb);
+                        group[static_cast<std::size_t>(k++)] = static_cast<std::int16_t>(nb);
                     }
                 }
             }
         }
-        const int k = static_cast<int>(queue.size());
         if (k == n) return false;  // everything is one group
-        const int grow = k - 1;
-        top -= grow, bottom += grow, left -= grow, right += grow;
+        if (k > kLargestGroup) continue;
+        top -= k - 1, bottom += k - 1, left -= k - 1, right += k - 1;
+        Position members;
+        for (int i = 0; i < k; ++i) members.Set(group[static_cast<std::size_t>(i)]);
+        auto distance = [&](int r, int col) { return std::max({top - r, r - bottom, left - col, col - right, 0}); };
+        // The near frogs first.
         double total = 0;
-        for (int c : cells) {
-            if (group[static_cast<std::size_t>(c)] == id) continue;
-            const int r = RowOf(c), col = ColumnOf(c);
-            const int d = std::max({top - r, r - bottom, left - col, col - right, 0});
-            total += weight[static_cast<std::size_t>(std::min(d, 31))];
-            // Kept clear of rounding: a total that reaches 1 proves nothing.
-            if (total >= 1 - 1e-9) break;
+        for (int r = std::max(0, top - 2); r <= std::min(kRows - 1, bottom + 2) && total < kOne; ++r)
+            for (int col = std::max(0, left - 2); col <= std::min(kW - 1, right + 2); ++col) {
+                const int c = CellOf(r, col);
+                if (p.Has(c) && !members.Has(c)) total += weight[static_cast<std::size_t>(distance(r, col))];
+            }
+        if (total >= kOne) continue;
+        // Then the far ones, which weigh little.
+        for (int i = 0; i < n && total < kOne; ++i) {
+            const int c = cells[static_cast<std::size_t>(i)];
+            const int d = distance(RowOf(c), ColumnOf(c));
+            if (d > 2) total += weight[static_cast<std::size_t>(std::min(d, 31))];
         }
-        if (total < 1 - 1e-9) return true;
+        if (total < kOne) return true;
     }
     return false;
 }
@@ -300,25 +358,28 @@ void FailedTable::Clear() {
 
 // ------------------------------------------------------------------ search
 
-Search::Search(const Position& start, FailedTable& failed) : start_(start), failed_(failed) {}
+Search::Search(const Position& start, FailedTable& failed) : start_(start), failed_(failed) {
+    // Frames are reused and never move: the deepest search has a frame per frog.
+    stack_.reserve(static_cast<std::size_t>(start.Count()) + 1);
+}
 
 Search::Outcome Search::Enter(const Position& pos, std::uint64_t hash, std::int64_t budget) {
     ++nodes_;
     const int frogs = pos.Count();
     if (frogs <= 1) return frogs == 1 ? Outcome::Solved : Outcome::Failed;
     if (failed_.Contains(hash)) return Outcome::Failed;
-    std::vector<Move> moves = LegalMoves(pos);
-    if (moves.empty() || Stranded(pos)) {
+    if (depth_ == stack_.size()) stack_.emplace_back();
+    Frame& f = stack_[depth_];
+    GenerateMoves(pos, f.children);
+    if (f.children.empty() || Stranded(pos)) {
         failed_.Insert(hash);
         return Outcome::Failed;
     }
-    OrderMoves(pos, moves);
-    if (depth_ == stack_.size()) stack_.emplace_back();
-    Frame& f = stack_[depth_++];
+    OrderMoves(pos, f.children, keyed_);
+    ++depth_;
     f.pos = pos;
     f.hash = hash;
     f.frogs = frogs;
-    f.children = std::move(moves);
     f.failed.assign(f.children.size(), 0);
     f.next = 0;
     f.budget = budget;

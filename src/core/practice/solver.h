@@ -111,6 +111,7 @@ private:
     Position start_;
     FailedTable& failed_;
     std::vector<Frame> stack_;
+    std::vector<std::pair<int, Move>> keyed_;  // move ordering's scratch
     std::size_t depth_ = 0;  // frames in use
     Verdict verdict_ = Verdict::NotSure;
     std::vector<Move> solution_;

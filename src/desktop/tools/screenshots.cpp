@@ -24,6 +24,7 @@
 #include "../main_window.h"
 #include "../qt_platform.h"
 #include "core/board/board.h"
+#include "core/practice/practice.h"
 
 using namespace quib;
 using namespace quib::desktop;
@@ -252,6 +253,54 @@ int main(int argc, char** argv) {
         Driver d(window, out);
         d.wait(400);
         d.shot("continue.png");
+    }
+
+    // The Practice aids: a hint, and the notice's three states.
+    {
+        MainWindow window(platform, dataFolder, programFolder);
+        window.show();
+        Driver d(window, out);
+        d.wait(400);
+        Form1& f = window.form();
+        auto practiceAt = [&](int level) {
+            f.game.CurrentLevel = level;  // as "Goto Level" would
+            d.trigger("NewGameMenue(4)");
+            d.wait(200);
+        };
+        practiceAt(12);
+        d.trigger("HintMenue");
+        d.shot("practice-hint-solvable.png");
+        // Along the stored solution until one jump leads into a position
+        // that still has jumps but no solution.
+        for (int step = 0; step < 14; ++step) {
+            const practice::Position p = practice::PositionOf(f.board);
+            bool lost = false;
+            for (const practice::Move& m : practice::LegalMoves(p)) {
+                const practice::Position q = practice::Apply(p, m);
+                practice::FailedTable table;
+                if (practice::LegalMoves(q).empty() ||
+                    practice::Solve(q, practice::Budget{200000, {}}, table).verdict != practice::Verdict::Lost)
+                    continue;
+                d.jump(m.from, m.to);
+                lost = true;
+                break;
+            }
+            if (lost) break;
+            const auto next = practice::AidsOf(f).Next;
+            if (!next) break;
+            d.jump(next->from, next->to);
+        }
+        d.wait(300);  // the timer's slices prove it
+        d.shot("practice-notice-lost.png");
+
+        practiceAt(150);
+        const int stored = f.library.SolutionFrom(150, 1).value_or(0);
+        for (const practice::Move& m : practice::LegalMoves(practice::PositionOf(f.board))) {
+            if (m.from == stored) continue;
+            d.jump(m.from, m.to);
+            break;
+        }
+        d.shot("practice-notice-not-sure.png");
     }
     return 0;
 }

@@ -1,0 +1,173 @@
+// How quickly Practice mode says whether the board can still be solved, on a
+// library of levels 1 to 200 made by the game's own generator:
+//  - on the stored solution (the level start and 10 %, 50 %, 90 % of the way
+//    along it): the answer the window gets after the board changed;
+//  - one wrong jump off the stored solution at 10 %, 50 % and 90 % of it: a
+//    search from scratch with a fresh table of failed positions, given at
+//    most 500 ms;
+//  - every fifth level start searched as if no solution were stored, also
+//    at most 500 ms.
+// Each band of 25 levels is one benchmark; its counters give the share of
+// positions decided within 50 ms and within 500 ms and the slowest on-solution
+// answer. A table of all bands is printed at the end.
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdio>
+#include <map>
+#include <memory>
+
+#include "core/board/board.h"
+#include "core/game/game.h"
+#include "core/levels/levels.h"
+#include "core/practice/practice.h"
+#include "support/test_game.h"
+
+namespace {
+
+using quib::Form1;
+using quib::testing::TestGame;
+namespace practice = quib::practice;
+using Clock = std::chrono::steady_clock;
+
+constexpr int kBand = 25;
+
+// A game whose library holds a verified puzzle for every level.
+TestGame& Library() {
+    static std::unique_ptr<TestGame> game = [] {
+        auto g = std::make_unique<TestGame>(false);
+        Form1& f = g->form();
+        f.game.CurrentLevel = 0;
+        for (int n = 1; n <= quib::kLevelsPlayed; ++n) {
+            f.gen.GenerationLevel = n;
+            f.gen.LevelVerified[static_cast<std::size_t>(n)] = false;
+            while (!f.gen.LevelVerified[static_cast<std::size_t>(n)]) quib::levels::GenerateLevel(f);
+            quib::levels::InstallGeneratedLevel(f, n);
+            f.library.LevelNeedsGenerating[static_cast<std::size_t>(n)] = false;
+        }
+        f.gen.GenerationLevel = 0;  // no level is being generated any more
+        return g;
+    }();
+    return *game;
+}
+
+double Millis(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+// A jump of the stored solution made on the board, as the playback makes it.
+void PlayStoredStep(Form1& f, int level, int step) {
+    const int from = f.library.SolutionFrom(level, step).value_or(0);
+    f.board.SelectedFrog = f.board.Grid.at(static_cast<std::size_t>(from)).Tag;
+    quib::board::ClickCell(f, f.library.SolutionTo(level, step));
+}
+
+struct Decided {
+    int positions = 0, within50 = 0, within500 = 0, solvable = 0, lost = 0;
+    void Add(double ms, practice::Verdict v) {
+        ++positions;
+        if (v == practice::Verdict::NotSure) return;
+        within50 += ms <= 50;
+        within500 += ms <= 500;
+        solvable += v == practice::Verdict::Solvable;
+        lost += v == practice::Verdict::Lost;
+    }
+};
+
+struct BandResult {
+    double slowestOnSolutionMs = 0;
+    Decided offSolution, startSearched;
+};
+std::map<int, BandResult> results;
+
+practice::Verdict SearchFor500ms(const practice::Position& p, double& ms) {
+    practice::FailedTable table;
+    const auto start = Clock::now();
+    const auto answer = practice::Solve(p, practice::Budget{INT64_MAX, start + std::chrono::milliseconds(500)}, table);
+    ms = Millis(Clock::now() - start);
+    return answer.verdict;
+}
+
+void BM_Band(benchmark::State& state) {
+    const int first = static_cast<int>(state.range(0));
+    Form1& f = Library().form();
+    BandResult r;
+    for (auto _ : state) {
+        r = BandResult{};
+        for (int level = first; level < first + kBand; ++level) {
+            const int steps = level + 2;
+            for (double fraction : {0.0, 0.1, 0.5, 0.9}) {
+                const int k = static_cast<int>(fraction * steps);  // always short of the end
+                // On the stored solution: the level start, then k jumps.
+                f.game.CurrentLevel = level;
+                // The same puzzle every time, not a fresh one for a used level.
+                f.library.LevelNeedsGenerating[static_cast<std::size_t>(level)] = false;
+                quib::game::NewGameMenue_Click(f, 4);
+                for (int s = 1; s <= k; ++s) PlayStoredStep(f, level, s);
+                // The best of a few answers, each as after the level start
+                // (the stored solution replayed, then looked up), so that a
+                // busy machine's pauses are not counted.
+                double onMs = 1e9;
+                for (int repeat = 0; repeat < 5; ++repeat) {
+                    practice::AidsOf(f).LevelBegun = true;
+                    const auto start = Clock::now();
+                    practice::UpdateAids(f);
+                    onMs = std::min(onMs, Millis(Clock::now() - start));
+                }
+                r.slowestOnSolutionMs = std::max(r.slowestOnSolutionMs, onMs);
+                if (practice::AidsOf(f).Shown != practice::Notice::Solvable)
+                    state.SkipWithError("a position on the stored solution was not answered from it");
+
+                const practice::Position here = practice::PositionOf(f.board);
+                double ms = 0;
+                if (k == 0) {
+                    // Every fifth level start, searched: enough to see the trend.
+                    if (level % 5 == 0) r.startSearched.Add(ms, SearchFor500ms(here, ms));
+                    continue;
+                }
+                // One wrong jump: the first legal jump that is not the stored one.
+                const int storedFrom = f.library.SolutionFrom(level, k + 1).value_or(0);
+                const int storedTo = f.library.SolutionTo(level, k + 1);
+                for (const practice::Move& m : practice::LegalMoves(here)) {
+                    if (m.from == storedFrom && m.to == storedTo) continue;
+                    const practice::Verdict v = SearchFor500ms(practice::Apply(here, m), ms);
+                    r.offSolution.Add(ms, v);
+                    break;
+                }
+            }
+        }
+    }
+    results[first] = r;
+    auto share = [](int part, int whole) { return whole > 0 ? static_cast<double>(part) / whole : 0.0; };
+    state.counters["on_solution_slowest_ms"] = r.slowestOnSolutionMs;
+    state.counters["off_within_50ms"] = share(r.offSolution.within50, r.offSolution.positions);
+    state.counters["off_within_500ms"] = share(r.offSolution.within500, r.offSolution.positions);
+    state.counters["start_searched_within_500ms"] = share(r.startSearched.within500, r.startSearched.positions);
+}
+BENCHMARK(BM_Band)->DenseRange(1, 176, kBand)->Iterations(1)->Unit(benchmark::kSecond);
+
+void PrintTable() {
+    std::printf("\n| levels | on solution, slowest | off solution: positions | within 50 ms | within 500 ms | "
+                "solvable / lost | start by search alone: within 50 ms | within 500 ms |\n"
+                "|---|---|---|---|---|---|---|---|\n");
+    for (const auto& [first, r] : results) {
+        const Decided& o = r.offSolution;
+        const Decided& s = r.startSearched;
+        auto pct = [](int part, int whole) { return whole > 0 ? 100.0 * part / whole : 0.0; };
+        std::printf("| %d–%d | %.3f ms | %d | %.0f %% | %.0f %% | %d / %d | %.0f %% | %.0f %% |\n", first,
+                    first + kBand - 1, r.slowestOnSolutionMs, o.positions, pct(o.within50, o.positions),
+                    pct(o.within500, o.positions), o.solvable, o.lost, pct(s.within50, s.positions),
+                    pct(s.within500, s.positions));
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    Library();  // the generator's work is not part of any band
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    PrintTable();
+    return 0;
+}
