@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -183,6 +184,15 @@ struct LevelLibrary {
     std::vector<std::string> LevelText;
     std::array<bool, kLevelIndexMax + 1> TextCurrent{};
     std::uint64_t TextRevision = 0;
+    // The writes that failed in a row; each failure doubles the wait before
+    // the next attempt (seconds of the platform's Now()), up to a minute.
+    int WriteFailures = 0;
+    std::int64_t WriteRetryAt = 0;
+    // The file as the game last wrote or read it (folder entry, size and
+    // modification time), checked now and then: a file removed or put in
+    // its place by someone else is written again.
+    std::optional<std::string> FileStamp;
+    std::int64_t NextFileCheck = 0;
 };
 
 inline void TouchLibrary(LevelLibrary& library) { ++library.Revision; }
@@ -224,6 +234,7 @@ struct Clock {
     int ClockState = 1;                    // 0 running, 1 freeze requested, 2 frozen, 3 restore requested
     double FrozenElapsed = 0;
     std::optional<double> LastTick;
+    std::optional<std::int64_t> LastTickAt;  // the date-time of LastTick
     int StartDay = 0;
     std::int64_t SessionStart = 0;  // date-times, whole seconds
     std::int64_t SessionNow = 0;
@@ -330,6 +341,14 @@ struct AboutBox {
     int RaiseRequests = 0;   // grows each time "About" asks to bring it to the front
 };
 
+// The data folder's files as this run found them.
+struct DataFiles {
+    // Names of the files that exist but could not be read (permissions, an
+    // I/O error): they are not damaged, so they are kept and never written
+    // over in this run.
+    std::set<std::string> Unreadable;
+};
+
 struct Window {
     std::string Caption;
     Pointer MousePointer = Pointer::Default;
@@ -367,6 +386,7 @@ struct Form1 {
     ColourPanel colours;
     AboutBox about;
     Window window;
+    DataFiles files;
     // Undo, hint and the solvability notice of Practice mode, made on first
     // use (src/core/practice).
     std::shared_ptr<practice::Aids> practice;

@@ -10,6 +10,7 @@
 #include "game_folders.h"
 #include "main_window.h"
 #include "qt_platform.h"
+#include "session_end.h"
 #include "single_instance.h"
 
 int main(int argc, char** argv) {
@@ -27,5 +28,6 @@ int main(int argc, char** argv) {
     quib::desktop::MainWindow window(platform, folders.data.toStdString(), folders.program.toStdString());
     instance.setWindow(&window);
     window.show();
+    quib::desktop::SessionEndWatcher sessionEnd(window);
     return app.exec();
 }

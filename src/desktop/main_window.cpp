@@ -428,7 +428,19 @@ void MainWindow::run(const std::function<void(Form1&)>& handler) {
         qWarning("Quib: a handler failed: %s", e.what());
     }
     --busy_;
+    scheduleTick();
     render();
+}
+
+// The timer ticks at the game's interval while a tick has work, and rests
+// otherwise; any handler that gives it work brings it back at once.
+void MainWindow::scheduleTick() {
+    if (!timer_.isActive()) return;
+    const int wait = levels::TimerWait(*form_);
+    if (wait < timer_.interval())
+        timer_.start(wait);
+    else if (wait != timer_.interval())
+        timer_.setInterval(wait);
 }
 
 void MainWindow::runWithHourglass(const std::function<void(Form1&)>& handler) {
@@ -443,26 +455,31 @@ void MainWindow::onTick() {
     // the tick waits for the next round.
     if (busy_ > 0) return;
     run(levels::Timer1_Timer);
-    const int interval = qMax(1, form_->tasks.TimerInterval);
-    if (timer_.interval() != interval) timer_.setInterval(interval);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (form_->window.Ended) {
-        event->accept();
-        return;
-    }
-    bool stayOpen = false;
-    run([&stayOpen](Form1& f) { stayOpen = window::Form_Unload(f); });
-    if (stayOpen) {
-        event->ignore();
-        return;
+    if (!form_->window.Ended) {
+        // Whether to exit is the player's answer: should anything on the way
+        // fail, the window stays open.
+        bool stayOpen = true;
+        run([&stayOpen](Form1& f) { stayOpen = window::Form_Unload(f); });
+        if (stayOpen) {
+            event->ignore();
+            return;
+        }
     }
     event->accept();
     timer_.stop();
     about_->hide();
     colours_->hide();
     QCoreApplication::quit();
+}
+
+void MainWindow::endSession() {
+    run(window::SessionEnd);
+    // The session ends whether or not every write succeeded.
+    form_->window.Ended = true;
+    close();
 }
 
 void MainWindow::changeEvent(QEvent* event) {

@@ -48,6 +48,9 @@ public:
     void render();
     // Runs one handler of the game, then shows the result.
     void run(const std::function<void(Form1&)>& handler);
+    // The desktop session ends: the close request's writes without the
+    // question, then the program quits.
+    void endSession();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -74,6 +77,7 @@ private:
                        bool clickable, QColor colour, std::function<void(Form1&)> handler = {});
     void runWithHourglass(const std::function<void(Form1&)>& handler);
     void onTick();
+    void scheduleTick();
     void placeOverlays();
     void renderMenus();
     void renderLabels();

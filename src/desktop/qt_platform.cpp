@@ -13,22 +13,49 @@
 #include <QTextDocument>
 #include <QTime>
 #include <QUrl>
+#include <algorithm>
 #include <chrono>
+#include <ctime>
 
 #include "artwork.h"
 
 namespace quib::desktop {
 
+namespace {
+
+// The local time now. The time zone is read once, when the platform is made
+// (tzset); localtime_r then converts without looking at the zone file again,
+// where the C library's localtime and Qt's local-time functions look at it
+// on every call, several times a tick.
+struct LocalNow {
+    std::tm tm{};
+    long millisecond = 0;
+    LocalNow() {
+        timespec ts{};
+        ::clock_gettime(CLOCK_REALTIME, &ts);
+        ::localtime_r(&ts.tv_sec, &tm);
+        millisecond = ts.tv_nsec / 1000000;
+    }
+};
+
+}  // namespace
+
 QtPlatform::QtPlatform() : random_(FreshSeed(static_cast<std::uint64_t>(
-                               std::chrono::high_resolution_clock::now().time_since_epoch().count()))) {}
+                               std::chrono::high_resolution_clock::now().time_since_epoch().count()))) {
+    ::tzset();
+}
 
 QtPlatform::~QtPlatform() = default;
 
-double QtPlatform::Timer() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+double QtPlatform::Timer() {
+    const LocalNow now;
+    const long seconds = now.tm.tm_hour * 3600L + now.tm.tm_min * 60L + std::min(now.tm.tm_sec, 59);
+    return static_cast<double>(seconds * 1000 + now.millisecond) / 1000.0;
+}
 
 std::int64_t QtPlatform::Now() { return QDateTime::currentSecsSinceEpoch(); }
 
-int QtPlatform::Day() { return QDate::currentDate().day(); }
+int QtPlatform::Day() { return LocalNow().tm.tm_mday; }
 
 double QtPlatform::Rnd() { return random_.Next(); }
 

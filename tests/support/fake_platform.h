@@ -20,10 +20,15 @@ public:
     double timeOfDay = 12 * 3600.0;
     int day = 7;
     std::int64_t now = 1'800'000'000;
+    double nowFraction = 0;
     // Advances every clock reading by the given seconds (across midnight too).
     void Advance(double seconds) {
         timeOfDay += seconds;
-        now += static_cast<std::int64_t>(std::floor(seconds));
+        // The date-time moves in whole seconds, however small the steps.
+        nowFraction += seconds;
+        const double whole = std::floor(nowFraction);
+        now += static_cast<std::int64_t>(whole);
+        nowFraction -= whole;
         while (timeOfDay >= 86400) {
             timeOfDay -= 86400;
             ++day;

@@ -3,6 +3,7 @@
 // game's playing time, and the "Game Paused" notice.
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "../board/board.h"
@@ -109,10 +110,18 @@ void ClockTick(Form1& form) {
     Platform& p = form.platform;
     const double t = p.Timer();
     const int today = p.Day();
+    const std::int64_t now = p.Now();
     if (today != c.StartDay) {
         // The time of day has wrapped: move the start back by the wrap, so
-        // the level time goes on instead of jumping by a day.
-        const double d = c.LastTick ? *c.LastTick - t : 0.0;
+        // the level time goes on instead of jumping by a day. The timer may
+        // have rested for a while, across more than one midnight even: the
+        // wrap is the whole number of days that brings the time of day of
+        // the last tick, plus the time passed since it, to this one.
+        double d = 0.0;
+        if (c.LastTick) {
+            const double passed = c.LastTickAt ? static_cast<double>(now - *c.LastTickAt) : 0.0;
+            d = 86400.0 * std::round((*c.LastTick + passed - t) / 86400.0);
+        }
         c.LevelStartTime = c.LevelStartTime.value_or(0.0) - d;
         c.StartDay = today;
     }
@@ -125,6 +134,7 @@ void ClockTick(Form1& form) {
         c.ClockState = 0;
     }
     c.LastTick = t;
+    c.LastTickAt = now;
 }
 
 double LevelTime(Form1& form) {

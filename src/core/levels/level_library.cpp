@@ -7,6 +7,7 @@
 #include <string>
 
 #include "../records/items.h"
+#include "../records/records.h"
 #include "levels.h"
 
 namespace quib::levels {
@@ -35,6 +36,15 @@ void TakeFallback(Form1& form) {
     lib.LevelCount = std::min(lib.LevelCount, kMaxStoredLevel);
     for (int k = 2; k <= lib.LevelCount; ++k) lib.LevelNeedsGenerating[static_cast<std::size_t>(k)] = true;
     form.intro.CommandLabel2.Visible = false;
+}
+
+// Whether level i holds a whole puzzle: every frog cell and every jump set.
+bool HoldsPuzzle(const LevelLibrary& lib, int i) {
+    for (int j = 1; j <= i + 3; ++j)
+        if (lib.LevelPieces(i, j) == 0) return false;
+    for (int j = 1; j <= i + 2; ++j)
+        if (!lib.SolutionFrom(i, j).value_or(0) || lib.SolutionTo(i, j) == 0) return false;
+    return true;
 }
 
 // Reads the items of the file into the tables in the written order; throws
@@ -129,7 +139,7 @@ std::string LevelLibraryText(const Form1& form) {
 bool ReadLevelLibrary(Form1& form, const std::string& fileName) {
     LevelLibrary& lib = form.library;
     std::string text;
-    bool ok = records::ReadWholeFile(form.DataFolder + fileName, text);
+    bool ok = records::ReadFolderFile(form, fileName, text) == records::FileRead::Read;
     if (ok) {
         try {
             ItemReader in(text);
@@ -149,9 +159,14 @@ bool ReadLevelLibrary(Form1& form, const std::string& fileName) {
         TakeFallback(form);
         return false;
     }
+    // A level stored without a puzzle (a library written before a crash
+    // cut its first rebuild short) is renewed by the background supply.
+    for (int i = 1; i <= lib.LevelCount; ++i)
+        if (!HoldsPuzzle(lib, i)) lib.LevelNeedsGenerating[static_cast<std::size_t>(i)] = true;
     if (fileName == kLibraryFile) {
         if (CachedLibraryText(lib) == text) lib.FileRevision = lib.Revision;
         lib.FileContent = std::move(text);
+        lib.FileStamp = records::FileStampOf(form.DataFolder + kLibraryFile);
     }
     return true;
 }
@@ -161,10 +176,7 @@ bool WriteLevelLibrary(Form1& form) {
     // The timer asks for a rewrite up to a hundred times a second; while the
     // tables are unchanged this returns before building any text. The count
     // is compared as well, since the timer lowers it without a revision.
-    if (lib.FileContent && lib.Revision == lib.FileRevision) {
-        const std::string head = std::to_string(WrittenLevelCount(lib)) + '\n';
-        if (lib.FileContent->compare(0, head.size(), head) == 0) return true;
-    }
+    if (LibraryFileCurrent(form)) return true;
     std::string text = CachedLibraryText(lib);
     if (lib.FileContent && *lib.FileContent == text) {
         lib.FileRevision = lib.Revision;
@@ -174,10 +186,27 @@ bool WriteLevelLibrary(Form1& form) {
     // undo the last rename, the previous library is there, complete, and
     // the game plays on with a puzzle one generation older, so the wait
     // for the folder to reach the disk is not worth a hitch in every tick.
-    if (!records::WriteFileSafely(form.DataFolder + kLibraryFile, text, records::FolderFlush::Skip)) return false;
+    if (!records::WriteFolderFile(form, kLibraryFile, text, records::FolderFlush::Skip)) return false;
     lib.FileContent = std::move(text);
     lib.FileRevision = lib.Revision;
+    lib.FileStamp = records::FileStampOf(form.DataFolder + kLibraryFile);
     return true;
+}
+
+bool LibraryFileCurrent(const Form1& form) {
+    const LevelLibrary& lib = form.library;
+    if (!lib.FileContent || lib.Revision != lib.FileRevision) return false;
+    const std::string head = std::to_string(WrittenLevelCount(lib)) + '\n';
+    return lib.FileContent->compare(0, head.size(), head) == 0;
+}
+
+void CheckLibraryFile(Form1& form) {
+    LevelLibrary& lib = form.library;
+    if (!lib.FileContent || records::FileStampOf(form.DataFolder + kLibraryFile) == lib.FileStamp) return;
+    // Removed, or replaced by someone else: what the file holds is unknown,
+    // so the next save writes it whole.
+    lib.FileContent.reset();
+    lib.FileStamp.reset();
 }
 
 void InstallGeneratedLevel(Form1& form, int level) {

@@ -24,6 +24,13 @@ bool ReadLevelLibrary(Form1& form, const std::string& fileName);
 // old file then stays as it was). A write whose content equals what the
 // file already holds is skipped and counts as success.
 bool WriteLevelLibrary(Form1& form);
+// Whether the file holds the library as it is, as far as this run knows: a
+// save now would write nothing.
+bool LibraryFileCurrent(const Form1& form);
+// Forgets what the file holds when it is no longer the one this run last
+// wrote or read (removed, or replaced from outside), so that the next save
+// writes it again. A cheap look at the folder entry, not a read.
+void CheckLibraryFile(Form1& form);
 // Copies the generated puzzle of a level into the library tables.
 void InstallGeneratedLevel(Form1& form, int level);
 
@@ -39,6 +46,17 @@ void GenerateLevel(Form1& form);
 // ------------------------------------------------------ timer and playback
 
 void Timer1_Timer(Form1& form);
+// Whether a tick now would change anything: the start-up, a puzzle to supply
+// or a library to save, a playback, a clock request. While it would not, the
+// window timer may rest.
+bool TickHasWork(const Form1& form);
+// How long the window timer may wait for its next tick, in milliseconds: the
+// tick interval while a tick has work; at rest, kRestingTimerWait, which
+// keeps the check of the library file and the retry of a failed save going.
+// A handler that gives a tick work makes the timer tick again at once (the
+// front end asks TickHasWork after every event).
+constexpr int kRestingTimerWait = 1000;
+int TimerWait(const Form1& form);
 void BackgroundSupply(Form1& form);
 void SolveMenue_Click(Form1& form);
 void TestMenue_Click(Form1& form);

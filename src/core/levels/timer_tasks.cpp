@@ -21,7 +21,67 @@ bool Eligible(const Form1& form, int k) {
 // damaged file is never followed past them.
 int FlagBound(int n) { return std::min(n, kLevelIndexMax); }
 
+bool AnyEligible(const Form1& form) {
+    for (int k = 1; k <= FlagBound(form.library.LevelCount); ++k)
+        if (Eligible(form, k)) return true;
+    return false;
+}
+
+// The longest wait between two saves of a library file that cannot be
+// written (a read-only folder, a full disk), in seconds.
+constexpr std::int64_t kMaxRetryWait = 60;
+
+// Whether a failed save waits before its next attempt. A clock set back
+// further than the longest wait does not hold the attempt up.
+bool WaitingToRetry(const LevelLibrary& lib, std::int64_t now) {
+    return lib.WriteFailures > 0 && now < lib.WriteRetryAt && lib.WriteRetryAt - now <= kMaxRetryWait;
+}
+
+// Saves the library for the supply. At most once a second it looks whether
+// the file is still the one last written; a save that fails waits 1, 2, 4 ...
+// seconds, up to a minute, before the next attempt, and a success ends the
+// waiting. The tables stay complete and playable meanwhile.
+void SaveLibrary(Form1& form) {
+    LevelLibrary& lib = form.library;
+    const std::int64_t now = form.platform.Now();
+    if (now >= lib.NextFileCheck || lib.NextFileCheck - now > 1) {
+        lib.NextFileCheck = now + 1;
+        CheckLibraryFile(form);
+    }
+    if (WaitingToRetry(lib, now)) return;
+    if (WriteLevelLibrary(form)) {
+        lib.WriteFailures = 0;
+        return;
+    }
+    lib.WriteFailures = std::min(lib.WriteFailures + 1, 30);
+    lib.WriteRetryAt = now + std::min<std::int64_t>(kMaxRetryWait, std::int64_t{1} << std::min(lib.WriteFailures - 1, 6));
+}
+
 }  // namespace
+
+bool TickHasWork(const Form1& form) {
+    const Tasks& tasks = form.tasks;
+    const Generator& gen = form.gen;
+    const LevelLibrary& lib = form.library;
+    if (tasks.StartupPending || tasks.PlaybackActive) return true;
+    // A freeze or restore the clock step has yet to carry out.
+    if (form.clock.ClockState == 1 || form.clock.ClockState == 3) return true;
+    // The supply at rest: no run under way or asked for, nothing to pick,
+    // nothing to lower, and a file that holds the library (or a failed save
+    // waiting for its next attempt, which the next check brings about).
+    const bool supplyAtRest = gen.GenerationLevel == 0 && gen.GenerationRequested && gen.GenerationDone &&
+                              lib.LevelCount <= kLevelsPlayed && !AnyEligible(form);
+    if (!supplyAtRest) return true;
+    if (!LibraryFileCurrent(form) && lib.WriteFailures == 0) return true;
+    // Work that runs in slices on the tick joins here: while it has slices
+    // left, a tick has work.
+    return false;
+}
+
+int TimerWait(const Form1& form) {
+    if (TickHasWork(form)) return std::max(1, form.tasks.TimerInterval);
+    return kRestingTimerWait;
+}
 
 void Timer1_Timer(Form1& form) {
     form.tasks.TimerInterval = 10;
@@ -71,7 +131,7 @@ void BackgroundSupply(Form1& form) {
         }
         // The writer skips a rewrite of unchanged content; a failed write
         // leaves the old file and the game carries on.
-        WriteLevelLibrary(form);
+        SaveLibrary(form);
     }
 
     // Next.

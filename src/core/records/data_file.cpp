@@ -162,7 +162,7 @@ bool WriteDataFile(Form1& form) {
         out.Flag(form.menu.mnuGrids.Checked);
         for (int i = 1; i <= kFlagsInFile; ++i) out.Flag(form.library.LevelNeedsGenerating[static_cast<std::size_t>(i)]);
         WriteFrogRecords(out, form.board);
-        return WriteFileSafely(form.DataFolder + kDataFileName, out.str());
+        return WriteFolderFile(form, kDataFileName, out.str(), FolderFlush::Flush);
     } catch (const std::exception&) {
         // A close request must reach its question whatever happens here.
         return false;
@@ -180,7 +180,8 @@ void ReadDataFile(Form1& form) {
     // cut short keeps what came before the cut.
     try {
         std::string text;
-        if (!ReadWholeFile(form.DataFolder + kDataFileName, text)) throw ReadFailure("no resume file");
+        // A file that cannot be read gives the defaults, and stays as it is.
+        if (ReadFolderFile(form, kDataFileName, text) != FileRead::Read) throw ReadFailure("no resume file");
         ItemReader in(text);
         g.ResumeLevel = static_cast<int>(in.Integer(kInt16Min, kInt16Max));
         g.TryNumber = static_cast<int>(in.Integer(-kMaxTryNumber, kMaxTryNumber));

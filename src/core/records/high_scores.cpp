@@ -125,7 +125,9 @@ void ReadHighScores(Form1& form) {
     std::array<Entry, kRows + 1> entries;
     try {
         std::string text;
-        if (!ReadWholeFile(form.DataFolder + kHighScoreFileName, text)) throw ReadFailure("no high-score file");
+        // A table that cannot be read is cleared for this run; its file is
+        // kept, since the writer leaves an unreadable file alone.
+        if (ReadFolderFile(form, kHighScoreFileName, text) != FileRead::Read) throw ReadFailure("no high-score file");
         ItemReader in(text);
         for (int i = 1; i <= kRows; ++i) {
             Entry& e = entries[Row(i)];
@@ -156,7 +158,7 @@ bool WriteHighScores(Form1& form) {
             out.Text(h.ScoreLabel[Row(i)].Caption);
             out.Integer(h.HighScoreSeconds[Row(i)]);
         }
-        return WriteFileSafely(form.DataFolder + kHighScoreFileName, out.str());
+        return WriteFolderFile(form, kHighScoreFileName, out.str(), FolderFlush::Flush);
     } catch (const std::exception&) {
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <charconv>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <fcntl.h>
@@ -229,35 +230,52 @@ ItemWriter& ItemWriter::Flag(bool b) {
 
 // ---------------------------------------------------------------- files
 
-bool ReadWholeFile(const std::string& path, std::string& content) {
-    // Data files are a few kilobytes; anything this large is not ours.
-    constexpr std::size_t kMaxSize = 64u << 20;
+FileRead ReadFile(const std::string& path, std::string& content) {
     try {
-        std::FILE* f = std::fopen(path.c_str(), "rb");
-        if (!f) return false;
+        const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+        if (fd < 0) return (errno == ENOENT || errno == ENOTDIR) ? FileRead::Missing : FileRead::Unreadable;
+        struct stat st {};
+        FileRead result = FileRead::Read;
         std::string text;
-        char buf[65536];
-        bool ok = true;
-        for (;;) {
-            const std::size_t n = std::fread(buf, 1, sizeof buf, f);
-            text.append(buf, n);
-            if (text.size() > kMaxSize) {
-                ok = false;
-                break;
+        if (::fstat(fd, &st) != 0) {
+            result = FileRead::Unreadable;
+        } else if (!S_ISREG(st.st_mode) || static_cast<std::uint64_t>(st.st_size) > kMaxFileSize) {
+            result = FileRead::Refused;
+        } else {
+            text.resize(static_cast<std::size_t>(st.st_size) + 1);
+            std::size_t got = 0;
+            // One byte more than the size: a file that grows past the cap
+            // while it is read is refused as well.
+            while (got < text.size()) {
+                const ssize_t n = ::read(fd, text.data() + got, text.size() - got);
+                if (n < 0 && errno == EINTR) continue;
+                if (n < 0) {
+                    result = FileRead::Unreadable;
+                    break;
+                }
+                if (n == 0) break;
+                got += static_cast<std::size_t>(n);
+                if (got == text.size() && text.size() <= kMaxFileSize) text.resize(std::min(2 * text.size(), kMaxFileSize + 1));
             }
-            if (n < sizeof buf) {
-                if (std::ferror(f)) ok = false;
-                break;
-            }
+            if (result == FileRead::Read && got > kMaxFileSize) result = FileRead::Refused;
+            text.resize(got);
         }
-        std::fclose(f);
-        if (!ok) return false;
-        content = std::move(text);
-        return true;
+        ::close(fd);
+        if (result == FileRead::Read) content = std::move(text);
+        return result;
     } catch (...) {
-        return false;
+        return FileRead::Unreadable;
     }
 }
+
+std::optional<std::string> FileStampOf(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return std::nullopt;
+    return std::to_string(st.st_dev) + ':' + std::to_string(st.st_ino) + ':' + std::to_string(st.st_size) + ':' +
+           std::to_string(st.st_mtim.tv_sec) + '.' + std::to_string(st.st_mtim.tv_nsec);
+}
+
+bool ReadWholeFile(const std::string& path, std::string& content) { return ReadFile(path, content) == FileRead::Read; }
 
 namespace {
 

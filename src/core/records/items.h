@@ -60,7 +60,24 @@ private:
     std::string out_;
 };
 
-// Reads a whole file; false when it cannot be opened or read.
+// The largest data file the game reads. A full library of the most levels
+// the tables hold is under 1 MB; anything larger is not the game's.
+constexpr std::size_t kMaxFileSize = 4u << 20;
+// What became of reading a file.
+enum class FileRead {
+    Read,        // the content is complete
+    Missing,     // no such file (or its folder is missing)
+    Refused,     // not a regular file, or larger than kMaxFileSize: damaged
+    Unreadable,  // there but not readable (permissions, an I/O error)
+};
+// Reads a whole regular file. Opens without blocking, so a named pipe or a
+// device in a file's place never holds the game up; refuses anything but a
+// regular file, and a file larger than kMaxFileSize without reading it.
+FileRead ReadFile(const std::string& path, std::string& content);
+// What tells one version of a file from another: its folder entry, size and
+// modification time; nothing when there is no such file.
+std::optional<std::string> FileStampOf(const std::string& path);
+// Reads a whole file; false when it cannot be read for any reason.
 bool ReadWholeFile(const std::string& path, std::string& content);
 // Whether a safe replace flushes the folder after the rename as well. Either
 // way a crash leaves the old file or the new one, never a cut one; without

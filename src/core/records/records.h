@@ -11,6 +11,21 @@
 
 namespace quib::records {
 
+// ------------------------------------------------------------ data folder
+
+enum class FileRead;
+enum class FolderFlush;
+// Reads a file of the data folder by its name. A file that is there but
+// cannot be read is remembered, so that this run never writes over it.
+FileRead ReadFolderFile(Form1& form, const std::string& name, std::string& content);
+// Replaces a file of the data folder safely; false when it was not written,
+// which includes a file this run found unreadable.
+bool WriteFolderFile(Form1& form, const std::string& name, const std::string& content, FolderFlush folder);
+// Removes the temporary files that a write cut off by a crash or a kill left
+// in the data folder (the game's own file names followed by "." and six
+// letters or digits).
+void RemoveStaleTemporaries(const Form1& form);
+
 // ------------------------------------------------------------ high scores
 
 // "h:m:s" without leading zeros: 3903 seconds give "1:5:3".

@@ -22,8 +22,6 @@ constexpr int kMaxStartPositions = 300;
 bool IsSlot(int slot) { return slot >= 1 && slot <= kSlots; }
 std::size_t Entry(int slot) { return static_cast<std::size_t>(slot); }
 
-std::string SlotPath(const Form1& form, int slot) { return form.DataFolder + SlotFileName(slot); }
-
 // Everything a slot file holds, read and checked as a whole before any of it
 // reaches the running game.
 struct SlotContent {
@@ -71,9 +69,9 @@ SlotContent ParseSlot(const std::string& text, const Board& board) {
 // The slot's content, or nothing when its file is missing or damaged. The
 // whole file is checked, start layout included, so that a slot offered for
 // loading can really be loaded.
-std::optional<SlotContent> ReadSlot(const Form1& form, int slot) {
+std::optional<SlotContent> ReadSlot(Form1& form, int slot) {
     std::string text;
-    if (!ReadWholeFile(SlotPath(form, slot), text)) return std::nullopt;
+    if (ReadFolderFile(form, SlotFileName(slot), text) != FileRead::Read) return std::nullopt;
     try {
         return ParseSlot(text, form.board);
     } catch (const ReadFailure&) {
@@ -129,13 +127,14 @@ void mnusavegame_Click(Form1& form, int index) {
     // With the start screen up there is no game in play; the counters and
     // frogs left over from the last one would overwrite the slot's real game.
     if (!IsSlot(index) || form.intro.Visible || form.game.IntroShowing) return;
+    const int previousSlot = form.game.SaveSlot;
     form.game.SaveSlot = index;
     game::UpdateCaption(form);
     bool written = false;
     bool loadable = false;
     try {
         const std::string text = SlotText(form);
-        written = WriteFileSafely(SlotPath(form, index), text);
+        written = WriteFolderFile(form, SlotFileName(index), text, FolderFlush::Flush);
         // A game the loader could not take back (a level without its start
         // layout) must not be offered for loading.
         ParseSlot(text, form.board);
@@ -147,9 +146,11 @@ void mnusavegame_Click(Form1& form, int index) {
         MarkSlot(form, index, loadable);
         form.menu.mnusave.Enabled = false;
     } else {
-        // The old file is still in place; the menus say what it holds, and
-        // "Save" stays available to try again.
-        UpdateSlotMenu(form, index);
+        // Nothing was saved: the game keeps the slot it had, the caption says
+        // so, and the menus still say what the old file holds, with "Save"
+        // available to try again.
+        form.game.SaveSlot = previousSlot;
+        game::UpdateCaption(form);
     }
 }
 
@@ -232,7 +233,7 @@ void CloseSaveSlot(Form1& form, const std::string& item) {
         out.Text(item);
         // A failed write leaves the old save in place; the slot is still
         // closed for this run.
-        WriteFileSafely(SlotPath(form, slot), out.str());
+        WriteFolderFile(form, SlotFileName(slot), out.str(), FolderFlush::Flush);
         MarkSlot(form, slot, false);
     }
     form.game.SaveSlot = 0;

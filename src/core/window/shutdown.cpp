@@ -1,6 +1,7 @@
 // The close request: the clock and the playing time brought up to date, the
 // game saved into its slot, the resume file and the high scores written, and
-// only then the exit question.
+// only then the exit question. The end of the desktop session does the same
+// writes without the question.
 
 #include "../game/game.h"
 #include "../levels/levels.h"
@@ -9,7 +10,10 @@
 
 namespace quib::window {
 
-bool Form_Unload(Form1& form) {
+namespace {
+
+// The close request's work before its question.
+void SaveForExit(Form1& form) {
     Clock& clock = form.clock;
     if (clock.ClockState == 2) clock.ClockState = 3;
     levels::Timer1_Timer(form);
@@ -25,14 +29,29 @@ bool Form_Unload(Form1& form) {
     records::WriteDataFile(form);
     records::WriteHighScores(form);
     game::UpdateCaption(form);
+}
 
-    if (!form.platform.AskYesNo("Are you sure you want to exit the program?", "Quib")) {
-        clock.ClockState = 3;
-        return true;
-    }
+void End(Form1& form) {
     form.about.Loaded = false;
     form.window.Ended = true;
+}
+
+}  // namespace
+
+bool Form_Unload(Form1& form) {
+    SaveForExit(form);
+    if (!form.platform.AskYesNo("Are you sure you want to exit the program?", "Quib")) {
+        form.clock.ClockState = 3;
+        return true;
+    }
+    End(form);
     return false;
+}
+
+void SessionEnd(Form1& form) {
+    if (form.window.Ended) return;
+    SaveForExit(form);
+    End(form);
 }
 
 }  // namespace quib::window

@@ -159,6 +159,8 @@ void StartUp(Form1& form) {
     form.game.TryNumber = 1;
     form.game.LevelTries = 1;
 
+    // A write that a crash or a kill cut off left its temporary file behind.
+    records::RemoveStaleTemporaries(form);
     records::ReadDataFile(form);
     levels::ReadLevelLibrary(form, "levels.txt");
 

@@ -16,6 +16,10 @@ void Form_Resize(Form1& form, int windowState);
 // The close request. Returns true when the window must stay open (the
 // player answered No).
 bool Form_Unload(Form1& form);
+// The desktop session ends (logout, shutdown, a termination signal): the
+// close request's writes, in its order, without the question; the game has
+// ended afterwards. Does nothing once the game has ended.
+void SessionEnd(Form1& form);
 
 // ----------------------------------------------------------------- options
 

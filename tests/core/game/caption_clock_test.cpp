@@ -87,6 +87,20 @@ TEST(LevelClock, MinimisingAndMidnightLeaveTheLevelTimeRight) {
     f.clock.ClockState = 1;
     game::ClockTick(f);
     EXPECT_NEAR(f.clock.FrozenElapsed, 40, 0.011);
+
+    // The timer at rest across midnight: a tick at 23:50, the next at 00:10,
+    // then none for two days.
+    f.clock.ClockState = 0;
+    p.timeOfDay = 23 * 3600 + 50 * 60;
+    f.clock.StartDay = p.day;
+    f.clock.LevelStartTime = p.timeOfDay - 100;
+    game::ClockTick(f);
+    p.Advance(1200);
+    game::ClockTick(f);
+    EXPECT_NEAR(game::LevelTime(f), 1300, 1e-6);
+    p.Advance(2 * 86400 + 60);
+    game::ClockTick(f);
+    EXPECT_NEAR(game::LevelTime(f), 1300 + 2 * 86400 + 60, 1e-6);
 }
 
 TEST(Pause, NoticeClickGivesTheBoardBackUnlessAPanelCoversItOrNoTryIsLeft) {

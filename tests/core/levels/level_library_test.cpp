@@ -155,10 +155,12 @@ TEST(LevelLibraryFile, FullLibraryReadsBackWhateverTheSeparatorsAndWords) {
         EXPECT_EQ(FirstDifferentLevel(writer->library, got), 0);
         // A level without a puzzle keeps its from-cells unset, not 0.
         EXPECT_FALSE(got.SolutionFrom(17, 1).has_value());
-        // Success leaves the game as it was.
+        // Success leaves the game as it was; the levels stored without a
+        // puzzle (every 17th) are marked for the background supply.
         EXPECT_EQ(reader.form().game.CurrentLevel, 9);
         EXPECT_TRUE(reader.form().intro.CommandLabel2.Visible);
-        for (bool marked : got.LevelNeedsGenerating) ASSERT_FALSE(marked);
+        for (int k = 0; k <= kLevelIndexMax; ++k)
+            ASSERT_EQ(got.LevelNeedsGenerating[static_cast<std::size_t>(k)], k >= 1 && k <= 200 && k % 17 == 0) << k;
     }
 }
 

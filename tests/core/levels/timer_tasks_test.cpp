@@ -162,5 +162,76 @@ TEST(BackgroundSupply, NeverOverwritesTheLevelBeingPlayed) {
     EXPECT_NE(StoredPieces(f, 5), playing);
 }
 
+// A library that cannot be written is tried again after 1, 2, 4 ... seconds,
+// at most a minute apart, not on every tick; the first success ends the
+// waiting. A file removed or replaced from outside is written again within
+// about a second; the file in place is never rewritten.
+TEST(LibrarySave, BacksOffWhileWritesFailAndRestoresAFileTakenAway) {
+    TestGame game;
+    Form1& f = game.form();
+    SupplyAll(f);
+    const std::string path = game.data.file("levels.txt");
+    const auto tick = [&](int ticks) {
+        for (int i = 0; i < ticks; ++i) {
+            game.platform.Advance(0.01);
+            levels::Timer1_Timer(f);
+        }
+    };
+    const std::string folder = f.DataFolder;
+    testing::MakeDataFolderUnwritable(game);  // the file is gone from where the game looks
+    tick(12000);                              // two minutes
+    EXPECT_GE(f.library.WriteFailures, 6);
+    EXPECT_LE(f.library.WriteFailures, 9);
+    EXPECT_EQ(levels::TimerWait(f), levels::kRestingTimerWait);
+    f.DataFolder = folder;
+    tick(6100);
+    EXPECT_EQ(f.library.WriteFailures, 0);
+
+    fs::remove(path);
+    tick(110);
+    ASSERT_TRUE(FileText(path) == levels::LevelLibraryText(f));
+    const std::string text = FileText(path);
+    { std::ofstream(path + ".old") << text.substr(0, text.size() / 2); }
+    fs::rename(path + ".old", path);  // an older library put in its place
+    tick(110);
+    ASSERT_TRUE(FileText(path) == text);
+    const auto written = fs::last_write_time(path);
+    tick(300);
+    EXPECT_EQ(fs::last_write_time(path), written);
+}
+
+// The window timer rests while a tick would change nothing: on the start
+// screen with every level supplied and saved, or in play with the clock
+// running; the start-up, a level to supply, a clock request or a playback
+// give it work.
+TEST(TimerRest, OnlyWhenATickWouldChangeNothing) {
+    TestGame game(false);
+    Form1& f = game.form();
+    EXPECT_TRUE(levels::TickHasWork(f));  // the start-up
+    game.RunStartUp();
+    SupplyAll(f);
+    levels::Timer1_Timer(f);
+    EXPECT_FALSE(levels::TickHasWork(f));
+    EXPECT_EQ(levels::TimerWait(f), levels::kRestingTimerWait);
+    f.library.LevelNeedsGenerating[1] = true;  // the level being played: not for the supply
+    EXPECT_FALSE(levels::TickHasWork(f));
+    for (const int state : {1, 3}) {
+        f.clock.ClockState = state;
+        EXPECT_TRUE(levels::TickHasWork(f)) << state;
+    }
+    f.clock.ClockState = 2;
+    EXPECT_FALSE(levels::TickHasWork(f));
+    f.tasks.PlaybackActive = true;
+    EXPECT_TRUE(levels::TickHasWork(f));
+    f.tasks.PlaybackActive = false;
+    f.library.LevelNeedsGenerating[7] = true;
+    EXPECT_TRUE(levels::TickHasWork(f));
+    EXPECT_EQ(levels::TimerWait(f), 10);
+    for (int ticks = 0; ticks < 50 && levels::TickHasWork(f); ++ticks) levels::Timer1_Timer(f);
+    EXPECT_FALSE(levels::TickHasWork(f) || f.library.LevelNeedsGenerating[7]);
+    f.game.CurrentLevel = 2;  // the player moved on: level 1 is due
+    EXPECT_TRUE(levels::TickHasWork(f));
+}
+
 }  // namespace
 }  // namespace quib

@@ -255,10 +255,12 @@ TEST(SaveSlotSave, AFailedWriteKeepsTheOldSaveOnOffer) {
     EXPECT_TRUE(Offered(f, 2));           // the old save is still there
     EXPECT_TRUE(f.menu.mnusave.Enabled);  // and "Save" can be tried again
 
+    // Nothing saved: the game keeps its slot, and the caption says so.
     MakeDataFolderUnwritable(game);
     records::mnusavegame_Click(f, 4);
-    EXPECT_EQ(f.game.SaveSlot, 4);
-    EXPECT_TRUE(!Offered(f, 4) && f.menu.mnusave.Enabled);
+    EXPECT_EQ(f.game.SaveSlot, 2);
+    EXPECT_TRUE(CaptionHas(f, "QUIB(2)"));
+    EXPECT_TRUE(!Offered(f, 4) && Offered(f, 2) && f.menu.mnusave.Enabled);
 }
 
 }  // namespace

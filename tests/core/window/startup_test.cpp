@@ -3,6 +3,15 @@
 // offers what the files allow ("Continue", the "Goto Level" entries up to the
 // highest level reached); minimising and restoring freeze and thaw the clock.
 
+#include <filesystem>
+#include <grp.h>
+#include <set>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "core/levels/levels.h"
+#include "core/records/items.h"
 #include "core/records/records.h"
 #include "core/window/window.h"
 #include "support/play.h"
@@ -56,6 +65,80 @@ TEST(StartUp, OffersWhatTheFilesAllow) {
     ASSERT_TRUE(records::WriteDataFile(f));
     TestGame next(game, true);
     for (const auto& [n, entry] : next->menu.mnulevel) EXPECT_EQ(entry.Enabled, n <= 50) << n;
+}
+
+// Named pipes in place of the resume file and the library, a folder in place
+// of a slot, a high-score table padded beyond any real file's size, and the
+// temporary files of writes a kill cut short: the start-up neither blocks nor
+// takes the padded table, and it clears the game's own leftovers, nothing
+// else.
+TEST(StartUp, SurvivesAHostileDataFolderAndClearsItsLeftovers) {
+    namespace fs = std::filesystem;
+    TestGame source;
+    for (int k = 0; k < 10; ++k) source->high.ScoreLabel[static_cast<std::size_t>(k + 1)].Caption = "5";
+    ASSERT_TRUE(records::WriteHighScores(source.form()));
+    TestGame game(false);
+    const auto file = [&game](const std::string& name) { return game.data.file(name); };
+    ASSERT_EQ(::mkfifo(file("data.txt").c_str(), 0644), 0);
+    ASSERT_EQ(::mkfifo(file("levels.txt").c_str(), 0644), 0);
+    fs::create_directory(file("savedgame1.txt"));
+    std::string padded = FileText(source.data.file("high.txt"));
+    padded.resize(records::kMaxFileSize + 1, '\n');
+    { std::ofstream(file("high.txt")) << padded; }
+    const std::set<std::string> foreign = {"notes.txt.Ab3xYz", "levels.txt.Ab3x", "levels.txt~", "high.txt.a_b_c_"};
+    for (const std::string& name : foreign) std::ofstream(file(name)) << "x";
+    for (const char* name : {"levels.txt.Ab3xYz", "data.txt.000000", "savedgame5.txt.q1W2e3"}) std::ofstream(file(name)) << "x";
+
+    game.RunStartUp();
+    EXPECT_FALSE(game->intro.CommandLabel2.Visible || game->menu.mnuloadgame[1].Enabled);
+    EXPECT_EQ(game->high.ScoreLabel[1].Caption, "0");
+    EXPECT_EQ(FileLines(file("high.txt")).size(), 30u);  // written anew
+    std::set<std::string> left;
+    for (const auto& entry : fs::directory_iterator(game.data.path())) left.insert(entry.path().filename().string());
+    std::set<std::string> expected = foreign;
+    expected.insert({"data.txt", "levels.txt", "high.txt", "savedgame1.txt"});
+    EXPECT_EQ(left, expected);
+}
+
+// Files that are there but cannot be read (the game runs as a user who may
+// not read them) are not damaged: the run goes on with the defaults and
+// never writes over them, neither the supply nor a save nor the close.
+TEST(StartUp, KeepsTheFilesItCannotRead) {
+    TestGame owner(false);
+    const std::vector<std::string> names = {"data.txt", "levels.txt", "high.txt", "savedgame1.txt"};
+    for (const std::string& name : names) {
+        std::ofstream(owner.data.file(name)) << name << "\n";
+        ::chmod(owner.data.file(name).c_str(), 0);
+    }
+    const bool root = ::geteuid() == 0;
+    // The folder itself is the player's: every file in it could be replaced.
+    if (root) {
+        ASSERT_EQ(::chown(owner.data.path().c_str(), 65534, 65534), 0);
+    }
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (root && (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(2);
+        TestGame run(owner, true);
+        Form1& f = run.form();
+        bool ok = f.high.ScoreLabel[1].Caption == "0" && !f.intro.CommandLabel2.Visible;
+        records::mnusavegame_Click(PlayLevel(f, 1, 1), 1);
+        ok = ok && f.game.SaveSlot == 0;
+        for (int i = 0; i < 300; ++i) {
+            run.platform.Advance(0.01);
+            levels::Timer1_Timer(f);
+        }
+        run.platform.answerYes = false;
+        window::Form_Unload(f);
+        ::_exit(ok ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    for (const std::string& name : names) {
+        ::chmod(owner.data.file(name).c_str(), 0644);
+        EXPECT_EQ(FileText(owner.data.file(name)), name + "\n");
+    }
 }
 
 // Minimised while running: freeze requested, frozen at the tick; restored or

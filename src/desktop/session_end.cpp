@@ -1,0 +1,62 @@
+#include "session_end.h"
+
+#include <QGuiApplication>
+#include <QSessionManager>
+#include <QSocketNotifier>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include "main_window.h"
+
+namespace quib::desktop {
+
+namespace {
+// The pair of sockets through which a signal handler wakes the event loop:
+// the handler writes to the first, the loop reads the second.
+int wakeSockets[2] = {-1, -1};
+}  // namespace
+
+SessionEndWatcher::SessionEndWatcher(MainWindow& window) : window_(window) {
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, wakeSockets) != 0) return;
+    notifier_ = new QSocketNotifier(wakeSockets[1], QSocketNotifier::Read, this);
+    connect(notifier_, &QSocketNotifier::activated, this, &SessionEndWatcher::onWake);
+
+    struct sigaction action {};
+    action.sa_handler = &SessionEndWatcher::onSignal;
+    sigemptyset(&action.sa_mask);
+    // Interrupted system calls resume, so a write under way is not broken off.
+    action.sa_flags = SA_RESTART;
+    ::sigaction(SIGTERM, &action, &oldTerm_);
+    ::sigaction(SIGHUP, &action, &oldHup_);
+
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { window_.endSession(); });
+}
+
+SessionEndWatcher::~SessionEndWatcher() {
+    if (!notifier_) return;
+    ::sigaction(SIGTERM, &oldTerm_, nullptr);
+    ::sigaction(SIGHUP, &oldHup_, nullptr);
+    delete notifier_;
+    ::close(wakeSockets[0]);
+    ::close(wakeSockets[1]);
+    wakeSockets[0] = wakeSockets[1] = -1;
+}
+
+void SessionEndWatcher::onSignal(int) {
+    const int saved = errno;
+    const char byte = 1;
+    // A full socket already holds a wake-up; nothing more is needed.
+    [[maybe_unused]] const ssize_t n = ::write(wakeSockets[0], &byte, 1);
+    errno = saved;
+}
+
+void SessionEndWatcher::onWake() {
+    char buf[64];
+    while (::read(wakeSockets[1], buf, sizeof buf) > 0) {
+    }
+    window_.endSession();
+}
+
+}  // namespace quib::desktop

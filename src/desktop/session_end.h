@@ -1,0 +1,37 @@
+#pragma once
+// The end of the desktop session: a logout or shutdown reaches the game as
+// SIGTERM or SIGHUP, or as the session manager's request to save. Either way
+// the game makes the close request's writes without asking and quits, so the
+// interrupted game, the playing time and the used puzzles are kept. A signal
+// only wakes the event loop; the writes run there, so a second signal in the
+// middle of them cuts no file.
+
+#include <QObject>
+#include <csignal>
+
+class QSocketNotifier;
+
+namespace quib::desktop {
+
+class MainWindow;
+
+class SessionEndWatcher : public QObject {
+    Q_OBJECT
+public:
+    // Catches the signals while it lives; the old handlers come back after.
+    explicit SessionEndWatcher(MainWindow& window);
+    ~SessionEndWatcher() override;
+    SessionEndWatcher(const SessionEndWatcher&) = delete;
+    SessionEndWatcher& operator=(const SessionEndWatcher&) = delete;
+
+private:
+    static void onSignal(int);
+    void onWake();
+
+    MainWindow& window_;
+    QSocketNotifier* notifier_ = nullptr;
+    struct sigaction oldTerm_ {};
+    struct sigaction oldHup_ {};
+};
+
+}  // namespace quib::desktop
