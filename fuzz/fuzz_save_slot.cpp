@@ -1,8 +1,11 @@
 // Feeds arbitrary bytes to the save-slot reader as "savedgame1.txt", then
 // loads the slot as the "Load" menu does. No input may crash the loader; a
 // slot it refuses leaves the game untouched, a slot it takes leaves a sound
-// board, and the game it took, saved again, can be loaded again.
+// board, and the game it took, saved again, loads back with every field the
+// slot holds: level, tries, score, mode, play time, level time, the frogs
+// and the level's start layout.
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -46,6 +49,29 @@ std::vector<int> Cells(const quib::Form1& form) {
     return cells;
 }
 
+// Every field a slot file holds, as the loaded game has it; the level time
+// apart, since it goes through the time of day and back.
+struct SlotFields {
+    int level, tryNumber, levelTries, mode;
+    std::int32_t score;
+    std::int64_t playSeconds, playHours, playMinutes, playSecs;
+    std::vector<float> frogs;  // left, top, cell of each record
+    std::vector<int> startLayout;
+    bool operator==(const SlotFields&) const = default;
+};
+
+SlotFields Fields(const quib::Form1& f) {
+    SlotFields s{f.game.CurrentLevel, f.game.TryNumber, f.game.LevelTries, f.game.ModeIndex, f.game.Score,
+                 f.clock.PlaySeconds, f.clock.PlayHours, f.clock.PlayMinutes, f.clock.PlaySecs, {}, {}};
+    for (std::size_t r = 1; r < f.board.Rect.size(); ++r) {
+        s.frogs.push_back(f.board.Rect[r].Left);
+        s.frogs.push_back(f.board.Rect[r].Top);
+        s.frogs.push_back(static_cast<float>(f.board.Rect[r].Tag));
+    }
+    for (int j = 1; j <= f.game.CurrentLevel + 3; ++j) s.startLayout.push_back(f.library.LevelPieces(f.game.CurrentLevel, j));
+    return s;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -73,13 +99,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(form.game.ModeIndex >= 1 && form.game.ModeIndex <= 4);
     Check(!form.game.IntroShowing);
 
-    // What the game saves it can load.
-    const std::vector<int> cells = Cells(form);
+    // What the game saves it loads back, every field of it.
+    const SlotFields fields = Fields(form);
+    const double levelStart = form.clock.LevelStartTime.value_or(0);
     quib::records::mnusavegame_Click(form, 1);
     Check(form.menu.mnuloadgame[1].Enabled);
     form.game.IntroShowing = true;  // back at the start screen, the own slot loads again
     quib::records::mnuloadgame_Click(form, 1);
     CheckBoard(form);
-    Check(Cells(form) == cells);
+    Check(Fields(form) == fields);
+    const double again = form.clock.LevelStartTime.value_or(0);
+    Check(std::fabs(again - levelStart) <= 1e-9 * (1 + std::fabs(levelStart) + std::fabs(form.platform.Timer())));
     return 0;
 }

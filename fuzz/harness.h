@@ -34,6 +34,7 @@ inline void OpenWindowAfresh(Form1& form) {
     form.game = Game{};
     form.clock = Clock{};
     form.library.LevelNeedsGenerating.fill(false);
+    form.files = DataFiles{};
     window::Form_Load(form);
 }
 

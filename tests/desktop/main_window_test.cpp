@@ -15,10 +15,16 @@
 #include <fstream>
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <stdexcept>
+
+#include "core/levels/levels.h"
 #include "desktop/dialogs.h"
 #include "desktop/overlay.h"
 #include "desktop/qt_platform.h"
+#include "desktop/session_end.h"
 #include "support/fake_platform.h"
+#include "support/play.h"
 #include "window_fixture.h"
 
 namespace quib::desktop {
@@ -275,6 +281,64 @@ TEST(ExitQuestion, ExitLabelAsksAndNoKeepsTheWindowOpen) {
     fx.window->close();
     EXPECT_EQ(platform.questions.size(), 2u);
     EXPECT_TRUE(fx.window->isVisible());
+}
+
+// Whether to exit is the player's answer: a close whose question fails keeps
+// the window open.
+TEST(ExitQuestion, AFailureOnTheWayKeepsTheWindowOpen) {
+    struct FailingQuestion : quib::testing::FakePlatform {
+        bool AskYesNo(const std::string&, const std::string&) override { throw std::runtime_error("no question box"); }
+    } platform;
+    WindowFixture fx(platform);
+    fx.window->close();
+    QTest::qWait(20);
+    EXPECT_TRUE(fx.window->isVisible());
+    EXPECT_FALSE(fx.form().window.Ended);
+}
+
+// A logout or shutdown (SIGTERM) in the middle of a Medium game: the game is
+// saved without a question and the program quits; a second signal arriving
+// while the files are written cuts none of them.
+TEST(SessionEnd, TerminationSignalSavesTheGameWithoutAskingAndQuits) {
+    struct SignalMidWrite : quib::testing::FakePlatform {
+        bool armed = false;
+        std::int64_t Now() override {
+            if (armed) {
+                armed = false;
+                std::raise(SIGTERM);
+            }
+            return now;
+        }
+    } platform;
+    WindowFixture fx(platform);
+    SessionEndWatcher watcher(*fx.window);
+    quib::testing::InstallPairs(fx.form(), 5);
+    fx.action("NewGameMenue(2)")->trigger();
+    ASSERT_EQ(fx.form().game.CurrentLevel, 5);
+
+    platform.armed = true;
+    std::raise(SIGTERM);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !fx.window->isVisible(); }, 5000));
+    EXPECT_TRUE(platform.questions.empty());
+    EXPECT_FALSE(platform.armed);  // the second signal came during the writes
+    const std::vector<std::string> items = quib::testing::FileLines(fx.data.file("data.txt"));
+    ASSERT_EQ(items.size(), 12u + 2u + 200u + 1u + 3u * 8u);
+    EXPECT_EQ(std::pair(items[0], items[6]), std::pair(std::string("5"), std::string("2")));  // level, mode
+}
+
+// At rest on the start screen, every level supplied and saved, the timer
+// waits a second between ticks; a minimise gives it work at once.
+TEST(TimerRest, RestsOnTheStartScreenAndWakesForAMinimise) {
+    quib::testing::FakePlatform platform;
+    WindowFixture fx(platform);
+    Form1& f = fx.form();
+    for (int level = 1; level <= kLevelsPlayed; ++level) quib::testing::InstallPairs(f, level);
+    f.library.LevelNeedsGenerating.fill(false);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fx.window->timer().interval() == levels::kRestingTimerWait; }, 5000));
+    fx.window->showMinimized();
+    EXPECT_EQ(f.clock.ClockState, 1);
+    EXPECT_EQ(fx.window->timer().interval(), 10);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return f.clock.ClockState == 2; }, 2000));
 }
 
 }  // namespace

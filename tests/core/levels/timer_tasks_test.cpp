@@ -213,6 +213,11 @@ TEST(TimerRest, OnlyWhenATickWouldChangeNothing) {
     levels::Timer1_Timer(f);
     EXPECT_FALSE(levels::TickHasWork(f));
     EXPECT_EQ(levels::TimerWait(f), levels::kRestingTimerWait);
+    f.library.LevelPieces(3, 1) = f.library.LevelPieces(3, 2);  // a slot load put back its start layout
+    TouchLibrary(f.library);
+    EXPECT_TRUE(levels::TickHasWork(f));  // the library to save
+    levels::Timer1_Timer(f);
+    EXPECT_FALSE(levels::TickHasWork(f));
     f.library.LevelNeedsGenerating[1] = true;  // the level being played: not for the supply
     EXPECT_FALSE(levels::TickHasWork(f));
     for (const int state : {1, 3}) {

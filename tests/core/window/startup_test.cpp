@@ -68,7 +68,7 @@ TEST(StartUp, OffersWhatTheFilesAllow) {
 }
 
 // Named pipes in place of the resume file and the library, a folder in place
-// of a slot, a high-score table padded beyond any real file's size, and the
+// of a slot, a high-score table padded far beyond any real file's size, and the
 // temporary files of writes a kill cut short: the start-up neither blocks nor
 // takes the padded table, and it clears the game's own leftovers, nothing
 // else.
@@ -83,7 +83,7 @@ TEST(StartUp, SurvivesAHostileDataFolderAndClearsItsLeftovers) {
     ASSERT_EQ(::mkfifo(file("levels.txt").c_str(), 0644), 0);
     fs::create_directory(file("savedgame1.txt"));
     std::string padded = FileText(source.data.file("high.txt"));
-    padded.resize(records::kMaxFileSize + 1, '\n');
+    padded.resize(8 << 20, '\n');  // ten times a library of the most levels the tables hold
     { std::ofstream(file("high.txt")) << padded; }
     const std::set<std::string> foreign = {"notes.txt.Ab3xYz", "levels.txt.Ab3x", "levels.txt~", "high.txt.a_b_c_"};
     for (const std::string& name : foreign) std::ofstream(file(name)) << "x";
