@@ -74,7 +74,10 @@ bool TickHasWork(const Form1& form) {
     if (!supplyAtRest) return true;
     if (!LibraryFileCurrent(form) && lib.WriteFailures == 0) return true;
     // Work that runs in slices on the tick joins here: while it has slices
-    // left, a tick has work.
+    // left, a tick has work. The Practice solver's first slice makes its
+    // aids; until then a Practice level in play counts as work for it.
+    if (practice::SolverBusy(form)) return true;
+    if (form.game.ModeIndex == 4 && !practice::FindAids(form) && practice::LevelInPlay(form)) return true;
     return false;
 }
 
