@@ -46,6 +46,7 @@ BoardView::BoardView(const Form1& form, QWidget* parent) : QWidget(parent), form
     setObjectName(QStringLiteral("BoardView"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(kMinimumBoardWidth, kMinimumBoardHeight);
+    setFocusPolicy(Qt::StrongFocus);
     shown_ = take();
 }
 
@@ -72,6 +73,22 @@ int BoardView::frogPictureAt(QPointF g) const {
         if (f.Visible && PictureRect(f, b).contains(g)) return static_cast<int>(i);
     }
     return 0;
+}
+
+void BoardView::setCursorCell(int cell) {
+    if (cell == cursorCell_) return;
+    cursorCell_ = cell;
+    update();
+}
+
+void BoardView::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void BoardView::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void BoardView::resizeEvent(QResizeEvent*) {
@@ -128,6 +145,22 @@ void BoardView::paintEvent(QPaintEvent*) {
         p.drawRoundedRect(r.adjusted(1, 1, -1, -1), 4, 4);
         p.setPen(QPen(QColor(0, 255, 0), 2.0));
         p.drawRoundedRect(r.adjusted(1, 1, -1, -1), 4, 4);
+    }
+
+    // The keyboard cursor: a square frame of white dashes on deep blue,
+    // thicker than any outline and of neither green, so that it never reads
+    // as the selection, a landing hint or an outline of another colour.
+    const bool inPlay = !form_.game.IntroShowing && !form_.intro.Visible;
+    if (cursorCell_ > 0 && cursorCell_ < static_cast<int>(b.Grid.size()) && hasFocus() && inPlay) {
+        const Cell& c = b.Grid[static_cast<std::size_t>(cursorCell_)];
+        const QRectF r = QRectF(c.Left, c.Top, c.Width, c.Height).adjusted(1.5, 1.5, -1.5, -1.5);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(QPen(QColor(16, 40, 150), 3.0));
+        p.drawRect(r);
+        QPen dashes(QColor(255, 255, 255), 3.0, Qt::CustomDashLine, Qt::FlatCap);
+        dashes.setDashPattern({2, 2});
+        p.setPen(dashes);
+        p.drawRect(r);
     }
 }
 

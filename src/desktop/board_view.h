@@ -37,6 +37,11 @@ public:
     // The visible frog picture at a game point, 0 for none.
     int frogPictureAt(QPointF gamePoint) const;
     int paintCount() const { return paintCount_; }
+    const Form1& form() const { return form_; }
+    // The keyboard cursor's cell, 0 for none. It is drawn while the board has
+    // the keyboard focus and a level is on the board.
+    void setCursorCell(int cell);
+    int cursorCell() const { return cursorCell_; }
 
     QSize sizeHint() const override { return {kCanvasWidth, kCanvasHeight}; }
     QSize minimumSizeHint() const override { return {kMinimumBoardWidth, kMinimumBoardHeight}; }
@@ -51,6 +56,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     struct Snapshot {
@@ -67,6 +74,7 @@ private:
     qreal scale_ = 1;
     QPointF origin_;
     int paintCount_ = 0;
+    int cursorCell_ = 0;
 };
 
 }  // namespace quib::desktop

@@ -13,6 +13,7 @@
 #include <QWindowStateChangeEvent>
 #include <exception>
 
+#include "accessibility.h"
 #include "accessibility_bus_guard.h"
 #include "artwork.h"
 #include "board_view.h"
@@ -23,6 +24,8 @@
 #include "core/records/records.h"
 #include "core/window/window.h"
 #include "dialogs.h"
+#include "keyboard_play.h"
+#include "menu_keys.h"
 #include "overlay.h"
 #include "practice_view.h"
 #include "qt_platform.h"
@@ -103,6 +106,7 @@ MainWindow::MainWindow(Platform& platform, const std::string& dataFolder, const 
     }
 
     GuardAccessibilityBus();
+    InstallAccessibleInterfaces();
     setWindowIcon(MakeAppIcon());
     board_ = new BoardView(*form_, this);
     setCentralWidget(board_);
@@ -113,6 +117,8 @@ MainWindow::MainWindow(Platform& platform, const std::string& dataFolder, const 
 
     buildMenus();
     buildOverlays();
+    LinkMessageLines(board_);
+    keys_ = new KeyboardPlay(*form_, board_, [this](const std::function<void(Form1&)>& handler) { run(handler); });
 
     about_ = new AboutBox(this);
     connect(about_, &AboutBox::okayClicked, this, [this] { run(window::Form2_Command1_Click); });
@@ -147,6 +153,7 @@ QAction* MainWindow::bindAction(QAction* action, const MenuEntry& entry, const Q
                                 std::function<void(Form1&)> handler, bool checkable) {
     action->setObjectName(name);
     action->setCheckable(checkable);
+    action->setShortcuts(MenuShortcuts(name));
     if (handler) connect(action, &QAction::triggered, this, [this, handler] { run(handler); });
     menus_.push_back({action, &entry});
     return action;
@@ -174,6 +181,12 @@ void MainWindow::buildMenus() {
         connect(a, &QAction::triggered, this,
                 [this, i] { runWithHourglass([i](Form1& f) { game::NewGameMenue_Click(f, i); }); });
     }
+    // Ctrl+Q closes the window as its close box does, through the exit question.
+    newGame->addSeparator();
+    QAction* exitGame = newGame->addAction(WithMenuLetter(QStringLiteral("exitGame"), QStringLiteral("Exit")));
+    exitGame->setObjectName(QStringLiteral("exitGame"));
+    exitGame->setShortcuts(MenuShortcuts(exitGame->objectName()));
+    connect(exitGame, &QAction::triggered, this, &QWidget::close);
 
     bindAction(bar->addAction(text(m.RestartLevelMenue)), m.RestartLevelMenue, QStringLiteral("RestartLevelMenue"),
                game::RestartLevelMenue_Click);
@@ -208,7 +221,7 @@ void MainWindow::buildMenus() {
     bindAction(prefs->addAction(text(m.mnuGrids)), m.mnuGrids, QStringLiteral("mnuGrids"), window::mnuGrids_Click,
                true);
     prefs->addSeparator();
-    QAction* colours = prefs->addAction(QStringLiteral("Colours…"));
+    QAction* colours = prefs->addAction(WithMenuLetter(QStringLiteral("coloursDialog"), QStringLiteral("Colours…")));
     colours->setObjectName(QStringLiteral("coloursDialog"));
     connect(colours, &QAction::triggered, this, [this] {
         colours_->show();
@@ -511,6 +524,7 @@ void MainWindow::render() {
     if (const practice::Aids* aids = practice::FindAids(f)) notice_->sync(aids->Shown);
     board_->refresh();
     renderDialogs();
+    if (keys_) keys_->follow();
 
     if (f.window.CloseRequested && busy_ == 0) {
         form_->window.CloseRequested = false;
@@ -521,7 +535,7 @@ void MainWindow::render() {
 void MainWindow::renderMenus() {
     const Form1& f = *form_;
     auto apply = [](QAction* a, const MenuEntry& e, bool enabled) {
-        const QString caption = QString::fromStdString(e.Caption);
+        const QString caption = WithMenuLetter(a->objectName(), QString::fromStdString(e.Caption));
         if (a->text() != caption) a->setText(caption);
         if (a->isEnabled() != enabled) a->setEnabled(enabled);
         if (a->isCheckable() && a->isChecked() != e.Checked) a->setChecked(e.Checked);

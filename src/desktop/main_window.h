@@ -27,6 +27,7 @@ class BoardView;
 class Card;
 class PracticeNotice;
 class ColourDialog;
+class KeyboardPlay;
 class TextItem;
 
 class MainWindow : public QMainWindow {
@@ -99,6 +100,7 @@ private:
     ColourDialog* colours_ = nullptr;
     QMenu* gotoMenu_ = nullptr;
     PracticeNotice* notice_ = nullptr;
+    KeyboardPlay* keys_ = nullptr;
 
     std::vector<MenuBinding> menus_;
     std::vector<LabelBinding> labels_;

@@ -1,6 +1,8 @@
 #include "overlay.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QEnterEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -53,6 +55,8 @@ TextItem::TextItem(QWidget* parent, const QString& name, Style style, qreal font
     setObjectName(name);
     setAttribute(Qt::WA_TranslucentBackground);
     if (clickable_) setCursor(Qt::PointingHandCursor);
+    // The start screen's choices and the links are reached with Tab.
+    if (clickable_ && (style == Style::Choice || style == Style::Link)) setFocusPolicy(Qt::StrongFocus);
     bold_ = style == Style::Heading || style == Style::Choice;
     hide();
 }
@@ -64,6 +68,10 @@ void TextItem::sync(const std::string& caption, bool visible, QColor colour) {
         caption_ = caption;
         text_ = QString::fromStdString(caption);
         update();
+        if (QAccessible::isActive()) {
+            QAccessibleEvent event(this, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&event);
+        }
     }
     if (colour != colour_) {
         colour_ = colour;
@@ -97,6 +105,16 @@ void TextItem::paintEvent(QPaintEvent*) {
         p.drawPath(pill);
     }
 
+    // The keyboard focus: a bright dashed ring, thick enough to see on the
+    // pills and on the cards alike.
+    if (hasFocus()) {
+        QPen ring(QColor(255, 226, 92), 2.5, Qt::DashLine);
+        p.setPen(ring);
+        p.setBrush(Qt::NoBrush);
+        const qreal radius = style_ == Style::Choice ? box.height() / 2 - 1 : 6;
+        p.drawRoundedRect(box.adjusted(1.5, 1.5, -1.5, -1.5), radius, radius);
+    }
+
     const int flags = static_cast<int>(align_) | (wrap_ ? Qt::TextWordWrap : 0);
     const QString shown = shownText();
     // A soft shadow keeps light text readable on any background.
@@ -119,6 +137,33 @@ QFont TextItem::paintFont() const {
 QString TextItem::shownText() const {
     if (wrap_ || text_.contains(QLatin1Char('\n'))) return text_;
     return QFontMetricsF(paintFont()).elidedText(text_, Qt::ElideRight, LogicalRect(this).width() - 2);
+}
+
+void TextItem::setDismissable(bool dismissable) {
+    dismissable_ = dismissable;
+    if (dismissable) setFocusPolicy(Qt::StrongFocus);
+}
+
+// Enter or Space does what a click does; Escape too on a message.
+void TextItem::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const bool activates = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space ||
+                           (key == Qt::Key_Escape && dismissable_);
+    if (clickable_ && activates && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        emit clicked();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TextItem::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void TextItem::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void TextItem::mousePressEvent(QMouseEvent* event) {

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <string>
 
@@ -45,12 +46,25 @@ public:
     QColor colour() const { return colour_; }
     void setBold(bool bold) { bold_ = bold; }
     void setWrap(bool wrap) { wrap_ = wrap; }
+    Style style() const { return style_; }
+    bool isClickable() const { return clickable_; }
+    // A message that a click dismisses: it takes the keyboard focus, and
+    // Escape dismisses it as well as Enter and Space.
+    void setDismissable(bool dismissable);
+    // The other labels (by name) that a screen reader reads with this one.
+    void setReadWith(const QStringList& names) { readWith_ = names; }
+    QStringList readWith() const { return readWith_; }
+    // What a click does.
+    void activate() { emit clicked(); }
 
 signals:
     void clicked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
@@ -67,6 +81,8 @@ private:
     bool wrap_ = false;
     bool hover_ = false;
     bool pressed_ = false;
+    bool dismissable_ = false;
+    QStringList readWith_;
     Qt::Alignment align_;
 };
 

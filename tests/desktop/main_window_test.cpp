@@ -32,10 +32,11 @@ namespace {
 
 using testing::WindowFixture;
 
+// The entries' captions without the marks of their Alt-key letters.
 QStringList Texts(const QList<QAction*>& actions) {
     QStringList texts;
     for (QAction* a : actions)
-        if (!a->isSeparator()) texts << a->text();
+        if (!a->isSeparator()) texts << QString(a->text()).remove(QLatin1Char('&'));
     return texts;
 }
 
@@ -85,7 +86,7 @@ TEST(MainWindowAtStart, MenuBarHoldsEveryEntryInOrderWithItsEnabledState) {
     const bool enabled[] = {true, false, false, true, false, false, true, true, true, true, true, true};
     for (int i = 0; i < 12; ++i) EXPECT_EQ(bar[i]->isEnabled(), enabled[i]) << bar[i]->text().toStdString();
 
-    EXPECT_EQ(Texts(bar[0]->menu()->actions()), (QStringList{"Easy", "Medium", "Difficult", "Practice"}));
+    EXPECT_EQ(Texts(bar[0]->menu()->actions()), (QStringList{"Easy", "Medium", "Difficult", "Practice", "Exit"}));
     for (QAction* a : bar[0]->menu()->actions()) EXPECT_TRUE(a->isEnabled());
     EXPECT_EQ(Texts(bar[2]->menu()->actions()), (QStringList{"1", "2", "3", "4", "5"}));
     EXPECT_EQ(Texts(bar[3]->menu()->actions()), (QStringList{"1", "2", "3", "4", "5"}));
@@ -95,7 +96,7 @@ TEST(MainWindowAtStart, MenuBarHoldsEveryEntryInOrderWithItsEnabledState) {
     for (int n = 10; n <= 190; n += 10) levels << QString::number(n);
     const QList<QAction*> gotoEntries = bar[4]->menu()->actions();
     EXPECT_EQ(Texts(gotoEntries), levels);
-    for (QAction* a : gotoEntries) EXPECT_EQ(a->isEnabled(), a->text() == "1") << a->text().toStdString();
+    for (QAction* a : gotoEntries) EXPECT_EQ(a->isEnabled(), a->text() == "&1") << a->text().toStdString();
 
     const QList<QAction*> prefs = bar[7]->menu()->actions();
     EXPECT_EQ(Texts(prefs).mid(0, 2), (QStringList{"Sound", "Grids"}));
@@ -112,6 +113,26 @@ TEST(MainWindowAtStart, MenuBarHoldsEveryEntryInOrderWithItsEnabledState) {
     EXPECT_TRUE(help[2]->isEnabled());
     EXPECT_TRUE(help[3]->isEnabled());
     EXPECT_FALSE(help[4]->isEnabled() || help[5]->isEnabled()) << "the Practice aids wait for a Practice level";
+
+    // Every entry has an Alt-key letter of its own within its menu, apart
+    // from "Goto Level" 100 to 190 (twenty numbers, ten digits).
+    auto letters = [](const QList<QAction*>& entries, const QString& menu) {
+        QMap<int, QString> seen;
+        for (QAction* a : entries) {
+            if (a->isSeparator()) continue;
+            const QKeySequence key = QKeySequence::mnemonic(a->text());
+            if (key.isEmpty()) {
+                EXPECT_TRUE(menu == "Goto Level" && a->text().size() == 3) << a->text().toStdString();
+                continue;
+            }
+            EXPECT_FALSE(seen.contains(key[0].toCombined()))
+                << menu.toStdString() << ": " << a->text().toStdString() << " and " << seen[key[0].toCombined()].toStdString();
+            seen[key[0].toCombined()] = a->text();
+        }
+    };
+    letters(bar, QStringLiteral("the menu bar"));
+    for (QAction* a : bar)
+        if (a->menu()) letters(a->menu()->actions(), Texts({a}).first());
 }
 
 // Every element carries the game's name, once: a click found by name must

@@ -80,6 +80,9 @@ void Form_MouseDown(Form1& form, int button, int shift, float x, float y);
 // A click 10 units inside cell n, as frog clicks and the playback make.
 void ClickCell(Form1& form, int n);
 void MoveSelectedFrog(Form1& form, int f, int t);
+// The player lets go of the selected frog (Escape): its outline and the green
+// landing hints go, the "Grids" outlines stay; nothing else changes.
+void ClearSelection(Form1& form);
 
 // --------------------------------------------------------------- level end
 

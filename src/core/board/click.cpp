@@ -227,4 +227,12 @@ void MoveSelectedFrog(Form1& form, int f, int t) {
     // Jumped flag), so the outcome checks can tell a jump from a selection.
 }
 
+void ClearSelection(Form1& form) {
+    Board& b = form.board;
+    if (b.SelectedFrog == 0) return;
+    b.SelectedFrog = 0;
+    b.HighLight.Visible = false;
+    ResetCellOutlines(form);
+}
+
 }  // namespace quib::board

@@ -1,0 +1,183 @@
+#include "keyboard_play.h"
+
+#include <QKeyEvent>
+#include <QWidget>
+#include <algorithm>
+
+#include "accessibility.h"
+#include "board_view.h"
+#include "core/board/board.h"
+#include "core/game/game.h"
+#include "core/records/records.h"
+#include "overlay.h"
+
+namespace quib::desktop {
+
+namespace {
+
+bool IsActivateKey(int key) { return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter; }
+
+// Where the cursor stands on a fresh board: on the selected frog, else on
+// the level's first frog, else in the middle.
+int StartCell(const Board& b) {
+    if (b.SelectedFrog > 0 && b.SelectedFrog < static_cast<int>(b.Rect.size()))
+        return b.Rect[static_cast<std::size_t>(b.SelectedFrog)].Tag;
+    if (b.Rect.size() > 1) return b.Rect[1].Tag;
+    return (b.BoardRows / 2) * b.BoardColumns + b.BoardColumns / 2 + 1;
+}
+
+}  // namespace
+
+KeyboardPlay::KeyboardPlay(const Form1& form, BoardView* board, Runner run)
+    : QObject(board), form_(form), board_(board), run_(std::move(run)) {
+    board_->installEventFilter(this);
+    for (const char* name : {"RoundOverLabel", "Label2", "PausedLabel", "HighLabel"})
+        if (auto* item = board_->findChild<TextItem*>(QString::fromLatin1(name))) item->setDismissable(true);
+}
+
+QWidget* KeyboardPlay::named(const char* name) const {
+    return board_->findChild<QWidget*>(QString::fromLatin1(name));
+}
+
+bool KeyboardPlay::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == board_ && event->type() == QEvent::KeyPress && boardKey(static_cast<QKeyEvent*>(event)))
+        return true;
+    return QObject::eventFilter(watched, event);
+}
+
+bool KeyboardPlay::boardKey(const QKeyEvent* event) {
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+    const int key = event->key();
+    if (IsActivateKey(key) || key == Qt::Key_Escape) {
+        if (dismissMessage()) return true;
+        if (key == Qt::Key_Escape)
+            run_(board::ClearSelection);
+        else
+            activateCursorCell();
+        return true;
+    }
+    switch (key) {
+        case Qt::Key_Left: moveCursor(0, -1); return true;
+        case Qt::Key_Right: moveCursor(0, 1); return true;
+        case Qt::Key_Up: moveCursor(-1, 0); return true;
+        case Qt::Key_Down: moveCursor(1, 0); return true;
+        default: return false;
+    }
+}
+
+// The cursor stops at the board's edges; it never wraps to the other side.
+void KeyboardPlay::moveCursor(int rows, int columns) {
+    const Board& b = form_.board;
+    const int W = b.BoardColumns;
+    const int H = b.BoardRows;
+    if (cursor_ < 1 || W < 1 || H < 1) return;
+    const int row = std::clamp((cursor_ - 1) / W + rows, 0, H - 1);
+    const int column = std::clamp((cursor_ - 1) % W + columns, 0, W - 1);
+    cursor_ = row * W + column + 1;
+    followCursor();
+}
+
+// Exactly what a click in the middle of the cell does: the frog picture
+// there gets the click when one stands on it, the board otherwise.
+void KeyboardPlay::activateCursorCell() {
+    const Board& b = form_.board;
+    if (cursor_ < 1 || cursor_ >= static_cast<int>(b.Grid.size())) return;
+    const Cell& c = b.Grid[static_cast<std::size_t>(cursor_)];
+    const QPointF middle(c.Left + c.Width / 2, c.Top + c.Height / 2);
+    const int picture = board_->frogPictureAt(middle);
+    if (picture > 0) {
+        run_([picture](Form1& f) { board::Frog_Click(f, picture); });
+    } else {
+        const auto x = static_cast<float>(middle.x());
+        const auto y = static_cast<float>(middle.y());
+        run_([x, y](Form1& f) { board::Form_MouseDown(f, 1, 0, x, y); });
+    }
+}
+
+// The handler a click on the message itself calls.
+bool KeyboardPlay::dismissMessage() {
+    const Form1& f = form_;
+    if (f.msg.NameInput.Visible) return false;
+    if (f.high.HighLabel.Visible)
+        run_(records::HighLabel_Click);
+    else if (f.msg.RoundOverLabel.Visible)
+        run_(game::RoundOverLabel_Click);
+    else if (f.msg.Label2.Visible)
+        run_(game::Label2_Click);
+    else if (f.msg.PausedLabel.Visible)
+        run_(game::PausedLabel_click);
+    else
+        return false;
+    return true;
+}
+
+void KeyboardPlay::follow() {
+    const Board& b = form_.board;
+    const int frogs = board::FrogsLeft(b);
+    const int cells = static_cast<int>(b.Grid.size()) - 1;
+    const bool fresh = frogs > seenFrogs_ || form_.game.CurrentLevel != seenLevel_ || form_.intro.Visible != seenIntro_;
+    seenFrogs_ = frogs;
+    seenLevel_ = form_.game.CurrentLevel;
+    seenIntro_ = form_.intro.Visible;
+    if (fresh || cursor_ < 1 || cursor_ > cells) cursor_ = cells > 0 ? StartCell(b) : 0;
+    followCursor();
+    followFocus();
+}
+
+void KeyboardPlay::followCursor() {
+    board_->setCursorCell(cursor_);
+    // A screen reader hears the cell again whenever it or what stands on it
+    // changes (a frog selected, jumped over or landing there).
+    const QString text = DescribeCell(form_, cursor_);
+    if (text != seenCellText_) {
+        seenCellText_ = text;
+        AnnounceCursorCell(board_);
+    }
+}
+
+void KeyboardPlay::followFocus() {
+    QWidget* window = board_->window();
+    const bool intro = form_.intro.Visible;
+    // The start screen offers its first choice ("Continue" when there is a
+    // game to continue); a game that starts hands the keys to the board.
+    if (intro != focusSeenIntro_) {
+        focusSeenIntro_ = intro;
+        if (intro) {
+            QWidget* resume = named("CommandLabel2");
+            QWidget* first = resume && resume->isVisible() ? resume : named("CommandLabel(1)");
+            if (first && first->isVisible()) first->setFocus(Qt::OtherFocusReason);
+        } else {
+            board_->setFocus(Qt::OtherFocusReason);
+        }
+    }
+    // A message that appears takes the focus: Enter, Space or Escape dismiss
+    // it there, and a screen reader reads it out. The name entry keeps the
+    // focus it takes for itself.
+    const char* message = nullptr;
+    if (form_.high.HighLabel.Visible)
+        message = "HighLabel";
+    else if (form_.msg.RoundOverLabel.Visible)
+        message = "RoundOverLabel";
+    else if (form_.msg.Label2.Visible)
+        message = "Label2";
+    else if (form_.msg.PausedLabel.Visible)
+        message = "PausedLabel";
+    const QString now = message ? QString::fromLatin1(message) : QString();
+    if (now != seenMessage_) {
+        seenMessage_ = now;
+        QWidget* item = message ? named(message) : nullptr;
+        if (item && item->isVisible() && !form_.msg.NameInput.Visible) item->setFocus(Qt::OtherFocusReason);
+    }
+    // Focus left on something that went away comes back to the start
+    // screen's first choice or to the board.
+    QWidget* focused = window->focusWidget();
+    if (focused == nullptr || !focused->isVisible()) {
+        QWidget* first = named("CommandLabel(1)");
+        if (intro && first && first->isVisible())
+            first->setFocus(Qt::OtherFocusReason);
+        else
+            board_->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+}  // namespace quib::desktop
