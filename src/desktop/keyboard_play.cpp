@@ -144,8 +144,8 @@ void KeyboardPlay::followFocus() {
         focusSeenIntro_ = intro;
         if (intro) {
             QWidget* resume = named("CommandLabel2");
-            QWidget* first = resume && resume->isVisible() ? resume : named("CommandLabel(1)");
-            if (first && first->isVisible()) first->setFocus(Qt::OtherFocusReason);
+            QWidget* first = resume && resume->isVisibleTo(window) ? resume : named("CommandLabel(1)");
+            if (first && first->isVisibleTo(window)) first->setFocus(Qt::OtherFocusReason);
         } else {
             board_->setFocus(Qt::OtherFocusReason);
         }
@@ -166,14 +166,14 @@ void KeyboardPlay::followFocus() {
     if (now != seenMessage_) {
         seenMessage_ = now;
         QWidget* item = message ? named(message) : nullptr;
-        if (item && item->isVisible() && !form_.msg.NameInput.Visible) item->setFocus(Qt::OtherFocusReason);
+        if (item && item->isVisibleTo(window) && !form_.msg.NameInput.Visible) item->setFocus(Qt::OtherFocusReason);
     }
     // Focus left on something that went away comes back to the start
     // screen's first choice or to the board.
     QWidget* focused = window->focusWidget();
-    if (focused == nullptr || !focused->isVisible()) {
+    if (focused == nullptr || !focused->isVisibleTo(window)) {
         QWidget* first = named("CommandLabel(1)");
-        if (intro && first && first->isVisible())
+        if (intro && first && first->isVisibleTo(window))
             first->setFocus(Qt::OtherFocusReason);
         else
             board_->setFocus(Qt::OtherFocusReason);

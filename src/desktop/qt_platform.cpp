@@ -8,6 +8,7 @@
 #include <QFontDatabase>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QShortcut>
 #include <QSoundEffect>
 #include <QStringList>
 #include <QTextDocument>
@@ -121,6 +122,9 @@ void QtPlatform::ShowTextFile(const std::string& path) {
         viewer_->setFont(font);
         viewer_->document()->setDocumentMargin(12);
         viewer_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        // Escape closes the viewer, as it closes the game's other windows.
+        auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), viewer_.get());
+        QObject::connect(close, &QShortcut::activated, viewer_.get(), &QWidget::close);
     }
     const QString fileName = QString::fromStdString(path);
     QFile file(fileName);

@@ -267,7 +267,10 @@ TEST(HelpViewer, ShowsTheHelpFileBesideTheProgram) {
     fx.action("contentsmenue")->trigger();
     ASSERT_NE(platform.textViewer(), nullptr);
     EXPECT_EQ(platform.textViewer()->toPlainText(), QStringLiteral("How to play: jump the frogs.\nHave fun!\n"));
-    platform.textViewer()->close();
+    platform.textViewer()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(platform.textViewer()));
+    QTest::keyClick(platform.textViewer(), Qt::Key_Escape);
+    EXPECT_FALSE(platform.textViewer()->isVisible()) << "Escape closes the viewer";
 }
 
 // The sliders tell the game, and the dialog shows what the game says.
