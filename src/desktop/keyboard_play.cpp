@@ -32,7 +32,7 @@ KeyboardPlay::KeyboardPlay(const Form1& form, BoardView* board, Runner run)
     : QObject(board), form_(form), board_(board), run_(std::move(run)) {
     board_->installEventFilter(this);
     for (const char* name : {"RoundOverLabel", "Label2", "PausedLabel", "HighLabel"})
-        if (auto* item = board_->findChild<TextItem*>(QString::fromLatin1(name))) item->setDismissable(true);
+        if (auto* item = board_->findChild<TextItem*>(QString::fromLatin1(name))) item->takeFocusAsMessage();
 }
 
 QWidget* KeyboardPlay::named(const char* name) const {

@@ -139,16 +139,13 @@ QString TextItem::shownText() const {
     return QFontMetricsF(paintFont()).elidedText(text_, Qt::ElideRight, LogicalRect(this).width() - 2);
 }
 
-void TextItem::setDismissable(bool dismissable) {
-    dismissable_ = dismissable;
-    if (dismissable) setFocusPolicy(Qt::StrongFocus);
-}
+void TextItem::takeFocusAsMessage() { setFocusPolicy(Qt::StrongFocus); }
 
-// Enter or Space does what a click does; Escape too on a message.
+// Enter or Space does what a click does. Other keys go on to the board
+// beneath, which dismisses a message on Escape as well.
 void TextItem::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
-    const bool activates = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space ||
-                           (key == Qt::Key_Escape && dismissable_);
+    const bool activates = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
     if (clickable_ && activates && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
         emit clicked();
         return;

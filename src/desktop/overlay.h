@@ -48,9 +48,8 @@ public:
     void setWrap(bool wrap) { wrap_ = wrap; }
     Style style() const { return style_; }
     bool isClickable() const { return clickable_; }
-    // A message that a click dismisses: it takes the keyboard focus, and
-    // Escape dismisses it as well as Enter and Space.
-    void setDismissable(bool dismissable);
+    // A message that a click dismisses can take the keyboard focus.
+    void takeFocusAsMessage();
     // The other labels (by name) that a screen reader reads with this one.
     void setReadWith(const QStringList& names) { readWith_ = names; }
     QStringList readWith() const { return readWith_; }
@@ -81,7 +80,6 @@ private:
     bool wrap_ = false;
     bool hover_ = false;
     bool pressed_ = false;
-    bool dismissable_ = false;
     QStringList readWith_;
     Qt::Alignment align_;
 };

@@ -65,6 +65,29 @@ if [ "${1:-}" = "--inside" ]; then
     call "$window" org.freedesktop.DBus.Introspectable.Introspect >/dev/null; alive "Introspect of the window"
     call "$window" org.freedesktop.DBus.Properties.GetAll org.a11y.atspi.Accessible >/dev/null; alive "GetAll of the window"
     call "$window" org.freedesktop.DBus.Properties.GetAll org.a11y.atspi.Component >/dev/null; alive "GetAll of another interface"
+    # A walk through the accessible objects, ours among them (the board, the
+    # cell under the cursor, the start screen's labels), reading each one's
+    # name and role as a screen reader does.
+    queue=$window
+    seen=0
+    names=""
+    while [ -n "$queue" ] && [ $seen -lt 80 ]; do
+        path=${queue%% *}
+        [ "$path" = "$queue" ] && queue="" || queue=${queue#* }
+        seen=$((seen + 1))
+        names="$names|$(call "$path" org.freedesktop.DBus.Properties.Get org.a11y.atspi.Accessible Name)"
+        call "$path" org.a11y.atspi.Accessible.GetRole >/dev/null
+        count=$(call "$path" org.freedesktop.DBus.Properties.Get org.a11y.atspi.Accessible ChildCount | tr -dc '0-9')
+        i=0
+        while [ $i -lt "${count:-0}" ] && [ $i -lt 40 ]; do
+            child=$(call "$path" org.a11y.atspi.Accessible.GetChildAtIndex $i | grep -o "/org/a11y/atspi/accessible/[0-9]*")
+            [ -n "$child" ] && queue="$queue $child"
+            queue=${queue# }
+            i=$((i + 1))
+        done
+    done
+    alive "a walk through $seen accessible objects"
+    case $names in *"'Board'"*"'Easy'"*) ;; *) echo "FAIL: no board or start screen choice among: $names"; kill "$pid"; exit 1 ;; esac
     kill "$pid"
     echo "the game survived every call"
     exit 0

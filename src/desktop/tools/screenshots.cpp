@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -172,6 +173,24 @@ int main(int argc, char** argv) {
         window.resize(300, 200);
         d.shot("small-window-in-play.png");
         window.resize(firstSize);
+
+        // The keyboard: the first frog selected by Space, the cursor moved on.
+        window.activateWindow();
+        QTest::qWaitForWindowActive(&window);
+        BoardView* view = window.boardView();
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_Escape);
+        QTest::keyClick(view, Qt::Key_Space);
+        QTest::keyClick(view, Qt::Key_Down);
+        QTest::keyClick(view, Qt::Key_Right);
+        d.shot("keyboard-cursor.png");
+        if (const QScreen* screen = window.screen()) {
+            window.resize(screen->availableGeometry().size());
+            d.shot("large-window.png");
+            window.resize(firstSize);
+        }
+        QTest::keyClick(view, Qt::Key_Escape);
+        d.clickFrogOn(from);
 
         d.trigger("mnuGrids");
         d.shot("level-in-play-grids.png");
