@@ -176,7 +176,7 @@ int main(int argc, char** argv) {
 
         // The keyboard: the first frog selected by Space, the cursor moved on.
         window.activateWindow();
-        QTest::qWaitForWindowActive(&window);
+        if (!QTest::qWaitForWindowActive(&window)) std::printf("the window never became active\n");
         BoardView* view = window.boardView();
         view->setFocus();
         QTest::keyClick(view, Qt::Key_Escape);
