@@ -194,6 +194,54 @@ TEST(MainWindowMenus, SoundAndGridsMarksFollowTheGame) {
     EXPECT_FALSE(grids->isChecked());
 }
 
+// Every entry of the game's menus, chosen through its real action, reaches
+// its own handler: a game is started in each mode, saved, replaced, loaded
+// back, restarted, covered by the table, moved to a chosen level and given
+// up; the three links ask the platform. ("Sound", "Grids", "Colours…",
+// "About" and "Contents" have tests of their own; "Solve" and "Test" stay
+// disabled.)
+TEST(MainWindowMenus, EveryEntryReachesItsHandler) {
+    quib::testing::FakePlatform platform;
+    WindowFixture fx(platform);
+    Form1& f = fx.form();
+    const auto choose = [&fx](const char* name) {
+        QAction* a = fx.action(name);
+        ASSERT_TRUE(a && a->isEnabled()) << name;
+        a->trigger();
+    };
+    const auto game = [&f] { return std::tuple(f.game.ModeIndex, f.game.CurrentLevel, f.game.SaveSlot); };
+
+    choose("NewGameMenue(2)");
+    EXPECT_EQ(std::pair(game(), f.game.TriesAllowed), std::pair(std::tuple(2, 5, 0), 8));
+    choose("mnusavegame(3)");
+    EXPECT_EQ(game(), std::tuple(2, 5, 3));
+    const std::vector<int> cells = quib::testing::FrogCells(f);
+    choose("NewGameMenue(1)");
+    EXPECT_EQ(game(), std::tuple(1, 1, 0));
+    choose("mnuloadgame(3)");
+    EXPECT_EQ(std::pair(game(), quib::testing::FrogCells(f)), std::pair(std::tuple(2, 5, 3), cells));
+    const int tries = f.game.LevelTries;
+    choose("RestartLevelMenue");
+    EXPECT_EQ(f.game.LevelTries, tries + 1);
+    choose("mnuHighScores");
+    EXPECT_TRUE(fx.widget("HighLabel")->isVisible() && f.high.HighLabel.Visible);
+    fx.clickGame({400, 300});
+    EXPECT_FALSE(f.high.HighLabel.Visible);
+    choose("NewGameMenue(3)");
+    EXPECT_EQ(game(), std::tuple(3, 10, 0));
+    choose("NewGameMenue(4)");
+    EXPECT_EQ(game(), std::tuple(4, 10, 0));  // Practice keeps the level
+    choose("mnulevel(1)");
+    EXPECT_EQ(game(), std::tuple(4, 1, 0));
+    choose("mnuQuit");
+    EXPECT_TRUE(f.game.IntroShowing && fx.widget("IntroFrame")->isVisible());
+
+    choose("mnu_tellafriend");
+    choose("mnu_donate");
+    choose("mnu_morefree");
+    EXPECT_EQ(std::pair(platform.mails.size(), platform.urls.size()), std::pair(std::size_t{1}, std::size_t{2}));
+}
+
 TEST(AboutWindow, OpenedTwiceIsOneWindowAndOkayClosesIt) {
     quib::testing::FakePlatform platform;
     WindowFixture fx(platform);
