@@ -237,13 +237,17 @@ private:
 
 TEST(RandomPlay, LongSessionsKeepTheBoardConsistentAcrossRestarts) {
     int solved = 0, jumps = 0;
-    for (unsigned seed = 1; seed <= 6; ++seed) {
+    // Three seeds of 1200 steps with a restart every 400 find every board
+    // fault planted so far (record compaction, cell tags after a load or a
+    // restart, pictures after the table) in each seed, mostly within a few
+    // hundred steps; longer sessions only add file writes.
+    for (unsigned seed = 1; seed <= 3; ++seed) {
         // Every run of the program stays alive: the first one owns the folder.
         std::vector<std::unique_ptr<TestGame>> runs;
         runs.push_back(std::make_unique<TestGame>());
         TestGame* game = runs.back().get();
         Player player(*game, seed);
-        for (int step = 0; step < 2500; ++step) {
+        for (int step = 0; step < 1200; ++step) {
             std::string action;
             try {
                 action = player.Step();
@@ -252,7 +256,7 @@ TEST(RandomPlay, LongSessionsKeepTheBoardConsistentAcrossRestarts) {
             }
             const std::string fault = BoardFault(game->form());
             ASSERT_TRUE(fault.empty()) << "seed " << seed << " step " << step << " after " << action << ": " << fault;
-            if (step % 800 == 799) {
+            if (step % 400 == 399) {
                 // Close with Yes and start the program again on the same files.
                 game->platform.answerYes = true;
                 ASSERT_FALSE(window::Form_Unload(game->form()));
@@ -267,7 +271,7 @@ TEST(RandomPlay, LongSessionsKeepTheBoardConsistentAcrossRestarts) {
     }
     // The sessions really played: levels were solved and many jumps made.
     EXPECT_GT(solved, 20);
-    EXPECT_GT(jumps, 1000);
+    EXPECT_GT(jumps, 400);
 }
 
 }  // namespace
