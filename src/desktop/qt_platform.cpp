@@ -133,7 +133,7 @@ void QtPlatform::ShowTextFile(const std::string& path) {
     } else {
         viewer_->setPlainText(QStringLiteral("The help file could not be found.\n\n"
                                              "Quib looked for it here:\n%1\n\n"
-                                             "It is installed beside the program as help.txt.")
+                                             "It is installed with the program as help.txt.")
                                   .arg(fileName));
     }
     viewer_->moveCursor(QTextCursor::Start);
