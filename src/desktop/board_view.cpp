@@ -149,11 +149,12 @@ void BoardView::paintEvent(QPaintEvent*) {
 
     // The keyboard cursor: a square frame of white dashes on deep blue,
     // thicker than any outline and of neither green, so that it never reads
-    // as the selection, a landing hint or an outline of another colour.
+    // as the selection, a landing hint or an outline of another colour. It
+    // lies inside the selection's outline, which stays in sight around it.
     const bool inPlay = !form_.game.IntroShowing && !form_.intro.Visible;
     if (cursorCell_ > 0 && cursorCell_ < static_cast<int>(b.Grid.size()) && hasFocus() && inPlay) {
         const Cell& c = b.Grid[static_cast<std::size_t>(cursorCell_)];
-        const QRectF r = QRectF(c.Left, c.Top, c.Width, c.Height).adjusted(1.5, 1.5, -1.5, -1.5);
+        const QRectF r = QRectF(c.Left, c.Top, c.Width, c.Height).adjusted(4.5, 4.5, -4.5, -4.5);
         p.setRenderHint(QPainter::Antialiasing, false);
         p.setPen(QPen(QColor(16, 40, 150), 3.0));
         p.drawRect(r);

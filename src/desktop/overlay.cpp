@@ -105,18 +105,23 @@ void TextItem::paintEvent(QPaintEvent*) {
         p.drawPath(pill);
     }
 
-    // The keyboard focus: a bright dashed ring, thick enough to see on the
-    // pills and on the cards alike.
-    if (hasFocus()) {
-        QPen ring(QColor(255, 226, 92), 2.5, Qt::DashLine);
-        p.setPen(ring);
-        p.setBrush(Qt::NoBrush);
-        const qreal radius = style_ == Style::Choice ? box.height() / 2 - 1 : 6;
-        p.drawRoundedRect(box.adjusted(1.5, 1.5, -1.5, -1.5), radius, radius);
-    }
-
     const int flags = static_cast<int>(align_) | (wrap_ ? Qt::TextWordWrap : 0);
     const QString shown = shownText();
+
+    // The keyboard focus on a choice or a link: a bright dashed ring round
+    // the pill or the text. A message with the focus needs none: it is the
+    // one thing on the board to act on.
+    if (hasFocus() && (style_ == Style::Choice || style_ == Style::Link)) {
+        p.setPen(QPen(QColor(255, 226, 92), 2.5, Qt::DashLine));
+        p.setBrush(Qt::NoBrush);
+        if (style_ == Style::Choice) {
+            p.drawRoundedRect(box.adjusted(1.5, 1.5, -1.5, -1.5), box.height() / 2 - 1, box.height() / 2 - 1);
+        } else {
+            const QRectF around = p.boundingRect(box, flags, shown).adjusted(-6, -2, 6, 2) & box;
+            p.drawRoundedRect(around.adjusted(1.5, 1.5, -1.5, -1.5), 6, 6);
+        }
+    }
+
     // A soft shadow keeps light text readable on any background.
     if (style_ != Style::Title) {
         p.setPen(QColor(0, 0, 0, 110));

@@ -83,7 +83,7 @@ TEST(KeyboardPlay, PlaysLevelOneFromTheStartScreenWithKeysAlone) {
     // The cursor is drawn over the frog in neither of the greens.
     const Cell& first = f.board.Grid[static_cast<std::size_t>(kw.view()->cursorCell())];
     const QColor frame =
-        kw.view()->grab().toImage().pixelColor(kw.view()->toWidget({first.Left + 1.5, first.Top + 19}).toPoint());
+        kw.view()->grab().toImage().pixelColor(kw.view()->toWidget({first.Left + 4.5, first.Top + 19}).toPoint());
     EXPECT_TRUE(frame == QColor(Qt::white) || frame == QColor(16, 40, 150)) << frame.name().toStdString();
 
     const auto puzzle = LevelPuzzle(1);

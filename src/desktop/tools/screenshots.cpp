@@ -157,6 +157,9 @@ int main(int argc, char** argv) {
         window.show();
         Driver d(window, out);
         d.wait(400);  // the first ticks read the data folder
+        // Active, the window shows the keyboard focus on "Easy".
+        window.activateWindow();
+        if (!QTest::qWaitForWindowActive(&window)) std::printf("the window never became active\n");
         d.shot("start-screen.png");
 
         const QSize firstSize = window.size();
@@ -175,8 +178,6 @@ int main(int argc, char** argv) {
         window.resize(firstSize);
 
         // The keyboard: the first frog selected by Space, the cursor moved on.
-        window.activateWindow();
-        if (!QTest::qWaitForWindowActive(&window)) std::printf("the window never became active\n");
         BoardView* view = window.boardView();
         view->setFocus();
         QTest::keyClick(view, Qt::Key_Escape);
