@@ -15,14 +15,12 @@ if [[ ${1:-} == drive ]]; then
     game=$!
     window=$(xdotool search --sync --onlyvisible --class quib | head -n 1)
     sleep 2
+    # Without a window manager nothing gives the window the keyboard.
+    xdotool windowfocus --sync "$window"
     if [[ ${2:-} == grids ]]; then
-        xdotool mousemove 462 10 click 1   # Preferences
-        sleep 0.5
-        xdotool key Down Down Return       # Grids
-        sleep 0.5
+        xdotool key alt+p; sleep 0.5; xdotool key g; sleep 0.5   # Preferences > Grids
     fi
-    eval "$(xdotool getwindowgeometry --shell "$window")"
-    xdotool mousemove $((WIDTH / 2)) $((HEIGHT * 299 / 552)) click 1   # Exit on the start screen
+    xdotool key ctrl+q                     # New Game > Exit
     sleep 1
     xdotool search --sync --onlyvisible --name '^Quib$' >/dev/null
     xdotool key Return                     # "Yes"
