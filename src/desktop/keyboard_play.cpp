@@ -120,6 +120,13 @@ void KeyboardPlay::follow() {
     seenLevel_ = form_.game.CurrentLevel;
     seenIntro_ = form_.intro.Visible;
     if (fresh || cursor_ < 1 || cursor_ > cells) cursor_ = cells > 0 ? StartCell(b) : 0;
+    // A frog selected with the mouse brings the cursor along, so that the
+    // keys go on from there.
+    const int selected = b.SelectedFrog > 0 && b.SelectedFrog < static_cast<int>(b.Rect.size())
+                             ? b.Rect[static_cast<std::size_t>(b.SelectedFrog)].Tag
+                             : 0;
+    if (selected != seenSelected_ && selected > 0 && selected <= cells) cursor_ = selected;
+    seenSelected_ = selected;
     followCursor();
     followFocus();
 }

@@ -50,6 +50,7 @@ private:
     int cursor_ = 0;
     int seenFrogs_ = 0;
     int seenLevel_ = 0;
+    int seenSelected_ = 0;
     bool seenIntro_ = true;
     bool focusSeenIntro_ = false;
     QString seenMessage_;

@@ -110,7 +110,7 @@ TEST(KeyboardPlay, PlaysLevelOneFromTheStartScreenWithKeysAlone) {
 }
 
 // The cursor stops at the board's edges; Escape lets go of the frog and its
-// landing hints and nothing else.
+// landing hints and nothing else; a mouse selection moves the cursor.
 TEST(KeyboardPlay, CursorStopsAtTheEdgesAndEscapeLetsGoOfTheFrog) {
     quib::testing::FakePlatform platform;
     KeyboardWindow kw(platform);
@@ -139,6 +139,10 @@ TEST(KeyboardPlay, CursorStopsAtTheEdgesAndEscapeLetsGoOfTheFrog) {
     EXPECT_FALSE(kw.form().board.HighLight.Visible);
     EXPECT_EQ(hints(), 0);
     EXPECT_EQ(board::FrogsLeft(kw.form().board), 4);
+
+    const int other = LevelPuzzle(1).pieces[2];
+    kw.clickFrogOn(other);
+    EXPECT_EQ(kw.view()->cursorCell(), other) << "a frog selected with the mouse brings the cursor along";
 }
 
 // Enter, Space and Escape each dismiss the round-over message, the
