@@ -175,6 +175,14 @@ void KeyboardPlay::followFocus() {
         QWidget* item = message ? named(message) : nullptr;
         if (item && item->isVisibleTo(window) && !form_.msg.NameInput.Visible) item->setFocus(Qt::OtherFocusReason);
     }
+    // The name entry takes the focus for itself; a screen reader reads what
+    // it is for and the message above it.
+    if (auto* name = named("NameInput"); name && form_.msg.NameInput.Visible) {
+        const QString what = QStringLiteral("Your name for the high-score table");
+        if (name->accessibleName() != what) name->setAccessibleName(what);
+        const QString message = QString::fromStdString(form_.msg.Label1.Caption + "\n" + form_.msg.RoundOverLabel.Caption);
+        if (name->accessibleDescription() != message) name->setAccessibleDescription(message);
+    }
     // Focus left on something that went away comes back to the start
     // screen's first choice or to the board.
     QWidget* focused = window->focusWidget();

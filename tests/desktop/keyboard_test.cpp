@@ -178,6 +178,14 @@ TEST(KeyboardPlay, EnterSpaceAndEscapeDismissEveryMessage) {
         kw.press(key);
         EXPECT_EQ(f.game.CurrentLevel, 2);
         EXPECT_EQ(kw.focused(), kw.view());
+
+        // Giving up with points: the name entry takes the focus, with the
+        // message above it for a screen reader.
+        kw.action("mnuQuit")->trigger();
+        ASSERT_TRUE(f.msg.NameInput.Visible);
+        ASSERT_EQ(kw.focused(), kw.widget("NameInput"));
+        EXPECT_TRUE(Accessible(kw.focused())->text(QAccessible::Description)
+                        .contains(QString::fromStdString(f.msg.RoundOverLabel.Caption)));
     }
 }
 
