@@ -42,7 +42,7 @@ PracticeNotice::PracticeNotice(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("PracticeNotice"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_TranslucentBackground);
-    SetLogicalRect(this, QRectF(676, 505, 108, 19));
+    SetLogicalRect(this, QRectF(688, 507, 96, 17));
     hide();
 }
 
@@ -78,10 +78,10 @@ void PracticeNotice::paintEvent(QPaintEvent*) {
     p.setBrush(QColor(10, 30, 36, 150));
     p.drawRoundedRect(r, r.height() / 2, r.height() / 2);
     p.setBrush(DotColour(notice_));
-    p.drawEllipse(QPointF(r.left() + 10, r.center().y()), 4.5, 4.5);
-    p.setFont(UiFont(12));
+    p.drawEllipse(QPointF(r.left() + 9, r.center().y()), 4, 4);
+    p.setFont(UiFont(11));
     p.setPen(QColor(240, 240, 228));
-    p.drawText(r.adjusted(20, 0, -6, 0), Qt::AlignVCenter | Qt::AlignLeft, text());
+    p.drawText(r.adjusted(18, 0, -5, 0), Qt::AlignVCenter | Qt::AlignLeft, text());
 }
 
 }  // namespace quib::desktop
