@@ -4,7 +4,7 @@
 //    along it): the answer the window gets after the board changed;
 //  - one wrong jump off the stored solution at 10 %, 50 % and 90 % of it: a
 //    search from scratch with a fresh table of failed positions, given at
-//    most 500 ms;
+//    most 500 ms of the thread's CPU time;
 //  - every fifth level start searched as if no solution were stored, also
 //    at most 500 ms.
 // Each band of 25 levels is one benchmark; its counters give the share of
@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <map>
 #include <memory>
+#include <time.h>
 
 #include "core/board/board.h"
 #include "core/game/game.h"
@@ -79,12 +80,24 @@ struct BandResult {
 };
 std::map<int, BandResult> results;
 
+// The search thread's own CPU time: other programs on a shared machine
+// would otherwise count against the solver.
+double CpuMillis() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
+}
+
+// Searches in slices of a few hundred nodes, as the timer does, until the
+// position is decided or 500 ms of CPU time are spent.
 practice::Verdict SearchFor500ms(const practice::Position& p, double& ms) {
     practice::FailedTable table;
-    const auto start = Clock::now();
-    const auto answer = practice::Solve(p, practice::Budget{INT64_MAX, start + std::chrono::milliseconds(500)}, table);
-    ms = Millis(Clock::now() - start);
-    return answer.verdict;
+    practice::Search search(p, table);
+    const double start = CpuMillis();
+    practice::Verdict v = practice::Verdict::NotSure;
+    while (v == practice::Verdict::NotSure && CpuMillis() - start < 500) v = search.Run(practice::Budget{500, {}});
+    ms = CpuMillis() - start;
+    return v;
 }
 
 void BM_Band(benchmark::State& state) {

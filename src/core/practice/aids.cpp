@@ -56,16 +56,23 @@ std::optional<KnownLine> StoredLine(const Form1& form, Position& start) {
     for (int i = 1; i <= n + 3; ++i) cells.push_back(form.library.LevelPieces(n, i));
     start = PositionOf(cells);
     Position p = start;
+    std::uint64_t h = Hash(p);
     KnownLine line;
     for (int s = 1; s <= n + 2; ++s) {
-        const Move m{form.library.SolutionFrom(n, s).value_or(0), 0, form.library.SolutionTo(n, s)};
-        const std::vector<Move> legal = LegalMoves(p);
-        const auto it = std::find_if(legal.begin(), legal.end(),
-                                     [&](const Move& l) { return l.from == m.from && l.to == m.to; });
-        if (it == legal.end()) return std::nullopt;
-        line.positions.push_back(Hash(p));
-        line.moves.push_back(*it);
-        p = Apply(p, *it);
+        const int from = form.library.SolutionFrom(n, s).value_or(0), to = form.library.SolutionTo(n, s);
+        if (from < 1 || from > kCells || to < 1 || to > kCells || !p.Has(from) || p.Has(to)) return std::nullopt;
+        // The step must be one of the frog's jumps in the jump table.
+        const JumpTable& jumps = Jumps();
+        std::optional<Move> step;
+        for (int k = 0; k < jumps.count[static_cast<std::size_t>(from)]; ++k) {
+            const auto [over, landing] = jumps.jumps[static_cast<std::size_t>(from)][static_cast<std::size_t>(k)];
+            if (landing == to && p.Has(over)) step = Move{from, over, to};
+        }
+        if (!step) return std::nullopt;
+        line.positions.push_back(h);
+        line.moves.push_back(*step);
+        p = Apply(p, *step);
+        h ^= MoveHash(*step);
     }
     if (p.Count() != 1) return std::nullopt;
     return line;
@@ -73,11 +80,11 @@ std::optional<KnownLine> StoredLine(const Form1& form, Position& start) {
 
 KnownLine LineFrom(const Position& start, const std::vector<Move>& moves) {
     KnownLine line;
-    Position p = start;
+    std::uint64_t h = Hash(start);
     for (const Move& m : moves) {
-        line.positions.push_back(Hash(p));
+        line.positions.push_back(h);
         line.moves.push_back(m);
-        p = Apply(p, m);
+        h ^= MoveHash(m);
     }
     return line;
 }

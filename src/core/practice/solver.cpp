@@ -228,6 +228,11 @@ Position Apply(Position p, const Move& m) {
     return p;
 }
 
+std::uint64_t MoveHash(const Move& m) {
+    const auto& k = Keys();
+    return k[static_cast<std::size_t>(m.from)] ^ k[static_cast<std::size_t>(m.over)] ^ k[static_cast<std::size_t>(m.to)];
+}
+
 std::uint64_t Hash(const Position& p) {
     std::uint64_t h = 0;
     ForEachCell(p, [&](int cell) { h ^= Keys()[static_cast<std::size_t>(cell)]; });
@@ -452,9 +457,7 @@ Verdict Search::Run(const Budget& budget) {
         if (budget.deadline && (++steps & 31u) == 0 && std::chrono::steady_clock::now() >= *budget.deadline)
             return verdict_;
         const Move m = f.children[f.next];
-        const std::uint64_t h = f.hash ^ Keys()[static_cast<std::size_t>(m.from)] ^
-                                Keys()[static_cast<std::size_t>(m.over)] ^ Keys()[static_cast<std::size_t>(m.to)];
-        const Outcome o = Enter(Apply(f.pos, m), h, std::min(f.childBudget, remaining));
+        const Outcome o = Enter(Apply(f.pos, m), f.hash ^ MoveHash(m), std::min(f.childBudget, remaining));
         if (o != Outcome::Pushed) Deliver(o);
     }
     return verdict_;

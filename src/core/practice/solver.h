@@ -53,6 +53,8 @@ const JumpTable& Jumps();
 std::vector<Move> LegalMoves(const Position& p);
 Position Apply(Position p, const Move& m);
 std::uint64_t Hash(const Position& p);
+// What a move changes in the hash: Hash(Apply(p, m)) == Hash(p) ^ MoveHash(m).
+std::uint64_t MoveHash(const Move& m);
 
 // Dead-position pruning: true when some group of frogs can be proven never to
 // meet the others again, so no sequence of jumps leaves a single frog.
