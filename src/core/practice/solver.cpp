@@ -53,7 +53,7 @@ int CellOf(int row, int column) { return row * kW + column + 1; }
 // Cells around each cell, as bitboards: the neighbours, and the cells two
 // steps away of another (row mod 2, column mod 2) class and of the same.
 struct Rings {
-    Position near, farOther, farSame;
+    Position near, farOther, farSame, third;  // third: three steps away
 };
 const std::array<Rings, kCells + 1>& RingsOf() {
     static const auto rings = [] {
@@ -61,11 +61,13 @@ const std::array<Rings, kCells + 1>& RingsOf() {
         for (int cell = 1; cell <= kCells; ++cell) {
             const int r = RowOf(cell), c = ColumnOf(cell);
             Rings& ring = all[static_cast<std::size_t>(cell)];
-            for (int dr = -2; dr <= 2; ++dr) {
-                for (int dc = -2; dc <= 2; ++dc) {
+            for (int dr = -3; dr <= 3; ++dr) {
+                for (int dc = -3; dc <= 3; ++dc) {
                     if ((dr == 0 && dc == 0) || !OnBoard(r + dr, c + dc)) continue;
                     const int x = CellOf(r + dr, c + dc);
-                    if (std::abs(dr) <= 1 && std::abs(dc) <= 1)
+                    if (std::abs(dr) == 3 || std::abs(dc) == 3)
+                        ring.third.Set(x);
+                    else if (std::abs(dr) <= 1 && std::abs(dc) <= 1)
                         ring.near.Set(x);
                     else if ((dr | dc) & 1)
                         ring.farOther.Set(x);
@@ -145,7 +147,13 @@ void OrderMoves(const Position& p, std::vector<Move>& moves, std::vector<std::pa
 // decide every child with it tries the undecided ones again with four times
 // as many. Bigger boards need deeper looks before a line is given up.
 std::int64_t FirstChildBudget(int frogs) {
-    return std::max<std::int64_t>(8, static_cast<std::int64_t>(16.0 * std::pow(frogs, 1.5)));
+    static const auto budgets = [] {
+        std::array<std::int64_t, kCells + 1> b{};
+        for (std::size_t n = 0; n < b.size(); ++n)
+            b[n] = std::max<std::int64_t>(8, static_cast<std::int64_t>(16.0 * std::pow(static_cast<double>(n), 1.5)));
+        return b;
+    }();
+    return budgets[static_cast<std::size_t>(std::clamp(frogs, 0, kCells))];
 }
 
 constexpr std::int64_t kBudgetCap = INT64_MAX / 8;
@@ -261,13 +269,13 @@ bool Stranded(const Position& p) {
     constexpr double kOne = 1 - 1e-9;  // a total that reaches 1 proves nothing
     constexpr int kLargestGroup = 8;   // a bigger group's area holds nearly everything
 
-    std::array<std::int16_t, kCells> cells{};
+    std::array<std::int16_t, kCells> cells;  // filled before use
     int n = 0;
     ForEachCell(p, [&](int cell) { cells[static_cast<std::size_t>(n++)] = static_cast<std::int16_t>(cell); });
     if (n < 2) return false;
 
     Position seen;
-    std::array<std::int16_t, kCells> group{};
+    std::array<std::int16_t, kCells> group;  // filled before use
     for (int si = 0; si < n; ++si) {
         const int seed = cells[static_cast<std::size_t>(si)];
         if (seen.Has(seed)) continue;
@@ -279,22 +287,37 @@ bool Stranded(const Position& p) {
             const int c = group[static_cast<std::size_t>(i)], r = RowOf(c), col = ColumnOf(c);
             top = std::min(top, r), bottom = std::max(bottom, r);
             left = std::min(left, col), right = std::max(right, col);
-            for (int dr = -1; dr <= 1; ++dr) {
-                for (int dc = -1; dc <= 1; ++dc) {
-                    if (!OnBoard(r + dr, col + dc)) continue;
-                    const int nb = CellOf(r + dr, col + dc);
-                    if (p.Has(nb) && !seen.Has(nb)) {
-                        seen.Set(nb);
-                        group[static_cast<std::size_t>(k++)] = static_cast<std::int16_t>(nb);
-                    }
+            const Position& near = RingsOf()[static_cast<std::size_t>(c)].near;
+            for (std::size_t w = 0; w < p.bits.size(); ++w) {
+                for (std::uint64_t bits = p.bits[w] & near.bits[w] & ~seen.bits[w]; bits != 0; bits &= bits - 1) {
+                    const int nb = static_cast<int>(w * 64 + static_cast<unsigned>(std::countr_zero(bits))) + 1;
+                    seen.Set(nb);
+                    group[static_cast<std::size_t>(k++)] = static_cast<std::int16_t>(nb);
                 }
             }
         }
         if (k == n) return false;  // everything is one group
         if (k > kLargestGroup) continue;
-        top -= k - 1, bottom += k - 1, left -= k - 1, right += k - 1;
         Position members;
         for (int i = 0; i < k; ++i) members.Set(group[static_cast<std::size_t>(i)]);
+        if (k == 1) {
+            // A lone frog: frogs two steps away weigh 1/phi, three steps
+            // away 1/phi^2; two of the first or one of each make 1.
+            const Rings& ring = RingsOf()[static_cast<std::size_t>(seed)];
+            const int two = CountIn(p, ring.farOther) + CountIn(p, ring.farSame);
+            if (two >= 2 || (two == 1 && AnyIn(p, ring.third))) continue;
+        } else {
+            // A frog two steps from a frog of a bigger group stands next to
+            // or inside its area: it alone weighs 1 or more.
+            std::uint64_t any = 0;
+            for (int i = 0; i < k; ++i) {
+                const Rings& ring = RingsOf()[static_cast<std::size_t>(group[static_cast<std::size_t>(i)])];
+                for (std::size_t w = 0; w < p.bits.size(); ++w)
+                    any |= p.bits[w] & (ring.farOther.bits[w] | ring.farSame.bits[w]) & ~members.bits[w];
+            }
+            if (any != 0) continue;
+        }
+        top -= k - 1, bottom += k - 1, left -= k - 1, right += k - 1;
         auto distance = [&](int r, int col) { return std::max({top - r, r - bottom, left - col, col - right, 0}); };
         // The near frogs first.
         double total = 0;

@@ -134,6 +134,7 @@ TEST(PracticeNotice, SaysLostOnlyWhenProvenAndTheTimerDecides) {
     // Nine frogs with no solution, though no group is stranded at once.
     PlaceBoard(f, {113, 117, 135, 138, 159, 180, 197, 198, 200});
     EXPECT_EQ(Aids(f).Shown, Notice::NotSure);
+    EXPECT_TRUE(practice::SolverBusy(f)) << "the timer must stay awake for the search";
     for (int tick = 0; tick < 100 && practice::AidsOf(f).Shown == Notice::NotSure; ++tick) levels::Timer1_Timer(f);
     EXPECT_EQ(Aids(f).Shown, Notice::Lost);
     practice::Hint_Click(f);
