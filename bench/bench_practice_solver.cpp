@@ -3,8 +3,9 @@
 //  - on the stored solution (the level start and 10 %, 50 %, 90 % of the way
 //    along it): the answer the window gets after the board changed;
 //  - one wrong jump off the stored solution at 10 %, 50 % and 90 % of it: a
-//    search from scratch with a fresh table of failed positions, given at
-//    most 500 ms of the thread's CPU time;
+//    search from scratch with a fresh table of failed positions, guided by
+//    the stored solution as in the game, given at most 500 ms of the
+//    thread's CPU time;
 //  - every fifth level start searched as if no solution were stored, also
 //    at most 500 ms.
 // Each band of 25 levels is one benchmark; its counters give the share of
@@ -90,9 +91,9 @@ double CpuMillis() {
 
 // Searches in slices of a few hundred nodes, as the timer does, until the
 // position is decided or 500 ms of CPU time are spent.
-practice::Verdict SearchFor500ms(const practice::Position& p, double& ms) {
+practice::Verdict SearchFor500ms(const practice::Position& p, double& ms, const practice::Guide& guide = {}) {
     practice::FailedTable table;
-    practice::Search search(p, table);
+    practice::Search search(p, table, guide);
     const double start = CpuMillis();
     practice::Verdict v = practice::Verdict::NotSure;
     while (v == practice::Verdict::NotSure && CpuMillis() - start < 500) v = search.Run(practice::Budget{500, {}});
@@ -137,12 +138,20 @@ void BM_Band(benchmark::State& state) {
                     if (level % 5 == 0) r.startSearched.Add(ms, SearchFor500ms(here, ms));
                     continue;
                 }
-                // One wrong jump: the first legal jump that is not the stored one.
+                // One wrong jump: the first legal jump that is not the stored
+                // one. The search is guided by the stored solution, as in the
+                // game; the level start above searched without it.
+                std::vector<practice::Move> stored;
+                for (int s = 1; s <= steps; ++s) {
+                    const int from = f.library.SolutionFrom(level, s).value_or(0), to = f.library.SolutionTo(level, s);
+                    stored.push_back({from, (from + to) / 2, to});
+                }
+                const practice::Guide guide(stored);
                 const int storedFrom = f.library.SolutionFrom(level, k + 1).value_or(0);
                 const int storedTo = f.library.SolutionTo(level, k + 1);
                 for (const practice::Move& m : practice::LegalMoves(here)) {
                     if (m.from == storedFrom && m.to == storedTo) continue;
-                    const practice::Verdict v = SearchFor500ms(practice::Apply(here, m), ms);
+                    const practice::Verdict v = SearchFor500ms(practice::Apply(here, m), ms, guide);
                     r.offSolution.Add(ms, v);
                     break;
                 }

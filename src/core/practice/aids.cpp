@@ -127,7 +127,10 @@ void Sync(Form1& form, Aids& aids) {
         return;
     }
     aids.Answer = Verdict::NotSure;
-    aids.Running.emplace(p, aids.Failed);
+    // The known lines guide the search: most of their jumps still fit.
+    std::vector<Move> known;
+    for (const KnownLine& line : aids.Lines) known.insert(known.end(), line.moves.begin(), line.moves.end());
+    aids.Running.emplace(p, aids.Failed, known.empty() ? Guide{} : Guide(known));
 }
 
 // Runs the search on the board's position until it decides or the time is up.

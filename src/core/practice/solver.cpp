@@ -109,7 +109,8 @@ int Company(const Position& p, int cell) {
 
 // Helps the most isolated frog first (moves of it or over it, then moves
 // that bring a frog nearer to it), then keeps the board compact.
-void OrderMoves(const Position& p, std::vector<Move>& moves, std::vector<std::pair<int, Move>>& keyed) {
+void OrderMoves(const Position& p, std::vector<Move>& moves, std::vector<std::pair<int, Move>>& keyed,
+                const Guide& guide) {
     if (moves.size() < 2) return;
     int lonely = 0, least = INT32_MAX;
     ForEachCell(p, [&](int cell) {
@@ -137,7 +138,8 @@ void OrderMoves(const Position& p, std::vector<Move>& moves, std::vector<std::pa
                 }
         }
         const int compact = landed - OccupiedNeighbours(q, m.from);
-        keyed.emplace_back(tier * 1024 + stranded * 64 - compact, m);
+        const int rank = guide.Empty() ? -1 : guide.Rank(m);
+        keyed.emplace_back(rank >= 0 ? rank - (1 << 20) : tier * 1024 + stranded * 64 - compact, m);
     }
     std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 0; i < moves.size(); ++i) moves[i] = keyed[i].second;
@@ -386,7 +388,22 @@ void FailedTable::Clear() {
 
 // ------------------------------------------------------------------ search
 
-Search::Search(const Position& start, FailedTable& failed) : start_(start), failed_(failed) {
+Guide::Guide(const std::vector<Move>& moves) {
+    ranks_.assign(static_cast<std::size_t>(kCells + 1) * (kCells + 1), -1);
+    for (std::size_t i = 0; i < moves.size() && i < 30000; ++i) {
+        const Move& m = moves[i];
+        if (m.from < 1 || m.from > kCells || m.to < 1 || m.to > kCells) continue;
+        std::int16_t& rank = ranks_[static_cast<std::size_t>(m.from) * (kCells + 1) + static_cast<std::size_t>(m.to)];
+        if (rank < 0) rank = static_cast<std::int16_t>(i);
+    }
+}
+
+int Guide::Rank(const Move& m) const {
+    return ranks_[static_cast<std::size_t>(m.from) * (kCells + 1) + static_cast<std::size_t>(m.to)];
+}
+
+Search::Search(const Position& start, FailedTable& failed, Guide guide)
+    : start_(start), failed_(failed), guide_(std::move(guide)) {
     // Frames are reused and never move: the deepest search has a frame per frog.
     stack_.reserve(static_cast<std::size_t>(start.Count()) + 1);
 }
@@ -403,7 +420,7 @@ Search::Outcome Search::Enter(const Position& pos, std::uint64_t hash, std::int6
         failed_.Insert(hash);
         return Outcome::Failed;
     }
-    OrderMoves(pos, f.children, keyed_);
+    OrderMoves(pos, f.children, keyed_, guide_);
     ++depth_;
     f.pos = pos;
     f.hash = hash;
@@ -486,8 +503,8 @@ Verdict Search::Run(const Budget& budget) {
     return verdict_;
 }
 
-Answer Solve(const Position& p, const Budget& budget, FailedTable& failed) {
-    Search search(p, failed);
+Answer Solve(const Position& p, const Budget& budget, FailedTable& failed, const Guide& guide) {
+    Search search(p, failed, guide);
     const Verdict v = search.Run(budget);
     return {v, search.solution()};
 }

@@ -82,10 +82,25 @@ struct Budget {
     std::optional<std::chrono::steady_clock::time_point> deadline;
 };
 
+// Jumps known to lead to a solution from some position of the level (its
+// stored solution, lines found before): after the player strays from them,
+// most of them still fit, so they are tried first, in their own order.
+class Guide {
+public:
+    Guide() = default;
+    explicit Guide(const std::vector<Move>& moves);
+    // The move's place in the guide, or -1.
+    int Rank(const Move& m) const;
+    bool Empty() const { return ranks_.empty(); }
+
+private:
+    std::vector<std::int16_t> ranks_;  // by from * (kCells + 1) + to, -1 for none
+};
+
 // One search from a position; Run continues where the last Run stopped.
 class Search {
 public:
-    Search(const Position& start, FailedTable& failed);
+    Search(const Position& start, FailedTable& failed, Guide guide = {});
     Verdict Run(const Budget& budget);
     Verdict verdict() const { return verdict_; }
     // The jumps from the start to one frog, once the verdict is Solvable.
@@ -112,6 +127,7 @@ private:
 
     Position start_;
     FailedTable& failed_;
+    Guide guide_;
     std::vector<Frame> stack_;
     std::vector<std::pair<int, Move>> keyed_;  // move ordering's scratch
     std::size_t depth_ = 0;  // frames in use
@@ -127,6 +143,6 @@ struct Answer {
 };
 
 // The answer for a position within a budget, the table growing as it learns.
-Answer Solve(const Position& p, const Budget& budget, FailedTable& failed);
+Answer Solve(const Position& p, const Budget& budget, FailedTable& failed, const Guide& guide = {});
 
 }  // namespace quib::practice
