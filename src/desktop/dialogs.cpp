@@ -148,12 +148,16 @@ ColourDialog::ColourDialog(QWidget* parent) : QDialog(parent) {
     auto* layout = new QHBoxLayout(this);
     const char* names[] = {"VScroll2", "VScroll3", "VScroll4"};
     const char* labels[] = {"Label7", "Label8", "Label9"};
+    const char* colourNames[] = {"Red", "Green", "Blue"};
     for (int i = 0; i < 3; ++i) {
         auto* column = new QVBoxLayout;
         auto* bar = new QScrollBar(Qt::Vertical, this);
         bar->setObjectName(QString::fromLatin1(names[i]));
         bar->setRange(0, 255);
         bar->setPageStep(16);
+        // Reached with Tab and moved with the arrow keys, like any slider.
+        bar->setFocusPolicy(Qt::StrongFocus);
+        bar->setAccessibleName(QString::fromLatin1(colourNames[i]));
         bar->setMinimumHeight(180);
         auto* caption = new QLabel(this);
         caption->setObjectName(QString::fromLatin1(labels[i]));

@@ -335,6 +335,13 @@ TEST(ColourDialogWindow, GreenSliderColoursTheSwatchAndItsCaption) {
     EXPECT_EQ(dialog->caption(2)->text(), QStringLiteral("Red 0"));
     EXPECT_EQ(dialog->swatchColour(), QColor(0, 128, 0));
     EXPECT_EQ(TextOf(fx.widget("Label7")), QStringLiteral("Quib")) << "the start screen's title stays";
+
+    // Tab reaches the blue slider and Page Down moves it.
+    for (int i = 0; i < 3 && dialog->focusWidget() != dialog->slider(4); ++i)
+        QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog, Qt::Key_Tab);
+    ASSERT_EQ(dialog->focusWidget(), dialog->slider(4));
+    QTest::keyClick(dialog->slider(4), Qt::Key_PageDown);
+    EXPECT_EQ(fx.form().colours.VScroll4, 16);
     dialog->close();
 }
 
