@@ -13,6 +13,7 @@
 namespace {
 
 using quib::fuzz::Check;
+using quib::fuzz::CheckBoard;
 
 // A freshly opened window, the same for every input.
 void FreshWindow(quib::Form1& form) {
@@ -20,20 +21,6 @@ void FreshWindow(quib::Form1& form) {
     // Level 1's layout, for the fallback to place.
     const int cells[] = {118, 201, 180, 139};
     for (int j = 0; j < 4; ++j) form.library.LevelPieces(1, j + 1) = static_cast<std::int16_t>(cells[j]);
-}
-
-void CheckBoard(const quib::Form1& form) {
-    const quib::Board& b = form.board;
-    Check(b.Rect.size() >= 1 && b.Rect.size() <= quib::records::kMaxStoredFrogs + 1);
-    int taken = 0;
-    for (std::size_t n = 1; n < b.Grid.size(); ++n) taken += b.Grid[n].Tag != 0;
-    Check(taken == static_cast<int>(b.Rect.size()) - 1);
-    Check(b.Grid[0].Tag == 0);
-    for (std::size_t r = 1; r < b.Rect.size(); ++r) {
-        const int c = b.Rect[r].Tag;
-        Check(c >= 1 && c <= quib::kCells);
-        Check(b.Grid[static_cast<std::size_t>(c)].Tag == static_cast<int>(r));
-    }
 }
 
 struct Stored {

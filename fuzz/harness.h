@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include "core/form.h"
+#include "core/records/records.h"
 #include "core/window/window.h"
 #include "support/fake_platform.h"
 
@@ -20,6 +21,22 @@ namespace quib::fuzz {
 
 inline void Check(bool condition) {
     if (!condition) __builtin_trap();
+}
+
+// The board's invariants: at most the records a file may bring, each on its
+// own cell of the board, every taken cell naming its record, nothing else
+// taken.
+inline void CheckBoard(const Form1& form) {
+    const Board& b = form.board;
+    Check(b.Rect.size() >= 1 && b.Rect.size() <= records::kMaxStoredFrogs + 1);
+    int taken = 0;
+    for (std::size_t n = 1; n < b.Grid.size(); ++n) taken += b.Grid[n].Tag != 0;
+    Check(taken == static_cast<int>(b.Rect.size()) - 1);
+    Check(b.Grid.empty() || b.Grid[0].Tag == 0);
+    for (std::size_t r = 1; r < b.Rect.size(); ++r) {
+        const int c = b.Rect[r].Tag;
+        Check(c >= 1 && c <= kCells && b.Grid[static_cast<std::size_t>(c)].Tag == static_cast<int>(r));
+    }
 }
 
 // A plain write: the safe replace flushes to disk, far too slow per input.

@@ -44,7 +44,9 @@ if [[ -f $fuzzer_runtime ]]; then
         corpus=("build/fuzz/corpus/$name")
         mkdir -p "${corpus[0]}"
         [[ -d fuzz/seeds/$name ]] && corpus+=("fuzz/seeds/$name")
-        if ! "$target" -max_total_time=5 -artifact_prefix="build/fuzz/$name-" "${corpus[@]}" \
+        options=()  # a target's own libFuzzer flags, one line in fuzz/fuzz_NAME.options
+        [[ -f fuzz/fuzz_$name.options ]] && read -ra options <"fuzz/fuzz_$name.options"
+        if ! "$target" -max_total_time=5 "${options[@]}" -artifact_prefix="build/fuzz/$name-" "${corpus[@]}" \
             </dev/null >"build/fuzz/$name.log" 2>&1; then
             tail -n 40 "build/fuzz/$name.log" >&2
             echo "Fuzzer $name found a fault; the input is saved as build/fuzz/$name-*" >&2
