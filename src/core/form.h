@@ -238,6 +238,7 @@ struct Clock {
     int StartDay = 0;
     std::int64_t SessionStart = 0;  // date-times, whole seconds
     std::int64_t SessionNow = 0;
+    std::int64_t MinimisedAt = 0;   // when the window was last minimised
     std::int64_t PlaySeconds = 0;
     std::int64_t PlayHours = 0;
     std::int64_t PlayMinutes = 0;

@@ -181,9 +181,14 @@ void StartUp(Form1& form) {
 
 void Form_Resize(Form1& form, int windowState) {
     // Time spent minimised is no playing time: the stretch played so far is
-    // added on the way down, and the next one starts on the way back.
-    if (windowState == 1) game::BankPlayTime(form);
-    if (windowState != 1 && form.window.WindowState == 1) form.clock.SessionStart = form.platform.Now();
+    // added on the way down (a close while minimised adds nothing more), and
+    // on the way back the stretch under way moves on by the time minimised.
+    Clock& c = form.clock;
+    if (windowState == 1 && form.window.WindowState != 1) {
+        game::BankPlayTime(form);
+        c.MinimisedAt = form.platform.Now();
+    }
+    if (windowState != 1 && form.window.WindowState == 1) c.SessionStart += form.platform.Now() - c.MinimisedAt;
     form.window.WindowState = windowState;
     int& state = form.clock.ClockState;
     if (windowState == 1 && state == 0) state = 1;

@@ -85,7 +85,7 @@ TEST(CloseRequest, PlayTimeIsAddedOnceEvenWhenTheAnswerIsNo) {
 
 // Only time with a level in play counts: not the start screen before
 // "Continue" or at a close, not the high-score table opened from it, not
-// the time spent minimised.
+// the time spent minimised, over the table or over the board.
 TEST(CloseRequest, OnlyTimeWithALevelInPlayCounts) {
     TestGame first;
     PlayLevel(first.form(), 1, 3);
@@ -105,10 +105,14 @@ TEST(CloseRequest, OnlyTimeWithALevelInPlayCounts) {
     records::HighLabel_Click(f);
     game::CommandLabel2_Click(f);
     third.platform.Advance(40);
+    records::mnuHighScores_Click(f);
     window::Form_Resize(f, 1);
     third.platform.Advance(600);
     window::Form_Resize(f, 0);
+    records::HighLabel_Click(f);
     third.platform.Advance(5);
+    window::Form_Resize(f, 1);
+    third.platform.Advance(600);
     window::Form_Unload(f);
     EXPECT_EQ(std::tuple(f.clock.PlaySeconds, f.clock.PlayMinutes, f.clock.PlaySecs), std::tuple(145, 2, 25));
 }
