@@ -139,7 +139,7 @@ void OrderMoves(const Position& p, std::vector<Move>& moves, std::vector<std::pa
         }
         const int compact = landed - OccupiedNeighbours(q, m.from);
         const int rank = guide.Empty() ? -1 : guide.Rank(m);
-        keyed.emplace_back(rank >= 0 ? rank - (1 << 20) : tier * 1024 + stranded * 64 - compact, m);
+        keyed.emplace_back(rank >= 0 ? tier * 1024 - 512 + std::min(rank, 500) : tier * 1024 + stranded * 64 - compact, m);
     }
     std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 0; i < moves.size(); ++i) moves[i] = keyed[i].second;

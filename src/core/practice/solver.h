@@ -84,7 +84,8 @@ struct Budget {
 
 // Jumps known to lead to a solution from some position of the level (its
 // stored solution, lines found before): after the player strays from them,
-// most of them still fit, so they are tried first, in their own order.
+// most of them still fit, so within each tier of the move ordering they are
+// tried first, in their own order.
 class Guide {
 public:
     Guide() = default;
