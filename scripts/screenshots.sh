@@ -2,7 +2,8 @@
 # Plays Quib through its real window and saves the screenshots of its main
 # states into docs/screenshots (start screen, a level in play with and
 # without "Grids", the level-completed panel, a round-over message, the name
-# entry, the high-score table, the About box and "Continue").
+# entry, the high-score table, the About box, "Continue", and in Practice a
+# hint and each state of the solvability notice).
 # Usage: scripts/screenshots.sh [output folder]
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
