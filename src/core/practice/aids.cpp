@@ -28,11 +28,12 @@ bool LevelInPlay(const Form1& form) {
 bool UndoAvailable(const Form1& form) {
     const Aids* aids = FindAids(form);
     if (aids == nullptr || aids->History.empty() || form.game.ModeIndex != 4) return false;
-    // After the jump that ended a round, the round-over message may be up.
+    // After the jump that ended a round, the round-over message may be up;
+    // not the one of a solved last level, which has ended the game.
     if (LevelInPlay(form)) return true;
     const Messages& msg = form.msg;
     return msg.RoundOverLabel.Visible && !msg.Label2.Visible && !msg.NameInput.Visible && !form.intro.Visible &&
-           !form.high.HighLabel.Visible && !form.tasks.PlaybackActive;
+           !form.high.HighLabel.Visible && !form.tasks.PlaybackActive && board::FrogsLeft(form.board) >= 2;
 }
 
 void LevelBegins(Form1& form) {

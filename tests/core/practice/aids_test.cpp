@@ -91,6 +91,16 @@ TEST(PracticeUndo, HistoryGoesWithRestartNewLevelAndSlotLoad) {
         practice::UndoJump_Click(f);
         EXPECT_EQ(Snapshot(f), board);
     }
+    // The last level solved ends the game: its last jump is not taken back.
+    const int last = f.library.LevelCount;
+    game::mnulevel_Click(f, last);
+    for (int s = 1; s <= last + 2; ++s) Jump(f, f.library.SolutionFrom(last, s).value_or(0), f.library.SolutionTo(last, s));
+    ASSERT_EQ(board::FrogsLeft(f.board), 1);
+    ASSERT_TRUE(f.msg.RoundOverLabel.Visible);
+    EXPECT_FALSE(Aids(f).UndoJumpMenue.Enabled);
+    practice::UndoJump_Click(f);
+    EXPECT_EQ(board::FrogsLeft(f.board), 1);
+    EXPECT_TRUE(f.msg.RoundOverLabel.Visible);
 }
 
 TEST(PracticeHint, FollowsTheStoredSolutionAtOnceAndLeadsToASolutionAfterADeviation) {
