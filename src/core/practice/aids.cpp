@@ -20,9 +20,10 @@ const Aids* FindAids(const Form1& form) { return form.practice.get(); }
 
 bool LevelInPlay(const Form1& form) {
     const Messages& msg = form.msg;
-    return form.game.ModeIndex == 4 && !form.game.IntroShowing && !form.intro.Visible && !msg.RoundOverLabel.Visible &&
-           !msg.Label2.Visible && !msg.NameInput.Visible && !form.high.HighLabel.Visible && !msg.PausedLabel.Visible &&
-           !form.tasks.PlaybackActive && board::FrogsLeft(form.board) >= 2;
+    return form.game.ModeIndex == 4 && !form.game.IntroShowing && !form.intro.Visible &&
+           !msg.RoundOverLabel.Visible && !msg.Label2.Visible && !msg.NameInput.Visible &&
+           !form.high.HighLabel.Visible && !msg.PausedLabel.Visible && !form.tasks.PlaybackActive &&
+           board::FrogsLeft(form.board) >= 2;
 }
 
 bool UndoAvailable(const Form1& form) {
@@ -32,8 +33,9 @@ bool UndoAvailable(const Form1& form) {
     // not the one of a solved last level, which has ended the game.
     if (LevelInPlay(form)) return true;
     const Messages& msg = form.msg;
-    return msg.RoundOverLabel.Visible && !msg.Label2.Visible && !msg.NameInput.Visible && !form.intro.Visible &&
-           !form.high.HighLabel.Visible && !form.tasks.PlaybackActive && board::FrogsLeft(form.board) >= 2;
+    return msg.RoundOverLabel.Visible && !msg.Label2.Visible && !msg.NameInput.Visible &&
+           !form.intro.Visible && !form.high.HighLabel.Visible && !form.tasks.PlaybackActive &&
+           board::FrogsLeft(form.board) >= 2;
 }
 
 void LevelBegins(Form1& form) {
@@ -61,12 +63,14 @@ std::optional<KnownLine> StoredLine(const Form1& form, Position& start) {
     KnownLine line;
     for (int s = 1; s <= n + 2; ++s) {
         const int from = form.library.SolutionFrom(n, s).value_or(0), to = form.library.SolutionTo(n, s);
-        if (from < 1 || from > kCells || to < 1 || to > kCells || !p.Has(from) || p.Has(to)) return std::nullopt;
+        if (from < 1 || from > kCells || to < 1 || to > kCells || !p.Has(from) || p.Has(to))
+            return std::nullopt;
         // The step must be one of the frog's jumps in the jump table.
         const JumpTable& jumps = Jumps();
         std::optional<Move> step;
         for (int k = 0; k < jumps.count[static_cast<std::size_t>(from)]; ++k) {
-            const auto [over, landing] = jumps.jumps[static_cast<std::size_t>(from)][static_cast<std::size_t>(k)];
+            const auto [over, landing] =
+                jumps.jumps[static_cast<std::size_t>(from)][static_cast<std::size_t>(k)];
             if (landing == to && p.Has(over)) step = Move{from, over, to};
         }
         if (!step) return std::nullopt;
@@ -132,6 +136,7 @@ void Sync(Form1& form, Aids& aids) {
     std::vector<Move> known;
     for (const KnownLine& line : aids.Lines) known.insert(known.end(), line.moves.begin(), line.moves.end());
     aids.Running.emplace(p, aids.Failed, known.empty() ? Guide{} : Guide(known));
+    aids.SlicesLeft = aids.SliceAllowance;
 }
 
 // Runs the search on the board's position until it decides or the time is up.
@@ -190,14 +195,18 @@ void SolverTick(Form1& form) {
     if (form.game.ModeIndex != 4 && !form.practice) return;
     Aids& aids = AidsOf(form);
     Sync(form, aids);
-    RunSearch(aids, std::chrono::microseconds(kSliceMicroseconds));
+    if (aids.SlicesLeft > 0) {
+        --aids.SlicesLeft;
+        RunSearch(aids, std::chrono::microseconds(kSliceMicroseconds));
+    }
     UpdateAids(form);
 }
 
 bool SolverBusy(const Form1& form) {
     const Aids* aids = FindAids(form);
-    return aids != nullptr && LevelInPlay(form) && (aids->Running.has_value() || aids->LevelBegun ||
-                                                    !aids->HaveCurrent || !(PositionOf(form.board) == aids->Current));
+    return aids != nullptr && LevelInPlay(form) &&
+           ((aids->Running.has_value() && aids->SlicesLeft > 0) || aids->LevelBegun || !aids->HaveCurrent ||
+            !(PositionOf(form.board) == aids->Current));
 }
 
 }  // namespace quib::practice

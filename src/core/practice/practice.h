@@ -18,10 +18,10 @@ namespace quib::practice {
 // were shown (a round-over message hides them all).
 struct JumpRecord {
     Move move;
-    int mover = 0;          // the selected record before the jump
-    int jumpedRecord = 0;   // the record number the jumped frog had
-    int lastRecord = 0;     // the last record number before the removal
-    FrogRecord jumped;      // the jumped frog's record before the removal
+    int mover = 0;         // the selected record before the jump
+    int jumpedRecord = 0;  // the record number the jumped frog had
+    int lastRecord = 0;    // the last record number before the removal
+    FrogRecord jumped;     // the jumped frog's record before the removal
     int moverPicture = 0;
     bool moverFacedLeft = false;
     std::vector<bool> shownPictures;
@@ -36,6 +36,9 @@ struct KnownLine {
     std::vector<Move> moves;
 };
 
+// About ten seconds of search per position, spread over the timer's ticks.
+constexpr int kSlicesPerPosition = 4000;
+
 struct Aids {
     MenuEntry UndoJumpMenue{"Undo Jump", false, false};
     MenuEntry HintMenue{"Hint", false, false};
@@ -48,13 +51,18 @@ struct Aids {
     // The solver's side, kept for the level.
     bool LevelBegun = true;
     bool HaveCurrent = false;
-    Position Current;       // the position the answer below is for
-    Position TablePuzzle;   // the level start the failed table was built for
+    Position Current;      // the position the answer below is for
+    Position TablePuzzle;  // the level start the failed table was built for
     Verdict Answer = Verdict::NotSure;
     std::optional<Move> Next;  // a jump towards a solution from Current
     std::vector<KnownLine> Lines;
     FailedTable Failed;
     std::optional<Search> Running;
+    // Timer slices the running search may still take. A position that stays
+    // undecided for long (a big board) is left "not sure" rather than keeping
+    // a core busy for as long as the game stays open; a hint still searches.
+    int SliceAllowance = kSlicesPerPosition;
+    int SlicesLeft = 0;
 };
 
 // The aids of a game, made on first use.
@@ -82,7 +90,8 @@ void UpdateAids(Form1& form);
 // The timer's share: a slice of search of at most kSliceMicroseconds.
 constexpr int kSliceMicroseconds = 2500;
 void SolverTick(Form1& form);
-// Whether the solver still has work to do on the board in play.
+// Whether the solver still has work to do on the board in play, within the
+// position's allowance of slices.
 bool SolverBusy(const Form1& form);
 
 }  // namespace quib::practice

@@ -24,14 +24,17 @@ std::string Snapshot(const Form1& f) {
     s << "\nrecords";
     for (const FrogRecord& r : b.Rect) s << ' ' << r.Tag << '@' << r.Left << ',' << r.Top << ',' << r.Width;
     s << "\npictures";
-    for (const FrogPicture& p : b.Frog) s << ' ' << p.Left << ',' << p.Top << (p.Visible ? 'v' : 'h') << p.FacingLeft;
-    s << "\nselected " << b.SelectedFrog << (b.HighLight.Visible ? " outlined" : "") << "\ncaption " << f.window.Caption
-      << "\nmessage " << f.msg.RoundOverLabel.Visible << f.msg.Label1.Visible
+    for (const FrogPicture& p : b.Frog)
+        s << ' ' << p.Left << ',' << p.Top << (p.Visible ? 'v' : 'h') << p.FacingLeft;
+    s << "\nselected " << b.SelectedFrog << (b.HighLight.Visible ? " outlined" : "") << "\ncaption "
+      << f.window.Caption << "\nmessage " << f.msg.RoundOverLabel.Visible << f.msg.Label1.Visible
       << " restart " << f.menu.RestartLevelMenue.Enabled << " clock " << f.clock.ClockState;
     return s.str();
 }
 
-std::vector<practice::Move> BoardMoves(const Form1& f) { return practice::LegalMoves(practice::PositionOf(f.board)); }
+std::vector<practice::Move> BoardMoves(const Form1& f) {
+    return practice::LegalMoves(practice::PositionOf(f.board));
+}
 
 const practice::Aids& Aids(Form1& f) {
     practice::UpdateAids(f);  // as the window does after every handler
@@ -50,7 +53,8 @@ TEST(PracticeUndo, TakesBackRandomJumpsExactlyDownToTheLevelStartAndAfterARoundO
         // Random jumps until the round is over (or two frogs are left, so the
         // level is never solved): the state before each is kept.
         std::vector<std::string> before;
-        for (auto moves = BoardMoves(f); !moves.empty() && board::FrogsLeft(f.board) > 2; moves = BoardMoves(f)) {
+        for (auto moves = BoardMoves(f); !moves.empty() && board::FrogsLeft(f.board) > 2;
+             moves = BoardMoves(f)) {
             const practice::Move m = moves[rng() % moves.size()];
             before.push_back(Snapshot(f));
             Jump(f, m.from, m.to);
@@ -94,7 +98,8 @@ TEST(PracticeUndo, HistoryGoesWithRestartNewLevelAndSlotLoad) {
     // The last level solved ends the game: its last jump is not taken back.
     const int last = f.library.LevelCount;
     game::mnulevel_Click(f, last);
-    for (int s = 1; s <= last + 2; ++s) Jump(f, f.library.SolutionFrom(last, s).value_or(0), f.library.SolutionTo(last, s));
+    for (int s = 1; s <= last + 2; ++s)
+        Jump(f, f.library.SolutionFrom(last, s).value_or(0), f.library.SolutionTo(last, s));
     ASSERT_EQ(board::FrogsLeft(f.board), 1);
     ASSERT_TRUE(f.msg.RoundOverLabel.Visible);
     EXPECT_FALSE(Aids(f).UndoJumpMenue.Enabled);
@@ -145,10 +150,19 @@ TEST(PracticeNotice, SaysLostOnlyWhenProvenAndTheTimerDecides) {
     PlaceBoard(f, {113, 117, 135, 138, 159, 180, 197, 198, 200});
     EXPECT_EQ(Aids(f).Shown, Notice::NotSure);
     EXPECT_TRUE(practice::SolverBusy(f)) << "the timer must stay awake for the search";
-    for (int tick = 0; tick < 100 && practice::AidsOf(f).Shown == Notice::NotSure; ++tick) levels::Timer1_Timer(f);
+    for (int tick = 0; tick < 100 && practice::AidsOf(f).Shown == Notice::NotSure; ++tick)
+        levels::Timer1_Timer(f);
     EXPECT_EQ(Aids(f).Shown, Notice::Lost);
     practice::Hint_Click(f);
     EXPECT_FALSE(practice::AidsOf(f).HintVisible);
+    EXPECT_FALSE(practice::SolverBusy(f));
+
+    // A position that outlasts its allowance of slices stays "not sure" and
+    // lets the timer rest instead of keeping a core busy.
+    practice::AidsOf(f).SliceAllowance = 0;
+    PlaceBoard(f, {114, 118, 136, 139, 160, 181, 198, 199, 201});
+    for (int tick = 0; tick < 100; ++tick) levels::Timer1_Timer(f);
+    EXPECT_EQ(Aids(f).Shown, Notice::NotSure);
     EXPECT_FALSE(practice::SolverBusy(f));
 }
 
