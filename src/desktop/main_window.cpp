@@ -493,6 +493,13 @@ void MainWindow::endSession() {
     // The session ends whether or not every write succeeded.
     form_->window.Ended = true;
     close();
+    // A close already under way (the exit question open in its own event
+    // loop) takes no second close: every event loop ends here instead, the
+    // question's with no answer, and the program with it.
+    if (isVisible()) {
+        timer_.stop();
+        QCoreApplication::exit(0);
+    }
 }
 
 void MainWindow::changeEvent(QEvent* event) {

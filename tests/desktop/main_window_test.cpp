@@ -4,6 +4,7 @@
 // sliders and the exit question.
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMap>
@@ -400,6 +401,40 @@ TEST(SessionEnd, TerminationSignalSavesTheGameWithoutAskingAndQuits) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return !fx.window->isVisible(); }, 5000));
     EXPECT_TRUE(platform.questions.empty());
     EXPECT_FALSE(platform.armed);  // the second signal came during the writes
+    const std::vector<std::string> items = quib::testing::FileLines(fx.data.file("data.txt"));
+    ASSERT_EQ(items.size(), 12u + 2u + 200u + 1u + 3u * 8u);
+    EXPECT_EQ(std::pair(items[0], items[6]), std::pair(std::string("5"), std::string("2")));  // level, mode
+}
+
+// A logout while the exit question is open: the files are written and the
+// program quits, as it does without the question; the open question does not
+// keep the game running until the session is killed.
+TEST(SessionEnd, TerminationSignalDuringTheExitQuestionQuits) {
+    struct SignalWhileAsking : quib::testing::FakePlatform {
+        bool endedByTheQuestion = true;
+        bool AskYesNo(const std::string& question, const std::string& title) override {
+            questions.push_back(title + ": " + question);
+            std::raise(SIGTERM);
+            // The question box's own event loop, until something ends it.
+            QEventLoop loop;
+            QTimer::singleShot(10000, &loop, [&] {
+                endedByTheQuestion = false;
+                loop.exit(1);
+            });
+            loop.exec();
+            return false;  // a box closed without an answer
+        }
+    } platform;
+    WindowFixture fx(platform);
+    SessionEndWatcher watcher(*fx.window);
+    quib::testing::InstallPairs(fx.form(), 5);
+    fx.action("NewGameMenue(2)")->trigger();
+    ASSERT_EQ(fx.form().game.CurrentLevel, 5);
+
+    fx.window->close();
+    ASSERT_EQ(platform.questions.size(), 1u);
+    EXPECT_TRUE(platform.endedByTheQuestion) << "the session end left the exit question open";
+    EXPECT_TRUE(fx.form().window.Ended);
     const std::vector<std::string> items = quib::testing::FileLines(fx.data.file("data.txt"));
     ASSERT_EQ(items.size(), 12u + 2u + 200u + 1u + 3u * 8u);
     EXPECT_EQ(std::pair(items[0], items[6]), std::pair(std::string("5"), std::string("2")));  // level, mode
