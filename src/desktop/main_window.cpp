@@ -260,6 +260,7 @@ void MainWindow::buildMenus() {
 void MainWindow::rebuildGotoLevelMenu() {
     for (QAction* a : gotoActions_) {
         gotoMenu_->removeAction(a);
+        shownCaptions_.erase(a);
         a->deleteLater();
     }
     gotoActions_.clear();
@@ -541,9 +542,13 @@ void MainWindow::render() {
 
 void MainWindow::renderMenus() {
     const Form1& f = *form_;
-    auto apply = [](QAction* a, const MenuEntry& e, bool enabled) {
-        const QString caption = WithMenuLetter(a->objectName(), QString::fromStdString(e.Caption));
-        if (a->text() != caption) a->setText(caption);
+    auto apply = [this](QAction* a, const MenuEntry& e, bool enabled) {
+        auto [shown, first] = shownCaptions_.try_emplace(a);
+        if (first || shown->second != e.Caption) {
+            shown->second = e.Caption;
+            const QString caption = WithMenuLetter(a->objectName(), QString::fromStdString(e.Caption));
+            if (a->text() != caption) a->setText(caption);
+        }
         if (a->isEnabled() != enabled) a->setEnabled(enabled);
         if (a->isCheckable() && a->isChecked() != e.Checked) a->setChecked(e.Checked);
     };

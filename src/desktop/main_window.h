@@ -11,6 +11,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "core/form.h"
@@ -108,6 +109,9 @@ private:
     std::vector<TextItem*> tableItems_;
     std::vector<int> gotoLevels_;
     std::vector<QAction*> gotoActions_;
+    // The game's caption each action last showed, so the Alt letter is worked
+    // out only when a caption changes, not on every render.
+    std::unordered_map<const QAction*, std::string> shownCaptions_;
     TextItem* exitItem_ = nullptr;
     TextItem* continueItem_ = nullptr;
     int shownRaiseRequests_ = 0;
