@@ -102,6 +102,7 @@ MainWindow::MainWindow(Platform& platform, const std::string& dataFolder, const 
 
     if (auto* qt = dynamic_cast<QtPlatform*>(&platform)) {
         qt->setDialogParent(this);
+        qt->setDataFolder(QString::fromStdString(dataFolder));
         qt->preloadSound(window::JumpSoundPath(*form_));
     }
 

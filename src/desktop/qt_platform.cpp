@@ -129,7 +129,10 @@ void QtPlatform::ShowTextFile(const std::string& path) {
     const QString fileName = QString::fromStdString(path);
     QFile file(fileName);
     if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        viewer_->setPlainText(QString::fromUtf8(file.readAll()));
+        QString text = QString::fromUtf8(file.readAll());
+        if (!dataFolder_.isEmpty())
+            text.prepend(QStringLiteral("Your scores, saved games and settings are in:\n  %1\n\n").arg(dataFolder_));
+        viewer_->setPlainText(text);
     } else {
         viewer_->setPlainText(QStringLiteral("The help file could not be found.\n\n"
                                              "Quib looked for it here:\n%1\n\n"

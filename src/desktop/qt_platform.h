@@ -40,6 +40,9 @@ public:
 
     // The window that message boxes belong to.
     void setDialogParent(QWidget* parent) { dialogParent_ = parent; }
+    // The folder of the player's files, named at the top of the help viewer
+    // so that a player looking for their scores or saves can find them.
+    void setDataFolder(const QString& folder) { dataFolder_ = folder; }
     // Loads a sound ahead of its first use, so the first jump is heard too.
     void preloadSound(const std::string& path);
     // The help viewer, once it has been opened (nullptr before).
@@ -55,6 +58,7 @@ private:
     std::map<std::string, std::unique_ptr<QSoundEffect>> sounds_;
     std::unique_ptr<QPlainTextEdit> viewer_;
     QPointer<QWidget> dialogParent_;
+    QString dataFolder_;
 };
 
 }  // namespace quib::desktop

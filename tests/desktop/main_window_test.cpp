@@ -315,7 +315,10 @@ TEST(HelpViewer, ShowsTheHelpFileBesideTheProgram) {
     std::ofstream(fx.program.path() + "help.txt") << "How to play: jump the frogs.\nHave fun!\n";
     fx.action("contentsmenue")->trigger();
     ASSERT_NE(platform.textViewer(), nullptr);
-    EXPECT_EQ(platform.textViewer()->toPlainText(), QStringLiteral("How to play: jump the frogs.\nHave fun!\n"));
+    // The player's own folder heads the text: the help tells where scores and saves are kept.
+    EXPECT_EQ(platform.textViewer()->toPlainText(),
+              QStringLiteral("Your scores, saved games and settings are in:\n  %1\n\nHow to play: jump the frogs.\nHave fun!\n")
+                  .arg(QString::fromStdString(fx.data.path())));
     platform.textViewer()->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(platform.textViewer()));
     QTest::keyClick(platform.textViewer(), Qt::Key_Escape);
