@@ -82,8 +82,7 @@ void AddPlayTime(Form1& form) {
 }
 
 bool LevelInPlay(const Form1& form) {
-    return !form.game.IntroShowing && !form.intro.Visible && !form.msg.Ad_Label.Visible &&
-           !form.high.HighLabel.Visible && form.window.WindowState != 1;
+    return form.play.Now == Screen::LevelInPlay && form.window.WindowState != 1 && !form.play.ExitQuestion;
 }
 
 void BankPlayTime(Form1& form) {
