@@ -60,6 +60,9 @@ void AddPlayTime(Form1& form);
 // Not on the start screen, not under a message, the panel or the high-score
 // table, not while the window is minimised or the exit question is open.
 bool LevelInPlay(const Form1& form);
+// The start screen is up, or the high-score table opened from it: the
+// caption is the bare title.
+bool StartScreenUp(const Form1& form);
 // Adds the time played since SessionStart, up to now, when a level is in
 // play, and starts the next stretch from now.
 void BankPlayTime(Form1& form);

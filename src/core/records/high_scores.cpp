@@ -267,8 +267,11 @@ void HighLabel_Click(Form1& form) {
     msg.Ad_Label.Visible = false;
     ShowTable(h, false);
 
-    const bool gameOver =
-        g.ModeIndex < kPracticeMode && (g.CurrentLevel > form.library.LevelCount || g.TryNumber >= g.TriesAllowed);
+    // The game is over when the table covers its game-over message (no try
+    // left, or every level solved). The try counter alone cannot tell: it
+    // is at its limit as well while the last try is played, or on the panel
+    // of a level solved at the last try, and that game goes on.
+    const bool gameOver = g.ModeIndex < kPracticeMode && form.play.UnderTable == Screen::GameOver;
     if (gameOver || g.IntroShowing) {
         msg.Label1.Visible = false;
         msg.Ad_Label.Visible = false;

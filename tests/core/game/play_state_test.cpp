@@ -134,6 +134,28 @@ TEST(PlayState, TableOverARoundOverMessageAddsNoPlayTime) {
     EXPECT_EQ(f.clock.PlaySeconds, 100);
 }
 
+// The table opened while the last try is played, or over the panel of a
+// level solved at that try, closes back to the game: only a game that is
+// over goes back to the start screen.
+TEST(PlayState, ClosingTheTableOnTheLastTryKeepsTheGame) {
+    TestGame game;
+    Form1& f = StartGame(game.form(), kEasyMode, 2);
+    for (int lost = 1; lost < 10; ++lost) {
+        PlayLosingJump(f, LevelPuzzle(1));
+        ClickWindow(f);
+    }
+    ASSERT_EQ(f.game.TryNumber, f.game.TriesAllowed);
+    records::mnuHighScores_Click(f);
+    records::HighLabel_Click(f);
+    EXPECT_EQ(f.play.Now, Screen::LevelInPlay);
+    EXPECT_FALSE(f.intro.Visible);
+    PlaySolution(f, LevelPuzzle(1));
+    records::mnuHighScores_Click(f);
+    records::HighLabel_Click(f);
+    EXPECT_EQ(f.play.Now, Screen::LevelCompleted);
+    EXPECT_EQ(f.game.CurrentLevel, 2);
+}
+
 // "Goto Level" while a Practice game is kept in a slot: the slot keeps the
 // level whose frogs it holds.
 TEST(PlayState, GotoLevelSavesTheRunningGameWithItsOwnLevel) {
