@@ -8,7 +8,6 @@
 
 #include "../board/board.h"
 #include "../levels/levels.h"
-#include "../practice/practice.h"
 #include "game.h"
 
 namespace quib::game {
@@ -104,7 +103,7 @@ void ClearOverlays(Form1& form) {
 }
 
 void StartLevel(Form1& form) {
-    practice::LevelBegins(form);
+    AnnounceLevelBegins(form.hooks, form);
     Game& g = form.game;
     Board& b = form.board;
     const int n = g.CurrentLevel;
@@ -125,6 +124,7 @@ void StartLevel(Form1& form) {
         if (grids) b.Grid[i].Visible = true;
     }
     ClearOverlays(form);
+    form.play.Now = Screen::LevelInPlay;
 
     if (!g.RetryPending) {
         g.TryNumber -= 1;
@@ -192,7 +192,7 @@ void StartLevel(Form1& form) {
 }
 
 void ResumeBoard(Form1& form) {
-    practice::LevelBegins(form);
+    AnnounceLevelBegins(form.hooks, form);
     Game& g = form.game;
     Board& b = form.board;
     const int n = g.CurrentLevel;
@@ -213,6 +213,7 @@ void ResumeBoard(Form1& form) {
         }
     }
     ClearOverlays(form);
+    form.play.Now = Screen::LevelInPlay;
     form.menu.mnuQuit.Enabled = true;
     form.menu.mnusave.Enabled = true;
     form.menu.RestartLevelMenue.Enabled = true;

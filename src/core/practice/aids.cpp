@@ -18,23 +18,30 @@ Aids& AidsOf(Form1& form) {
 
 const Aids* FindAids(const Form1& form) { return form.practice.get(); }
 
-bool LevelInPlay(const Form1& form) {
-    const Messages& msg = form.msg;
-    return form.game.ModeIndex == 4 && !form.game.IntroShowing && !form.intro.Visible &&
-           !msg.RoundOverLabel.Visible && !msg.Label2.Visible && !msg.NameInput.Visible &&
-           !form.high.HighLabel.Visible && !msg.PausedLabel.Visible && !form.tasks.PlaybackActive &&
+void Subscribe(Form1& form) {
+    Hooks& hooks = form.hooks;
+    hooks.Jump.push_back(RecordJump);
+    hooks.LevelBegins.push_back(LevelBegins);
+    hooks.Tick.push_back(SolverTick);
+    // The solver's first slice makes its aids; until then a Practice level in
+    // play counts as work for it.
+    hooks.TickWork.push_back([](const Form1& f) {
+        return SolverBusy(f) || (f.game.ModeIndex == kPracticeMode && !FindAids(f) && Offered(f));
+    });
+}
+
+bool Offered(const Form1& form) {
+    return form.game.ModeIndex == kPracticeMode && game::LevelInPlay(form) && !form.tasks.PlaybackActive &&
            board::FrogsLeft(form.board) >= 2;
 }
 
 bool UndoAvailable(const Form1& form) {
     const Aids* aids = FindAids(form);
-    if (aids == nullptr || aids->History.empty() || form.game.ModeIndex != 4) return false;
+    if (aids == nullptr || aids->History.empty() || form.game.ModeIndex != kPracticeMode) return false;
     // After the jump that ended a round, the round-over message may be up;
     // not the one of a solved last level, which has ended the game.
-    if (LevelInPlay(form)) return true;
-    const Messages& msg = form.msg;
-    return msg.RoundOverLabel.Visible && !msg.Label2.Visible && !msg.NameInput.Visible &&
-           !form.intro.Visible && !form.high.HighLabel.Visible && !form.tasks.PlaybackActive &&
+    if (Offered(form)) return true;
+    return form.play.Now == Screen::RoundOver && form.window.WindowState != 1 && !form.tasks.PlaybackActive &&
            board::FrogsLeft(form.board) >= 2;
 }
 
@@ -97,7 +104,7 @@ KnownLine LineFrom(const Position& start, const std::vector<Move>& moves) {
 // Answers for the board as it is now: at once from a known line or the
 // failed table, otherwise a search is set up for the timer to run.
 void Sync(Form1& form, Aids& aids) {
-    if (!LevelInPlay(form)) {
+    if (!Offered(form)) {
         // A level that ends stops the search at once.
         aids.Running.reset();
         aids.HaveCurrent = false;
@@ -160,7 +167,7 @@ void RunSearch(Aids& aids, std::chrono::microseconds time) {
 void UpdateAids(Form1& form) {
     Aids& aids = AidsOf(form);
     Sync(form, aids);
-    const bool inPlay = LevelInPlay(form);
+    const bool inPlay = Offered(form);
     aids.UndoJumpMenue.Enabled = UndoAvailable(form);
     aids.HintMenue.Enabled = inPlay;
     if (!inPlay) {
@@ -177,7 +184,7 @@ void UpdateAids(Form1& form) {
 }
 
 void Hint_Click(Form1& form) {
-    if (!LevelInPlay(form)) return;
+    if (!Offered(form)) return;
     Aids& aids = AidsOf(form);
     Sync(form, aids);
     // The player asked: a short search at once rather than waiting for the
@@ -192,7 +199,7 @@ void Hint_Click(Form1& form) {
 }
 
 void SolverTick(Form1& form) {
-    if (form.game.ModeIndex != 4 && !form.practice) return;
+    if (form.game.ModeIndex != kPracticeMode && !form.practice) return;
     Aids& aids = AidsOf(form);
     Sync(form, aids);
     if (aids.SlicesLeft > 0) {
@@ -204,7 +211,7 @@ void SolverTick(Form1& form) {
 
 bool SolverBusy(const Form1& form) {
     const Aids* aids = FindAids(form);
-    return aids != nullptr && LevelInPlay(form) &&
+    return aids != nullptr && Offered(form) &&
            ((aids->Running.has_value() && aids->SlicesLeft > 0) || aids->LevelBegun || !aids->HaveCurrent ||
             !(PositionOf(form.board) == aids->Current));
 }
