@@ -41,7 +41,8 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 desktop=("$prefix"/share/applications/*.desktop)
 id=$(basename "${desktop[0]}" .desktop)
 for f in bin/quib share/quib/help.txt share/quib/Sounds/Jump.wav "share/metainfo/$id.metainfo.xml" \
-    "share/icons/hicolor/scalable/apps/$id.svg"; do
+    "share/icons/hicolor/scalable/apps/$id.svg" share/man/man6/quib.6.gz share/doc/quib/copyright \
+    share/doc/quib/changelog.gz; do
     [[ -s $prefix/$f ]] || fail "$f was not installed"
 done
 for size in 16 32 48 64 128 256; do
@@ -58,7 +59,24 @@ deb=("$work"/package/quib_*.deb)
 dpkg-deb -f "${deb[0]}" Depends | grep -q 'libqt6widgets6' ||
     fail "the package does not depend on the libraries the game links: $(dpkg-deb -f "${deb[0]}" Depends)"
 dpkg-deb -c "${deb[0]}" >"$work/package.list"
-grep -q ' \./usr/bin/quib$' "$work/package.list" || fail "the package holds no /usr/bin/quib"
+grep -q ' \./usr/games/quib$' "$work/package.list" || fail "the package holds no /usr/games/quib"
+# The desktop entry's command is found on Debian's default PATH of a user
+# (/etc/profile) among the package's files.
+dpkg-deb -x "${deb[0]}" "$work/unpacked"
+exec_line=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$work/unpacked/usr/share/applications/$id.desktop")
+found=
+for dir in /usr/local/bin /usr/bin /bin /usr/local/games /usr/games; do
+    [[ -x $work/unpacked$dir/$exec_line ]] && { found=$dir/$exec_line; break; }
+done
+[[ $found == /usr/games/quib ]] || fail "the desktop entry runs '$exec_line', which is not the packaged program"
+# Debian's package checker, where installed: no error and no warning.
+if command -v lintian >/dev/null; then
+    status=0
+    lintian "${deb[0]}" >"$work/lintian.log" 2>&1 || status=$?
+    ! grep -E '^[EW]: ' "$work/lintian.log" || fail "lintian finds errors or warnings in the package"
+    ((status <= 1)) || fail "lintian could not check the package: $(cat "$work/lintian.log")"
+    echo "lintian: no error and no warning"
+fi
 
 chmod -R a-w "$prefix"
 home=$work/home

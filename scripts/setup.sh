@@ -10,7 +10,7 @@ quib_packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-svg-dev
 quib_accessibility_test_packages=(at-spi2-core dbus-daemon libglib2.0-bin)
 # What the tests add: a virtual display and input for the installed game, and
 # the desktop-entry and metainfo validators.
-quib_test_packages=(xvfb xauth xdotool desktop-file-utils appstream)
+quib_test_packages=(xvfb xauth xdotool desktop-file-utils appstream lintian)
 
 # install_missing WHO PACKAGE...: installs the packages that are missing when
 # run as root; otherwise names them ("WHO these Debian packages: ...") and
