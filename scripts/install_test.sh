@@ -4,7 +4,8 @@
 # them, makes the prefix read-only and starts the installed game twice as an
 # unprivileged user under Xvfb, closing it each time through "Exit" and the
 # exit question. The first run turns Grids on; the
-# second must find that in the player's data location and keep it. A third
+# second must find that in the player's data location and keep it, and open
+# its window at the size and place the first was left at. A third
 # run, with no data location it can write, must still run and ask.
 #   scripts/install_test.sh BUILD_FOLDER      (as root; needs xvfb-run and xdotool)
 set -euo pipefail
@@ -19,6 +20,10 @@ if [[ ${1:-} == drive ]]; then
     xdotool windowfocus --sync "$window"
     if [[ ${2:-} == grids ]]; then
         xdotool key alt+p; sleep 0.5; xdotool key g; sleep 0.5   # Preferences > Grids
+        xdotool windowsize --sync "$window" 700 520 windowmove --sync "$window" 60 40
+        sleep 0.5
+    else
+        xdotool getwindowgeometry --shell "$window" >"$HOME/geometry.txt"
     fi
     xdotool key ctrl+q                     # New Game > Exit
     sleep 1
@@ -101,6 +106,9 @@ for f in levels.txt data.txt high.txt; do [[ -s $data/$f ]] || fail "no $f in th
 cp "$data/levels.txt" "$work/levels.first"
 as_player
 [[ $(sed -n 14p "$data/data.txt") == "#TRUE#" ]] || fail "the second start did not find the first one's options"
+[[ $(grep -E '^(X|Y|WIDTH|HEIGHT)=' "$home/geometry.txt" | sort | tr '\n' ' ') == "HEIGHT=520 WIDTH=700 X=60 Y=40 " ]] ||
+    fail "the window did not come back at the size and place it was left: $(tr '\n' ' ' <"$home/geometry.txt")"
+[[ -s $home/.config/Quib/window.conf ]] || fail "the window's place is not in ~/.config/Quib/window.conf"
 cmp -s "$data/levels.txt" "$work/levels.first" || fail "the second start did not find the level library"
 # Nowhere to write: the game still runs and closes through its question.
 XDG_DATA_HOME=$prefix/share as_player
