@@ -3,10 +3,7 @@
 
 A sine sweep from a low to a high pitch with a soft attack and a quick
 decay, plus a little of the octave for a brighter, water-drop character.
-16-bit PCM, mono, 22050 Hz: 0.15 seconds of sound and a quarter of a second
-of silence. Qt's sound effect on PulseAudio closes its stream as soon as it
-has handed over the last sample, and the server drops what it still holds
-(up to 0.15 s): without the silent tail, that was the end of the blip.
+16-bit PCM, mono, 22050 Hz, about 0.15 seconds.
 """
 
 import math
@@ -18,7 +15,6 @@ RATE = 22050
 DURATION = 0.15
 START_HZ = 420.0
 END_HZ = 1250.0
-SILENT_TAIL = 0.25
 
 
 def sample(i: int) -> float:
@@ -42,7 +38,6 @@ def main() -> None:
     for i in range(int(RATE * DURATION)):
         value = max(-1.0, min(1.0, sample(i)))
         frames += struct.pack("<h", int(value * 32767))
-    frames += bytes(2 * int(RATE * SILENT_TAIL))
     with wave.open(out, "wb") as w:
         w.setnchannels(1)
         w.setsampwidth(2)

@@ -15,7 +15,7 @@ pids=()
 trap 'exec 2>/dev/null; kill -9 "${pids[@]}"; wait; rm -rf "$work"' EXIT
 cp "$1" "$work/quib" && cp -r "$2"/. "$work/" || exit 1
 mkdir -m 700 "$work/run"
-fail() { echo "FAIL: $*"; tail -n 20 "$work/weston.log" "$work/first.err"; exit 1; }
+fail() { echo "FAIL: $*"; tail -n 20 "$work/weston.log"; grep -v "^\[ *[0-9.]*\]" "$work/first.err" | tail -n 40; exit 1; }
 export XDG_RUNTIME_DIR=$work/run HOME=$work/home XDG_DATA_HOME=$work/home/share XDG_CONFIG_HOME=$work/home/config
 unset DISPLAY
 
@@ -25,6 +25,10 @@ pids+=($!)
 for _ in $(seq 100); do [[ -S $XDG_RUNTIME_DIR/wayland-quib ]] && break; sleep 0.1; done
 [[ -S $XDG_RUNTIME_DIR/wayland-quib ]] || fail "weston did not start"
 export WAYLAND_DISPLAY=wayland-quib QT_QPA_PLATFORM=wayland
+# In a sanitizer build: leaks are the other tests' to find. Qt's Wayland
+# plug-in leaves allocations behind in libraries it has unloaded by then,
+# which no suppression can name.
+export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0
 
 # The client's side of the protocol shows what the game asked for and got.
 WAYLAND_DEBUG=client "$work/quib" >"$work/first.out" 2>"$work/first.err" &
@@ -41,7 +45,7 @@ sleep 1  # the game's lock and its answer to a second copy are up
 kill -0 "$first" 2>/dev/null || fail "the game ended on its own"
 [[ -e $work/data/data.txt ]] && fail "data.txt was written before the game ended: nothing to test"
 
-timeout 10 "$work/quib" >"$work/second.out" 2>&1 || fail "a second copy did not end at once (status $?)"
+timeout 10 "$work/quib" >"$work/second.out" 2>&1 || fail "a second copy did not end at once (status $?): $(head -c 3000 "$work/second.out")"
 kill -0 "$first" 2>/dev/null || fail "the first game ended when the second copy started"
 
 kill -TERM "$first"
