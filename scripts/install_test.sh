@@ -4,7 +4,8 @@
 # them, makes the prefix read-only and starts the installed game twice as an
 # unprivileged user under Xvfb, closing it each time through "Exit" and the
 # exit question. The first run turns Grids on; the
-# second must find that in the player's data location and keep it. A third
+# second must find that in the player's data location and keep it, and open
+# its window at the size and place the first was left at. A third
 # run, with no data location it can write, must still run and ask.
 #   scripts/install_test.sh BUILD_FOLDER      (as root; needs xvfb-run and xdotool)
 set -euo pipefail
@@ -19,6 +20,10 @@ if [[ ${1:-} == drive ]]; then
     xdotool windowfocus --sync "$window"
     if [[ ${2:-} == grids ]]; then
         xdotool key alt+p; sleep 0.5; xdotool key g; sleep 0.5   # Preferences > Grids
+        xdotool windowsize --sync "$window" 700 520 windowmove --sync "$window" 60 40
+        sleep 0.5
+    else
+        xdotool getwindowgeometry --shell "$window" >"$HOME/geometry.txt"
     fi
     xdotool key ctrl+q                     # New Game > Exit
     sleep 1
@@ -41,7 +46,8 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 desktop=("$prefix"/share/applications/*.desktop)
 id=$(basename "${desktop[0]}" .desktop)
 for f in bin/quib share/quib/help.txt share/quib/Sounds/Jump.wav "share/metainfo/$id.metainfo.xml" \
-    "share/icons/hicolor/scalable/apps/$id.svg"; do
+    "share/icons/hicolor/scalable/apps/$id.svg" share/man/man6/quib.6.gz share/doc/quib/copyright \
+    share/doc/quib/changelog.gz; do
     [[ -s $prefix/$f ]] || fail "$f was not installed"
 done
 for size in 16 32 48 64 128 256; do
@@ -58,7 +64,24 @@ deb=("$work"/package/quib_*.deb)
 dpkg-deb -f "${deb[0]}" Depends | grep -q 'libqt6widgets6' ||
     fail "the package does not depend on the libraries the game links: $(dpkg-deb -f "${deb[0]}" Depends)"
 dpkg-deb -c "${deb[0]}" >"$work/package.list"
-grep -q ' \./usr/bin/quib$' "$work/package.list" || fail "the package holds no /usr/bin/quib"
+grep -q ' \./usr/games/quib$' "$work/package.list" || fail "the package holds no /usr/games/quib"
+# The desktop entry's command is found on Debian's default PATH of a user
+# (/etc/profile) among the package's files.
+dpkg-deb -x "${deb[0]}" "$work/unpacked"
+exec_line=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$work/unpacked/usr/share/applications/$id.desktop")
+found=
+for dir in /usr/local/bin /usr/bin /bin /usr/local/games /usr/games; do
+    [[ -x $work/unpacked$dir/$exec_line ]] && { found=$dir/$exec_line; break; }
+done
+[[ $found == /usr/games/quib ]] || fail "the desktop entry runs '$exec_line', which is not the packaged program"
+# Debian's package checker, where installed: no error and no warning.
+if command -v lintian >/dev/null; then
+    status=0
+    lintian "${deb[0]}" >"$work/lintian.log" 2>&1 || status=$?
+    ! grep -E '^[EW]: ' "$work/lintian.log" || fail "lintian finds errors or warnings in the package"
+    ((status <= 1)) || fail "lintian could not check the package: $(cat "$work/lintian.log")"
+    echo "lintian: no error and no warning"
+fi
 
 chmod -R a-w "$prefix"
 home=$work/home
@@ -83,6 +106,9 @@ for f in levels.txt data.txt high.txt; do [[ -s $data/$f ]] || fail "no $f in th
 cp "$data/levels.txt" "$work/levels.first"
 as_player
 [[ $(sed -n 14p "$data/data.txt") == "#TRUE#" ]] || fail "the second start did not find the first one's options"
+[[ $(grep -E '^(X|Y|WIDTH|HEIGHT)=' "$home/geometry.txt" | sort | tr '\n' ' ') == "HEIGHT=520 WIDTH=700 X=60 Y=40 " ]] ||
+    fail "the window did not come back at the size and place it was left: $(tr '\n' ' ' <"$home/geometry.txt")"
+[[ -s $home/.config/Quib/window.conf ]] || fail "the window's place is not in ~/.config/Quib/window.conf"
 cmp -s "$data/levels.txt" "$work/levels.first" || fail "the second start did not find the level library"
 # Nowhere to write: the game still runs and closes through its question.
 XDG_DATA_HOME=$prefix/share as_player

@@ -8,9 +8,17 @@ quib_packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-svg-dev
     dpkg-dev file)
 # What the test of screen-reader calls on the accessibility bus runs on.
 quib_accessibility_test_packages=(at-spi2-core dbus-daemon libglib2.0-bin)
-# What the tests add: a virtual display and input for the installed game, and
-# the desktop-entry and metainfo validators.
-quib_test_packages=(xvfb xauth xdotool desktop-file-utils appstream)
+# A virtual X display (xvfb-run needs xauth), to play where there is no display.
+quib_headless_packages=(xvfb xauth)
+# What the tests add: a virtual display and input for the installed game, the
+# desktop-entry and metainfo validators, Debian's package checker, a sound
+# server with its recorder for the test that listens to the jump sound, and a
+# Wayland compositor with Qt's Wayland plug-in.
+quib_test_packages=("${quib_headless_packages[@]}" xdotool desktop-file-utils appstream lintian
+    pulseaudio pulseaudio-utils weston qt6-wayland)
+# The file readers' fuzzers: clang and its fuzzer runtime. Installed when the
+# tests run as root; for anyone else the fuzzers are skipped without them.
+quib_fuzz_packages=(clang libclang-rt-14-dev)
 
 # install_missing WHO PACKAGE...: installs the packages that are missing when
 # run as root; otherwise names them ("WHO these Debian packages: ...") and

@@ -10,6 +10,7 @@ start=$SECONDS
 source scripts/setup.sh
 install_missing "Quib's tests need" "${quib_packages[@]}" "${quib_test_packages[@]}" \
     "${quib_accessibility_test_packages[@]}"
+[[ $(id -u) -ne 0 ]] || install_missing "The fuzzers need" "${quib_fuzz_packages[@]}"
 
 export QT_QPA_PLATFORM=offscreen
 export CTEST_OUTPUT_ON_FAILURE=1
@@ -55,7 +56,7 @@ if [[ -f $fuzzer_runtime ]]; then
         echo "fuzz_$name: $(grep -E '^Done' "build/fuzz/$name.log")"
     done
 else
-    echo "=== Fuzzers skipped (install clang and libclang-rt-14-dev to run them)"
+    echo "=== Fuzzers skipped (install clang and libclang-rt-14-dev to run them, or run this script as root)"
 fi
 
 echo "=== All tests passed in $((SECONDS - start)) s"

@@ -4,6 +4,7 @@
 // location (see game_folders.h). One game per data folder.
 
 #include <QApplication>
+#include <QSettings>
 #include <QStandardPaths>
 
 #include "artwork.h"
@@ -12,6 +13,7 @@
 #include "qt_platform.h"
 #include "session_end.h"
 #include "single_instance.h"
+#include "window_place.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -27,7 +29,13 @@ int main(int argc, char** argv) {
     quib::desktop::QtPlatform platform;
     quib::desktop::MainWindow window(platform, folders.data.toStdString(), folders.program.toStdString());
     instance.setWindow(&window);
+    // The window's place is the player's, not the game's: kept in the
+    // desktop's per-user settings (~/.config/Quib/window.conf).
+    QSettings place(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quib"), QStringLiteral("window"));
+    quib::desktop::RestoreWindowPlace(window, place);
     window.show();
     quib::desktop::SessionEndWatcher sessionEnd(window);
-    return app.exec();
+    const int status = app.exec();
+    quib::desktop::RememberWindowPlace(window, place);
+    return status;
 }

@@ -1,19 +1,23 @@
 #include "qt_platform.h"
 
+#include <QAudioDevice>
+#include <QAudioSink>
+#include <QBuffer>
 #include <QDate>
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QMediaDevices>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QShortcut>
-#include <QSoundEffect>
 #include <QStringList>
 #include <QTextDocument>
 #include <QTime>
 #include <QUrl>
+#include <QtEndian>
 #include <algorithm>
 #include <chrono>
 #include <ctime>
@@ -46,7 +50,10 @@ QtPlatform::QtPlatform() : random_(FreshSeed(static_cast<std::uint64_t>(
     ::tzset();
 }
 
-QtPlatform::~QtPlatform() = default;
+QtPlatform::~QtPlatform() {
+    if (player_) player_->stop();
+    player_.reset();
+}
 
 double QtPlatform::Timer() {
     const LocalNow now;
@@ -65,27 +72,72 @@ void QtPlatform::Randomize() {
         static_cast<std::uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count())));
 }
 
-// One effect per file, loaded once and reused: a jump must never wait for a
-// file to load, and never for a sound to end.
-QSoundEffect* QtPlatform::effectFor(const std::string& path) {
+QtPlatform::Clip QtPlatform::ReadWave(const QByteArray& file) {
+    auto u16 = [&file](qsizetype at) { return qFromLittleEndian<quint16>(file.constData() + at); };
+    auto u32 = [&file](qsizetype at) { return qFromLittleEndian<quint32>(file.constData() + at); };
+    Clip clip;
+    if (file.size() < 12 || !file.startsWith("RIFF") || file.mid(8, 4) != "WAVE") return clip;
+    bool formatRead = false;
+    for (qsizetype at = 12; at + 8 <= file.size();) {
+        const QByteArray id = file.mid(at, 4);
+        const qsizetype size = u32(at + 4);
+        const qsizetype body = at + 8;
+        if (size > file.size() - body) break;
+        if (id == "fmt " && size >= 16) {
+            const int channels = u16(body + 2);
+            const int rate = static_cast<int>(u32(body + 4));
+            const int bits = u16(body + 14);
+            if (u16(body) != 1 || channels < 1 || channels > 2 || rate < 8000 || rate > 192000 ||
+                (bits != 8 && bits != 16))
+                return clip;
+            clip.format.setChannelCount(channels);
+            clip.format.setSampleRate(rate);
+            clip.format.setSampleFormat(bits == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
+            formatRead = true;
+        } else if (id == "data" && formatRead) {
+            clip.samples = file.mid(body, size - size % clip.format.bytesPerFrame());
+            return clip;
+        }
+        at = body + size + (size & 1);  // chunks are padded to an even length
+    }
+    return {};
+}
+
+// Each file is read once and kept: a jump must never wait for a file.
+const QtPlatform::Clip& QtPlatform::clipFor(const std::string& path) {
     auto it = sounds_.find(path);
     if (it == sounds_.end()) {
-        auto effect = std::make_unique<QSoundEffect>();
-        effect->setSource(QUrl::fromLocalFile(QString::fromStdString(path)));
-        effect->setVolume(0.8f);
-        it = sounds_.emplace(path, std::move(effect)).first;
+        QFile file(QString::fromStdString(path));
+        Clip clip;
+        if (file.size() <= (1 << 22) && file.open(QIODevice::ReadOnly)) clip = ReadWave(file.readAll());
+        it = sounds_.emplace(path, std::move(clip)).first;
     }
-    return it->second.get();
+    return it->second;
 }
 
 void QtPlatform::preloadSound(const std::string& path) {
-    if (QFileInfo::exists(QString::fromStdString(path))) effectFor(path);
+    if (QFileInfo::exists(QString::fromStdString(path))) clipFor(path);
 }
 
+// Every sound is a new stream that holds the whole clip from the start. Qt's
+// sound effect, on PulseAudio, left its fifth and later streams waiting for a
+// pre-buffer it never filled, and closed each stream with its end still
+// queued; a quick second jump restarts the blip. Without a sound server
+// there is no output device, and nothing is played.
 void QtPlatform::PlaySound(const std::string& path) {
-    QSoundEffect* effect = effectFor(path);
-    if (effect->isPlaying()) effect->stop();  // a quick second jump restarts the blip
-    effect->play();
+    const Clip& clip = clipFor(path);
+    if (clip.samples.isEmpty()) return;
+    if (player_) player_->stop();
+    player_.reset();
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull()) return;
+    playing_ = std::make_unique<QBuffer>();
+    playing_->setData(clip.samples);
+    playing_->open(QIODevice::ReadOnly);
+    player_ = std::make_unique<QAudioSink>(device, clip.format);
+    player_->setBufferSize(clip.samples.size());
+    player_->setVolume(0.8);
+    player_->start(playing_.get());
 }
 
 void QtPlatform::OpenUrl(const std::string& url) {

@@ -3,6 +3,8 @@
 // random numbers, sound, the browser, the mail program, the help viewer and
 // the message boxes.
 
+#include <QAudioFormat>
+#include <QByteArray>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -13,8 +15,9 @@
 #include "core/platform.h"
 #include "core/random.h"
 
+class QAudioSink;
+class QBuffer;
 class QPlainTextEdit;
-class QSoundEffect;
 class QWidget;
 
 namespace quib::desktop {
@@ -51,11 +54,22 @@ public:
     // The mail address that ComposeMail hands to the desktop.
     static QString MailUrl(const std::string& subject, const std::string& body);
 
+    // A wave file's samples, ready to play: empty when the file is missing or
+    // not 8- or 16-bit PCM.
+    struct Clip {
+        QAudioFormat format;
+        QByteArray samples;
+    };
+    static Clip ReadWave(const QByteArray& file);
+
 private:
-    QSoundEffect* effectFor(const std::string& path);
+    const Clip& clipFor(const std::string& path);
 
     RandomSource random_;
-    std::map<std::string, std::unique_ptr<QSoundEffect>> sounds_;
+    std::map<std::string, Clip> sounds_;
+    // The sound playing now and the samples it reads; the player goes first.
+    std::unique_ptr<QBuffer> playing_;
+    std::unique_ptr<QAudioSink> player_;
     std::unique_ptr<QPlainTextEdit> viewer_;
     QPointer<QWidget> dialogParent_;
     QString dataFolder_;
