@@ -5,8 +5,11 @@
 
 #include <QApplication>
 #include <QStandardPaths>
+#include <QTimer>
+#include <csignal>
 
 #include "artwork.h"
+#include "core/window/window.h"
 #include "game_folders.h"
 #include "main_window.h"
 #include "qt_platform.h"
@@ -21,13 +24,29 @@ int main(int argc, char** argv) {
 
     const quib::desktop::GameFolders folders = quib::desktop::ChooseGameFolders(
         QCoreApplication::applicationDirPath(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    quib::desktop::SingleInstance instance(folders.data);
-    if (!instance.claim()) return 0;
+    int status = 0;
+    int endSignal = 0;
+    {
+        quib::desktop::SingleInstance instance(folders.data);
+        if (!instance.claim()) return 0;
 
-    quib::desktop::QtPlatform platform;
-    quib::desktop::MainWindow window(platform, folders.data.toStdString(), folders.program.toStdString());
-    instance.setWindow(&window);
-    window.show();
-    quib::desktop::SessionEndWatcher sessionEnd(window);
-    return app.exec();
+        quib::desktop::QtPlatform platform;
+        quib::desktop::MainWindow window(platform, folders.data.toStdString(), folders.program.toStdString());
+        instance.setWindow(&window);
+        window.show();
+        quib::desktop::SessionEndWatcher sessionEnd(window);
+        if (!folders.writable)
+            QTimer::singleShot(0, &window, [&window] {
+                window.run([](quib::Form1& f) { quib::window::TellFilesNotKept(f, true, true); });
+            });
+        status = app.exec();
+        endSignal = sessionEnd.endSignal();
+    }
+    // SIGQUIT asks for a core dump: it comes once the game is saved and the
+    // lock and socket are gone.
+    if (endSignal == SIGQUIT) {
+        std::signal(SIGQUIT, SIG_DFL);
+        std::raise(SIGQUIT);
+    }
+    return status;
 }
