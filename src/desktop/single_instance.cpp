@@ -126,7 +126,11 @@ Reply AskRunningGame(const std::vector<QByteArray>& paths) {
     do {
         for (const QByteArray& path : paths) {
             sockaddr_un addr;
-            if (!Address(path, addr)) continue;
+            struct stat st {};
+            // Another user's socket does not even learn of the launch.
+            if (!Address(path, addr) || ::lstat(path.constData(), &st) != 0 || !S_ISSOCK(st.st_mode) ||
+                st.st_uid != ::geteuid())
+                continue;
             const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
             if (fd < 0) continue;
             if (::connect(fd, reinterpret_cast<const sockaddr*>(&addr), sizeof addr) != 0 || !SameUser(fd)) {

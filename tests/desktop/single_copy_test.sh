@@ -8,8 +8,8 @@
 #                game listens
 # hostile-locks  a named pipe, a folder, a dangling symlink, an empty or a garbage
 #                file as the lock neither hangs the start nor stops it
-# squatted       another user who binds the socket name first sees no launch and
-#                cannot talk to the game; no socket is left behind
+# squatted       another user who binds the socket name first sees no launch, cannot
+#                talk to the game and is not believed; no socket is left behind
 # flood          1,100 connections and 100 MiB sent leave the game's descriptors
 #                and memory flat, and it still answers
 set -uo pipefail
@@ -100,7 +100,21 @@ squatted)
     ends "$first" 20
     left=$(find "$work" -type s -user "$player")
     [[ -z $left ]] || fail "the game left its socket behind: $left"
-    echo "another user's socket saw nothing and got no answer; nothing left behind"
+
+    # No runtime folder, and a data folder everyone may write in: the other
+    # user's socket there is not believed.
+    chown root:root "$work/game/data" && chmod 1777 "$work/game/data"
+    as "$squatter" "$work/socket_probe" squat "$work/game/data/quib.sock" "$work/squat/log" >"$work/squat/out" 2>&1 &
+    pids+=($!)
+    for _ in $(seq 50); do grep -q ready "$work/squat/out" && break; sleep 0.1; done
+    start lone env -u XDG_RUNTIME_DIR setpriv --reuid="$player" --regid="$player" --clear-groups; lone=$started
+    wait_holder "$lone"
+    timeout 30 env -u XDG_RUNTIME_DIR setpriv --reuid="$player" --regid="$player" --clear-groups "$work/game/quib" \
+        >"$work/second.out" 2>&1 || fail "the second copy without a runtime folder did not end by itself"
+    [[ ! -e $work/squat/log ]] || fail "the other user's socket in the data folder saw the second copy's launch"
+    grep -qx "Quib is already running." "$work/second.out" ||
+        fail "the second copy believed the other user's socket: '$(cat "$work/second.out")'"
+    echo "another user's socket saw nothing, got no answer and was not believed; nothing left behind"
     ;;
 
 flood)
