@@ -65,10 +65,9 @@ Lock TakeLock(const QByteArray& path, int& fd) {
             continue;
         }
         (void)::fchmod(f, 0600);
+        // The process id helps a second copy; the lock holds without it.
         const std::string pid = std::to_string(::getpid()) + "\n";
-        if (::ftruncate(f, 0) != 0 || ::write(f, pid.data(), pid.size()) != static_cast<ssize_t>(pid.size())) {
-            // The lock holds without its note; the note only helps a second copy.
-        }
+        if (::ftruncate(f, 0) == 0) (void)!::write(f, pid.data(), pid.size());
         fd = f;
         return Lock::Taken;
     }
@@ -175,7 +174,11 @@ SingleInstance::~SingleInstance() {
     if (serverFd_ >= 0) {
         delete notifier_;
         ::close(serverFd_);
-        ::unlink(listeningPath_.constData());
+        // Only the socket this game made: a copy that took over the folder
+        // may have made its own there.
+        struct stat st {};
+        if (::lstat(listeningPath_.constData(), &st) == 0 && st.st_dev == socketDev_ && st.st_ino == socketIno_)
+            ::unlink(listeningPath_.constData());
     }
     if (lockFd_ >= 0) {
         ::unlink(lockPath_.constData());
@@ -235,7 +238,9 @@ void SingleInstance::listen() {
         const mode_t mask = ::umask(077);
         const bool bound = ::bind(fd, reinterpret_cast<const sockaddr*>(&addr), sizeof addr) == 0;
         ::umask(mask);
-        if (bound && ::listen(fd, 16) == 0) {
+        if (bound && ::listen(fd, 16) == 0 && ::lstat(path.constData(), &st) == 0) {
+            socketDev_ = st.st_dev;
+            socketIno_ = st.st_ino;
             serverFd_ = fd;
             listeningPath_ = path;
             notifier_ = new QSocketNotifier(fd, QSocketNotifier::Read, this);

@@ -18,6 +18,7 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <sys/types.h>
 #include <vector>
 
 class QSocketNotifier;
@@ -50,6 +51,8 @@ private:
     // second copy tries to reach it.
     std::vector<QByteArray> socketPaths_;
     QByteArray listeningPath_;
+    dev_t socketDev_ = 0;
+    ino_t socketIno_ = 0;
     int serverFd_ = -1;
     QSocketNotifier* notifier_ = nullptr;
     QPointer<QWidget> window_;
