@@ -124,7 +124,15 @@ flood)
     [[ -n $socket ]] || fail "the game has no socket in the runtime folder"
     fds() { ls "/proc/$game/fd" | wc -l; }
     rss() { awk '/^VmRSS/ { print $2 }' "/proc/$game/status"; }
-    fds_before=$(fds) rss_before=$(rss)
+    # The start-up (the level library made and written) is over first.
+    rss_before=$(rss)
+    for _ in $(seq 20); do
+        sleep 1
+        now=$(rss)
+        ((now - rss_before < 1024)) && break
+        rss_before=$now
+    done
+    fds_before=$(fds)
     "$probe" flood "$socket" 1100 100 >"$work/flood.out" 2>&1 &
     flood=$!; pids+=("$flood")
     for _ in $(seq 600); do grep -q ready "$work/flood.out" && break; sleep 0.1; done
