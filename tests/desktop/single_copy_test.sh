@@ -70,6 +70,14 @@ hostile-locks)
 squatted)
     player=65533 squatter=65534
     as() { setpriv --reuid="$1" --regid="$1" --clear-groups "${@:2}"; }
+    # squat PATH: the other user binds PATH and answers "raised" to everyone.
+    squat() {
+        setpriv --reuid="$squatter" --regid="$squatter" --clear-groups "$work/socket_probe" squat "$1" \
+            "$work/squat/log" >"$work/squat/out" 2>&1 &
+        pids+=($!)
+        for _ in $(seq 50); do grep -q ready "$work/squat/out" && return 0; sleep 0.1; done
+        fail "the other user could not bind $1: $(cat "$work/squat/out")"
+    }
     cp "$probe" "$work/socket_probe" && chmod 755 "$work/socket_probe"
     mkdir -p "$work/squat" "$work/game/data"
     chown -R "$player:$player" "$work/game" "$work/home" "$work/run"
@@ -77,10 +85,7 @@ squatted)
     # Where a socket named after the data folder lands without a folder of its
     # own, and where the player's data folder and runtime folder would take one.
     hash=$(printf %s "$work/game/data" | sha256sum | cut -c1-24)
-    as "$squatter" "$work/socket_probe" squat "$work/tmp/quib-$hash" "$work/squat/log" >"$work/squat/out" 2>&1 &
-    pids+=($!)
-    for _ in $(seq 50); do grep -q ready "$work/squat/out" && break; sleep 0.1; done
-    grep -q ready "$work/squat/out" || fail "the squatter could not bind: $(cat "$work/squat/out")"
+    squat "$work/tmp/quib-$hash"
 
     start first setpriv --reuid="$player" --regid="$player" --clear-groups; first=$started
     wait_holder "$first"
@@ -104,9 +109,7 @@ squatted)
     # No runtime folder, and a data folder everyone may write in: the other
     # user's socket there is not believed.
     chown root:root "$work/game/data" && chmod 1777 "$work/game/data"
-    as "$squatter" "$work/socket_probe" squat "$work/game/data/quib.sock" "$work/squat/log" >"$work/squat/out" 2>&1 &
-    pids+=($!)
-    for _ in $(seq 50); do grep -q ready "$work/squat/out" && break; sleep 0.1; done
+    squat "$work/game/data/quib.sock"
     start lone env -u XDG_RUNTIME_DIR setpriv --reuid="$player" --regid="$player" --clear-groups; lone=$started
     wait_holder "$lone"
     timeout 30 env -u XDG_RUNTIME_DIR setpriv --reuid="$player" --regid="$player" --clear-groups "$work/game/quib" \
