@@ -58,8 +58,7 @@ void SessionEndWatcher::onSignal(int signal) {
 
 void SessionEndWatcher::onWake() {
     char buf[64];
-    ssize_t n = 0;
-    while ((n = ::read(wakeSockets[1], buf, sizeof buf)) > 0)
+    while (::read(wakeSockets[1], buf, sizeof buf) > 0)
         if (endSignal_ == 0) endSignal_ = buf[0];
     window_.endSession();
 }
