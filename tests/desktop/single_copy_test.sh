@@ -68,6 +68,7 @@ hostile-locks)
     ;;
 
 squatted)
+    [[ $(id -u) == 0 ]] || { echo "skipped: acting as two other users needs root"; exit 77; }
     player=65533 squatter=65534
     as() { setpriv --reuid="$1" --regid="$1" --clear-groups "${@:2}"; }
     # squat PATH: the other user binds PATH and answers "raised" to everyone.
