@@ -5,8 +5,8 @@
 # unprivileged user under Xvfb, closing it each time through "Exit" and the
 # exit question. The first run turns Grids on; the
 # second must find that in the player's data location and keep it, and open
-# its window at the size and place the first was left at. A third
-# run, with no data location it can write, must still run and ask.
+# its window at the size and place the first was left at. A third run, with
+# no data location it can write, must say so, still run and ask.
 #   scripts/install_test.sh BUILD_FOLDER      (as root; needs xvfb-run and xdotool)
 set -euo pipefail
 
@@ -16,6 +16,14 @@ if [[ ${1:-} == drive ]]; then
     game=$!
     window=$(xdotool search --sync --onlyvisible --class quib | head -n 1)
     sleep 2
+    if [[ ${2:-} == told ]]; then
+        # The message that nothing can be kept, over the window: its OK.
+        box=$(xdotool search --onlyvisible --class quib | tail -n 1)
+        [[ $box != "$window" ]] || { echo "the game did not say that nothing can be kept"; kill "$game"; exit 1; }
+        xdotool windowfocus --sync "$box"
+        xdotool key Return
+        sleep 1
+    fi
     # Without a window manager nothing gives the window the keyboard.
     xdotool windowfocus --sync "$window"
     if [[ ${2:-} == grids ]]; then
@@ -110,6 +118,7 @@ as_player
     fail "the window did not come back at the size and place it was left: $(tr '\n' ' ' <"$home/geometry.txt")"
 [[ -s $home/.config/Quib/window.conf ]] || fail "the window's place is not in ~/.config/Quib/window.conf"
 cmp -s "$data/levels.txt" "$work/levels.first" || fail "the second start did not find the level library"
-# Nowhere to write: the game still runs and closes through its question.
-XDG_DATA_HOME=$prefix/share as_player
+# Nowhere to write: the game says so, still runs and closes through its question.
+XDG_DATA_HOME=$prefix/share as_player told
+grep -q "^Quib cannot keep anything" "$home/run.log" || fail "the player was not told that nothing can be kept"
 echo "installed game: files in place, player's files kept in $data across two runs"

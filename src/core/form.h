@@ -367,6 +367,7 @@ struct Window {
     int Height = 580;
     bool CloseRequested = false;  // the "Exit" label asks the front end to close
     bool Ended = false;           // the exit question was answered Yes
+    bool ToldFilesNotKept = false;  // the player knows the game's files cannot be kept
 };
 
 // ----------------------------------------------------------------- the form

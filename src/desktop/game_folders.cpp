@@ -34,8 +34,10 @@ GameFolders ChooseGameFolders(const QString& executableFolder, const QString& us
         folders.data = besideData;
     else if (CanWriteIn(userData))
         folders.data = userData;
-    else
+    else {
         folders.data = !installed && QFileInfo(besideData).isDir() ? besideData : userData;
+        folders.writable = false;
+    }
     return folders;
 }
 

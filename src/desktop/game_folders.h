@@ -9,6 +9,7 @@ namespace quib::desktop {
 struct GameFolders {
     QString program;  // holds help.txt and Sounds/; ends with '/'
     QString data;     // the data folder; ends with '/'
+    bool writable = true;  // false when no folder for the player's files can be written
 };
 
 // The program's files lie beside the executable (a build or a portable copy)

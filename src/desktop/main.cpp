@@ -6,8 +6,11 @@
 #include <QApplication>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTimer>
+#include <csignal>
 
 #include "artwork.h"
+#include "core/window/window.h"
 #include "game_folders.h"
 #include "main_window.h"
 #include "qt_platform.h"
@@ -23,19 +26,34 @@ int main(int argc, char** argv) {
 
     const quib::desktop::GameFolders folders = quib::desktop::ChooseGameFolders(
         QCoreApplication::applicationDirPath(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    quib::desktop::SingleInstance instance(folders.data);
-    if (!instance.claim()) return 0;
+    int status = 0;
+    int endSignal = 0;
+    {
+        quib::desktop::SingleInstance instance(folders.data);
+        if (!instance.claim()) return 0;
 
-    quib::desktop::QtPlatform platform;
-    quib::desktop::MainWindow window(platform, folders.data.toStdString(), folders.program.toStdString());
-    instance.setWindow(&window);
-    // The window's place is the player's, not the game's: kept in the
-    // desktop's per-user settings (~/.config/Quib/window.conf).
-    QSettings place(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quib"), QStringLiteral("window"));
-    quib::desktop::RestoreWindowPlace(window, place);
-    window.show();
-    quib::desktop::SessionEndWatcher sessionEnd(window);
-    const int status = app.exec();
-    quib::desktop::RememberWindowPlace(window, place);
+        quib::desktop::QtPlatform platform;
+        quib::desktop::MainWindow window(platform, folders.data.toStdString(), folders.program.toStdString());
+        instance.setWindow(&window);
+        // The window's place is the player's, not the game's: kept in the
+        // desktop's per-user settings (~/.config/Quib/window.conf).
+        QSettings place(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quib"), QStringLiteral("window"));
+        quib::desktop::RestoreWindowPlace(window, place);
+        window.show();
+        quib::desktop::SessionEndWatcher sessionEnd(window);
+        if (!folders.writable)
+            QTimer::singleShot(0, &window, [&window] {
+                window.run([](quib::Form1& f) { quib::window::TellFilesNotKept(f, true, true); });
+            });
+        status = app.exec();
+        endSignal = sessionEnd.endSignal();
+        quib::desktop::RememberWindowPlace(window, place);
+    }
+    // SIGQUIT asks for a core dump: it comes once the game is saved and the
+    // lock and socket are gone.
+    if (endSignal == SIGQUIT) {
+        std::signal(SIGQUIT, SIG_DFL);
+        std::raise(SIGQUIT);
+    }
     return status;
 }

@@ -28,25 +28,29 @@ SessionEndWatcher::SessionEndWatcher(MainWindow& window) : window_(window) {
     sigemptyset(&action.sa_mask);
     // Interrupted system calls resume, so a write under way is not broken off.
     action.sa_flags = SA_RESTART;
-    ::sigaction(SIGTERM, &action, &oldTerm_);
-    ::sigaction(SIGHUP, &action, &oldHup_);
+    for (std::size_t i = 0; i < kSignals.size(); ++i) {
+        ::sigaction(kSignals[i], nullptr, &old_[i]);
+        // A game started to ignore a hang-up or the terminal's keys (nohup,
+        // a job a script put in the background) keeps ignoring them.
+        if (kSignals[i] != SIGTERM && old_[i].sa_handler == SIG_IGN) continue;
+        ::sigaction(kSignals[i], &action, nullptr);
+    }
 
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { window_.endSession(); });
 }
 
 SessionEndWatcher::~SessionEndWatcher() {
     if (!notifier_) return;
-    ::sigaction(SIGTERM, &oldTerm_, nullptr);
-    ::sigaction(SIGHUP, &oldHup_, nullptr);
+    for (std::size_t i = 0; i < kSignals.size(); ++i) ::sigaction(kSignals[i], &old_[i], nullptr);
     delete notifier_;
     ::close(wakeSockets[0]);
     ::close(wakeSockets[1]);
     wakeSockets[0] = wakeSockets[1] = -1;
 }
 
-void SessionEndWatcher::onSignal(int) {
+void SessionEndWatcher::onSignal(int signal) {
     const int saved = errno;
-    const char byte = 1;
+    const char byte = static_cast<char>(signal);
     // A full socket already holds a wake-up; nothing more is needed.
     [[maybe_unused]] const ssize_t n = ::write(wakeSockets[0], &byte, 1);
     errno = saved;
@@ -54,8 +58,8 @@ void SessionEndWatcher::onSignal(int) {
 
 void SessionEndWatcher::onWake() {
     char buf[64];
-    while (::read(wakeSockets[1], buf, sizeof buf) > 0) {
-    }
+    while (::read(wakeSockets[1], buf, sizeof buf) > 0)
+        if (endSignal_ == 0) endSignal_ = buf[0];
     window_.endSession();
 }
 

@@ -1,12 +1,15 @@
 #pragma once
 // The end of the desktop session: a logout or shutdown reaches the game as
-// SIGTERM or SIGHUP, or as the session manager's request to save. Either way
+// SIGTERM or SIGHUP, or as the session manager's request to save; Ctrl+C in
+// the terminal that started the game (SIGINT) and SIGQUIT end it the same
+// way (SIGQUIT then dumps core as usual, see endSignal). Either way
 // the game makes the close request's writes without asking and quits, so the
 // interrupted game, the playing time and the used puzzles are kept. A signal
 // only wakes the event loop; the writes run there, so a second signal in the
 // middle of them cuts no file.
 
 #include <QObject>
+#include <array>
 #include <csignal>
 
 class QSocketNotifier;
@@ -21,6 +24,8 @@ public:
     // Catches the signals while it lives; the old handlers come back after.
     explicit SessionEndWatcher(MainWindow& window);
     ~SessionEndWatcher() override;
+    // The signal that ended the session, 0 for none.
+    int endSignal() const { return endSignal_; }
     SessionEndWatcher(const SessionEndWatcher&) = delete;
     SessionEndWatcher& operator=(const SessionEndWatcher&) = delete;
 
@@ -30,8 +35,9 @@ private:
 
     MainWindow& window_;
     QSocketNotifier* notifier_ = nullptr;
-    struct sigaction oldTerm_ {};
-    struct sigaction oldHup_ {};
+    static constexpr std::array<int, 4> kSignals = {SIGTERM, SIGHUP, SIGINT, SIGQUIT};
+    std::array<struct sigaction, kSignals.size()> old_{};
+    int endSignal_ = 0;
 };
 
 }  // namespace quib::desktop

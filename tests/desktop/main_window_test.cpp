@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdio>
 #include <stdexcept>
 
 #include "core/levels/levels.h"
@@ -377,6 +378,27 @@ TEST(ExitQuestion, AFailureOnTheWayKeepsTheWindowOpen) {
     QTest::qWait(20);
     EXPECT_TRUE(fx.window->isVisible());
     EXPECT_FALSE(fx.form().window.Ended);
+}
+
+// A close whose writes fail (the data folder gone, a full disk) tells the
+// player once, before the exit question, that nothing was kept; the question
+// itself is the game's own.
+TEST(ExitQuestion, FailedWritesAreToldOnceBeforeTheQuestion) {
+    quib::testing::FakePlatform platform;
+    platform.answerYes = false;
+    WindowFixture fx(platform);
+    const std::string folder = fx.data.path().substr(0, fx.data.path().size() - 1);
+    ASSERT_EQ(std::rename(folder.c_str(), (folder + ".away").c_str()), 0);
+    std::ofstream(folder) << "a file where the folder was";
+
+    fx.window->close();
+    fx.window->close();
+    std::remove(folder.c_str());
+    std::rename((folder + ".away").c_str(), folder.c_str());
+    ASSERT_EQ(platform.infos.size(), 1u);
+    EXPECT_EQ(platform.infos[0].rfind("Quib could not save your game: ", 0), 0u) << platform.infos[0];
+    ASSERT_EQ(platform.questions.size(), 2u);
+    EXPECT_EQ(platform.questions[0], "Quib: Are you sure you want to exit the program?");
 }
 
 // A logout or shutdown (SIGTERM) in the middle of a Medium game: the game is

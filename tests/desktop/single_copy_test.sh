@@ -1,46 +1,154 @@
 #!/usr/bin/env bash
-# One game per data folder, with the real program: a second copy leaves the
-# running game's lock alone and brings it to the front; when the running game
-# cannot answer, the second copy says so in one line; the lock of a killed game
-# does not keep the next game out.
-#   single_copy_test.sh QUIB_EXECUTABLE ASSETS_FOLDER
+# One game per data folder, with the real program.
+#   single_copy_test.sh CASE QUIB_EXECUTABLE ASSETS_FOLDER [SOCKET_PROBE]
+# second-copy    a second copy leaves the running game's lock alone and brings it
+#                to the front; when the running game cannot answer, the second
+#                copy says so in one line; the lock of a killed game does not keep
+#                the next game out, and its socket does not change where the next
+#                game listens
+# hostile-locks  a named pipe, a folder, a dangling symlink, an empty or a garbage
+#                file as the lock neither hangs the start nor stops it
+# squatted       another user who binds the socket name first sees no launch, cannot
+#                talk to the game and is not believed; no socket is left behind
+# flood          1,100 connections and 100 MiB sent leave the game's descriptors
+#                and memory flat, and it still answers
 set -uo pipefail
-work=$(mktemp -d)
-pids=()
-trap 'exec 2>/dev/null; kill -CONT "${pids[@]}"; kill -9 "${pids[@]}"; wait; rm -rf "$work"' EXIT
-cp "$1" "$work/quib" && cp -r "$2"/. "$work/" || exit 1
-export QT_QPA_PLATFORM=offscreen HOME=$work/home XDG_DATA_HOME=$work/home/share XDG_RUNTIME_DIR=$work/run
-mkdir -m 700 "$work/run"
-lock=$work/data/quib.lock
-fail() { echo "FAIL: $*"; exit 1; }
-lock_holder() { head -n 1 "$lock" 2>/dev/null; }
-# start NAME: starts a game in the background; its process id in $started.
-start() { "$work/quib" >"$work/$1.out" 2>&1 & started=$!; pids+=("$started"); }
-# Waits until the lock names process $1 and the game has had time to listen.
-wait_holder() {
-    for _ in $(seq 200); do [[ $(lock_holder) == "$1" ]] && { sleep 1; return 0; }; sleep 0.1; done
-    fail "the game ($1) never took the lock; lock holds '$(lock_holder)'"
-}
-# second NAME: a copy started while a game runs must end by itself.
-second() { timeout 30 "$work/quib" >"$work/$1.out" 2>&1 || fail "$1 did not end by itself (status $?)"; }
+case_name=$1 quib=$2 assets=$3 probe=${4:-}
+source "$(dirname "$0")/program_helpers.sh"
+sockets() { (cd "$work" && find . -type s | sort); }
 
-start first; first=$started
-wait_holder "$first"
+case $case_name in
+second-copy)
+    start first; first=$started
+    wait_holder "$first"
+    clean_sockets=$(sockets)
 
-second second
-kill -0 "$first" 2>/dev/null || fail "the first game ended when the second copy started"
-[[ $(lock_holder) == "$first" ]] || fail "the second copy took over the lock"
-! grep -q "already running" "$work/second.out" || fail "the running game was reachable, yet: $(cat "$work/second.out")"
+    second second
+    kill -0 "$first" 2>/dev/null || fail "the first game ended when the second copy started"
+    [[ $(lock_holder) == "$first" ]] || fail "the second copy took over the lock"
+    ! grep -q "already running" "$work/second.out" || fail "the running game was reachable, yet: $(cat "$work/second.out")"
 
-kill -STOP "$first"
-second third
-kill -CONT "$first"
-grep -qx "Quib is already running." "$work/third.out" ||
-    fail "a running game that cannot answer: expected one line, got '$(cat "$work/third.out")'"
+    kill -STOP "$first"
+    second third
+    kill -CONT "$first"
+    grep -qx "Quib is already running." "$work/third.out" ||
+        fail "a running game that cannot answer: expected one line, got '$(cat "$work/third.out")'"
 
-kill -9 "$first"; wait "$first" 2>/dev/null
-[[ $(lock_holder) == "$first" ]] || fail "the killed game's lock is gone, nothing left to test"
-start after_crash; after=$started
-wait_holder "$after"
-kill -0 "$after" 2>/dev/null || fail "the game after the killed one did not keep running: $(cat "$work/after_crash.out")"
-echo "second copy, unanswered second copy and killed game: as expected"
+    kill -9 "$first"; wait "$first" 2>/dev/null
+    [[ $(lock_holder) == "$first" ]] || fail "the killed game's lock is gone, nothing left to test"
+    start after_crash; after=$started
+    wait_holder "$after"
+    kill -0 "$after" 2>/dev/null || fail "the game after the killed one did not keep running: $(cat "$work/after_crash.out")"
+    [[ $(sockets) == "$clean_sockets" ]] ||
+        fail "after a killed game the sockets are '$(sockets)', after a clean start '$clean_sockets'"
+    second fourth
+    kill -0 "$after" 2>/dev/null || fail "the game after the killed one ended when a second copy started"
+    ! grep -q "already running" "$work/fourth.out" ||
+        fail "the game after the killed one was not reachable: $(cat "$work/fourth.out")"
+    echo "second copy, unanswered second copy and killed game: as expected"
+    ;;
+
+hostile-locks)
+    for kind in pipe folder dangling-link empty garbage; do
+        rm -rf "$work/game/data" && mkdir "$work/game/data"
+        case $kind in
+        pipe) mkfifo "$lock" "$lock.rmlock" ;;
+        folder) mkdir "$lock" ;;
+        dangling-link) ln -s "$work/nowhere" "$lock" ;;
+        empty) : >"$lock" ;;
+        garbage) printf 'garbage\n\0\377\n' >"$lock" ;;
+        esac
+        start "$kind"; game=$started
+        wait_holder "$game"
+        ! grep -q "already running" "$work/$kind.out" || fail "a $kind as the lock: $(cat "$work/$kind.out")"
+        kill -TERM "$game"
+        ends "$game" 20
+    done
+    echo "a pipe, a folder, a dangling link, an empty and a garbage lock: the game starts"
+    ;;
+
+squatted)
+    [[ $(id -u) == 0 ]] || { echo "skipped: acting as two other users needs root"; exit 77; }
+    player=65533 squatter=65534
+    as() { setpriv --reuid="$1" --regid="$1" --clear-groups "${@:2}"; }
+    # squat PATH: the other user binds PATH and answers "raised" to everyone.
+    squat() {
+        setpriv --reuid="$squatter" --regid="$squatter" --clear-groups "$work/socket_probe" squat "$1" \
+            "$work/squat/log" >"$work/squat/out" 2>&1 &
+        pids+=($!)
+        for _ in $(seq 50); do grep -q ready "$work/squat/out" && return 0; sleep 0.1; done
+        fail "the other user could not bind $1: $(cat "$work/squat/out")"
+    }
+    cp "$probe" "$work/socket_probe" && chmod 755 "$work/socket_probe"
+    mkdir -p "$work/squat" "$work/game/data"
+    chown -R "$player:$player" "$work/game" "$work/home" "$work/run"
+    chown "$squatter" "$work/squat"
+    # Where a socket named after the data folder lands without a folder of its
+    # own, and where the player's data folder and runtime folder would take one.
+    hash=$(printf %s "$work/game/data" | sha256sum | cut -c1-24)
+    squat "$work/tmp/quib-$hash"
+
+    start first setpriv --reuid="$player" --regid="$player" --clear-groups; first=$started
+    wait_holder "$first"
+    timeout 30 setpriv --reuid="$player" --regid="$player" --clear-groups "$work/game/quib" >"$work/second.out" 2>&1 ||
+        fail "the second copy did not end by itself"
+    [[ ! -e $work/squat/log ]] || fail "the other user's socket saw the second copy's launch"
+    ! grep -q "already running" "$work/second.out" || fail "the running game was not reachable: $(cat "$work/second.out")"
+
+    # Even where the other user can reach the game's socket, it gets no answer.
+    socket=$(find "$work/run" "$work/game/data" -type s | head -n 1)
+    [[ -n $socket ]] || fail "the game has no socket in its runtime or data folder"
+    chmod 711 "$work/run" "$work/game/data" && chmod 777 "$socket"
+    answer=$(as "$squatter" "$work/socket_probe" ask "$socket")
+    [[ -z $answer ]] || fail "the game answered another user: '$answer'"
+
+    kill -TERM "$first"
+    ends "$first" 20
+    left=$(find "$work" -type s -user "$player")
+    [[ -z $left ]] || fail "the game left its socket behind: $left"
+
+    # No runtime folder, and a data folder everyone may write in: the other
+    # user's socket there is not believed.
+    chown root:root "$work/game/data" && chmod 1777 "$work/game/data"
+    squat "$work/game/data/quib.sock"
+    start lone env -u XDG_RUNTIME_DIR setpriv --reuid="$player" --regid="$player" --clear-groups; lone=$started
+    wait_holder "$lone"
+    timeout 30 env -u XDG_RUNTIME_DIR setpriv --reuid="$player" --regid="$player" --clear-groups "$work/game/quib" \
+        >"$work/second.out" 2>&1 || fail "the second copy without a runtime folder did not end by itself"
+    [[ ! -e $work/squat/log ]] || fail "the other user's socket in the data folder saw the second copy's launch"
+    grep -qx "Quib is already running." "$work/second.out" ||
+        fail "the second copy believed the other user's socket: '$(cat "$work/second.out")'"
+    echo "another user's socket saw nothing, got no answer and was not believed; nothing left behind"
+    ;;
+
+flood)
+    start game; game=$started
+    wait_holder "$game"
+    socket=$(find "$work/run" -type s | head -n 1)
+    [[ -n $socket ]] || fail "the game has no socket in the runtime folder"
+    fds() { ls "/proc/$game/fd" | wc -l; }
+    rss() { awk '/^VmRSS/ { print $2 }' "/proc/$game/status"; }
+    # The start-up (the level library made and written) is over first.
+    rss_before=$(rss)
+    for _ in $(seq 20); do
+        sleep 1
+        now=$(rss)
+        ((now - rss_before < 1024)) && break
+        rss_before=$now
+    done
+    fds_before=$(fds)
+    "$probe" flood "$socket" 1100 100 >"$work/flood.out" 2>&1 &
+    flood=$!; pids+=("$flood")
+    for _ in $(seq 600); do grep -q ready "$work/flood.out" && break; sleep 0.1; done
+    grep -q ready "$work/flood.out" || fail "the flood did not finish: $(cat "$work/flood.out")"
+    sleep 1
+    fds_after=$(fds) rss_after=$(rss)
+    echo "descriptors $fds_before -> $fds_after, resident memory $rss_before -> $rss_after kB; $(head -n 1 "$work/flood.out")"
+    ((fds_after <= fds_before + 16)) || fail "the connections took $((fds_after - fds_before)) descriptors"
+    ((rss_after <= rss_before + 25600)) || fail "the data sent took $(((rss_after - rss_before) / 1024)) MiB"
+    second after_flood
+    ! grep -q "already running" "$work/after_flood.out" || fail "the game stopped answering: $(cat "$work/after_flood.out")"
+    ;;
+
+*) fail "no case '$case_name'" ;;
+esac

@@ -3,6 +3,9 @@
 // only then the exit question. The end of the desktop session does the same
 // writes without the question.
 
+#include <cstdio>
+#include <string>
+
 #include "../game/game.h"
 #include "../levels/levels.h"
 #include "../records/records.h"
@@ -12,8 +15,9 @@ namespace quib::window {
 
 namespace {
 
-// The close request's work before its question.
-void SaveForExit(Form1& form) {
+// The close request's work before its question; false when the game or the
+// high scores could not be written.
+bool SaveForExit(Form1& form) {
     Clock& clock = form.clock;
     if (clock.ClockState == 2) clock.ClockState = 3;
     levels::Timer1_Timer(form);
@@ -26,9 +30,10 @@ void SaveForExit(Form1& form) {
     if (form.game.SaveSlot > 0) records::mnusavegame_Click(form, form.game.SaveSlot);
     // A file that cannot be written leaves its old version in place and
     // never keeps the player from the question.
-    records::WriteDataFile(form);
-    records::WriteHighScores(form);
+    const bool dataWritten = records::WriteDataFile(form);
+    const bool scoresWritten = records::WriteHighScores(form);
     game::UpdateCaption(form);
+    return dataWritten && scoresWritten;
 }
 
 void End(Form1& form) {
@@ -39,7 +44,7 @@ void End(Form1& form) {
 }  // namespace
 
 bool Form_Unload(Form1& form) {
-    SaveForExit(form);
+    if (!SaveForExit(form)) TellFilesNotKept(form, false, true);
     // While the question is open nobody plays: its seconds count neither for
     // a session that ends meanwhile nor, answered No, for the game.
     form.play.ExitQuestion = true;
@@ -56,8 +61,21 @@ bool Form_Unload(Form1& form) {
 
 void SessionEnd(Form1& form) {
     if (form.window.Ended) return;
-    SaveForExit(form);
+    // The session is ending: no box would be seen.
+    if (!SaveForExit(form)) TellFilesNotKept(form, false, false);
     End(form);
+}
+
+void TellFilesNotKept(Form1& form, bool atStart, bool showBox) {
+    if (form.window.ToldFilesNotKept) return;
+    form.window.ToldFilesNotKept = true;
+    const std::string text =
+        atStart ? "Quib cannot keep anything: its folder for your game, scores and options (" + form.DataFolder +
+                      ") cannot be written. You can play, but nothing will be saved."
+                : "Quib could not save your game: its files could not be written in " + form.DataFolder +
+                      " (is the disk full?). Your game, scores and options of this session are not kept.";
+    std::fprintf(stderr, "%s\n", text.c_str());
+    if (showBox) form.platform.ShowInfo(text);
 }
 
 }  // namespace quib::window

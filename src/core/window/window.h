@@ -20,6 +20,10 @@ bool Form_Unload(Form1& form);
 // close request's writes, in its order, without the question; the game has
 // ended afterwards. Does nothing once the game has ended.
 void SessionEnd(Form1& form);
+// Tells the player, once a run, that the game's files cannot be kept: at the
+// start when no folder for them can be written, or at a close whose writes
+// failed. Always on standard error; in a message box when showBox is set.
+void TellFilesNotKept(Form1& form, bool atStart, bool showBox);
 
 // ----------------------------------------------------------------- options
 
