@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "game/play_state.h"
+#include "hooks.h"
 #include "platform.h"
 
 namespace quib {
@@ -210,6 +212,11 @@ struct Generator {
 
 // -------------------------------------------------------------- game state
 
+// The mode numbers of the mode choosers; Practice has no tries to lose and
+// enters no high-score table.
+constexpr int kEasyMode = 1;
+constexpr int kPracticeMode = 4;
+
 struct Game {
     int CurrentLevel = 1;
     int HighestLevel = 1;
@@ -388,6 +395,10 @@ struct Form1 {
     AboutBox about;
     Window window;
     DataFiles files;
+    // What is happening now; set by the handlers, read by everything else.
+    PlayState play;
+    // What happened, for the features built on top of the game.
+    Hooks hooks;
     // Undo, hint and the solvability notice of Practice mode, made on first
     // use (src/core/practice).
     std::shared_ptr<practice::Aids> practice;

@@ -98,6 +98,7 @@ MainWindow::MainWindow(Platform& platform, const std::string& dataFolder, const 
 #ifdef QUIB_PLAYBACK_MENU
     form_->tasks.PlaybackMenuEnabled = true;
 #endif
+    practice::Subscribe(*form_);
     window::Form_Load(*form_);
 
     if (auto* qt = dynamic_cast<QtPlatform*>(&platform)) {

@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <unistd.h>
 
+#include "core/practice/practice.h"
 #include "core/window/window.h"
 
 namespace quib::testing {
@@ -23,14 +24,18 @@ TempFolder::~TempFolder() {
 }
 
 TestGame::TestGame(bool startUp) : form_(std::make_unique<Form1>(platform, data.path(), program.path())) {
+    practice::Subscribe(*form_);
     window::Form_Load(*form_);
     if (startUp) RunStartUp();
 }
 
-TestGame::TestGame(Bare) : form_(std::make_unique<Form1>(platform, data.path(), program.path())) {}
+TestGame::TestGame(Bare) : form_(std::make_unique<Form1>(platform, data.path(), program.path())) {
+    practice::Subscribe(*form_);
+}
 
 TestGame::TestGame(const TestGame& previousRun, bool startUp)
     : form_(std::make_unique<Form1>(platform, previousRun.data.path(), program.path())) {
+    practice::Subscribe(*form_);
     window::Form_Load(*form_);
     if (startUp) RunStartUp();
 }

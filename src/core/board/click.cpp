@@ -3,7 +3,6 @@
 // cells it hits, selecting a frog with its landing hints, and the jump.
 
 #include "../game/game.h"
-#include "../practice/practice.h"
 #include "../records/records.h"
 #include "../window/window.h"
 #include "board.h"
@@ -77,7 +76,7 @@ CellOutcome HandleHitCell(Form1& form, int i) {
         }
         const JumpTest jump = TryJump(b.Grid, W, f, t);
         if (!jump.legal) return CellOutcome::Next;
-        practice::RecordJump(form, f, t, jump.jumped);
+        AnnounceJump(form.hooks, form, f, t, jump.jumped);
         Turn(PictureOfRecord(b, b.SelectedFrog), RowOf(DirectionTable(W), jump.direction).facing);
         RemoveFrog(form, b.Grid[static_cast<std::size_t>(jump.jumped)].Tag);
         ClearCell(form, jump.jumped);
@@ -170,7 +169,7 @@ void Form_MouseDown(Form1& form, int button, int shift, float x, float y) {
         ShowFrogPictures(b);
         form.clock.ClockState = 3;
     }
-    if (g.ModeIndex < 4 && g.TryNumber > g.TriesAllowed) return;
+    if (g.ModeIndex < kPracticeMode && g.TryNumber > g.TriesAllowed) return;
     // While the start screen is up no level is in play; the records of the
     // last board may still be there, but they must not be moved.
     if (g.IntroShowing) return;

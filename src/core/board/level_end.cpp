@@ -66,7 +66,7 @@ void LevelSolved(Form1& form) {
             window::ShowNextMessage(form);
             msg.Ad_Label.Visible = true;
             msg.Label3b.Visible = true;
-            msg.Label6.Visible = g.ModeIndex != 4;
+            msg.Label6.Visible = g.ModeIndex != kPracticeMode;
         }
     }
     form.tasks.PlaybackActive = false;
@@ -90,12 +90,12 @@ void LevelSolved(Form1& form) {
             g.SaveSlot = 0;
         }
         std::string closing = "Press Mouse button to play again";
-        if (g.ModeIndex != 4) {
+        if (g.ModeIndex != kPracticeMode) {
             const bool high = HighScoreCheck(form);
             if (high) closing = "You got a high score.";
             ShowNameEntry(form, high);
         }
-        if (g.ModeIndex == 4) {
+        if (g.ModeIndex == kPracticeMode) {
             msg.RoundOverLabel.Caption = std::string("10: All levels solved.") + "\n" + "       " + "\n" + closing;
         } else {
             msg.RoundOverLabel.Caption = std::string("1: All levels solved.") + "\n" + "Score: " +
@@ -130,7 +130,7 @@ void RoundOverIncomplete(Form1& form) {
     msg.NameInput.Visible = false;
     msg.Command1.Visible = false;
 
-    if (g.ModeIndex < 4 && g.TryNumber == g.TriesAllowed) {
+    if (g.ModeIndex < kPracticeMode && g.TryNumber == g.TriesAllowed) {
         menu.mnuQuit.Enabled = false;
         menu.mnusave.Enabled = false;
         menu.RestartLevelMenue.Enabled = false;

@@ -40,7 +40,7 @@ std::string ComposeCaption(const Form1& form) {
     caption += "   Mode: " + g.GameMode;
     caption += "  Level: " + Pad3(g.CurrentLevel) + " of 200  ";
     caption += "             " + Pad3(board::FrogsLeft(form.board)) + " left out of " + Pad3(g.CurrentLevel + 3);
-    if (g.ModeIndex != 4) {
+    if (g.ModeIndex != kPracticeMode) {
         caption += "    Tries Left: " + Pad3(static_cast<long long>(g.TriesAllowed) - g.TryNumber + 1);
         caption += "    Score: " + Pad5(g.Score);
     }

@@ -8,7 +8,6 @@
 
 #include "../board/board.h"
 #include "../levels/levels.h"
-#include "../practice/practice.h"
 #include "game.h"
 
 namespace quib::game {
@@ -104,7 +103,7 @@ void ClearOverlays(Form1& form) {
 }
 
 void StartLevel(Form1& form) {
-    practice::LevelBegins(form);
+    AnnounceLevelBegins(form.hooks, form);
     Game& g = form.game;
     Board& b = form.board;
     const int n = g.CurrentLevel;
@@ -192,7 +191,7 @@ void StartLevel(Form1& form) {
 }
 
 void ResumeBoard(Form1& form) {
-    practice::LevelBegins(form);
+    AnnounceLevelBegins(form.hooks, form);
     Game& g = form.game;
     Board& b = form.board;
     const int n = g.CurrentLevel;

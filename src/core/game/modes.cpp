@@ -22,7 +22,7 @@ constexpr ModeRow kModes[] = {
 }  // namespace
 
 bool SetModeNameAndTries(Game& game, int modeIndex) {
-    if (modeIndex < 1 || modeIndex > 4) return false;
+    if (modeIndex < kEasyMode || modeIndex > kPracticeMode) return false;
     const ModeRow& row = kModes[modeIndex];
     game.TriesAllowed = row.triesAllowed;
     game.GameMode = row.name;
@@ -52,7 +52,7 @@ void EnableGotoLevelEntries(Form1& form) {
 void NewGameMenue_Click(Form1& form, int index) {
     // The menu and the start screen only offer 1..4; any other number would
     // leave a game without a mode, so it starts nothing.
-    if (index < 1 || index > 4) return;
+    if (index < kEasyMode || index > kPracticeMode) return;
     Game& g = form.game;
     Board& b = form.board;
     Platform& p = form.platform;
@@ -85,7 +85,7 @@ void NewGameMenue_Click(Form1& form, int index) {
     g.Score = 0;
     g.ModeIndex = index;
     ApplyModeTable(g, index);
-    form.menu.GotoLevelMenue.Enabled = g.ModeIndex == 4;
+    form.menu.GotoLevelMenue.Enabled = g.ModeIndex == kPracticeMode;
     form.window.MousePointer = Pointer::Hourglass;
 
     const int n = g.CurrentLevel;
@@ -110,7 +110,7 @@ void CommandLabel_Click(Form1& form, int index) { NewGameMenue_Click(form, index
 
 void mnulevel_Click(Form1& form, int index) {
     form.game.CurrentLevel = index;
-    NewGameMenue_Click(form, 4);
+    NewGameMenue_Click(form, kPracticeMode);
 }
 
 }  // namespace quib::game

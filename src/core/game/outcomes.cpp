@@ -14,7 +14,7 @@ namespace {
 // No try left outside Practice, or every level solved.
 bool GameIsOver(const Form1& form) {
     const Game& g = form.game;
-    return (g.ModeIndex < 4 && g.TryNumber >= g.TriesAllowed) || g.CurrentLevel > form.library.LevelCount;
+    return (g.ModeIndex < kPracticeMode && g.TryNumber >= g.TriesAllowed) || g.CurrentLevel > form.library.LevelCount;
 }
 
 void DismissRoundOver(Form1& form) {
@@ -74,7 +74,7 @@ void RestartLevelMenue_Click(Form1& form) {
     g.RetryPending = true;
     // Practice has no last try: its try counter runs down with every level
     // started afresh, and must never make a restart end the game.
-    if (g.ModeIndex < 4 && g.TriesAllowed - g.TryNumber == 0) {
+    if (g.ModeIndex < kPracticeMode && g.TriesAllowed - g.TryNumber == 0) {
         mnuQuit_Click(form);
         g.RetryPending = false;
     } else {
@@ -113,7 +113,7 @@ void mnuQuit_Click(Form1& form) {
     form.tasks.DemoLoop = false;
     form.tasks.PlaybackActive = false;
 
-    if (g.ModeIndex == 4) {
+    if (g.ModeIndex == kPracticeMode) {
         // A loaded game may have left "Continue" on the start screen; it must
         // take up the level now on the board, not the one that was loaded.
         g.ResumeLevel = g.CurrentLevel;

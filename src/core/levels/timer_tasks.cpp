@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "../game/game.h"
-#include "../practice/practice.h"
 #include "../window/window.h"
 #include "levels.h"
 
@@ -73,12 +72,9 @@ bool TickHasWork(const Form1& form) {
                               lib.LevelCount <= kLevelsPlayed && !AnyEligible(form);
     if (!supplyAtRest) return true;
     if (!LibraryFileCurrent(form) && lib.WriteFailures == 0) return true;
-    // Work that runs in slices on the tick joins here: while it has slices
-    // left, a tick has work. The Practice solver's first slice makes its
-    // aids; until then a Practice level in play counts as work for it.
-    if (practice::SolverBusy(form)) return true;
-    if (form.game.ModeIndex == 4 && !practice::FindAids(form) && practice::LevelInPlay(form)) return true;
-    return false;
+    // Work that runs in slices on the tick joins here: while a subscriber
+    // has slices left, a tick has work.
+    return AnyTickWork(form.hooks, form);
 }
 
 int TimerWait(const Form1& form) {
@@ -92,9 +88,9 @@ void Timer1_Timer(Form1& form) {
     BackgroundSupply(form);
     PlaybackTick(form);
     game::ClockTick(form);
-    // Beyond the written tasks, after them and within a fixed time: a slice
-    // of the Practice solver.
-    practice::SolverTick(form);
+    // Beyond the written tasks, after them and within a fixed time: the
+    // features built on top (a slice of the Practice solver).
+    AnnounceTick(form.hooks, form);
 }
 
 void BackgroundSupply(Form1& form) {

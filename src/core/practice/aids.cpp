@@ -18,9 +18,21 @@ Aids& AidsOf(Form1& form) {
 
 const Aids* FindAids(const Form1& form) { return form.practice.get(); }
 
+void Subscribe(Form1& form) {
+    Hooks& hooks = form.hooks;
+    hooks.Jump.push_back(RecordJump);
+    hooks.LevelBegins.push_back(LevelBegins);
+    hooks.Tick.push_back(SolverTick);
+    // The solver's first slice makes its aids; until then a Practice level in
+    // play counts as work for it.
+    hooks.TickWork.push_back([](const Form1& f) {
+        return SolverBusy(f) || (f.game.ModeIndex == kPracticeMode && !FindAids(f) && LevelInPlay(f));
+    });
+}
+
 bool LevelInPlay(const Form1& form) {
     const Messages& msg = form.msg;
-    return form.game.ModeIndex == 4 && !form.game.IntroShowing && !form.intro.Visible &&
+    return form.game.ModeIndex == kPracticeMode && !form.game.IntroShowing && !form.intro.Visible &&
            !msg.RoundOverLabel.Visible && !msg.Label2.Visible && !msg.NameInput.Visible &&
            !form.high.HighLabel.Visible && !msg.PausedLabel.Visible && !form.tasks.PlaybackActive &&
            board::FrogsLeft(form.board) >= 2;
@@ -28,7 +40,7 @@ bool LevelInPlay(const Form1& form) {
 
 bool UndoAvailable(const Form1& form) {
     const Aids* aids = FindAids(form);
-    if (aids == nullptr || aids->History.empty() || form.game.ModeIndex != 4) return false;
+    if (aids == nullptr || aids->History.empty() || form.game.ModeIndex != kPracticeMode) return false;
     // After the jump that ended a round, the round-over message may be up;
     // not the one of a solved last level, which has ended the game.
     if (LevelInPlay(form)) return true;
@@ -192,7 +204,7 @@ void Hint_Click(Form1& form) {
 }
 
 void SolverTick(Form1& form) {
-    if (form.game.ModeIndex != 4 && !form.practice) return;
+    if (form.game.ModeIndex != kPracticeMode && !form.practice) return;
     Aids& aids = AidsOf(form);
     Sync(form, aids);
     if (aids.SlicesLeft > 0) {

@@ -65,6 +65,10 @@ struct Aids {
     int SlicesLeft = 0;
 };
 
+// Subscribes the aids to what the game announces: its jumps, its level
+// starts and its timer ticks. Called once, when the game's window is made.
+void Subscribe(Form1& form);
+
 // The aids of a game, made on first use.
 Aids& AidsOf(Form1& form);
 const Aids* FindAids(const Form1& form);

@@ -10,7 +10,7 @@
 namespace quib::practice {
 
 void RecordJump(Form1& form, int from, int to, int over) {
-    if (form.game.ModeIndex != 4) return;
+    if (form.game.ModeIndex != kPracticeMode) return;
     const Board& b = form.board;
     JumpRecord r;
     r.move = {from, over, to};

@@ -189,7 +189,7 @@ void ReadDataFile(Form1& form) {
         clock.LevelStartTime = p.Timer() - ReadBounded(in, kMaxLevelTime);
         g.HighestLevel = static_cast<int>(in.Integer(1, kLevelIndexMax));
         g.Score = static_cast<std::int32_t>(in.Integer(kInt32Min, kInt32Max));
-        g.ModeIndex = static_cast<int>(in.Integer(1, 4));
+        g.ModeIndex = static_cast<int>(in.Integer(kEasyMode, kPracticeMode));
         g.SaveSlot = static_cast<int>(in.Integer(0, 5));
         // The play time is kept wider than the file's 16 bits; 32 bits read.
         clock.PlaySeconds = in.Integer(kInt32Min, kInt32Max);
@@ -211,7 +211,7 @@ void ReadDataFile(Form1& form) {
     // The mode was read as a row of the mode table (1..4): a number beyond
     // the table is damage, and a game without a mode could never end.
     game::SetModeNameAndTries(g, g.ModeIndex);
-    menu.GotoLevelMenue.Enabled = g.ModeIndex == 4;
+    menu.GotoLevelMenue.Enabled = g.ModeIndex == kPracticeMode;
 
     if (g.ResumeLevel > form.library.LevelCount) g.ResumeLevel = 1;
     if (g.ResumeLevel < 1) g.ResumeLevel = 2;
@@ -223,7 +223,7 @@ void ReadDataFile(Form1& form) {
     // (its try count runs below zero), and its game is never offered.
     if (g.TryNumber + 1 >= g.TriesAllowed) form.intro.CommandLabel2.Visible = false;
     if (g.ModeIndex < 3 && g.TryNumber >= g.TriesAllowed) form.intro.CommandLabel2.Visible = false;
-    if (g.ModeIndex == 4) form.intro.CommandLabel2.Visible = false;
+    if (g.ModeIndex == kPracticeMode) form.intro.CommandLabel2.Visible = false;
 
     for (std::size_t i = 1; i < form.board.Grid.size(); ++i) {
         Cell& cell = form.board.Grid[i];

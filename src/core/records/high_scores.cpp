@@ -264,7 +264,7 @@ void HighLabel_Click(Form1& form) {
     ShowTable(h, false);
 
     const bool gameOver =
-        g.ModeIndex < 4 && (g.CurrentLevel > form.library.LevelCount || g.TryNumber >= g.TriesAllowed);
+        g.ModeIndex < kPracticeMode && (g.CurrentLevel > form.library.LevelCount || g.TryNumber >= g.TriesAllowed);
     if (gameOver || g.IntroShowing) {
         msg.Label1.Visible = false;
         msg.Ad_Label.Visible = false;

@@ -46,7 +46,7 @@ SlotContent ParseSlot(const std::string& text, const Board& board) {
     s.levelTries = static_cast<int>(in.Integer(kInt16Min, kInt16Max));
     s.levelTime = ReadBounded(in, kMaxLevelTime);
     s.score = static_cast<std::int32_t>(in.Integer(kInt32Min, kInt32Max));
-    s.mode = static_cast<int>(in.Integer(1, 4));
+    s.mode = static_cast<int>(in.Integer(kEasyMode, kPracticeMode));
     s.playSeconds = in.Integer(kInt32Min, kInt32Max);
     s.playHours = in.Integer(kInt32Min, kInt32Max);
     s.playMinutes = in.Integer(kInt32Min, kInt32Max);
@@ -206,7 +206,7 @@ void mnuloadgame_Click(Form1& form, int index) {
     TouchLibrary(form.library);
 
     game::SetModeNameAndTries(g, g.ModeIndex);
-    form.menu.GotoLevelMenue.Enabled = g.ModeIndex == 4;
+    form.menu.GotoLevelMenue.Enabled = g.ModeIndex == kPracticeMode;
 
     if (g.CurrentLevel > form.library.LevelCount) g.CurrentLevel = 1;
     if (g.CurrentLevel < 1) g.CurrentLevel = 1;

@@ -26,7 +26,7 @@ void BuildMenus(Form1& form) {
     const char* modes[] = {"", "Easy", "Medium", "Difficult", "Practice"};
     // The four modes and "High Scores" wait for the start-up to have read
     // the files; it enables them.
-    for (int i = 1; i <= 4; ++i) m.NewGameMenue[static_cast<std::size_t>(i)] = {modes[i], false, false};
+    for (int i = 1; i <= kPracticeMode; ++i) m.NewGameMenue[static_cast<std::size_t>(i)] = {modes[i], false, false};
     m.RestartLevelMenue = {"Restart Level", true, false};
     m.mnusave = {"Save", true, false};
     m.mnuload = {"Load", true, false};
@@ -59,7 +59,7 @@ void BuildIntroScreen(Form1& form) {
     Place(in.Label9, 0, 0, "Quib", true);
     Place(in.Label13, 0, 0, "Select Difficulty", true);
     const char* modes[] = {"", "Easy", "Medium", "Difficult", "Practice"};
-    for (int i = 1; i <= 4; ++i) Place(in.CommandLabel[static_cast<std::size_t>(i)], 0, 0, modes[i], true);
+    for (int i = 1; i <= kPracticeMode; ++i) Place(in.CommandLabel[static_cast<std::size_t>(i)], 0, 0, modes[i], true);
     Place(in.CommandLabel2, 0, 0, "Continue", false);
     Place(in.ExitLabel, 0, 0, "Exit", true);
     Place(in.Label8, 0, 0, "Remove the frogs by jumping them over each other until only one frog is left.", true);
@@ -79,7 +79,7 @@ void Form_Load(Form1& form) {
     form.high.HighScoreSeconds.fill(0);
     BuildMenus(form);
     BuildIntroScreen(form);
-    for (int i = 1; i <= 4; ++i) form.intro.CommandLabel[static_cast<std::size_t>(i)].ForeColor = Rgb(100, 100, 250);
+    for (int i = 1; i <= kPracticeMode; ++i) form.intro.CommandLabel[static_cast<std::size_t>(i)].ForeColor = Rgb(100, 100, 250);
     form.library.LevelCount = kLevelsPlayed;
 
     form.window.Left = 0;
@@ -174,9 +174,9 @@ void StartUp(Form1& form) {
     records::UpdateSlotMenus(form);
 
     form.window.MousePointer = Pointer::Default;
-    for (int i = 1; i <= 4; ++i) form.menu.NewGameMenue[static_cast<std::size_t>(i)].Enabled = true;
+    for (int i = 1; i <= kPracticeMode; ++i) form.menu.NewGameMenue[static_cast<std::size_t>(i)].Enabled = true;
     form.menu.mnuHighScores.Enabled = true;
-    for (int i = 1; i <= 4; ++i) form.intro.CommandLabel[static_cast<std::size_t>(i)].ForeColor = form.intro.ExitLabel.ForeColor;
+    for (int i = 1; i <= kPracticeMode; ++i) form.intro.CommandLabel[static_cast<std::size_t>(i)].ForeColor = form.intro.ExitLabel.ForeColor;
 }
 
 void Form_Resize(Form1& form, int windowState) {

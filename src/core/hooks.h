@@ -1,0 +1,43 @@
+#pragma once
+// What happened in the game, announced by the written rooms to whatever is
+// built on top of them. A feature subscribes when the game's window is made;
+// the rooms that announce never know who listens, so a feature can go without
+// touching them.
+
+#include <functional>
+#include <vector>
+
+namespace quib {
+
+struct Form1;
+
+struct Hooks {
+    // A frog is about to jump from one cell over another onto a third;
+    // nothing on the board has changed yet.
+    std::vector<std::function<void(Form1&, int from, int to, int over)>> Jump;
+    // A level starts or a board is put back from a file: whatever was kept
+    // about the board before belongs to another board now.
+    std::vector<std::function<void(Form1&)>> LevelBegins;
+    // The window timer's tick, after its written tasks.
+    std::vector<std::function<void(Form1&)>> Tick;
+    // Whether a subscriber still has work for the coming ticks; while none
+    // has and the written tasks have none, the timer rests.
+    std::vector<std::function<bool(const Form1&)>> TickWork;
+};
+
+inline void AnnounceJump(Hooks& hooks, Form1& form, int from, int to, int over) {
+    for (const auto& hook : hooks.Jump) hook(form, from, to, over);
+}
+inline void AnnounceLevelBegins(Hooks& hooks, Form1& form) {
+    for (const auto& hook : hooks.LevelBegins) hook(form);
+}
+inline void AnnounceTick(Hooks& hooks, Form1& form) {
+    for (const auto& hook : hooks.Tick) hook(form);
+}
+inline bool AnyTickWork(const Hooks& hooks, const Form1& form) {
+    for (const auto& hook : hooks.TickWork)
+        if (hook(form)) return true;
+    return false;
+}
+
+}  // namespace quib
