@@ -99,6 +99,11 @@ MainWindow::MainWindow(Platform& platform, const std::string& dataFolder, const 
     form_->tasks.PlaybackMenuEnabled = true;
 #endif
     practice::Subscribe(*form_);
+    // The solver's thread posts its answers to the window's event loop.
+    practice::SetSolverWake(*form_, [this] {
+        QMetaObject::invokeMethod(
+            this, [this] { if (busy_ == 0) run([](Form1&) {}); }, Qt::QueuedConnection);
+    });
     window::Form_Load(*form_);
 
     if (auto* qt = dynamic_cast<QtPlatform*>(&platform)) {
@@ -142,6 +147,8 @@ MainWindow::MainWindow(Platform& platform, const std::string& dataFolder, const 
 
 MainWindow::~MainWindow() {
     timer_.stop();
+    // The solver's thread posts to this window: it goes first.
+    practice::StopSolver(*form_);
     // The widgets read the game's state: let them go before the game does.
     delete about_;
     delete colours_;
