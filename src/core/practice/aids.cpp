@@ -200,6 +200,9 @@ void Sync(Form1& form, Aids& aids) {
     aids.HaveCurrent = true;
     aids.AskedSelected = selected;
     aids.Next.reset();
+    // A hint belongs to the position it was given for, even where the next
+    // position's answer (thought out ahead) happens to name the same jump.
+    aids.HintVisible = false;
     aids.HintWanted = false;
     aids.Answer = Verdict::NotSure;
     const std::uint64_t h = Hash(p);
