@@ -109,7 +109,7 @@ KnownLine LineFrom(const Position& start, const std::vector<Move>& moves) {
 
 // At most this many positions ahead are thought about, so the worker's time
 // on one board position stays bounded.
-constexpr std::size_t kAheadPositions = 32;
+constexpr std::size_t kAheadPositions = 48;
 
 SolverWorker& WorkerOf(Aids& aids) {
     if (!aids.Worker) aids.Worker = std::make_unique<SolverWorker>(aids.Wake);
