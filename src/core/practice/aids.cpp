@@ -107,9 +107,9 @@ KnownLine LineFrom(const Position& start, const std::vector<Move>& moves) {
     return line;
 }
 
-// At most this many positions ahead are thought about, so the worker's time
-// on one board position stays bounded.
-constexpr std::size_t kAheadPositions = 48;
+// At most this many positions ahead are thought about (a board has rarely
+// more next jumps); the worker bounds the time they take together.
+constexpr std::size_t kAheadPositions = 256;
 
 SolverWorker& WorkerOf(Aids& aids) {
     if (!aids.Worker) aids.Worker = std::make_unique<SolverWorker>(aids.Wake);

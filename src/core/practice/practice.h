@@ -41,7 +41,7 @@ struct KnownLine {
 };
 
 // About ten seconds of search per position of the board, and a tenth of it
-// for each position one jump ahead.
+// for each position one jump ahead (all of them together at most twice it).
 constexpr std::chrono::milliseconds kSearchPerPosition{10000};
 
 struct Aids {

@@ -13,6 +13,7 @@ namespace {
 // position of higher priority (the board's, after a jump) waits little even
 // when the stop flag is missed, long enough to cost nothing to switch.
 constexpr auto kSlice = std::chrono::milliseconds(20);
+constexpr auto kFirstLook = std::chrono::milliseconds(4);
 // Answers kept for a level; beyond it, the undecided and the far ones go.
 constexpr std::size_t kMaxEntries = 4096;
 constexpr std::size_t kMaxLines = 8;
@@ -131,6 +132,10 @@ SolverWorker::Entry* SolverWorker::Pick(std::chrono::nanoseconds& left) {
             }
         }
     }
+    // Each position ahead gets its allowance, but all of them together at
+    // most twice the board's: a crowded board has a hundred and more.
+    const auto each = std::min<std::chrono::nanoseconds>(
+        aheadAllowance_, 2 * boardAllowance_ / static_cast<std::int64_t>(std::max<std::size_t>(1, ahead_.size())));
     Entry* best = nullptr;
     std::chrono::nanoseconds bestKey{};
     for (std::size_t i = 0; i < ahead_.size(); ++i) {
@@ -139,13 +144,13 @@ SolverWorker::Entry* SolverWorker::Pick(std::chrono::nanoseconds& left) {
         const bool fresh = entries_.find(p) == entries_.end();
         if (!fresh && e == nullptr) continue;  // decided
         const auto spent = fresh ? std::chrono::nanoseconds{0} : e->spent;
-        if (spent >= aheadAllowance_) continue;
-        // Two milliseconds per place in the order of likelihood.
-        const auto key = spent + std::chrono::milliseconds(2) * static_cast<std::int64_t>(i);
+        if (spent >= each) continue;
+        // Half a millisecond per place in the order of likelihood.
+        const auto key = spent + std::chrono::microseconds(500) * static_cast<std::int64_t>(i);
         if (best == nullptr || key < bestKey) {
             best = &EntryFor(p);
             bestKey = key;
-            left = aheadAllowance_ - spent;
+            left = each - spent;
         }
     }
     return best;
@@ -195,7 +200,10 @@ void SolverWorker::Loop() {
         const Position pos = entry->pos;
         running_ = pos;
         stop_ = false;
-        const auto slice = std::min<std::chrono::nanoseconds>(left, kSlice);
+        // A position ahead is first looked at briefly (most are decided
+        // within a few milliseconds), so that every one is looked at soon.
+        const auto slice = std::min<std::chrono::nanoseconds>(
+            left, pos == board_ ? kSlice : std::clamp<std::chrono::nanoseconds>(entry->spent, kFirstLook, kSlice));
         lock.unlock();
 
         const auto began = std::chrono::steady_clock::now();

@@ -172,8 +172,8 @@ TEST(PracticeNotice, AnUndecidedBoardStopsSearchingWithinItsAllowance) {
     PlaceBoard(f, cells);
     const practice::Aids& aids = Aids(f);
     ASSERT_TRUE(aids.Worker);
-    // The board's 300 ms and a tenth of it for each of at most 48
-    // positions ahead, on a machine that may be busy: well within 8 s.
+    // The board's 300 ms and at most twice as much for the positions ahead,
+    // on a machine that may be busy: well within 8 s.
     const auto start = std::chrono::steady_clock::now();
     while (!aids.Worker->Idle() && std::chrono::steady_clock::now() - start < std::chrono::seconds(8))
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
