@@ -581,7 +581,7 @@ Verdict Search::Run(const Budget& budget) {
     for (;;) {
         if (verdict_ != Verdict::NotSure) return verdict_;
         if (nodes_ >= limit) return verdict_;
-        if ((++steps & 31u) == 0) {
+        if ((++steps & 7u) == 0) {  // a node of a big board takes some microseconds
             if (budget.stop != nullptr && budget.stop->load(std::memory_order_relaxed)) return verdict_;
             if (budget.deadline && std::chrono::steady_clock::now() >= *budget.deadline) return verdict_;
         }

@@ -70,6 +70,7 @@ void SolverWorker::Ask(const Position& board, std::vector<Position> ahead, bool 
         resting_ = false;
         board_ = board;
         ahead_ = std::move(ahead);
+        asked_ = true;
     }
     changed_.notify_all();
 }
@@ -192,9 +193,16 @@ void SolverWorker::Loop() {
             continue;
         }
         // Searches of positions no longer wanted give their memory back.
-        for (auto& [p, e] : entries_)
-            if (e.search && &e != entry && !(p == board_) && std::find(ahead_.begin(), ahead_.end(), p) == ahead_.end())
-                e.search.reset();
+        if (asked_) {
+            asked_ = false;
+            std::unordered_map<Position, bool, PositionHash> wanted;
+            wanted[board_] = true;
+            for (const Position& p : ahead_) wanted[p] = true;
+            for (auto& [p, e] : entries_)
+                if (e.search && &e != entry && wanted.count(p) == 0) e.search.reset();
+        }
+        // Setting a search up counts against the position's time as well.
+        const auto setup = std::chrono::steady_clock::now();
         if (!entry->search) entry->search = std::make_unique<Search>(entry->pos, failed_, Guide(lines_));
         Search& search = *entry->search;
         const Position pos = entry->pos;
@@ -208,7 +216,7 @@ void SolverWorker::Loop() {
 
         const auto began = std::chrono::steady_clock::now();
         const Verdict v = search.Run(Budget{INT64_MAX, began + slice, &stop_});
-        const auto took = std::chrono::steady_clock::now() - began;
+        const auto took = std::chrono::steady_clock::now() - setup;
 
         lock.lock();
         running_.reset();

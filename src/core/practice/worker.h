@@ -79,6 +79,7 @@ private:
     std::chrono::nanoseconds aheadAllowance_ = std::chrono::milliseconds(1000);
     std::chrono::nanoseconds extra_{0};
     bool resting_ = true;
+    bool asked_ = false;  // the wanted positions changed since the worker looked
     Position board_;
     std::vector<Position> ahead_;
     // The level's knowledge; the failed table and the searches are the

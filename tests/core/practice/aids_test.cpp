@@ -151,7 +151,6 @@ TEST(PracticeNotice, SaysLostOnlyWhenProvenAndTheWorkerDecides) {
     game::mnulevel_Click(f, 6);
     // Nine frogs with no solution, though no group is stranded at once.
     PlaceBoard(f, {113, 117, 135, 138, 159, 180, 197, 198, 200});
-    EXPECT_EQ(Aids(f).Shown, Notice::NotSure);
     EXPECT_FALSE(practice::SolverBusy(f)) << "the search runs on its own thread: the timer may rest";
     practice::AwaitSolver(f, std::chrono::seconds(20));
     EXPECT_EQ(Aids(f).Shown, Notice::Lost);
