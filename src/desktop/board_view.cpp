@@ -151,7 +151,7 @@ void BoardView::paintEvent(QPaintEvent*) {
     // thicker than any outline and of neither green, so that it never reads
     // as the selection, a landing hint or an outline of another colour. It
     // lies inside the selection's outline, which stays in sight around it.
-    const bool inPlay = !form_.game.IntroShowing && !form_.intro.Visible;
+    const bool inPlay = form_.play.Now == Screen::LevelInPlay;
     if (cursorCell_ > 0 && cursorCell_ < static_cast<int>(b.Grid.size()) && hasFocus() && inPlay) {
         const Cell& c = b.Grid[static_cast<std::size_t>(cursorCell_)];
         const QRectF r = QRectF(c.Left, c.Top, c.Width, c.Height).adjusted(4.5, 4.5, -4.5, -4.5);

@@ -94,20 +94,30 @@ void KeyboardPlay::activateCursorCell() {
     }
 }
 
-// The handler a click on the message itself calls.
+// The handler a click on the message itself calls, for what is on screen.
 bool KeyboardPlay::dismissMessage() {
     const Form1& f = form_;
-    if (f.msg.NameInput.Visible) return false;
-    if (f.high.HighLabel.Visible)
-        run_(records::HighLabel_Click);
-    else if (f.msg.RoundOverLabel.Visible)
-        run_(game::RoundOverLabel_Click);
-    else if (f.msg.Label2.Visible)
-        run_(game::Label2_Click);
-    else if (f.msg.PausedLabel.Visible)
-        run_(game::PausedLabel_click);
-    else
-        return false;
+    switch (f.play.Now) {
+        case Screen::NameEntry:
+            // The message waits for the name: the keys go back to its box.
+            if (QWidget* name = named("NameInput")) name->setFocus(Qt::OtherFocusReason);
+            return true;
+        case Screen::HighScores:
+            run_(records::HighLabel_Click);
+            return true;
+        case Screen::RoundOver:
+        case Screen::GameOver:
+            run_(game::RoundOverLabel_Click);
+            return true;
+        case Screen::LevelCompleted:
+            run_(game::Label2_Click);
+            return true;
+        case Screen::StartScreen:
+        case Screen::LevelInPlay:
+            break;
+    }
+    if (!f.msg.PausedLabel.Visible) return false;
+    run_(game::PausedLabel_click);
     return true;
 }
 

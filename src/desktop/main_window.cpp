@@ -85,6 +85,19 @@ private:
     std::function<char(char)> filter_;
 };
 
+// The name entry: Enter stores the name and ends there. Passed on, the same
+// key press would reach the high-score table the name has just opened.
+class NameEdit : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        QLineEdit::keyPressEvent(event);
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) event->accept();
+    }
+};
+
 const QColor kMessageText(246, 244, 232);
 const QColor kHeadingText(255, 212, 110);
 const QColor kLinkText(150, 222, 255);
@@ -378,7 +391,7 @@ void MainWindow::buildOverlays() {
     }
 
     // The high-score name entry and its "Enter" button.
-    nameInput_ = new QLineEdit(board_);
+    nameInput_ = new NameEdit(board_);
     nameInput_->setObjectName(QStringLiteral("NameInput"));
     nameInput_->setMaxLength(40);
     nameInput_->setStyleSheet(QStringLiteral(
@@ -581,7 +594,13 @@ void MainWindow::renderMenus() {
         if (a->isEnabled() != enabled) a->setEnabled(enabled);
         if (a->isCheckable() && a->isChecked() != e.Checked) a->setChecked(e.Checked);
     };
+    // The Practice aids stand in the Help menu in Practice only; elsewhere
+    // the menu is the written one.
+    const practice::Aids* aids = practice::FindAids(f);
     for (const MenuBinding& b : menus_) {
+        if (aids && (b.entry == &aids->UndoJumpMenue || b.entry == &aids->HintMenue) &&
+            b.action->isVisible() != (f.game.ModeIndex == kPracticeMode))
+            b.action->setVisible(f.game.ModeIndex == kPracticeMode);
         bool enabled = b.entry->Enabled;
         // The playback entries open only in a build that asks for them.
         if (b.entry == &f.menu.SolveMenue || b.entry == &f.menu.TestMenue)

@@ -186,6 +186,18 @@ TEST(KeyboardPlay, EnterSpaceAndEscapeDismissEveryMessage) {
         ASSERT_EQ(kw.focused(), kw.widget("NameInput"));
         EXPECT_TRUE(Accessible(kw.focused())->text(QAccessible::Description)
                         .contains(QString::fromStdString(f.msg.RoundOverLabel.Caption)));
+
+        // The message waits for the name: its key pressed on the board gives
+        // the keys back to the name entry, which stays open.
+        kw.view()->setFocus();
+        kw.press(key);
+        EXPECT_TRUE(f.msg.NameInput.Visible);
+        EXPECT_EQ(kw.focused(), kw.widget("NameInput"));
+        // Enter stores the name and shows the table; the same key press
+        // does not close it again.
+        kw.press(Qt::Key_Return);
+        EXPECT_FALSE(f.msg.NameInput.Visible);
+        EXPECT_TRUE(f.high.HighLabel.Visible);
     }
 }
 

@@ -55,6 +55,8 @@ TEST(PracticeAidsWindow, HintAndUndoByKeysInPracticeOnlyWithTheNotice) {
     Press(fx, Qt::Key_H);
     EXPECT_EQ(board::FrogsLeft(f.board), 3);
     EXPECT_FALSE(fx.action("UndoJumpMenue")->isEnabled() || fx.action("HintMenue")->isEnabled());
+    // Easy's Help menu is the written one: the aids are not in it at all.
+    EXPECT_FALSE(fx.action("UndoJumpMenue")->isVisible() || fx.action("HintMenue")->isVisible());
     EXPECT_FALSE(notice->isVisible());
 
     fx.action("NewGameMenue(4)")->trigger();
@@ -63,6 +65,7 @@ TEST(PracticeAidsWindow, HintAndUndoByKeysInPracticeOnlyWithTheNotice) {
     EXPECT_EQ(notice->text(), QStringLiteral("Solvable")) << "a level start is on its stored solution";
     EXPECT_TRUE(fx.action("HintMenue")->isEnabled());
     EXPECT_FALSE(fx.action("UndoJumpMenue")->isEnabled());
+    EXPECT_TRUE(fx.action("UndoJumpMenue")->isVisible() && fx.action("HintMenue")->isVisible());
 
     Press(fx, Qt::Key_H);
     const practice::Aids& aids = *practice::FindAids(f);

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,9 @@ public:
     std::vector<std::string> questions;
     std::vector<std::string> infos;
     bool answerYes = true;
+    // Runs while the question is open, as events the question's own loop
+    // delivers (a signal, another timer tick).
+    std::function<void()> whileAsking;
 
     double Timer() override { return timeOfDay; }
     std::int64_t Now() override { return now; }
@@ -76,6 +80,7 @@ public:
     void ShowTextFile(const std::string& path) override { shownFiles.push_back(path); }
     bool AskYesNo(const std::string& question, const std::string& title) override {
         questions.push_back(title + ": " + question);
+        if (whileAsking) whileAsking();
         return answerYes;
     }
     void ShowInfo(const std::string& text) override { infos.push_back(text); }

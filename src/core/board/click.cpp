@@ -142,25 +142,30 @@ void Form_MouseDown(Form1& form, int button, int shift, float x, float y) {
 
     if (form.about.Loaded) window::Form2_Unload(form);
     form.clock.SessionNow = form.platform.Now();
-    if (msg.NameInput.Visible) return;
-    if (form.high.HighLabel.Visible) {
-        records::HighLabel_Click(form);
-        return;
-    }
-    if (msg.RoundOverLabel.Visible) {
-        msg.RoundOverLabel.Visible = false;
-        msg.Ad_Label.Visible = false;
-        msg.Label1.Visible = false;
-        msg.NameInput.Visible = false;
-        msg.Command1.Visible = false;
-        // Back to the start screen when the game is over, else a retry: the
-        // same decision as a click on the message itself.
-        game::RoundOverLabel_Click(form);
-        return;
-    }
-    if (!form.tasks.DemoLoop && msg.Label2.Visible) {
-        game::Label2_Click(form);  // the next level, as a click on the panel starts it
-        return;
+    switch (form.play.Now) {
+        case Screen::NameEntry:
+            return;  // the name comes first
+        case Screen::HighScores:
+            records::HighLabel_Click(form);
+            return;
+        case Screen::RoundOver:
+        case Screen::GameOver:
+            msg.RoundOverLabel.Visible = false;
+            msg.Ad_Label.Visible = false;
+            msg.Label1.Visible = false;
+            msg.NameInput.Visible = false;
+            msg.Command1.Visible = false;
+            // Back to the start screen when the game is over, else a retry:
+            // the same decision as a click on the message itself.
+            game::RoundOverLabel_Click(form);
+            return;
+        case Screen::LevelCompleted:
+            if (form.tasks.DemoLoop) break;
+            game::Label2_Click(form);  // the next level, as a click on the panel starts it
+            return;
+        case Screen::StartScreen:
+        case Screen::LevelInPlay:
+            break;
     }
     if (msg.PausedLabel.Visible) {
         if (b.SelectedFrog > 0) b.HighLight.Visible = true;
@@ -170,9 +175,9 @@ void Form_MouseDown(Form1& form, int button, int shift, float x, float y) {
         form.clock.ClockState = 3;
     }
     if (g.ModeIndex < kPracticeMode && g.TryNumber > g.TriesAllowed) return;
-    // While the start screen is up no level is in play; the records of the
-    // last board may still be there, but they must not be moved.
-    if (g.IntroShowing) return;
+    // Only a level in play takes jumps: on the start screen the records of
+    // the last board may still be there, but they must not be moved.
+    if (form.play.Now != Screen::LevelInPlay) return;
     if (form.clock.ClockState == 2) form.clock.ClockState = 3;
     g.JumpPossible = true;
     bool jumped = false;

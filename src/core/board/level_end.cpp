@@ -24,10 +24,13 @@ bool HighScoreCheck(Form1& form) {
     return form.high.NewScoreRank > 0;
 }
 
+// The game is over: the message waits for the name when the score takes a
+// row of the table.
 void ShowNameEntry(Form1& form, bool show) {
     form.msg.NameInput.Visible = show;
     form.msg.Command1.Visible = show;
     if (show) form.menu.mnuHighScores.Enabled = false;
+    form.play.Now = show ? Screen::NameEntry : Screen::GameOver;
 }
 
 void ShowRoundOverMessage(Form1& form) {
@@ -67,6 +70,7 @@ void LevelSolved(Form1& form) {
             msg.Ad_Label.Visible = true;
             msg.Label3b.Visible = true;
             msg.Label6.Visible = g.ModeIndex != kPracticeMode;
+            form.play.Now = Screen::LevelCompleted;
         }
     }
     form.tasks.PlaybackActive = false;
@@ -90,6 +94,7 @@ void LevelSolved(Form1& form) {
             g.SaveSlot = 0;
         }
         std::string closing = "Press Mouse button to play again";
+        form.play.Now = Screen::GameOver;
         if (g.ModeIndex != kPracticeMode) {
             const bool high = HighScoreCheck(form);
             if (high) closing = "You got a high score.";
@@ -129,8 +134,10 @@ void RoundOverIncomplete(Form1& form) {
                                  "Press Mouse button to try again";
     msg.NameInput.Visible = false;
     msg.Command1.Visible = false;
+    form.play.Now = Screen::RoundOver;
 
     if (g.ModeIndex < kPracticeMode && g.TryNumber == g.TriesAllowed) {
+        form.play.Now = Screen::GameOver;
         menu.mnuQuit.Enabled = false;
         menu.mnusave.Enabled = false;
         menu.RestartLevelMenue.Enabled = false;

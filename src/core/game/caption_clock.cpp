@@ -35,7 +35,7 @@ std::string Pad5(long long value) {
 
 std::string ComposeCaption(const Form1& form) {
     const Game& g = form.game;
-    if (g.IntroShowing) return " QUIB   ";
+    if (StartScreenUp(form)) return " QUIB   ";
     std::string caption = g.SaveSlot == 0 ? std::string("QUIB   ") : "QUIB(" + std::to_string(g.SaveSlot) + ")";
     caption += "   Mode: " + g.GameMode;
     caption += "  Level: " + Pad3(g.CurrentLevel) + " of 200  ";
@@ -82,8 +82,12 @@ void AddPlayTime(Form1& form) {
 }
 
 bool LevelInPlay(const Form1& form) {
-    return !form.game.IntroShowing && !form.intro.Visible && !form.msg.Ad_Label.Visible &&
-           !form.high.HighLabel.Visible && form.window.WindowState != 1;
+    return form.play.Now == Screen::LevelInPlay && form.window.WindowState != 1 && !form.play.ExitQuestion;
+}
+
+bool StartScreenUp(const Form1& form) {
+    const PlayState& play = form.play;
+    return play.Now == Screen::StartScreen || (play.Now == Screen::HighScores && play.UnderTable == Screen::StartScreen);
 }
 
 void BankPlayTime(Form1& form) {

@@ -55,10 +55,14 @@ void CommandLabel2_Click(Form1& form);
 std::string ComposeCaption(const Form1& form);
 void UpdateCaption(Form1& form);
 void AddPlayTime(Form1& form);
-// Whether a level is in play, so that time passing counts as playing time:
-// not on the start screen, not under a message or the high-score table, not
-// while the window is minimised.
+// Whether a level is in play: the one answer for the playing time, the
+// keyboard, the session end, the resting timer and the features built on top.
+// Not on the start screen, not under a message, the panel or the high-score
+// table, not while the window is minimised or the exit question is open.
 bool LevelInPlay(const Form1& form);
+// The start screen is up, or the high-score table opened from it: the
+// caption is the bare title.
+bool StartScreenUp(const Form1& form);
 // Adds the time played since SessionStart, up to now, when a level is in
 // play, and starts the next stretch from now.
 void BankPlayTime(Form1& form);

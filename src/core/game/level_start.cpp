@@ -124,6 +124,7 @@ void StartLevel(Form1& form) {
         if (grids) b.Grid[i].Visible = true;
     }
     ClearOverlays(form);
+    form.play.Now = Screen::LevelInPlay;
 
     if (!g.RetryPending) {
         g.TryNumber -= 1;
@@ -212,6 +213,7 @@ void ResumeBoard(Form1& form) {
         }
     }
     ClearOverlays(form);
+    form.play.Now = Screen::LevelInPlay;
     form.menu.mnuQuit.Enabled = true;
     form.menu.mnusave.Enabled = true;
     form.menu.RestartLevelMenue.Enabled = true;

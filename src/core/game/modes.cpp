@@ -2,6 +2,8 @@
 // start screen or "Goto Level", and the Goto Level entries the player has
 // earned.
 
+#include <optional>
+
 #include "../records/records.h"
 #include "game.h"
 
@@ -49,7 +51,11 @@ void EnableGotoLevelEntries(Form1& form) {
     }
 }
 
-void NewGameMenue_Click(Form1& form, int index) {
+namespace {
+
+// A new game in the mode; a Goto Level entry also names the level it starts
+// at, taken only after the game in play has gone into its slot with its own.
+void NewGame(Form1& form, int index, std::optional<int> gotoLevel) {
     // The menu and the start screen only offer 1..4; any other number would
     // leave a game without a mode, so it starts nothing.
     if (index < kEasyMode || index > kPracticeMode) return;
@@ -80,6 +86,7 @@ void NewGameMenue_Click(Form1& form, int index) {
     form.intro.Visible = false;
     for (std::size_t i = 1; i < b.Grid.size(); ++i) b.Grid[i].Visible = true;
 
+    if (gotoLevel) g.CurrentLevel = *gotoLevel;
     g.TryNumber = 2;
     g.LevelTries = 1;
     g.Score = 0;
@@ -106,11 +113,16 @@ void NewGameMenue_Click(Form1& form, int index) {
     form.clock.SessionStart = p.Now();
 }
 
+}  // namespace
+
+void NewGameMenue_Click(Form1& form, int index) { NewGame(form, index, std::nullopt); }
+
 void CommandLabel_Click(Form1& form, int index) { NewGameMenue_Click(form, index); }
 
 void mnulevel_Click(Form1& form, int index) {
-    form.game.CurrentLevel = index;
-    NewGameMenue_Click(form, kPracticeMode);
+    // The slot of the game in play keeps that game's level with its frogs;
+    // the chosen level is the new game's.
+    NewGame(form, kPracticeMode, index);
 }
 
 }  // namespace quib::game

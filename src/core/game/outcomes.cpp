@@ -19,7 +19,7 @@ bool GameIsOver(const Form1& form) {
 
 void DismissRoundOver(Form1& form) {
     Messages& msg = form.msg;
-    if (msg.NameInput.Visible) return;
+    if (form.play.Now == Screen::NameEntry) return;
     if (GameIsOver(form)) {
         Game& g = form.game;
         g.CurrentLevel = 1;
@@ -32,6 +32,7 @@ void DismissRoundOver(Form1& form) {
         // start screen would read it as still waiting and start a stray game.
         msg.RoundOverLabel.Visible = false;
         form.intro.Visible = true;
+        form.play.Now = Screen::StartScreen;
         UpdateCaption(form);
         form.menu.mnuQuit.Enabled = false;
         form.menu.mnusave.Enabled = false;
@@ -119,6 +120,7 @@ void mnuQuit_Click(Form1& form) {
         g.ResumeLevel = g.CurrentLevel;
         g.IntroShowing = true;
         form.intro.Visible = true;
+        form.play.Now = Screen::StartScreen;
         UpdateCaption(form);
         return;
     }
@@ -145,9 +147,11 @@ void mnuQuit_Click(Form1& form) {
         msg.NameInput.Visible = true;
         msg.Command1.Visible = true;
         form.menu.mnuHighScores.Enabled = false;
+        form.play.Now = Screen::NameEntry;
     } else {
         msg.NameInput.Visible = false;
         msg.Command1.Visible = false;
+        form.play.Now = Screen::GameOver;
     }
 
     // With a single frog left there is nothing to jump, and the first line
@@ -171,7 +175,10 @@ void CommandLabel2_Click(Form1& form) {
     CheckJumpPossible(form);
     form.intro.Visible = false;
     g.IntroShowing = false;
-    if (!g.JumpPossible) {
+    // A board with one frog left is a solved level whose panel was left by
+    // "Quit" (the level has already moved on): it goes on as the panel's
+    // dismissal would have, with the next level's fresh start, not a retry.
+    if (!g.JumpPossible && board::FrogsLeft(form.board) > 1) {
         g.RetryPending = true;
         StartLevel(form);
     } else {

@@ -27,15 +27,12 @@ void Subscribe(Form1& form) {
     // The solver's first slice makes its aids; until then a Practice level in
     // play counts as work for it.
     hooks.TickWork.push_back([](const Form1& f) {
-        return SolverBusy(f) || (f.game.ModeIndex == kPracticeMode && !FindAids(f) && LevelInPlay(f));
+        return SolverBusy(f) || (f.game.ModeIndex == kPracticeMode && !FindAids(f) && Offered(f));
     });
 }
 
-bool LevelInPlay(const Form1& form) {
-    const Messages& msg = form.msg;
-    return form.game.ModeIndex == kPracticeMode && !form.game.IntroShowing && !form.intro.Visible &&
-           !msg.RoundOverLabel.Visible && !msg.Label2.Visible && !msg.NameInput.Visible &&
-           !form.high.HighLabel.Visible && !msg.PausedLabel.Visible && !form.tasks.PlaybackActive &&
+bool Offered(const Form1& form) {
+    return form.game.ModeIndex == kPracticeMode && game::LevelInPlay(form) && !form.tasks.PlaybackActive &&
            board::FrogsLeft(form.board) >= 2;
 }
 
@@ -44,10 +41,8 @@ bool UndoAvailable(const Form1& form) {
     if (aids == nullptr || aids->History.empty() || form.game.ModeIndex != kPracticeMode) return false;
     // After the jump that ended a round, the round-over message may be up;
     // not the one of a solved last level, which has ended the game.
-    if (LevelInPlay(form)) return true;
-    const Messages& msg = form.msg;
-    return msg.RoundOverLabel.Visible && !msg.Label2.Visible && !msg.NameInput.Visible &&
-           !form.intro.Visible && !form.high.HighLabel.Visible && !form.tasks.PlaybackActive &&
+    if (Offered(form)) return true;
+    return form.play.Now == Screen::RoundOver && form.window.WindowState != 1 && !form.tasks.PlaybackActive &&
            board::FrogsLeft(form.board) >= 2;
 }
 
@@ -167,7 +162,7 @@ void Collect(Aids& aids) {
 // the worker has decided; otherwise the worker is asked, and it thinks ahead
 // about the positions after the next jumps meanwhile.
 void Sync(Form1& form, Aids& aids) {
-    if (!LevelInPlay(form)) {
+    if (!Offered(form)) {
         // A level that ends stops the search at once.
         if (aids.Worker) aids.Worker->Rest();
         aids.HaveCurrent = false;
@@ -222,7 +217,7 @@ void Sync(Form1& form, Aids& aids) {
 void UpdateAids(Form1& form) {
     Aids& aids = AidsOf(form);
     Sync(form, aids);
-    const bool inPlay = LevelInPlay(form);
+    const bool inPlay = Offered(form);
     aids.UndoJumpMenue.Enabled = UndoAvailable(form);
     aids.HintMenue.Enabled = inPlay;
     if (!inPlay) {
@@ -248,7 +243,7 @@ void UpdateAids(Form1& form) {
 }
 
 void Hint_Click(Form1& form) {
-    if (!LevelInPlay(form)) return;
+    if (!Offered(form)) return;
     Aids& aids = AidsOf(form);
     Sync(form, aids);
     if (aids.Answer == Verdict::NotSure) {
@@ -288,7 +283,7 @@ void AwaitSolver(Form1& form, std::chrono::milliseconds limit) {
 
 bool SolverBusy(const Form1& form) {
     const Aids* aids = FindAids(form);
-    return aids != nullptr && LevelInPlay(form) &&
+    return aids != nullptr && Offered(form) &&
            (aids->LevelBegun || !aids->HaveCurrent || !(PositionOf(form.board) == aids->Current));
 }
 

@@ -82,8 +82,9 @@ void Subscribe(Form1& form);
 Aids& AidsOf(Form1& form);
 const Aids* FindAids(const Form1& form);
 
-// A Practice level is on the board and not yet over.
-bool LevelInPlay(const Form1& form);
+// The aids are offered: a Practice level in play (the game's own answer),
+// not a solution playback, with frogs still to jump.
+bool Offered(const Form1& form);
 bool UndoAvailable(const Form1& form);
 
 // Called by the board as a jump is made, before it changes anything.

@@ -48,12 +48,17 @@ void PlaceRecord(Board& b, int r, int cell) {
 }
 
 // The round-over message goes as if it had never been shown; its time has
-// been counted, so the level's time runs on from now.
+// been counted, so the level's time runs on from now. The high-score table,
+// opened and closed over the message, left every cell hidden: the board comes
+// back whole.
 void WithdrawRoundOver(Form1& form) {
     Messages& msg = form.msg;
     msg.RoundOverLabel.Visible = false;
     msg.Label1.Visible = false;
     msg.Ad_Label.Visible = false;
+    Board& b = form.board;
+    for (std::size_t i = 1; i < b.Grid.size(); ++i) b.Grid[i].Visible = true;
+    form.play.Now = Screen::LevelInPlay;
     form.menu.RestartLevelMenue.Enabled = true;
     form.clock.SessionStart = form.platform.Now();
     if (form.clock.ClockState == 1) form.clock.ClockState = 0;
@@ -72,7 +77,7 @@ void UndoJump_Click(Form1& form) {
         aids.History.clear();
         return;
     }
-    if (form.msg.RoundOverLabel.Visible) WithdrawRoundOver(form);
+    if (form.play.Now == Screen::RoundOver) WithdrawRoundOver(form);
 
     // The removal backwards: the record that took the jumped frog's number
     // goes back to the end, and the jumped frog gets its number again.

@@ -215,6 +215,8 @@ void Command1_Click(Form1& form) {
     msg.Command1.Visible = false;
     h.NamesLabel[Row(h.NewScoreRank)].Caption = msg.NameInput.Text;
     form.menu.mnuHighScores.Enabled = true;
+    // The name is in: what is left is the ended game, which the table covers.
+    form.play.Now = Screen::GameOver;
     mnuHighScores_Click(form);
 }
 
@@ -227,7 +229,9 @@ void mnuHighScores_Click(Form1& form) {
     Messages& msg = form.msg;
     // Opened twice, the second opening would remember the messages as hidden
     // (the first one hid them) and lose them when the table closes.
-    if (h.HighLabel.Visible) return;
+    if (form.play.Now == Screen::HighScores) return;
+    form.play.UnderTable = form.play.Now;
+    form.play.Now = Screen::HighScores;
 
     h.Remembered = {msg.Label1.Visible, msg.RoundOverLabel.Visible, msg.NameInput.Visible, msg.Command1.Visible,
                     msg.Label2.Visible, msg.Label3b.Visible,        msg.Label6.Visible,    msg.PausedLabel.Visible};
@@ -256,15 +260,18 @@ void HighLabel_Click(Form1& form) {
     Game& g = form.game;
     // The table's labels take clicks only while it is shown; a close of a
     // table that is not open would restore what an older opening remembered.
-    if (!h.HighLabel.Visible) return;
+    if (form.play.Now != Screen::HighScores) return;
 
     msg.Label1.Visible = false;
     msg.RoundOverLabel.Visible = false;
     msg.Ad_Label.Visible = false;
     ShowTable(h, false);
 
-    const bool gameOver =
-        g.ModeIndex < kPracticeMode && (g.CurrentLevel > form.library.LevelCount || g.TryNumber >= g.TriesAllowed);
+    // The game is over when the table covers its game-over message (no try
+    // left, or every level solved). The try counter alone cannot tell: it
+    // is at its limit as well while the last try is played, or on the panel
+    // of a level solved at the last try, and that game goes on.
+    const bool gameOver = g.ModeIndex < kPracticeMode && form.play.UnderTable == Screen::GameOver;
     if (gameOver || g.IntroShowing) {
         msg.Label1.Visible = false;
         msg.Ad_Label.Visible = false;
@@ -280,6 +287,7 @@ void HighLabel_Click(Form1& form) {
         }
         g.IntroShowing = true;
         form.intro.Visible = true;
+        form.play.Now = Screen::StartScreen;
         game::UpdateCaption(form);
         form.menu.mnuQuit.Enabled = false;
         form.menu.mnusave.Enabled = false;
@@ -302,6 +310,9 @@ void HighLabel_Click(Form1& form) {
     msg.Label6.Visible = was.Label6;
     msg.PausedLabel.Visible = was.PausedLabel;
     msg.Ad_Label.Visible = msg.Label2.Visible;
+    // The screen the table covered comes back. (The message line stays as
+    // the labels have it; what is on screen is this state, not the labels.)
+    form.play.Now = form.play.UnderTable;
 
     if (!msg.Label1.Visible && !msg.Label2.Visible) form.clock.ClockState = 3;
 }

@@ -40,8 +40,14 @@ void End(Form1& form) {
 
 bool Form_Unload(Form1& form) {
     SaveForExit(form);
-    if (!form.platform.AskYesNo("Are you sure you want to exit the program?", "Quib")) {
+    // While the question is open nobody plays: its seconds count neither for
+    // a session that ends meanwhile nor, answered No, for the game.
+    form.play.ExitQuestion = true;
+    const bool yes = form.platform.AskYesNo("Are you sure you want to exit the program?", "Quib");
+    form.play.ExitQuestion = false;
+    if (!yes) {
         form.clock.ClockState = 3;
+        if (game::LevelInPlay(form)) form.clock.SessionStart = form.platform.Now();
         return true;
     }
     End(form);

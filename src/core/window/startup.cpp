@@ -91,6 +91,7 @@ void Form_Load(Form1& form) {
     form.window.Height = 580;
     form.menu.RestartLevelMenue.Enabled = false;
     form.game.IntroShowing = true;
+    form.play = PlayState{};
 
     Messages& msg = form.msg;
     Place(msg.Label2, 0, 40, "", false);

@@ -12,6 +12,7 @@ using namespace quib::testing;
 
 void SetGame(Form1& f, int mode, int tryNumber, int level, int score, int frogs) {
     f.game.IntroShowing = false;
+    f.play.Now = Screen::LevelInPlay;
     f.game.ModeIndex = mode;
     game::SetModeNameAndTries(f.game, mode);
     std::tie(f.game.TryNumber, f.game.CurrentLevel, f.game.Score) = std::tuple(tryNumber, level, score);
@@ -37,6 +38,7 @@ TEST(Caption, PadsEveryNumberAndDropsTriesAndScoreInPractice) {
     EXPECT_EQ(game::ComposeCaption(f), "QUIB      Mode: Practice  Level: 150 of 200" + std::string(16, ' ') +
                                            "12 left out of 153");
     f.game.IntroShowing = true;
+    f.play.Now = Screen::StartScreen;
     game::UpdateCaption(f);
     EXPECT_EQ(f.window.Caption, " QUIB   ");
 }

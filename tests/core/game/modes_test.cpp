@@ -50,6 +50,20 @@ TEST(Modes, MediumAndDifficultStartAtTheirLevelsWithTheirTriesAndGotoLevelStarts
     EXPECT_EQ(f.menu.mnulevel.at(190).Caption, "190");
 }
 
+// Solving level 9 reaches level 10: its entry opens, the next one not yet.
+TEST(Modes, SolvingALevelOpensTheGotoLevelEntryOfTheLevelReached) {
+    TestGame game;
+    Form1& f = game.form();
+    InstallPairs(f, 9);
+    InstallPairs(f, 10);
+    game::mnulevel_Click(f, 9);
+    PlaceBoard(f, {100, 101});
+    Jump(f, 100, 102);
+    ASSERT_EQ(f.game.HighestLevel, 10);
+    EXPECT_TRUE(f.menu.mnulevel.at(10).Enabled);
+    EXPECT_FALSE(f.menu.mnulevel.at(20).Enabled);
+}
+
 TEST(Modes, NewGameWhileASlotGameRunsSavesItFirst) {
     TestGame game;
     Form1& f = StartGame(game.form(), 1, 1);

@@ -10,6 +10,7 @@
 #include "core/levels/levels.h"
 #include "core/practice/practice.h"
 #include "core/records/records.h"
+#include "core/window/window.h"
 #include "support/play.h"
 
 namespace quib::testing {
@@ -76,6 +77,25 @@ TEST(PracticeUndo, TakesBackRandomJumpsExactlyDownToTheLevelStartAndAfterARoundO
         EXPECT_EQ(board::FrogsLeft(f.board), level + 3);
     }
     EXPECT_GT(roundOvers, 0) << "some sequence must end in a round-over message";
+}
+
+// The high-score table hides every cell; closed over the round-over message
+// it leaves them hidden. An undo then brings back the board as it was, with
+// the outlines of "Grids".
+TEST(PracticeUndo, AfterTheTableCoveredTheRoundOverMessageTheCellsComeBack) {
+    TestGame game;
+    Form1& f = game.form();
+    window::mnuGrids_Click(f);
+    InstallRowPuzzles(f, 3);
+    game::mnulevel_Click(f, 3);
+    PlayLosingJump(f, LevelPuzzle(3));
+    records::mnuHighScores_Click(f);
+    records::HighLabel_Click(f);
+    ASSERT_TRUE(f.msg.RoundOverLabel.Visible);
+    practice::UndoJump_Click(f);
+    ASSERT_EQ(FrogCells(f), LevelPuzzle(3).pieces);
+    for (std::size_t i = 1; i < f.board.Grid.size(); ++i)
+        ASSERT_TRUE(f.board.Grid[i].Visible && f.board.Grid[i].BorderStyle == 1) << "cell " << i;
 }
 
 TEST(PracticeUndo, HistoryGoesWithRestartNewLevelAndSlotLoad) {

@@ -172,8 +172,8 @@ TEST(HighScoreDisplay, AGameThatIsOverReturnsToTheStartScreenExceptInPractice) {
     records::HighLabel_Click(f);
     EXPECT_TRUE(!f.intro.Visible && !f.game.IntroShowing && f.board.Frog[1].Visible);
 
-    f.game.ModeIndex = 1;
-    f.game.TryNumber = 10;
+    game::NewGameMenue_Click(f, kEasyMode);
+    game::mnuQuit_Click(f);  // no try left
     records::mnuHighScores_Click(f);
     records::HighLabel_Click(f);
     EXPECT_TRUE(f.intro.Visible && f.game.IntroShowing && !f.menu.mnuQuit.Enabled && !f.menu.mnusave.Enabled);

@@ -1,0 +1,221 @@
+// What is on screen, as the handlers set it: every handler, from every screen
+// it can be reached on, lands on the expected one, and the one answer to
+// "is a level in play?" follows it; plus the faults that came from guessing
+// the screen from the labels.
+
+#include <functional>
+#include <string>
+
+#include "core/records/records.h"
+#include "core/window/window.h"
+#include "support/play.h"
+
+namespace quib {
+namespace {
+
+using namespace quib::testing;
+using S = Screen;
+
+const char* Name(S s) {
+    static const char* const names[] = {"StartScreen", "LevelInPlay",    "RoundOver", "LevelCompleted",
+                                        "NameEntry",   "GameOver",       "HighScores"};
+    return names[static_cast<int>(s)];
+}
+
+// Brings a fresh game (row puzzles for levels 1 to 4) to a screen: an Easy
+// game on level 1 unless it says Practice (at level 1).
+using Step = std::function<void(Form1&)>;
+const Step kNothing = [](Form1&) {};
+const Step kEasy = [](Form1& f) { game::NewGameMenue_Click(f, kEasyMode); };
+const Step kPractice = [](Form1& f) { game::NewGameMenue_Click(f, kPracticeMode); };
+const Step kLose = [](Form1& f) { PlayLosingJump(f, LevelPuzzle(1)); };
+const Step kSolve = [](Form1& f) { PlaySolution(f, LevelPuzzle(1)); };
+const Step kTable = [](Form1& f) { records::mnuHighScores_Click(f); };
+const Step kCloseTable = [](Form1& f) { records::HighLabel_Click(f); };
+const Step kQuit = [](Form1& f) { game::mnuQuit_Click(f); };
+const Step kDismissRound = [](Form1& f) { game::RoundOverLabel_Click(f); };
+const Step kDismissPanel = [](Form1& f) { game::Label2_Click(f); };
+const Step kClick = [](Form1& f) { ClickWindow(f); };
+const Step kRestart = [](Form1& f) { game::RestartLevelMenue_Click(f); };
+const Step kEnterName = [](Form1& f) { records::Command1_Click(f); };
+const Step kContinue = [](Form1& f) { game::CommandLabel2_Click(f); };
+
+Step Then(std::initializer_list<Step> steps) {
+    std::vector<Step> all(steps);
+    return [all](Form1& f) {
+        for (const Step& s : all) s(f);
+    };
+}
+
+TEST(PlayState, EveryHandlerLandsOnTheScreenItShows) {
+    const Step easyPlay = kEasy, practicePlay = kPractice;
+    const Step roundOver = Then({kEasy, kLose}), panel = Then({kEasy, kSolve});
+    const Step practicePanel = Then({kPractice, kSolve});
+    // Level 1 solved gives points: giving up on level 2 enters the table.
+    const Step nameEntry = Then({kEasy, kSolve, kDismissPanel, kQuit});
+    const Step gameOver = Then({kEasy, kQuit});  // no points, no place in the table
+    struct Row {
+        const char* from;
+        Step reach;
+        S at;
+        const char* handler;
+        Step act;
+        S to;
+    };
+    const Row rows[] = {
+        {"start", kNothing, S::StartScreen, "new game", kEasy, S::LevelInPlay},
+        {"start", kNothing, S::StartScreen, "table", kTable, S::HighScores},
+        {"start", kNothing, S::StartScreen, "click", kClick, S::StartScreen},
+        {"table from start", kTable, S::HighScores, "close table", kCloseTable, S::StartScreen},
+        {"play", easyPlay, S::LevelInPlay, "losing jump", kLose, S::RoundOver},
+        {"play", easyPlay, S::LevelInPlay, "solving jumps", kSolve, S::LevelCompleted},
+        {"play", easyPlay, S::LevelInPlay, "restart", kRestart, S::LevelInPlay},
+        {"play", easyPlay, S::LevelInPlay, "click", kClick, S::LevelInPlay},
+        {"play", easyPlay, S::LevelInPlay, "quit", kQuit, S::GameOver},
+        {"practice play", practicePlay, S::LevelInPlay, "quit", kQuit, S::StartScreen},
+        {"play", easyPlay, S::LevelInPlay, "table", kTable, S::HighScores},
+        {"table over play", Then({kEasy, kTable}), S::HighScores, "close table", kCloseTable, S::LevelInPlay},
+        {"table over play", Then({kEasy, kTable}), S::HighScores, "click", kClick, S::LevelInPlay},
+        {"table over play", Then({kEasy, kTable}), S::HighScores, "new game", kPractice, S::LevelInPlay},
+        {"round over", roundOver, S::RoundOver, "dismiss", kDismissRound, S::LevelInPlay},
+        {"round over", roundOver, S::RoundOver, "click", kClick, S::LevelInPlay},
+        {"round over", roundOver, S::RoundOver, "quit", kQuit, S::GameOver},
+        {"round over", roundOver, S::RoundOver, "new game", kEasy, S::LevelInPlay},
+        {"table over round over", Then({kEasy, kLose, kTable}), S::HighScores, "close table", kCloseTable,
+         S::RoundOver},
+        {"panel", panel, S::LevelCompleted, "dismiss", kDismissPanel, S::LevelInPlay},
+        {"panel", panel, S::LevelCompleted, "click", kClick, S::LevelInPlay},
+        {"panel", panel, S::LevelCompleted, "quit", kQuit, S::NameEntry},
+        {"practice panel", practicePanel, S::LevelCompleted, "quit", kQuit, S::StartScreen},
+        {"practice panel", practicePanel, S::LevelCompleted, "quit, continue", Then({kQuit, kContinue}),
+         S::LevelInPlay},
+        {"table over panel", Then({kEasy, kSolve, kTable}), S::HighScores, "close table", kCloseTable,
+         S::LevelCompleted},
+        {"name entry", nameEntry, S::NameEntry, "click", kClick, S::NameEntry},
+        {"name entry", nameEntry, S::NameEntry, "dismiss", kDismissRound, S::NameEntry},
+        {"name entry", nameEntry, S::NameEntry, "enter name", kEnterName, S::HighScores},
+        {"name entry", nameEntry, S::NameEntry, "enter name, close table", Then({kEnterName, kCloseTable}),
+         S::StartScreen},
+        {"name entry", nameEntry, S::NameEntry, "new game", kEasy, S::LevelInPlay},
+        {"game over", gameOver, S::GameOver, "dismiss", kDismissRound, S::StartScreen},
+        {"game over", gameOver, S::GameOver, "click", kClick, S::StartScreen},
+        {"game over", gameOver, S::GameOver, "table, close table", Then({kTable, kCloseTable}), S::StartScreen},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.from) + " + " + row.handler);
+        TestGame game;
+        Form1& f = game.form();
+        InstallRowPuzzles(f, 4);
+        row.reach(f);
+        ASSERT_EQ(Name(f.play.Now), std::string(Name(row.at)));
+        row.act(f);
+        EXPECT_EQ(Name(f.play.Now), std::string(Name(row.to)));
+        EXPECT_EQ(game::LevelInPlay(f), row.to == S::LevelInPlay);
+        // A level in play shows none of the messages.
+        if (row.to == S::LevelInPlay) {
+            EXPECT_FALSE(f.msg.RoundOverLabel.Visible || f.msg.Label2.Visible || f.high.HighLabel.Visible ||
+                         f.intro.Visible);
+        }
+    }
+}
+
+// Closing the table over a round-over message brings the message back, not a
+// level in play: minimising afterwards must not add the level's time again.
+TEST(PlayState, TableOverARoundOverMessageAddsNoPlayTime) {
+    TestGame game;
+    Form1& f = StartGame(game.form(), kEasyMode, 1);
+    game.platform.Advance(100);
+    PlayLosingJump(f, LevelPuzzle(1));
+    ASSERT_EQ(f.clock.PlaySeconds, 100);
+    records::mnuHighScores_Click(f);
+    records::HighLabel_Click(f);
+    game.platform.Advance(10);
+    window::Form_Resize(f, 1);
+    EXPECT_EQ(f.clock.PlaySeconds, 100);
+}
+
+// The table opened while the last try is played, or over the panel of a
+// level solved at that try, closes back to the game: only a game that is
+// over goes back to the start screen.
+TEST(PlayState, ClosingTheTableOnTheLastTryKeepsTheGame) {
+    TestGame game;
+    Form1& f = StartGame(game.form(), kEasyMode, 2);
+    for (int lost = 1; lost < 10; ++lost) {
+        PlayLosingJump(f, LevelPuzzle(1));
+        ClickWindow(f);
+    }
+    ASSERT_EQ(f.game.TryNumber, f.game.TriesAllowed);
+    records::mnuHighScores_Click(f);
+    records::HighLabel_Click(f);
+    EXPECT_EQ(f.play.Now, Screen::LevelInPlay);
+    EXPECT_FALSE(f.intro.Visible);
+    PlaySolution(f, LevelPuzzle(1));
+    records::mnuHighScores_Click(f);
+    records::HighLabel_Click(f);
+    EXPECT_EQ(f.play.Now, Screen::LevelCompleted);
+    EXPECT_EQ(f.game.CurrentLevel, 2);
+}
+
+// "Goto Level" while a Practice game is kept in a slot: the slot keeps the
+// level whose frogs it holds.
+TEST(PlayState, GotoLevelSavesTheRunningGameWithItsOwnLevel) {
+    TestGame game;
+    Form1& f = game.form();
+    InstallPairs(f, 7);
+    InstallPairs(f, 10);
+    game::mnulevel_Click(f, 7);
+    records::mnusavegame_Click(f, 2);
+    game::mnulevel_Click(f, 10);
+    game::mnuQuit_Click(f);
+    records::mnuloadgame_Click(f, 2);
+    EXPECT_EQ(f.game.CurrentLevel, 7);
+    EXPECT_EQ(board::FrogsLeft(f.board), 10);
+}
+
+// "Quit" on a Practice game's level-completed panel, then "Continue": the
+// next level starts as the panel's dismissal would start it, a first try.
+TEST(PlayState, ContinueAfterQuittingOnThePanelStartsTheNextLevelAfresh) {
+    TestGame game;
+    Form1& f = game.form();
+    InstallRowPuzzles(f, 4);
+    game::mnulevel_Click(f, 3);
+    records::mnusavegame_Click(f, 1);
+    game::mnuQuit_Click(f);
+    records::mnuloadgame_Click(f, 1);
+    PlaySolution(f, LevelPuzzle(3));
+    ASSERT_EQ(f.play.Now, Screen::LevelCompleted);
+    const int tryNumber = f.game.TryNumber;
+    game::mnuQuit_Click(f);
+    game::CommandLabel2_Click(f);
+    EXPECT_EQ(f.game.CurrentLevel, 4);
+    EXPECT_EQ(std::tuple(f.game.LevelTries, f.game.TryNumber), std::tuple(1, tryNumber - 1));
+    EXPECT_EQ(FrogCells(f), LevelPuzzle(4).pieces);
+}
+
+// The seconds the exit question is open are no playing time: not for a
+// session that ends meanwhile (a logout, a termination signal), nor for the
+// game that goes on after "No".
+TEST(PlayState, TheExitQuestionsSecondsAreNoPlayTime) {
+    TestGame game;
+    Form1& f = StartGame(game.form(), kEasyMode, 1);
+    game.platform.Advance(30);
+    game.platform.whileAsking = [&] {
+        game.platform.Advance(50);
+        window::SessionEnd(f);
+    };
+    window::Form_Unload(f);
+    EXPECT_EQ(f.clock.PlaySeconds, 30);
+    EXPECT_EQ(FileLines(game.data.file("data.txt")).at(8), "30");
+
+    TestGame other;
+    Form1& g = StartGame(other.form(), kEasyMode, 1);
+    other.platform.answerYes = false;
+    other.platform.whileAsking = [&] { other.platform.Advance(50); };
+    window::Form_Unload(g);
+    other.platform.Advance(10);
+    window::Form_Resize(g, 1);
+    EXPECT_EQ(g.clock.PlaySeconds, 10);
+}
+
+}  // namespace
+}  // namespace quib
