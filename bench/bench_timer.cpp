@@ -1,7 +1,8 @@
 // How long one tick of the window timer takes: while the background supply
 // renews levels (a generation or two and a save of the library file per
-// tick), and once every level is supplied (nothing to generate, nothing to
-// write); and the save's own share: the library text of all 200 levels, and
+// tick, the save on the window's thread or, argument 1, on its own, where a
+// save under way lets the next ones wait), and once every level is supplied
+// (nothing to generate, nothing to write); and the save's own share: the library text of all 200 levels, and
 // the save that follows the install of one new puzzle. Each call is timed on
 // its own (see timing.h). The data folder is a temporary folder: set TMPDIR
 // to choose the disk it lies on. And the tick in Practice while the solver's
@@ -15,6 +16,7 @@
 #include "core/board/board.h"
 #include "core/game/game.h"
 #include "core/levels/levels.h"
+#include "core/levels/library_writer.h"
 #include "core/practice/practice.h"
 #include "support/test_game.h"
 #include "timing.h"
@@ -48,9 +50,11 @@ struct SuppliedGame {
     }
 };
 
+// Argument 1: the library's saves on their own thread, as in the window.
 void BM_TickWhileSupplying(benchmark::State& state) {
     TestGame game;  // empty data folder: the library rebuilds itself
     Form1& f = game.form();
+    if (state.range(0) == 1) f.library.Writer = std::make_shared<quib::levels::LibraryWriter>();
     game.platform.reseedFromClock = true;
     MarkAll(f);
     Timings timings;
@@ -66,7 +70,7 @@ void BM_TickWhileSupplying(benchmark::State& state) {
     }
     timings.Report(state);
 }
-BENCHMARK(BM_TickWhileSupplying)->Iterations(2000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TickWhileSupplying)->Arg(0)->Arg(1)->Iterations(2000)->Unit(benchmark::kMicrosecond);
 
 void BM_TickWithCompleteLibrary(benchmark::State& state) {
     SuppliedGame supplied;
