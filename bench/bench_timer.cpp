@@ -2,8 +2,9 @@
 // renews levels (a generation or two and a save of the library file per
 // tick, the save on the window's thread or, argument 1, on its own, where a
 // save under way lets the next ones wait), and once every level is supplied
-// (nothing to generate, nothing to write); and the save's own share: the library text of all 200 levels, and
-// the save that follows the install of one new puzzle. Each call is timed on
+// (nothing to generate, nothing to write); and the save's own share: the
+// library text of all 200 levels, and the save that follows the install of
+// one new puzzle. Each call is timed on
 // its own (see timing.h). The data folder is a temporary folder: set TMPDIR
 // to choose the disk it lies on. And the tick in Practice while the solver's
 // thread searches a big board: the window thread never waits for it.
