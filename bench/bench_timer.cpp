@@ -1,14 +1,24 @@
 // How long one tick of the window timer takes: while the background supply
 // renews levels (a generation or two and a save of the library file per
-// tick), and once every level is supplied (nothing to generate, nothing to
-// write); and the save's own share: the library text of all 200 levels, and
-// the save that follows the install of one new puzzle. Each call is timed on
+// tick, the save on the window's thread or, argument 1, on its own, where a
+// save under way lets the next ones wait), and once every level is supplied
+// (nothing to generate, nothing to write); and the save's own share: the
+// library text of all 200 levels, and the save that follows the install of
+// one new puzzle. Each call is timed on
 // its own (see timing.h). The data folder is a temporary folder: set TMPDIR
-// to choose the disk it lies on.
+// to choose the disk it lies on. And the tick in Practice while the solver's
+// thread searches a big board: the window thread never waits for it.
 
 #include <benchmark/benchmark.h>
 
+#include <chrono>
+#include <thread>
+
+#include "core/board/board.h"
+#include "core/game/game.h"
 #include "core/levels/levels.h"
+#include "core/levels/library_writer.h"
+#include "core/practice/practice.h"
 #include "support/test_game.h"
 #include "timing.h"
 
@@ -41,9 +51,11 @@ struct SuppliedGame {
     }
 };
 
+// Argument 1: the library's saves on their own thread, as in the window.
 void BM_TickWhileSupplying(benchmark::State& state) {
     TestGame game;  // empty data folder: the library rebuilds itself
     Form1& f = game.form();
+    if (state.range(0) == 1) f.library.Writer = std::make_shared<quib::levels::LibraryWriter>();
     game.platform.reseedFromClock = true;
     MarkAll(f);
     Timings timings;
@@ -59,7 +71,7 @@ void BM_TickWhileSupplying(benchmark::State& state) {
     }
     timings.Report(state);
 }
-BENCHMARK(BM_TickWhileSupplying)->Iterations(2000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TickWhileSupplying)->Arg(0)->Arg(1)->Iterations(2000)->Unit(benchmark::kMicrosecond);
 
 void BM_TickWithCompleteLibrary(benchmark::State& state) {
     SuppliedGame supplied;
@@ -110,6 +122,41 @@ void BM_SaveAfterInstall(benchmark::State& state) {
     timings.Report(state);
 }
 BENCHMARK(BM_SaveAfterInstall)->Iterations(2000)->Unit(benchmark::kMicrosecond);
+
+// Level 190 one jump off its stored solution, the solver's thread searching
+// it and thinking ahead (with a minute's allowance, so it never stops), and
+// the ticks at the timer's pace of 10 ms, each followed by the aids' update
+// the window makes after every handler.
+void BM_TickWhileSolverSearches(benchmark::State& state) {
+    SuppliedGame supplied;
+    Form1& f = supplied.f;
+    quib::game::mnulevel_Click(f, 190);
+    quib::practice::AidsOf(f).Allowance = std::chrono::minutes(1);
+    const int from = f.library.SolutionFrom(190, 20).value_or(0);
+    for (int s = 1; s < 20; ++s) {
+        f.board.SelectedFrog = f.board.Grid.at(static_cast<std::size_t>(f.library.SolutionFrom(190, s).value_or(0))).Tag;
+        quib::board::ClickCell(f, f.library.SolutionTo(190, s));
+    }
+    for (const quib::practice::Move& m : quib::practice::LegalMoves(quib::practice::PositionOf(f.board))) {
+        if (m.from == from) continue;
+        f.board.SelectedFrog = f.board.Grid.at(static_cast<std::size_t>(m.from)).Tag;
+        quib::board::ClickCell(f, m.to);
+        break;
+    }
+    quib::practice::UpdateAids(f);
+    Timings timings;
+    for (auto _ : state) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        timings.Start();
+        quib::levels::Timer1_Timer(f);
+        quib::practice::UpdateAids(f);
+        timings.Stop();
+    }
+    timings.Report(state);
+    const auto* aids = quib::practice::FindAids(f);
+    state.counters["solver_still_searching"] = aids && aids->Worker && !aids->Worker->Idle();
+}
+BENCHMARK(BM_TickWhileSolverSearches)->Iterations(500)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -21,6 +21,9 @@
 
 namespace quib {
 
+namespace levels {
+class LibraryWriter;
+}
 namespace practice {
 struct Aids;
 }
@@ -195,6 +198,8 @@ struct LevelLibrary {
     // its place by someone else is written again.
     std::optional<std::string> FileStamp;
     std::int64_t NextFileCheck = 0;
+    // Set by the window: the file's saves then run on a thread of their own.
+    std::shared_ptr<levels::LibraryWriter> Writer;
 };
 
 inline void TouchLibrary(LevelLibrary& library) { ++library.Revision; }

@@ -20,6 +20,7 @@
 #include "core/board/board.h"
 #include "core/game/game.h"
 #include "core/levels/levels.h"
+#include "core/levels/library_writer.h"
 #include "core/practice/practice.h"
 #include "core/records/records.h"
 #include "core/window/window.h"
@@ -112,6 +113,11 @@ MainWindow::MainWindow(Platform& platform, const std::string& dataFolder, const 
     form_->tasks.PlaybackMenuEnabled = true;
 #endif
     practice::Subscribe(*form_);
+    // The solver's thread posts its answers to the window's event loop.
+    practice::SetSolverWake(*form_, [this] {
+        QMetaObject::invokeMethod(
+            this, [this] { if (busy_ == 0) run([](Form1&) {}); }, Qt::QueuedConnection);
+    });
     window::Form_Load(*form_);
 
     if (auto* qt = dynamic_cast<QtPlatform*>(&platform)) {
@@ -150,12 +156,34 @@ MainWindow::MainWindow(Platform& platform, const std::string& dataFolder, const 
 
     connect(&timer_, &QTimer::timeout, this, &MainWindow::onTick);
     timer_.setTimerType(Qt::PreciseTimer);
-    timer_.start(qMax(1, form_->tasks.TimerInterval));
+    // The first tick reads the game's files: it waits until the board has
+    // been painted once, so the window shows first (or a second at most,
+    // for a window that is never painted).
+    board_->installEventFilter(this);
+    QTimer::singleShot(1000, this, &MainWindow::startTicking);
+    // The library file's saves run on a thread of their own.
+    form_->library.Writer = std::make_shared<levels::LibraryWriter>();
     render();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == board_ && event->type() == QEvent::Paint && !ticking_) {
+        board_->removeEventFilter(this);
+        QMetaObject::invokeMethod(this, &MainWindow::startTicking, Qt::QueuedConnection);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::startTicking() {
+    if (ticking_ || form_->window.Ended) return;
+    ticking_ = true;
+    timer_.start(qMax(1, form_->tasks.TimerInterval));
 }
 
 MainWindow::~MainWindow() {
     timer_.stop();
+    // The solver's thread posts to this window: it goes first.
+    practice::StopSolver(*form_);
     // The widgets read the game's state: let them go before the game does.
     delete about_;
     delete colours_;

@@ -57,6 +57,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct MenuBinding {
@@ -80,6 +81,7 @@ private:
     void runWithHourglass(const std::function<void(Form1&)>& handler);
     void onTick();
     void scheduleTick();
+    void startTicking();
     void placeOverlays();
     void renderMenus();
     void renderLabels();
@@ -88,6 +90,7 @@ private:
 
     std::unique_ptr<Form1> form_;
     QTimer timer_;
+    bool ticking_ = false;  // the timer has been started once
     BoardView* board_ = nullptr;
     QWidget* introFrame_ = nullptr;
     Card* messageCard_ = nullptr;

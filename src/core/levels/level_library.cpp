@@ -7,6 +7,7 @@
 #include <string>
 
 #include "../records/items.h"
+#include "library_writer.h"
 #include "../records/records.h"
 #include "levels.h"
 
@@ -173,6 +174,17 @@ bool ReadLevelLibrary(Form1& form, const std::string& fileName) {
 
 bool WriteLevelLibrary(Form1& form) {
     LevelLibrary& lib = form.library;
+    if (lib.Writer) {
+        // A save on the writer's thread: while it runs nothing is known yet;
+        // once it is done, its outcome counts as this save's.
+        if (lib.Writer->Busy()) return true;
+        if (std::optional<LibraryWriter::Outcome> done = lib.Writer->Take()) {
+            if (!done->written) return false;
+            lib.FileRevision = done->revision;
+            lib.FileContent = std::move(done->text);
+            lib.FileStamp = std::move(done->stamp);
+        }
+    }
     // The timer asks for a rewrite up to a hundred times a second; while the
     // tables are unchanged this returns before building any text. The count
     // is compared as well, since the timer lowers it without a revision.
@@ -186,6 +198,11 @@ bool WriteLevelLibrary(Form1& form) {
     // undo the last rename, the previous library is there, complete, and
     // the game plays on with a puzzle one generation older, so the wait
     // for the folder to reach the disk is not worth a hitch in every tick.
+    if (lib.Writer) {
+        if (form.files.Unreadable.count(kLibraryFile) != 0) return false;
+        lib.Writer->Start(form.DataFolder + kLibraryFile, std::move(text), lib.Revision);
+        return true;
+    }
     if (!records::WriteFolderFile(form, kLibraryFile, text, records::FolderFlush::Skip)) return false;
     lib.FileContent = std::move(text);
     lib.FileRevision = lib.Revision;

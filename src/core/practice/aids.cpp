@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <memory>
 
 #include "../board/board.h"
@@ -51,8 +52,8 @@ void LevelBegins(Form1& form) {
     aids.History.clear();
     aids.LevelBegun = true;
     aids.HaveCurrent = false;
-    aids.Running.reset();
     aids.HintVisible = false;
+    aids.HintWanted = false;
 }
 
 namespace {
@@ -101,13 +102,71 @@ KnownLine LineFrom(const Position& start, const std::vector<Move>& moves) {
     return line;
 }
 
-// Answers for the board as it is now: at once from a known line or the
-// failed table, otherwise a search is set up for the timer to run.
+// At most this many positions ahead are thought about (a board has rarely
+// more next jumps); the worker bounds the time they take together.
+constexpr std::size_t kAheadPositions = 256;
+
+SolverWorker& WorkerOf(Aids& aids) {
+    if (!aids.Worker) aids.Worker = std::make_unique<SolverWorker>(aids.Wake);
+    aids.Worker->SetAllowance(aids.Allowance, aids.Allowance / 10);
+    return *aids.Worker;
+}
+
+bool OnKnownLine(const Aids& aids, std::uint64_t h) {
+    for (const KnownLine& line : aids.Lines)
+        if (std::find(line.positions.begin(), line.positions.end(), h) != line.positions.end()) return true;
+    return false;
+}
+
+// The positions after each next jump, the likeliest first: the selected
+// frog's jumps, then the jumps nearest the last jump's landing cell. Those on
+// a known line are answered without search.
+std::vector<Position> Ahead(const Form1& form, const Aids& aids, const Position& p) {
+    int selected = 0, last = 0;
+    const Board& b = form.board;
+    if (b.SelectedFrog >= 1 && static_cast<std::size_t>(b.SelectedFrog) < b.Rect.size())
+        selected = b.Rect[static_cast<std::size_t>(b.SelectedFrog)].Tag;
+    if (!aids.History.empty()) last = aids.History.back().move.to;
+    auto distance = [](int a, int c) {
+        return std::max(std::abs((a - 1) / kColumns - (c - 1) / kColumns), std::abs((a - 1) % kColumns - (c - 1) % kColumns));
+    };
+    std::vector<std::pair<int, Move>> keyed;
+    for (const Move& m : LegalMoves(p)) {
+        const int near = last == 0 ? 0 : std::min(distance(m.from, last), distance(m.over, last));
+        keyed.emplace_back(m.from == selected ? -1 : near, m);
+    }
+    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& x, const auto& y) { return x.first < y.first; });
+    std::vector<Position> ahead;
+    const std::uint64_t h = Hash(p);
+    for (const auto& [key, m] : keyed)
+        if (ahead.size() < kAheadPositions && !OnKnownLine(aids, h ^ MoveHash(m))) ahead.push_back(Apply(p, m));
+    return ahead;
+}
+
+// Takes the worker's answer for the board's position, when it has one.
+void Collect(Aids& aids) {
+    if (!aids.HaveCurrent || aids.Answer != Verdict::NotSure || !aids.Worker) return;
+    const std::optional<Answer> a = aids.Worker->Find(aids.Current);
+    if (!a) return;
+    aids.Answer = a->verdict;
+    if (a->verdict == Verdict::Solvable && !a->solution.empty()) {
+        // A found line is kept for the level, so following it is answered at
+        // once; the stored solution stays first, and only a few are kept.
+        if (aids.Lines.size() >= 8) aids.Lines.erase(aids.Lines.begin() + 1);
+        aids.Lines.push_back(LineFrom(aids.Current, a->solution));
+        aids.Next = a->solution.front();
+    }
+}
+
+// Answers for the board as it is now: at once from a known line or from what
+// the worker has decided; otherwise the worker is asked, and it thinks ahead
+// about the positions after the next jumps meanwhile.
 void Sync(Form1& form, Aids& aids) {
     if (!Offered(form)) {
         // A level that ends stops the search at once.
-        aids.Running.reset();
+        if (aids.Worker) aids.Worker->Rest();
         aids.HaveCurrent = false;
+        aids.HintWanted = false;
         return;
     }
     if (aids.LevelBegun) {
@@ -115,51 +174,42 @@ void Sync(Form1& form, Aids& aids) {
         aids.Lines.clear();
         Position start;
         if (auto line = StoredLine(form, start)) aids.Lines.push_back(std::move(*line));
-        if (start != aids.TablePuzzle) {
-            aids.Failed.Clear();
-            aids.TablePuzzle = start;
-        }
+        std::vector<std::vector<Move>> lines;
+        for (const KnownLine& line : aids.Lines) lines.push_back(line.moves);
+        WorkerOf(aids).BeginLevel(std::move(lines), start == aids.TablePuzzle);
+        aids.TablePuzzle = start;
+        aids.HaveCurrent = false;
     }
     const Position p = PositionOf(form.board);
-    if (aids.HaveCurrent && p == aids.Current) return;
+    const int selected = form.board.SelectedFrog;
+    if (aids.HaveCurrent && p == aids.Current) {
+        if (selected != aids.AskedSelected) {
+            // Another frog selected: its jumps are the likeliest next.
+            aids.AskedSelected = selected;
+            WorkerOf(aids).Ask(p, Ahead(form, aids, p));
+        }
+        Collect(aids);
+        return;
+    }
     aids.Current = p;
     aids.HaveCurrent = true;
-    aids.Running.reset();
+    aids.AskedSelected = selected;
     aids.Next.reset();
+    // A hint belongs to the position it was given for, even where the next
+    // position's answer (thought out ahead) happens to name the same jump.
+    aids.HintVisible = false;
+    aids.HintWanted = false;
+    aids.Answer = Verdict::NotSure;
     const std::uint64_t h = Hash(p);
     for (const KnownLine& line : aids.Lines) {
         const auto it = std::find(line.positions.begin(), line.positions.end(), h);
         if (it == line.positions.end()) continue;
         aids.Answer = Verdict::Solvable;
         aids.Next = line.moves[static_cast<std::size_t>(it - line.positions.begin())];
-        return;
+        break;
     }
-    if (aids.Failed.Contains(h)) {
-        aids.Answer = Verdict::Lost;
-        return;
-    }
-    aids.Answer = Verdict::NotSure;
-    // The known lines guide the search: most of their jumps still fit.
-    std::vector<Move> known;
-    for (const KnownLine& line : aids.Lines) known.insert(known.end(), line.moves.begin(), line.moves.end());
-    aids.Running.emplace(p, aids.Failed, known.empty() ? Guide{} : Guide(known));
-    aids.SlicesLeft = aids.SliceAllowance;
-}
-
-// Runs the search on the board's position until it decides or the time is up.
-void RunSearch(Aids& aids, std::chrono::microseconds time) {
-    if (!aids.Running) return;
-    const Verdict v = aids.Running->Run(Budget{INT64_MAX, std::chrono::steady_clock::now() + time});
-    if (v == Verdict::NotSure) return;
-    aids.Answer = v;
-    if (v == Verdict::Solvable && !aids.Running->solution().empty()) {
-        // A found line is kept for the level, so following it is answered at
-        // once; the stored solution stays first, and only a few are kept.
-        if (aids.Lines.size() >= 8) aids.Lines.erase(aids.Lines.begin() + 1);
-        aids.Lines.push_back(LineFrom(aids.Current, aids.Running->solution()));
-        aids.Next = aids.Running->solution().front();
-    }
-    aids.Running.reset();
+    WorkerOf(aids).Ask(p, Ahead(form, aids, p));
+    Collect(aids);
 }
 
 }  // namespace
@@ -177,6 +227,15 @@ void UpdateAids(Form1& form) {
                      : aids.Answer == Verdict::Lost   ? Notice::Lost
                                                       : Notice::NotSure;
     }
+    // A hint asked for before its answer came shows once it is there.
+    if (aids.HintWanted && inPlay && aids.Answer != Verdict::NotSure) {
+        aids.HintWanted = false;
+        if (aids.Answer == Verdict::Solvable && aids.Next) {
+            aids.HintFrom = aids.Next->from;
+            aids.HintTo = aids.Next->to;
+            aids.HintVisible = true;
+        }
+    }
     // A hint belongs to the position it was given for.
     if (aids.HintVisible && (!inPlay || !aids.Next || aids.Next->from != aids.HintFrom ||
                              aids.Next->to != aids.HintTo || !aids.Current.Has(aids.HintFrom)))
@@ -187,10 +246,12 @@ void Hint_Click(Form1& form) {
     if (!Offered(form)) return;
     Aids& aids = AidsOf(form);
     Sync(form, aids);
-    // The player asked: a short search at once rather than waiting for the
-    // timer's slices.
-    RunSearch(aids, std::chrono::milliseconds(60));
-    if (aids.Answer == Verdict::Solvable && aids.Next) {
+    if (aids.Answer == Verdict::NotSure) {
+        // The player asked: the worker searches on, past the allowance, and
+        // the hint shows when the answer comes.
+        aids.HintWanted = true;
+        WorkerOf(aids).Ask(aids.Current, Ahead(form, aids, aids.Current), true);
+    } else if (aids.Answer == Verdict::Solvable && aids.Next) {
         aids.HintFrom = aids.Next->from;
         aids.HintTo = aids.Next->to;
         aids.HintVisible = true;
@@ -200,20 +261,30 @@ void Hint_Click(Form1& form) {
 
 void SolverTick(Form1& form) {
     if (form.game.ModeIndex != kPracticeMode && !form.practice) return;
+    UpdateAids(form);
+}
+
+void SetSolverWake(Form1& form, std::function<void()> wake) {
+    Aids& aids = AidsOf(form);
+    aids.Wake = wake;
+    if (aids.Worker) aids.Worker->SetWake(std::move(wake));
+}
+
+void StopSolver(Form1& form) {
+    if (form.practice && form.practice->Worker) form.practice->Worker->Stop();
+}
+
+void AwaitSolver(Form1& form, std::chrono::milliseconds limit) {
     Aids& aids = AidsOf(form);
     Sync(form, aids);
-    if (aids.SlicesLeft > 0) {
-        --aids.SlicesLeft;
-        RunSearch(aids, std::chrono::microseconds(kSliceMicroseconds));
-    }
+    if (aids.HaveCurrent && aids.Answer == Verdict::NotSure && aids.Worker) aids.Worker->WaitFor(aids.Current, limit);
     UpdateAids(form);
 }
 
 bool SolverBusy(const Form1& form) {
     const Aids* aids = FindAids(form);
     return aids != nullptr && Offered(form) &&
-           ((aids->Running.has_value() && aids->SlicesLeft > 0) || aids->LevelBegun || !aids->HaveCurrent ||
-            !(PositionOf(form.board) == aids->Current));
+           (aids->LevelBegun || !aids->HaveCurrent || !(PositionOf(form.board) == aids->Current));
 }
 
 }  // namespace quib::practice

@@ -3,12 +3,16 @@
 // that shows a jump leading to a solution, and a notice that says whether the
 // board can still be solved. Easy, Medium and Difficult never use them.
 
+#include <chrono>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
 #include "../form.h"
 #include "solver.h"
+#include "worker.h"
 
 namespace quib::practice {
 
@@ -36,8 +40,9 @@ struct KnownLine {
     std::vector<Move> moves;
 };
 
-// About ten seconds of search per position, spread over the timer's ticks.
-constexpr int kSlicesPerPosition = 4000;
+// About ten seconds of search per position of the board, and a tenth of it
+// for each position one jump ahead (all of them together at most twice it).
+constexpr std::chrono::milliseconds kSearchPerPosition{10000};
 
 struct Aids {
     MenuEntry UndoJumpMenue{"Undo Jump", false, false};
@@ -52,17 +57,21 @@ struct Aids {
     bool LevelBegun = true;
     bool HaveCurrent = false;
     Position Current;      // the position the answer below is for
-    Position TablePuzzle;  // the level start the failed table was built for
+    int AskedSelected = 0;  // the selected frog the worker was asked with
+    Position TablePuzzle;  // the level start the worker's knowledge is for
     Verdict Answer = Verdict::NotSure;
     std::optional<Move> Next;  // a jump towards a solution from Current
     std::vector<KnownLine> Lines;
-    FailedTable Failed;
-    std::optional<Search> Running;
-    // Timer slices the running search may still take. A position that stays
-    // undecided for long (a big board) is left "not sure" rather than keeping
-    // a core busy for as long as the game stays open; a hint still searches.
-    int SliceAllowance = kSlicesPerPosition;
-    int SlicesLeft = 0;
+    bool HintWanted = false;  // a hint asked for before the answer was known
+    // How long the worker may search a position of the board that stays
+    // undecided (a big board): it is then left "not sure" rather than
+    // keeping a core busy for as long as the game stays open; a hint asks
+    // for more. Positions one jump ahead get a tenth of it.
+    std::chrono::milliseconds Allowance = kSearchPerPosition;
+    // The search's own thread, made on first use; it is stopped and joined
+    // with the aids. Wake is handed to it: it posts to the window's loop.
+    std::function<void()> Wake;
+    std::unique_ptr<SolverWorker> Worker;
 };
 
 // Subscribes the aids to what the game announces: its jumps, its level
@@ -90,13 +99,22 @@ void UndoJump_Click(Form1& form);
 // solution, when one is known.
 void Hint_Click(Form1& form);
 
-// Brings the menu entries, the notice and the hint up to date with the board.
+// Brings the menu entries, the notice and the hint up to date with the board,
+// picking up the worker's answer for it.
 void UpdateAids(Form1& form);
-// The timer's share: a slice of search of at most kSliceMicroseconds.
-constexpr int kSliceMicroseconds = 2500;
+// The timer's share: tells the worker about a board it has not seen and
+// picks up its answer (the window is also woken when one comes).
 void SolverTick(Form1& form);
-// Whether the solver still has work to do on the board in play, within the
-// position's allowance of slices.
+// Whether the tick still has work for the solver: a board the worker has not
+// been told about. The search itself never needs the tick.
 bool SolverBusy(const Form1& form);
+// Sets what the worker calls, on its own thread, when the board's position is
+// decided: the window posts an UpdateAids to its event loop.
+void SetSolverWake(Form1& form, std::function<void()> wake);
+// Stops and joins the worker (before what its wake reaches goes away).
+void StopSolver(Form1& form);
+// For tests and benchmarks only: waits at most `limit` for the worker to
+// decide the board's position or give up, then brings the aids up to date.
+void AwaitSolver(Form1& form, std::chrono::milliseconds limit);
 
 }  // namespace quib::practice

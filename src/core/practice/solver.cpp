@@ -107,10 +107,16 @@ int Company(const Position& p, int cell) {
     return 8 * CountIn(p, ring.near) + 5 * CountIn(p, ring.farOther) + 3 * CountIn(p, ring.farSame);
 }
 
+// The random part of a restart's ordering key: about two neighbours' worth
+// of compactness, less than one more frog left alone.
+constexpr int kNoise = 24;
+
 // Helps the most isolated frog first (moves of it or over it, then moves
 // that bring a frog nearer to it), then keeps the board compact.
+// The guide's jumps lead within each tier, or with guideFirst before every
+// tier; a nonzero noise state breaks near-ties within a tier at random.
 void OrderMoves(const Position& p, std::vector<Move>& moves, std::vector<std::pair<int, Move>>& keyed,
-                const Guide& guide) {
+                const Guide& guide, bool guideFirst, std::uint64_t& noise) {
     if (moves.size() < 2) return;
     int lonely = 0, least = INT32_MAX;
     ForEachCell(p, [&](int cell) {
@@ -139,7 +145,17 @@ void OrderMoves(const Position& p, std::vector<Move>& moves, std::vector<std::pa
         }
         const int compact = landed - OccupiedNeighbours(q, m.from);
         const int rank = guide.Empty() ? -1 : guide.Rank(m);
-        keyed.emplace_back(rank >= 0 ? tier * 1024 - 512 + std::min(rank, 500) : tier * 1024 + stranded * 64 - compact, m);
+        int key;
+        if (rank >= 0 && guideFirst) {
+            key = -100000 + rank;
+        } else if (rank >= 0) {
+            key = tier * 1024 - 512 + std::min(rank, 500);
+        } else {
+            // The noise stays far below a tier's width of 1024.
+            const int shake = noise != 0 ? static_cast<int>(SplitMix(noise) % kNoise) : 0;
+            key = tier * 1024 + std::clamp(stranded * 64 - compact, -64, 800) + shake;
+        }
+        keyed.emplace_back(key, m);
     }
     std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 0; i < moves.size(); ++i) moves[i] = keyed[i].second;
@@ -159,6 +175,25 @@ std::int64_t FirstChildBudget(int frogs) {
 }
 
 constexpr std::int64_t kBudgetCap = INT64_MAX / 8;
+
+// The arms' budgets in nodes. A stray jump usually leaves a short detour
+// back to the known line, found in a few nodes; run times beyond are heavy
+// tailed, which restarts on the Luby schedule (1 1 2 1 1 2 4 ...) cut.
+constexpr std::int64_t kGuideFirstNodes = 3000;
+constexpr std::int64_t kReplayNodes = 1000;
+constexpr std::int64_t kRestartUnit = 2000;
+constexpr int kReplayOffsets = 3;  // replays start up to two jumps before the frog count
+
+std::int64_t Luby(std::int64_t i) {  // i >= 1
+    for (;;) {
+        std::int64_t k = 1;
+        while ((std::int64_t{1} << k) - 1 < i) ++k;
+        if ((std::int64_t{1} << k) - 1 == i) return std::int64_t{1} << (k - 1);
+        i -= (std::int64_t{1} << (k - 1)) - 1;
+    }
+}
+
+bool Applies(const Position& p, const Move& m) { return p.Has(m.from) && p.Has(m.over) && !p.Has(m.to); }
 
 }  // namespace
 
@@ -388,18 +423,50 @@ void FailedTable::Clear() {
 
 // ------------------------------------------------------------------ search
 
-Guide::Guide(const std::vector<Move>& moves) {
+Guide::Guide(const std::vector<Move>& line) : Guide(std::vector<std::vector<Move>>{line}) {}
+
+Guide::Guide(const std::vector<std::vector<Move>>& lines) {
     ranks_.assign(static_cast<std::size_t>(kCells + 1) * (kCells + 1), -1);
-    for (std::size_t i = 0; i < moves.size() && i < 30000; ++i) {
-        const Move& m = moves[i];
-        if (m.from < 1 || m.from > kCells || m.to < 1 || m.to > kCells) continue;
-        std::int16_t& rank = ranks_[static_cast<std::size_t>(m.from) * (kCells + 1) + static_cast<std::size_t>(m.to)];
-        if (rank < 0) rank = static_cast<std::int16_t>(i);
+    std::size_t i = 0;
+    for (const std::vector<Move>& line : lines) {
+        std::vector<Move> kept;
+        for (const Move& m : line) {
+            if (m.from < 1 || m.from > kCells || m.to < 1 || m.to > kCells || m.over < 1 || m.over > kCells) {
+                kept.clear();  // a line with a jump off the board is no line
+                break;
+            }
+            kept.push_back(m);
+        }
+        for (const Move& m : kept) {
+            if (i >= 30000) break;
+            std::int16_t& rank =
+                ranks_[static_cast<std::size_t>(m.from) * (kCells + 1) + static_cast<std::size_t>(m.to)];
+            if (rank < 0) rank = static_cast<std::int16_t>(i);
+            ++i;
+        }
+        if (!kept.empty()) lines_.push_back(std::move(kept));
     }
 }
 
 int Guide::Rank(const Move& m) const {
     return ranks_[static_cast<std::size_t>(m.from) * (kCells + 1) + static_cast<std::size_t>(m.to)];
+}
+
+bool Guide::Rejoins(const Position& p, std::vector<Move>& tail) const {
+    const std::size_t need = static_cast<std::size_t>(p.Count()) - 1;
+    for (const std::vector<Move>& line : lines_) {
+        if (need > line.size()) continue;
+        const std::size_t first = line.size() - need;
+        if (!Applies(p, line[first])) continue;  // the usual answer, at once
+        Position q = p;
+        std::size_t i = first;
+        for (; i < line.size() && Applies(q, line[i]); ++i) q = Apply(q, line[i]);
+        if (i == line.size()) {
+            tail.assign(line.begin() + static_cast<std::ptrdiff_t>(first), line.end());
+            return true;
+        }
+    }
+    return false;
 }
 
 Search::Search(const Position& start, FailedTable& failed, Guide guide)
@@ -411,8 +478,13 @@ Search::Search(const Position& start, FailedTable& failed, Guide guide)
 Search::Outcome Search::Enter(const Position& pos, std::uint64_t hash, std::int64_t budget) {
     ++nodes_;
     const int frogs = pos.Count();
-    if (frogs <= 1) return frogs == 1 ? Outcome::Solved : Outcome::Failed;
+    if (frogs <= 1) {
+        tail_.clear();
+        return frogs == 1 ? Outcome::Solved : Outcome::Failed;
+    }
     if (failed_.Contains(hash)) return Outcome::Failed;
+    // The rest of a known line still fits: solvable at once.
+    if (!guide_.Empty() && guide_.Rejoins(pos, tail_)) return Outcome::Solved;
     if (depth_ == stack_.size()) stack_.emplace_back();
     Frame& f = stack_[depth_];
     GenerateMoves(pos, f.children);
@@ -420,7 +492,7 @@ Search::Outcome Search::Enter(const Position& pos, std::uint64_t hash, std::int6
         failed_.Insert(hash);
         return Outcome::Failed;
     }
-    OrderMoves(pos, f.children, keyed_, guide_);
+    OrderMoves(pos, f.children, keyed_, guide_, guideFirst_, noise_);
     ++depth_;
     f.pos = pos;
     f.hash = hash;
@@ -436,19 +508,23 @@ Search::Outcome Search::Enter(const Position& pos, std::uint64_t hash, std::int6
 
 // The top frame's current child came back with an outcome.
 void Search::Deliver(Outcome outcome) {
+    if (outcome == Outcome::Solved) {
+        solution_ = prefix_;
+        for (std::size_t i = 0; i < depth_; ++i) solution_.push_back(stack_[i].children[stack_[i].next]);
+        solution_.insert(solution_.end(), tail_.begin(), tail_.end());
+        verdict_ = Verdict::Solvable;
+        depth_ = 0;
+        armLive_ = false;
+        return;
+    }
     if (depth_ == 0) {
-        // The start itself ran out of nodes: that proves nothing.
-        if (outcome != Outcome::Unknown) verdict_ = outcome == Outcome::Solved ? Verdict::Solvable : Verdict::Lost;
+        // The arm's root is decided or out of nodes. Only the start itself
+        // failing is a proof; what a replay left failing says nothing.
+        if (outcome == Outcome::Failed && prefix_.empty()) verdict_ = Verdict::Lost;
+        armLive_ = false;
         return;
     }
     Frame& f = stack_[depth_ - 1];
-    if (outcome == Outcome::Solved) {
-        solution_.clear();
-        for (std::size_t i = 0; i < depth_; ++i) solution_.push_back(stack_[i].children[stack_[i].next]);
-        verdict_ = Verdict::Solvable;
-        depth_ = 0;
-        return;
-    }
     if (outcome == Outcome::Failed)
         f.failed[f.next] = 1;
     else
@@ -456,19 +532,71 @@ void Search::Deliver(Outcome outcome) {
     ++f.next;
 }
 
+bool Search::NextArm() {
+    ++arm_;
+    prefix_.clear();
+    root_ = start_;
+    noise_ = 0;
+    const int lines = static_cast<int>(guide_.lines().size());
+    const int replays = lines * kReplayOffsets;
+    int arm = arm_;
+    if (lines > 0) {
+        if (arm == 0) {
+            guideFirst_ = true;
+            rootBudget_ = kGuideFirstNodes;
+            return true;
+        }
+        arm -= 1;
+        if (arm < replays) {
+            // A line replayed from near the start's frog count, skipping the
+            // jumps that no longer fit; then a short search of what is left.
+            const std::vector<Move>& line = guide_.lines()[static_cast<std::size_t>(arm / kReplayOffsets)];
+            const std::size_t back = static_cast<std::size_t>(arm % kReplayOffsets);
+            const std::size_t need = static_cast<std::size_t>(std::max(0, start_.Count() - 1)) + back;
+            Position q = start_;
+            for (std::size_t i = line.size() > need ? line.size() - need : 0; i < line.size() && q.Count() > 1; ++i) {
+                if (!Applies(q, line[i])) continue;
+                q = Apply(q, line[i]);
+                prefix_.push_back(line[i]);
+            }
+            guideFirst_ = true;
+            rootBudget_ = kReplayNodes;
+            root_ = q;
+            if (prefix_.empty()) root_ = start_, rootBudget_ = 0;  // nothing replayed: an empty arm
+            return true;
+        }
+        arm -= replays;
+    }
+    // Restarts: the first in the plain order, the others shaken.
+    guideFirst_ = false;
+    rootBudget_ = std::min<std::int64_t>(kBudgetCap, kRestartUnit * Luby(arm + 1));
+    if (arm > 0) noise_ = 0x9e3779b97f4a7c15ull * static_cast<std::uint64_t>(arm) | 1u;
+    return true;
+}
+
 Verdict Search::Run(const Budget& budget) {
     if (verdict_ != Verdict::NotSure) return verdict_;
     const std::int64_t limit = budget.nodes >= INT64_MAX - nodes_ ? INT64_MAX : nodes_ + budget.nodes;
-    if (!started_) {
-        started_ = true;
-        const Outcome o = Enter(start_, Hash(start_), INT64_MAX);
-        if (o != Outcome::Pushed) {
-            Deliver(o);
-            return verdict_;
-        }
-    }
     unsigned steps = 0;
-    while (depth_ > 0) {
+    for (;;) {
+        if (verdict_ != Verdict::NotSure) return verdict_;
+        if (nodes_ >= limit) return verdict_;
+        if ((++steps & 7u) == 0) {  // a node of a big board takes some microseconds
+            if (budget.stop != nullptr && budget.stop->load(std::memory_order_relaxed)) return verdict_;
+            if (budget.deadline && std::chrono::steady_clock::now() >= *budget.deadline) return verdict_;
+        }
+        if (!armLive_) {
+            NextArm();
+            armLive_ = true;
+            depth_ = 0;
+            if (rootBudget_ <= 0) {
+                armLive_ = false;
+                continue;
+            }
+            const Outcome o = Enter(root_, Hash(root_), rootBudget_);
+            if (o != Outcome::Pushed) Deliver(o);
+            continue;
+        }
         Frame& f = stack_[depth_ - 1];
         if (f.next >= f.children.size()) {
             if (!f.anyUnknown) {
@@ -493,14 +621,10 @@ Verdict Search::Run(const Budget& budget) {
             Deliver(Outcome::Unknown);
             continue;
         }
-        if (nodes_ >= limit) return verdict_;
-        if (budget.deadline && (++steps & 31u) == 0 && std::chrono::steady_clock::now() >= *budget.deadline)
-            return verdict_;
         const Move m = f.children[f.next];
         const Outcome o = Enter(Apply(f.pos, m), f.hash ^ MoveHash(m), std::min(f.childBudget, remaining));
         if (o != Outcome::Pushed) Deliver(o);
     }
-    return verdict_;
 }
 
 Answer Solve(const Position& p, const Budget& budget, FailedTable& failed, const Guide& guide) {

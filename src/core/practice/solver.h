@@ -3,10 +3,14 @@
 // jumps? A position is a bitboard of the 294 cells; the search is a
 // depth-first search with a table of positions proven unsolvable, move
 // ordering, budgets that escalate per child and a proof that a group of frogs
-// is stranded. It is resumable, so the window timer can run it a few
-// milliseconds at a time while the player thinks. Plain C++, no Qt.
+// is stranded. Where the level's solution is known, it first tries to rejoin
+// it (its jumps first, a test at every position whether the rest of it still
+// plays down to one frog, its jumps replayed skipping those that no longer
+// fit), then searches with restarts. It is resumable and can be stopped from
+// another thread. Plain C++, no Qt.
 
 #include <array>
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <optional>
@@ -80,25 +84,42 @@ enum class Verdict { NotSure, Solvable, Lost };
 struct Budget {
     std::int64_t nodes = INT64_MAX;
     std::optional<std::chrono::steady_clock::time_point> deadline;
+    // Set by another thread to stop the search at once (within some dozens
+    // of nodes); the search then stays undecided and can be run again.
+    const std::atomic<bool>* stop = nullptr;
 };
 
-// Jumps known to lead to a solution from some position of the level (its
-// stored solution, lines found before): after the player strays from them,
-// most of them still fit, so within each tier of the move ordering they are
-// tried first, in their own order.
+// Lines of jumps known to lead to one frog (the level's stored solution,
+// lines found before), each to the end. After the player strays from them,
+// most of their jumps still fit: the search tries them first, tests at every
+// position whether the rest of a line still plays down to one frog, and
+// replays a line skipping the jumps that no longer fit.
 class Guide {
 public:
     Guide() = default;
-    explicit Guide(const std::vector<Move>& moves);
-    // The move's place in the guide, or -1.
+    explicit Guide(const std::vector<Move>& line);
+    explicit Guide(const std::vector<std::vector<Move>>& lines);
+    // The move's place in the lines one after the other, or -1.
     int Rank(const Move& m) const;
     bool Empty() const { return ranks_.empty(); }
+    const std::vector<std::vector<Move>>& lines() const { return lines_; }
+    // The repair test: a line whose last Count() - 1 jumps, taken in order
+    // from p, all apply (and so leave one frog). Fills tail with them.
+    bool Rejoins(const Position& p, std::vector<Move>& tail) const;
 
 private:
     std::vector<std::int16_t> ranks_;  // by from * (kCells + 1) + to, -1 for none
+    std::vector<std::vector<Move>> lines_;
 };
 
-// One search from a position; Run continues where the last Run stopped.
+// One search from a position; Run continues where the last Run stopped. It
+// goes through arms in turn: with a guide, a few thousand nodes with the
+// guide's jumps before every other jump, then each line replayed from near
+// the position's frog count skipping the jumps that no longer fit, with a
+// short search of what is left; then the plain ordering (the guide's jumps
+// first within each tier) with restarts on the Luby schedule, each after
+// the first breaking ties within a tier at random. All share the failed
+// table; "lost" is said only when a search from the start itself proves it.
 class Search {
 public:
     Search(const Position& start, FailedTable& failed, Guide guide = {});
@@ -125,17 +146,28 @@ private:
     enum class Outcome { Solved, Failed, Unknown, Pushed };
     Outcome Enter(const Position& pos, std::uint64_t hash, std::int64_t budget);
     void Deliver(Outcome outcome);
+    // Sets up the next arm's depth-first search; false when it has none.
+    bool NextArm();
 
     Position start_;
     FailedTable& failed_;
     Guide guide_;
     std::vector<Frame> stack_;
     std::vector<std::pair<int, Move>> keyed_;  // move ordering's scratch
+    std::vector<Move> tail_;                    // the repair test's scratch
     std::size_t depth_ = 0;  // frames in use
     Verdict verdict_ = Verdict::NotSure;
     std::vector<Move> solution_;
     std::int64_t nodes_ = 0;
-    bool started_ = false;
+    // The arm under way: its root (the start, or what a replay left), the
+    // jumps from the start to that root, its budget and its ordering.
+    int arm_ = -1;
+    bool armLive_ = false;
+    Position root_;
+    std::vector<Move> prefix_;
+    std::int64_t rootBudget_ = INT64_MAX;
+    bool guideFirst_ = false;
+    std::uint64_t noise_ = 0;  // 0: no random tie-breaking
 };
 
 struct Answer {

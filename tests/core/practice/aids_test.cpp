@@ -2,7 +2,9 @@
 // board the jump changed, the hint leads to a solution, the notice tells the
 // three states apart, and none of it exists outside Practice.
 
+#include <chrono>
 #include <random>
+#include <thread>
 #include <sstream>
 
 #include "core/levels/levels.h"
@@ -150,10 +152,11 @@ TEST(PracticeHint, FollowsTheStoredSolutionAtOnceAndLeadsToASolutionAfterADeviat
         break;
     }
     EXPECT_FALSE(Aids(f).HintVisible) << "a hint belongs to the position it was given for";
-    EXPECT_EQ(Aids(f).Shown, Notice::NotSure) << "before the solver has run";
-    // Following the hints solves the level.
+    // Following the hints solves the level; a hint asked for before the
+    // worker's answer shows when it comes.
     for (int jumps = 0; jumps < 20 && !f.msg.Label2.Visible; ++jumps) {
         practice::Hint_Click(f);
+        practice::AwaitSolver(f, std::chrono::seconds(20));
         ASSERT_TRUE(aids.HintVisible);
         EXPECT_EQ(aids.Shown, Notice::Solvable);
         Jump(f, aids.HintFrom, aids.HintTo);
@@ -162,28 +165,39 @@ TEST(PracticeHint, FollowsTheStoredSolutionAtOnceAndLeadsToASolutionAfterADeviat
     EXPECT_EQ(Aids(f).Shown, Notice::Hidden);
 }
 
-TEST(PracticeNotice, SaysLostOnlyWhenProvenAndTheTimerDecides) {
+TEST(PracticeNotice, SaysLostOnlyWhenProvenAndTheWorkerDecides) {
     TestGame game;
     Form1& f = game.form();
     game::mnulevel_Click(f, 6);
     // Nine frogs with no solution, though no group is stranded at once.
     PlaceBoard(f, {113, 117, 135, 138, 159, 180, 197, 198, 200});
-    EXPECT_EQ(Aids(f).Shown, Notice::NotSure);
-    EXPECT_TRUE(practice::SolverBusy(f)) << "the timer must stay awake for the search";
-    for (int tick = 0; tick < 100 && practice::AidsOf(f).Shown == Notice::NotSure; ++tick)
-        levels::Timer1_Timer(f);
+    EXPECT_FALSE(practice::SolverBusy(f)) << "the search runs on its own thread: the timer may rest";
+    practice::AwaitSolver(f, std::chrono::seconds(20));
     EXPECT_EQ(Aids(f).Shown, Notice::Lost);
     practice::Hint_Click(f);
     EXPECT_FALSE(practice::AidsOf(f).HintVisible);
-    EXPECT_FALSE(practice::SolverBusy(f));
+}
 
-    // A position that outlasts its allowance of slices stays "not sure" and
-    // lets the timer rest instead of keeping a core busy.
-    practice::AidsOf(f).SliceAllowance = 0;
-    PlaceBoard(f, {114, 118, 136, 139, 160, 181, 198, 199, 201});
-    for (int tick = 0; tick < 100; ++tick) levels::Timer1_Timer(f);
+TEST(PracticeNotice, AnUndecidedBoardStopsSearchingWithinItsAllowance) {
+    TestGame game;
+    Form1& f = game.form();
+    game::mnulevel_Click(f, 150);
+    practice::AidsOf(f).Allowance = std::chrono::milliseconds(300);
+    // A crowded random board: neither solved nor proven lost in that time.
+    std::mt19937 rng(3);
+    std::vector<int> cells;
+    for (int c = 1; c <= kCells; ++c)
+        if (rng() % 8 < 5) cells.push_back(c);
+    PlaceBoard(f, cells);
+    const practice::Aids& aids = Aids(f);
+    ASSERT_TRUE(aids.Worker);
+    // The board's 300 ms and at most twice as much for the positions ahead,
+    // on a machine that may be busy: well within 8 s.
+    const auto start = std::chrono::steady_clock::now();
+    while (!aids.Worker->Idle() && std::chrono::steady_clock::now() - start < std::chrono::seconds(8))
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_TRUE(aids.Worker->Idle()) << "the worker must stop searching once the allowance is spent";
     EXPECT_EQ(Aids(f).Shown, Notice::NotSure);
-    EXPECT_FALSE(practice::SolverBusy(f));
 }
 
 TEST(PracticeAids, OtherModesHaveNoUndoHintOrNotice) {

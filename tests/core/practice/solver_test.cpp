@@ -4,11 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <random>
 #include <set>
+#include <thread>
 
 #include "core/board/board.h"
 #include "core/practice/solver.h"
+#include "core/practice/worker.h"
 
 namespace quib::practice {
 namespace {
@@ -137,6 +140,117 @@ TEST(PracticeSolver, ARunOutOfNodesIsNeverLostAndSlicesAddUp) {
     // The table kept from the first search answers the same position at once.
     Search again(p, table);
     EXPECT_EQ(again.Run(Budget{1, {}}), sliced.verdict());
+}
+
+
+TEST(PracticeSolver, TheRepairTestRejoinsOnlyWhereTheRestOfTheLinePlaysDownToOneFrog) {
+    std::mt19937 rng(19);
+    int rejoined = 0, refused = 0;
+    for (int round = 0; round < 60; ++round) {
+        const Position start = Unjumped(rng, 14 + static_cast<int>(rng() % 12), 100 + static_cast<int>(rng() % 90));
+        FailedTable table;
+        const Answer a = Solve(start, Budget{}, table);
+        ASSERT_EQ(a.verdict, Verdict::Solvable);
+        const Guide guide(a.solution);
+        // Positions along the line, then each disturbed: a frog taken away,
+        // a frog put on an empty cell, one other jump.
+        Position p = start;
+        for (std::size_t k = 0; k + 1 < a.solution.size(); ++k, p = Apply(p, a.solution[k - 1])) {
+            std::vector<Position> tries = {p};
+            const std::vector<int> cells = p.Cells();
+            Position fewer = p;
+            fewer.Clear(cells[rng() % cells.size()]);
+            Position more = p;
+            more.Set(1 + static_cast<int>(rng() % kCells));
+            tries.push_back(fewer), tries.push_back(more);
+            for (const Move& m : LegalMoves(p))
+                if (!(m == a.solution[k])) tries.push_back(Apply(p, m));
+            for (const Position& q : tries) {
+                if (q.Count() < 2) continue;
+                std::vector<Move> tail;
+                if (guide.Rejoins(q, tail)) {
+                    ++rejoined;
+                    ExpectReplaysToOneFrog(q, tail);
+                } else {
+                    ++refused;
+                }
+            }
+        }
+    }
+    EXPECT_GT(rejoined, 200);
+    EXPECT_GT(refused, 200);
+}
+
+// Positions the worker stress uses: solvable boards of some size, which take
+// a few milliseconds each, and small lost ones.
+std::vector<std::pair<Position, bool>> Pool(std::mt19937& rng) {
+    std::vector<std::pair<Position, bool>> pool;
+    for (int i = 0; i < 12; ++i) pool.emplace_back(Unjumped(rng, 24 + static_cast<int>(rng() % 20), 148), true);
+    for (int i = 0; pool.size() < 24; ++i) {
+        Position p;
+        const int top = static_cast<int>(rng() % (kRows - 4)), left = static_cast<int>(rng() % (kColumns - 4));
+        while (p.Count() < 8) p.Set((top + static_cast<int>(rng() % 5)) * kColumns + left + static_cast<int>(rng() % 5) + 1);
+        std::set<std::array<std::uint64_t, 5>> seen;
+        if (!SolvableByExhaustion(p, seen)) pool.emplace_back(p, false);
+    }
+    return pool;
+}
+
+TEST(PracticeWorker, ABoardChangedMidSearchNeverGetsAnotherPositionsAnswer) {
+    std::mt19937 rng(23);
+    const auto pool = Pool(rng);
+    std::atomic<int> wakes{0};
+    SolverWorker worker([&wakes] { ++wakes; });
+    worker.BeginLevel({}, false);
+    int answered = 0;
+    for (int round = 0; round < 400; ++round) {
+        const auto& [p, solvable] = pool[rng() % pool.size()];
+        std::vector<Position> ahead;
+        for (const Move& m : LegalMoves(p)) ahead.push_back(Apply(p, m));
+        worker.Ask(p, ahead);
+        std::this_thread::sleep_for(std::chrono::microseconds(rng() % 3000));
+        // Whatever answers are known by now belong to their own positions.
+        for (const auto& [q, truth] : pool) {
+            const std::optional<Answer> a = worker.Find(q);
+            if (!a) continue;
+            ++answered;
+            ASSERT_EQ(a->verdict == Verdict::Solvable, truth) << "round " << round;
+            if (truth) ExpectReplaysToOneFrog(q, a->solution);
+        }
+        if (round % 100 == 99) worker.BeginLevel({}, false);  // a new level mid-search
+    }
+    EXPECT_GT(answered, 1000);
+    EXPECT_GT(wakes.load(), 5) << "the window is woken when the board's position is decided";
+}
+
+TEST(PracticeWorker, AnswersThoughtOutAheadAreTheDirectAnswers) {
+    std::mt19937 rng(29);
+    int solvable = 0, lost = 0;
+    SolverWorker worker;
+    for (int round = 0; round < 12; ++round) {
+        // A small solvable board with a few stray frogs: some jumps from it
+        // keep a solution, some lose it.
+        Position p = Unjumped(rng, 8 + static_cast<int>(rng() % 4), 148);
+        for (int extra = 0; extra < 2; ++extra) p.Set(148 + static_cast<int>(rng() % 5) - 2 + kColumns * 2);
+        std::vector<Position> ahead;
+        for (const Move& m : LegalMoves(p)) ahead.push_back(Apply(p, m));
+        worker.BeginLevel({}, false);
+        worker.Ask(p, ahead);
+        const auto start = std::chrono::steady_clock::now();
+        while (!worker.Idle() && std::chrono::steady_clock::now() - start < std::chrono::seconds(20))
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        for (const Position& q : ahead) {
+            FailedTable table;
+            const Answer direct = Solve(q, Budget{}, table);
+            const std::optional<Answer> a = worker.Find(q);
+            ASSERT_TRUE(a.has_value()) << "round " << round;
+            EXPECT_EQ(a->verdict, direct.verdict) << "round " << round;
+            solvable += direct.verdict == Verdict::Solvable;
+            lost += direct.verdict == Verdict::Lost;
+        }
+    }
+    EXPECT_GT(solvable, 10);
+    EXPECT_GT(lost, 10);
 }
 
 }  // namespace

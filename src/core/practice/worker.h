@@ -1,0 +1,96 @@
+#pragma once
+// The solver's own thread. The window thread tells it the board's position
+// and the positions one jump ahead (most likely first); it searches them on
+// copies, the board's position first, and keeps what it learns (answers,
+// failed positions) for the level. A new board position stops the search
+// under way at once; the window thread picks answers up by position, so an
+// answer is never shown for another position. When nothing is left to
+// decide, or every position has spent its allowance, the thread sleeps.
+// Plain C++, no Qt: the window is woken through a callback that posts to its
+// event loop.
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <unordered_map>
+#include <vector>
+
+#include "solver.h"
+
+namespace quib::practice {
+
+class SolverWorker {
+public:
+    // wake is called on the worker's thread when the board's position is
+    // decided; it must only post to the window's event loop.
+    explicit SolverWorker(std::function<void()> wake = {});
+    ~SolverWorker();  // stops and joins
+    SolverWorker(const SolverWorker&) = delete;
+    SolverWorker& operator=(const SolverWorker&) = delete;
+
+    void SetWake(std::function<void()> wake);
+    // Search time per position of the board, and per position one jump ahead.
+    void SetAllowance(std::chrono::milliseconds board, std::chrono::milliseconds ahead);
+    // A new level or puzzle: what was learned goes unless keep (the same
+    // puzzle again); lines are the known solutions, each to the end.
+    void BeginLevel(std::vector<std::vector<Move>> lines, bool keep);
+    // The board's position and the positions after its next jumps; extra
+    // grants the board's position one more allowance (a hint asked for).
+    void Ask(const Position& board, std::vector<Position> ahead, bool extra = false);
+    // Nothing to search: the level is not in play.
+    void Rest();
+    // The answer for exactly this position, once decided.
+    std::optional<Answer> Find(const Position& p) const;
+    // Nothing left to search: every asked position is decided or out of time.
+    bool Idle() const;
+    // For tests and benchmarks only (the window never waits): blocks until
+    // p is decided or the worker is idle, at most `limit`.
+    void WaitFor(const Position& p, std::chrono::milliseconds limit) const;
+    void Stop();
+
+private:
+    struct Entry {
+        Position pos;
+        Verdict verdict = Verdict::NotSure;
+        std::vector<Move> solution;
+        std::chrono::nanoseconds spent{0};
+        std::unique_ptr<Search> search;
+    };
+    struct PositionHash {
+        std::size_t operator()(const Position& p) const { return static_cast<std::size_t>(Hash(p)); }
+    };
+    void Loop();
+    // The next position to search and its time left, or nullptr.
+    Entry* Pick(std::chrono::nanoseconds& left);
+    Entry& EntryFor(const Position& p);
+    void Prune();
+
+    mutable std::mutex mutex_;
+    mutable std::condition_variable changed_;  // work for the worker, or an answer for a waiter
+    std::atomic<bool> stop_{false};            // the search under way stops
+    bool quit_ = false;
+    std::function<void()> wake_;
+    std::chrono::nanoseconds boardAllowance_ = std::chrono::seconds(10);
+    std::chrono::nanoseconds aheadAllowance_ = std::chrono::milliseconds(1000);
+    std::chrono::nanoseconds extra_{0};
+    bool resting_ = true;
+    bool asked_ = false;  // the wanted positions changed since the worker looked
+    Position board_;
+    std::vector<Position> ahead_;
+    // The level's knowledge; the failed table and the searches are the
+    // worker thread's own, changed only between slices under the lock.
+    std::unordered_map<Position, Entry, PositionHash> entries_;
+    std::vector<std::vector<Move>> lines_;
+    std::optional<std::vector<std::vector<Move>>> newLevel_;
+    bool keepLevel_ = false;
+    FailedTable failed_;
+    std::optional<Position> running_;  // the position whose slice is under way
+    std::thread thread_;
+};
+
+}  // namespace quib::practice
