@@ -103,6 +103,7 @@ std::string CachedLibraryText(LevelLibrary& lib) {
     for (int i = 1; i <= count; ++i) {
         const auto k = static_cast<std::size_t>(i);
         if (lib.TextCurrent[k]) continue;
+        out.Reserve(4 * (3 * k + 11));  // one allocation per level, not one per doubling
         WriteLevelItems(out, lib, i);
         lib.LevelText[k] = out.Take();
         lib.TextCurrent[k] = true;

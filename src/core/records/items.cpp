@@ -304,7 +304,9 @@ std::string FolderOf(const std::string& path) {
 
 bool WriteFileSafely(const std::string& path, const std::string& content, FolderFlush folder) {
     try {
-        std::string temp = path + ".XXXXXX";
+        const std::size_t slash = path.find_last_of('/');
+        const std::size_t nameAt = slash == std::string::npos ? 0 : slash + 1;
+        std::string temp = path.substr(0, nameAt) + '.' + path.substr(nameAt) + std::string(kTemporaryMarker) + "XXXXXX";
         const int fd = ::mkstemp(temp.data());
         if (fd < 0) return false;
         // mkstemp creates the file private; data files are ordinary files.

@@ -84,10 +84,14 @@ bool ReadWholeFile(const std::string& path, std::string& content);
 // the flush the last rename may be undone by a crash, which suits a cache
 // that is rewritten over and over, and saves a wait on the disk.
 enum class FolderFlush { Flush, Skip };
+// What a safe write puts between the file's name and the six characters.
+constexpr std::string_view kTemporaryMarker = ".quib-tmp-";
 // Replaces a file safely: the content goes to a temporary file in the same
 // folder, every write is checked, the file is flushed to disk and renamed
 // over the old one. On any failure the old file is left as it was and the
-// result is false.
+// result is false. The temporary file of "high.txt" is named
+// ".high.txt.quib-tmp-" and six letters or digits: hidden, and marked as the
+// game's own, so that no name a player gives a copy is ever taken for one.
 bool WriteFileSafely(const std::string& path, const std::string& content, FolderFlush folder = FolderFlush::Flush);
 
 }  // namespace quib::records
