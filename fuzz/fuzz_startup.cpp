@@ -29,8 +29,8 @@ void CheckGame(const quib::Form1& f) {
     Check(f.game.SaveSlot >= 0 && f.game.SaveSlot <= 5);
 }
 
-quib::Form1& StartGame(quib::fuzz::ReusedWindow& window) {
-    quib::Form1& form = window.Fresh();
+quib::Form1& StartGame(quib::fuzz::ReusedWindow& window, bool generatorRan) {
+    quib::Form1& form = window.Fresh(generatorRan);
     quib::window::Form_Load(form);
     quib::window::StartUp(form);
     CheckGame(form);
@@ -73,9 +73,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         from = end + 1;
     }
 
+    // Random numbers drawn by the run before: it may have made puzzles.
+    const bool generatorRan = fx.platform.rndCalls > 0;
     fx.ResetPlatform();
     fx.platform.answerYes = false;
-    quib::Form1& f = StartGame(first);
+    quib::Form1& f = StartGame(first, generatorRan);
     if (f.intro.CommandLabel2.Visible) {
         quib::game::CommandLabel2_Click(f);
         CheckGame(f);
@@ -93,7 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // its own fuzzer covers and which costs the most to read).
     const Table table = TableOf(f);
     const int highest = f.game.HighestLevel;
-    quib::Form1& next = second.Fresh();
+    quib::Form1& next = second.Fresh(generatorRan);
     quib::window::Form_Load(next);
     quib::records::ReadDataFile(next);
     quib::records::BuildHighScoreTable(next);

@@ -77,8 +77,10 @@ public:
         : built_(platform, folder, folder), form_(platform, folder, folder), spare_(platform, folder, folder) {
         TakeTables(spare_, built_);
     }
-    // The window as a fresh Form1 is, before Form_Load.
-    Form1& Fresh() {
+    // The window as a fresh Form1 is, before Form_Load. The generator's
+    // tables are zeroed only when a puzzle may have been made since (every
+    // puzzle begins with a random number drawn).
+    Form1& Fresh(bool generatorRan) {
         // The library's tables are written only with a new revision.
         const bool libraryChanged = form_.library.Revision != built_.library.Revision;
         TakeTables(spare_, form_);
@@ -105,9 +107,11 @@ public:
             ZeroTable(form_.library.SolutionFrom);
             ZeroTable(form_.library.SolutionTo);
         }
-        ZeroTable(form_.gen.GeneratedPieces);
-        ZeroTable(form_.gen.GeneratedSolutionFrom);
-        ZeroTable(form_.gen.GeneratedSolutionTo);
+        if (generatorRan) {
+            ZeroTable(form_.gen.GeneratedPieces);
+            ZeroTable(form_.gen.GeneratedSolutionFrom);
+            ZeroTable(form_.gen.GeneratedSolutionTo);
+        }
         return form_;
     }
 

@@ -115,16 +115,6 @@ std::string CachedLibraryText(LevelLibrary& lib) {
     return text;
 }
 
-// An install changes one level's entry. If the cached parts were current
-// until now, that level's part alone goes stale; if not, an earlier change
-// has already made them all stale.
-void TouchLevel(LevelLibrary& lib, int level) {
-    const bool textWasCurrent = lib.TextRevision == lib.Revision;
-    TouchLibrary(lib);
-    lib.TextCurrent[static_cast<std::size_t>(level)] = false;
-    if (textWasCurrent) lib.TextRevision = lib.Revision;
-}
-
 }  // namespace
 
 std::string LevelLibraryText(const Form1& form) {

@@ -37,6 +37,8 @@ public:
 
 private:
     std::string_view Raw();
+    // The next item without its quotes, as it stands in the text.
+    std::string_view Unquoted();
     std::string_view text_;
     std::size_t pos_ = 0;
     bool done_ = false;
@@ -50,14 +52,22 @@ public:
     ItemWriter& OptionalInteger(const std::optional<int>& n);
     ItemWriter& OptionalNumber(const std::optional<double>& x);
     ItemWriter& Flag(bool b);
-    const std::string& str() const { return out_; }
+    const std::string& str() const {
+        Flush();
+        return out_;
+    }
     void Reserve(std::size_t bytes);
     // Hands over the text written so far and starts afresh.
     std::string Take();
 
 private:
     void Separate();
-    std::string out_;
+    // Numbers are gathered here and joined to the text in batches: a library
+    // is some 60,000 of them, and one append each cost most of its writing.
+    void Flush() const;
+    mutable std::string out_;
+    mutable char pending_[1024];
+    mutable std::size_t pendingSize_ = 0;
 };
 
 // The largest data file the game reads. A full library of the most levels
