@@ -31,7 +31,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(quib::levels::WriteLevelLibrary(form));
     std::string onDisk;
     Check(quib::records::ReadWholeFile(path, onDisk) && onDisk == written);
+    // Read back, its tables give the text on disk again: the reader's own
+    // comparison of the two marks the file current.
     Check(quib::levels::ReadLevelLibrary(form, "levels.txt"));
-    Check(quib::levels::LevelLibraryText(form) == written);
+    Check(quib::levels::LibraryFileCurrent(form) && form.library.FileContent == written);
     return 0;
 }

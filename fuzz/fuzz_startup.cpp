@@ -7,7 +7,6 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -30,11 +29,11 @@ void CheckGame(const quib::Form1& f) {
     Check(f.game.SaveSlot >= 0 && f.game.SaveSlot <= 5);
 }
 
-std::unique_ptr<quib::Form1> StartGame(quib::fuzz::Fixture& fx) {
-    auto form = std::make_unique<quib::Form1>(fx.platform, fx.folder, fx.folder);
-    quib::window::Form_Load(*form);
-    quib::window::StartUp(*form);
-    CheckGame(*form);
+quib::Form1& StartGame(quib::fuzz::ReusedWindow& window, bool generatorRan) {
+    quib::Form1& form = window.Fresh(generatorRan);
+    quib::window::Form_Load(form);
+    quib::window::StartUp(form);
+    CheckGame(form);
     return form;
 }
 
@@ -60,6 +59,8 @@ Table TableOf(const quib::Form1& f) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static quib::fuzz::Fixture fx;
+    // The two runs' windows, built once.
+    static quib::fuzz::ReusedWindow first(fx.platform, fx.folder), second(fx.platform, fx.folder);
     std::error_code ignored;
     for (const auto& entry : std::filesystem::directory_iterator(fx.folder, ignored))
         std::filesystem::remove_all(entry.path(), ignored);
@@ -72,9 +73,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         from = end + 1;
     }
 
+    // Random numbers drawn by the run before: it may have made puzzles.
+    const bool generatorRan = fx.platform.rndCalls > 0;
+    fx.ResetPlatform();
     fx.platform.answerYes = false;
-    std::unique_ptr<quib::Form1> game = StartGame(fx);
-    quib::Form1& f = *game;
+    quib::Form1& f = StartGame(first, generatorRan);
     if (f.intro.CommandLabel2.Visible) {
         quib::game::CommandLabel2_Click(f);
         CheckGame(f);
@@ -92,7 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // its own fuzzer covers and which costs the most to read).
     const Table table = TableOf(f);
     const int highest = f.game.HighestLevel;
-    quib::Form1 next(fx.platform, fx.folder, fx.folder);
+    quib::Form1& next = second.Fresh(generatorRan);
     quib::window::Form_Load(next);
     quib::records::ReadDataFile(next);
     quib::records::BuildHighScoreTable(next);

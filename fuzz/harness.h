@@ -6,9 +6,11 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <type_traits>
 
 #include <unistd.h>
 
@@ -55,6 +57,80 @@ inline void OpenWindowAfresh(Form1& form) {
     window::Form_Load(form);
 }
 
+// Fills a level table with zeros in one go. (A copy of a table goes through
+// the sanitizer's byte-by-byte memmove, a plain loop is traced at every
+// step; memset is neither.) A disengaged std::optional<int> is all zeros.
+template <class T, int MaxI, int MaxJ>
+void ZeroTable(Table<T, MaxI, MaxJ>& table) {
+    static_assert(std::is_trivially_copyable_v<T>);
+    std::memset(static_cast<void*>(&table(0, 0)), 0, sizeof(T) * (MaxI + 1) * (MaxJ + 1));
+}
+
+// A window built once and brought back to its freshly built state for every
+// input. Building one fills megabytes of level tables with zeros, which cost
+// more than the rest of a whole start-up: here the tables keep their memory
+// and are zeroed in place, and everything else is copied over from a window
+// kept as built.
+class ReusedWindow {
+public:
+    ReusedWindow(Platform& platform, const std::string& folder)
+        : built_(platform, folder, folder), form_(platform, folder, folder), spare_(platform, folder, folder) {
+        TakeTables(spare_, built_);
+    }
+    // The window as a fresh Form1 is, before Form_Load. The generator's
+    // tables are zeroed only when a puzzle may have been made since (every
+    // puzzle begins with a random number drawn).
+    Form1& Fresh(bool generatorRan) {
+        // The library's tables are written only with a new revision.
+        const bool libraryChanged = form_.library.Revision != built_.library.Revision;
+        TakeTables(spare_, form_);
+        // Every member but the platform and the two folders (the same for
+        // both): a member added to Form1 must be added here too.
+        form_.board = built_.board;
+        form_.library = built_.library;
+        form_.gen = built_.gen;
+        form_.game = built_.game;
+        form_.clock = built_.clock;
+        form_.tasks = built_.tasks;
+        form_.high = built_.high;
+        form_.intro = built_.intro;
+        form_.msg = built_.msg;
+        form_.menu = built_.menu;
+        form_.colours = built_.colours;
+        form_.about = built_.about;
+        form_.window = built_.window;
+        form_.files = built_.files;
+        form_.practice = built_.practice;
+        TakeTables(form_, spare_);
+        if (libraryChanged) {
+            ZeroTable(form_.library.LevelPieces);
+            ZeroTable(form_.library.SolutionFrom);
+            ZeroTable(form_.library.SolutionTo);
+        }
+        if (generatorRan) {
+            ZeroTable(form_.gen.GeneratedPieces);
+            ZeroTable(form_.gen.GeneratedSolutionFrom);
+            ZeroTable(form_.gen.GeneratedSolutionTo);
+        }
+        return form_;
+    }
+
+private:
+    // Moves the level tables from one window to the other (the giver's are
+    // left empty).
+    static void TakeTables(Form1& to, Form1& from) {
+        to.library.LevelPieces = std::move(from.library.LevelPieces);
+        to.library.SolutionFrom = std::move(from.library.SolutionFrom);
+        to.library.SolutionTo = std::move(from.library.SolutionTo);
+        to.gen.GeneratedPieces = std::move(from.gen.GeneratedPieces);
+        to.gen.GeneratedSolutionFrom = std::move(from.gen.GeneratedSolutionFrom);
+        to.gen.GeneratedSolutionTo = std::move(from.gen.GeneratedSolutionTo);
+    }
+    Form1 built_;  // as built, without its tables
+    Form1 form_;
+    Form1 spare_;  // holds form_'s tables while the rest is copied
+};
+
 // One window for the whole run, on the fake platform. Each input is a file,
 // so the data folder is memory-backed where the machine has such a folder.
 struct Fixture {
@@ -78,10 +154,14 @@ struct Fixture {
     Fixture(const Fixture&) = delete;
     Fixture& operator=(const Fixture&) = delete;
 
-    // Puts the input into the data folder under the game's file name.
-    void PutInput(const std::string& fileName, const std::uint8_t* data, std::size_t size) const {
+    // Puts the input into the data folder under the game's file name, on a
+    // platform as it was at the start: the same clock and random numbers for
+    // every run of an input, and nothing kept from the runs before.
+    void PutInput(const std::string& fileName, const std::uint8_t* data, std::size_t size) {
+        ResetPlatform();
         Put(folder + fileName, std::string(reinterpret_cast<const char*>(data), size));
     }
+    void ResetPlatform() { platform = testing::FakePlatform{}; }
 };
 
 }  // namespace quib::fuzz

@@ -38,23 +38,7 @@ ctest --test-dir build/asan --output-on-failure -j 2 </dev/null
 fuzzer_runtime=$(clang++ -print-file-name=libclang_rt.fuzzer-x86_64.a 2>/dev/null || true)
 if [[ -f $fuzzer_runtime ]]; then
     echo "=== Fuzzers"
-    bash fuzz/build.sh build/fuzz
-    for target in build/fuzz/fuzz_*; do
-        [[ -f $target && -x $target ]] || continue
-        name=${target##*/fuzz_}
-        corpus=("build/fuzz/corpus/$name")
-        mkdir -p "${corpus[0]}"
-        [[ -d fuzz/seeds/$name ]] && corpus+=("fuzz/seeds/$name")
-        options=()  # a target's own libFuzzer flags, one line in fuzz/fuzz_NAME.options
-        [[ -f fuzz/fuzz_$name.options ]] && read -ra options <"fuzz/fuzz_$name.options"
-        if ! "$target" -max_total_time=5 "${options[@]}" -artifact_prefix="build/fuzz/$name-" "${corpus[@]}" \
-            </dev/null >"build/fuzz/$name.log" 2>&1; then
-            tail -n 40 "build/fuzz/$name.log" >&2
-            echo "Fuzzer $name found a fault; the input is saved as build/fuzz/$name-*" >&2
-            exit 1
-        fi
-        echo "fuzz_$name: $(grep -E '^Done' "build/fuzz/$name.log")"
-    done
+    bash scripts/fuzz.sh 5
 else
     echo "=== Fuzzers skipped (install clang and libclang-rt-14-dev to run them, or run this script as root)"
 fi

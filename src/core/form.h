@@ -203,6 +203,15 @@ struct LevelLibrary {
 };
 
 inline void TouchLibrary(LevelLibrary& library) { ++library.Revision; }
+// A change of one level's entry (an install, a slot's start layout put back).
+// If the cached parts of the file text were current until now, that level's
+// part alone goes stale; if not, an earlier change has made them all stale.
+inline void TouchLevel(LevelLibrary& library, int level) {
+    const bool textWasCurrent = library.TextRevision == library.Revision;
+    TouchLibrary(library);
+    library.TextCurrent.at(static_cast<std::size_t>(level)) = false;
+    if (textWasCurrent) library.TextRevision = library.Revision;
+}
 
 // The generator's hand-shake with the timer and the level start.
 struct Generator {

@@ -60,7 +60,9 @@ public:
     double Timer() override { return timeOfDay; }
     std::int64_t Now() override { return now; }
     int Day() override { return day; }
+    int rndCalls = 0;
     double Rnd() override {
+        ++rndCalls;
         if (!script.empty()) {
             const double v = script.front();
             script.pop_front();

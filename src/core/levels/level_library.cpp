@@ -104,6 +104,7 @@ std::string CachedLibraryText(LevelLibrary& lib) {
     for (int i = 1; i <= count; ++i) {
         const auto k = static_cast<std::size_t>(i);
         if (lib.TextCurrent[k]) continue;
+        out.Reserve(4 * (3 * k + 11));  // one allocation per level, not one per doubling
         WriteLevelItems(out, lib, i);
         lib.LevelText[k] = out.Take();
         lib.TextCurrent[k] = true;
@@ -113,16 +114,6 @@ std::string CachedLibraryText(LevelLibrary& lib) {
     std::string text = out.Take();
     for (int i = 1; i <= count; ++i) text += lib.LevelText[static_cast<std::size_t>(i)];
     return text;
-}
-
-// An install changes one level's entry. If the cached parts were current
-// until now, that level's part alone goes stale; if not, an earlier change
-// has already made them all stale.
-void TouchLevel(LevelLibrary& lib, int level) {
-    const bool textWasCurrent = lib.TextRevision == lib.Revision;
-    TouchLibrary(lib);
-    lib.TextCurrent[static_cast<std::size_t>(level)] = false;
-    if (textWasCurrent) lib.TextRevision = lib.Revision;
 }
 
 }  // namespace

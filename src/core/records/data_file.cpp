@@ -75,9 +75,12 @@ void Fallback(Form1& form) {
 }
 
 // Whether the game read at start-up is still on offer: the start screen shows
-// "Continue" and no game has been played (or ended) since.
+// "Continue" and no game has been played (or ended) since. What the reader
+// offers is kept whatever its count of tries at the level: that count only
+// feeds the level-completed line and the first-try bonus, and a game shown
+// as "Continue" must still be there after the window is opened and closed.
 bool ResumeGameStillOffered(const Form1& form) {
-    return form.game.IntroShowing && form.intro.CommandLabel2.Visible && form.game.LevelTries >= 1;
+    return form.game.IntroShowing && form.intro.CommandLabel2.Visible;
 }
 
 }  // namespace

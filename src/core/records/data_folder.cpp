@@ -23,16 +23,19 @@ bool IsOwnFileName(std::string_view name) {
     return false;
 }
 
-// The name a safe write gives its temporary file: the file's name, a dot and
-// the six letters or digits of mkstemp.
+// The name a safe write gives its temporary file: a dot, the file's name,
+// the game's marker and the six letters or digits of mkstemp. Nothing else
+// is taken for one: a player's "high.txt.backup" or "data.txt.200101" stays.
 bool IsOwnTemporary(std::string_view name) {
-    constexpr std::size_t kSuffix = 7;
-    if (name.size() <= kSuffix || name[name.size() - kSuffix] != '.') return false;
-    for (std::size_t i = name.size() - kSuffix + 1; i < name.size(); ++i) {
+    constexpr std::size_t kRandom = 6;
+    const std::size_t tail = kTemporaryMarker.size() + kRandom;
+    if (name.size() <= tail + 1 || name[0] != '.') return false;
+    if (name.substr(name.size() - tail, kTemporaryMarker.size()) != kTemporaryMarker) return false;
+    for (std::size_t i = name.size() - kRandom; i < name.size(); ++i) {
         const char c = name[i];
         if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))) return false;
     }
-    return IsOwnFileName(name.substr(0, name.size() - kSuffix));
+    return IsOwnFileName(name.substr(1, name.size() - tail - 1));
 }
 
 }  // namespace
@@ -55,7 +58,9 @@ void RemoveStaleTemporaries(const Form1& form) {
         if (!IsOwnTemporary(entry->d_name)) continue;
         const std::string path = form.DataFolder + entry->d_name;
         struct stat st {};
-        if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(path.c_str());
+        // Only a plain file of this user: a link, a pipe or another user's
+        // file of that name was not left by this game's writes.
+        if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid()) ::unlink(path.c_str());
     }
     ::closedir(dir);
 }

@@ -97,7 +97,9 @@ std::string_view ItemReader::Raw() {
     return Trim(item);
 }
 
-std::string ItemReader::Text() {
+std::string ItemReader::Text() { return std::string(Unquoted()); }
+
+std::string_view ItemReader::Unquoted() {
     std::string_view item = Raw();
     if (!item.empty() && item.front() == '"') {
         // Raw has made sure the quote closes; text after the closing quote
@@ -107,7 +109,7 @@ std::string ItemReader::Text() {
         if (close + 1 != item.size()) throw ReadFailure("text after the closing quote: " + Describe(item));
         item.remove_suffix(1);
     }
-    return std::string(item);
+    return item;
 }
 
 std::int64_t ItemReader::Integer(std::int64_t min, std::int64_t max) {
@@ -117,7 +119,7 @@ std::int64_t ItemReader::Integer(std::int64_t min, std::int64_t max) {
 }
 
 std::optional<std::int64_t> ItemReader::OptionalInteger(std::int64_t min, std::int64_t max) {
-    const std::string item = Text();
+    const std::string_view item = Unquoted();
     if (item.empty()) return std::nullopt;
     if (!IsPlainDecimal(item, false)) throw ReadFailure("not a whole number: " + Describe(item));
     const char* first = item.data();
@@ -137,7 +139,7 @@ double ItemReader::Number() {
 }
 
 std::optional<double> ItemReader::OptionalNumber() {
-    const std::string item = Text();
+    const std::string_view item = Unquoted();
     if (item.empty()) return std::nullopt;
     if (!IsPlainDecimal(item, true)) throw ReadFailure("not a number: " + Describe(item));
     const char* first = item.data();
@@ -151,7 +153,7 @@ std::optional<double> ItemReader::OptionalNumber() {
 }
 
 bool ItemReader::Flag() {
-    const std::string item = Text();
+    const std::string_view item = Unquoted();
     if (item == "#TRUE#") return true;
     if (item == "#FALSE#") return false;
     throw ReadFailure("not a flag: " + Describe(item));
@@ -166,32 +168,49 @@ void ItemReader::Skip(int count) {
 // Every item ends with its own line break, so an empty last item survives the
 // reader's rule that a final line break closes the text.
 void ItemWriter::Separate() {
-    out_ += '\n';
+    if (pendingSize_ == sizeof pending_) Flush();
+    pending_[pendingSize_++] = '\n';
+}
+
+void ItemWriter::Flush() const {
+    out_.append(pending_, pendingSize_);
+    pendingSize_ = 0;
 }
 
 ItemWriter& ItemWriter::Text(std::string_view s) {
     // The notation has no escape for a double quote; an apostrophe keeps the
     // text readable instead of splitting the file's items apart.
-    out_ += '"';
-    for (const char c : s) out_ += (c == '"') ? '\'' : c;
-    out_ += '"';
-    Separate();
+    const std::size_t size = s.size() + 3;  // the quotes and the line break
+    if (pendingSize_ + size > sizeof pending_) Flush();
+    if (size > sizeof pending_) {
+        out_ += '"';
+        for (const char c : s) out_ += (c == '"') ? '\'' : c;
+        out_ += "\"\n";
+        return *this;
+    }
+    char* at = pending_ + pendingSize_;
+    *at++ = '"';
+    for (const char c : s) *at++ = (c == '"') ? '\'' : c;
+    *at++ = '"';
+    *at++ = '\n';
+    pendingSize_ += size;
     return *this;
 }
 
 ItemWriter& ItemWriter::Integer(std::int64_t n) {
-    // The level library alone is some 60,000 numbers: one append per item,
-    // its line break included.
-    char buf[24];
-    char* end = std::to_chars(buf, buf + sizeof buf - 1, n).ptr;
+    constexpr std::size_t kLongest = 21;  // sign, 19 digits and the line break
+    if (pendingSize_ + kLongest > sizeof pending_) Flush();
+    char* const at = pending_ + pendingSize_;
+    char* end = std::to_chars(at, at + kLongest - 1, n).ptr;
     *end++ = '\n';
-    out_.append(buf, end);
+    pendingSize_ += static_cast<std::size_t>(end - at);
     return *this;
 }
 
 void ItemWriter::Reserve(std::size_t bytes) { out_.reserve(bytes); }
 
 std::string ItemWriter::Take() {
+    Flush();
     std::string text = std::move(out_);
     out_.clear();
     return text;
@@ -202,6 +221,7 @@ ItemWriter& ItemWriter::Number(double x) {
     if (!std::isfinite(x)) x = 0;
     // Fixed notation without a precision is the shortest text that reads back
     // to the same double, never with an exponent and never with a comma.
+    Flush();
     char buf[400];
     const auto [ptr, ec] = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed);
     if (ec == std::errc()) out_.append(buf, ptr);
@@ -223,6 +243,7 @@ ItemWriter& ItemWriter::OptionalNumber(const std::optional<double>& x) {
 }
 
 ItemWriter& ItemWriter::Flag(bool b) {
+    Flush();
     out_ += b ? "#TRUE#" : "#FALSE#";
     Separate();
     return *this;
@@ -304,7 +325,9 @@ std::string FolderOf(const std::string& path) {
 
 bool WriteFileSafely(const std::string& path, const std::string& content, FolderFlush folder) {
     try {
-        std::string temp = path + ".XXXXXX";
+        const std::size_t slash = path.find_last_of('/');
+        const std::size_t nameAt = slash == std::string::npos ? 0 : slash + 1;
+        std::string temp = path.substr(0, nameAt) + '.' + path.substr(nameAt) + std::string(kTemporaryMarker) + "XXXXXX";
         const int fd = ::mkstemp(temp.data());
         if (fd < 0) return false;
         // mkstemp creates the file private; data files are ordinary files.

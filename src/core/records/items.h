@@ -37,6 +37,8 @@ public:
 
 private:
     std::string_view Raw();
+    // The next item without its quotes, as it stands in the text.
+    std::string_view Unquoted();
     std::string_view text_;
     std::size_t pos_ = 0;
     bool done_ = false;
@@ -50,14 +52,22 @@ public:
     ItemWriter& OptionalInteger(const std::optional<int>& n);
     ItemWriter& OptionalNumber(const std::optional<double>& x);
     ItemWriter& Flag(bool b);
-    const std::string& str() const { return out_; }
+    const std::string& str() const {
+        Flush();
+        return out_;
+    }
     void Reserve(std::size_t bytes);
     // Hands over the text written so far and starts afresh.
     std::string Take();
 
 private:
     void Separate();
-    std::string out_;
+    // Numbers are gathered here and joined to the text in batches: a library
+    // is some 60,000 of them, and one append each cost most of its writing.
+    void Flush() const;
+    mutable std::string out_;
+    mutable char pending_[1024];
+    mutable std::size_t pendingSize_ = 0;
 };
 
 // The largest data file the game reads. A full library of the most levels
@@ -84,10 +94,14 @@ bool ReadWholeFile(const std::string& path, std::string& content);
 // the flush the last rename may be undone by a crash, which suits a cache
 // that is rewritten over and over, and saves a wait on the disk.
 enum class FolderFlush { Flush, Skip };
+// What a safe write puts between the file's name and the six characters.
+constexpr std::string_view kTemporaryMarker = ".quib-tmp-";
 // Replaces a file safely: the content goes to a temporary file in the same
 // folder, every write is checked, the file is flushed to disk and renamed
 // over the old one. On any failure the old file is left as it was and the
-// result is false.
+// result is false. The temporary file of "high.txt" is named
+// ".high.txt.quib-tmp-" and six letters or digits: hidden, and marked as the
+// game's own, so that no name a player gives a copy is ever taken for one.
 bool WriteFileSafely(const std::string& path, const std::string& content, FolderFlush folder = FolderFlush::Flush);
 
 }  // namespace quib::records

@@ -22,8 +22,8 @@ FileRead ReadFolderFile(Form1& form, const std::string& name, std::string& conte
 // which includes a file this run found unreadable.
 bool WriteFolderFile(Form1& form, const std::string& name, const std::string& content, FolderFlush folder);
 // Removes the temporary files that a write cut off by a crash or a kill left
-// in the data folder (the game's own file names followed by "." and six
-// letters or digits).
+// in the data folder: plain files of this user named as a safe write names
+// them (".high.txt.quib-tmp-" and six letters or digits), nothing else.
 void RemoveStaleTemporaries(const Form1& form);
 
 // ------------------------------------------------------------ high scores

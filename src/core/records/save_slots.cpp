@@ -203,7 +203,7 @@ void mnuloadgame_Click(Form1& form, int index) {
     // save; the saved start layout goes back into the library.
     for (int j = 1; j <= s.level + 3; ++j)
         form.library.LevelPieces(s.level, j) = static_cast<std::int16_t>(s.startCells[static_cast<std::size_t>(j - 1)]);
-    TouchLibrary(form.library);
+    TouchLevel(form.library, s.level);
 
     game::SetModeNameAndTries(g, g.ModeIndex);
     form.menu.GotoLevelMenue.Enabled = g.ModeIndex == kPracticeMode;

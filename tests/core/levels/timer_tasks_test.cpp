@@ -179,7 +179,15 @@ TEST(LibrarySave, BacksOffWhileWritesFailAndRestoresAFileTakenAway) {
     };
     const std::string folder = f.DataFolder;
     testing::MakeDataFolderUnwritable(game);  // the file is gone from where the game looks
-    tick(12000);                              // two minutes
+    // The first failure comes with the next look at the file, the next ones
+    // 1, 2 and 4 seconds apart.
+    for (int i = 0; i < 200 && f.library.WriteFailures == 0; ++i) tick(1);
+    const double firstFailure = game.platform.timeOfDay;
+    for (const auto& [seconds, failures] : {std::pair(0.5, 1), {1.5, 2}, {2.5, 2}, {3.5, 3}, {6.5, 3}, {7.5, 4}}) {
+        while (game.platform.timeOfDay - firstFailure < seconds) tick(1);
+        EXPECT_EQ(f.library.WriteFailures, failures) << seconds << " s after the first failure";
+    }
+    tick(12000);  // two minutes
     EXPECT_GE(f.library.WriteFailures, 6);
     EXPECT_LE(f.library.WriteFailures, 9);
     EXPECT_EQ(levels::TimerWait(f), levels::kRestingTimerWait);

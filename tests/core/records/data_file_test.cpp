@@ -100,6 +100,21 @@ TEST(DataFileContinue, OfferedByTheLevelReadAndTheTriesLeft) {
     }
 }
 
+// A game offered with no try counted at its level (a count of 0, found by
+// the resume file's fuzzer) is still offered after an open and a close.
+TEST(DataFileContinue, AnOfferedGameOutlivesACloseWhateverItsTriesAtTheLevel) {
+    TestGame first;
+    ASSERT_TRUE(levels::WriteLevelLibrary(first.form()));
+    auto items = SampleFile();
+    items[2] = "0";
+    WriteLines(first.data.file("data.txt"), items, SIZE_MAX);
+    TestGame opened(first, true);
+    ASSERT_TRUE(opened->intro.CommandLabel2.Visible);
+    ASSERT_TRUE(records::WriteDataFile(opened.form()));
+    TestGame again(first, true);
+    EXPECT_EQ(std::pair(again->game.ResumeLevel, again->intro.CommandLabel2.Visible), std::pair(37, true));
+}
+
 TEST(DataFileOptions, TheFlagsSetSoundGridsAndTheCellOutlines) {
     for (const bool on : {false, true}) {
         TestGame game(false);

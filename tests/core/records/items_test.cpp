@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 #include <limits>
 #include <string>
 #include <vector>
@@ -148,6 +149,28 @@ TEST(ItemWriter, NumbersArePlainDecimalWithoutExponent) {
 }
 
 // ------------------------------------------------------------ files
+// The reader takes a regular file of up to the cap, and refuses a pipe, a
+// folder and anything larger, without waiting for a pipe's writer.
+
+TEST(FileReader, TakesOnlyARegularFileOfAtMostTheCap) {
+    testing::TempFolder dir;
+    std::string content = "kept";
+    ASSERT_EQ(::mkfifo(dir.file("pipe").c_str(), 0644), 0);
+    fs::create_directory(dir.file("folder"));
+    EXPECT_EQ(ReadFile(dir.file("pipe"), content), FileRead::Refused);
+    EXPECT_EQ(ReadFile(dir.file("folder"), content), FileRead::Refused);
+    EXPECT_EQ(ReadFile(dir.file("none"), content), FileRead::Missing);
+    EXPECT_EQ(content, "kept");
+
+    std::string big(kMaxFileSize, 'x');
+    { std::ofstream(dir.file("big"), std::ios::binary) << big; }
+    ASSERT_EQ(ReadFile(dir.file("big"), content), FileRead::Read);
+    EXPECT_EQ(content.size(), kMaxFileSize);
+    { std::ofstream(dir.file("big"), std::ios::binary | std::ios::app) << 'x'; }
+    EXPECT_EQ(ReadFile(dir.file("big"), content), FileRead::Refused);
+    EXPECT_EQ(content.size(), kMaxFileSize);
+}
+
 // A safe write replaces the whole file or leaves the old one as it was, with
 // no temporary file left behind, whether or not it flushes the folder.
 

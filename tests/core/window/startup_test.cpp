@@ -3,9 +3,11 @@
 // offers what the files allow ("Continue", the "Goto Level" entries up to the
 // highest level reached); minimising and restoring freeze and thaw the clock.
 
+#include <csignal>
 #include <filesystem>
 #include <grp.h>
 #include <set>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -68,10 +70,11 @@ TEST(StartUp, OffersWhatTheFilesAllow) {
 }
 
 // Named pipes in place of the resume file and the library, a folder in place
-// of a slot, a high-score table padded far beyond any real file's size, and the
-// temporary files of writes a kill cut short: the start-up neither blocks nor
-// takes the padded table, and it clears the game's own leftovers, nothing
-// else.
+// of a slot, a high-score table padded far beyond any real file's size, and
+// the temporary file of a write killed before its rename: the start-up
+// neither blocks nor takes the padded table, and it clears the game's own
+// leftover, nothing else: not a player's copies of the files, whatever their
+// names, nor a link, a pipe or another user's file named like a leftover.
 TEST(StartUp, SurvivesAHostileDataFolderAndClearsItsLeftovers) {
     namespace fs = std::filesystem;
     TestGame source;
@@ -85,19 +88,49 @@ TEST(StartUp, SurvivesAHostileDataFolderAndClearsItsLeftovers) {
     std::string padded = FileText(source.data.file("high.txt"));
     padded.resize(8 << 20, '\n');  // ten times a library of the most levels the tables hold
     { std::ofstream(file("high.txt")) << padded; }
-    const std::set<std::string> foreign = {"notes.txt.Ab3xYz", "levels.txt.Ab3x", "levels.txt~", "high.txt.a_b_c_"};
-    for (const std::string& name : foreign) std::ofstream(file(name)) << "x";
-    for (const char* name : {"levels.txt.Ab3xYz", "data.txt.000000", "savedgame5.txt.q1W2e3"}) std::ofstream(file(name)) << "x";
+    std::set<std::string> kept = {"high.txt.backup", "savedgame1.txt.old123", "data.txt.200101", "levels.txt.Ab12Cd",
+                                  "notes.txt.Ab3xYz", "levels.txt~", ".notes.txt.quib-tmp-Ab12Cd",
+                                  ".high.txt.quib-tmp-Ab12C", "high.txt.quib-tmp-Ab12Cd"};
+    for (const std::string& name : kept) std::ofstream(file(name)) << "x";
+    ASSERT_EQ(::mkfifo(file(".data.txt.quib-tmp-Ab12Cd").c_str(), 0644), 0);
+    fs::create_symlink("high.txt.backup", file(".high.txt.quib-tmp-Q1w2E3"));
+    kept.insert({".data.txt.quib-tmp-Ab12Cd", ".high.txt.quib-tmp-Q1w2E3"});
+    if (::geteuid() == 0) {
+        std::ofstream(file(".levels.txt.quib-tmp-Ot4Er5")) << "x";
+        ASSERT_EQ(::chown(file(".levels.txt.quib-tmp-Ot4Er5").c_str(), 65534, 65534), 0);
+        kept.insert(".levels.txt.quib-tmp-Ot4Er5");
+    }
+    const auto names = [&game] {
+        std::set<std::string> left;
+        for (const auto& entry : fs::directory_iterator(game.data.path())) left.insert(entry.path().filename().string());
+        return left;
+    };
+    // A save of the scores killed part-way (by the file size limit's signal).
+    const std::set<std::string> before = names();
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const rlimit noCore{0, 0}, small{4096, 4096};
+        ::setrlimit(RLIMIT_CORE, &noCore);
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        records::WriteFileSafely(file("high.txt"), std::string(100000, 'x'));
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << status;
+    std::set<std::string> leftover = names();
+    for (const std::string& name : before) leftover.erase(name);
+    ASSERT_EQ(leftover.size(), 1u);
+    EXPECT_EQ(leftover.begin()->rfind(".high.txt.quib-tmp-", 0), 0u) << *leftover.begin();
 
     game.RunStartUp();
     EXPECT_FALSE(game->intro.CommandLabel2.Visible || game->menu.mnuloadgame[1].Enabled);
     EXPECT_EQ(game->high.ScoreLabel[1].Caption, "0");
     EXPECT_EQ(FileLines(file("high.txt")).size(), 30u);  // written anew
-    std::set<std::string> left;
-    for (const auto& entry : fs::directory_iterator(game.data.path())) left.insert(entry.path().filename().string());
-    std::set<std::string> expected = foreign;
+    std::set<std::string> expected = kept;
     expected.insert({"data.txt", "levels.txt", "high.txt", "savedgame1.txt"});
-    EXPECT_EQ(left, expected);
+    EXPECT_EQ(names(), expected);
 }
 
 // Files that are there but cannot be read (the game runs as a user who may

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Builds the file readers' fuzzers (fuzz/build.sh) and runs each of them for
+# the given number of seconds, one after the other. Each keeps its corpus in
+# build/fuzz/corpus/NAME between runs, so that a long run goes on where the
+# last one stopped; the seeds in fuzz/seeds/NAME are read as well.
+#   scripts/fuzz.sh [seconds per fuzzer, default 60] [NAME ...]
+#   nice scripts/fuzz.sh 3600            all six for an hour each
+#   scripts/fuzz.sh 600 startup items    only these two
+# Prints each fuzzer's executions; a fault stops that fuzzer, keeps its input
+# as build/fuzz/NAME-crash-* (or leak-, timeout-, oom-), and makes the script
+# fail once the others have run. Needs clang and libclang-rt-14-dev.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-60}
+shift || true
+[[ $seconds =~ ^[0-9]+$ ]] || { echo "usage: scripts/fuzz.sh [seconds] [NAME ...]" >&2; exit 2; }
+
+bash fuzz/build.sh build/fuzz
+names=("$@")
+if [[ ${#names[@]} -eq 0 ]]; then
+    for source in fuzz/fuzz_*.cpp; do
+        name=${source##*/fuzz_}
+        names+=("${name%.cpp}")
+    done
+fi
+
+failed=()
+for name in "${names[@]}"; do
+    target=build/fuzz/fuzz_$name
+    [[ -x $target ]] || { echo "no fuzzer $target" >&2; exit 2; }
+    corpus=("build/fuzz/corpus/$name")
+    mkdir -p "${corpus[0]}"
+    [[ -d fuzz/seeds/$name ]] && corpus+=("fuzz/seeds/$name")
+    options=()  # the target's own libFuzzer flags, one line in fuzz/fuzz_NAME.options
+    [[ -f fuzz/fuzz_$name.options ]] && read -ra options <"fuzz/fuzz_$name.options"
+    log=build/fuzz/$name.log
+    if "$target" -max_total_time="$seconds" "${options[@]}" -artifact_prefix="build/fuzz/$name-" "${corpus[@]}" \
+        </dev/null >"$log" 2>&1; then
+        runs=$(sed -n 's/^Done \([0-9]*\) runs in \([0-9]*\) second.*/\1 \2/p' "$log")
+        read -r count taken <<<"${runs:-0 0}"
+        echo "fuzz_$name: $count runs in $taken s ($((count / (taken > 0 ? taken : 1))) per second), corpus $(ls "${corpus[0]}" | wc -l) inputs"
+    else
+        tail -n 40 "$log" >&2
+        echo "fuzz_$name found a fault; the input is saved as build/fuzz/$name-*, the log is $log" >&2
+        failed+=("$name")
+    fi
+done
+if [[ ${#failed[@]} -gt 0 ]]; then
+    echo "Faults found by: ${failed[*]}" >&2
+    exit 1
+fi
