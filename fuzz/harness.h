@@ -100,6 +100,8 @@ public:
         form_.about = built_.about;
         form_.window = built_.window;
         form_.files = built_.files;
+        form_.play = built_.play;
+        form_.hooks = built_.hooks;
         form_.practice = built_.practice;
         TakeTables(form_, spare_);
         if (libraryChanged) {

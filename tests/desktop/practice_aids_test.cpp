@@ -90,38 +90,43 @@ TEST(PracticeAidsWindow, HintAndUndoByKeysInPracticeOnlyWithTheNotice) {
 
 
 // The timer stopped: the answer after a stray jump can only come from the
-// solver's thread through the window's event loop.
+// solver's thread through the window's event loop. A position the solver
+// leaves undecided within its allowance (possible on a slow, loaded machine)
+// proves nothing either way: the next stray jump is tried instead.
 TEST(PracticeAidsWindow, TheAnswerAfterAStrayJumpComesThroughTheEventLoop) {
     quib::testing::FakePlatform platform;
     WindowFixture fx(platform);
     Form1& f = fx.form();
     PracticeNotice* notice = fx.window->practiceNotice();
-    f.game.HighestLevel = 60;  // as after a game that reached level 60
-    f.menu.mnulevel[60].Enabled = true;
+    f.game.HighestLevel = 30;  // as after a game that reached level 30
+    f.menu.mnulevel[30].Enabled = true;
     fx.window->render();
-    QAction* gotoLevel = fx.action("mnulevel(60)");
+    QAction* gotoLevel = fx.action("mnulevel(30)");
     ASSERT_TRUE(gotoLevel && gotoLevel->isEnabled());
     gotoLevel->trigger();
     fx.window->timer().stop();
     ASSERT_EQ(notice->text(), QStringLiteral("Solvable"));
-    // A jump the solver has not thought about yet: the first one found
-    // undecided right after it is made (undone otherwise).
-    const int storedFrom = f.library.SolutionFrom(60, 1).value_or(0);
-    bool waited = false;
+    const int storedFrom = f.library.SolutionFrom(30, 1).value_or(0);
+    int waited = 0;
+    bool arrived = false;
     for (const practice::Move& m : practice::LegalMoves(practice::PositionOf(f.board))) {
         if (m.from == storedFrom) continue;
         fx.clickFrogOn(m.from);
         fx.clickCell(m.to);
-        ASSERT_EQ(board::FrogsLeft(f.board), 62);
+        ASSERT_EQ(board::FrogsLeft(f.board), 32);
         if (notice->text() == QStringLiteral("Not sure yet")) {
-            waited = true;
-            EXPECT_TRUE(QTest::qWaitFor([&] { return notice->text() != QStringLiteral("Not sure yet"); }, 20000));
-            EXPECT_FALSE(fx.window->timer().isActive());
-            break;
+            ++waited;
+            if (QTest::qWaitFor([&] { return notice->text() != QStringLiteral("Not sure yet"); }, 15000)) {
+                arrived = true;
+                EXPECT_FALSE(fx.window->timer().isActive());
+                break;
+            }
+            if (waited == 3) break;
         }
         fx.action("UndoJumpMenue")->trigger();
     }
-    EXPECT_TRUE(waited) << "no jump was left for the solver to decide after it";
+    EXPECT_GT(waited, 0) << "no jump was left for the solver to decide after it";
+    EXPECT_TRUE(arrived) << "no answer reached the window with its timer stopped";
 }
 
 }  // namespace
