@@ -153,7 +153,8 @@ private:
     FailedTable& failed_;
     Guide guide_;
     std::vector<Frame> stack_;
-    std::vector<std::pair<int, Move>> keyed_;  // move ordering's scratch
+    std::vector<std::uint64_t> keyed_;  // move ordering's scratch
+    std::vector<Move> scratch_;
     std::vector<Move> tail_;                    // the repair test's scratch
     std::size_t depth_ = 0;  // frames in use
     Verdict verdict_ = Verdict::NotSure;
