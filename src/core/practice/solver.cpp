@@ -481,6 +481,12 @@ bool FailedTable::Contains(std::uint64_t hash) const {
     }
 }
 
+void FailedTable::Prefetch(std::uint64_t hash) const {
+    if (slots_.empty()) return;
+    if (hash == 0) hash = 1;
+    __builtin_prefetch(&slots_[hash & (slots_.size() - 1)]);
+}
+
 void FailedTable::Insert(std::uint64_t hash) {
     // Grows to 4 M entries (32 MB); a full table starts afresh, which costs
     // only the work of finding those failures again.
@@ -582,6 +588,9 @@ Search::Outcome Search::Enter(const Position& pos, std::uint64_t hash, std::int6
     if (depth_ == stack_.size()) stack_.emplace_back();
     Frame& f = stack_[depth_];
     GenerateMoves(pos, f.children);
+    // The table is far bigger than the caches: the children's slots are
+    // fetched while this position is proven or its moves are ordered.
+    for (const Move& m : f.children) failed_.Prefetch(hash ^ MoveHash(m));
     if (f.children.empty() || Stranded(pos)) {
         failed_.Insert(hash);
         return Outcome::Failed;
@@ -716,6 +725,7 @@ Verdict Search::Run(const Budget& budget) {
             continue;
         }
         const Move m = f.children[f.next];
+        if (f.next + 1 < f.children.size()) failed_.Prefetch(f.hash ^ MoveHash(f.children[f.next + 1]));
         const Outcome o = Enter(Apply(f.pos, m), f.hash ^ MoveHash(m), std::min(f.childBudget, remaining));
         if (o != Outcome::Pushed) Deliver(o);
     }

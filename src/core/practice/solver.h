@@ -70,6 +70,8 @@ bool Stranded(const Position& p);
 class FailedTable {
 public:
     bool Contains(std::uint64_t hash) const;
+    // Starts fetching the memory Contains(hash) will read.
+    void Prefetch(std::uint64_t hash) const;
     void Insert(std::uint64_t hash);
     void Clear();
     std::size_t Size() const { return size_; }
