@@ -173,6 +173,8 @@ void OrderMoves(const Position& p, std::vector<Move>& moves, std::vector<std::ui
     const Padded pp(p);
     int lonely = 0, least = INT32_MAX;
     ForEachCell(p, [&](int cell) {
+        // The neighbours alone may already make it no lonelier.
+        if (8 * NearCount(pp, cell) >= least) return;
         const int company = Company(pp, cell);
         if (company < least) least = company, lonely = cell;
     });
