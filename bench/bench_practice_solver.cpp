@@ -10,8 +10,9 @@
 //    at most 500 ms;
 //  - a simulated player on six positions of the band's stored solutions, who
 //    looks at the board for 3 s of wall time while the solver's thread
-//    thinks ahead, then makes a jump off every known solution: the share of
-//    those jumps whose answer is there within 50 ms of wall time.
+//    thinks ahead, then makes a jump off every known solution, drawn
+//    uniformly (four such jumps per look, each taken back before the next):
+//    the share of those jumps whose answer is there within 50 ms of wall time.
 // Each band of 25 levels is one benchmark; its counters give the share of
 // positions decided within 50 ms and within 500 ms and the slowest on-solution
 // answer. A table of all bands is printed at the end.
@@ -21,6 +22,7 @@
 #include <algorithm>
 #include <chrono>
 #include <optional>
+#include <random>
 #include <cstdio>
 #include <thread>
 #include <map>
@@ -41,6 +43,9 @@ namespace practice = quib::practice;
 using Clock = std::chrono::steady_clock;
 
 constexpr int kBand = 25;
+// The simulated player: looks per band, and stray jumps tried per look.
+constexpr int kLooks = 6;
+constexpr std::size_t kStraysPerLook = 4;
 
 // A game whose library holds a verified puzzle for every level.
 TestGame& Library() {
@@ -99,6 +104,9 @@ double CpuMillis() {
 
 // Searches in slices of a few hundred nodes, as the timer does, until the
 // position is decided or 500 ms of CPU time are spent.
+// The searches' speed, in nodes per millisecond of CPU time.
+double searchedNodes = 0, searchedMs = 0;
+
 practice::Verdict SearchFor500ms(const practice::Position& p, double& ms, const practice::Guide& guide = {}) {
     practice::FailedTable table;
     practice::Search search(p, table, guide);
@@ -106,6 +114,8 @@ practice::Verdict SearchFor500ms(const practice::Position& p, double& ms, const 
     practice::Verdict v = practice::Verdict::NotSure;
     while (v == practice::Verdict::NotSure && CpuMillis() - start < 500) v = search.Run(practice::Budget{500, {}});
     ms = CpuMillis() - start;
+    searchedNodes += static_cast<double>(search.nodes());
+    searchedMs += ms;
     return v;
 }
 
@@ -113,6 +123,7 @@ void BM_Band(benchmark::State& state) {
     const int first = static_cast<int>(state.range(0));
     Form1& f = Library().form();
     BandResult r;
+    searchedNodes = searchedMs = 0;
     for (auto _ : state) {
         r = BandResult{};
         for (int level = first; level < first + kBand; ++level) {
@@ -169,7 +180,8 @@ void BM_Band(benchmark::State& state) {
         }
     }
     // The simulated player, on the game's own aids and solver thread.
-    for (int i = 0; i < 6; ++i) {
+    std::mt19937 random(static_cast<unsigned>(first));
+    for (int i = 0; i < kLooks; ++i) {
         const int level = first + 2 + 4 * i;
         const int k = static_cast<int>((i % 3 == 0 ? 0.1 : i % 3 == 1 ? 0.5 : 0.9) * (level + 2));
         f.game.CurrentLevel = level;
@@ -178,31 +190,37 @@ void BM_Band(benchmark::State& state) {
         for (int s = 1; s <= k; ++s) PlayStoredStep(f, level, s);
         practice::UpdateAids(f);  // as the window does after every handler
         std::this_thread::sleep_for(std::chrono::seconds(3));
-        // A jump off every known solution.
+        // Jumps off every known solution, drawn uniformly at random.
         const practice::Aids& aids = practice::AidsOf(f);
         const practice::Position here = practice::PositionOf(f.board);
-        std::optional<practice::Move> stray;
+        std::vector<practice::Move> strays;
         for (const practice::Move& m : practice::LegalMoves(here)) {
             const std::uint64_t h = practice::Hash(practice::Apply(here, m));
             bool known = false;
             for (const practice::KnownLine& line : aids.Lines)
                 known |= std::find(line.positions.begin(), line.positions.end(), h) != line.positions.end();
-            if (!known) {
-                stray = m;
-                break;
-            }
+            if (!known) strays.push_back(m);
         }
-        if (!stray) continue;
-        f.board.SelectedFrog = f.board.Grid.at(static_cast<std::size_t>(stray->from)).Tag;
-        const auto jumped = Clock::now();
-        quib::board::ClickCell(f, stray->to);
-        practice::UpdateAids(f);
-        while (aids.Shown == practice::Notice::NotSure && Clock::now() - jumped < std::chrono::milliseconds(50)) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        std::shuffle(strays.begin(), strays.end(), random);
+        if (strays.size() > kStraysPerLook) strays.resize(kStraysPerLook);
+        // Each drawn jump is made, answered or not within 50 ms, and taken
+        // back; a later one has had at most the earlier ones' 50 ms more.
+        for (const practice::Move& stray : strays) {
+            f.board.SelectedFrog = f.board.Grid.at(static_cast<std::size_t>(stray.from)).Tag;
+            const auto jumped = Clock::now();
+            quib::board::ClickCell(f, stray.to);
             practice::UpdateAids(f);
+            while (aids.Shown == practice::Notice::NotSure && Clock::now() - jumped < std::chrono::milliseconds(50)) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                practice::UpdateAids(f);
+            }
+            ++r.afterJump;
+            r.afterJumpReady +=
+                aids.Shown != practice::Notice::NotSure && Clock::now() - jumped <= std::chrono::milliseconds(50);
+            quib::practice::UndoJump_Click(f);
+            practice::UpdateAids(f);
+            if (!(practice::PositionOf(f.board) == here)) state.SkipWithError("a stray jump was not taken back");
         }
-        ++r.afterJump;
-        r.afterJumpReady += aids.Shown != practice::Notice::NotSure && Clock::now() - jumped <= std::chrono::milliseconds(50);
     }
     if (practice::AidsOf(f).Worker) practice::AidsOf(f).Worker->Rest();
     results[first] = r;
@@ -211,6 +229,7 @@ void BM_Band(benchmark::State& state) {
     state.counters["off_within_50ms"] = share(r.offSolution.within50, r.offSolution.positions);
     state.counters["off_within_500ms"] = share(r.offSolution.within500, r.offSolution.positions);
     state.counters["start_searched_within_500ms"] = share(r.startSearched.within500, r.startSearched.positions);
+    state.counters["nodes_per_ms"] = searchedMs > 0 ? searchedNodes / searchedMs : 0;
     state.counters["after_jump_within_50ms"] = share(r.afterJumpReady, r.afterJump);
 }
 BENCHMARK(BM_Band)->DenseRange(1, 176, kBand)->Iterations(1)->Unit(benchmark::kSecond);

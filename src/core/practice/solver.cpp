@@ -81,30 +81,82 @@ const std::array<Rings, kCells + 1>& RingsOf() {
     return rings;
 }
 
-// Few bits are ever set in a ring: clearing them one by one beats a
-// population count, which this build does not get as one instruction.
-int CountIn(const Position& p, const Position& mask) {
-    int n = 0;
-    for (std::size_t w = 0; w < p.bits.size(); ++w)
-        for (std::uint64_t bits = p.bits[w] & mask.bits[w]; bits != 0; bits &= bits - 1) ++n;
-    return n;
-}
-
 bool AnyIn(const Position& p, const Position& mask) {
     std::uint64_t any = 0;
     for (std::size_t w = 0; w < p.bits.size(); ++w) any |= p.bits[w] & mask.bits[w];
     return any != 0;
 }
 
-int OccupiedNeighbours(const Position& p, int cell) { return CountIn(p, RingsOf()[static_cast<std::size_t>(cell)].near); }
 
+// The same rings read through a window: a cell's neighbours lie within 22
+// cells of it in the board's order, and its cells two steps away within 44,
+// so one or two 64-bit words cut out of the position hold them. A position
+// padded with a free word on either side lets every window be cut without
+// tests, and a ring's test or count then costs a few instructions instead of
+// one per word of the board.
+struct Padded {
+    std::array<std::uint64_t, 7> w{};
+    explicit Padded(const Position& p) {
+        for (std::size_t i = 0; i < p.bits.size(); ++i) w[i + 1] = p.bits[i];
+    }
+    // 64 bits from bit s of the padded position (cell n is bit n + 63).
+    std::uint64_t At(int s) const {
+        const auto word = static_cast<std::size_t>(s >> 6);
+        const unsigned off = static_cast<unsigned>(s) & 63u;
+        return off == 0 ? w[word] : (w[word] >> off) | (w[word + 1] << (64 - off));
+    }
+    void Flip(int cell) {
+        const int bit = cell + 63;
+        w[static_cast<std::size_t>(bit >> 6)] ^= std::uint64_t{1} << (static_cast<unsigned>(bit) & 63u);
+    }
+    bool Has(int cell) const {
+        const int bit = cell + 63;
+        return (w[static_cast<std::size_t>(bit >> 6)] >> (static_cast<unsigned>(bit) & 63u)) & 1u;
+    }
+};
+// Windows: the near ring from cell - 22 (bit 0), the rings two steps away
+// from cell - 44 (two words).
+int NearStart(int cell) { return cell + 63 - 22; }
+int FarStart(int cell) { return cell + 63 - 44; }
+struct WindowRings {
+    std::uint64_t near = 0;
+    std::array<std::uint64_t, 2> farOther{}, farSame{};
+};
+const std::array<WindowRings, kCells + 1>& WindowRingsOf() {
+    static const auto rings = [] {
+        std::array<WindowRings, kCells + 1> all{};
+        for (int cell = 1; cell <= kCells; ++cell) {
+            const Rings& ring = RingsOf()[static_cast<std::size_t>(cell)];
+            WindowRings& wr = all[static_cast<std::size_t>(cell)];
+            for (int x = 1; x <= kCells; ++x) {
+                if (ring.near.Has(x)) wr.near |= std::uint64_t{1} << (x - cell + 22);
+                const int far = x - cell + 44;
+                if (ring.farOther.Has(x)) wr.farOther[static_cast<std::size_t>(far >> 6)] |= std::uint64_t{1} << (far & 63);
+                if (ring.farSame.Has(x)) wr.farSame[static_cast<std::size_t>(far >> 6)] |= std::uint64_t{1} << (far & 63);
+            }
+        }
+        return all;
+    }();
+    return rings;
+}
+int Bits(std::uint64_t x) {
+    int n = 0;
+    for (; x != 0; x &= x - 1) ++n;
+    return n;
+}
+std::uint64_t NearOf(const Padded& p, int cell) {
+    return p.At(NearStart(cell)) & WindowRingsOf()[static_cast<std::size_t>(cell)].near;
+}
+int NearCount(const Padded& p, int cell) { return Bits(NearOf(p, cell)); }
 // How much company a frog has, in eighths: a neighbour counts fully; a frog
 // two steps away counts more when it is of another (row mod 2, column mod 2)
 // class, since only such a frog can ever become a neighbour; a frog of the
 // same class can only serve as a stone to jump over.
-int Company(const Position& p, int cell) {
-    const Rings& ring = RingsOf()[static_cast<std::size_t>(cell)];
-    return 8 * CountIn(p, ring.near) + 5 * CountIn(p, ring.farOther) + 3 * CountIn(p, ring.farSame);
+int Company(const Padded& p, int cell) {
+    const WindowRings& ring = WindowRingsOf()[static_cast<std::size_t>(cell)];
+    const std::uint64_t lo = p.At(FarStart(cell)), hi = p.At(FarStart(cell) + 64);
+    return 8 * Bits(p.At(NearStart(cell)) & ring.near) + 5 * (Bits(lo & ring.farOther[0]) + Bits(hi & ring.farOther[1])) +
+           3 * (Bits(lo & ring.farSame[0]) + Bits(hi & ring.farSame[1]));
 }
 
 // The random part of a restart's ordering key: about two neighbours' worth
@@ -115,16 +167,20 @@ constexpr int kNoise = 24;
 // that bring a frog nearer to it), then keeps the board compact.
 // The guide's jumps lead within each tier, or with guideFirst before every
 // tier; a nonzero noise state breaks near-ties within a tier at random.
-void OrderMoves(const Position& p, std::vector<Move>& moves, std::vector<std::pair<int, Move>>& keyed,
-                const Guide& guide, bool guideFirst, std::uint64_t& noise) {
+void OrderMoves(const Position& p, std::vector<Move>& moves, std::vector<std::uint64_t>& keyed,
+                std::vector<Move>& scratch, const Guide& guide, bool guideFirst, std::uint64_t& noise) {
     if (moves.size() < 2) return;
+    const Padded pp(p);
     int lonely = 0, least = INT32_MAX;
     ForEachCell(p, [&](int cell) {
-        const int company = Company(p, cell);
+        // The neighbours alone may already make it no lonelier.
+        if (8 * NearCount(pp, cell) >= least) return;
+        const int company = Company(pp, cell);
         if (company < least) least = company, lonely = cell;
     });
     keyed.clear();
-    for (const Move& m : moves) {
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        const Move& m = moves[i];
         int tier = 2;
         if (m.from == lonely || m.over == lonely)
             tier = 0;
@@ -132,18 +188,16 @@ void OrderMoves(const Position& p, std::vector<Move>& moves, std::vector<std::pa
             tier = 1;
         // Then the fewest frogs left without a neighbour around the move,
         // then the most neighbours at the landing cell against the cell left.
-        const Position q = Apply(p, m);
-        const int landed = OccupiedNeighbours(q, m.to);
+        Padded q = pp;
+        q.Flip(m.from), q.Flip(m.over), q.Flip(m.to);
+        const int landed = NearCount(q, m.to);
         int stranded = landed == 0;
         for (int around : {m.from, m.over}) {
-            const Position& near = RingsOf()[static_cast<std::size_t>(around)].near;
-            for (std::size_t w = 0; w < q.bits.size(); ++w)
-                for (std::uint64_t bits = q.bits[w] & near.bits[w]; bits != 0; bits &= bits - 1) {
-                    const int x = static_cast<int>(w * 64 + static_cast<unsigned>(std::countr_zero(bits))) + 1;
-                    stranded += !AnyIn(q, RingsOf()[static_cast<std::size_t>(x)].near);
-                }
+            const int base = around - 22;
+            for (std::uint64_t bits = NearOf(q, around); bits != 0; bits &= bits - 1)
+                stranded += NearOf(q, base + std::countr_zero(bits)) == 0;
         }
-        const int compact = landed - OccupiedNeighbours(q, m.from);
+        const int compact = landed - NearCount(q, m.from);
         const int rank = guide.Empty() ? -1 : guide.Rank(m);
         int key;
         if (rank >= 0 && guideFirst) {
@@ -155,10 +209,12 @@ void OrderMoves(const Position& p, std::vector<Move>& moves, std::vector<std::pa
             const int shake = noise != 0 ? static_cast<int>(SplitMix(noise) % kNoise) : 0;
             key = tier * 1024 + std::clamp(stranded * 64 - compact, -64, 800) + shake;
         }
-        keyed.emplace_back(key, m);
+        // The key, then the place in the generated order: a stable order.
+        keyed.push_back((static_cast<std::uint64_t>(key + (1 << 20)) << 16) | i);
     }
-    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (std::size_t i = 0; i < moves.size(); ++i) moves[i] = keyed[i].second;
+    std::sort(keyed.begin(), keyed.end());
+    scratch.assign(moves.begin(), moves.end());
+    for (std::size_t i = 0; i < moves.size(); ++i) moves[i] = scratch[keyed[i] & 0xffffu];
 }
 
 // Each child of a node first gets this many nodes; a node that could not
@@ -246,15 +302,53 @@ const JumpTable& Jumps() {
 
 namespace {
 
-void GenerateMoves(const Position& p, std::vector<Move>& moves) {
-    const JumpTable& t = Jumps();
-    moves.clear();
-    ForEachCell(p, [&](int f) {
-        const auto fi = static_cast<std::size_t>(f);
-        for (int k = 0; k < t.count[fi]; ++k) {
-            const auto [over, to] = t.jumps[fi][static_cast<std::size_t>(k)];
-            if (p.Has(over) && !p.Has(to)) moves.push_back({f, over, to});
+// The jumps by bitboards: per direction of the game's table, the cells whose
+// frog may jump that way (row edge and board edge allowing), with a frog on
+// the next cell and the one beyond free, each cut out of the padded position
+// a word at a time. The moves come out as the table lists them per frog, by
+// frog in increasing order, as a frog-by-frog walk would give them.
+struct DirectionMasks {
+    std::array<int, 8> over{}, to{};  // offsets
+    std::array<Position, 8> from;     // where a jump this way may start
+};
+const DirectionMasks& DirectionMasksOf() {
+    static const DirectionMasks masks = [] {
+        DirectionMasks d;
+        const auto table = board::DirectionTable(kW);
+        for (std::size_t r = 0; r < table.size(); ++r) {
+            d.over[r] = table[r].neighbourOffset;
+            d.to[r] = table[r].jumpOffset;
+            for (int f = 1; f <= kCells; ++f) {
+                const int over = f + table[r].neighbourOffset, to = f + table[r].jumpOffset;
+                if (over < 1 || over > kCells || to < 1 || to > kCells) continue;
+                if (board::RowEdgeRefuses(table[r].direction, f, kW)) continue;
+                d.from[r].Set(f);
+            }
         }
+        return d;
+    }();
+    return masks;
+}
+
+void GenerateMoves(const Position& p, std::vector<Move>& moves) {
+    const DirectionMasks& d = DirectionMasksOf();
+    const Padded pp(p);
+    std::array<std::array<std::uint64_t, 5>, 8> can{};
+    Position any;
+    for (std::size_t r = 0; r < 8; ++r) {
+        for (std::size_t w = 0; w < 5; ++w) {
+            // Bit b of word w is cell 64 w + b + 1, padded bit 64 w + b + 64.
+            const int base = static_cast<int>(w) * 64 + 64;
+            can[r][w] = p.bits[w] & d.from[r].bits[w] & pp.At(base + d.over[r]) & ~pp.At(base + d.to[r]);
+            any.bits[w] |= can[r][w];
+        }
+    }
+    moves.clear();
+    ForEachCell(any, [&](int f) {
+        const auto w = static_cast<std::size_t>(f - 1) >> 6;
+        const unsigned b = static_cast<unsigned>(f - 1) & 63u;
+        for (std::size_t r = 0; r < 8; ++r)
+            if ((can[r][w] >> b) & 1u) moves.push_back({f, f + d.over[r], f + d.to[r]});
     });
 }
 
@@ -311,26 +405,24 @@ bool Stranded(const Position& p) {
     ForEachCell(p, [&](int cell) { cells[static_cast<std::size_t>(n++)] = static_cast<std::int16_t>(cell); });
     if (n < 2) return false;
 
-    Position seen;
+    const Padded pp(p);
+    Padded seen(Position{});
     std::array<std::int16_t, kCells> group;  // filled before use
     for (int si = 0; si < n; ++si) {
         const int seed = cells[static_cast<std::size_t>(si)];
         if (seen.Has(seed)) continue;
         int k = 0;
         group[static_cast<std::size_t>(k++)] = static_cast<std::int16_t>(seed);
-        seen.Set(seed);
+        seen.Flip(seed);
         int top = RowOf(seed), bottom = top, left = ColumnOf(seed), right = left;
         for (int i = 0; i < k; ++i) {
             const int c = group[static_cast<std::size_t>(i)], r = RowOf(c), col = ColumnOf(c);
             top = std::min(top, r), bottom = std::max(bottom, r);
             left = std::min(left, col), right = std::max(right, col);
-            const Position& near = RingsOf()[static_cast<std::size_t>(c)].near;
-            for (std::size_t w = 0; w < p.bits.size(); ++w) {
-                for (std::uint64_t bits = p.bits[w] & near.bits[w] & ~seen.bits[w]; bits != 0; bits &= bits - 1) {
-                    const int nb = static_cast<int>(w * 64 + static_cast<unsigned>(std::countr_zero(bits))) + 1;
-                    seen.Set(nb);
-                    group[static_cast<std::size_t>(k++)] = static_cast<std::int16_t>(nb);
-                }
+            for (std::uint64_t bits = NearOf(pp, c) & ~seen.At(NearStart(c)); bits != 0; bits &= bits - 1) {
+                const int nb = c - 22 + std::countr_zero(bits);
+                seen.Flip(nb);
+                group[static_cast<std::size_t>(k++)] = static_cast<std::int16_t>(nb);
             }
         }
         if (k == n) return false;  // everything is one group
@@ -340,17 +432,21 @@ bool Stranded(const Position& p) {
         if (k == 1) {
             // A lone frog: frogs two steps away weigh 1/phi, three steps
             // away 1/phi^2; two of the first or one of each make 1.
-            const Rings& ring = RingsOf()[static_cast<std::size_t>(seed)];
-            const int two = CountIn(p, ring.farOther) + CountIn(p, ring.farSame);
-            if (two >= 2 || (two == 1 && AnyIn(p, ring.third))) continue;
+            const WindowRings& ring = WindowRingsOf()[static_cast<std::size_t>(seed)];
+            const int two = Bits(pp.At(FarStart(seed)) & (ring.farOther[0] | ring.farSame[0])) +
+                            Bits(pp.At(FarStart(seed) + 64) & (ring.farOther[1] | ring.farSame[1]));
+            if (two >= 2 || (two == 1 && AnyIn(p, RingsOf()[static_cast<std::size_t>(seed)].third))) continue;
         } else {
             // A frog two steps from a frog of a bigger group stands next to
             // or inside its area: it alone weighs 1 or more.
             std::uint64_t any = 0;
+            const Padded mp(members);
             for (int i = 0; i < k; ++i) {
-                const Rings& ring = RingsOf()[static_cast<std::size_t>(group[static_cast<std::size_t>(i)])];
-                for (std::size_t w = 0; w < p.bits.size(); ++w)
-                    any |= p.bits[w] & (ring.farOther.bits[w] | ring.farSame.bits[w]) & ~members.bits[w];
+                const int c = group[static_cast<std::size_t>(i)];
+                const WindowRings& ring = WindowRingsOf()[static_cast<std::size_t>(c)];
+                const int at = FarStart(c);
+                any |= pp.At(at) & (ring.farOther[0] | ring.farSame[0]) & ~mp.At(at);
+                any |= pp.At(at + 64) & (ring.farOther[1] | ring.farSame[1]) & ~mp.At(at + 64);
             }
             if (any != 0) continue;
         }
@@ -385,6 +481,12 @@ bool FailedTable::Contains(std::uint64_t hash) const {
         if (slots_[i] == hash) return true;
         if (slots_[i] == 0) return false;
     }
+}
+
+void FailedTable::Prefetch(std::uint64_t hash) const {
+    if (slots_.empty()) return;
+    if (hash == 0) hash = 1;
+    __builtin_prefetch(&slots_[hash & (slots_.size() - 1)]);
 }
 
 void FailedTable::Insert(std::uint64_t hash) {
@@ -488,11 +590,14 @@ Search::Outcome Search::Enter(const Position& pos, std::uint64_t hash, std::int6
     if (depth_ == stack_.size()) stack_.emplace_back();
     Frame& f = stack_[depth_];
     GenerateMoves(pos, f.children);
+    // The table is far bigger than the caches: the children's slots are
+    // fetched while this position is proven or its moves are ordered.
+    for (const Move& m : f.children) failed_.Prefetch(hash ^ MoveHash(m));
     if (f.children.empty() || Stranded(pos)) {
         failed_.Insert(hash);
         return Outcome::Failed;
     }
-    OrderMoves(pos, f.children, keyed_, guide_, guideFirst_, noise_);
+    OrderMoves(pos, f.children, keyed_, scratch_, guide_, guideFirst_, noise_);
     ++depth_;
     f.pos = pos;
     f.hash = hash;
@@ -622,6 +727,7 @@ Verdict Search::Run(const Budget& budget) {
             continue;
         }
         const Move m = f.children[f.next];
+        if (f.next + 1 < f.children.size()) failed_.Prefetch(f.hash ^ MoveHash(f.children[f.next + 1]));
         const Outcome o = Enter(Apply(f.pos, m), f.hash ^ MoveHash(m), std::min(f.childBudget, remaining));
         if (o != Outcome::Pushed) Deliver(o);
     }

@@ -70,6 +70,8 @@ bool Stranded(const Position& p);
 class FailedTable {
 public:
     bool Contains(std::uint64_t hash) const;
+    // Starts fetching the memory Contains(hash) will read.
+    void Prefetch(std::uint64_t hash) const;
     void Insert(std::uint64_t hash);
     void Clear();
     std::size_t Size() const { return size_; }
@@ -153,7 +155,8 @@ private:
     FailedTable& failed_;
     Guide guide_;
     std::vector<Frame> stack_;
-    std::vector<std::pair<int, Move>> keyed_;  // move ordering's scratch
+    std::vector<std::uint64_t> keyed_;  // move ordering's scratch
+    std::vector<Move> scratch_;
     std::vector<Move> tail_;                    // the repair test's scratch
     std::size_t depth_ = 0;  // frames in use
     Verdict verdict_ = Verdict::NotSure;
