@@ -56,6 +56,8 @@ public:
     // Runs while the question is open, as events the question's own loop
     // delivers (a signal, another timer tick).
     std::function<void()> whileAsking;
+    // Runs while an information box is open.
+    std::function<void()> whileInforming;
 
     double Timer() override { return timeOfDay; }
     std::int64_t Now() override { return now; }
@@ -85,7 +87,10 @@ public:
         if (whileAsking) whileAsking();
         return answerYes;
     }
-    void ShowInfo(const std::string& text) override { infos.push_back(text); }
+    void ShowInfo(const std::string& text) override {
+        infos.push_back(text);
+        if (whileInforming) whileInforming();
+    }
 };
 
 }  // namespace quib::testing

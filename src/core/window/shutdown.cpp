@@ -44,10 +44,12 @@ void End(Form1& form) {
 }  // namespace
 
 bool Form_Unload(Form1& form) {
-    if (!SaveForExit(form)) TellFilesNotKept(form, false, true);
-    // While the question is open nobody plays: its seconds count neither for
-    // a session that ends meanwhile nor, answered No, for the game.
+    const bool saved = SaveForExit(form);
+    // While the question (and the word that the files could not be kept)
+    // is open nobody plays: its seconds count neither for a session that
+    // ends meanwhile nor, answered No, for the game.
     form.play.ExitQuestion = true;
+    if (!saved) TellFilesNotKept(form, false, true);
     const bool yes = form.platform.AskYesNo("Are you sure you want to exit the program?", "Quib");
     form.play.ExitQuestion = false;
     if (!yes) {

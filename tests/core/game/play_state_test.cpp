@@ -3,6 +3,8 @@
 // "is a level in play?" follows it; plus the faults that came from guessing
 // the screen from the labels.
 
+#include <cstdio>
+#include <fstream>
 #include <functional>
 #include <string>
 
@@ -215,6 +217,24 @@ TEST(PlayState, TheExitQuestionsSecondsAreNoPlayTime) {
     other.platform.Advance(10);
     window::Form_Resize(g, 1);
     EXPECT_EQ(g.clock.PlaySeconds, 10);
+
+    // The word that the files could not be kept comes before the question,
+    // and a session that ends while it is open counts none of its seconds.
+    TestGame third;
+    Form1& h = StartGame(third.form(), kEasyMode, 1);
+    third.platform.Advance(30);
+    const std::string folder = third.data.path().substr(0, third.data.path().size() - 1);
+    ASSERT_EQ(std::rename(folder.c_str(), (folder + ".away").c_str()), 0);
+    std::ofstream(folder) << "a file where the folder was";
+    third.platform.whileInforming = [&] {
+        third.platform.Advance(50);
+        window::SessionEnd(h);
+    };
+    window::Form_Unload(h);
+    std::remove(folder.c_str());
+    std::rename((folder + ".away").c_str(), folder.c_str());
+    ASSERT_EQ(third.platform.infos.size(), 1u);
+    EXPECT_EQ(h.clock.PlaySeconds, 30);
 }
 
 }  // namespace
