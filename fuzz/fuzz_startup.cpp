@@ -5,10 +5,15 @@
 // No). No input may crash or hang it or leave a board that breaks its
 // invariants, and what the close wrote must start the next run as it was.
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include <dirent.h>
+#include <unistd.h>
 
 #include "core/game/game.h"
 #include "core/records/records.h"
@@ -29,8 +34,8 @@ void CheckGame(const quib::Form1& f) {
     Check(f.game.SaveSlot >= 0 && f.game.SaveSlot <= 5);
 }
 
-quib::Form1& StartGame(quib::fuzz::ReusedWindow& window, bool generatorRan) {
-    quib::Form1& form = window.Fresh(generatorRan);
+quib::Form1& StartGame(quib::fuzz::ReusedWindow& window) {
+    quib::Form1& form = window.Fresh();
     quib::window::Form_Load(form);
     quib::window::StartUp(form);
     CheckGame(form);
@@ -61,23 +66,34 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static quib::fuzz::Fixture fx;
     // The two runs' windows, built once.
     static quib::fuzz::ReusedWindow first(fx.platform, fx.folder), second(fx.platform, fx.folder);
-    std::error_code ignored;
-    for (const auto& entry : std::filesystem::directory_iterator(fx.folder, ignored))
-        std::filesystem::remove_all(entry.path(), ignored);
-    const std::string input(reinterpret_cast<const char*>(data), size);
+    // The input's files take the place of the last run's; whatever else
+    // the game left in the folder (a temporary) goes.
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
     std::size_t from = 0;
+    std::error_code ignored;
     for (const char* name : kFiles) {
-        if (from > input.size()) break;
+        if (from > input.size()) {
+            ::unlink((fx.folder + name).c_str());
+            continue;
+        }
         const std::size_t end = std::min(input.find('\x1e', from), input.size());
         quib::fuzz::Put(fx.folder + name, input.substr(from, end - from));
         from = end + 1;
     }
+    if (DIR* folder = ::opendir(fx.folder.c_str())) {
+        while (const dirent* entry = ::readdir(folder)) {
+            const std::string_view name = entry->d_name;
+            if (name == "." || name == ".." ||
+                std::find(std::begin(kFiles), std::end(kFiles), name) != std::end(kFiles))
+                continue;
+            std::filesystem::remove_all(fx.folder + entry->d_name, ignored);
+        }
+        ::closedir(folder);
+    }
 
-    // Random numbers drawn by the run before: it may have made puzzles.
-    const bool generatorRan = fx.platform.rndCalls > 0;
     fx.ResetPlatform();
     fx.platform.answerYes = false;
-    quib::Form1& f = StartGame(first, generatorRan);
+    quib::Form1& f = StartGame(first);
     if (f.intro.CommandLabel2.Visible) {
         quib::game::CommandLabel2_Click(f);
         CheckGame(f);
@@ -95,7 +111,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // its own fuzzer covers and which costs the most to read).
     const Table table = TableOf(f);
     const int highest = f.game.HighestLevel;
-    quib::Form1& next = second.Fresh(generatorRan);
+    quib::Form1& next = second.Fresh();
     quib::window::Form_Load(next);
     quib::records::ReadDataFile(next);
     quib::records::BuildHighScoreTable(next);

@@ -7,11 +7,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <type_traits>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include "core/form.h"
@@ -42,9 +45,10 @@ inline void CheckBoard(const Form1& form) {
 }
 
 // A plain write: the safe replace flushes to disk, far too slow per input.
-inline void Put(const std::string& path, const std::string& text) {
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f || std::fwrite(text.data(), 1, text.size(), f) != text.size() || std::fclose(f) != 0) std::abort();
+inline void Put(const std::string& path, std::string_view text) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0 || ::write(fd, text.data(), text.size()) != static_cast<ssize_t>(text.size()) || ::close(fd) != 0)
+        std::abort();
 }
 
 // The window as the game opens it, alike for every input: nothing of the
@@ -57,13 +61,26 @@ inline void OpenWindowAfresh(Form1& form) {
     window::Form_Load(form);
 }
 
-// Fills a level table with zeros in one go. (A copy of a table goes through
-// the sanitizer's byte-by-byte memmove, a plain loop is traced at every
-// step; memset is neither.) A disengaged std::optional<int> is all zeros.
+// Row i of a level table is level i's entry: its frogs (columns 1..i+3) or
+// its jumps (1..i+2). Nothing of the game writes past an entry, so only
+// entries are zeroed (with memset: a copy of a table goes through the
+// sanitizer's byte-by-byte memmove, a plain loop is traced at every step).
+// A disengaged std::optional<int> is all zeros.
+constexpr int kFrogsPast = 3, kJumpsPast = 2;
 template <class T, int MaxI, int MaxJ>
-void ZeroTable(Table<T, MaxI, MaxJ>& table) {
+void ZeroEntry(Table<T, MaxI, MaxJ>& table, int i, int width) {
     static_assert(std::is_trivially_copyable_v<T>);
-    std::memset(static_cast<void*>(&table(0, 0)), 0, sizeof(T) * (MaxI + 1) * (MaxJ + 1));
+    const int end = std::min(MaxJ, i + width);
+    std::memset(static_cast<void*>(&table(i, 0)), 0, sizeof(T) * static_cast<std::size_t>(end + 1));
+}
+template <class T, int MaxI, int MaxJ>
+bool AllZero(Table<T, MaxI, MaxJ>& table) {
+    for (int i = 0; i <= MaxI; ++i) {
+        const T* row = &table(i, 0);
+        for (int j = 0; j <= MaxJ; ++j)
+            if (!(row[j] == T{})) return false;
+    }
+    return true;
 }
 
 // A window built once and brought back to its freshly built state for every
@@ -77,10 +94,8 @@ public:
         : built_(platform, folder, folder), form_(platform, folder, folder), spare_(platform, folder, folder) {
         TakeTables(spare_, built_);
     }
-    // The window as a fresh Form1 is, before Form_Load. The generator's
-    // tables are zeroed only when a puzzle may have been made since (every
-    // puzzle begins with a random number drawn).
-    Form1& Fresh(bool generatorRan) {
+    // The window as a fresh Form1 is, before Form_Load.
+    Form1& Fresh() {
         // The library's tables are written only with a new revision.
         const bool libraryChanged = form_.library.Revision != built_.library.Revision;
         TakeTables(spare_, form_);
@@ -104,15 +119,30 @@ public:
         form_.hooks = built_.hooks;
         form_.practice = built_.practice;
         TakeTables(form_, spare_);
+
+        LevelLibrary& lib = form_.library;
         if (libraryChanged) {
-            ZeroTable(form_.library.LevelPieces);
-            ZeroTable(form_.library.SolutionFrom);
-            ZeroTable(form_.library.SolutionTo);
+            for (int i = 0; i <= kLevelIndexMax; ++i) {
+                ZeroEntry(lib.LevelPieces, i, kFrogsPast);
+                ZeroEntry(lib.SolutionFrom, i, kJumpsPast);
+                ZeroEntry(lib.SolutionTo, i, kJumpsPast);
+            }
         }
-        if (generatorRan) {
-            ZeroTable(form_.gen.GeneratedPieces);
-            ZeroTable(form_.gen.GeneratedSolutionFrom);
-            ZeroTable(form_.gen.GeneratedSolutionTo);
+        // The generator writes a level's first frog before anything else
+        // of it, so a level it has not begun is still all zeros.
+        Generator& gen = form_.gen;
+        for (int g = 0; g <= kLevelIndexMax; ++g) {
+            if (gen.GeneratedPieces(g, 1) == 0) continue;
+            ZeroEntry(gen.GeneratedPieces, g, kFrogsPast);
+            ZeroEntry(gen.GeneratedSolutionFrom, g, kJumpsPast);
+            ZeroEntry(gen.GeneratedSolutionTo, g, kJumpsPast);
+        }
+        // Now and then the whole of every table is checked: a write the
+        // zeroing above does not foresee stops the fuzzer here.
+        if (++uses_ % 256 == 0) {
+            Check(AllZero(lib.LevelPieces) && AllZero(lib.SolutionFrom) && AllZero(lib.SolutionTo));
+            Check(AllZero(gen.GeneratedPieces) && AllZero(gen.GeneratedSolutionFrom) &&
+                  AllZero(gen.GeneratedSolutionTo));
         }
         return form_;
     }
@@ -127,10 +157,14 @@ private:
         to.gen.GeneratedPieces = std::move(from.gen.GeneratedPieces);
         to.gen.GeneratedSolutionFrom = std::move(from.gen.GeneratedSolutionFrom);
         to.gen.GeneratedSolutionTo = std::move(from.gen.GeneratedSolutionTo);
+        // The text parts keep their memory too; a fresh window marks none
+        // of them current, so what they hold is never read.
+        to.library.LevelText = std::move(from.library.LevelText);
     }
     Form1 built_;  // as built, without its tables
     Form1 form_;
     Form1 spare_;  // holds form_'s tables while the rest is copied
+    unsigned uses_ = 0;
 };
 
 // One window for the whole run, on the fake platform. Each input is a file,

@@ -77,10 +77,16 @@ void ReadItems(LevelLibrary& lib, ItemReader& in) {
 // The items of level i in the file's order, their counts taken from the
 // level number.
 void WriteLevelItems(ItemWriter& out, const LevelLibrary& lib, int i) {
+    // Each row read whole (the checked index of every item cost as much as
+    // writing it): up to the last storable level an entry ends within its
+    // row, and its last item is looked up checked.
+    const std::int16_t* const pieces = &lib.LevelPieces(i, i + 3) - (i + 3);
+    const std::optional<int>* const from = &lib.SolutionFrom(i, i + 2) - (i + 2);
+    const std::int16_t* const to = &lib.SolutionTo(i, i + 2) - (i + 2);
     out.Text("Level").Integer(i).Text("Pieces");
-    for (int j = 1; j <= i + 3; ++j) out.Integer(lib.LevelPieces(i, j));
+    for (int j = 1; j <= i + 3; ++j) out.Integer(pieces[j]);
     out.Text("Solution");
-    for (int j = 1; j <= i + 2; ++j) out.OptionalInteger(lib.SolutionFrom(i, j)).Integer(lib.SolutionTo(i, j));
+    for (int j = 1; j <= i + 2; ++j) out.OptionalInteger(from[j]).Integer(to[j]);
 }
 
 // Room for the text of levels 1..count: 3i + 11 items for level i, rarely
@@ -104,9 +110,8 @@ std::string CachedLibraryText(LevelLibrary& lib) {
     for (int i = 1; i <= count; ++i) {
         const auto k = static_cast<std::size_t>(i);
         if (lib.TextCurrent[k]) continue;
-        out.Reserve(4 * (3 * k + 11));  // one allocation per level, not one per doubling
         WriteLevelItems(out, lib, i);
-        lib.LevelText[k] = out.Take();
+        out.TakeInto(lib.LevelText[k]);
         lib.TextCurrent[k] = true;
     }
     out.Reserve(TextSizeHint(count));

@@ -197,7 +197,7 @@ ItemWriter& ItemWriter::Text(std::string_view s) {
     return *this;
 }
 
-ItemWriter& ItemWriter::Integer(std::int64_t n) {
+ItemWriter& ItemWriter::AnyInteger(std::int64_t n) {
     constexpr std::size_t kLongest = 21;  // sign, 19 digits and the line break
     if (pendingSize_ + kLongest > sizeof pending_) Flush();
     char* const at = pending_ + pendingSize_;
@@ -214,6 +214,12 @@ std::string ItemWriter::Take() {
     std::string text = std::move(out_);
     out_.clear();
     return text;
+}
+
+void ItemWriter::TakeInto(std::string& to) {
+    Flush();
+    to.assign(out_);
+    out_.clear();
 }
 
 ItemWriter& ItemWriter::Number(double x) {
