@@ -74,6 +74,22 @@ void ReadItems(LevelLibrary& lib, ItemReader& in) {
     }
 }
 
+// The text of n empty entries in a row, as the items would be written one
+// by one: a frog cell 0 is "0", a jump with no start and end 0 is "" "0".
+std::string Repeated(std::string_view item, int times) {
+    std::string t;
+    for (int j = 0; j < times; ++j) t += item;
+    return t;
+}
+std::string_view EmptyFrogs(int n) {
+    static const std::string run = Repeated("0\n", kPieceIndexMax);
+    return std::string_view(run).substr(0, 2 * static_cast<std::size_t>(n));
+}
+std::string_view EmptyJumps(int n) {
+    static const std::string run = Repeated("\n0\n", kStepIndexMax);
+    return std::string_view(run).substr(0, 3 * static_cast<std::size_t>(n));
+}
+
 // The items of level i in the file's order, their counts taken from the
 // level number.
 void WriteLevelItems(ItemWriter& out, const LevelLibrary& lib, int i) {
@@ -84,9 +100,21 @@ void WriteLevelItems(ItemWriter& out, const LevelLibrary& lib, int i) {
     const std::optional<int>* const from = &lib.SolutionFrom(i, i + 2) - (i + 2);
     const std::int16_t* const to = &lib.SolutionTo(i, i + 2) - (i + 2);
     out.Text("Level").Integer(i).Text("Pieces");
-    for (int j = 1; j <= i + 3; ++j) out.Integer(pieces[j]);
+    // A level waiting for its puzzle (every level of a library being
+    // rebuilt) is written as a block.
+    if (std::all_of(pieces + 1, pieces + i + 4, [](std::int16_t c) { return c == 0; })) {
+        out.Raw(EmptyFrogs(i + 3));
+    } else {
+        for (int j = 1; j <= i + 3; ++j) out.Integer(pieces[j]);
+    }
     out.Text("Solution");
-    for (int j = 1; j <= i + 2; ++j) out.OptionalInteger(from[j]).Integer(to[j]);
+    const bool noJumps = std::none_of(from + 1, from + i + 3, [](const std::optional<int>& f) { return f.has_value(); }) &&
+                         std::all_of(to + 1, to + i + 3, [](std::int16_t t) { return t == 0; });
+    if (noJumps) {
+        out.Raw(EmptyJumps(i + 2));
+    } else {
+        for (int j = 1; j <= i + 2; ++j) out.OptionalInteger(from[j]).Integer(to[j]);
+    }
 }
 
 // Room for the text of levels 1..count: 3i + 11 items for level i, rarely
@@ -107,18 +135,20 @@ std::string CachedLibraryText(LevelLibrary& lib) {
     const int count = WrittenLevelCount(lib);
     lib.LevelText.resize(kMaxStoredLevel + 1);
     ItemWriter out;
-    for (int i = 1; i <= count; ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        if (lib.TextCurrent[k]) continue;
-        WriteLevelItems(out, lib, i);
-        out.TakeInto(lib.LevelText[k]);
-        lib.TextCurrent[k] = true;
-    }
     out.Reserve(TextSizeHint(count));
     out.Integer(count);
-    std::string text = out.Take();
-    for (int i = 1; i <= count; ++i) text += lib.LevelText[static_cast<std::size_t>(i)];
-    return text;
+    for (int i = 1; i <= count; ++i) {
+        std::string& part = lib.LevelText[static_cast<std::size_t>(i)];
+        if (lib.TextCurrent[static_cast<std::size_t>(i)]) {
+            out.Raw(part);
+            continue;
+        }
+        const std::size_t from = out.Size();
+        WriteLevelItems(out, lib, i);
+        part.assign(out.Since(from));  // keeps the part's memory
+        lib.TextCurrent[static_cast<std::size_t>(i)] = true;
+    }
+    return out.Take();
 }
 
 }  // namespace

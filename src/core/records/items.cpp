@@ -167,11 +167,6 @@ void ItemReader::Skip(int count) {
 
 // Every item ends with its own line break, so an empty last item survives the
 // reader's rule that a final line break closes the text.
-void ItemWriter::Separate() {
-    if (pendingSize_ == sizeof pending_) Flush();
-    pending_[pendingSize_++] = '\n';
-}
-
 void ItemWriter::Flush() const {
     out_.append(pending_, pendingSize_);
     pendingSize_ = 0;
@@ -216,10 +211,10 @@ std::string ItemWriter::Take() {
     return text;
 }
 
-void ItemWriter::TakeInto(std::string& to) {
+ItemWriter& ItemWriter::Raw(std::string_view text) {
     Flush();
-    to.assign(out_);
-    out_.clear();
+    out_ += text;
+    return *this;
 }
 
 ItemWriter& ItemWriter::Number(double x) {
@@ -232,12 +227,6 @@ ItemWriter& ItemWriter::Number(double x) {
     const auto [ptr, ec] = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed);
     if (ec == std::errc()) out_.append(buf, ptr);
     else out_ += '0';
-    Separate();
-    return *this;
-}
-
-ItemWriter& ItemWriter::OptionalInteger(const std::optional<int>& n) {
-    if (n) return Integer(*n);
     Separate();
     return *this;
 }

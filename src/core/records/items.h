@@ -47,7 +47,7 @@ private:
 class ItemWriter {
 public:
     ItemWriter& Text(std::string_view s);
-    ItemWriter& Integer(std::int64_t n) {
+    [[gnu::always_inline]] ItemWriter& Integer(std::int64_t n) {
         // Cell numbers and counts, nearly every number the files hold, are
         // written here without a call: a library is some 60,000 of them.
         if (n < 0 || n >= 1000 || pendingSize_ + 4 > sizeof pending_) return AnyInteger(n);
@@ -61,7 +61,11 @@ public:
         return *this;
     }
     ItemWriter& Number(double x);
-    ItemWriter& OptionalInteger(const std::optional<int>& n);
+    [[gnu::always_inline]] ItemWriter& OptionalInteger(const std::optional<int>& n) {
+        if (n) return Integer(*n);
+        Separate();
+        return *this;
+    }
     ItemWriter& OptionalNumber(const std::optional<double>& x);
     ItemWriter& Flag(bool b);
     const std::string& str() const {
@@ -71,13 +75,21 @@ public:
     void Reserve(std::size_t bytes);
     // Hands over the text written so far and starts afresh.
     std::string Take();
-    // The same into a string of the caller's, both keeping their memory:
-    // text written piece by piece into the same strings allocates once.
-    void TakeInto(std::string& to);
+    // Text already in the items' form, as it stands.
+    ItemWriter& Raw(std::string_view text);
+    // The text written since the writer held `from` characters.
+    std::string_view Since(std::size_t from) const {
+        Flush();
+        return std::string_view(out_).substr(from);
+    }
+    std::size_t Size() const { return out_.size() + pendingSize_; }
 
 private:
     ItemWriter& AnyInteger(std::int64_t n);
-    void Separate();
+    void Separate() {
+        if (pendingSize_ == sizeof pending_) Flush();
+        pending_[pendingSize_++] = '\n';
+    }
     // Numbers are gathered here and joined to the text in batches: a library
     // is some 60,000 of them, and one append each cost most of its writing.
     void Flush() const;
