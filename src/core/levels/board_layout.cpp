@@ -1,6 +1,8 @@
 // Lays out the visible board and its hidden twin, and places a generated
 // puzzle's frogs on the twin for verification.
 
+#include <algorithm>
+
 #include "levels.h"
 
 namespace quib::levels {
@@ -21,24 +23,21 @@ void BuildBoardGrid(Form1& form) {
     checkTemplate.BackColor = 0;
 
     // Rebuilding replaces every cell, so a second build leaves 294, not 588.
-    b.Grid.assign(1, gridTemplate);
-    b.GridB.assign(1, checkTemplate);
+    const std::size_t cells = static_cast<std::size_t>(std::max(0, b.BoardRows) * std::max(0, b.BoardColumns));
+    b.Grid.assign(cells + 1, gridTemplate);
+    b.GridB.assign(cells + 1, checkTemplate);
     const bool grids = form.menu.mnuGrids.Checked;
+    std::size_t n = 1;
     for (int r = 1; r <= b.BoardRows; ++r) {
-        for (int c = 1; c <= b.BoardColumns; ++c) {
-            Cell cell = gridTemplate;
+        for (int c = 1; c <= b.BoardColumns; ++c, ++n) {
+            Cell& cell = b.Grid[n];
             cell.Left = gridTemplate.Left + static_cast<float>(c - 1) * (gridTemplate.Width - 1);
             cell.Top = gridTemplate.Top + static_cast<float>(r - 1) * (gridTemplate.Height - 1);
             cell.Visible = grids;
-            cell.Tag = 0;
-            b.Grid.push_back(cell);
 
-            Cell twin = checkTemplate;
+            Cell& twin = b.GridB[n];
             twin.Left = checkTemplate.Left + static_cast<float>(c - 1) * (checkTemplate.Width - 1);
             twin.Top = checkTemplate.Top + static_cast<float>(r - 1) * (checkTemplate.Height - 1);
-            twin.Visible = false;
-            twin.Tag = 0;
-            b.GridB.push_back(twin);
         }
     }
 }
