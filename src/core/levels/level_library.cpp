@@ -4,6 +4,8 @@
 // bounds stops the read and the library rebuilds itself in the background.
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 #include <string>
 
 #include "../records/items.h"
@@ -102,15 +104,18 @@ void WriteLevelItems(ItemWriter& out, const LevelLibrary& lib, int i) {
     out.Text("Level").Integer(i).Text("Pieces");
     // A level waiting for its puzzle (every level of a library being
     // rebuilt) is written as a block.
-    if (std::all_of(pieces + 1, pieces + i + 4, [](std::int16_t c) { return c == 0; })) {
+    static const std::array<std::int16_t, kStepIndexMax + 1> zeros{};
+    const auto allZero = [](const std::int16_t* first, int n) {
+        return std::memcmp(first, zeros.data(), sizeof(std::int16_t) * static_cast<std::size_t>(n)) == 0;
+    };
+    if (allZero(pieces + 1, i + 3)) {
         out.Raw(EmptyFrogs(i + 3));
     } else {
         for (int j = 1; j <= i + 3; ++j) out.Integer(pieces[j]);
     }
     out.Text("Solution");
-    const bool noJumps = std::none_of(from + 1, from + i + 3, [](const std::optional<int>& f) { return f.has_value(); }) &&
-                         std::all_of(to + 1, to + i + 3, [](std::int16_t t) { return t == 0; });
-    if (noJumps) {
+    if (allZero(to + 1, i + 2) &&
+        std::none_of(from + 1, from + i + 3, [](const std::optional<int>& f) { return f.has_value(); })) {
         out.Raw(EmptyJumps(i + 2));
     } else {
         for (int j = 1; j <= i + 2; ++j) out.OptionalInteger(from[j]).Integer(to[j]);
