@@ -157,9 +157,12 @@ private:
         to.gen.GeneratedPieces = std::move(from.gen.GeneratedPieces);
         to.gen.GeneratedSolutionFrom = std::move(from.gen.GeneratedSolutionFrom);
         to.gen.GeneratedSolutionTo = std::move(from.gen.GeneratedSolutionTo);
-        // The text parts keep their memory too; a fresh window marks none
-        // of them current, so what they hold is never read.
+        // The library's texts keep their memory too; a fresh window marks
+        // none of the parts current and has no file content, so what they
+        // hold is never read.
         to.library.LevelText = std::move(from.library.LevelText);
+        if (from.library.FileContent) from.library.TextMemory = std::move(*from.library.FileContent);
+        to.library.TextMemory = std::move(from.library.TextMemory);
     }
     Form1 built_;  // as built, without its tables
     Form1 form_;

@@ -189,6 +189,9 @@ struct LevelLibrary {
     std::vector<std::string> LevelText;
     std::array<bool, kLevelIndexMax + 1> TextCurrent{};
     std::uint64_t TextRevision = 0;
+    // Memory for the next whole text: the last one's, once the file holds
+    // a newer (a library's text is a quarter of a megabyte).
+    std::string TextMemory;
     // The writes that failed in a row; each failure doubles the wait before
     // the next attempt (seconds of the platform's Now()), up to a minute.
     int WriteFailures = 0;

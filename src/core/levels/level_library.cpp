@@ -140,6 +140,7 @@ std::string CachedLibraryText(LevelLibrary& lib) {
     const int count = WrittenLevelCount(lib);
     lib.LevelText.resize(kMaxStoredLevel + 1);
     ItemWriter out;
+    out.Reuse(std::move(lib.TextMemory));
     out.Reserve(TextSizeHint(count));
     out.Integer(count);
     for (int i = 1; i <= count; ++i) {
@@ -154,6 +155,13 @@ std::string CachedLibraryText(LevelLibrary& lib) {
         lib.TextCurrent[static_cast<std::size_t>(i)] = true;
     }
     return out.Take();
+}
+
+// What the file now holds; the text it held before lends its memory to the
+// next one.
+void KeepContent(LevelLibrary& lib, std::string&& text) {
+    if (lib.FileContent) lib.TextMemory = std::move(*lib.FileContent);
+    lib.FileContent = std::move(text);
 }
 
 }  // namespace
@@ -212,7 +220,7 @@ bool WriteLevelLibrary(Form1& form) {
         if (std::optional<LibraryWriter::Outcome> done = lib.Writer->Take()) {
             if (!done->written) return false;
             lib.FileRevision = done->revision;
-            lib.FileContent = std::move(done->text);
+            KeepContent(lib, std::move(done->text));
             lib.FileStamp = std::move(done->stamp);
         }
     }
@@ -223,6 +231,7 @@ bool WriteLevelLibrary(Form1& form) {
     std::string text = CachedLibraryText(lib);
     if (lib.FileContent && *lib.FileContent == text) {
         lib.FileRevision = lib.Revision;
+        lib.TextMemory = std::move(text);
         return true;
     }
     // The file is a cache rewritten after every new puzzle. Should a crash
@@ -234,8 +243,11 @@ bool WriteLevelLibrary(Form1& form) {
         lib.Writer->Start(form.DataFolder + kLibraryFile, std::move(text), lib.Revision);
         return true;
     }
-    if (!records::WriteFolderFile(form, kLibraryFile, text, records::FolderFlush::Skip)) return false;
-    lib.FileContent = std::move(text);
+    if (!records::WriteFolderFile(form, kLibraryFile, text, records::FolderFlush::Skip)) {
+        lib.TextMemory = std::move(text);
+        return false;
+    }
+    KeepContent(lib, std::move(text));
     lib.FileRevision = lib.Revision;
     lib.FileStamp = records::FileStampOf(form.DataFolder + kLibraryFile);
     return true;

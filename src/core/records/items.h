@@ -73,6 +73,11 @@ public:
         return out_;
     }
     void Reserve(std::size_t bytes);
+    // Writes into this string's memory (its text is dropped).
+    void Reuse(std::string&& memory) {
+        out_ = std::move(memory);
+        out_.clear();
+    }
     // Hands over the text written so far and starts afresh.
     std::string Take();
     // Text already in the items' form, as it stands.
