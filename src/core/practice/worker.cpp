@@ -4,6 +4,12 @@
 #include "worker.h"
 
 #include <algorithm>
+#include <ctime>
+
+#ifdef __linux__
+#include <pthread.h>
+#include <sched.h>
+#endif
 
 namespace quib::practice {
 
@@ -18,10 +24,23 @@ constexpr auto kFirstLook = std::chrono::milliseconds(4);
 constexpr std::size_t kMaxEntries = 4096;
 constexpr std::size_t kMaxLines = 8;
 
+// The processor time the calling thread has used.
+std::chrono::nanoseconds ThreadTime() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return std::chrono::seconds(t.tv_sec) + std::chrono::nanoseconds(t.tv_nsec);
+}
+
 }  // namespace
 
 SolverWorker::SolverWorker(std::function<void()> wake) : wake_(std::move(wake)) {
-    thread_ = std::thread([this] { Loop(); });
+    for (std::size_t lane = 0; lane < kLanes; ++lane) lanes_[lane].thread = std::thread([this, lane] { Loop(lane); });
+#ifdef __linux__
+    // The thread that only thinks ahead runs when nothing else wants the
+    // processor: the window's ticks never wait for it.
+    const sched_param idle{};
+    pthread_setschedparam(lanes_[1].thread.native_handle(), SCHED_IDLE, &idle);
+#endif
 }
 
 SolverWorker::~SolverWorker() { Stop(); }
@@ -30,10 +49,11 @@ void SolverWorker::Stop() {
     {
         std::lock_guard lock(mutex_);
         quit_ = true;
-        stop_ = true;
+        for (Lane& lane : lanes_) lane.stop = true;
     }
     changed_.notify_all();
-    if (thread_.joinable()) thread_.join();
+    for (Lane& lane : lanes_)
+        if (lane.thread.joinable()) lane.thread.join();
 }
 
 void SolverWorker::SetWake(std::function<void()> wake) {
@@ -54,7 +74,7 @@ void SolverWorker::BeginLevel(std::vector<std::vector<Move>> lines, bool keep) {
         keepLevel_ = keep;
         resting_ = true;
         ahead_.clear();
-        stop_ = true;
+        for (Lane& lane : lanes_) lane.stop = true;
     }
     changed_.notify_all();
 }
@@ -62,9 +82,12 @@ void SolverWorker::BeginLevel(std::vector<std::vector<Move>> lines, bool keep) {
 void SolverWorker::Ask(const Position& board, std::vector<Position> ahead, bool extra) {
     {
         std::lock_guard lock(mutex_);
-        // The board changed: the slice under way stops at once, unless it is
-        // already searching the board's position.
-        if (running_ && !(*running_ == board)) stop_ = true;
+        // The board changed: lane 0's slice under way stops at once, unless
+        // it is already searching the board's position; lane 1's stops if it
+        // is, for lane 0 to take the position over.
+        Lane& main = lanes_[0];
+        if (main.running && !(*main.running == board)) main.stop = true;
+        if (lanes_[1].running && *lanes_[1].running == board) lanes_[1].stop = true;
         if (resting_ || !(board_ == board)) extra_ = std::chrono::nanoseconds{0};
         if (extra) extra_ += boardAllowance_;
         resting_ = false;
@@ -80,7 +103,7 @@ void SolverWorker::Rest() {
         std::lock_guard lock(mutex_);
         resting_ = true;
         ahead_.clear();
-        stop_ = true;
+        for (Lane& lane : lanes_) lane.stop = true;
     }
     changed_.notify_all();
 }
@@ -92,19 +115,25 @@ std::optional<Answer> SolverWorker::Find(const Position& p) const {
     return Answer{it->second.verdict, it->second.solution};
 }
 
+bool SolverWorker::Busy() const {
+    return std::any_of(lanes_.begin(), lanes_.end(), [](const Lane& lane) { return lane.running.has_value(); });
+}
+
 bool SolverWorker::Idle() const {
     std::unique_lock lock(mutex_);
+    auto* self = const_cast<SolverWorker*>(this);
     std::chrono::nanoseconds left{};
-    return !running_ && !newLevel_ && const_cast<SolverWorker*>(this)->Pick(left) == nullptr;
+    return !Busy() && !newLevel_ && self->Pick(left, 0) == nullptr && self->Pick(left, 1) == nullptr;
 }
 
 void SolverWorker::WaitFor(const Position& p, std::chrono::milliseconds limit) const {
     std::unique_lock lock(mutex_);
+    auto* self = const_cast<SolverWorker*>(this);
     changed_.wait_for(lock, limit, [&] {
         const auto it = entries_.find(p);
         if (it != entries_.end() && it->second.verdict != Verdict::NotSure) return true;
         std::chrono::nanoseconds left{};
-        return !running_ && !newLevel_ && const_cast<SolverWorker*>(this)->Pick(left) == nullptr;
+        return !Busy() && !newLevel_ && self->Pick(left, 0) == nullptr && self->Pick(left, 1) == nullptr;
     });
 }
 
@@ -114,22 +143,21 @@ SolverWorker::Entry& SolverWorker::EntryFor(const Position& p) {
     return e;
 }
 
-// Under the lock. The board's position first, then the positions ahead: the
-// one with the least time spent, the likelier first among near equals.
-SolverWorker::Entry* SolverWorker::Pick(std::chrono::nanoseconds& left) {
+// Under the lock. The board's position first (lane 0 only), then the
+// positions ahead: the one with the least time spent, the likelier first
+// among near equals. A position one lane is searching, or whose search
+// stands on the other lane's table, is the other lane's.
+SolverWorker::Entry* SolverWorker::Pick(std::chrono::nanoseconds& left, std::size_t lane) {
     if (resting_ || newLevel_) return nullptr;
-    auto undecided = [this](const Position& p) -> Entry* {
-        const auto it = entries_.find(p);
-        if (it == entries_.end()) return nullptr;  // made when picked
-        return it->second.verdict == Verdict::NotSure ? &it->second : nullptr;
-    };
-    {
+    if (lane == 0) {
         const auto it = entries_.find(board_);
         const auto spent = it == entries_.end() ? std::chrono::nanoseconds{0} : it->second.spent;
-        if (it == entries_.end() || it->second.verdict == Verdict::NotSure) {
+        if (it == entries_.end() || (it->second.verdict == Verdict::NotSure && !it->second.busy)) {
             if (spent < boardAllowance_ + extra_) {
                 left = boardAllowance_ + extra_ - spent;
-                return &EntryFor(board_);
+                Entry& e = EntryFor(board_);
+                if (e.search && e.lane != lane) e.search.reset();  // begun ahead by lane 1
+                return &e;
             }
         }
     }
@@ -137,24 +165,36 @@ SolverWorker::Entry* SolverWorker::Pick(std::chrono::nanoseconds& left) {
     // most twice the board's: a crowded board has a hundred and more.
     const auto each = std::min<std::chrono::nanoseconds>(
         aheadAllowance_, 2 * boardAllowance_ / static_cast<std::int64_t>(std::max<std::size_t>(1, ahead_.size())));
-    Entry* best = nullptr;
-    std::chrono::nanoseconds bestKey{};
-    for (std::size_t i = 0; i < ahead_.size(); ++i) {
-        const Position& p = ahead_[i];
-        Entry* e = undecided(p);
-        const bool fresh = entries_.find(p) == entries_.end();
-        if (!fresh && e == nullptr) continue;  // decided
-        const auto spent = fresh ? std::chrono::nanoseconds{0} : e->spent;
-        if (spent >= each) continue;
-        // Half a millisecond per place in the order of likelihood.
-        const auto key = spent + std::chrono::microseconds(500) * static_cast<std::int64_t>(i);
-        if (best == nullptr || key < bestKey) {
-            best = &EntryFor(p);
-            bestKey = key;
-            left = each - spent;
+    // First the positions no other lane has begun; then, with nothing else
+    // left, those begun on the other lane's table and not under way there
+    // (searched afresh), so that a lane starved of the processor holds none
+    // up for good.
+    for (const bool takeOver : {false, true}) {
+        const Position* bestPos = nullptr;
+        std::chrono::nanoseconds bestKey{};
+        for (std::size_t i = 0; i < ahead_.size(); ++i) {
+            const Position& p = ahead_[i];
+            if (lane != 0 && p == board_) continue;
+            const auto it = entries_.find(p);
+            const Entry* e = it == entries_.end() ? nullptr : &it->second;
+            if (e != nullptr && (e->verdict != Verdict::NotSure || e->busy)) continue;
+            if (e != nullptr && e->search && e->lane != lane && !takeOver) continue;
+            const auto spent = e == nullptr ? std::chrono::nanoseconds{0} : e->spent;
+            if (spent >= each) continue;
+            // Half a millisecond per place in the order of likelihood.
+            const auto key = spent + std::chrono::microseconds(500) * static_cast<std::int64_t>(i);
+            if (bestPos == nullptr || key < bestKey) {
+                bestPos = &p;
+                bestKey = key;
+                left = each - spent;
+            }
         }
+        if (bestPos == nullptr) continue;
+        Entry& e = EntryFor(*bestPos);
+        if (e.search && e.lane != lane) e.search.reset();
+        return &e;
     }
-    return best;
+    return nullptr;
 }
 
 // Under the lock: bounds the memory a long level takes.
@@ -167,13 +207,25 @@ void SolverWorker::Prune() {
     }
 }
 
-void SolverWorker::Loop() {
+void SolverWorker::Loop(std::size_t laneIndex) {
+    Lane& lane = lanes_[laneIndex];
     std::unique_lock lock(mutex_);
     while (!quit_) {
         if (newLevel_) {
+            // Lane 0 takes a new level up once no slice is under way; lane 1
+            // waits until it has.
+            if (laneIndex != 0) {
+                changed_.notify_all();
+                changed_.wait(lock, [this] { return quit_ || !newLevel_; });
+                continue;
+            }
+            if (Busy()) {
+                changed_.wait(lock, [this] { return quit_ || !Busy(); });
+                continue;
+            }
             if (!keepLevel_) {
                 entries_.clear();
-                failed_.Clear();
+                ++level_;
             } else {
                 for (auto& [p, e] : entries_) e.search.reset();  // their guide may be another
             }
@@ -181,19 +233,24 @@ void SolverWorker::Loop() {
             newLevel_.reset();
             changed_.notify_all();
         }
+        // A level whose knowledge starts afresh: this lane's table too.
+        if (lane.level != level_) {
+            lane.failed.Clear();
+            lane.level = level_;
+        }
         std::chrono::nanoseconds left{};
-        Entry* entry = Pick(left);
+        Entry* entry = Pick(left, laneIndex);
         if (entry == nullptr) {
             // Nothing left: sleep until asked again.
             changed_.notify_all();
-            changed_.wait(lock, [this] {
+            changed_.wait(lock, [this, laneIndex] {
                 std::chrono::nanoseconds unused{};
-                return quit_ || newLevel_.has_value() || Pick(unused) != nullptr;
+                return quit_ || newLevel_.has_value() || Pick(unused, laneIndex) != nullptr;
             });
             continue;
         }
         // Searches of positions no longer wanted give their memory back.
-        if (asked_) {
+        if (asked_ && laneIndex == 0) {
             asked_ = false;
             std::unordered_map<Position, bool, PositionHash> wanted;
             wanted[board_] = true;
@@ -202,46 +259,59 @@ void SolverWorker::Loop() {
                 if (e.search && &e != entry && wanted.count(p) == 0) e.search.reset();
         }
         // Setting a search up counts against the position's time as well.
-        const auto setup = std::chrono::steady_clock::now();
-        if (!entry->search) entry->search = std::make_unique<Search>(entry->pos, failed_, Guide(lines_));
-        Search& search = *entry->search;
+        // Lane 1's time is its processor time: at idle priority it may wait
+        // long for a core, which is no search.
+        const auto setup = laneIndex == 0 ? std::chrono::steady_clock::now().time_since_epoch() : ThreadTime();
+        if (!entry->search) {
+            entry->search = std::make_unique<Search>(entry->pos, lane.failed, Guide(lines_));
+            entry->lane = laneIndex;
+        }
+        // The search is this lane's while it runs: the entry may go meanwhile.
+        std::unique_ptr<Search> search = std::move(entry->search);
+        entry->busy = true;
         const Position pos = entry->pos;
-        running_ = pos;
-        stop_ = false;
+        const std::uint64_t level = level_;
+        lane.running = pos;
+        lane.stop = false;
         // A position ahead is first looked at briefly (most are decided
         // within a few milliseconds), so that every one is looked at soon.
         const auto slice = std::min<std::chrono::nanoseconds>(
-            left, pos == board_ ? kSlice : std::clamp<std::chrono::nanoseconds>(entry->spent, kFirstLook, kSlice));
+            left, pos == board_ && laneIndex == 0 ? kSlice
+                                                  : std::clamp<std::chrono::nanoseconds>(entry->spent, kFirstLook, kSlice));
         lock.unlock();
 
         const auto began = std::chrono::steady_clock::now();
-        const Verdict v = search.Run(Budget{INT64_MAX, began + slice, &stop_});
-        const auto took = std::chrono::steady_clock::now() - setup;
+        const Verdict v = search->Run(Budget{INT64_MAX, began + slice, &lane.stop});
+        const auto took = (laneIndex == 0 ? std::chrono::steady_clock::now().time_since_epoch() : ThreadTime()) - setup;
 
         lock.lock();
-        running_.reset();
-        // A new level may have come meanwhile: the entry still stands (only
-        // this thread erases entries), but its answer belongs to the old one.
-        if (newLevel_ && !keepLevel_) continue;
-        Entry& done = entries_.at(pos);
+        lane.running.reset();
+        changed_.notify_all();  // a new level may wait for this slice
+        const auto it = entries_.find(pos);
+        // A new level may have come meanwhile: the answer belongs to the old one.
+        if (level != level_ || it == entries_.end()) continue;
+        Entry& done = it->second;
+        done.busy = false;
         done.spent += took;
-        if (v != Verdict::NotSure) {
-            done.verdict = v;
-            done.solution = search.solution();
-            done.search.reset();
-            if (v == Verdict::Solvable && !done.solution.empty()) {
-                // A found line guides later searches; the stored one stays first.
-                if (lines_.size() >= kMaxLines) lines_.erase(lines_.begin() + 1);
-                lines_.push_back(done.solution);
-            }
-            Prune();
-            changed_.notify_all();
-            if (pos == board_ && !resting_ && wake_) {
-                const auto wake = wake_;
-                lock.unlock();
-                wake();
-                lock.lock();
-            }
+        if (v == Verdict::NotSure) {
+            if (!done.search) done.search = std::move(search);
+            continue;
+        }
+        done.verdict = v;
+        done.solution = search->solution();
+        done.search.reset();
+        if (v == Verdict::Solvable && !done.solution.empty()) {
+            // A found line guides later searches; the stored one stays first.
+            if (lines_.size() >= kMaxLines) lines_.erase(lines_.begin() + 1);
+            lines_.push_back(done.solution);
+        }
+        Prune();
+        changed_.notify_all();
+        if (pos == board_ && !resting_ && wake_) {
+            const auto wake = wake_;
+            lock.unlock();
+            wake();
+            lock.lock();
         }
     }
 }
