@@ -113,7 +113,7 @@ MainWindow::MainWindow(Platform& platform, const std::string& dataFolder, const 
     form_->tasks.PlaybackMenuEnabled = true;
 #endif
     practice::Subscribe(*form_);
-    // The solver's thread posts its answers to the window's event loop.
+    // The solver's threads post their answers to the window's event loop.
     practice::SetSolverWake(*form_, [this] {
         QMetaObject::invokeMethod(
             this, [this] { if (busy_ == 0) run([](Form1&) {}); }, Qt::QueuedConnection);

@@ -28,8 +28,8 @@ namespace quib::practice {
 
 class SolverWorker {
 public:
-    // wake is called on the worker's thread when the board's position is
-    // decided; it must only post to the window's event loop.
+    // wake is called on one of the worker's threads when the board's
+    // position is decided; it must only post to the window's event loop.
     explicit SolverWorker(std::function<void()> wake = {});
     ~SolverWorker();  // stops and joins
     SolverWorker(const SolverWorker&) = delete;
