@@ -165,8 +165,6 @@ void ItemReader::Skip(int count) {
 
 // ---------------------------------------------------------------- writing
 
-// Every item ends with its own line break, so an empty last item survives the
-// reader's rule that a final line break closes the text.
 void ItemWriter::Flush() const {
     out_.append(pending_, pendingSize_);
     pendingSize_ = 0;

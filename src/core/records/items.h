@@ -91,6 +91,8 @@ public:
 
 private:
     ItemWriter& AnyInteger(std::int64_t n);
+    // Every item ends with its own line break, so an empty last item
+    // survives the reader's rule that a final line break closes the text.
     void Separate() {
         if (pendingSize_ == sizeof pending_) Flush();
         pending_[pendingSize_++] = '\n';
