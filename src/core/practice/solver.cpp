@@ -159,6 +159,30 @@ int Company(const Padded& p, int cell) {
            3 * (Bits(lo & ring.farSame[0]) + Bits(hi & ring.farSame[1]));
 }
 
+// Frogs without a neighbour.
+int Alone(const Position& p) {
+    const Padded pp(p);
+    int n = 0;
+    ForEachCell(p, [&](int cell) { n += NearOf(pp, cell) == 0; });
+    return n;
+}
+// The same after a jump, from the cells around it: q is p after m, and p had
+// `before` frogs without a neighbour. The frogs that jumped had each other.
+int AloneAfter(const Padded& p, const Padded& q, const Move& m, int before) {
+    int n = before + (NearOf(q, m.to) == 0);
+    for (std::uint64_t bits = NearOf(q, m.from); bits != 0; bits &= bits - 1) {
+        const int x = m.from - 22 + std::countr_zero(bits);
+        n += x != m.to && NearOf(q, x) == 0;
+    }
+    for (std::uint64_t bits = NearOf(q, m.over); bits != 0; bits &= bits - 1) {
+        const int x = m.over - 22 + std::countr_zero(bits);
+        n += x != m.to && Chebyshev(x, m.from) > 1 && NearOf(q, x) == 0;
+    }
+    for (std::uint64_t bits = NearOf(q, m.to); bits != 0; bits &= bits - 1)
+        n -= NearOf(p, m.to - 22 + std::countr_zero(bits)) == 0;
+    return n;
+}
+
 // The random part of a restart's ordering key: about two neighbours' worth
 // of compactness, less than one more frog left alone.
 constexpr int kNoise = 24;
@@ -239,6 +263,22 @@ constexpr std::int64_t kGuideFirstNodes = 3000;
 constexpr std::int64_t kReplayNodes = 1000;
 constexpr std::int64_t kRestartUnit = 2000;
 constexpr int kReplayOffsets = 3;  // replays start up to two jumps before the frog count
+constexpr std::size_t kFirstBeamWidth = 16;
+constexpr std::size_t kWidestBeam = 4096;
+// Below this many frogs, what a beam kept is searched in full, each with so
+// many nodes.
+constexpr int kBeamFinish = 14;
+constexpr std::int64_t kFinishNodes = 1000;
+// A beam widens where positions are small: below this many frogs, it keeps
+// width * (kWidenBelow / frogs) positions, at most kWidenMost times as many.
+constexpr int kWidenBelow = 96;
+constexpr int kWidenMost = 8;
+constexpr std::size_t kBeamChildren = std::size_t{1} << 20;  // a step's children, at most
+// A beam's child costs far less than a node of the depth-first search.
+constexpr std::int64_t kBeamChildrenPerNode = 4;
+// Beams get three times the restarts' nodes: on big boards a stray jump is
+// most often solved near the line.
+constexpr std::int64_t kBeamShare = 3;
 
 std::int64_t Luby(std::int64_t i) {  // i >= 1
     for (;;) {
@@ -548,21 +588,56 @@ Guide::Guide(const std::vector<std::vector<Move>>& lines) {
         }
         if (!kept.empty()) lines_.push_back(std::move(kept));
     }
+    // A line's positions, from its one frog back to its first position.
+    for (const std::vector<Move>& line : lines_) {
+        std::vector<Position>& along = along_.emplace_back(line.size() + 2);
+        Position p;
+        p.Set(line.back().to);
+        along[1] = p;
+        for (std::size_t i = line.size(); i-- > 0;) {
+            p.Clear(line[i].to), p.Set(line[i].from), p.Set(line[i].over);
+            along[line.size() - i + 1] = p;
+        }
+    }
+}
+
+int Guide::Distance(const Position& p, int frogs, std::size_t line) const {
+    const std::vector<Position>& along = along_[line];
+    if (frogs < 1 || static_cast<std::size_t>(frogs) >= along.size()) return -1;
+    const Position& q = along[static_cast<std::size_t>(frogs)];
+    int d = 0;
+    for (std::size_t w = 0; w < p.bits.size(); ++w) d += std::popcount(p.bits[w] ^ q.bits[w]);
+    return d;
+}
+
+int Guide::DistanceAfter(const Position& p, int frogs, const Move& m, std::size_t line, int d) const {
+    // Both p and the line's position change in the cells of one jump each;
+    // a cell in both jumps changes in neither.
+    const std::vector<Move>& moves = lines_[line];
+    const Position& q = along_[line][static_cast<std::size_t>(frogs)];
+    const Move& j = moves[moves.size() + 1 - static_cast<std::size_t>(frogs)];
+    const std::array<int, 3> mine{m.from, m.over, m.to}, theirs{j.from, j.over, j.to};
+    auto step = [&](int c) { d += p.Has(c) != q.Has(c) ? -1 : 1; };
+    for (int c : mine)
+        if (c != j.from && c != j.over && c != j.to) step(c);
+    for (int c : theirs)
+        if (c != m.from && c != m.over && c != m.to) step(c);
+    return d;
 }
 
 int Guide::Rank(const Move& m) const {
     return ranks_[static_cast<std::size_t>(m.from) * (kCells + 1) + static_cast<std::size_t>(m.to)];
 }
 
-bool Guide::Rejoins(const Position& p, std::vector<Move>& tail) const {
-    const std::size_t need = static_cast<std::size_t>(p.Count()) - 1;
+bool Guide::Rejoins(const Position& p, int frogs, std::vector<Move>& tail) const {
+    const std::size_t need = static_cast<std::size_t>(frogs) - 1;
     for (const std::vector<Move>& line : lines_) {
         if (need > line.size()) continue;
         const std::size_t first = line.size() - need;
         if (!Applies(p, line[first])) continue;  // the usual answer, at once
         Position q = p;
         std::size_t i = first;
-        for (; i < line.size() && Applies(q, line[i]); ++i) q = Apply(q, line[i]);
+        for (; i < line.size() && Applies(q, line[i]); ++i) q.Clear(line[i].from), q.Clear(line[i].over), q.Set(line[i].to);
         if (i == line.size()) {
             tail.assign(line.begin() + static_cast<std::ptrdiff_t>(first), line.end());
             return true;
@@ -638,10 +713,16 @@ void Search::Deliver(Outcome outcome) {
 }
 
 bool Search::NextArm() {
+    // What the arm that ended spent.
+    if (arm_ >= 0 && beamSpend_) beamNodes_ += nodes_ - armStartNodes_;
+    if (arm_ >= 0 && !beamSpend_) restartNodes_ += nodes_ - armStartNodes_;
+    armStartNodes_ = nodes_;
     ++arm_;
     prefix_.clear();
     root_ = start_;
     noise_ = 0;
+    beamArm_ = false;
+    beamSpend_ = false;
     const int lines = static_cast<int>(guide_.lines().size());
     const int replays = lines * kReplayOffsets;
     int arm = arm_;
@@ -670,13 +751,146 @@ bool Search::NextArm() {
             if (prefix_.empty()) root_ = start_, rootBudget_ = 0;  // nothing replayed: an empty arm
             return true;
         }
-        arm -= replays;
+        // What the last beam left near the end, each searched in full.
+        if (finishAt_ < finish_.size()) {
+            root_ = finish_[finishAt_].first;
+            prefix_ = std::move(finish_[finishAt_].second);
+            ++finishAt_;
+            guideFirst_ = false;
+            rootBudget_ = kFinishNodes;
+            beamSpend_ = true;
+            return true;
+        }
+        // Beams, each twice as wide as the last, and restarts take turns,
+        // the beams spending up to kBeamShare times the restarts' nodes.
+        if (beamNodes_ <= kBeamShare * restartNodes_ && nextBeamWidth_ <= kWidestBeam && start_.Count() > 1) {
+            beamArm_ = beamSpend_ = true;
+            finish_.clear();
+            finishAt_ = 0;
+            nextBeamWidth_ = nextBeamWidth_ == 0 ? kFirstBeamWidth : nextBeamWidth_ * 2;
+            BeamState& b = beam_;
+            b.width = nextBeamWidth_;
+            BeamNode root{start_, Hash(start_), -1, {}, Alone(start_), {}};
+            for (std::size_t line = 0; line < kBeamLines; ++line)
+                root.distance[line] = static_cast<std::int16_t>(
+                    line < guide_.lines().size() ? guide_.Distance(start_, start_.Count(), line) : -1);
+            b.level.assign(1, root);
+            b.frogs = start_.Count();
+            b.next.clear();
+            b.at = 0;
+            b.steps.assign(1, {{-1, Move{}}});
+            return true;
+        }
     }
     // Restarts: the first in the plain order, the others shaken.
     guideFirst_ = false;
-    rootBudget_ = std::min<std::int64_t>(kBudgetCap, kRestartUnit * Luby(arm + 1));
-    if (arm > 0) noise_ = 0x9e3779b97f4a7c15ull * static_cast<std::uint64_t>(arm) | 1u;
+    rootBudget_ = std::min<std::int64_t>(kBudgetCap, kRestartUnit * Luby(restarts_ + 1));
+    if (restarts_ > 0) noise_ = 0x9e3779b97f4a7c15ull * static_cast<std::uint64_t>(restarts_) | 1u;
+    ++restarts_;
     return true;
+}
+
+std::vector<Move> Search::BeamPath(std::size_t step, std::int32_t j) const {
+    std::vector<Move> path;
+    for (std::size_t s = step; s > 0; --s) {
+        const auto& [parent, move] = beam_.steps[s][static_cast<std::size_t>(j)];
+        path.push_back(move);
+        j = parent;
+    }
+    std::reverse(path.begin(), path.end());
+    return path;
+}
+
+void Search::BeamSolved(std::size_t parent, const std::vector<Move>& tail) {
+    solution_ = BeamPath(beam_.steps.size() - 1, static_cast<std::int32_t>(parent));
+    solution_.insert(solution_.end(), tail.begin(), tail.end());
+    verdict_ = Verdict::Solvable;
+}
+
+bool Search::BeamStep() {
+    BeamState& b = beam_;
+    const std::size_t lines = std::min(kBeamLines, guide_.lines().size());
+    if (b.at < b.level.size()) {
+        // A position of this step: its children are weighed for the next,
+        // without being made yet; with two frogs, any jump is the last.
+        const BeamNode& node = b.level[b.at++];
+        const int frogs = b.frogs;
+        GenerateMoves(node.pos, scratch_);
+        nodes_ += 1 + static_cast<std::int64_t>(scratch_.size()) / kBeamChildrenPerNode;
+        if (frogs == 2 && !scratch_.empty()) {
+            BeamSolved(b.at - 1, {scratch_.front()});
+            return false;
+        }
+        const Padded pp(node.pos);
+        for (const Move& m : scratch_) {
+            Padded q = pp;
+            q.Flip(m.from), q.Flip(m.over), q.Flip(m.to);
+            BeamChild child{node.hash ^ MoveHash(m), static_cast<std::int32_t>(b.at - 1), m,
+                            static_cast<std::int16_t>(AloneAfter(pp, q, m, node.alone))};
+            for (std::size_t line = 0; line < lines; ++line) {
+                const int before = node.distance[line];
+                const int d = before >= 0 ? guide_.DistanceAfter(node.pos, frogs, m, line, before)
+                                          : guide_.Distance(Apply(node.pos, m), frogs - 1, line);
+                child.distance[line] = static_cast<std::int16_t>(d);
+                if (d >= 0 && (child.nearest < 0 || d < child.nearest)) child.nearest = static_cast<std::int16_t>(d);
+            }
+            if (b.next.size() < kBeamChildren) b.next.push_back(child);
+        }
+        return true;
+    }
+    if (b.next.empty()) return false;  // every line of the beam ran dry
+    // The next step keeps the children nearest the lines, each once, none
+    // known or proven to fail. Near means few cells off a line and few frogs
+    // left without a neighbour: four such frogs weigh as two cells off.
+    b.keyed.clear();
+    for (std::size_t i = 0; i < b.next.size(); ++i) {
+        const BeamChild& c = b.next[i];
+        // The hash's bits in the middle put a position's copies side by side.
+        b.keyed.push_back((static_cast<std::uint64_t>(2 * std::max<int>(c.nearest, 0) + c.alone) << 40) |
+                          ((c.hash >> 44) << 20) | i);
+    }
+    // Near the end, where positions are small, the beam widens.
+    const std::size_t width =
+        b.width * static_cast<std::size_t>(std::clamp(kWidenBelow / std::max(1, b.frogs - 1), 1, kWidenMost));
+    // Only the nearest need sorting: some to spare for copies and dead ends.
+    const std::size_t sorted = std::min(b.keyed.size(), width + width / 2 + 8);
+    std::partial_sort(b.keyed.begin(), b.keyed.begin() + static_cast<std::ptrdiff_t>(sorted), b.keyed.end());
+    b.fresh.clear();
+    auto& kept = b.steps.emplace_back();
+    std::uint64_t last = 0;
+    nodes_ += static_cast<std::int64_t>(b.next.size()) / kBeamChildrenPerNode;
+    for (std::size_t k = 0; k < sorted && b.fresh.size() < width; ++k) {
+        const BeamChild& c = b.next[b.keyed[k] & 0xfffffu];
+        if (k > 0 && c.hash == last) continue;  // the same position by another way
+        last = c.hash;
+        if (failed_.Contains(c.hash)) continue;
+        const Position pos = Apply(b.level[static_cast<std::size_t>(c.parent)].pos, c.move);
+        // The rest of a known line still fits: solvable.
+        if (guide_.Rejoins(pos, b.frogs - 1, tail_)) {
+            b.steps.pop_back();
+            tail_.insert(tail_.begin(), c.move);
+            BeamSolved(static_cast<std::size_t>(c.parent), tail_);
+            return false;
+        }
+        if (Stranded(pos)) {
+            failed_.Insert(c.hash);
+            continue;
+        }
+        kept.emplace_back(c.parent, c.move);
+        b.fresh.push_back(BeamNode{pos, c.hash, static_cast<std::int32_t>(b.fresh.size()), c.move, c.alone, c.distance});
+    }
+    std::swap(b.level, b.fresh);
+    b.next.clear();
+    b.at = 0;
+    --b.frogs;
+    if (b.frogs <= kBeamFinish) {
+        // Near the end a beam's choices no longer look far enough ahead:
+        // what it kept is searched in full, one after the other.
+        for (std::size_t j = 0; j < b.level.size(); ++j)
+            finish_.emplace_back(b.level[j].pos, BeamPath(b.steps.size() - 1, static_cast<std::int32_t>(j)));
+        b.level.clear();
+    }
+    return !b.level.empty();
 }
 
 Verdict Search::Run(const Budget& budget) {
@@ -690,10 +904,15 @@ Verdict Search::Run(const Budget& budget) {
             if (budget.stop != nullptr && budget.stop->load(std::memory_order_relaxed)) return verdict_;
             if (budget.deadline && std::chrono::steady_clock::now() >= *budget.deadline) return verdict_;
         }
+        if (armLive_ && beamArm_) {
+            if (!BeamStep()) armLive_ = false;
+            continue;
+        }
         if (!armLive_) {
             NextArm();
             armLive_ = true;
             depth_ = 0;
+            if (beamArm_) continue;
             if (rootBudget_ <= 0) {
                 armLive_ = false;
                 continue;

@@ -6,7 +6,7 @@
 // is stranded. Where the level's solution is known, it first tries to rejoin
 // it (its jumps first, a test at every position whether the rest of it still
 // plays down to one frog, its jumps replayed skipping those that no longer
-// fit), then searches with restarts. It is resumable and can be stopped from
+// fit, beams that aim at it), then searches with restarts. It is resumable and can be stopped from
 // another thread. Plain C++, no Qt.
 
 #include <array>
@@ -107,21 +107,33 @@ public:
     const std::vector<std::vector<Move>>& lines() const { return lines_; }
     // The repair test: a line whose last Count() - 1 jumps, taken in order
     // from p, all apply (and so leave one frog). Fills tail with them.
-    bool Rejoins(const Position& p, std::vector<Move>& tail) const;
+    bool Rejoins(const Position& p, std::vector<Move>& tail) const { return Rejoins(p, p.Count(), tail); }
+    bool Rejoins(const Position& p, int frogs, std::vector<Move>& tail) const;
+    // How far p, with its number of frogs, is from a line: the cells in which
+    // it differs from the line's position with as many frogs, or -1 when the
+    // line has none.
+    int Distance(const Position& p, int frogs, std::size_t line) const;
+    // The same for q, p after the jump m, from p's distance d (not -1).
+    int DistanceAfter(const Position& p, int frogs, const Move& m, std::size_t line, int d) const;
 
 private:
     std::vector<std::int16_t> ranks_;  // by from * (kCells + 1) + to, -1 for none
     std::vector<std::vector<Move>> lines_;
+    std::vector<std::vector<Position>> along_;  // per line, its positions by frog count
 };
 
 // One search from a position; Run continues where the last Run stopped. It
 // goes through arms in turn: with a guide, a few thousand nodes with the
 // guide's jumps before every other jump, then each line replayed from near
 // the position's frog count skipping the jumps that no longer fit, with a
-// short search of what is left; then the plain ordering (the guide's jumps
-// first within each tier) with restarts on the Luby schedule, each after
-// the first breaking ties within a tier at random. All share the failed
-// table; "lost" is said only when a search from the start itself proves it.
+// short search of what is left. Then beams and restarts take turns. A beam
+// goes down jump by jump keeping the positions nearest the lines (a detour
+// of any length can find its way back), each beam twice as wide as the
+// last, and near the end searches what it kept in full. A restart uses the
+// plain ordering (the guide's jumps first within each tier), on the Luby
+// schedule, each after the first breaking ties within a tier at random. All
+// share the failed table; "lost" is said only when a search from the start
+// itself proves it.
 class Search {
 public:
     Search(const Position& start, FailedTable& failed, Guide guide = {});
@@ -145,7 +157,43 @@ private:
         std::int64_t childBudget = 0;
         bool anyUnknown = false;
     };
+    // A beam: positions one jump further at each step, keeping the `width`
+    // nearest the lines (Guide::Distance), until one rejoins a line.
+    static constexpr std::size_t kBeamLines = 8;  // the lines a beam aims at, at most
+    struct BeamNode {
+        Position pos;
+        std::uint64_t hash = 0;
+        std::int32_t parent = 0;  // in the step before
+        Move move;                // from there
+        int alone = 0;            // frogs without a neighbour
+        std::array<std::int16_t, kBeamLines> distance{};  // to each line (Guide::Distance)
+    };
+    // A child weighed for the next step, made only if kept.
+    struct BeamChild {
+        std::uint64_t hash = 0;
+        std::int32_t parent = 0;
+        Move move;
+        std::int16_t alone = 0;
+        std::int16_t nearest = -1;  // the least distance to a line, -1 for none
+        std::array<std::int16_t, kBeamLines> distance{};
+    };
+    struct BeamState {
+        std::size_t width = 0;
+        std::vector<BeamNode> level, fresh;
+        std::vector<BeamChild> next;
+        std::size_t at = 0;  // the next of level to expand
+        int frogs = 0;       // on each position of level
+        std::vector<std::uint64_t> keyed;
+        std::vector<std::vector<std::pair<std::int32_t, Move>>> steps;  // per step, parent and move of each kept
+    };
     enum class Outcome { Solved, Failed, Unknown, Pushed };
+    // Expands the beam's next position, or ends its step; false when the
+    // beam has ended.
+    bool BeamStep();
+    // Solved by a child of the step's position `parent`, with tail from there.
+    void BeamSolved(std::size_t parent, const std::vector<Move>& tail);
+    // The jumps from the start to the beam's position j of a step.
+    std::vector<Move> BeamPath(std::size_t step, std::int32_t j) const;
     Outcome Enter(const Position& pos, std::uint64_t hash, std::int64_t budget);
     void Deliver(Outcome outcome);
     // Sets up the next arm's depth-first search; false when it has none.
@@ -171,6 +219,15 @@ private:
     std::int64_t rootBudget_ = INT64_MAX;
     bool guideFirst_ = false;
     std::uint64_t noise_ = 0;  // 0: no random tie-breaking
+    // Beams and restarts take turns by the nodes each has spent.
+    bool beamArm_ = false;
+    bool beamSpend_ = false;  // the arm is a beam's, or searches what one left
+    std::vector<std::pair<Position, std::vector<Move>>> finish_;  // what the last beam left
+    std::size_t finishAt_ = 0;
+    BeamState beam_;
+    std::size_t nextBeamWidth_ = 0;
+    std::int64_t armStartNodes_ = 0, beamNodes_ = 0, restartNodes_ = 0;
+    int restarts_ = 0;
 };
 
 struct Answer {

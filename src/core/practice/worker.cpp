@@ -143,6 +143,13 @@ SolverWorker::Entry& SolverWorker::EntryFor(const Position& p) {
     return e;
 }
 
+// Under the lock. Each position ahead gets its allowance, but all of them
+// together at most twice the board's: a crowded board has a hundred and more.
+std::chrono::nanoseconds SolverWorker::AheadEach() const {
+    return std::min<std::chrono::nanoseconds>(
+        aheadAllowance_, 2 * boardAllowance_ / static_cast<std::int64_t>(std::max<std::size_t>(1, ahead_.size())));
+}
+
 // Under the lock. The board's position first (lane 0 only), then the
 // positions ahead: the one with the least time spent, the likelier first
 // among near equals. A position one lane is searching, or whose search
@@ -161,10 +168,7 @@ SolverWorker::Entry* SolverWorker::Pick(std::chrono::nanoseconds& left, std::siz
             }
         }
     }
-    // Each position ahead gets its allowance, but all of them together at
-    // most twice the board's: a crowded board has a hundred and more.
-    const auto each = std::min<std::chrono::nanoseconds>(
-        aheadAllowance_, 2 * boardAllowance_ / static_cast<std::int64_t>(std::max<std::size_t>(1, ahead_.size())));
+    const auto each = AheadEach();
     // First the positions no other lane has begun; then, with nothing else
     // left, those begun on the other lane's table and not under way there
     // (searched afresh), so that a lane starved of the processor holds none
@@ -294,7 +298,9 @@ void SolverWorker::Loop(std::size_t laneIndex) {
         done.busy = false;
         done.spent += took;
         if (v == Verdict::NotSure) {
-            if (!done.search) done.search = std::move(search);
+            // A search is kept to go on with; one ahead that has had its
+            // time gives its memory back (a beam may hold some megabytes).
+            if (!done.search && (pos == board_ || done.spent < AheadEach())) done.search = std::move(search);
             continue;
         }
         done.verdict = v;

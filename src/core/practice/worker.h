@@ -83,6 +83,7 @@ private:
     // The next position for the lane to search and its time left, or nullptr.
     Entry* Pick(std::chrono::nanoseconds& left, std::size_t lane);
     bool Busy() const;  // a lane's slice is under way
+    std::chrono::nanoseconds AheadEach() const;  // the time for each position ahead
     Entry& EntryFor(const Position& p);
     void Prune();
 

@@ -18,7 +18,8 @@ namespace {
 
 // A solvable position of `frogs` frogs: one frog undone into more by random
 // reverse jumps (each undone jump is one the jump table allows forwards).
-Position Unjumped(std::mt19937& rng, int frogs, int centre) {
+// With line, also the jumps that play it back down to the one frog.
+Position Unjumped(std::mt19937& rng, int frogs, int centre, std::vector<Move>* line = nullptr) {
     Position p;
     p.Set(centre);
     while (p.Count() < frogs) {
@@ -29,6 +30,7 @@ Position Unjumped(std::mt19937& rng, int frogs, int centre) {
             const auto [over, t] = Jumps().jumps[static_cast<std::size_t>(from)][static_cast<std::size_t>(k)];
             if (t != to || p.Has(from) || p.Has(over)) continue;
             p.Clear(to), p.Set(from), p.Set(over);
+            if (line != nullptr) line->insert(line->begin(), Move{from, over, to});
             break;
         }
     }
@@ -179,6 +181,34 @@ TEST(PracticeSolver, TheRepairTestRejoinsOnlyWhereTheRestOfTheLinePlaysDownToOne
     }
     EXPECT_GT(rejoined, 200);
     EXPECT_GT(refused, 200);
+}
+
+TEST(PracticeSolver, StrayJumpsOffALongLineAreSolvedNearItWithSolutionsThatReplay) {
+    // Big boards with a known line, one stray jump early: the searches that
+    // aim at the line find solutions, which must replay; and the distance to
+    // the line kept jump by jump must be the distance counted afresh.
+    std::mt19937 rng(29);
+    int solved = 0, strays = 0;
+    for (int round = 0; round < 3; ++round) {
+        std::vector<Move> line;
+        Position p = Unjumped(rng, 90, 130 + static_cast<int>(rng() % 30), &line);
+        const Guide guide(line);
+        for (std::size_t k = 0; k < 3; p = Apply(p, line[k]), ++k) {
+            const int frogs = p.Count();
+            for (const Move& m : LegalMoves(p)) {
+                const Position q = Apply(p, m);
+                EXPECT_EQ(guide.DistanceAfter(p, frogs, m, 0, guide.Distance(p, frogs, 0)), guide.Distance(q, frogs - 1, 0));
+                if (m == line[k] || strays >= 30) continue;
+                ++strays;
+                FailedTable table;
+                Search search(q, table, guide);
+                if (search.Run(Budget{150000, {}}) != Verdict::Solvable) continue;
+                ++solved;
+                ExpectReplaysToOneFrog(q, search.solution());
+            }
+        }
+    }
+    EXPECT_GE(solved, 25);
 }
 
 // Positions the worker stress uses: solvable boards of some size, which take
