@@ -823,18 +823,25 @@ bool Search::BeamStep() {
         }
         const Padded pp(node.pos);
         for (const Move& m : scratch_) {
+            if (b.next.size() >= kBeamChildren) break;
             Padded q = pp;
             q.Flip(m.from), q.Flip(m.over), q.Flip(m.to);
-            BeamChild child{node.hash ^ MoveHash(m), static_cast<std::int32_t>(b.at - 1), m,
-                            static_cast<std::int16_t>(AloneAfter(pp, q, m, node.alone))};
+            // Written in place: a copy of it made on the stack costs more
+            // than all the rest.
+            BeamChild& child = b.next.emplace_back();
+            child.hash = node.hash ^ MoveHash(m);
+            child.parent = static_cast<std::int32_t>(b.at - 1);
+            child.move = m;
+            child.alone = static_cast<std::int16_t>(AloneAfter(pp, q, m, node.alone));
+            int nearest = -1;
             for (std::size_t line = 0; line < lines; ++line) {
                 const int before = node.distance[line];
                 const int d = before >= 0 ? guide_.DistanceAfter(node.pos, frogs, m, line, before)
                                           : guide_.Distance(Apply(node.pos, m), frogs - 1, line);
                 child.distance[line] = static_cast<std::int16_t>(d);
-                if (d >= 0 && (child.nearest < 0 || d < child.nearest)) child.nearest = static_cast<std::int16_t>(d);
+                if (d >= 0 && (nearest < 0 || d < nearest)) nearest = d;
             }
-            if (b.next.size() < kBeamChildren) b.next.push_back(child);
+            child.nearest = static_cast<std::int16_t>(nearest);
         }
         return true;
     }
