@@ -22,7 +22,9 @@ constexpr auto kSlice = std::chrono::milliseconds(20);
 constexpr auto kFirstLook = std::chrono::milliseconds(4);
 // Answers kept for a level; beyond it, the undecided and the far ones go.
 constexpr std::size_t kMaxEntries = 4096;
-constexpr std::size_t kMaxLines = 8;
+// Solutions found for the level guide later searches: after the next jumps,
+// one position's solution, replayed, most often solves its neighbours.
+constexpr std::size_t kMaxLines = 16;
 
 // The processor time the calling thread has used.
 std::chrono::nanoseconds ThreadTime() {
