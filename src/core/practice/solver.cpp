@@ -264,7 +264,7 @@ constexpr std::int64_t kReplayNodes = 1000;
 constexpr std::int64_t kRestartUnit = 2000;
 constexpr int kReplayOffsets = 3;  // replays start up to two jumps before the frog count
 constexpr std::size_t kFirstBeamWidth = 16;
-constexpr std::size_t kWidestBeam = 4096;
+constexpr std::size_t kWidestBeam = 1024;  // a wider one's step would hold a stop up for some milliseconds
 // Below this many frogs, what a beam kept is searched in full, each with so
 // many nodes.
 constexpr int kBeamFinish = 14;
