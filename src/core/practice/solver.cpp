@@ -826,8 +826,8 @@ bool Search::BeamStep() {
             if (b.next.size() >= kBeamChildren) break;
             Padded q = pp;
             q.Flip(m.from), q.Flip(m.over), q.Flip(m.to);
-            // Written in place: a copy of it made on the stack costs more
-            // than all the rest.
+            // Written in place: made on the stack field by field and then
+            // copied whole, it stalled the copy's loads (a fifth of the time).
             BeamChild& child = b.next.emplace_back();
             child.hash = node.hash ^ MoveHash(m);
             child.parent = static_cast<std::int32_t>(b.at - 1);
