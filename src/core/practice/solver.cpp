@@ -610,19 +610,15 @@ int Guide::Distance(const Position& p, int frogs, std::size_t line) const {
     return d;
 }
 
-int Guide::DistanceAfter(const Position& p, int frogs, const Move& m, std::size_t line, int d) const {
-    // Both p and the line's position change in the cells of one jump each;
-    // a cell in both jumps changes in neither.
+bool Guide::StepFrom(const Position& p, int frogs, std::size_t line, Step& step) const {
     const std::vector<Move>& moves = lines_[line];
+    if (frogs < 2 || static_cast<std::size_t>(frogs) > moves.size() + 1) return false;
     const Position& q = along_[line][static_cast<std::size_t>(frogs)];
-    const Move& j = moves[moves.size() + 1 - static_cast<std::size_t>(frogs)];
-    const std::array<int, 3> mine{m.from, m.over, m.to}, theirs{j.from, j.over, j.to};
-    auto step = [&](int c) { d += p.Has(c) != q.Has(c) ? -1 : 1; };
-    for (int c : mine)
-        if (c != j.from && c != j.over && c != j.to) step(c);
-    for (int c : theirs)
-        if (c != m.from && c != m.over && c != m.to) step(c);
-    return d;
+    for (std::size_t w = 0; w < p.bits.size(); ++w) step.off.bits[w] = p.bits[w] ^ q.bits[w];
+    step.jump = moves[moves.size() + 1 - static_cast<std::size_t>(frogs)];
+    step.base = 0;
+    for (int c : {step.jump.from, step.jump.over, step.jump.to}) step.base += step.off.Has(c) ? -1 : 1;
+    return true;
 }
 
 int Guide::Rank(const Move& m) const {
@@ -822,6 +818,10 @@ bool Search::BeamStep() {
             return false;
         }
         const Padded pp(node.pos);
+        std::array<Guide::Step, kBeamLines> steps;
+        std::array<bool, kBeamLines> stepping{};
+        for (std::size_t line = 0; line < lines; ++line)
+            stepping[line] = node.distance[line] >= 0 && guide_.StepFrom(node.pos, frogs, line, steps[line]);
         for (const Move& m : scratch_) {
             if (b.next.size() >= kBeamChildren) break;
             Padded q = pp;
@@ -835,9 +835,8 @@ bool Search::BeamStep() {
             child.alone = static_cast<std::int16_t>(AloneAfter(pp, q, m, node.alone));
             int nearest = -1;
             for (std::size_t line = 0; line < lines; ++line) {
-                const int before = node.distance[line];
-                const int d = before >= 0 ? guide_.DistanceAfter(node.pos, frogs, m, line, before)
-                                          : guide_.Distance(Apply(node.pos, m), frogs - 1, line);
+                const int d = stepping[line] ? steps[line].After(m, node.distance[line])
+                                             : guide_.Distance(Apply(node.pos, m), frogs - 1, line);
                 child.distance[line] = static_cast<std::int16_t>(d);
                 if (d >= 0 && (nearest < 0 || d < nearest)) nearest = d;
             }

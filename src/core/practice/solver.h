@@ -113,8 +113,24 @@ public:
     // it differs from the line's position with as many frogs, or -1 when the
     // line has none.
     int Distance(const Position& p, int frogs, std::size_t line) const;
-    // The same for q, p after the jump m, from p's distance d (not -1).
-    int DistanceAfter(const Position& p, int frogs, const Move& m, std::size_t line, int d) const;
+    // What a line's next jump does to the distance from p, worked out once
+    // for all of p's jumps (Step::After gives the distance after a jump m
+    // from p's distance d): both p and the line's position change in the
+    // cells of one jump each, and a cell in both jumps changes in neither.
+    struct Step {
+        Position off;  // the cells in which p and the line's position differ
+        Move jump;     // the line's jump from its position
+        int base = 0;  // the change the line's jump alone makes
+        int After(const Move& m, int d) const {
+            const auto change = [&](int c) { return off.Has(c) ? -1 : 1; };
+            int shared = 0;
+            for (int c : {m.from, m.over, m.to})
+                if (c == jump.from || c == jump.over || c == jump.to) shared += change(c);
+            return d + base + change(m.from) + change(m.over) + change(m.to) - 2 * shared;
+        }
+    };
+    // False when the line has no position with so many frogs or no jump from it.
+    bool StepFrom(const Position& p, int frogs, std::size_t line, Step& step) const;
 
 private:
     std::vector<std::int16_t> ranks_;  // by from * (kCells + 1) + to, -1 for none

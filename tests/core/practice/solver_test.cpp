@@ -195,9 +195,11 @@ TEST(PracticeSolver, StrayJumpsOffALongLineAreSolvedNearItWithSolutionsThatRepla
         const Guide guide(line);
         for (std::size_t k = 0; k < 3; p = Apply(p, line[k]), ++k) {
             const int frogs = p.Count();
+            Guide::Step step;
+            ASSERT_TRUE(guide.StepFrom(p, frogs, 0, step));
             for (const Move& m : LegalMoves(p)) {
                 const Position q = Apply(p, m);
-                EXPECT_EQ(guide.DistanceAfter(p, frogs, m, 0, guide.Distance(p, frogs, 0)), guide.Distance(q, frogs - 1, 0));
+                EXPECT_EQ(step.After(m, guide.Distance(p, frogs, 0)), guide.Distance(q, frogs - 1, 0));
                 if (m == line[k] || strays >= 30) continue;
                 ++strays;
                 FailedTable table;
