@@ -419,12 +419,6 @@ std::uint64_t Hash(const Position& p) {
 }
 
 namespace {
-bool StrandedGroup(const Position& p, const Position* around);
-}
-
-bool Stranded(const Position& p) { return StrandedGroup(p, nullptr); }
-
-namespace {
 
 // With around, only the groups of the frogs in it are weighed, and a group
 // is followed no further than the biggest that can be proven stranded. A
@@ -539,6 +533,8 @@ bool StrandedBy(const Position& p, const Move& m) {
 }
 
 }  // namespace
+
+bool Stranded(const Position& p) { return StrandedGroup(p, nullptr); }
 
 // ------------------------------------------------------------ failed table
 
@@ -662,7 +658,8 @@ bool Guide::Rejoins(const Position& p, int frogs, std::vector<Move>& tail) const
         if (!Applies(p, line[first])) continue;  // the usual answer, at once
         Position q = p;
         std::size_t i = first;
-        for (; i < line.size() && Applies(q, line[i]); ++i) q.Clear(line[i].from), q.Clear(line[i].over), q.Set(line[i].to);
+        for (; i < line.size() && Applies(q, line[i]); ++i)
+            q.Clear(line[i].from), q.Clear(line[i].over), q.Set(line[i].to);  // in place: no copies
         if (i == line.size()) {
             tail.assign(line.begin() + static_cast<std::ptrdiff_t>(first), line.end());
             return true;

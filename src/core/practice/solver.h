@@ -6,8 +6,8 @@
 // is stranded. Where the level's solution is known, it first tries to rejoin
 // it (its jumps first, a test at every position whether the rest of it still
 // plays down to one frog, its jumps replayed skipping those that no longer
-// fit, beams that aim at it), then searches with restarts. It is resumable and can be stopped from
-// another thread. Plain C++, no Qt.
+// fit, beams that aim at it), then searches with restarts. It is resumable
+// and can be stopped from another thread. Plain C++, no Qt.
 
 #include <array>
 #include <atomic>

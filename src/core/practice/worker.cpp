@@ -121,21 +121,23 @@ bool SolverWorker::Busy() const {
     return std::any_of(lanes_.begin(), lanes_.end(), [](const Lane& lane) { return lane.running.has_value(); });
 }
 
-bool SolverWorker::Idle() const {
-    std::unique_lock lock(mutex_);
+// Under the lock: no slice under way and nothing left for either lane.
+bool SolverWorker::NothingLeft() const {
     auto* self = const_cast<SolverWorker*>(this);
     std::chrono::nanoseconds left{};
     return !Busy() && !newLevel_ && self->Pick(left, 0) == nullptr && self->Pick(left, 1) == nullptr;
 }
 
+bool SolverWorker::Idle() const {
+    std::unique_lock lock(mutex_);
+    return NothingLeft();
+}
+
 void SolverWorker::WaitFor(const Position& p, std::chrono::milliseconds limit) const {
     std::unique_lock lock(mutex_);
-    auto* self = const_cast<SolverWorker*>(this);
     changed_.wait_for(lock, limit, [&] {
         const auto it = entries_.find(p);
-        if (it != entries_.end() && it->second.verdict != Verdict::NotSure) return true;
-        std::chrono::nanoseconds left{};
-        return !Busy() && !newLevel_ && self->Pick(left, 0) == nullptr && self->Pick(left, 1) == nullptr;
+        return (it != entries_.end() && it->second.verdict != Verdict::NotSure) || NothingLeft();
     });
 }
 

@@ -82,7 +82,8 @@ private:
     void Loop(std::size_t lane);
     // The next position for the lane to search and its time left, or nullptr.
     Entry* Pick(std::chrono::nanoseconds& left, std::size_t lane);
-    bool Busy() const;  // a lane's slice is under way
+    bool Busy() const;         // a lane's slice is under way
+    bool NothingLeft() const;  // no slice under way, nothing left to pick
     std::chrono::nanoseconds AheadEach() const;  // the time for each position ahead
     Entry& EntryFor(const Position& p);
     void Prune();
