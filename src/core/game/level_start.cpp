@@ -218,6 +218,10 @@ void ResumeBoard(Form1& form) {
     form.menu.mnusave.Enabled = true;
     form.menu.RestartLevelMenue.Enabled = true;
 
+    // A board whose level lost its stored puzzle (a level library made
+    // afresh) is still the player's game: the level gets its new puzzle now,
+    // which a retry plays and a save keeps as the level's start.
+    if (board::FrogsLeft(b) > 1 && !StoredPuzzleUsable(form, n)) GenerateInForeground(form, n);
     // A finished board (one frog) starts afresh; so does a board without
     // any frog, which could never be played.
     if (board::FrogsLeft(b) <= 1 || !StoredPuzzleUsable(form, n)) {

@@ -28,8 +28,9 @@ const char kLibraryFile[] = "levels.txt";
 int WrittenLevelCount(const LevelLibrary& lib) { return std::clamp(lib.LevelCount, 0, kMaxStoredLevel); }
 
 // A library that could not be read rebuilds itself: every level but the
-// first is marked for the background generator, and the interrupted game
-// cannot be continued on it.
+// first is marked for the background generator. The interrupted game is the
+// player's, not the library's (its board is in the resume file), so
+// "Continue" keeps offering it; a deleted library must not cost a game.
 void TakeFallback(Form1& form) {
     form.game.CurrentLevel = 1;
     form.gen.GenerationLevel = 1;
@@ -38,7 +39,8 @@ void TakeFallback(Form1& form) {
     // flag table; no level above the last storable one can be played anyway.
     lib.LevelCount = std::min(lib.LevelCount, kMaxStoredLevel);
     for (int k = 2; k <= lib.LevelCount; ++k) lib.LevelNeedsGenerating[static_cast<std::size_t>(k)] = true;
-    form.intro.CommandLabel2.Visible = false;
+    // Only a level beyond what the damaged file counted has no place left.
+    if (form.game.ResumeLevel > lib.LevelCount) form.intro.CommandLabel2.Visible = false;
 }
 
 // Whether level i holds a whole puzzle: every frog cell and every jump set.

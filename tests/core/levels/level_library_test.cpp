@@ -17,13 +17,19 @@
 #include <utility>
 
 #include "core/levels/levels.h"
+#include "core/window/window.h"
 #include "support/play.h"
 #include "support/test_game.h"
 
 namespace quib {
 namespace {
 
+using testing::ExpectBoardConsistent;
 using testing::FileText;
+using testing::FrogCells;
+using testing::Jump;
+using testing::PlayLevel;
+using testing::StoredPieces;
 using testing::TestGame;
 
 // Fills every level 1..count with random cells: the file does not judge
@@ -90,10 +96,15 @@ std::size_t ItemsBeforeLevel(int i) {
     return n;
 }
 
+// The interrupted game offered by "Continue" in Loaded.
+constexpr int kOfferedLevel = 9;
+
+// The library rebuilds itself; the interrupted game stays offered while the
+// library still counts its level.
 void ExpectFallback(Form1& form, int markedUpTo) {
     EXPECT_EQ(form.game.CurrentLevel, 1);
     EXPECT_EQ(form.gen.GenerationLevel, 1);
-    EXPECT_FALSE(form.intro.CommandLabel2.Visible);
+    EXPECT_EQ(form.intro.CommandLabel2.Visible, form.library.LevelCount >= kOfferedLevel);
     for (int k = 1; k <= kLevelIndexMax; ++k)
         ASSERT_EQ(form.library.LevelNeedsGenerating[static_cast<std::size_t>(k)], k >= 2 && k <= markedUpTo) << k;
 }
@@ -103,7 +114,7 @@ struct Loaded {
     TestGame game{false};
     Loaded() {
         game->intro.CommandLabel2.Visible = true;
-        game->game.CurrentLevel = 9;
+        game->game.CurrentLevel = game->game.ResumeLevel = kOfferedLevel;
         game->gen.GenerationLevel = 0;
     }
     Form1& form() { return game.form(); }
@@ -211,6 +222,7 @@ TEST(LevelLibraryFallback, MissingOrHostileFilesRebuildTheLibrary) {
         {"cell 295", withCell("295"), 200, 2},
         {"cell -1", withCell("-1"), 200, 2},
         {"unclosed quote", withCell("\"12"), 200, 2},
+        {"count 5, cell 295", "5" + withCell("295").substr(3), 5, 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -255,6 +267,46 @@ TEST(LevelLibraryFallback, TruncatedFileKeepsWhatWasRead) {
     EXPECT_FALSE(levels::ReadLevelLibrary(writer.form(), "levels.txt"));
     ASSERT_TRUE(levels::WriteLevelLibrary(writer.form()));
     EXPECT_EQ(FirstDifference(FileText(path), text), kSame);
+}
+
+// A Medium game closed at level 7 outlives a library deleted or damaged
+// before the next run: "Continue" takes up the same board with its tries and
+// score, a close without taking it up writes it back, and a retry of the
+// level plays the level's new puzzle.
+TEST(LevelLibraryFallback, TheInterruptedGameOutlivesALostLibrary) {
+    for (const bool deleted : {true, false}) {
+        SCOPED_TRACE(deleted ? "deleted" : "damaged");
+        TestGame first;
+        Form1& f = first.form();
+        Jump(PlayLevel(f, 2, 7), 100, 102);
+        f.game.Score = 321;
+        const std::vector<int> cells = FrogCells(f);
+        const std::tuple<int, int, std::int32_t> counters(7, f.game.TryNumber, f.game.Score);
+        ASSERT_TRUE(levels::WriteLevelLibrary(f));
+        window::Form_Unload(f);
+        const std::string library = first.data.file("levels.txt");
+        if (deleted) {
+            std::filesystem::remove(library);
+        } else {
+            WriteFile(library, FileText(library).substr(0, 100) + "not a number\n");  // within level 2
+        }
+
+        TestGame second(first, true);
+        EXPECT_TRUE(second->intro.CommandLabel2.Visible);
+        window::Form_Unload(second.form());
+
+        TestGame third(first, true);
+        Form1& g = third.form();
+        ASSERT_TRUE(g.intro.CommandLabel2.Visible);
+        game::CommandLabel2_Click(g);
+        EXPECT_EQ(std::tuple(g.game.CurrentLevel, g.game.TryNumber, g.game.Score), counters);
+        EXPECT_EQ(FrogCells(g), cells);
+        ExpectBoardConsistent(g, true);
+
+        game::RestartLevelMenue_Click(g);
+        EXPECT_EQ(FrogCells(g).size(), 10u);
+        EXPECT_EQ(FrogCells(g), StoredPieces(g, 7));
+    }
 }
 
 // ------------------------------------------------------------ rewriting
