@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <csignal>
+#include <cstdio>
 
 #include "artwork.h"
 #include "core/window/window.h"
@@ -24,8 +25,9 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral(QUIB_APP_ID));
     QApplication::setWindowIcon(quib::desktop::MakeAppIcon());
 
-    const quib::desktop::GameFolders folders = quib::desktop::ChooseGameFolders(
-        QCoreApplication::applicationDirPath(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    const quib::desktop::GameFolders folders =
+        quib::desktop::ChooseGameFolders(QCoreApplication::applicationDirPath(),
+                                         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     int status = 0;
     int endSignal = 0;
     quib::desktop::WindowPlace place;
@@ -38,11 +40,13 @@ int main(int argc, char** argv) {
         }
         {
             quib::desktop::QtPlatform platform;
-            quib::desktop::MainWindow window(platform, folders.data.toStdString(), folders.program.toStdString());
+            quib::desktop::MainWindow window(platform, folders.data.toStdString(),
+                                             folders.program.toStdString());
             instance.setWindow(&window);
             // The window's place is the player's, not the game's: kept in the
             // desktop's per-user settings (~/.config/Quib/window.conf).
-            quib::desktop::RestoreWindowPlace(window, quib::desktop::ReadWindowPlace(quib::desktop::WindowPlaceFile()));
+            quib::desktop::RestoreWindowPlace(
+                window, quib::desktop::ReadWindowPlace(quib::desktop::WindowPlaceFile()));
             window.show();
             quib::desktop::SessionEndWatcher sessionEnd(window);
             // A copy started while this one saves its files waits for the lock
@@ -52,6 +56,11 @@ int main(int argc, char** argv) {
             if (!folders.writable)
                 QTimer::singleShot(0, &window, [&window] {
                     window.run([](quib::Form1& f) { quib::window::TellFilesNotKept(f, true, true); });
+                });
+            if (const QString moved = quib::desktop::MovedFilesNotice(folders); !moved.isEmpty())
+                QTimer::singleShot(0, &window, [&platform, moved] {
+                    std::fprintf(stderr, "%s\n", moved.toLocal8Bit().constData());
+                    platform.ShowInfo(moved.toStdString());
                 });
             status = app.exec();
             endSignal = sessionEnd.endSignal();

@@ -11,16 +11,17 @@
 // open) is no game's lock: it is removed and a fresh lock made, never written
 // through. Where that cannot be done the game says so and does not start. The
 // socket lies in the user's own runtime folder ($XDG_RUNTIME_DIR), else in
-// the data folder; only this user's programs are answered or believed. The game answers each connection at once and closes it: it keeps
-// no client and reads nothing, so no caller can use up its descriptors or
+// the data folder; only this user's programs are answered or believed. The game answers each connection at
+// once and closes it: it keeps no client and reads nothing, so no caller can use up its descriptors or
 // memory.
+
+#include <sys/types.h>
 
 #include <QByteArray>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
-#include <sys/types.h>
 #include <vector>
 
 class QSocketNotifier;

@@ -1,14 +1,15 @@
 #include "window_place.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QGuiApplication>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QStandardPaths>
 #include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "core/records/items.h"
 
@@ -44,7 +45,8 @@ bool ReadSmallFile(const QString& path, QByteArray& content) {
         content.resize(kMaxWindowPlaceFile + 1);
         qint64 got = 0;
         for (;;) {
-            const ssize_t n = ::read(fd, content.data() + got, static_cast<std::size_t>(content.size() - got));
+            const ssize_t n =
+                ::read(fd, content.data() + got, static_cast<std::size_t>(content.size() - got));
             if (n < 0 && errno == EINTR) continue;
             if (n <= 0 || (got += n) >= content.size()) {
                 ok = n == 0;
@@ -71,7 +73,8 @@ WindowPlace ReadWindowPlace(const QString& path) {
     QByteArray content;
     if (!ReadSmallFile(path, content)) return place;
     bool inWindow = false;
-    static const QRegularExpression rect(QStringLiteral("^@Rect\\((-?\\d{1,6}) (-?\\d{1,6}) (\\d{1,6}) (\\d{1,6})\\)$"));
+    static const QRegularExpression rect(
+        QStringLiteral("^@Rect\\((-?\\d{1,6}) (-?\\d{1,6}) (\\d{1,6}) (\\d{1,6})\\)$"));
     for (const QByteArray& raw : content.split('\n')) {
         const QString line = QString::fromUtf8(raw).trimmed();
         if (line.startsWith(QLatin1Char('['))) {
@@ -99,12 +102,13 @@ WindowPlace ReadWindowPlace(const QString& path) {
 bool WriteWindowPlace(const QString& path, const WindowPlace& place) {
     if (!QDir().mkpath(QFileInfo(path).path())) return false;
     const QRect& g = place.geometry;
-    const QString text = QStringLiteral("[window]\ngeometry=@Rect(%1 %2 %3 %4)\npositioned=%5\nstate=%6\n")
-                             .arg(g.x())
-                             .arg(g.y())
-                             .arg(g.width())
-                             .arg(g.height())
-                             .arg(place.positioned ? QStringLiteral("true") : QStringLiteral("false"), place.state);
+    const QString text =
+        QStringLiteral("[window]\ngeometry=@Rect(%1 %2 %3 %4)\npositioned=%5\nstate=%6\n")
+            .arg(g.x())
+            .arg(g.y())
+            .arg(g.width())
+            .arg(g.height())
+            .arg(place.positioned ? QStringLiteral("true") : QStringLiteral("false"), place.state);
     return records::WriteFileSafely(QFile::encodeName(path).toStdString(), text.toStdString(),
                                     records::FolderFlush::Skip);
 }

@@ -2,11 +2,12 @@
 // the files that this run could not read, and clearing away the temporary
 // files of writes that a crash or a kill cut off.
 
-#include <cstring>
 #include <dirent.h>
-#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cstring>
+#include <string_view>
 
 #include "items.h"
 #include "records.h"
@@ -42,13 +43,21 @@ bool IsOwnTemporary(std::string_view name) {
 
 FileRead ReadFolderFile(Form1& form, const std::string& name, std::string& content) {
     const FileRead result = ReadFile(form.DataFolder + name, content);
-    if (result == FileRead::Unreadable) form.files.Unreadable.insert(name);
+    if (result == FileRead::Unreadable) {
+        form.files.Failures[name] = errno;
+        form.files.Unreadable.insert(name);
+    }
     return result;
 }
 
 bool WriteFolderFile(Form1& form, const std::string& name, const std::string& content, FolderFlush folder) {
     if (form.files.Unreadable.count(name) != 0) return false;
-    return WriteFileSafely(form.DataFolder + name, content, folder);
+    if (!WriteFileSafely(form.DataFolder + name, content, folder)) {
+        form.files.Failures[name] = errno;
+        return false;
+    }
+    form.files.Failures.erase(name);
+    return true;
 }
 
 void RemoveStaleTemporaries(const Form1& form) {
@@ -60,7 +69,8 @@ void RemoveStaleTemporaries(const Form1& form) {
         struct stat st {};
         // Only a plain file of this user: a link, a pipe or another user's
         // file of that name was not left by this game's writes.
-        if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid()) ::unlink(path.c_str());
+        if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid())
+            ::unlink(path.c_str());
     }
     ::closedir(dir);
 }

@@ -1,14 +1,15 @@
 #include "items.h"
 
-#include <cerrno>
-#include <charconv>
-#include <algorithm>
-#include <cmath>
-#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <system_error>
 #include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <system_error>
 
 namespace quib::records {
 
@@ -63,9 +64,9 @@ std::string_view ItemReader::Raw() {
     const std::size_t size = text_.size();
     std::size_t i = pos_;
     bool inQuotes = false;
-    std::size_t end = size;  // where the item stops
-    std::size_t next = size; // where the following item starts
-    bool lineEnd = true;     // the text's end counts as a line end
+    std::size_t end = size;   // where the item stops
+    std::size_t next = size;  // where the following item starts
+    bool lineEnd = true;      // the text's end counts as a line end
     for (; i < size; ++i) {
         const char c = text_[i];
         if (c == '"') {
@@ -223,8 +224,10 @@ ItemWriter& ItemWriter::Number(double x) {
     Flush();
     char buf[400];
     const auto [ptr, ec] = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed);
-    if (ec == std::errc()) out_.append(buf, ptr);
-    else out_ += '0';
+    if (ec == std::errc())
+        out_.append(buf, ptr);
+    else
+        out_ += '0';
     Separate();
     return *this;
 }
@@ -251,7 +254,9 @@ FileRead ReadFile(const std::string& path, std::string& content) {
         struct stat st {};
         FileRead result = FileRead::Read;
         std::string text;
+        int error = 0;
         if (::fstat(fd, &st) != 0) {
+            error = errno;
             result = FileRead::Unreadable;
         } else if (!S_ISREG(st.st_mode) || static_cast<std::uint64_t>(st.st_size) > kMaxFileSize) {
             result = FileRead::Refused;
@@ -264,17 +269,20 @@ FileRead ReadFile(const std::string& path, std::string& content) {
                 const ssize_t n = ::read(fd, text.data() + got, text.size() - got);
                 if (n < 0 && errno == EINTR) continue;
                 if (n < 0) {
+                    error = errno;
                     result = FileRead::Unreadable;
                     break;
                 }
                 if (n == 0) break;
                 got += static_cast<std::size_t>(n);
-                if (got == text.size() && text.size() <= kMaxFileSize) text.resize(std::min(2 * text.size(), kMaxFileSize + 1));
+                if (got == text.size() && text.size() <= kMaxFileSize)
+                    text.resize(std::min(2 * text.size(), kMaxFileSize + 1));
             }
             if (result == FileRead::Read && got > kMaxFileSize) result = FileRead::Refused;
             text.resize(got);
         }
         ::close(fd);
+        errno = error;
         if (result == FileRead::Read) content = std::move(text);
         return result;
     } catch (...) {
@@ -285,11 +293,13 @@ FileRead ReadFile(const std::string& path, std::string& content) {
 std::optional<std::string> FileStampOf(const std::string& path) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) return std::nullopt;
-    return std::to_string(st.st_dev) + ':' + std::to_string(st.st_ino) + ':' + std::to_string(st.st_size) + ':' +
-           std::to_string(st.st_mtim.tv_sec) + '.' + std::to_string(st.st_mtim.tv_nsec);
+    return std::to_string(st.st_dev) + ':' + std::to_string(st.st_ino) + ':' + std::to_string(st.st_size) +
+           ':' + std::to_string(st.st_mtim.tv_sec) + '.' + std::to_string(st.st_mtim.tv_nsec);
 }
 
-bool ReadWholeFile(const std::string& path, std::string& content) { return ReadFile(path, content) == FileRead::Read; }
+bool ReadWholeFile(const std::string& path, std::string& content) {
+    return ReadFile(path, content) == FileRead::Read;
+}
 
 namespace {
 
@@ -300,7 +310,10 @@ bool WriteAll(int fd, const char* data, std::size_t size) {
             if (errno == EINTR) continue;
             return false;
         }
-        if (n == 0) return false;
+        if (n == 0) {
+            errno = EIO;
+            return false;
+        }
         data += n;
         size -= static_cast<std::size_t>(n);
     }
@@ -320,17 +333,26 @@ bool WriteFileSafely(const std::string& path, const std::string& content, Folder
     try {
         const std::size_t slash = path.find_last_of('/');
         const std::size_t nameAt = slash == std::string::npos ? 0 : slash + 1;
-        std::string temp = path.substr(0, nameAt) + '.' + path.substr(nameAt) + std::string(kTemporaryMarker) + "XXXXXX";
+        std::string temp =
+            path.substr(0, nameAt) + '.' + path.substr(nameAt) + std::string(kTemporaryMarker) + "XXXXXX";
         const int fd = ::mkstemp(temp.data());
         if (fd < 0) return false;
+        // The first failure is the one to tell.
+        int error = 0;
+        auto step = [&error](bool done) {
+            if (!done && error == 0) error = errno != 0 ? errno : EIO;
+            return done;
+        };
+        errno = 0;
         // mkstemp creates the file private; data files are ordinary files.
-        bool ok = ::fchmod(fd, 0644) == 0;
-        ok = ok && WriteAll(fd, content.data(), content.size());
-        ok = ok && ::fsync(fd) == 0;
-        ok = (::close(fd) == 0) && ok;
-        ok = ok && ::rename(temp.c_str(), path.c_str()) == 0;
+        bool ok = step(::fchmod(fd, 0644) == 0);
+        ok = ok && step(WriteAll(fd, content.data(), content.size()));
+        ok = ok && step(::fsync(fd) == 0);
+        ok = step(::close(fd) == 0) && ok;
+        ok = ok && step(::rename(temp.c_str(), path.c_str()) == 0);
         if (!ok) {
             ::unlink(temp.c_str());
+            errno = error;
             return false;
         }
         // The data reached the disk before the rename, so after a crash the
