@@ -7,8 +7,8 @@
 namespace quib::desktop {
 
 struct GameFolders {
-    QString program;       // holds help.txt and Sounds/; ends with '/'
-    QString data;          // the data folder; ends with '/'
+    QString program;  // holds help.txt and Sounds/; ends with '/'
+    QString data;     // the data folder; ends with '/'
     bool writable = true;  // false when no folder for the player's files can be written
     // The folder "data" beside the program when it holds the player's files
     // but cannot be written, so that they are kept elsewhere; empty otherwise.

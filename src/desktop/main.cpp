@@ -25,9 +25,8 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral(QUIB_APP_ID));
     QApplication::setWindowIcon(quib::desktop::MakeAppIcon());
 
-    const quib::desktop::GameFolders folders =
-        quib::desktop::ChooseGameFolders(QCoreApplication::applicationDirPath(),
-                                         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    const quib::desktop::GameFolders folders = quib::desktop::ChooseGameFolders(
+        QCoreApplication::applicationDirPath(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     int status = 0;
     int endSignal = 0;
     quib::desktop::WindowPlace place;

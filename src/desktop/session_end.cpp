@@ -1,13 +1,12 @@
 #include "session_end.h"
 
-#include <fcntl.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <QGuiApplication>
 #include <QSessionManager>
 #include <QSocketNotifier>
 #include <cerrno>
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include "main_window.h"
 

@@ -15,13 +15,12 @@
 // once and closes it: it keeps no client and reads nothing, so no caller can use up its descriptors or
 // memory.
 
-#include <sys/types.h>
-
 #include <QByteArray>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <sys/types.h>
 #include <vector>
 
 class QSocketNotifier;

@@ -2,12 +2,11 @@
 // the files that this run could not read, and clearing away the temporary
 // files of writes that a crash or a kill cut off.
 
+#include <cstring>
 #include <dirent.h>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <cstring>
-#include <string_view>
 
 #include "items.h"
 #include "records.h"
@@ -69,8 +68,7 @@ void RemoveStaleTemporaries(const Form1& form) {
         struct stat st {};
         // Only a plain file of this user: a link, a pipe or another user's
         // file of that name was not left by this game's writes.
-        if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid())
-            ::unlink(path.c_str());
+        if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid()) ::unlink(path.c_str());
     }
     ::closedir(dir);
 }

@@ -1,15 +1,14 @@
 #include "items.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace quib::records {
 
@@ -64,9 +63,9 @@ std::string_view ItemReader::Raw() {
     const std::size_t size = text_.size();
     std::size_t i = pos_;
     bool inQuotes = false;
-    std::size_t end = size;   // where the item stops
-    std::size_t next = size;  // where the following item starts
-    bool lineEnd = true;      // the text's end counts as a line end
+    std::size_t end = size;  // where the item stops
+    std::size_t next = size; // where the following item starts
+    bool lineEnd = true;     // the text's end counts as a line end
     for (; i < size; ++i) {
         const char c = text_[i];
         if (c == '"') {
@@ -224,10 +223,8 @@ ItemWriter& ItemWriter::Number(double x) {
     Flush();
     char buf[400];
     const auto [ptr, ec] = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed);
-    if (ec == std::errc())
-        out_.append(buf, ptr);
-    else
-        out_ += '0';
+    if (ec == std::errc()) out_.append(buf, ptr);
+    else out_ += '0';
     Separate();
     return *this;
 }
@@ -275,8 +272,7 @@ FileRead ReadFile(const std::string& path, std::string& content) {
                 }
                 if (n == 0) break;
                 got += static_cast<std::size_t>(n);
-                if (got == text.size() && text.size() <= kMaxFileSize)
-                    text.resize(std::min(2 * text.size(), kMaxFileSize + 1));
+                if (got == text.size() && text.size() <= kMaxFileSize) text.resize(std::min(2 * text.size(), kMaxFileSize + 1));
             }
             if (result == FileRead::Read && got > kMaxFileSize) result = FileRead::Refused;
             text.resize(got);
@@ -293,13 +289,11 @@ FileRead ReadFile(const std::string& path, std::string& content) {
 std::optional<std::string> FileStampOf(const std::string& path) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) return std::nullopt;
-    return std::to_string(st.st_dev) + ':' + std::to_string(st.st_ino) + ':' + std::to_string(st.st_size) +
-           ':' + std::to_string(st.st_mtim.tv_sec) + '.' + std::to_string(st.st_mtim.tv_nsec);
+    return std::to_string(st.st_dev) + ':' + std::to_string(st.st_ino) + ':' + std::to_string(st.st_size) + ':' +
+           std::to_string(st.st_mtim.tv_sec) + '.' + std::to_string(st.st_mtim.tv_nsec);
 }
 
-bool ReadWholeFile(const std::string& path, std::string& content) {
-    return ReadFile(path, content) == FileRead::Read;
-}
+bool ReadWholeFile(const std::string& path, std::string& content) { return ReadFile(path, content) == FileRead::Read; }
 
 namespace {
 
@@ -333,8 +327,7 @@ bool WriteFileSafely(const std::string& path, const std::string& content, Folder
     try {
         const std::size_t slash = path.find_last_of('/');
         const std::size_t nameAt = slash == std::string::npos ? 0 : slash + 1;
-        std::string temp =
-            path.substr(0, nameAt) + '.' + path.substr(nameAt) + std::string(kTemporaryMarker) + "XXXXXX";
+        std::string temp = path.substr(0, nameAt) + '.' + path.substr(nameAt) + std::string(kTemporaryMarker) + "XXXXXX";
         const int fd = ::mkstemp(temp.data());
         if (fd < 0) return false;
         // The first failure is the one to tell.
