@@ -62,6 +62,8 @@ int main(int argc, char** argv) {
                     platform.ShowInfo(moved.toStdString());
                 });
             status = app.exec();
+            // Whatever ended the game, it is ending: see above.
+            instance.stopAnswering();
             endSignal = sessionEnd.endSignal();
             place = quib::desktop::CurrentWindowPlace(window);
         }
