@@ -147,15 +147,18 @@ held-lock)
 
 ending-game)
     strace -f -o /dev/null true 2>/dev/null || { echo "skipped: strace cannot trace here"; exit 77; }
-    # A slow disk: each flush of a file to the disk takes a second.
-    start slow strace -f -qq -o /dev/null -e trace=fsync -e inject=fsync:delay_enter=1000000; tracer=$started
+    # A slow disk: each flush of a file to the disk takes half a second.
+    start slow strace -f -qq --seccomp-bpf -o /dev/null -e trace=fsync -e inject=fsync:delay_enter=500000
+    tracer=$started
     for _ in $(seq 200); do [[ -n $(lock_holder) ]] && break; sleep 0.1; done
     game=$(lock_holder)
     [[ -n $game ]] || fail "the game never took the lock: $(cat "$work/slow.out")"
     wait_holder "$game"
     sleep 2
     kill -TERM "$game"
-    sleep 0.5
+    # The next copy starts while the game writes data.txt.
+    for _ in $(seq 200); do compgen -G "$work/game/data/.data.txt.quib-tmp-*" >/dev/null && break; sleep 0.02; done
+    compgen -G "$work/game/data/.data.txt.quib-tmp-*" >/dev/null || fail "the game was not seen writing data.txt"
     start next; next=$started
     ends "$tracer" 40
     wait_holder "$next"
