@@ -46,11 +46,17 @@ for name in "${names[@]}"; do
         read -r count taken <<<"${runs:-0 0}"
         echo "fuzz_$name: $count runs in $taken s ($((count / (taken > 0 ? taken : 1))) per second), corpus $(ls "${corpus[0]}" | wc -l) inputs"
         if $keep; then
-            # The smallest set of inputs that covers as much as all of them.
-            rm -rf "build/fuzz/merged-$name" && mkdir -p "build/fuzz/merged-$name"
-            "$target" -merge=1 "${options[@]}" "build/fuzz/merged-$name" "${corpus[@]}" </dev/null >>"$log" 2>&1 &&
-                rm -rf "fuzz/corpus/$name" && mv "build/fuzz/merged-$name" "fuzz/corpus/$name" &&
+            # The smallest set of inputs that covers what the seeds do not:
+            # libFuzzer's merge takes what is in its first folder (the seeds)
+            # as given and adds only inputs that reach further.
+            merged=build/fuzz/merged-$name
+            rm -rf "$merged" && mkdir -p "$merged"
+            [[ -d fuzz/seeds/$name ]] && cp fuzz/seeds/"$name"/* "$merged"/
+            if "$target" -merge=1 "${options[@]}" "$merged" "${corpus[@]}" </dev/null >>"$log" 2>&1; then
+                [[ -d fuzz/seeds/$name ]] && (cd fuzz/seeds/"$name" && for seed in *; do rm -f "../../../$merged/$seed"; done)
+                rm -rf "fuzz/corpus/$name" && mkdir -p fuzz/corpus && mv "$merged" "fuzz/corpus/$name"
                 echo "fuzz_$name: kept $(ls "fuzz/corpus/$name" | wc -l) inputs in fuzz/corpus/$name"
+            fi
         fi
     else
         tail -n 40 "$log" >&2
