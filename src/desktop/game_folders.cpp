@@ -1,6 +1,7 @@
 #include "game_folders.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <cerrno>
 #include <cstdlib>
