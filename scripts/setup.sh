@@ -13,9 +13,10 @@ quib_headless_packages=(xvfb xauth)
 # What the tests add: a virtual display and input for the installed game, the
 # desktop-entry and metainfo validators, Debian's package checker, a sound
 # server with its recorder for the test that listens to the jump sound, and a
-# Wayland compositor with Qt's Wayland plug-in.
+# Wayland compositor with Qt's Wayland plug-in; strace slows the disk down for
+# the test of a game started while another one ends.
 quib_test_packages=("${quib_headless_packages[@]}" xdotool desktop-file-utils appstream lintian
-    pulseaudio pulseaudio-utils weston qt6-wayland)
+    pulseaudio pulseaudio-utils weston qt6-wayland strace)
 # The file readers' fuzzers: clang and its fuzzer runtime. Installed when the
 # tests run as root; for anyone else the fuzzers are skipped without them.
 quib_fuzz_packages=(clang libclang-rt-14-dev)

@@ -372,6 +372,9 @@ struct DataFiles {
     // I/O error): they are not damaged, so they are kept and never written
     // over in this run.
     std::set<std::string> Unreadable;
+    // Why the last read or write of a file failed (an errno), by name; a
+    // file written since has none.
+    std::map<std::string, int> Failures;
 };
 
 struct Window {

@@ -4,10 +4,11 @@
 // location (see game_folders.h). One game per data folder.
 
 #include <QApplication>
-#include <QSettings>
+#include <QMessageBox>
 #include <QStandardPaths>
 #include <QTimer>
 #include <csignal>
+#include <cstdio>
 
 #include "artwork.h"
 #include "core/window/window.h"
@@ -28,27 +29,49 @@ int main(int argc, char** argv) {
         QCoreApplication::applicationDirPath(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     int status = 0;
     int endSignal = 0;
+    quib::desktop::WindowPlace place;
     {
         quib::desktop::SingleInstance instance(folders.data);
-        if (!instance.claim()) return 0;
-
-        quib::desktop::QtPlatform platform;
-        quib::desktop::MainWindow window(platform, folders.data.toStdString(), folders.program.toStdString());
-        instance.setWindow(&window);
-        // The window's place is the player's, not the game's: kept in the
-        // desktop's per-user settings (~/.config/Quib/window.conf).
-        QSettings place(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quib"), QStringLiteral("window"));
-        quib::desktop::RestoreWindowPlace(window, place);
-        window.show();
-        quib::desktop::SessionEndWatcher sessionEnd(window);
-        if (!folders.writable)
-            QTimer::singleShot(0, &window, [&window] {
-                window.run([](quib::Form1& f) { quib::window::TellFilesNotKept(f, true, true); });
-            });
-        status = app.exec();
-        endSignal = sessionEnd.endSignal();
-        quib::desktop::RememberWindowPlace(window, place);
+        if (!instance.claim()) {
+            if (instance.problem().isEmpty()) return 0;
+            QMessageBox::critical(nullptr, QStringLiteral("Quib"), instance.problem());
+            return 1;
+        }
+        {
+            quib::desktop::QtPlatform platform;
+            quib::desktop::MainWindow window(platform, folders.data.toStdString(),
+                                             folders.program.toStdString());
+            instance.setWindow(&window);
+            // The window's place is the player's, not the game's: kept in the
+            // desktop's per-user settings (~/.config/Quib/window.conf).
+            quib::desktop::RestoreWindowPlace(
+                window, quib::desktop::ReadWindowPlace(quib::desktop::WindowPlaceFile()));
+            window.show();
+            quib::desktop::SessionEndWatcher sessionEnd(window);
+            // A copy started while this one saves its files waits for the lock
+            // rather than being told that the game runs.
+            QObject::connect(&sessionEnd, &quib::desktop::SessionEndWatcher::ending, &instance,
+                             &quib::desktop::SingleInstance::stopAnswering);
+            if (!folders.writable)
+                QTimer::singleShot(0, &window, [&window] {
+                    window.run([](quib::Form1& f) { quib::window::TellFilesNotKept(f, true, true); });
+                });
+            if (const QString moved = quib::desktop::MovedFilesNotice(folders); !moved.isEmpty())
+                QTimer::singleShot(0, &window, [&platform, moved] {
+                    std::fprintf(stderr, "%s\n", moved.toLocal8Bit().constData());
+                    platform.ShowInfo(moved.toStdString());
+                });
+            status = app.exec();
+            // Whatever ended the game, it is ending: see above.
+            instance.stopAnswering();
+            endSignal = sessionEnd.endSignal();
+            place = quib::desktop::CurrentWindowPlace(window);
+        }
+        // The window is gone and with it the game's last writes: the next
+        // game may start now, whatever becomes of the window's place.
+        instance.release();
     }
+    quib::desktop::WriteWindowPlace(quib::desktop::WindowPlaceFile(), place);
     // SIGQUIT asks for a core dump: it comes once the game is saved and the
     // lock and socket are gone.
     if (endSignal == SIGQUIT) {

@@ -36,7 +36,10 @@ SessionEndWatcher::SessionEndWatcher(MainWindow& window) : window_(window) {
         ::sigaction(kSignals[i], &action, nullptr);
     }
 
-    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { window_.endSession(); });
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
+        emit ending();
+        window_.endSession();
+    });
 }
 
 SessionEndWatcher::~SessionEndWatcher() {
@@ -60,6 +63,7 @@ void SessionEndWatcher::onWake() {
     char buf[64];
     while (::read(wakeSockets[1], buf, sizeof buf) > 0)
         if (endSignal_ == 0) endSignal_ = buf[0];
+    emit ending();
     window_.endSession();
 }
 

@@ -29,6 +29,10 @@ public:
     SessionEndWatcher(const SessionEndWatcher&) = delete;
     SessionEndWatcher& operator=(const SessionEndWatcher&) = delete;
 
+signals:
+    // The session is ending: emitted before the game's files are written.
+    void ending();
+
 private:
     static void onSignal(int);
     void onWake();

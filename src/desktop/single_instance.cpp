@@ -25,80 +25,111 @@ namespace {
 
 const char kRaised[] = "raised\n";    // the window came to the front
 const char kRunning[] = "running\n";  // the game runs but has no window yet
-constexpr auto kAskFor = std::chrono::seconds(3);
+// How long a copy waits for a game that holds the lock to answer or end.
+constexpr auto kWaitForHolder = std::chrono::seconds(10);
 constexpr int kAnswerWaitMs = 3000;
 // Callers answered per wake of the event loop, so that a flood of them
 // leaves the game time for the player.
 constexpr int kCallersPerWake = 64;
 
-enum class Lock { Taken, Held, Unusable };
+enum class Lock {
+    Taken,    // this copy holds the lock
+    Held,     // another copy holds it
+    Without,  // no file can be made in the folder: nothing is saved, so no lock is needed
+    Blocked,  // something in the lock's place can neither be used nor removed
+};
 
-// Takes the lock on the regular file at path, made when missing. Whatever
-// else lies there (a named pipe, a folder, a link) is no game's lock and is
-// cleared away; it is never opened in a way that could wait.
-Lock TakeLock(const QByteArray& path, int& fd) {
+// What a failure to remove or make a file in the folder means: a folder that
+// takes no file at all (missing, read-only, full) keeps nothing, so a game
+// there needs no lock; anything else stands in the way of one.
+Lock AfterFailure(int error) {
+    switch (error) {
+    case EACCES:
+    case EROFS:
+    case ENOSPC:
+    case EDQUOT:
+    case ENOENT:
+    case ENOTDIR:
+    case ENAMETOOLONG:
+    case ELOOP:
+        return Lock::Without;
+    default:
+        return Lock::Blocked;
+    }
+}
+
+// Removes what lies at name, never following a link; true when nothing is
+// there any more.
+bool Remove(const char* name, const struct stat& st) {
+    return (S_ISDIR(st.st_mode) ? ::rmdir(name) : ::unlink(name)) == 0 || errno == ENOENT;
+}
+
+// Takes the lock on the regular file at path, made when missing. Anything
+// that is not this user's own lock file (see the header) is removed and made
+// afresh; nothing is ever opened in a way that could wait, and a file that is
+// not this game's own is never written. On Blocked and Without, error holds
+// the cause.
+Lock TakeLock(const QByteArray& path, int& fd, struct stat& taken, int& error) {
     const char* name = path.constData();
-    for (int attempt = 0; attempt < 3; ++attempt) {
+    for (int attempt = 0; attempt < 8; ++attempt) {
         struct stat st {};
-        if (::lstat(name, &st) == 0 && !S_ISREG(st.st_mode) &&
-            (S_ISDIR(st.st_mode) ? ::rmdir(name) : ::unlink(name)) != 0)
-            return Lock::Unusable;
-        const int f = ::open(name, O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
-        if (f < 0) {
-            if (errno == ELOOP || errno == EISDIR || errno == ENXIO) continue;  // replaced meanwhile
-            return Lock::Unusable;  // a folder that cannot be written
+        int f = -1;
+        if (::lstat(name, &st) != 0) {
+            if (errno != ENOENT) return error = errno, AfterFailure(error);
+            f = ::open(name, O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+            if (f < 0 && errno == EEXIST) continue;  // made meanwhile
+        } else if (!S_ISREG(st.st_mode)) {
+            if (!Remove(name, st)) return error = errno, AfterFailure(error);
+            continue;
+        } else {
+            f = ::open(name, O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+            // Read access is enough to learn whether a copy holds it.
+            if (f < 0 && errno == EACCES) f = ::open(name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+            if (f < 0 && (errno == ELOOP || errno == ENXIO || errno == EISDIR || errno == ENOENT)) continue;
+            if (f < 0 && errno == EACCES) {
+                // A file this user cannot open at all holds no lock of this user's.
+                if (!Remove(name, st)) return error = errno, AfterFailure(error);
+                continue;
+            }
         }
+        if (f < 0) return error = errno, AfterFailure(error);
         if (::fstat(f, &st) != 0 || !S_ISREG(st.st_mode)) {
             ::close(f);
             continue;
         }
         if (::flock(f, LOCK_EX | LOCK_NB) != 0) {
-            const bool held = errno == EWOULDBLOCK;
+            error = errno;
             ::close(f);
-            return held ? Lock::Held : Lock::Unusable;
+            // A file system without locks keeps this game's files all the same.
+            return error == EWOULDBLOCK ? Lock::Held : Lock::Without;
         }
         // A game that ended meanwhile removed the file it held: lock the one
         // the name stands for now.
         struct stat named {};
-        if (::stat(name, &named) != 0 || named.st_dev != st.st_dev || named.st_ino != st.st_ino) {
+        if (::lstat(name, &named) != 0 || named.st_dev != st.st_dev || named.st_ino != st.st_ino) {
             ::close(f);
             continue;
         }
+        // A second link (to a file of the player's), another user's file or
+        // one this user may not write is no lock of this game's: writing the
+        // process id would change that file. It goes, and a fresh one is made.
+        if (st.st_nlink != 1 || st.st_uid != ::geteuid() || (::fcntl(f, F_GETFL) & O_ACCMODE) != O_RDWR) {
+            const bool removed = ::unlink(name) == 0 || errno == ENOENT;
+            error = errno;
+            ::close(f);
+            if (!removed) return AfterFailure(error);
+            continue;
+        }
         (void)::fchmod(f, 0600);
-        // The process id helps a second copy; the lock holds without it.
+        // The process id helps whoever looks at the file; the lock holds without it.
         const std::string pid = std::to_string(::getpid()) + "\n";
         if (::ftruncate(f, 0) == 0) (void)!::write(f, pid.data(), pid.size());
         fd = f;
+        taken = st;
         return Lock::Taken;
     }
-    return Lock::Unusable;
-}
-
-// True when the process named in the lock file is a live game of this user
-// (the same program name), whether or not it answers.
-bool LockNamesALiveGame(const QByteArray& path) {
-    const int f = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (f < 0) return false;
-    struct stat st {};
-    char text[32] = {};
-    const bool read = ::fstat(f, &st) == 0 && S_ISREG(st.st_mode) && ::read(f, text, sizeof text - 1) > 0;
-    ::close(f);
-    if (!read) return false;
-    char* end = nullptr;
-    const long pid = std::strtol(text, &end, 10);
-    if (pid <= 0 || end == text || *end != '\n' || pid == ::getpid()) return false;
-    const std::string proc = "/proc/" + std::to_string(pid);
-    if (::stat(proc.c_str(), &st) != 0 || st.st_uid != ::geteuid()) return false;
-    auto comm = [](const std::string& file) {
-        char buf[64] = {};
-        const int c = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-        if (c < 0) return std::string();
-        const ssize_t n = ::read(c, buf, sizeof buf - 1);
-        ::close(c);
-        return n > 0 ? std::string(buf, static_cast<std::size_t>(n)) : std::string();
-    };
-    const std::string own = comm("/proc/self/comm");
-    return !own.empty() && comm(proc + "/comm") == own;
+    error = EBUSY;  // replaced over and over while this copy looked
+    return Lock::Blocked;
 }
 
 bool Address(const QByteArray& path, sockaddr_un& addr) {
@@ -117,34 +148,45 @@ bool SameUser(int fd) {
 
 enum class Reply { Raised, Reached, None };
 
-// Asks the running game of this user to come to the front. A socket that
-// another user made is not asked.
+// Asks the running game of this user to come to the front, once. A socket
+// that another user made is not asked. None when no game listens, or the
+// one reached closed the connection unanswered (it is ending).
 Reply AskRunningGame(const std::vector<QByteArray>& paths) {
-    // The game holding the lock listens a moment after taking it.
-    const auto end = std::chrono::steady_clock::now() + kAskFor;
-    do {
-        for (const QByteArray& path : paths) {
-            sockaddr_un addr;
-            struct stat st {};
-            // Another user's socket does not even learn of the launch.
-            if (!Address(path, addr) || ::lstat(path.constData(), &st) != 0 || !S_ISSOCK(st.st_mode) ||
-                st.st_uid != ::geteuid())
-                continue;
-            const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-            if (fd < 0) continue;
-            if (::connect(fd, reinterpret_cast<const sockaddr*>(&addr), sizeof addr) != 0 || !SameUser(fd)) {
-                ::close(fd);
-                continue;
-            }
-            char answer[16] = {};
-            pollfd p{fd, POLLIN, 0};
-            const bool read = ::poll(&p, 1, kAnswerWaitMs) > 0 && ::read(fd, answer, sizeof answer - 1) > 0;
+    for (const QByteArray& path : paths) {
+        sockaddr_un addr;
+        struct stat st {};
+        // Another user's socket does not even learn of the launch.
+        if (!Address(path, addr) || ::lstat(path.constData(), &st) != 0 || !S_ISSOCK(st.st_mode) ||
+            st.st_uid != ::geteuid())
+            continue;
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+        if (fd < 0) continue;
+        if (::connect(fd, reinterpret_cast<const sockaddr*>(&addr), sizeof addr) != 0 || !SameUser(fd)) {
             ::close(fd);
-            return read && std::strcmp(answer, kRaised) == 0 ? Reply::Raised : Reply::Reached;
+            continue;
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    } while (std::chrono::steady_clock::now() < end);
+        char answer[16] = {};
+        pollfd p{fd, POLLIN, 0};
+        const int ready = ::poll(&p, 1, kAnswerWaitMs);
+        const ssize_t n = ready > 0 ? ::read(fd, answer, sizeof answer - 1) : -1;
+        ::close(fd);
+        if (n > 0) return std::strcmp(answer, kRaised) == 0 ? Reply::Raised : Reply::Reached;
+        // A game that takes no call at all is there but stuck.
+        if (ready == 0) return Reply::Reached;
+    }
     return Reply::None;
+}
+
+// True when a program listens on the socket at path.
+bool Listening(const QByteArray& path) {
+    sockaddr_un addr;
+    if (!Address(path, addr)) return false;
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd < 0) return false;
+    const bool live =
+        ::connect(fd, reinterpret_cast<const sockaddr*>(&addr), sizeof addr) == 0 || errno == EAGAIN;
+    ::close(fd);
+    return live;
 }
 
 // The user's own runtime folder, when it is one: owned by the user and
@@ -170,30 +212,57 @@ SingleInstance::SingleInstance(const QString& dataFolder) : lockPath_(QFile::enc
     socketPaths_.push_back(QFile::encodeName(dataFolder + "quib.sock"));
 }
 
-SingleInstance::~SingleInstance() {
-    if (serverFd_ >= 0) {
-        delete notifier_;
-        ::close(serverFd_);
-        // Only the socket this game made: a copy that took over the folder
-        // may have made its own there.
-        struct stat st {};
-        if (::lstat(listeningPath_.constData(), &st) == 0 && st.st_dev == socketDev_ && st.st_ino == socketIno_)
-            ::unlink(listeningPath_.constData());
-    }
-    if (lockFd_ >= 0) {
+SingleInstance::~SingleInstance() { release(); }
+
+void SingleInstance::stopAnswering() {
+    if (serverFd_ < 0) return;
+    delete notifier_;
+    notifier_ = nullptr;
+    ::close(serverFd_);
+    serverFd_ = -1;
+    // Only the socket this game made: a copy that took over the folder
+    // may have made its own there.
+    struct stat st {};
+    if (::lstat(listeningPath_.constData(), &st) == 0 && st.st_dev == socketDev_ && st.st_ino == socketIno_)
+        ::unlink(listeningPath_.constData());
+}
+
+void SingleInstance::release() {
+    stopAnswering();
+    if (lockFd_ < 0) return;
+    // Only the file this copy locked: whatever stands at the name now is
+    // another copy's.
+    struct stat st {};
+    if (::lstat(lockPath_.constData(), &st) == 0 && st.st_dev == lockDev_ && st.st_ino == lockIno_)
         ::unlink(lockPath_.constData());
-        ::close(lockFd_);
-    }
+    ::close(lockFd_);
+    lockFd_ = -1;
 }
 
 bool SingleInstance::claim() {
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        switch (TakeLock(lockPath_, lockFd_)) {
-        case Lock::Unusable:
+    // The game holding the lock listens a moment after taking it, and a
+    // game that is ending lets it go a moment after it stops answering.
+    const auto end = std::chrono::steady_clock::now() + kWaitForHolder;
+    for (;;) {
+        struct stat taken {};
+        int error = 0;
+        switch (TakeLock(lockPath_, lockFd_, taken, error)) {
+        case Lock::Without:
             return true;  // nothing can be kept here, and nothing is in the way
         case Lock::Taken:
+            lockDev_ = taken.st_dev;
+            lockIno_ = taken.st_ino;
             listen();
             return true;
+        case Lock::Blocked:
+            problem_ =
+                QStringLiteral(
+                    "Quib cannot start: it keeps a lock at %1 so that no second copy of the game "
+                    "writes over your game and scores, and it cannot make that lock there (%2). "
+                    "Remove what is at that place, then start Quib again.")
+                    .arg(QFile::decodeName(lockPath_), QString::fromLocal8Bit(std::strerror(error)));
+            std::fprintf(stderr, "%s\n", problem_.toLocal8Bit().constData());
+            return false;
         case Lock::Held:
             break;
         }
@@ -206,16 +275,14 @@ bool SingleInstance::claim() {
         case Reply::None:
             break;
         }
-        // No game answered: a game of this user that was started in another
-        // setting (no runtime folder) still keeps this copy out; any other
-        // holder (another user reading the file) does not.
-        if (LockNamesALiveGame(lockPath_)) {
+        // A lock that another copy holds is never taken over, even when no
+        // game answers (one started with another runtime folder).
+        if (std::chrono::steady_clock::now() >= end) {
             std::fprintf(stderr, "Quib is already running.\n");
             return false;
         }
-        ::unlink(lockPath_.constData());
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
-    return true;
 }
 
 void SingleInstance::listen() {
@@ -226,15 +293,25 @@ void SingleInstance::listen() {
             error = ENAMETOOLONG;
             continue;
         }
+        // This game holds the folder's lock: whatever of this user's lies at
+        // its socket's name was left behind (a socket of a killed game, a
+        // file), unless a program listens there. Another user's is left alone.
+        struct stat st {};
+        if (::lstat(path.constData(), &st) == 0) {
+            if (st.st_uid != ::geteuid() || (S_ISSOCK(st.st_mode) && Listening(path))) {
+                error = EADDRINUSE;
+                continue;
+            }
+            if (!Remove(path.constData(), st)) {
+                error = errno;
+                continue;
+            }
+        }
         const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
         if (fd < 0) {
             error = errno;
             continue;
         }
-        // This game holds the folder's lock: a socket here was left by a game
-        // that was killed.
-        struct stat st {};
-        if (::lstat(path.constData(), &st) == 0 && S_ISSOCK(st.st_mode)) ::unlink(path.constData());
         const mode_t mask = ::umask(077);
         const bool bound = ::bind(fd, reinterpret_cast<const sockaddr*>(&addr), sizeof addr) == 0;
         ::umask(mask);
@@ -262,7 +339,9 @@ void SingleInstance::answerCallers() {
             if (errno == EMFILE || errno == ENFILE || errno == ENOBUFS || errno == ENOMEM) {
                 // Out of descriptors: wait a moment rather than spin.
                 notifier_->setEnabled(false);
-                QTimer::singleShot(1000, this, [this] { notifier_->setEnabled(true); });
+                QTimer::singleShot(1000, this, [this] {
+                    if (notifier_) notifier_->setEnabled(true);
+                });
             }
             return;
         }

@@ -1,15 +1,22 @@
 #include "window_place.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QRegularExpression>
 #include <QScreen>
+#include <QStandardPaths>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "core/records/items.h"
 
 namespace quib::desktop {
 
 namespace {
-
-const QString kGeometry = QStringLiteral("window/geometry");
-const QString kPositioned = QStringLiteral("window/positioned");
-const QString kState = QStringLiteral("window/state");
 
 // A Wayland compositor places the windows itself: a program neither learns
 // nor sets their position.
@@ -17,40 +24,119 @@ bool PlatformPlacesWindows() { return QGuiApplication::platformName().startsWith
 
 // Enough of the window on some screen to be seen and grabbed: its top edge
 // (where the title bar is) inside the screen, and a good piece of it showing.
-bool ShownOnSomeScreen(const QRect& rect) {
+// Gives that screen's available area.
+const QScreen* ScreenShowing(const QRect& rect) {
     for (const QScreen* screen : QGuiApplication::screens()) {
         const QRect area = screen->availableGeometry();
         const QRect shown = area.intersected(rect);
-        if (shown.width() >= 120 && shown.height() >= 60 && rect.top() >= area.top()) return true;
+        if (shown.width() >= 120 && shown.height() >= 60 && rect.top() >= area.top()) return screen;
     }
-    return false;
+    return nullptr;
+}
+
+// The whole file, when it is a regular file of at most the largest size;
+// opened without waiting, so a named pipe or a device there holds nothing up.
+bool ReadSmallFile(const QString& path, QByteArray& content) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st {};
+    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= kMaxWindowPlaceFile;
+    if (ok) {
+        // One byte more than allowed: a file that grew meanwhile is refused too.
+        content.resize(kMaxWindowPlaceFile + 1);
+        qint64 got = 0;
+        for (;;) {
+            const ssize_t n =
+                ::read(fd, content.data() + got, static_cast<std::size_t>(content.size() - got));
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0 || (got += n) >= content.size()) {
+                ok = n == 0;
+                break;
+            }
+        }
+        content.resize(got);
+    }
+    ::close(fd);
+    return ok;
 }
 
 }  // namespace
 
-void RememberWindowPlace(const QWidget& window, QSettings& settings) {
-    settings.setValue(kGeometry, window.normalGeometry());
-    settings.setValue(kPositioned, !PlatformPlacesWindows());
-    settings.setValue(kState, window.isFullScreen()  ? QStringLiteral("fullscreen")
-                              : window.isMaximized() ? QStringLiteral("maximized")
-                                                     : QStringLiteral("normal"));
-    settings.sync();
+QString WindowPlaceFile() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Quib/window.conf");
 }
 
-bool RestoreWindowPlace(QWidget& window, QSettings& settings) {
-    const QRect rect = settings.value(kGeometry).toRect();
+// The file is in the form the desktop's settings use, so that a file written
+// by earlier versions of the game is read as well.
+WindowPlace ReadWindowPlace(const QString& path) {
+    WindowPlace place;
+    QByteArray content;
+    if (!ReadSmallFile(path, content)) return place;
+    bool inWindow = false;
+    static const QRegularExpression rect(
+        QStringLiteral("^@Rect\\((-?\\d{1,6}) (-?\\d{1,6}) (\\d{1,6}) (\\d{1,6})\\)$"));
+    for (const QByteArray& raw : content.split('\n')) {
+        const QString line = QString::fromUtf8(raw).trimmed();
+        if (line.startsWith(QLatin1Char('['))) {
+            inWindow = line == QStringLiteral("[window]");
+            continue;
+        }
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (!inWindow || equals < 0) continue;
+        const QString key = line.left(equals).trimmed();
+        const QString value = line.mid(equals + 1).trimmed();
+        if (key == QStringLiteral("geometry")) {
+            const QRegularExpressionMatch m = rect.match(value);
+            if (m.hasMatch())
+                place.geometry = QRect(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt(),
+                                       m.captured(4).toInt());
+        } else if (key == QStringLiteral("positioned")) {
+            place.positioned = value == QStringLiteral("true");
+        } else if (key == QStringLiteral("state")) {
+            place.state = value;
+        }
+    }
+    return place;
+}
+
+bool WriteWindowPlace(const QString& path, const WindowPlace& place) {
+    if (!QDir().mkpath(QFileInfo(path).path())) return false;
+    const QRect& g = place.geometry;
+    const QString text =
+        QStringLiteral("[window]\ngeometry=@Rect(%1 %2 %3 %4)\npositioned=%5\nstate=%6\n")
+            .arg(g.x())
+            .arg(g.y())
+            .arg(g.width())
+            .arg(g.height())
+            .arg(place.positioned ? QStringLiteral("true") : QStringLiteral("false"), place.state);
+    return records::WriteFileSafely(QFile::encodeName(path).toStdString(), text.toStdString(),
+                                    records::FolderFlush::Skip);
+}
+
+WindowPlace CurrentWindowPlace(const QWidget& window) {
+    return {window.normalGeometry(), !PlatformPlacesWindows(),
+            window.isFullScreen()  ? QStringLiteral("fullscreen")
+            : window.isMaximized() ? QStringLiteral("maximized")
+                                   : QStringLiteral("normal")};
+}
+
+bool RestoreWindowPlace(QWidget& window, const WindowPlace& place) {
+    QRect rect = place.geometry;
     if (!rect.isValid() || rect.width() < window.minimumWidth() || rect.height() < window.minimumHeight())
         return false;
-    if (settings.value(kPositioned).toBool() && !PlatformPlacesWindows()) {
-        if (!ShownOnSomeScreen(rect)) return false;
+    const bool positioned = place.positioned && !PlatformPlacesWindows();
+    const QScreen* screen = positioned ? ScreenShowing(rect) : QGuiApplication::primaryScreen();
+    if (!screen) return false;
+    // No larger than the screen it opens on, nor smaller than the game allows.
+    rect.setSize(rect.size().boundedTo(screen->availableGeometry().size()).expandedTo(window.minimumSize()));
+    if (positioned)
         window.setGeometry(rect);
-    } else {
+    else
         window.resize(rect.size());
-    }
-    const QString state = settings.value(kState).toString();
-    if (state == QStringLiteral("fullscreen"))
+    if (place.state == QStringLiteral("fullscreen"))
         window.setWindowState(window.windowState() | Qt::WindowFullScreen);
-    else if (state == QStringLiteral("maximized"))
+    else if (place.state == QStringLiteral("maximized"))
         window.setWindowState(window.windowState() | Qt::WindowMaximized);
     return true;
 }

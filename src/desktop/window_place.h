@@ -4,18 +4,45 @@
 // and whether it was maximised or full screen. Kept per user in the desktop's
 // settings (~/.config/Quib/window.conf), never in the game's own files. A
 // remembered place that no screen shows any more is forgotten, and the
-// window opens at the game's own size and place.
+// window opens at the game's own size and place; a remembered size larger
+// than the screen shrinks to it.
+//
+// The file gets the game files' guards: only a regular file of at most a few
+// KiB is read, without ever waiting (a named pipe or a huge file there is
+// ignored), and it is written by a safe replace that takes no lock, so
+// nothing at or beside it can hold up the start or the end of the game.
 
-#include <QSettings>
+#include <QRect>
+#include <QString>
 #include <QWidget>
 
 namespace quib::desktop {
 
-// Remembers the window's place; call it when the window closes.
-void RememberWindowPlace(const QWidget& window, QSettings& settings);
+// What is remembered of the window's place.
+struct WindowPlace {
+    QRect geometry;           // the normal (not maximised) geometry; invalid when nothing is remembered
+    bool positioned = false;  // the position was the program's to set and counts
+    QString state;            // "normal", "maximized" or "fullscreen"
+};
+
+// The largest settings file that is read.
+constexpr qint64 kMaxWindowPlaceFile = 4096;
+
+// ~/.config/Quib/window.conf, following XDG_CONFIG_HOME.
+QString WindowPlaceFile();
+
+// The place kept in the file; nothing remembered when the file is missing,
+// not a regular file, too large or unreadable.
+WindowPlace ReadWindowPlace(const QString& path);
+
+// Keeps the place in the file by a safe replace; false when it could not.
+bool WriteWindowPlace(const QString& path, const WindowPlace& place);
+
+// The window's place now; take it before the window closes for good.
+WindowPlace CurrentWindowPlace(const QWidget& window);
 
 // Gives the window its remembered place, before it is shown. Returns false
 // (and leaves the window as it is) when nothing usable is remembered.
-bool RestoreWindowPlace(QWidget& window, QSettings& settings);
+bool RestoreWindowPlace(QWidget& window, const WindowPlace& place);
 
 }  // namespace quib::desktop

@@ -381,8 +381,8 @@ TEST(ExitQuestion, AFailureOnTheWayKeepsTheWindowOpen) {
 }
 
 // A close whose writes fail (the data folder gone, a full disk) tells the
-// player once, before the exit question, that nothing was kept; the question
-// itself is the game's own.
+// player once, before the exit question, which files were not kept and why;
+// the question itself is the game's own.
 TEST(ExitQuestion, FailedWritesAreToldOnceBeforeTheQuestion) {
     quib::testing::FakePlatform platform;
     platform.answerYes = false;
@@ -397,6 +397,11 @@ TEST(ExitQuestion, FailedWritesAreToldOnceBeforeTheQuestion) {
     std::rename((folder + ".away").c_str(), folder.c_str());
     ASSERT_EQ(platform.infos.size(), 1u);
     EXPECT_EQ(platform.infos[0].rfind("Quib could not save your game: ", 0), 0u) << platform.infos[0];
+    // Each file with the system's reason, not a guess.
+    EXPECT_NE(platform.infos[0].find("data.txt could not be written (Not a directory); high.txt could not be written "
+                                     "(Not a directory)"),
+              std::string::npos)
+        << platform.infos[0];
     ASSERT_EQ(platform.questions.size(), 2u);
     EXPECT_EQ(platform.questions[0], "Quib: Are you sure you want to exit the program?");
 }

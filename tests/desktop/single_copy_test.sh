@@ -8,6 +8,16 @@
 #                game listens
 # hostile-locks  a named pipe, a folder, a dangling symlink, an empty or a garbage
 #                file as the lock neither hangs the start nor stops it
+# odd-locks      for a player (not root): a lock file the player cannot open (mode
+#                0400, root's), or a hard link to the player's file, is made afresh and
+#                keeps a second copy out, the linked file untouched; a folder with
+#                files in it at the lock's place: the game says so and does not run
+# held-lock      a lock that another program holds is never taken over, though it
+#                names no process; a game leaves a lock it did not make in place
+# ending-game    a copy started while the game writes its files at a logout (a slow
+#                disk) runs once that game has ended
+# stale-sockets  files and links left at both of the game's socket places are
+#                cleared away (a link's target untouched): the game can be reached
 # squatted       another user who binds the socket name first sees no launch, cannot
 #                talk to the game and is not believed; no socket is left behind
 # flood          1,100 connections and 100 MiB sent leave the game's descriptors
@@ -65,6 +75,115 @@ hostile-locks)
         ends "$game" 20
     done
     echo "a pipe, a folder, a dangling link, an empty and a garbage lock: the game starts"
+    ;;
+
+odd-locks)
+    [[ $(id -u) == 0 ]] || { echo "skipped: acting as a player who is not root needs root"; exit 77; }
+    player=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+    chown -R 65534:65534 "$work/game" "$work/home" "$work/run"
+    notes=$work/home/notes.txt
+    for kind in read-only root-owned hard-link full-folder; do
+        rm -rf "$work/game/data" && "${player[@]}" mkdir "$work/game/data"
+        "${player[@]}" sh -c "printf 'my notes\n' >'$notes' && chmod 644 '$notes'"
+        case $kind in
+        read-only) "${player[@]}" sh -c "printf '1\n' >'$lock' && chmod 400 '$lock'" ;;
+        root-owned) printf '1\n' >"$lock" && chmod 600 "$lock" ;;
+        hard-link) ln "$notes" "$lock" ;;
+        full-folder) mkdir "$lock" && : >"$lock/kept" ;;
+        esac
+        start "$kind" "${player[@]}"; game=$started
+        if [[ $kind == full-folder ]]; then
+            for _ in $(seq 100); do grep -q "^Quib cannot start" "$work/$kind.out" && break; sleep 0.1; done
+            grep -q "^Quib cannot start: .* $lock .*(Directory not empty)" "$work/$kind.out" ||
+                fail "a folder with files as the lock: the player was not told: $(cat "$work/$kind.out")"
+            sleep 2
+            [[ -e $lock/kept && $(ls "$work/game/data") == quib.lock ]] ||
+                fail "a folder with files as the lock: the game wrote in the data folder: $(ls -R "$work/game/data")"
+            kill -9 "$game"
+            continue
+        fi
+        wait_holder "$game"
+        timeout 30 "${player[@]}" "$work/game/quib" >"$work/$kind-second.out" 2>&1 || fail "a $kind lock: the second copy did not end"
+        kill -0 "$game" 2>/dev/null && [[ $(lock_holder) == "$game" ]] ||
+            fail "a $kind lock: the second copy took the lock or ended the game: $(cat "$work/$kind-second.out")"
+        [[ $(cat "$notes") == "my notes" && $(stat -c %a "$notes") == 644 ]] ||
+            fail "a $kind lock: the player's file linked to it now holds '$(cat "$notes")', mode $(stat -c %a "$notes")"
+        kill -TERM "$game"
+        ends "$game" 20
+    done
+    echo "a read-only, a root's and a hard-linked lock made afresh; a full folder there is told"
+    ;;
+
+held-lock)
+    mkdir "$work/game/data"
+    cp "$probe" "$work/socket_probe"
+    # hold: another program holds the lock file at path $1, named $2.
+    hold() {
+        "$work/socket_probe" hold "$1" >"$work/$2.out" 2>&1 &
+        pids+=($!)
+        holder=$!
+        for _ in $(seq 50); do grep -q ready "$work/$2.out" && return 0; sleep 0.1; done
+        fail "could not hold $1: $(cat "$work/$2.out")"
+    }
+    hold "$lock" holder
+    held=$(stat -c %i "$lock")
+    second held
+    grep -qx "Quib is already running." "$work/held.out" || fail "a held lock with no process id in it: '$(cat "$work/held.out")'"
+    [[ $(stat -c %i "$lock") == "$held" ]] || fail "the game replaced a held lock"
+    kill "$holder"
+
+    # Someone puts another lock in the game's place while it runs: the game
+    # leaves it there when it ends.
+    start game; game=$started
+    wait_holder "$game"
+    mv "$lock" "$work/moved.lock"
+    hold "$lock" other
+    held=$(stat -c %i "$lock")
+    kill -TERM "$game"
+    ends "$game" 20
+    [[ $(stat -c %i "$lock" 2>/dev/null) == "$held" ]] || fail "the game removed a lock it did not make"
+    echo "a held lock is never taken over, nor another's removed"
+    ;;
+
+ending-game)
+    strace -f -o /dev/null true 2>/dev/null || { echo "skipped: strace cannot trace here"; exit 77; }
+    # A slow disk: each flush of a file to the disk takes half a second.
+    start slow strace -f -qq --seccomp-bpf -o /dev/null -e trace=fsync -e inject=fsync:delay_enter=500000
+    tracer=$started
+    for _ in $(seq 200); do [[ -n $(lock_holder) ]] && break; sleep 0.1; done
+    game=$(lock_holder)
+    [[ -n $game ]] || fail "the game never took the lock: $(cat "$work/slow.out")"
+    wait_holder "$game"
+    sleep 2
+    kill -TERM "$game"
+    # The next copy starts while the game writes data.txt.
+    for _ in $(seq 200); do compgen -G "$work/game/data/.data.txt.quib-tmp-*" >/dev/null && break; sleep 0.02; done
+    compgen -G "$work/game/data/.data.txt.quib-tmp-*" >/dev/null || fail "the game was not seen writing data.txt"
+    start next; next=$started
+    ends "$tracer" 40
+    wait_holder "$next"
+    kill -0 "$next" 2>/dev/null || fail "the copy started while the game ended did not run: $(cat "$work/next.out")"
+    echo "a copy started while the game wrote its files runs after it"
+    ;;
+
+stale-sockets)
+    mkdir "$work/game/data"
+    runtime_socket=$work/run/quib-$(printf %s "$(realpath "$work/game/data")" | sha256sum | cut -c1-24).sock
+    : >"$runtime_socket" && : >"$work/game/data/quib.sock"
+    for left in files link; do
+        start "$left"; game=$started
+        wait_holder "$game"
+        second "$left-second"
+        ! grep -q "already running" "$work/$left-second.out" ||
+            fail "with $left at the socket places the game cannot be reached: $(cat "$work/$left.out")"
+        [[ -S $runtime_socket ]] || fail "with $left at the socket places the game does not listen at its own"
+        kill -TERM "$game"
+        ends "$game" 20
+        : >"$work/home/target"
+        ln -s "$work/home/target" "$runtime_socket"
+    done
+    [[ -f $work/home/target ]] || fail "the link's target was removed"
+    echo "files and a link at the socket places cleared away"
     ;;
 
 squatted)

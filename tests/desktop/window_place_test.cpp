@@ -1,16 +1,23 @@
 // The window's place between runs, through the real main window: what one
-// window leaves in the settings, the next one opens with; a place that no
-// screen shows any more gives the game's own place and size.
+// window leaves in the settings file, the next one opens with; a place that
+// no screen shows any more gives the game's own place and size, and a size
+// larger than the screen shrinks to it. The file is read only when it is a
+// small regular file, and never waited for.
+
+#include "desktop/window_place.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
 #include <QTest>
-#include <gtest/gtest.h>
+#include <chrono>
+#include <fstream>
 #include <memory>
 
 #include "desktop/main_window.h"
-#include "desktop/window_place.h"
 #include "support/fake_platform.h"
 #include "support/test_game.h"
 
@@ -19,9 +26,9 @@ namespace {
 
 // One run of the game's window: made, given its remembered place, shown.
 struct GameRun {
-    explicit GameRun(QSettings& settings) {
+    explicit GameRun(const QString& file) {
         window = std::make_unique<MainWindow>(platform, data.path(), program.path());
-        restored = RestoreWindowPlace(*window, settings);
+        restored = RestoreWindowPlace(*window, ReadWindowPlace(file));
         window->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
@@ -32,48 +39,94 @@ struct GameRun {
     bool restored = false;
 };
 
-class WindowPlace : public ::testing::Test {
+class WindowPlaceTest : public ::testing::Test {
 protected:
     quib::testing::TempFolder folder;
-    QSettings settings{QString::fromStdString(folder.file("window.conf")), QSettings::IniFormat};
+    const QString file = QString::fromStdString(folder.file("Quib/window.conf"));
 };
 
-TEST_F(WindowPlace, SizePositionAndMaximisedComeBack) {
+TEST_F(WindowPlaceTest, SizePositionAndMaximisedComeBack) {
     const QRect placed(40, 30, 640, 470);
     {
-        GameRun first(settings);
+        GameRun first(file);
         EXPECT_FALSE(first.restored);
         first.window->setGeometry(placed);
         QTest::qWait(50);
-        RememberWindowPlace(*first.window, settings);
+        ASSERT_TRUE(WriteWindowPlace(file, CurrentWindowPlace(*first.window)));
     }
     {
-        GameRun second(settings);
+        GameRun second(file);
         EXPECT_TRUE(second.restored);
         EXPECT_EQ(second.window->geometry(), placed);
         EXPECT_FALSE(second.window->isMaximized());
         second.window->showMaximized();
         QTest::qWait(50);
-        RememberWindowPlace(*second.window, settings);
+        ASSERT_TRUE(WriteWindowPlace(file, CurrentWindowPlace(*second.window)));
     }
-    GameRun third(settings);
+    GameRun third(file);
     EXPECT_TRUE(third.window->isMaximized());
-    EXPECT_EQ(third.window->normalGeometry(), placed) << "un-maximising gives back the remembered size and place";
+    EXPECT_EQ(third.window->normalGeometry(), placed)
+        << "un-maximising gives back the remembered size and place";
 }
 
-TEST_F(WindowPlace, PlaceNoScreenShowsGivesTheGamesOwn) {
+// What earlier versions left (the desktop's settings format) is read; what
+// no screen shows gives the game's own place; what is larger than the
+// screen shrinks to it.
+TEST_F(WindowPlaceTest, RememberedPlaceIsReadAndKeptOnTheScreen) {
     QRect own;
     {
-        GameRun fresh(settings);
+        GameRun fresh(file);
         own = fresh.window->geometry();
     }
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    settings.setValue("window/geometry", QRect(screen.right() + 200, screen.top() + 10, 640, 470));
-    settings.setValue("window/positioned", true);
-    settings.setValue("window/state", "normal");
-    GameRun off(settings);
-    EXPECT_FALSE(off.restored);
-    EXPECT_EQ(off.window->geometry(), own);
+    struct Case {
+        const char* what;
+        QRect remembered;
+        bool positioned;
+    };
+    for (const Case& c :
+         {Case{"beside the screen", QRect(screen.right() + 200, screen.top() + 10, 640, 470), true},
+          Case{"larger than the screen", QRect(screen.left(), screen.top(), 100000, 100000), true},
+          Case{"larger, size only", QRect(0, 0, 100000, 100000), false}}) {
+        {
+            QSettings earlier(file, QSettings::IniFormat);
+            earlier.setValue("window/geometry", c.remembered);
+            earlier.setValue("window/positioned", c.positioned);
+            earlier.setValue("window/state", "normal");
+        }
+        GameRun run(file);
+        if (c.remembered.width() < 100000) {
+            EXPECT_FALSE(run.restored) << c.what;
+            EXPECT_EQ(run.window->geometry(), own) << c.what;
+        } else {
+            EXPECT_TRUE(run.restored) << c.what;
+            EXPECT_LE(run.window->width(), screen.width()) << c.what;
+            EXPECT_LE(run.window->height(), screen.height()) << c.what;
+        }
+    }
+}
+
+// A named pipe would hold the start up for ever and a huge file fill the
+// memory: neither is read, nor is a file that has grown past a few KiB.
+TEST_F(WindowPlaceTest, OnlyASmallRegularFileIsRead) {
+    const WindowPlace kept{QRect(40, 30, 640, 470), true, "maximized"};
+    ASSERT_TRUE(WriteWindowPlace(file, kept));
+    const WindowPlace read = ReadWindowPlace(file);
+    ASSERT_EQ(read.geometry, kept.geometry);
+    ASSERT_TRUE(read.positioned);
+    ASSERT_EQ(read.state, kept.state);
+
+    const std::string path = file.toStdString();
+    std::ofstream(path, std::ios::app) << std::string(kMaxWindowPlaceFile, '\n');
+    EXPECT_FALSE(ReadWindowPlace(file).geometry.isValid()) << "a file past the largest size";
+    ASSERT_EQ(std::remove(path.c_str()), 0);
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(ReadWindowPlace(file).geometry.isValid()) << "a named pipe";
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    // The place is kept all the same: the pipe is replaced, not written into.
+    EXPECT_TRUE(WriteWindowPlace(file, kept));
+    EXPECT_EQ(ReadWindowPlace(file).geometry, kept.geometry);
 }
 
 }  // namespace

@@ -5,6 +5,9 @@
 //   socket_probe flood PATH CONNECTS MIB  opens CONNECTS connections and keeps them,
 //                                         sends MIB MiB on one more, prints "ready"
 //                                         and waits to be killed
+//   socket_probe hold PATH                holds a lock (flock) on the file PATH, made
+//                                         when missing and left empty, prints "ready"
+//                                         and waits to be killed
 // Plain POSIX, so that it runs as any user from a copy in a temporary folder.
 
 #include <cerrno>
@@ -15,6 +18,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <string>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -117,13 +121,26 @@ int Flood(const char* path, int connects, long mib) {
     return 0;
 }
 
+int Hold(const char* path) {
+    const int fd = ::open(path, O_RDONLY | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0 || ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        std::perror("hold");
+        return 1;
+    }
+    std::puts("ready");
+    std::fflush(stdout);
+    ::pause();
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::string mode = argc > 2 ? argv[1] : "";
     if (mode == "ask" && argc == 3) return Ask(argv[2]);
     if (mode == "squat" && argc == 4) return Squat(argv[2], argv[3]);
+    if (mode == "hold" && argc == 3) return Hold(argv[2]);
     if (mode == "flood" && argc == 5) return Flood(argv[2], std::atoi(argv[3]), std::atol(argv[4]));
-    std::fprintf(stderr, "usage: socket_probe ask PATH | squat PATH LOG | flood PATH CONNECTS MIB\n");
+    std::fprintf(stderr, "usage: socket_probe ask PATH | squat PATH LOG | flood PATH CONNECTS MIB | hold PATH\n");
     return 2;
 }

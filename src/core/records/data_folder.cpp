@@ -42,13 +42,21 @@ bool IsOwnTemporary(std::string_view name) {
 
 FileRead ReadFolderFile(Form1& form, const std::string& name, std::string& content) {
     const FileRead result = ReadFile(form.DataFolder + name, content);
-    if (result == FileRead::Unreadable) form.files.Unreadable.insert(name);
+    if (result == FileRead::Unreadable) {
+        form.files.Failures[name] = errno;
+        form.files.Unreadable.insert(name);
+    }
     return result;
 }
 
 bool WriteFolderFile(Form1& form, const std::string& name, const std::string& content, FolderFlush folder) {
     if (form.files.Unreadable.count(name) != 0) return false;
-    return WriteFileSafely(form.DataFolder + name, content, folder);
+    if (!WriteFileSafely(form.DataFolder + name, content, folder)) {
+        form.files.Failures[name] = errno;
+        return false;
+    }
+    form.files.Failures.erase(name);
+    return true;
 }
 
 void RemoveStaleTemporaries(const Form1& form) {

@@ -251,7 +251,9 @@ FileRead ReadFile(const std::string& path, std::string& content) {
         struct stat st {};
         FileRead result = FileRead::Read;
         std::string text;
+        int error = 0;
         if (::fstat(fd, &st) != 0) {
+            error = errno;
             result = FileRead::Unreadable;
         } else if (!S_ISREG(st.st_mode) || static_cast<std::uint64_t>(st.st_size) > kMaxFileSize) {
             result = FileRead::Refused;
@@ -264,6 +266,7 @@ FileRead ReadFile(const std::string& path, std::string& content) {
                 const ssize_t n = ::read(fd, text.data() + got, text.size() - got);
                 if (n < 0 && errno == EINTR) continue;
                 if (n < 0) {
+                    error = errno;
                     result = FileRead::Unreadable;
                     break;
                 }
@@ -275,6 +278,7 @@ FileRead ReadFile(const std::string& path, std::string& content) {
             text.resize(got);
         }
         ::close(fd);
+        errno = error;
         if (result == FileRead::Read) content = std::move(text);
         return result;
     } catch (...) {
@@ -300,7 +304,10 @@ bool WriteAll(int fd, const char* data, std::size_t size) {
             if (errno == EINTR) continue;
             return false;
         }
-        if (n == 0) return false;
+        if (n == 0) {
+            errno = EIO;
+            return false;
+        }
         data += n;
         size -= static_cast<std::size_t>(n);
     }
@@ -323,14 +330,22 @@ bool WriteFileSafely(const std::string& path, const std::string& content, Folder
         std::string temp = path.substr(0, nameAt) + '.' + path.substr(nameAt) + std::string(kTemporaryMarker) + "XXXXXX";
         const int fd = ::mkstemp(temp.data());
         if (fd < 0) return false;
+        // The first failure is the one to tell.
+        int error = 0;
+        auto step = [&error](bool done) {
+            if (!done && error == 0) error = errno != 0 ? errno : EIO;
+            return done;
+        };
+        errno = 0;
         // mkstemp creates the file private; data files are ordinary files.
-        bool ok = ::fchmod(fd, 0644) == 0;
-        ok = ok && WriteAll(fd, content.data(), content.size());
-        ok = ok && ::fsync(fd) == 0;
-        ok = (::close(fd) == 0) && ok;
-        ok = ok && ::rename(temp.c_str(), path.c_str()) == 0;
+        bool ok = step(::fchmod(fd, 0644) == 0);
+        ok = ok && step(WriteAll(fd, content.data(), content.size()));
+        ok = ok && step(::fsync(fd) == 0);
+        ok = step(::close(fd) == 0) && ok;
+        ok = ok && step(::rename(temp.c_str(), path.c_str()) == 0);
         if (!ok) {
             ::unlink(temp.c_str());
+            errno = error;
             return false;
         }
         // The data reached the disk before the rename, so after a crash the

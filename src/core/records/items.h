@@ -118,6 +118,7 @@ enum class FileRead {
 // Reads a whole regular file. Opens without blocking, so a named pipe or a
 // device in a file's place never holds the game up; refuses anything but a
 // regular file, and a file larger than kMaxFileSize without reading it.
+// errno tells why a file is Unreadable.
 FileRead ReadFile(const std::string& path, std::string& content);
 // What tells one version of a file from another: its folder entry, size and
 // modification time; nothing when there is no such file.
@@ -137,6 +138,7 @@ constexpr std::string_view kTemporaryMarker = ".quib-tmp-";
 // result is false. The temporary file of "high.txt" is named
 // ".high.txt.quib-tmp-" and six letters or digits: hidden, and marked as the
 // game's own, so that no name a player gives a copy is ever taken for one.
+// On failure errno tells why.
 bool WriteFileSafely(const std::string& path, const std::string& content, FolderFlush folder = FolderFlush::Flush);
 
 }  // namespace quib::records

@@ -4,6 +4,7 @@
 // writes without the question.
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "../game/game.h"
@@ -68,16 +69,53 @@ void SessionEnd(Form1& form) {
     End(form);
 }
 
+namespace {
+
+// The system's words for why a file failed.
+std::string Cause(const Form1& form, const std::string& name) {
+    const auto found = form.files.Failures.find(name);
+    return found == form.files.Failures.end() ? "cause unknown" : std::strerror(found->second);
+}
+
+// Each of the close's files that is not written, and why: one that could
+// not be read at the start was left alone on purpose.
+std::string WhatWasNotWritten(const Form1& form) {
+    std::string text;
+    for (const char* name : {"data.txt", "high.txt"}) {
+        if (form.files.Failures.count(name) == 0) continue;
+        if (!text.empty()) text += "; ";
+        text += form.files.Unreadable.count(name) != 0
+                    ? std::string(name) + " could not be read when the game started (" + Cause(form, name) +
+                          "), so it was left as it was"
+                    : std::string(name) + " could not be written (" + Cause(form, name) + ")";
+    }
+    return text.empty() ? "its files could not be written" : text;
+}
+
+}  // namespace
+
 void TellFilesNotKept(Form1& form, bool atStart, bool showBox) {
     if (form.window.ToldFilesNotKept) return;
     form.window.ToldFilesNotKept = true;
     const std::string text =
-        atStart ? "Quib cannot keep anything: its folder for your game, scores and options (" + form.DataFolder +
-                      ") cannot be written. You can play, but nothing will be saved."
-                : "Quib could not save your game: its files could not be written in " + form.DataFolder +
-                      " (is the disk full?). Your game, scores and options of this session are not kept.";
+        atStart ? "Quib cannot keep anything: its folder for your game, scores and options (" +
+                      form.DataFolder + ") cannot be written. You can play, but nothing will be saved."
+                : "Quib could not save your game: in " + form.DataFolder + ", " + WhatWasNotWritten(form) +
+                      ". What this session changed there is not kept.";
     std::fprintf(stderr, "%s\n", text.c_str());
     if (showBox) form.platform.ShowInfo(text);
+}
+
+void TellUnreadableFiles(Form1& form) {
+    std::string text;
+    for (const std::string& name : form.files.Unreadable) {
+        if (!text.empty()) text += "\n";
+        text += "Quib cannot read " + form.DataFolder + name + " (" + Cause(form, name) +
+                "). The file is left as it is, and what this session changes in it is not saved.";
+    }
+    if (text.empty()) return;
+    std::fprintf(stderr, "%s\n", text.c_str());
+    form.platform.ShowInfo(text);
 }
 
 }  // namespace quib::window

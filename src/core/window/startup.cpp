@@ -178,6 +178,7 @@ void StartUp(Form1& form) {
     for (int i = 1; i <= kPracticeMode; ++i) form.menu.NewGameMenue[static_cast<std::size_t>(i)].Enabled = true;
     form.menu.mnuHighScores.Enabled = true;
     for (int i = 1; i <= kPracticeMode; ++i) form.intro.CommandLabel[static_cast<std::size_t>(i)].ForeColor = form.intro.ExitLabel.ForeColor;
+    TellUnreadableFiles(form);
 }
 
 void Form_Resize(Form1& form, int windowState) {

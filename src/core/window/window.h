@@ -23,7 +23,12 @@ void SessionEnd(Form1& form);
 // Tells the player, once a run, that the game's files cannot be kept: at the
 // start when no folder for them can be written, or at a close whose writes
 // failed. Always on standard error; in a message box when showBox is set.
+// At a close the message names each file that was not written and why.
 void TellFilesNotKept(Form1& form, bool atStart, bool showBox);
+// Tells the player, on standard error and in a message box, which of the
+// game's files could not be read at the start and why: they are left as
+// they are, so what this run changes in them is not kept.
+void TellUnreadableFiles(Form1& form);
 
 // ----------------------------------------------------------------- options
 
