@@ -128,7 +128,6 @@ MainWindow::MainWindow(Platform& platform, const std::string& dataFolder, const 
 
     GuardAccessibilityBus();
     InstallAccessibleInterfaces();
-    setWindowIcon(MakeAppIcon());
     board_ = new BoardView(*form_, this);
     setCentralWidget(board_);
     connect(board_, &BoardView::frogPressed, this, [this](int i) { run([i](Form1& f) { board::Frog_Click(f, i); }); });
@@ -156,11 +155,11 @@ MainWindow::MainWindow(Platform& platform, const std::string& dataFolder, const 
 
     connect(&timer_, &QTimer::timeout, this, &MainWindow::onTick);
     timer_.setTimerType(Qt::PreciseTimer);
-    // The first tick reads the game's files: it waits until the board has
-    // been painted once, so the window shows first (or a second at most,
-    // for a window that is never painted).
+    // The first tick reads the game's files, and the window icon is painted:
+    // both wait until the board has been painted once, so the window shows
+    // first (or a second at most, for a window that is never painted).
     board_->installEventFilter(this);
-    QTimer::singleShot(1000, this, &MainWindow::startTicking);
+    QTimer::singleShot(1000, this, &MainWindow::finishStart);
     // The library file's saves run on a thread of their own.
     form_->library.Writer = std::make_shared<levels::LibraryWriter>();
     render();
@@ -169,9 +168,18 @@ MainWindow::MainWindow(Platform& platform, const std::string& dataFolder, const 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == board_ && event->type() == QEvent::Paint && !ticking_) {
         board_->removeEventFilter(this);
-        QMetaObject::invokeMethod(this, &MainWindow::startTicking, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &MainWindow::finishStart, Qt::QueuedConnection);
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::finishStart() {
+    if (!iconSet_) {
+        iconSet_ = true;
+        // Every window of the game that has no icon of its own takes this one.
+        QApplication::setWindowIcon(AppIcon());
+    }
+    startTicking();
 }
 
 void MainWindow::startTicking() {

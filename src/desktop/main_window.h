@@ -81,6 +81,7 @@ private:
     void runWithHourglass(const std::function<void(Form1&)>& handler);
     void onTick();
     void scheduleTick();
+    void finishStart();
     void startTicking();
     void placeOverlays();
     void renderMenus();
@@ -91,6 +92,7 @@ private:
     std::unique_ptr<Form1> form_;
     QTimer timer_;
     bool ticking_ = false;  // the timer has been started once
+    bool iconSet_ = false;
     BoardView* board_ = nullptr;
     QWidget* introFrame_ = nullptr;
     Card* messageCard_ = nullptr;
