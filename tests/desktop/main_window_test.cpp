@@ -144,6 +144,7 @@ TEST(MainWindowAtStart, WindowIconIsTheFrogOnceTheWindowIsUp) {
     quib::testing::FakePlatform platform;
     quib::testing::TempFolder data;
     quib::testing::TempFolder program;
+    QApplication::setWindowIcon(QIcon());  // an earlier window's in this process
     MainWindow window(platform, data.path(), program.path());
     EXPECT_TRUE(QApplication::windowIcon().isNull()) << "painted before the window";
     window.show();
