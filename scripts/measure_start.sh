@@ -4,9 +4,11 @@
 # Xvfb: the time from exec to the first mapped window, and the resident
 # memory 1.5 s after mapping. The two programs take turns, the first of each
 # pair alternating, and the medians are compared.
-# Usage: scripts/measure_start.sh [runs per program] [build folder]
+# Usage: scripts/measure_start.sh [runs per program] [build folder] [game]
 #   15 runs each by default; the build folder defaults to build/release and
-#   the two programs are built there when missing or out of date.
+#   the two programs are built there when missing or out of date. A third
+#   argument measures another build of the game (an older one, say) against
+#   the same bare window; its help text and sound are taken from beside it.
 # The game runs from a copy in a temporary folder with a data folder of its
 # own; one run of each program that is not counted comes first, so that the
 # game's level library is built and the caches are warm.
@@ -17,12 +19,17 @@ build=${2:-build/release}
 [[ -f $build/build.ninja ]] || cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" -j 2 --target quib quib_bare_window >/dev/null
 
+game=$(realpath "${3:-$build/quib}")
+[[ -x $game ]] || { echo "No program at $game" >&2; exit 1; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-cp "$build/quib" "$build/quib_bare_window" "$work/"
-[[ -f $build/help.txt ]] && cp "$build/help.txt" "$work/"
-[[ -d $build/Sounds ]] && cp -r "$build/Sounds" "$work/"
+cp "$game" "$work/quib"
+cp "$build/quib_bare_window" "$work/"
+src=$(dirname "$game")
+[[ -f $src/help.txt ]] && cp "$src/help.txt" "$work/"
+[[ -d $src/Sounds ]] && cp -r "$src/Sounds" "$work/"
 mkdir -p "$work/home"
+echo "game: $game"
 echo "load before: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"
 
 cat >"$work/measure.py" <<'INNER'
