@@ -164,8 +164,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::finishStart() {
-    if (!iconSet_) {
-        iconSet_ = true;
+    if (!firstPaintWorkDone_) {
+        firstPaintWorkDone_ = true;
         // Every window of the game that has no icon of its own takes this one.
         QApplication::setWindowIcon(AppIcon());
         // The first jump must not wait for the file.

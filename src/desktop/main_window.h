@@ -95,7 +95,7 @@ private:
     std::unique_ptr<Form1> form_;
     QTimer timer_;
     bool ticking_ = false;  // the timer has been started once
-    bool iconSet_ = false;
+    bool firstPaintWorkDone_ = false;  // what waits for the first paint has been done
     BoardView* board_ = nullptr;
     QWidget* introFrame_ = nullptr;
     Card* messageCard_ = nullptr;
