@@ -131,7 +131,7 @@ print(row("  game", memory[game], "MB"))
 print(row("  bare", memory[bare], "MB"))
 tr = statistics.median(times[game]) / statistics.median(times[bare])
 mr = statistics.median(memory[game]) / statistics.median(memory[bare])
-print(f"ratios (game / bare window): start {tr:.2f}x, memory {mr:.2f}x")
+print(f"ratios (game / bare window): start {tr:.3f}x, memory {mr:.3f}x")
 INNER
 xvfb-run -a -s "-screen 0 1024x768x24" python3 "$work/measure.py" "$work" "$runs"
 echo "load after: $(cut -d' ' -f1-3 /proc/loadavg)"
