@@ -7,12 +7,16 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 #include <map>
 #include <memory>
+#include <new>
 #include <optional>
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "game/play_state.h"
@@ -43,11 +47,39 @@ constexpr int kPieceIndexMax = 350;       // frogs of a level: 1..level+3 <= 350
 constexpr int kStepIndexMax = 400;        // solution steps: 1..level+2 <= 400
 constexpr int kMaxStoredLevel = kPieceIndexMax - 3;  // 347
 
+// The cells of a table come from calloc, and a new cell is left as calloc
+// gave it: all zero bits, which is the empty value of every cell type a
+// table holds (0, an empty std::optional). A large table then lies on fresh
+// pages of the system that take no memory until a cell on them is written,
+// so the rows of levels never read or generated cost nothing.
+template <class T>
+struct ZeroedCells {
+    using value_type = T;
+    ZeroedCells() = default;
+    template <class U>
+    ZeroedCells(const ZeroedCells<U>&) {}
+    T* allocate(std::size_t n) {
+        if (void* p = std::calloc(n, sizeof(T))) return static_cast<T*>(p);
+        throw std::bad_alloc();
+    }
+    void deallocate(T* p, std::size_t) { std::free(p); }
+    template <class U>
+    void construct(U*) {}
+    template <class U, class... Args>
+    void construct(U* p, Args&&... args) {
+        ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+    }
+    friend bool operator==(const ZeroedCells&, const ZeroedCells&) { return true; }
+};
+
 // A two-dimensional table indexed 0..MaxI by 0..MaxJ, as the level tables
 // are. Every access is checked: an index outside throws std::out_of_range,
 // so a damaged file or a runaway loop can never write past the table.
 template <class T, int MaxI, int MaxJ>
 class Table {
+    static_assert(std::is_trivially_copyable_v<T> && std::is_trivially_destructible_v<T>,
+                  "a cell left as calloc gave it must be a plain value");
+
 public:
     Table() : cells_(static_cast<std::size_t>(MaxI + 1) * (MaxJ + 1)) {}
     static constexpr bool InRange(int i, int j) { return i >= 0 && i <= MaxI && j >= 0 && j <= MaxJ; }
@@ -61,7 +93,7 @@ private:
         if (!InRange(i, j)) throw std::out_of_range("table index");
         return static_cast<std::size_t>(i) * (MaxJ + 1) + static_cast<std::size_t>(j);
     }
-    std::vector<T> cells_;
+    std::vector<T, ZeroedCells<T>> cells_;
 };
 
 // ---------------------------------------------------------------- elements

@@ -1,5 +1,6 @@
 #include "artwork.h"
 
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QPixmap>
@@ -292,10 +293,31 @@ QImage AppIconImage(int size) {
     return image;
 }
 
-QIcon MakeAppIcon() {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(QPixmap::fromImage(AppIconImage(size)));
-    return icon;
-}
+namespace {
+
+class AppIconEngine : public QIconEngine {
+public:
+    void paint(QPainter* p, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        const int size = qMin(rect.width(), rect.height());
+        p->save();
+        p->translate(rect.x() + (rect.width() - size) / 2, rect.y() + (rect.height() - size) / 2);
+        PaintAppIcon(*p, size);
+        p->restore();
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        return QPixmap::fromImage(AppIconImage(qMax(1, qMin(size.width(), size.height()))));
+    }
+    // The sizes the window system is offered, as the installed icons.
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (int size : {16, 24, 32, 48, 64, 128, 256}) sizes.append(QSize(size, size));
+        return sizes;
+    }
+    QIconEngine* clone() const override { return new AppIconEngine; }
+};
+
+}  // namespace
+
+QIcon AppIcon() { return QIcon(new AppIconEngine); }
 
 }  // namespace quib::desktop

@@ -27,7 +27,9 @@ void PaintCard(QPainter& p, const QRectF& rect, qreal radius = 18);
 // icon and the installed icons are all drawn by it.
 void PaintAppIcon(QPainter& p, qreal size);
 QImage AppIconImage(int size);
-QIcon MakeAppIcon();
+// The icon for windows: each size is painted when a window asks for it, and
+// no picture is kept (the window system keeps its own copy).
+QIcon AppIcon();
 
 // The game's fonts at a size in logical pixels.
 QFont UiFont(qreal pixelSize, bool bold = false);

@@ -10,7 +10,6 @@
 #include <csignal>
 #include <cstdio>
 
-#include "artwork.h"
 #include "core/window/window.h"
 #include "game_folders.h"
 #include "main_window.h"
@@ -23,7 +22,6 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quib"));
     QGuiApplication::setDesktopFileName(QStringLiteral(QUIB_APP_ID));
-    QApplication::setWindowIcon(quib::desktop::MakeAppIcon());
 
     const quib::desktop::GameFolders folders = quib::desktop::ChooseGameFolders(
         QCoreApplication::applicationDirPath(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));

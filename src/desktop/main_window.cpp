@@ -123,12 +123,11 @@ MainWindow::MainWindow(Platform& platform, const std::string& dataFolder, const 
     if (auto* qt = dynamic_cast<QtPlatform*>(&platform)) {
         qt->setDialogParent(this);
         qt->setDataFolder(QString::fromStdString(dataFolder));
-        qt->preloadSound(window::JumpSoundPath(*form_));
+        qtPlatform_ = qt;
     }
 
     GuardAccessibilityBus();
     InstallAccessibleInterfaces();
-    setWindowIcon(MakeAppIcon());
     board_ = new BoardView(*form_, this);
     setCentralWidget(board_);
     connect(board_, &BoardView::frogPressed, this, [this](int i) { run([i](Form1& f) { board::Frog_Click(f, i); }); });
@@ -141,26 +140,16 @@ MainWindow::MainWindow(Platform& platform, const std::string& dataFolder, const 
     LinkMessageLines(board_);
     keys_ = new KeyboardPlay(*form_, board_, [this](const std::function<void(Form1&)>& handler) { run(handler); });
 
-    about_ = new AboutBox(this);
-    connect(about_, &AboutBox::okayClicked, this, [this] { run(window::Form2_Command1_Click); });
-    connect(about_, &AboutBox::closeRequested, this, [this] { run(window::Form2_Unload); });
-    connect(about_, &AboutBox::licenseClicked, this, [this] { run(window::Form2_Command2_Click); });
-    connect(about_, &AboutBox::addressClicked, this, [this] { run(window::Form2_Label3_Click); });
-
-    colours_ = new ColourDialog(this);
-    connect(colours_, &ColourDialog::sliderMoved, this,
-            [this](int which, int value) { run([which, value](Form1& f) { window::VScroll_Change(f, which, value); }); });
-
     move(form_->window.Left, form_->window.Top);
     resize(kCanvasWidth, kCanvasHeight + menuBar()->sizeHint().height());
 
     connect(&timer_, &QTimer::timeout, this, &MainWindow::onTick);
     timer_.setTimerType(Qt::PreciseTimer);
-    // The first tick reads the game's files: it waits until the board has
-    // been painted once, so the window shows first (or a second at most,
-    // for a window that is never painted).
+    // The first tick reads the game's files, and the window icon is painted:
+    // both wait until the board has been painted once, so the window shows
+    // first (or a second at most, for a window that is never painted).
     board_->installEventFilter(this);
-    QTimer::singleShot(1000, this, &MainWindow::startTicking);
+    QTimer::singleShot(1000, this, &MainWindow::finishStart);
     // The library file's saves run on a thread of their own.
     form_->library.Writer = std::make_shared<levels::LibraryWriter>();
     render();
@@ -169,9 +158,44 @@ MainWindow::MainWindow(Platform& platform, const std::string& dataFolder, const 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == board_ && event->type() == QEvent::Paint && !ticking_) {
         board_->removeEventFilter(this);
-        QMetaObject::invokeMethod(this, &MainWindow::startTicking, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &MainWindow::finishStart, Qt::QueuedConnection);
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::finishStart() {
+    if (!firstPaintWorkDone_) {
+        firstPaintWorkDone_ = true;
+        // Every window of the game that has no icon of its own takes this one.
+        QApplication::setWindowIcon(AppIcon());
+        // The first jump must not wait for the file.
+        if (qtPlatform_) qtPlatform_->preloadSound(window::JumpSoundPath(*form_));
+    }
+    startTicking();
+}
+
+// The About box and the colour sliders are made when first opened: most
+// games never open them.
+AboutBox* MainWindow::aboutBox() {
+    if (!about_) {
+        about_ = new AboutBox(this);
+        connect(about_, &AboutBox::okayClicked, this, [this] { run(window::Form2_Command1_Click); });
+        connect(about_, &AboutBox::closeRequested, this, [this] { run(window::Form2_Unload); });
+        connect(about_, &AboutBox::licenseClicked, this, [this] { run(window::Form2_Command2_Click); });
+        connect(about_, &AboutBox::addressClicked, this, [this] { run(window::Form2_Label3_Click); });
+    }
+    return about_;
+}
+
+ColourDialog* MainWindow::colourDialog() {
+    if (!colours_) {
+        colours_ = new ColourDialog(this);
+        connect(colours_, &ColourDialog::sliderMoved, this, [this](int which, int value) {
+            run([which, value](Form1& f) { window::VScroll_Change(f, which, value); });
+        });
+        syncColours();
+    }
+    return colours_;
 }
 
 void MainWindow::startTicking() {
@@ -267,9 +291,10 @@ void MainWindow::buildMenus() {
     QAction* colours = prefs->addAction(WithMenuLetter(QStringLiteral("coloursDialog"), QStringLiteral("Colours…")));
     colours->setObjectName(QStringLiteral("coloursDialog"));
     connect(colours, &QAction::triggered, this, [this] {
-        colours_->show();
-        colours_->raise();
-        colours_->activateWindow();
+        ColourDialog* dialog = colourDialog();
+        dialog->show();
+        dialog->raise();
+        dialog->activateWindow();
         render();
     });
 
@@ -527,8 +552,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     event->accept();
     timer_.stop();
-    about_->hide();
-    colours_->hide();
+    if (about_) about_->hide();
+    if (colours_) colours_->hide();
     QCoreApplication::quit();
 }
 
@@ -697,20 +722,25 @@ void MainWindow::renderCards() {
 void MainWindow::renderDialogs() {
     const Form1& f = *form_;
     if (f.about.Loaded) {
-        if (about_->isHidden()) {
-            about_->show();
+        AboutBox* box = aboutBox();
+        if (box->isHidden()) {
+            box->show();
             shownRaiseRequests_ = f.about.RaiseRequests - 1;
         }
         if (shownRaiseRequests_ != f.about.RaiseRequests) {
             shownRaiseRequests_ = f.about.RaiseRequests;
-            about_->raise();
-            about_->activateWindow();
+            box->raise();
+            box->activateWindow();
         }
-    } else if (!about_->isHidden()) {
+    } else if (about_ && !about_->isHidden()) {
         about_->hide();
     }
 
-    const ColourPanel& c = f.colours;
+    if (colours_) syncColours();
+}
+
+void MainWindow::syncColours() {
+    const ColourPanel& c = form_->colours;
     colours_->sync({c.VScroll2, c.VScroll3, c.VScroll4}, c.Shape3,
                    {c.Label7.Caption, c.Label8.Caption, c.Label9.Caption});
 }

@@ -27,6 +27,7 @@ class AboutBox;
 class BoardView;
 class Card;
 class PracticeNotice;
+class QtPlatform;
 class ColourDialog;
 class KeyboardPlay;
 class TextItem;
@@ -41,8 +42,9 @@ public:
 
     Form1& form() { return *form_; }
     BoardView* boardView() const { return board_; }
-    AboutBox* aboutBox() const { return about_; }
-    ColourDialog* colourDialog() const { return colours_; }
+    // Made on first use.
+    AboutBox* aboutBox();
+    ColourDialog* colourDialog();
     PracticeNotice* practiceNotice() const { return notice_; }
     QLineEdit* nameInput() const { return nameInput_; }
     QTimer& timer() { return timer_; }
@@ -81,16 +83,19 @@ private:
     void runWithHourglass(const std::function<void(Form1&)>& handler);
     void onTick();
     void scheduleTick();
+    void finishStart();
     void startTicking();
     void placeOverlays();
     void renderMenus();
     void renderLabels();
     void renderCards();
     void renderDialogs();
+    void syncColours();
 
     std::unique_ptr<Form1> form_;
     QTimer timer_;
     bool ticking_ = false;  // the timer has been started once
+    bool firstPaintWorkDone_ = false;  // what waits for the first paint has been done
     BoardView* board_ = nullptr;
     QWidget* introFrame_ = nullptr;
     Card* messageCard_ = nullptr;
@@ -102,6 +107,7 @@ private:
     QLineEdit* text1_ = nullptr;
     AboutBox* about_ = nullptr;
     ColourDialog* colours_ = nullptr;
+    QtPlatform* qtPlatform_ = nullptr;  // the real platform, when it is one
     QMenu* gotoMenu_ = nullptr;
     PracticeNotice* notice_ = nullptr;
     KeyboardPlay* keys_ = nullptr;

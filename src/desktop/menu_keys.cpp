@@ -1,11 +1,21 @@
 #include "menu_keys.h"
 
 #include <QHash>
-#include <QRegularExpression>
+#include <QStringView>
 
 namespace quib::desktop {
 
 namespace {
+
+// The digits of an entry name "<prefix><digits>)", or nothing when the name
+// has another form. (A regular expression costs the start a compiler.)
+QStringView NumberIn(QStringView name, QLatin1String prefix) {
+    if (!name.startsWith(prefix) || !name.endsWith(u')')) return {};
+    const QStringView digits = name.sliced(prefix.size(), name.size() - prefix.size() - 1);
+    for (QChar c : digits)
+        if (c < u'0' || c > u'9') return {};
+    return digits;
+}
 
 // Each entry's letter, unique within its menu: the menu bar takes N R S L G
 // Q C P T D M H.
@@ -30,13 +40,12 @@ QChar LetterOf(const QString& objectName) {
     // "Save" and "Load" slots 1 to 5 take their digit. "Goto Level" has 20
     // entries but only ten digits: 1 takes "1", 10 takes "0", 20 to 90 their
     // first digit; 100 to 190 are reached with the arrow keys.
-    static const QRegularExpression slot(QStringLiteral("^mnu(save|load)game\\((\\d)\\)$"));
-    static const QRegularExpression level(QStringLiteral("^mnulevel\\((\\d+)\\)$"));
-    if (const auto m = slot.match(objectName); m.hasMatch()) return m.captured(2).at(0);
-    if (const auto m = level.match(objectName); m.hasMatch()) {
-        const int n = m.captured(1).toInt();
+    for (QLatin1String slot : {QLatin1String("mnusavegame("), QLatin1String("mnuloadgame(")})
+        if (const QStringView digits = NumberIn(objectName, slot); digits.size() == 1) return digits.at(0);
+    if (const QStringView digits = NumberIn(objectName, QLatin1String("mnulevel(")); !digits.isEmpty()) {
+        const int n = digits.toInt();
         if (n == 10) return u'0';
-        if (n >= 1 && n < 100) return m.captured(1).at(0);
+        if (n >= 1 && n < 100) return digits.at(0);
     }
     return {};
 }

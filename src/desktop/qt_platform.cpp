@@ -163,7 +163,7 @@ void QtPlatform::ShowTextFile(const std::string& path) {
         viewer_ = std::make_unique<QPlainTextEdit>();
         viewer_->setReadOnly(true);
         viewer_->setWindowTitle(QStringLiteral("Quib Help"));
-        viewer_->setWindowIcon(MakeAppIcon());
+        viewer_->setWindowIcon(AppIcon());
         viewer_->setObjectName(QStringLiteral("HelpViewer"));
         viewer_->resize(700, 600);
         // The help text lines up its tables with spaces, as plain text does.

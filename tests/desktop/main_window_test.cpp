@@ -21,6 +21,7 @@
 #include <stdexcept>
 
 #include "core/levels/levels.h"
+#include "desktop/artwork.h"
 #include "desktop/dialogs.h"
 #include "desktop/overlay.h"
 #include "desktop/qt_platform.h"
@@ -135,6 +136,22 @@ TEST(MainWindowAtStart, MenuBarHoldsEveryEntryInOrderWithItsEnabledState) {
     letters(bar, QStringLiteral("the menu bar"));
     for (QAction* a : bar)
         if (a->menu()) letters(a->menu()->actions(), Texts({a}).first());
+}
+
+// The window icon waits until the window has been painted, then it is the
+// game's frog at every size the window system is offered.
+TEST(MainWindowAtStart, WindowIconIsTheFrogOnceTheWindowIsUp) {
+    quib::testing::FakePlatform platform;
+    quib::testing::TempFolder data;
+    quib::testing::TempFolder program;
+    QApplication::setWindowIcon(QIcon());  // an earlier window's in this process
+    MainWindow window(platform, data.path(), program.path());
+    EXPECT_TRUE(QApplication::windowIcon().isNull()) << "painted before the window";
+    window.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.windowIcon().isNull(); }, 3000));
+    const QIcon icon = window.windowIcon();
+    EXPECT_EQ(icon.availableSizes().size(), 7);
+    for (int size : {16, 48, 256}) EXPECT_EQ(icon.pixmap(size).toImage(), AppIconImage(size)) << size;
 }
 
 // Every element carries the game's name, once: a click found by name must
