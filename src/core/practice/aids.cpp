@@ -127,19 +127,18 @@ std::vector<Position> Ahead(const Form1& form, const Aids& aids, const Position&
     if (b.SelectedFrog >= 1 && static_cast<std::size_t>(b.SelectedFrog) < b.Rect.size())
         selected = b.Rect[static_cast<std::size_t>(b.SelectedFrog)].Tag;
     if (!aids.History.empty()) last = aids.History.back().move.to;
-    auto distance = [](int a, int c) {
-        return std::max(std::abs((a - 1) / kColumns - (c - 1) / kColumns), std::abs((a - 1) % kColumns - (c - 1) % kColumns));
-    };
     std::vector<std::pair<int, Move>> keyed;
     for (const Move& m : LegalMoves(p)) {
-        const int near = last == 0 ? 0 : std::min(distance(m.from, last), distance(m.over, last));
+        const int near = last == 0 ? 0 : std::min(Chebyshev(m.from, last), Chebyshev(m.over, last));
         keyed.emplace_back(m.from == selected ? -1 : near, m);
     }
-    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& x, const auto& y) { return x.first < y.first; });
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [](const auto& x, const auto& y) { return x.first < y.first; });
     std::vector<Position> ahead;
     const std::uint64_t h = Hash(p);
     for (const auto& [key, m] : keyed)
-        if (ahead.size() < kAheadPositions && !OnKnownLine(aids, h ^ MoveHash(m))) ahead.push_back(Apply(p, m));
+        if (ahead.size() < kAheadPositions && !OnKnownLine(aids, h ^ MoveHash(m)))
+            ahead.push_back(Apply(p, m));
     return ahead;
 }
 
@@ -277,7 +276,8 @@ void StopSolver(Form1& form) {
 void AwaitSolver(Form1& form, std::chrono::milliseconds limit) {
     Aids& aids = AidsOf(form);
     Sync(form, aids);
-    if (aids.HaveCurrent && aids.Answer == Verdict::NotSure && aids.Worker) aids.Worker->WaitFor(aids.Current, limit);
+    if (aids.HaveCurrent && aids.Answer == Verdict::NotSure && aids.Worker)
+        aids.Worker->WaitFor(aids.Current, limit);
     UpdateAids(form);
 }
 

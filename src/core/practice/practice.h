@@ -56,9 +56,9 @@ struct Aids {
     // The solver's side, kept for the level.
     bool LevelBegun = true;
     bool HaveCurrent = false;
-    Position Current;      // the position the answer below is for
+    Position Current;       // the position the answer below is for
     int AskedSelected = 0;  // the selected frog the worker was asked with
-    Position TablePuzzle;  // the level start the worker's knowledge is for
+    Position TablePuzzle;   // the level start the worker's knowledge is for
     Verdict Answer = Verdict::NotSure;
     std::optional<Move> Next;  // a jump towards a solution from Current
     std::vector<KnownLine> Lines;

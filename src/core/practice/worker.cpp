@@ -36,7 +36,8 @@ std::chrono::nanoseconds ThreadTime() {
 }  // namespace
 
 SolverWorker::SolverWorker(std::function<void()> wake) : wake_(std::move(wake)) {
-    for (std::size_t lane = 0; lane < kLanes; ++lane) lanes_[lane].thread = std::thread([this, lane] { Loop(lane); });
+    for (std::size_t lane = 0; lane < kLanes; ++lane)
+        lanes_[lane].thread = std::thread([this, lane] { Loop(lane); });
 #ifdef __linux__
     // The thread that only thinks ahead runs when nothing else wants the
     // processor: the window's ticks never wait for it.
@@ -118,7 +119,8 @@ std::optional<Answer> SolverWorker::Find(const Position& p) const {
 }
 
 bool SolverWorker::Busy() const {
-    return std::any_of(lanes_.begin(), lanes_.end(), [](const Lane& lane) { return lane.running.has_value(); });
+    return std::any_of(lanes_.begin(), lanes_.end(),
+                       [](const Lane& lane) { return lane.running.has_value(); });
 }
 
 // Under the lock: no slice under way and nothing left for either lane.
@@ -151,7 +153,8 @@ SolverWorker::Entry& SolverWorker::EntryFor(const Position& p) {
 // together at most twice the board's: a crowded board has a hundred and more.
 std::chrono::nanoseconds SolverWorker::AheadEach() const {
     return std::min<std::chrono::nanoseconds>(
-        aheadAllowance_, 2 * boardAllowance_ / static_cast<std::int64_t>(std::max<std::size_t>(1, ahead_.size())));
+        aheadAllowance_,
+        2 * boardAllowance_ / static_cast<std::int64_t>(std::max<std::size_t>(1, ahead_.size())));
 }
 
 // Under the lock. The board's position first (lane 0 only), then the
@@ -269,9 +272,11 @@ void SolverWorker::Loop(std::size_t laneIndex) {
         // Setting a search up counts against the position's time as well.
         // Lane 1's time is its processor time: at idle priority it may wait
         // long for a core, which is no search.
-        const auto setup = laneIndex == 0 ? std::chrono::steady_clock::now().time_since_epoch() : ThreadTime();
+        const auto setup =
+            laneIndex == 0 ? std::chrono::steady_clock::now().time_since_epoch() : ThreadTime();
         if (!entry->search) {
-            entry->search = std::make_unique<Search>(entry->pos, lane.failed, Guide(lines_));
+            entry->search =
+                std::make_unique<Search>(entry->pos, lane.failed, std::make_shared<const Guide>(lines_));
             entry->lane = laneIndex;
         }
         // The search is this lane's while it runs: the entry may go meanwhile.
@@ -284,13 +289,15 @@ void SolverWorker::Loop(std::size_t laneIndex) {
         // A position ahead is first looked at briefly (most are decided
         // within a few milliseconds), so that every one is looked at soon.
         const auto slice = std::min<std::chrono::nanoseconds>(
-            left, pos == board_ && laneIndex == 0 ? kSlice
-                                                  : std::clamp<std::chrono::nanoseconds>(entry->spent, kFirstLook, kSlice));
+            left, pos == board_ && laneIndex == 0
+                      ? kSlice
+                      : std::clamp<std::chrono::nanoseconds>(entry->spent, kFirstLook, kSlice));
         lock.unlock();
 
         const auto began = std::chrono::steady_clock::now();
         const Verdict v = search->Run(Budget{INT64_MAX, began + slice, &lane.stop});
-        const auto took = (laneIndex == 0 ? std::chrono::steady_clock::now().time_since_epoch() : ThreadTime()) - setup;
+        const auto took =
+            (laneIndex == 0 ? std::chrono::steady_clock::now().time_since_epoch() : ThreadTime()) - setup;
 
         lock.lock();
         lane.running.reset();

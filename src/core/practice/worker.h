@@ -73,17 +73,17 @@ private:
     // failed positions, so neither waits for the other.
     struct Lane {
         FailedTable failed;
-        std::uint64_t level = 0;           // the level its table belongs to
-        std::optional<Position> running;   // the position whose slice is under way
-        std::atomic<bool> stop{false};     // the slice under way stops
+        std::uint64_t level = 0;          // the level its table belongs to
+        std::optional<Position> running;  // the position whose slice is under way
+        std::atomic<bool> stop{false};    // the slice under way stops
         std::thread thread;
     };
     static constexpr std::size_t kLanes = 2;
     void Loop(std::size_t lane);
     // The next position for the lane to search and its time left, or nullptr.
     Entry* Pick(std::chrono::nanoseconds& left, std::size_t lane);
-    bool Busy() const;         // a lane's slice is under way
-    bool NothingLeft() const;  // no slice under way, nothing left to pick
+    bool Busy() const;                           // a lane's slice is under way
+    bool NothingLeft() const;                    // no slice under way, nothing left to pick
     std::chrono::nanoseconds AheadEach() const;  // the time for each position ahead
     Entry& EntryFor(const Position& p);
     void Prune();
