@@ -122,6 +122,8 @@ void SolverWorker::Rest() {
         resting_ = true;
         ahead_.clear();
         for (Lane& lane : lanes_) lane.stop = true;
+        trimmed_ = false;  // a lane wakes to hand the memory back
+        asked_ = true;
     }
     changed_.notify_all();
 }
@@ -276,6 +278,9 @@ void SolverWorker::Loop(std::size_t laneIndex) {
             if (!Busy() && !trimmed_) {
                 trimmed_ = true;
                 Release();
+                // Out of play, the tables go too: no search runs on them now.
+                if (resting_)
+                    for (Lane& l : lanes_) l.failed.Clear();
                 lock.unlock();
 #ifdef __linux__
                 malloc_trim(0);
