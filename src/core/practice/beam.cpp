@@ -142,8 +142,8 @@ Beam::Result Beam::EndStep(const Guide& guide, FailedTable& failed, std::int64_t
         const Child& c = next_[keyed_[k] & 0xfffffu];
         if (k > 0 && c.hash == last) continue;  // the same position by another way
         last = c.hash;
-        if (failed.Contains(c.hash)) continue;
         const Position pos = Apply(level_[static_cast<std::size_t>(c.parent)].pos, c.move);
+        if (failed.Contains(c.hash, pos)) continue;
         // The rest of a known line still fits: solvable.
         if (guide.Rejoins(pos, frogs_ - 1, tail_)) {
             steps_.pop_back();
@@ -152,7 +152,7 @@ Beam::Result Beam::EndStep(const Guide& guide, FailedTable& failed, std::int64_t
             return Result::Solved;
         }
         if (StrandedBy(pos, c.move)) {
-            failed.Insert(c.hash);
+            failed.Insert(c.hash, pos);
             continue;
         }
         kept.emplace_back(c.parent, c.move);

@@ -43,8 +43,6 @@ constexpr std::int64_t kFinishNodes = 1000;  // for each position a beam left ne
 // Beams get three times the restarts' nodes: on big boards a stray jump is
 // most often solved near the line.
 constexpr std::int64_t kBeamShare = 3;
-// The exact proof looks at so many positions between two looks at the clock.
-constexpr std::int64_t kProofSlice = 64;
 
 std::int64_t Luby(std::int64_t i) {  // i >= 1
     for (;;) {
@@ -77,8 +75,6 @@ Search::Search(const Position& start, FailedTable& failed, std::shared_ptr<const
                    : std::shared_ptr<const Guide>(std::shared_ptr<const Guide>{}, &Guide::None())) {
     // Frames are reused and never move: the deepest search has a frame per frog.
     stack_.reserve(static_cast<std::size_t>(start.Count()) + 1);
-    // A start proven lost before is settled by the proof at once.
-    if (failed_.ProvenLost(start_)) proof_.emplace(start_, failed_);
 }
 
 void Search::Solved(std::vector<Move> solution) {
@@ -92,8 +88,10 @@ void Search::Solved(std::vector<Move> solution) {
     verdict_ = Verdict::Solvable;
 }
 
-void Search::Conclude(const LossProof& proof) {
-    if (proof.state() == LossProof::State::Lost && proof.start() == start_) verdict_ = Verdict::Lost;
+void Search::Conclude(const Arm& arm) {
+    // Only the start itself failing is a proof: what a replay or a beam left
+    // failing says nothing about the start.
+    if (arm.root == start_ && arm.prefix.empty()) verdict_ = Verdict::Lost;
 }
 
 Search::Outcome Search::Enter(const Position& pos, std::uint64_t hash, std::int64_t budget) {
@@ -103,7 +101,7 @@ Search::Outcome Search::Enter(const Position& pos, std::uint64_t hash, std::int6
         tail_.clear();
         return frogs == 1 ? Outcome::Solved : Outcome::Failed;
     }
-    if (failed_.Contains(hash)) return Outcome::Failed;
+    if (failed_.Contains(hash, pos)) return Outcome::Failed;
     // The rest of a known line still fits: solvable at once.
     if (!guide_->Empty() && guide_->Rejoins(pos, tail_)) return Outcome::Solved;
     if (depth_ == stack_.size()) stack_.emplace_back();
@@ -113,7 +111,7 @@ Search::Outcome Search::Enter(const Position& pos, std::uint64_t hash, std::int6
     // fetched while this position is proven or its moves are ordered.
     for (const Move& m : f.children) failed_.Prefetch(hash ^ MoveHash(m));
     if (f.children.empty() || Stranded(pos)) {
-        failed_.Insert(hash);
+        failed_.Insert(hash, pos);
         return Outcome::Failed;
     }
     OrderMoves(pos, f.children, order_, *guide_, arm_.guideFirst, arm_.noise);
@@ -142,11 +140,8 @@ void Search::Deliver(Outcome outcome) {
         return;
     }
     if (depth_ == 0) {
-        // The arm's root is decided or out of nodes. The start itself failing
-        // goes to the exact proof; what a replay or a beam left failing says
-        // nothing about the start.
-        if (outcome == Outcome::Failed && arm_.prefix.empty() && arm_.root == start_)
-            proof_.emplace(start_, failed_);
+        // The arm's root is decided or out of nodes.
+        if (outcome == Outcome::Failed) Conclude(arm_);
         arm_.live = false;
         return;
     }
@@ -230,7 +225,7 @@ void Search::DepthFirstStep() {
     Frame& f = stack_[depth_ - 1];
     if (f.next >= f.children.size()) {
         if (!f.anyUnknown) {
-            failed_.Insert(f.hash);
+            failed_.Insert(f.hash, f.pos);
             --depth_;
             Deliver(Outcome::Failed);
         } else {
@@ -265,12 +260,7 @@ Verdict Search::Run(const Budget& budget) {
             if (budget.stop != nullptr && budget.stop->load(std::memory_order_relaxed)) break;
             if (budget.deadline && std::chrono::steady_clock::now() >= *budget.deadline) break;
         }
-        if (proof_) {
-            const LossProof::State s = proof_->Run(nodes_, std::min(limit, nodes_ + kProofSlice));
-            if (s == LossProof::State::Solvable) Solved(proof_->solution());
-            if (s == LossProof::State::Lost) Conclude(*proof_);
-            if (s != LossProof::State::Going) proof_.reset();
-        } else if (!arm_.live) {
+        if (!arm_.live) {
             StartArm();
         } else if (arm_.phase == Phase::Beam) {
             const Beam::Result r = beam_.Step(*guide_, failed_, nodes_);

@@ -7,8 +7,9 @@
 // beam.h) and restarts take turns. A restart uses the plain ordering (the
 // guide's jumps first within each tier) on the Luby schedule, each after the
 // first breaking ties within a tier at random. All share the failed table.
-// Whatever phase finds the start itself failing hands it to the exact proof
-// (proof.h), which alone can end the search in "Lost".
+// "Lost" is said in one place, Conclude, and only when an arm rooted at the
+// start itself fails: a proof whose every step is a position with no jump, a
+// stranded group or a failed-table entry, each checked on the whole position.
 
 #include <atomic>
 #include <chrono>
@@ -21,7 +22,6 @@
 #include "failed_table.h"
 #include "guide.h"
 #include "ordering.h"
-#include "proof.h"
 
 namespace quib::practice {
 
@@ -77,9 +77,9 @@ private:
     };
 
     // The verdict's only writers: a solution must replay from the start by
-    // the rules, and "Lost" needs the exact proof completed at the start.
+    // the rules, and "Lost" needs the failure of an arm rooted at the start.
     void Solved(std::vector<Move> solution);
-    void Conclude(const LossProof& proof);
+    void Conclude(const Arm& failed);
     // Sets up the next phase's arm.
     void StartArm();
     void StartReplay(std::size_t replay);
@@ -111,7 +111,6 @@ private:
     std::int64_t beamNodes_ = 0, restartNodes_ = 0;  // beams and restarts take turns by these
     int restarts_ = 0;
     Beam beam_;
-    std::optional<LossProof> proof_;
 };
 
 }  // namespace quib::practice

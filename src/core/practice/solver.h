@@ -3,8 +3,8 @@
 // jumps? Its parts, one file each: the bitboard position and its jumps
 // (position.h), the stranded-group proof (stranded.h), the table of failed
 // positions (failed_table.h), the known lines that guide it (guide.h) and the
-// beams that aim at them (beam.h), the search and its phases (search.h), and
-// the exact proof behind every "Lost" (proof.h). Plain C++, no Qt.
+// beams that aim at them (beam.h), and the search and its phases (search.h).
+// Plain C++, no Qt.
 
 #include <vector>
 

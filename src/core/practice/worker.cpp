@@ -41,6 +41,13 @@ std::chrono::nanoseconds ThreadTime() {
 
 SolverWorker::SolverWorker(std::function<void()> wake)
     : wake_(std::move(wake)), boardAllowance_(kSearchPerPosition), likelyAllowance_(kSearchPerPosition / 10) {
+#ifdef __linux__
+    // The searches' big blocks (the failed tables, a wide beam's steps) are
+    // mapped and unmapped on their own, so that freeing one gives it back to
+    // the system at once: by default the allocator raises this threshold
+    // after the first such block is freed, and later ones stay in its heaps.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+#endif
     for (std::size_t lane = 0; lane < kLanes; ++lane)
         lanes_[lane].thread = std::thread([this, lane] { Loop(lane); });
 #ifdef __linux__

@@ -338,7 +338,7 @@ TEST(PracticeWorker, ALongSessionOverManyLevelsStaysWithinItsMemoryBound) {
     const double resting = StatusMb("VmRSS:") - rest;
     std::printf("peak %.1f MB, at rest %.1f MB above the start\n", peak, resting);
     EXPECT_LT(peak, 60.0);
-    EXPECT_LT(resting, 20.0);
+    EXPECT_LT(resting, 10.0);
 }
 
 }  // namespace
