@@ -8,7 +8,8 @@
 //    thread's CPU time;
 //  - every fifth level start searched as if no solution were stored, also
 //    at most 500 ms;
-//  - a simulated player on six positions of the band's stored solutions, who
+//  - a simulated player on six positions of the band's stored solutions
+//    (each reached by the stored solution's jumps), who looks at the board,
 //    makes the stored solution's next jump, then jumps off every known
 //    solution, drawn uniformly (four such jumps per look, each taken back
 //    before the next). Every jump's frog is selected 0.5 s before it jumps,
@@ -273,8 +274,11 @@ void BM_Band(benchmark::State& state) {
         f.library.LevelNeedsGenerating[static_cast<std::size_t>(level)] = false;
         quib::game::NewGameMenue_Click(f, 4);
         for (int s = 1; s < k; ++s) PlayStoredStep(f, level, s);
+        // The work after the jump that made this board is a jump's too.
+        const double arrived = ProcessCpuSeconds();
         practice::UpdateAids(f);
         look();
+        r.cpuPerJump.push_back(ProcessCpuSeconds() - arrived);
         // The stored solution's next jump, as a player following it makes it.
         jump(f.library.SolutionFrom(level, k).value_or(0), f.library.SolutionTo(level, k), false);
         // Jumps off every known solution, drawn uniformly at random.

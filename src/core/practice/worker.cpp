@@ -26,7 +26,7 @@ constexpr auto kFirstLook = std::chrono::milliseconds(4);
 // position. Most are decided within a few milliseconds; the answer after a
 // jump not thought out comes from the direct search, nearly always at once.
 constexpr auto kAheadEach = std::chrono::milliseconds(20);
-constexpr auto kThinkAhead = std::chrono::milliseconds(100);
+constexpr auto kThinkAhead = std::chrono::milliseconds(200);
 // Answers kept for a level; beyond it, the far ones go.
 constexpr std::size_t kMaxEntries = 2048;
 
@@ -169,24 +169,25 @@ void SolverWorker::WaitFor(const Position& p, std::chrono::milliseconds limit) c
     });
 }
 
-// The board's position first (lane 0 only, whatever lane 1 does), then the
-// selected frog's jumps, each within its allowance, then the other positions
-// ahead within the budget for thinking ahead: the one with the least time
-// spent, the likelier first among near equals. A position a lane is
-// searching is that lane's; one whose search is parked on the other lane's
-// table is taken over afresh only when nothing else is left.
+// The board's position first (lane 0 only, whatever lane 1 does, so that its
+// answer never waits for the idle lane), then the selected frog's jumps, each
+// within its allowance, then the other positions ahead within the budget for
+// thinking ahead: the one with the least time spent, the likelier first
+// among near equals. A position a lane is searching, or whose search is
+// parked on its table, is that lane's; only lane 0 takes one of the selected
+// frog's jumps over from lane 1 (afresh), and only when it has nothing else.
 SolverWorker::Choice SolverWorker::Choose(std::size_t lane) const {
     if (resting_ || newLevel_) return {};
-    const unsigned me = 1u << lane;
     if (lane == 0) {
         const Entry* e = Lookup(board_);
         const auto spent = e == nullptr ? std::chrono::nanoseconds{0} : e->spent;
-        if ((e == nullptr || (e->verdict == Verdict::NotSure && (e->running & me) == 0)) &&
+        if ((e == nullptr || (e->verdict == Verdict::NotSure && (e->running & 1u) == 0)) &&
             spent < boardAllowance_ + extra_)
             return {&board_, boardAllowance_ + extra_ - spent, false};
     }
     const bool budgetLeft = thinkSpent_ < kThinkAhead;
     for (const bool takeOver : {false, true}) {
+        if (takeOver && lane != 0) break;
         Choice best;
         std::chrono::nanoseconds bestKey{};
         for (std::size_t i = 0; i < ahead_.size(); ++i) {
@@ -196,7 +197,7 @@ SolverWorker::Choice SolverWorker::Choose(std::size_t lane) const {
             if (p == board_) continue;
             const Entry* e = Lookup(p);
             if (e != nullptr && (e->verdict != Verdict::NotSure || e->running != 0)) continue;
-            if (e != nullptr && e->search && e->lane != lane && !takeOver) continue;
+            if (e != nullptr && e->search && e->lane != lane && !(takeOver && likely)) continue;
             const auto spent = e == nullptr ? std::chrono::nanoseconds{0} : e->spent;
             const auto cap = likely ? likelyAllowance_ : std::chrono::nanoseconds(kAheadEach);
             if (spent >= cap) continue;

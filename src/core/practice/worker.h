@@ -29,9 +29,9 @@
 
 namespace quib::practice {
 
-// Two seconds of processor time per position of the board; a hint asks for
-// ten more.
-constexpr std::chrono::milliseconds kSearchPerPosition{2000};
+// Three seconds of processor time per position of the board; a hint asks
+// for ten more.
+constexpr std::chrono::milliseconds kSearchPerPosition{3000};
 constexpr std::chrono::milliseconds kHintSearch{10000};
 
 class SolverWorker {
