@@ -15,7 +15,7 @@ namespace quib::practice {
 
 class FailedTable {
 public:
-    // The table grows to at most maxSlots slots of 40 bytes, half of them
+    // The table grows to at most maxSlots slots of 48 bytes, half of them
     // used; a full table starts afresh, which costs only the work of finding
     // those failures again.
     explicit FailedTable(std::size_t maxSlots = std::size_t{1} << 20) : maxSlots_(maxSlots) {}
@@ -29,7 +29,10 @@ public:
 
 private:
     void Put(std::uint64_t hash, const Position& p);
-    std::vector<Position> slots_;  // a position without frogs marks a free slot
+    // A probe reads the hashes, packed densely (0 marks a free slot); a
+    // position is compared only where its hash matches.
+    std::vector<std::uint64_t> hashes_;
+    std::vector<Position> slots_;
     std::size_t size_ = 0;
     std::size_t maxSlots_;
 };
