@@ -201,10 +201,15 @@ SolverWorker::Choice SolverWorker::Choose(std::size_t lane) const {
             const auto spent = e == nullptr ? std::chrono::nanoseconds{0} : e->spent;
             const auto cap = likely ? likelyAllowance_ : std::chrono::nanoseconds(kAheadEach);
             if (spent >= cap) continue;
-            // The selected frog's jumps before any other; then half a
+            // The selected frog's jumps before any other: each first looked
+            // at briefly, then the one nearest its allowance first, so that
+            // in the moment before the jump hard ones are finished one by
+            // one rather than all left half done. Then the others, half a
             // millisecond per place in the order of likelihood.
-            const auto key = (likely ? std::chrono::nanoseconds{0} : std::chrono::hours(1)) + spent +
-                             std::chrono::microseconds(500) * static_cast<std::int64_t>(i);
+            const auto near = spent < kFirstLook ? spent : kFirstLook + (cap - spent);
+            const auto key = likely ? near
+                                    : std::chrono::hours(1) + spent +
+                                          std::chrono::microseconds(500) * static_cast<std::int64_t>(i);
             if (best.pos == nullptr || key < bestKey) {
                 best = {&p, cap - spent, !likely};
                 bestKey = key;
