@@ -8,26 +8,37 @@
 //    thread's CPU time;
 //  - every fifth level start searched as if no solution were stored, also
 //    at most 500 ms;
-//  - a simulated player on six positions of the band's stored solutions, who
-//    looks at the board for 3 s of wall time while the solver's thread
-//    thinks ahead, then makes a jump off every known solution, drawn
-//    uniformly (four such jumps per look, each taken back before the next):
-//    the share of those jumps whose answer is there within 50 ms of wall time.
+//  - a simulated player on six positions of the band's stored solutions
+//    (each reached by the stored solution's jumps), who looks at the board,
+//    makes the stored solution's next jump, then jumps off every known
+//    solution, drawn uniformly (four such jumps per look, each taken back
+//    before the next). Every jump's frog is selected 0.5 s before it jumps,
+//    and the player looks at the board after it until the solver's threads
+//    rest, at most 2 s: the share of the stray jumps whose answer is there
+//    within 50 ms of wall time, the processor time of the whole program (both
+//    solver threads and the window's) from each selection to that rest, and
+//    the peak resident memory of the session above the game at rest.
 // Each band of 25 levels is one benchmark; its counters give the share of
 // positions decided within 50 ms and within 500 ms and the slowest on-solution
 // answer. A table of all bands is printed at the end.
 
 #include <benchmark/benchmark.h>
+#include <time.h>
 
 #include <algorithm>
 #include <chrono>
-#include <optional>
-#include <random>
 #include <cstdio>
-#include <thread>
+#include <fstream>
 #include <map>
 #include <memory>
-#include <time.h>
+#include <optional>
+#include <random>
+#include <string>
+#include <thread>
+
+#ifdef __linux__
+#include <malloc.h>
+#endif
 
 #include "core/board/board.h"
 #include "core/game/game.h"
@@ -91,6 +102,8 @@ struct BandResult {
     double slowestOnSolutionMs = 0;
     Decided offSolution, startSearched;
     int afterJump = 0, afterJumpReady = 0;
+    std::vector<double> cpuPerJump;  // seconds, both threads, per player jump
+    double peakAboveRestMb = 0;
 };
 std::map<int, BandResult> results;
 
@@ -100,6 +113,34 @@ double CpuMillis() {
     timespec t{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
     return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
+}
+
+// The whole program's processor time, every thread counted, in seconds.
+double ProcessCpuSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
+}
+
+// A field of /proc/self/status in MB (VmRSS, VmHWM), 0 when unreadable.
+double StatusMb(const std::string& field) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind(field + ":", 0) == 0) return std::stod(line.substr(field.size() + 1)) / 1024.0;
+    return 0;
+}
+
+// The resident memory of the game at rest, before any band.
+double restMb = 0;
+
+// Starts a new peak of resident memory (VmHWM) from what is resident now.
+void ResetPeakMemory() { std::ofstream("/proc/self/clear_refs") << "5"; }
+
+double Percentile(std::vector<double> v, double q) {
+    if (v.empty()) return 0;
+    std::sort(v.begin(), v.end());
+    return v[std::min(v.size() - 1, static_cast<std::size_t>(q * static_cast<double>(v.size())))];
 }
 
 // Searches in slices of a few hundred nodes, as the timer does, until the
@@ -112,7 +153,8 @@ practice::Verdict SearchFor500ms(const practice::Position& p, double& ms, const 
     practice::Search search(p, table, guide);
     const double start = CpuMillis();
     practice::Verdict v = practice::Verdict::NotSure;
-    while (v == practice::Verdict::NotSure && CpuMillis() - start < 500) v = search.Run(practice::Budget{500, {}});
+    while (v == practice::Verdict::NotSure && CpuMillis() - start < 500)
+        v = search.Run(practice::Budget{500, {}});
     ms = CpuMillis() - start;
     searchedNodes += static_cast<double>(search.nodes());
     searchedMs += ms;
@@ -164,7 +206,8 @@ void BM_Band(benchmark::State& state) {
                 // game; the level start above searched without it.
                 std::vector<practice::Move> stored;
                 for (int s = 1; s <= steps; ++s) {
-                    const int from = f.library.SolutionFrom(level, s).value_or(0), to = f.library.SolutionTo(level, s);
+                    const int from = f.library.SolutionFrom(level, s).value_or(0),
+                              to = f.library.SolutionTo(level, s);
                     stored.push_back({from, (from + to) / 2, to});
                 }
                 const practice::Guide guide(stored);
@@ -179,17 +222,65 @@ void BM_Band(benchmark::State& state) {
             }
         }
     }
-    // The simulated player, on the game's own aids and solver thread.
+    // The simulated player, on the game's own aids and solver threads. What
+    // the searches above freed goes back to the system first: it is the
+    // benchmark's, not the session's.
+#ifdef __linux__
+    malloc_trim(0);
+#endif
+    ResetPeakMemory();
     std::mt19937 random(static_cast<unsigned>(first));
+    // The player looks at the board until the worker rests, at most `limit`.
+    auto look = [&f](std::chrono::milliseconds limit = std::chrono::seconds(2)) {
+        const auto began = Clock::now();
+        for (;;) {
+            practice::UpdateAids(f);
+            const practice::Aids& aids = practice::AidsOf(f);
+            if ((aids.Worker && aids.Worker->Idle()) || Clock::now() - began >= limit) return;
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    };
+    // Selects the frog on from, 0.5 s later jumps to to, and looks: the
+    // processor time of it all is the jump's.
+    auto jump = [&](int from, int to, bool stray) {
+        const double cpu = ProcessCpuSeconds();
+        f.board.SelectedFrog = f.board.Grid.at(static_cast<std::size_t>(from)).Tag;
+        practice::UpdateAids(f);  // as the window does after every handler
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        const auto jumped = Clock::now();
+        quib::board::ClickCell(f, to);
+        practice::UpdateAids(f);
+        const practice::Aids& aids = practice::AidsOf(f);
+        while (aids.Shown == practice::Notice::NotSure &&
+               Clock::now() - jumped < std::chrono::milliseconds(50)) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            practice::UpdateAids(f);
+        }
+        if (stray) {
+            ++r.afterJump;
+            r.afterJumpReady += aids.Shown != practice::Notice::NotSure &&
+                                Clock::now() - jumped <= std::chrono::milliseconds(50);
+        }
+        look();
+        r.cpuPerJump.push_back(ProcessCpuSeconds() - cpu);
+    };
     for (int i = 0; i < kLooks; ++i) {
         const int level = first + 2 + 4 * i;
-        const int k = static_cast<int>((i % 3 == 0 ? 0.1 : i % 3 == 1 ? 0.5 : 0.9) * (level + 2));
+        const int k = std::max(1, static_cast<int>((i % 3 == 0   ? 0.1
+                                                    : i % 3 == 1 ? 0.5
+                                                                 : 0.9) *
+                                                   (level + 2)));
         f.game.CurrentLevel = level;
         f.library.LevelNeedsGenerating[static_cast<std::size_t>(level)] = false;
         quib::game::NewGameMenue_Click(f, 4);
-        for (int s = 1; s <= k; ++s) PlayStoredStep(f, level, s);
-        practice::UpdateAids(f);  // as the window does after every handler
-        std::this_thread::sleep_for(std::chrono::seconds(3));
+        for (int s = 1; s < k; ++s) PlayStoredStep(f, level, s);
+        // The work after the jump that made this board is a jump's too.
+        const double arrived = ProcessCpuSeconds();
+        practice::UpdateAids(f);
+        look();
+        r.cpuPerJump.push_back(ProcessCpuSeconds() - arrived);
+        // The stored solution's next jump, as a player following it makes it.
+        jump(f.library.SolutionFrom(level, k).value_or(0), f.library.SolutionTo(level, k), false);
         // Jumps off every known solution, drawn uniformly at random.
         const practice::Aids& aids = practice::AidsOf(f);
         const practice::Position here = practice::PositionOf(f.board);
@@ -203,49 +294,52 @@ void BM_Band(benchmark::State& state) {
         }
         std::shuffle(strays.begin(), strays.end(), random);
         if (strays.size() > kStraysPerLook) strays.resize(kStraysPerLook);
-        // Each drawn jump is made, answered or not within 50 ms, and taken
-        // back; a later one has had at most the earlier ones' 50 ms more.
+        // Each drawn jump is made and taken back.
         for (const practice::Move& stray : strays) {
-            f.board.SelectedFrog = f.board.Grid.at(static_cast<std::size_t>(stray.from)).Tag;
-            const auto jumped = Clock::now();
-            quib::board::ClickCell(f, stray.to);
-            practice::UpdateAids(f);
-            while (aids.Shown == practice::Notice::NotSure && Clock::now() - jumped < std::chrono::milliseconds(50)) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(1));
-                practice::UpdateAids(f);
-            }
-            ++r.afterJump;
-            r.afterJumpReady +=
-                aids.Shown != practice::Notice::NotSure && Clock::now() - jumped <= std::chrono::milliseconds(50);
+            jump(stray.from, stray.to, true);
             quib::practice::UndoJump_Click(f);
             practice::UpdateAids(f);
-            if (!(practice::PositionOf(f.board) == here)) state.SkipWithError("a stray jump was not taken back");
+            if (!(practice::PositionOf(f.board) == here))
+                state.SkipWithError("a stray jump was not taken back");
+            look(std::chrono::milliseconds(500));  // what it still costs counts to the next jump
         }
     }
+    r.peakAboveRestMb = StatusMb("VmHWM") - restMb;
     if (practice::AidsOf(f).Worker) practice::AidsOf(f).Worker->Rest();
     results[first] = r;
     auto share = [](int part, int whole) { return whole > 0 ? static_cast<double>(part) / whole : 0.0; };
     state.counters["on_solution_slowest_ms"] = r.slowestOnSolutionMs;
     state.counters["off_within_50ms"] = share(r.offSolution.within50, r.offSolution.positions);
     state.counters["off_within_500ms"] = share(r.offSolution.within500, r.offSolution.positions);
-    state.counters["start_searched_within_500ms"] = share(r.startSearched.within500, r.startSearched.positions);
+    state.counters["start_searched_within_500ms"] =
+        share(r.startSearched.within500, r.startSearched.positions);
     state.counters["nodes_per_ms"] = searchedMs > 0 ? searchedNodes / searchedMs : 0;
     state.counters["after_jump_within_50ms"] = share(r.afterJumpReady, r.afterJump);
+    state.counters["cpu_s_per_jump_median"] = Percentile(r.cpuPerJump, 0.5);
+    state.counters["cpu_s_per_jump_p95"] = Percentile(r.cpuPerJump, 0.95);
+    state.counters["peak_mb_above_rest"] = r.peakAboveRestMb;
 }
 BENCHMARK(BM_Band)->DenseRange(1, 176, kBand)->Iterations(1)->Unit(benchmark::kSecond);
 
 void PrintTable() {
-    std::printf("\n| levels | on solution, slowest | off solution: positions | within 50 ms | within 500 ms | "
-                "solvable / lost | start by search alone: within 50 ms | within 500 ms | after the jump, within 50 ms |\n"
-                "|---|---|---|---|---|---|---|---|---|\n");
+    std::printf(
+        "\n| levels | on solution, slowest | off solution: positions | within 50 ms | within 500 ms | "
+        "solvable / lost | start by search alone: within 50 ms | within 500 ms | after the jump, within 50 "
+        "ms | "
+        "CPU-s per jump, median | CPU-s per jump, p95 | peak memory above rest (MB) |\n"
+        "|---|---|---|---|---|---|---|---|---|---|---|---|\n");
     for (const auto& [first, r] : results) {
         const Decided& o = r.offSolution;
         const Decided& s = r.startSearched;
         auto pct = [](int part, int whole) { return whole > 0 ? 100.0 * part / whole : 0.0; };
-        std::printf("| %d–%d | %.3f ms | %d | %.0f %% | %.0f %% | %d / %d | %.0f %% | %.0f %% | %.0f %% (%d) |\n", first,
-                    first + kBand - 1, r.slowestOnSolutionMs, o.positions, pct(o.within50, o.positions),
-                    pct(o.within500, o.positions), o.solvable, o.lost, pct(s.within50, s.positions),
-                    pct(s.within500, s.positions), pct(r.afterJumpReady, r.afterJump), r.afterJump);
+        std::printf(
+            "| %d–%d | %.3f ms | %d | %.0f %% | %.0f %% | %d / %d | %.0f %% | %.0f %% | %.0f %% (%d) | %.2f "
+            "| %.2f | "
+            "%.0f |\n",
+            first, first + kBand - 1, r.slowestOnSolutionMs, o.positions, pct(o.within50, o.positions),
+            pct(o.within500, o.positions), o.solvable, o.lost, pct(s.within50, s.positions),
+            pct(s.within500, s.positions), pct(r.afterJumpReady, r.afterJump), r.afterJump,
+            Percentile(r.cpuPerJump, 0.5), Percentile(r.cpuPerJump, 0.95), r.peakAboveRestMb);
     }
 }
 
@@ -255,6 +349,10 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     Library();  // the generator's work is not part of any band
+#ifdef __linux__
+    malloc_trim(0);  // what the generator freed is not the game's at rest
+#endif
+    restMb = StatusMb("VmRSS");
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     PrintTable();

@@ -102,10 +102,6 @@ KnownLine LineFrom(const Position& start, const std::vector<Move>& moves) {
     return line;
 }
 
-// At most this many positions ahead are thought about (a board has rarely
-// more next jumps); the worker bounds the time they take together.
-constexpr std::size_t kAheadPositions = 256;
-
 SolverWorker& WorkerOf(Aids& aids) {
     if (!aids.Worker) aids.Worker = std::make_unique<SolverWorker>(aids.Wake);
     aids.Worker->SetAllowance(aids.Allowance, aids.Allowance / 10);
@@ -118,29 +114,61 @@ bool OnKnownLine(const Aids& aids, std::uint64_t h) {
     return false;
 }
 
+// The known lines as the worker's guide takes them: the newest found first,
+// since a neighbouring position's solution most often fits, the stored one last.
+std::vector<std::vector<Move>> GuideLines(const Aids& aids) {
+    std::vector<std::vector<Move>> lines;
+    for (auto it = aids.Lines.rbegin(); it != aids.Lines.rend(); ++it) lines.push_back(it->moves);
+    return lines;
+}
+
 // The positions after each next jump, the likeliest first: the selected
-// frog's jumps, then the jumps nearest the last jump's landing cell. Those on
-// a known line are answered without search.
-std::vector<Position> Ahead(const Form1& form, const Aids& aids, const Position& p) {
+// frog's jumps (how many, in likely), then the jumps nearest the last jump's
+// landing cell. Those on a known line are answered without search.
+std::vector<Position> Ahead(const Form1& form, const Aids& aids, const Position& p, std::size_t& likely) {
     int selected = 0, last = 0;
     const Board& b = form.board;
     if (b.SelectedFrog >= 1 && static_cast<std::size_t>(b.SelectedFrog) < b.Rect.size())
         selected = b.Rect[static_cast<std::size_t>(b.SelectedFrog)].Tag;
     if (!aids.History.empty()) last = aids.History.back().move.to;
-    auto distance = [](int a, int c) {
-        return std::max(std::abs((a - 1) / kColumns - (c - 1) / kColumns), std::abs((a - 1) % kColumns - (c - 1) % kColumns));
-    };
     std::vector<std::pair<int, Move>> keyed;
     for (const Move& m : LegalMoves(p)) {
-        const int near = last == 0 ? 0 : std::min(distance(m.from, last), distance(m.over, last));
+        const int near = last == 0 ? 0 : std::min(Chebyshev(m.from, last), Chebyshev(m.over, last));
         keyed.emplace_back(m.from == selected ? -1 : near, m);
     }
-    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& x, const auto& y) { return x.first < y.first; });
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [](const auto& x, const auto& y) { return x.first < y.first; });
     std::vector<Position> ahead;
+    likely = 0;
     const std::uint64_t h = Hash(p);
-    for (const auto& [key, m] : keyed)
-        if (ahead.size() < kAheadPositions && !OnKnownLine(aids, h ^ MoveHash(m))) ahead.push_back(Apply(p, m));
+    for (const auto& [key, m] : keyed) {
+        if (OnKnownLine(aids, h ^ MoveHash(m))) continue;
+        ahead.push_back(Apply(p, m));
+        likely += key < 0;
+    }
     return ahead;
+}
+
+void Ask(Form1& form, Aids& aids, const Position& p, bool hint = false) {
+    std::size_t likely = 0;
+    std::vector<Position> ahead = Ahead(form, aids, p, likely);
+    WorkerOf(aids).Ask(p, std::move(ahead), likely, hint);
+}
+
+// The jump a known line makes from p, when the rest of the line, played on p
+// itself, leaves one frog: a hash alone never answers.
+std::optional<Move> KnownNext(const Aids& aids, const Position& p) {
+    const std::uint64_t h = Hash(p);
+    for (const KnownLine& line : aids.Lines) {
+        const auto it = std::find(line.positions.begin(), line.positions.end(), h);
+        if (it == line.positions.end()) continue;
+        const auto at = static_cast<std::size_t>(it - line.positions.begin());
+        Position q = p;
+        std::size_t i = at;
+        for (; i < line.moves.size() && Applies(q, line.moves[i]); ++i) q = Apply(q, line.moves[i]);
+        if (i == line.moves.size() && q.Count() == 1) return line.moves[at];
+    }
+    return std::nullopt;
 }
 
 // Takes the worker's answer for the board's position, when it has one.
@@ -151,9 +179,11 @@ void Collect(Aids& aids) {
     aids.Answer = a->verdict;
     if (a->verdict == Verdict::Solvable && !a->solution.empty()) {
         // A found line is kept for the level, so following it is answered at
-        // once; the stored solution stays first, and only a few are kept.
-        if (aids.Lines.size() >= 8) aids.Lines.erase(aids.Lines.begin() + 1);
+        // once, and guides later searches; the stored solution stays first,
+        // and only a few are kept.
+        if (aids.Lines.size() >= kKnownLines) aids.Lines.erase(aids.Lines.begin() + 1);
         aids.Lines.push_back(LineFrom(aids.Current, a->solution));
+        aids.Worker->SetLines(GuideLines(aids));
         aids.Next = a->solution.front();
     }
 }
@@ -174,9 +204,7 @@ void Sync(Form1& form, Aids& aids) {
         aids.Lines.clear();
         Position start;
         if (auto line = StoredLine(form, start)) aids.Lines.push_back(std::move(*line));
-        std::vector<std::vector<Move>> lines;
-        for (const KnownLine& line : aids.Lines) lines.push_back(line.moves);
-        WorkerOf(aids).BeginLevel(std::move(lines), start == aids.TablePuzzle);
+        WorkerOf(aids).BeginLevel(GuideLines(aids), start == aids.TablePuzzle);
         aids.TablePuzzle = start;
         aids.HaveCurrent = false;
     }
@@ -186,7 +214,7 @@ void Sync(Form1& form, Aids& aids) {
         if (selected != aids.AskedSelected) {
             // Another frog selected: its jumps are the likeliest next.
             aids.AskedSelected = selected;
-            WorkerOf(aids).Ask(p, Ahead(form, aids, p));
+            Ask(form, aids, p);
         }
         Collect(aids);
         return;
@@ -200,15 +228,11 @@ void Sync(Form1& form, Aids& aids) {
     aids.HintVisible = false;
     aids.HintWanted = false;
     aids.Answer = Verdict::NotSure;
-    const std::uint64_t h = Hash(p);
-    for (const KnownLine& line : aids.Lines) {
-        const auto it = std::find(line.positions.begin(), line.positions.end(), h);
-        if (it == line.positions.end()) continue;
+    if (const std::optional<Move> next = KnownNext(aids, p)) {
         aids.Answer = Verdict::Solvable;
-        aids.Next = line.moves[static_cast<std::size_t>(it - line.positions.begin())];
-        break;
+        aids.Next = next;
     }
-    WorkerOf(aids).Ask(p, Ahead(form, aids, p));
+    Ask(form, aids, p);
     Collect(aids);
 }
 
@@ -250,7 +274,7 @@ void Hint_Click(Form1& form) {
         // The player asked: the worker searches on, past the allowance, and
         // the hint shows when the answer comes.
         aids.HintWanted = true;
-        WorkerOf(aids).Ask(aids.Current, Ahead(form, aids, aids.Current), true);
+        Ask(form, aids, aids.Current, true);
     } else if (aids.Answer == Verdict::Solvable && aids.Next) {
         aids.HintFrom = aids.Next->from;
         aids.HintTo = aids.Next->to;
@@ -277,7 +301,8 @@ void StopSolver(Form1& form) {
 void AwaitSolver(Form1& form, std::chrono::milliseconds limit) {
     Aids& aids = AidsOf(form);
     Sync(form, aids);
-    if (aids.HaveCurrent && aids.Answer == Verdict::NotSure && aids.Worker) aids.Worker->WaitFor(aids.Current, limit);
+    if (aids.HaveCurrent && aids.Answer == Verdict::NotSure && aids.Worker)
+        aids.Worker->WaitFor(aids.Current, limit);
     UpdateAids(form);
 }
 

@@ -40,9 +40,8 @@ struct KnownLine {
     std::vector<Move> moves;
 };
 
-// About ten seconds of search per position of the board, and a tenth of it
-// for each position one jump ahead (all of them together at most twice it).
-constexpr std::chrono::milliseconds kSearchPerPosition{10000};
+// Known solutions kept for a level: the stored one and the newest found.
+constexpr std::size_t kKnownLines = 8;
 
 struct Aids {
     MenuEntry UndoJumpMenue{"Undo Jump", false, false};
@@ -56,9 +55,9 @@ struct Aids {
     // The solver's side, kept for the level.
     bool LevelBegun = true;
     bool HaveCurrent = false;
-    Position Current;      // the position the answer below is for
+    Position Current;       // the position the answer below is for
     int AskedSelected = 0;  // the selected frog the worker was asked with
-    Position TablePuzzle;  // the level start the worker's knowledge is for
+    Position TablePuzzle;   // the level start the worker's knowledge is for
     Verdict Answer = Verdict::NotSure;
     std::optional<Move> Next;  // a jump towards a solution from Current
     std::vector<KnownLine> Lines;
@@ -66,7 +65,7 @@ struct Aids {
     // How long the worker may search a position of the board that stays
     // undecided (a big board): it is then left "not sure" rather than
     // keeping a core busy for as long as the game stays open; a hint asks
-    // for more. Positions one jump ahead get a tenth of it.
+    // for more. Each jump of the selected frog gets a tenth of it.
     std::chrono::milliseconds Allowance = kSearchPerPosition;
     // The search's own thread, made on first use; it is stopped and joined
     // with the aids. Wake is handed to it: it posts to the window's loop.

@@ -1,4 +1,4 @@
-// The solver's thread: what it searches first, how long, and how an answer
+// The solver's threads: what they search first, how long, and how an answer
 // reaches the window. See worker.h.
 
 #include "worker.h"
@@ -7,6 +7,7 @@
 #include <ctime>
 
 #ifdef __linux__
+#include <malloc.h>
 #include <pthread.h>
 #include <sched.h>
 #endif
@@ -20,11 +21,14 @@ namespace {
 // when the stop flag is missed, long enough to cost nothing to switch.
 constexpr auto kSlice = std::chrono::milliseconds(20);
 constexpr auto kFirstLook = std::chrono::milliseconds(4);
-// Answers kept for a level; beyond it, the undecided and the far ones go.
-constexpr std::size_t kMaxEntries = 4096;
-// Solutions found for the level guide later searches: after the next jumps,
-// one position's solution, replayed, most often solves its neighbours.
-constexpr std::size_t kMaxLines = 16;
+// The positions ahead other than the selected frog's jumps: each is looked at
+// for at most kAheadEach, and all of them together for kThinkAhead per board
+// position. Most are decided within a few milliseconds; the answer after a
+// jump not thought out comes from the direct search, nearly always at once.
+constexpr auto kAheadEach = std::chrono::milliseconds(20);
+constexpr auto kThinkAhead = std::chrono::milliseconds(200);
+// Answers kept for a level; beyond it, the far ones go.
+constexpr std::size_t kMaxEntries = 2048;
 
 // The processor time the calling thread has used.
 std::chrono::nanoseconds ThreadTime() {
@@ -35,8 +39,17 @@ std::chrono::nanoseconds ThreadTime() {
 
 }  // namespace
 
-SolverWorker::SolverWorker(std::function<void()> wake) : wake_(std::move(wake)) {
-    for (std::size_t lane = 0; lane < kLanes; ++lane) lanes_[lane].thread = std::thread([this, lane] { Loop(lane); });
+SolverWorker::SolverWorker(std::function<void()> wake)
+    : wake_(std::move(wake)), boardAllowance_(kSearchPerPosition), likelyAllowance_(kSearchPerPosition / 10) {
+#ifdef __linux__
+    // The searches' big blocks (the failed tables, a wide beam's steps) are
+    // mapped and unmapped on their own, so that freeing one gives it back to
+    // the system at once: by default the allocator raises this threshold
+    // after the first such block is freed, and later ones stay in its heaps.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+#endif
+    for (std::size_t lane = 0; lane < kLanes; ++lane)
+        lanes_[lane].thread = std::thread([this, lane] { Loop(lane); });
 #ifdef __linux__
     // The thread that only thinks ahead runs when nothing else wants the
     // processor: the window's ticks never wait for it.
@@ -66,13 +79,14 @@ void SolverWorker::SetWake(std::function<void()> wake) {
 void SolverWorker::SetAllowance(std::chrono::milliseconds board, std::chrono::milliseconds ahead) {
     std::lock_guard lock(mutex_);
     boardAllowance_ = board;
-    aheadAllowance_ = ahead;
+    likelyAllowance_ = ahead;
 }
 
 void SolverWorker::BeginLevel(std::vector<std::vector<Move>> lines, bool keep) {
+    auto guide = std::make_shared<const Guide>(lines);  // built before the lock is taken
     {
         std::lock_guard lock(mutex_);
-        newLevel_ = std::move(lines);
+        newLevel_ = std::move(guide);
         keepLevel_ = keep;
         resting_ = true;
         ahead_.clear();
@@ -81,20 +95,29 @@ void SolverWorker::BeginLevel(std::vector<std::vector<Move>> lines, bool keep) {
     changed_.notify_all();
 }
 
-void SolverWorker::Ask(const Position& board, std::vector<Position> ahead, bool extra) {
+void SolverWorker::SetLines(const std::vector<std::vector<Move>>& lines) {
+    auto guide = std::make_shared<const Guide>(lines);
+    std::lock_guard lock(mutex_);
+    // The searches under way keep theirs; those begun from now on share this.
+    guide_ = std::move(guide);
+}
+
+void SolverWorker::Ask(const Position& board, std::vector<Position> ahead, std::size_t likely, bool extra) {
     {
         std::lock_guard lock(mutex_);
+        const bool moved = resting_ || !(board_ == board);
         // The board changed: lane 0's slice under way stops at once, unless
         // it is already searching the board's position; lane 1's stops if it
-        // is, for lane 0 to take the position over.
+        // is, and lane 0 searches the position at once on its own.
         Lane& main = lanes_[0];
         if (main.running && !(*main.running == board)) main.stop = true;
         if (lanes_[1].running && *lanes_[1].running == board) lanes_[1].stop = true;
-        if (resting_ || !(board_ == board)) extra_ = std::chrono::nanoseconds{0};
-        if (extra) extra_ += boardAllowance_;
+        if (moved) extra_ = std::chrono::nanoseconds{0}, thinkSpent_ = std::chrono::nanoseconds{0};
+        if (extra) extra_ += kHintSearch;
         resting_ = false;
         board_ = board;
         ahead_ = std::move(ahead);
+        likely_ = std::min(likely, ahead_.size());
         asked_ = true;
     }
     changed_.notify_all();
@@ -106,113 +129,123 @@ void SolverWorker::Rest() {
         resting_ = true;
         ahead_.clear();
         for (Lane& lane : lanes_) lane.stop = true;
+        trimmed_ = false;  // a lane wakes to hand the memory back
+        asked_ = true;
     }
     changed_.notify_all();
 }
 
+const SolverWorker::Entry* SolverWorker::Lookup(const Position& p) const {
+    const auto it = entries_.find(p);
+    return it == entries_.end() ? nullptr : &it->second;
+}
+
 std::optional<Answer> SolverWorker::Find(const Position& p) const {
     std::lock_guard lock(mutex_);
-    const auto it = entries_.find(p);
-    if (it == entries_.end() || it->second.verdict == Verdict::NotSure) return std::nullopt;
-    return Answer{it->second.verdict, it->second.solution};
+    const Entry* e = Lookup(p);
+    if (e == nullptr || e->verdict == Verdict::NotSure) return std::nullopt;
+    return Answer{e->verdict, e->solution};
 }
 
 bool SolverWorker::Busy() const {
-    return std::any_of(lanes_.begin(), lanes_.end(), [](const Lane& lane) { return lane.running.has_value(); });
+    return std::any_of(lanes_.begin(), lanes_.end(),
+                       [](const Lane& lane) { return lane.running.has_value(); });
 }
 
-// Under the lock: no slice under way and nothing left for either lane.
 bool SolverWorker::NothingLeft() const {
-    auto* self = const_cast<SolverWorker*>(this);
-    std::chrono::nanoseconds left{};
-    return !Busy() && !newLevel_ && self->Pick(left, 0) == nullptr && self->Pick(left, 1) == nullptr;
+    return !Busy() && !newLevel_ && Choose(0).pos == nullptr && Choose(1).pos == nullptr;
 }
 
 bool SolverWorker::Idle() const {
-    std::unique_lock lock(mutex_);
+    std::lock_guard lock(mutex_);
     return NothingLeft();
 }
 
 void SolverWorker::WaitFor(const Position& p, std::chrono::milliseconds limit) const {
     std::unique_lock lock(mutex_);
     changed_.wait_for(lock, limit, [&] {
-        const auto it = entries_.find(p);
-        return (it != entries_.end() && it->second.verdict != Verdict::NotSure) || NothingLeft();
+        const Entry* e = Lookup(p);
+        return (e != nullptr && e->verdict != Verdict::NotSure) || NothingLeft();
     });
 }
 
-SolverWorker::Entry& SolverWorker::EntryFor(const Position& p) {
-    Entry& e = entries_[p];
-    e.pos = p;
-    return e;
-}
-
-// Under the lock. Each position ahead gets its allowance, but all of them
-// together at most twice the board's: a crowded board has a hundred and more.
-std::chrono::nanoseconds SolverWorker::AheadEach() const {
-    return std::min<std::chrono::nanoseconds>(
-        aheadAllowance_, 2 * boardAllowance_ / static_cast<std::int64_t>(std::max<std::size_t>(1, ahead_.size())));
-}
-
-// Under the lock. The board's position first (lane 0 only), then the
-// positions ahead: the one with the least time spent, the likelier first
-// among near equals. A position one lane is searching, or whose search
-// stands on the other lane's table, is the other lane's.
-SolverWorker::Entry* SolverWorker::Pick(std::chrono::nanoseconds& left, std::size_t lane) {
-    if (resting_ || newLevel_) return nullptr;
+// The board's position first (lane 0 only, whatever lane 1 does, so that its
+// answer never waits for the idle lane), then the selected frog's jumps, each
+// within its allowance, then the other positions ahead within the budget for
+// thinking ahead: the one with the least time spent, the likelier first
+// among near equals. A position a lane is searching, or whose search is
+// parked on its table, is that lane's; only lane 0 takes one of the selected
+// frog's jumps over from lane 1 (afresh), and only when it has nothing else.
+SolverWorker::Choice SolverWorker::Choose(std::size_t lane) const {
+    if (resting_ || newLevel_) return {};
     if (lane == 0) {
-        const auto it = entries_.find(board_);
-        const auto spent = it == entries_.end() ? std::chrono::nanoseconds{0} : it->second.spent;
-        if (it == entries_.end() || (it->second.verdict == Verdict::NotSure && !it->second.busy)) {
-            if (spent < boardAllowance_ + extra_) {
-                left = boardAllowance_ + extra_ - spent;
-                Entry& e = EntryFor(board_);
-                if (e.search && e.lane != lane) e.search.reset();  // begun ahead by lane 1
-                return &e;
-            }
-        }
+        const Entry* e = Lookup(board_);
+        const auto spent = e == nullptr ? std::chrono::nanoseconds{0} : e->spent;
+        if ((e == nullptr || (e->verdict == Verdict::NotSure && (e->running & 1u) == 0)) &&
+            spent < boardAllowance_ + extra_)
+            return {&board_, boardAllowance_ + extra_ - spent, false};
     }
-    const auto each = AheadEach();
-    // First the positions no other lane has begun; then, with nothing else
-    // left, those begun on the other lane's table and not under way there
-    // (searched afresh), so that a lane starved of the processor holds none
-    // up for good.
+    const bool budgetLeft = thinkSpent_ < kThinkAhead;
     for (const bool takeOver : {false, true}) {
-        const Position* bestPos = nullptr;
+        if (takeOver && lane != 0) break;
+        Choice best;
         std::chrono::nanoseconds bestKey{};
         for (std::size_t i = 0; i < ahead_.size(); ++i) {
+            const bool likely = i < likely_;
+            if (!likely && !budgetLeft) break;
             const Position& p = ahead_[i];
-            if (lane != 0 && p == board_) continue;
-            const auto it = entries_.find(p);
-            const Entry* e = it == entries_.end() ? nullptr : &it->second;
-            if (e != nullptr && (e->verdict != Verdict::NotSure || e->busy)) continue;
-            if (e != nullptr && e->search && e->lane != lane && !takeOver) continue;
+            if (p == board_) continue;
+            const Entry* e = Lookup(p);
+            if (e != nullptr && (e->verdict != Verdict::NotSure || e->running != 0)) continue;
+            if (e != nullptr && e->search && e->lane != lane && !(takeOver && likely)) continue;
             const auto spent = e == nullptr ? std::chrono::nanoseconds{0} : e->spent;
-            if (spent >= each) continue;
-            // Half a millisecond per place in the order of likelihood.
-            const auto key = spent + std::chrono::microseconds(500) * static_cast<std::int64_t>(i);
-            if (bestPos == nullptr || key < bestKey) {
-                bestPos = &p;
+            const auto cap = likely ? likelyAllowance_ : std::chrono::nanoseconds(kAheadEach);
+            if (spent >= cap) continue;
+            // The selected frog's jumps before any other: each first looked
+            // at briefly, then the one nearest its allowance first, so that
+            // in the moment before the jump hard ones are finished one by
+            // one rather than all left half done. Then the others, half a
+            // millisecond per place in the order of likelihood.
+            const auto near = spent < kFirstLook ? spent : kFirstLook + (cap - spent);
+            const auto key = likely ? near
+                                    : std::chrono::hours(1) + spent +
+                                          std::chrono::microseconds(500) * static_cast<std::int64_t>(i);
+            if (best.pos == nullptr || key < bestKey) {
+                best = {&p, cap - spent, !likely};
                 bestKey = key;
-                left = each - spent;
             }
         }
-        if (bestPos == nullptr) continue;
-        Entry& e = EntryFor(*bestPos);
-        if (e.search && e.lane != lane) e.search.reset();
-        return &e;
+        if (best.pos != nullptr) return best;
     }
-    return nullptr;
+    return {};
 }
 
-// Under the lock: bounds the memory a long level takes.
 void SolverWorker::Prune() {
-    if (entries_.size() <= kMaxEntries) return;
+    std::unordered_map<Position, bool, PositionHash> wanted;
+    wanted[board_] = true;
+    for (const Position& p : ahead_) wanted[p] = true;
+    const bool crowded = entries_.size() > kMaxEntries;
     for (auto it = entries_.begin(); it != entries_.end();) {
-        const bool wanted =
-            it->first == board_ || std::find(ahead_.begin(), ahead_.end(), it->first) != ahead_.end();
-        it = wanted ? std::next(it) : entries_.erase(it);
+        Entry& e = it->second;
+        if (wanted.count(it->first) != 0 || e.running != 0) {
+            ++it;
+        } else if (e.verdict == Verdict::NotSure || crowded) {
+            it = entries_.erase(it);  // an unsure one would only be searched afresh
+        } else {
+            e.search.reset();
+            ++it;
+        }
     }
+}
+
+bool SolverWorker::Release() {
+    bool any = false;
+    for (auto& [p, e] : entries_) {
+        if (!e.search || e.running != 0) continue;
+        e.search.reset();
+        any = true;
+    }
+    return any;
 }
 
 void SolverWorker::Loop(std::size_t laneIndex) {
@@ -237,7 +270,7 @@ void SolverWorker::Loop(std::size_t laneIndex) {
             } else {
                 for (auto& [p, e] : entries_) e.search.reset();  // their guide may be another
             }
-            lines_ = std::move(*newLevel_);
+            guide_ = std::move(*newLevel_);
             newLevel_.reset();
             changed_.notify_all();
         }
@@ -246,76 +279,85 @@ void SolverWorker::Loop(std::size_t laneIndex) {
             lane.failed.Clear();
             lane.level = level_;
         }
-        std::chrono::nanoseconds left{};
-        Entry* entry = Pick(left, laneIndex);
-        if (entry == nullptr) {
-            // Nothing left: sleep until asked again.
+        if (asked_) {
+            asked_ = false;
+            Prune();
+        }
+        const Choice choice = Choose(laneIndex);
+        if (choice.pos == nullptr) {
+            // Nothing left: the last lane to fall asleep gives the memory
+            // of parked searches and the allocator's spare pages back.
             changed_.notify_all();
+            if (!Busy() && !trimmed_) {
+                trimmed_ = true;
+                Release();
+                // Out of play, the tables go too: no search runs on them now.
+                if (resting_)
+                    for (Lane& l : lanes_) l.failed.Clear();
+                lock.unlock();
+#ifdef __linux__
+                malloc_trim(0);
+#endif
+                lock.lock();
+                continue;
+            }
             changed_.wait(lock, [this, laneIndex] {
-                std::chrono::nanoseconds unused{};
-                return quit_ || newLevel_.has_value() || Pick(unused, laneIndex) != nullptr;
+                return quit_ || newLevel_.has_value() || asked_ || Choose(laneIndex).pos != nullptr;
             });
             continue;
         }
-        // Searches of positions no longer wanted give their memory back.
-        if (asked_ && laneIndex == 0) {
-            asked_ = false;
-            std::unordered_map<Position, bool, PositionHash> wanted;
-            wanted[board_] = true;
-            for (const Position& p : ahead_) wanted[p] = true;
-            for (auto& [p, e] : entries_)
-                if (e.search && &e != entry && wanted.count(p) == 0) e.search.reset();
-        }
-        // Setting a search up counts against the position's time as well.
-        // Lane 1's time is its processor time: at idle priority it may wait
-        // long for a core, which is no search.
-        const auto setup = laneIndex == 0 ? std::chrono::steady_clock::now().time_since_epoch() : ThreadTime();
-        if (!entry->search) {
-            entry->search = std::make_unique<Search>(entry->pos, lane.failed, Guide(lines_));
-            entry->lane = laneIndex;
+        trimmed_ = false;
+        const Position pos = *choice.pos;
+        Entry& entry = entries_[pos];
+        if (entry.search && entry.lane != laneIndex)
+            entry.search.reset();  // parked on the other lane's table
+        if (!entry.search) {
+            entry.search = std::make_unique<Search>(pos, lane.failed, guide_);
+            entry.lane = laneIndex;
         }
         // The search is this lane's while it runs: the entry may go meanwhile.
-        std::unique_ptr<Search> search = std::move(entry->search);
-        entry->busy = true;
-        const Position pos = entry->pos;
+        std::unique_ptr<Search> search = std::move(entry.search);
+        entry.running |= 1u << laneIndex;
         const std::uint64_t level = level_;
         lane.running = pos;
         lane.stop = false;
         // A position ahead is first looked at briefly (most are decided
         // within a few milliseconds), so that every one is looked at soon.
+        const bool board = pos == board_ && laneIndex == 0;
         const auto slice = std::min<std::chrono::nanoseconds>(
-            left, pos == board_ && laneIndex == 0 ? kSlice
-                                                  : std::clamp<std::chrono::nanoseconds>(entry->spent, kFirstLook, kSlice));
+            choice.left,
+            board ? kSlice : std::clamp<std::chrono::nanoseconds>(entry.spent, kFirstLook, kSlice));
         lock.unlock();
 
-        const auto began = std::chrono::steady_clock::now();
-        const Verdict v = search->Run(Budget{INT64_MAX, began + slice, &lane.stop});
-        const auto took = (laneIndex == 0 ? std::chrono::steady_clock::now().time_since_epoch() : ThreadTime()) - setup;
+        const auto began = ThreadTime();
+        const Verdict v =
+            search->Run(Budget{INT64_MAX, std::chrono::steady_clock::now() + slice, &lane.stop});
+        const auto took = ThreadTime() - began;
 
         lock.lock();
         lane.running.reset();
         changed_.notify_all();  // a new level may wait for this slice
+        if (choice.ahead && level == level_) thinkSpent_ += took;
         const auto it = entries_.find(pos);
         // A new level may have come meanwhile: the answer belongs to the old one.
         if (level != level_ || it == entries_.end()) continue;
         Entry& done = it->second;
-        done.busy = false;
+        done.running &= ~(1u << laneIndex);
         done.spent += took;
         if (v == Verdict::NotSure) {
-            // A search is kept to go on with; one ahead that has had its
-            // time gives its memory back (a beam may hold some megabytes).
-            if (!done.search && (pos == board_ || done.spent < AheadEach())) done.search = std::move(search);
+            // A search is kept to go on with, but lane 1's never for the
+            // board's position, which lane 0 searches on its own.
+            if (!done.search && (laneIndex == 0 || !(pos == board_))) {
+                done.search = std::move(search);
+                done.lane = laneIndex;
+            }
             continue;
         }
-        done.verdict = v;
-        done.solution = search->solution();
-        done.search.reset();
-        if (v == Verdict::Solvable && !done.solution.empty()) {
-            // A found line guides later searches; the stored one stays first.
-            if (lines_.size() >= kMaxLines) lines_.erase(lines_.begin() + 1);
-            lines_.push_back(done.solution);
+        if (done.verdict == Verdict::NotSure) {
+            done.verdict = v;
+            done.solution = search->solution();
         }
-        Prune();
+        done.search.reset();
         changed_.notify_all();
         if (pos == board_ && !resting_ && wake_) {
             const auto wake = wake_;

@@ -1,14 +1,17 @@
 #pragma once
 // The solver's own threads. The window thread tells them the board's
-// position and the positions one jump ahead (most likely first); they search
-// them on copies, the board's position first, and keep what they learn
-// (answers, failed positions) for the level. A second thread thinks ahead
-// only, at the lowest priority, so it takes no time the window or any other
-// program wants. A new board position stops the search under way at once;
-// the window thread picks answers up by position, so an answer is never
-// shown for another position. When nothing is left to decide, or every
-// position has spent its allowance, the threads sleep. Plain C++, no Qt: the
-// window is woken through a callback that posts to its event loop.
+// position and the positions one jump ahead, the selected frog's jumps
+// first; they search them, the board's position first, and keep what they
+// learn (answers, failed positions) for the level. A second thread thinks
+// ahead only, at the lowest priority, so it takes no time the window or any
+// other program wants, and the board's own answer never waits for it.
+// Thinking ahead is bounded: each of the selected frog's jumps has its
+// allowance, and all the other positions ahead together a small budget per
+// board; then the threads sleep and give their spare memory back. A new board
+// position stops the search under way at once; the window thread picks
+// answers up by position, so an answer is never shown for another position.
+// Plain C++, no Qt: the window is woken through a callback that posts to its
+// event loop.
 
 #include <array>
 #include <atomic>
@@ -26,6 +29,11 @@
 
 namespace quib::practice {
 
+// Three seconds of processor time per position of the board; a hint asks
+// for ten more.
+constexpr std::chrono::milliseconds kSearchPerPosition{3000};
+constexpr std::chrono::milliseconds kHintSearch{10000};
+
 class SolverWorker {
 public:
     // wake is called on one of the worker's threads when the board's
@@ -36,14 +44,18 @@ public:
     SolverWorker& operator=(const SolverWorker&) = delete;
 
     void SetWake(std::function<void()> wake);
-    // Search time per position of the board, and per position one jump ahead.
+    // Search time per position of the board, and per jump of the selected frog.
     void SetAllowance(std::chrono::milliseconds board, std::chrono::milliseconds ahead);
     // A new level or puzzle: what was learned goes unless keep (the same
     // puzzle again); lines are the known solutions, each to the end.
     void BeginLevel(std::vector<std::vector<Move>> lines, bool keep);
-    // The board's position and the positions after its next jumps; extra
-    // grants the board's position one more allowance (a hint asked for).
-    void Ask(const Position& board, std::vector<Position> ahead, bool extra = false);
+    // The known solutions changed: later searches are guided by these, the
+    // first lines ranked first.
+    void SetLines(const std::vector<std::vector<Move>>& lines);
+    // The board's position and the positions after its next jumps, the first
+    // `likely` of them after the selected frog's; extra grants the board's
+    // position kHintSearch more (a hint asked for).
+    void Ask(const Position& board, std::vector<Position> ahead, std::size_t likely = 0, bool extra = false);
     // Nothing to search: the level is not in play.
     void Rest();
     // The answer for exactly this position, once decided.
@@ -57,13 +69,12 @@ public:
 
 private:
     struct Entry {
-        Position pos;
         Verdict verdict = Verdict::NotSure;
         std::vector<Move> solution;
-        std::chrono::nanoseconds spent{0};
-        std::unique_ptr<Search> search;  // on the failed table of lane `lane`
+        std::chrono::nanoseconds spent{0};  // processor time
+        std::unique_ptr<Search> search;     // parked between slices, on the failed table of lane `lane`
         std::size_t lane = 0;
-        bool busy = false;  // a lane is searching it (its search taken out)
+        unsigned running = 0;  // the lanes searching it now, one bit each
     };
     struct PositionHash {
         std::size_t operator()(const Position& p) const { return static_cast<std::size_t>(Hash(p)); }
@@ -72,40 +83,55 @@ private:
     // positions ahead, lane 1 only those ahead. Each has its own table of
     // failed positions, so neither waits for the other.
     struct Lane {
+        explicit Lane(std::size_t maxSlots) : failed(maxSlots) {}
         FailedTable failed;
-        std::uint64_t level = 0;           // the level its table belongs to
-        std::optional<Position> running;   // the position whose slice is under way
-        std::atomic<bool> stop{false};     // the slice under way stops
+        std::uint64_t level = 0;          // the level its table belongs to
+        std::optional<Position> running;  // the position whose slice is under way
+        std::atomic<bool> stop{false};    // the slice under way stops
         std::thread thread;
+    };
+    // What a lane should search next and for how long at most.
+    struct Choice {
+        const Position* pos = nullptr;
+        std::chrono::nanoseconds left{};
+        bool ahead = false;  // counts against the budget for thinking ahead
     };
     static constexpr std::size_t kLanes = 2;
     void Loop(std::size_t lane);
-    // The next position for the lane to search and its time left, or nullptr.
-    Entry* Pick(std::chrono::nanoseconds& left, std::size_t lane);
+    // Under the lock, changing nothing.
+    Choice Choose(std::size_t lane) const;
     bool Busy() const;         // a lane's slice is under way
-    bool NothingLeft() const;  // no slice under way, nothing left to pick
-    std::chrono::nanoseconds AheadEach() const;  // the time for each position ahead
-    Entry& EntryFor(const Position& p);
+    bool NothingLeft() const;  // no slice under way, nothing left to choose
+    const Entry* Lookup(const Position& p) const;
+    // Under the lock: positions no longer wanted lose their searches, and
+    // the undecided ones go.
     void Prune();
+    // Under the lock, both lanes asleep: parked searches give their memory
+    // back. Returns whether there was any to give.
+    bool Release();
 
     mutable std::mutex mutex_;
     mutable std::condition_variable changed_;  // work for a lane, or an answer for a waiter
     bool quit_ = false;
     std::function<void()> wake_;
-    std::chrono::nanoseconds boardAllowance_ = std::chrono::seconds(10);
-    std::chrono::nanoseconds aheadAllowance_ = std::chrono::milliseconds(1000);
+    std::chrono::nanoseconds boardAllowance_;
+    std::chrono::nanoseconds likelyAllowance_;
     std::chrono::nanoseconds extra_{0};
     bool resting_ = true;
-    bool asked_ = false;  // the wanted positions changed since lane 0 looked
+    bool asked_ = false;   // the wanted positions changed since they were pruned
+    bool trimmed_ = true;  // memory given back since the last search
     Position board_;
     std::vector<Position> ahead_;
+    std::size_t likely_ = 0;
+    std::chrono::nanoseconds thinkSpent_{0};  // on the other positions ahead, since the board changed
     // The level's knowledge, changed only under the lock.
     std::unordered_map<Position, Entry, PositionHash> entries_;
-    std::vector<std::vector<Move>> lines_;
-    std::optional<std::vector<std::vector<Move>>> newLevel_;
+    std::shared_ptr<const Guide> guide_;  // shared by every search begun with it
+    std::optional<std::shared_ptr<const Guide>> newLevel_;
     bool keepLevel_ = false;
     std::uint64_t level_ = 0;  // grows with every level whose knowledge starts afresh
-    std::array<Lane, kLanes> lanes_;
+    // Lane 0's table may grow to 24 MB, lane 1's, which only thinks ahead, to 6 MB.
+    std::array<Lane, kLanes> lanes_{{Lane(std::size_t{1} << 19), Lane(std::size_t{1} << 17)}};
 };
 
 }  // namespace quib::practice

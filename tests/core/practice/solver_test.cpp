@@ -4,9 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <malloc.h>
+
+#include <algorithm>
 #include <chrono>
+#include <cstdio>
+#include <fstream>
 #include <random>
 #include <set>
+#include <string>
 #include <thread>
 
 #include "core/board/board.h"
@@ -283,6 +289,56 @@ TEST(PracticeWorker, AnswersThoughtOutAheadAreTheDirectAnswers) {
     }
     EXPECT_GT(solvable, 10);
     EXPECT_GT(lost, 10);
+}
+
+// The resident memory of this process in MB, now or at its peak (VmHWM).
+double StatusMb(const char* field) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind(field, 0) == 0) return std::stod(line.substr(std::string(field).size())) / 1024.0;
+    return 0;
+}
+
+TEST(PracticeWorker, ALongSessionOverManyLevelsStaysWithinItsMemoryBound) {
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    GTEST_SKIP() << "a sanitizer's shadow memory is no measure of the game's";
+#endif
+    // Big boards with a known line, played as a player does: along the line,
+    // a frog selected before each jump, looking at each board until the
+    // worker rests (at most a second), a stray jump now and then.
+    std::mt19937 rng(43);
+    SolverWorker worker;
+    malloc_trim(0);
+    std::ofstream("/proc/self/clear_refs") << "5";  // the peak starts from here
+    const double rest = StatusMb("VmRSS:");
+    for (int level = 0; level < 4; ++level) {
+        std::vector<Move> line;
+        Position p = Unjumped(rng, 170 + 10 * level, 148, &line);
+        worker.BeginLevel({line}, false);
+        for (std::size_t k = 0; k < 6; ++k) {
+            std::vector<Position> ahead;
+            for (const Move& m : LegalMoves(p))
+                ahead.insert(m.from == line[k].from ? ahead.begin() : ahead.end(), Apply(p, m));
+            const std::size_t likely = static_cast<std::size_t>(std::count_if(
+                ahead.begin(), ahead.end(), [&](const Position& q) { return !q.Has(line[k].from); }));
+            const Move stray = LegalMoves(p)[rng() % LegalMoves(p).size()];
+            worker.Ask(k % 3 == 2 && !(stray == line[k]) ? Apply(p, stray) : p, ahead, likely);
+            const auto asked = std::chrono::steady_clock::now();
+            while (!worker.Idle() && std::chrono::steady_clock::now() - asked < std::chrono::seconds(1))
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            p = Apply(p, line[k]);
+        }
+    }
+    const double peak = StatusMb("VmHWM:") - rest;
+    worker.Rest();
+    for (int i = 0; i < 200 && !worker.Idle(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));  // the last lane to sleep hands memory back
+    const double resting = StatusMb("VmRSS:") - rest;
+    std::printf("peak %.1f MB, at rest %.1f MB above the start\n", peak, resting);
+    EXPECT_LT(peak, 60.0);
+    EXPECT_LT(resting, 10.0);
 }
 
 }  // namespace

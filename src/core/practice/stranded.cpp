@@ -1,0 +1,140 @@
+// The stranded-group proof. See stranded.h; the comments here say why the
+// weights prove it.
+
+#include "stranded.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "bitboard.h"
+
+namespace quib::practice {
+
+using namespace bits;
+
+namespace {
+
+// A frog exactly three steps from the cell.
+bool AnyThreeAway(const Position& p, int cell) {
+    const int r = RowOf(cell), c = ColumnOf(cell);
+    for (int dr = -3; dr <= 3; ++dr)
+        for (int dc = -3; dc <= 3; ++dc)
+            if ((std::abs(dr) == 3 || std::abs(dc) == 3) && OnBoard(r + dr, c + dc) &&
+                p.Has(CellOf(r + dr, c + dc)))
+                return true;
+    return false;
+}
+
+// With around, only the groups of the frogs in it are weighed, and a group
+// is followed no further than the biggest that can be proven stranded. A
+// later seed of a group cut short may then find only part of it; that part
+// is never called stranded, since the rest lies next to it and weighs 1.
+bool StrandedGroup(const Position& p, const Position* around) {
+    // A group of k frogs that meets no other frog makes at most k - 1 jumps
+    // among itself, each landing next to a frog of the group, so it stays
+    // within its bounding box grown by k - 1: its area. Weigh every other
+    // frog by phi^(1 - d), d its Chebyshev distance to the area (0 inside).
+    // A jump from distance d over d - 1 to d - 2 trades phi^(1-d) +
+    // phi^(2-d) for phi^(3-d), the same since phi^2 = phi + 1, and every
+    // other jump loses weight: the total never grows. A frog next to the
+    // group weighs at least 1, so while the total is below 1 none ever comes
+    // near, and the group and the rest each keep a frog of their own.
+    // Groups are the frogs joined by neighbours (always of other (row mod 2,
+    // column mod 2) classes); the frogs within two steps of the area are
+    // weighed first, since they nearly always settle it.
+    static const std::array<double, 32> weight = [] {
+        std::array<double, 32> w{};
+        const double phi = (1 + std::sqrt(5.0)) / 2;
+        for (std::size_t d = 0; d < w.size(); ++d) w[d] = std::pow(phi, 1.0 - static_cast<double>(d));
+        return w;
+    }();
+    constexpr double kOne = 1 - 1e-9;  // a total that reaches 1 proves nothing
+    constexpr int kLargestGroup = 8;   // a bigger group's area holds nearly everything
+
+    std::array<std::int16_t, kCells> cells;  // filled before use
+    int n = 0;
+    ForEachCell(p, [&](int cell) { cells[static_cast<std::size_t>(n++)] = static_cast<std::int16_t>(cell); });
+    if (n < 2) return false;
+
+    const Padded pp(p);
+    Padded seen(Position{});
+    std::array<std::int16_t, kCells> group;  // filled before use
+    for (int si = 0; si < n; ++si) {
+        const int seed = cells[static_cast<std::size_t>(si)];
+        if (seen.Has(seed) || (around != nullptr && !around->Has(seed))) continue;
+        int k = 0;
+        group[static_cast<std::size_t>(k++)] = static_cast<std::int16_t>(seed);
+        seen.Flip(seed);
+        int top = RowOf(seed), bottom = top, left = ColumnOf(seed), right = left;
+        for (int i = 0; i < k; ++i) {
+            const int c = group[static_cast<std::size_t>(i)], r = RowOf(c), col = ColumnOf(c);
+            top = std::min(top, r), bottom = std::max(bottom, r);
+            left = std::min(left, col), right = std::max(right, col);
+            for (std::uint64_t b = NearOf(pp, c) & ~seen.At(NearStart(c)); b != 0; b &= b - 1) {
+                const int nb = c - 22 + std::countr_zero(b);
+                seen.Flip(nb);
+                group[static_cast<std::size_t>(k++)] = static_cast<std::int16_t>(nb);
+            }
+            if (around != nullptr && k > kLargestGroup) break;
+        }
+        if (k == n) return false;  // everything is one group
+        if (k > kLargestGroup) continue;
+        Position members;
+        for (int i = 0; i < k; ++i) members.Set(group[static_cast<std::size_t>(i)]);
+        if (k == 1) {
+            // A lone frog: frogs two steps away weigh 1/phi, three steps
+            // away 1/phi^2; two of the first or one of each make 1.
+            const int two = FarCount(pp, seed);
+            if (two >= 2 || (two == 1 && AnyThreeAway(p, seed))) continue;
+        } else {
+            // A frog two steps from a frog of a bigger group stands next to
+            // or inside its area: it alone weighs 1 or more.
+            std::uint64_t any = 0;
+            const Padded mp(members);
+            for (int i = 0; i < k; ++i) {
+                const int c = group[static_cast<std::size_t>(i)];
+                const Rings& ring = RingsOf(c);
+                const int at = FarStart(c);
+                any |= pp.At(at) & (ring.farOther[0] | ring.farSame[0]) & ~mp.At(at);
+                any |= pp.At(at + 64) & (ring.farOther[1] | ring.farSame[1]) & ~mp.At(at + 64);
+            }
+            if (any != 0) continue;
+        }
+        top -= k - 1, bottom += k - 1, left -= k - 1, right += k - 1;
+        auto distance = [&](int r, int col) {
+            return std::max({top - r, r - bottom, left - col, col - right, 0});
+        };
+        // The near frogs first.
+        double total = 0;
+        for (int r = std::max(0, top - 2); r <= std::min(kRows - 1, bottom + 2) && total < kOne; ++r)
+            for (int col = std::max(0, left - 2); col <= std::min(kColumns - 1, right + 2); ++col) {
+                const int c = CellOf(r, col);
+                if (p.Has(c) && !members.Has(c)) total += weight[static_cast<std::size_t>(distance(r, col))];
+            }
+        if (total >= kOne) continue;
+        // Then the far ones, which weigh little.
+        for (int i = 0; i < n && total < kOne; ++i) {
+            const int c = cells[static_cast<std::size_t>(i)];
+            const int d = distance(RowOf(c), ColumnOf(c));
+            if (d > 2) total += weight[static_cast<std::size_t>(std::min(d, 31))];
+        }
+        if (total < kOne) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool Stranded(const Position& p) { return StrandedGroup(p, nullptr); }
+
+bool StrandedBy(const Position& p, const Move& m) {
+    // The jump's cells and their neighbours.
+    Position around;
+    for (int c : {m.from, m.over, m.to})
+        for (std::uint64_t b = RingsOf(c).near; b != 0; b &= b - 1) around.Set(c - 22 + std::countr_zero(b));
+    around.Set(m.to);
+    return StrandedGroup(p, &around);
+}
+
+}  // namespace quib::practice
