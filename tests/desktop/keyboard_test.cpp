@@ -75,7 +75,7 @@ TEST(KeyboardPlay, PlaysLevelOneFromTheStartScreenWithKeysAlone) {
     }
     for (int i = 0; i < 4; ++i) kw.press(Qt::Key_Backtab);
     kw.press(Qt::Key_Return);
-    ASSERT_FALSE(f.game.IntroShowing);
+    ASSERT_FALSE(game::StartScreenUp(f));
     ASSERT_EQ(f.game.ModeIndex, 1);
     ASSERT_EQ(kw.focused(), kw.view());
     EXPECT_EQ(kw.view()->cursorCell(), f.board.Rect[1].Tag) << "the cursor starts on the level's first frog";

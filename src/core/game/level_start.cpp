@@ -81,7 +81,6 @@ void ClearOverlays(Form1& form) {
         ClockThawRequest(form);
     }
     form.intro.Visible = false;
-    form.game.IntroShowing = false;
     ClockThawRequest(form);
     msg.PausedLabel.Visible = false;
     if (msg.RoundOverLabel.Visible) {
@@ -94,7 +93,6 @@ void ClearOverlays(Form1& form) {
     }
     if (msg.Label2.Visible) {
         msg.Ad_Label.Visible = false;
-        form.clock.SessionStart = form.platform.Now();
         msg.Label2.Visible = false;
         msg.Label3b.Visible = false;
         msg.Label6.Visible = false;
@@ -108,10 +106,7 @@ void StartLevel(Form1& form) {
     Board& b = form.board;
     const int n = g.CurrentLevel;
 
-    g.IntroShowing = false;
     form.intro.Visible = false;
-    form.menu.mnuQuit.Enabled = true;
-    form.menu.RestartLevelMenue.Enabled = true;
     form.msg.Command1.Visible = false;
     b.SelectedFrog = 0;
 
@@ -124,7 +119,6 @@ void StartLevel(Form1& form) {
         if (grids) b.Grid[i].Visible = true;
     }
     ClearOverlays(form);
-    form.play.Now = Screen::LevelInPlay;
 
     if (!g.RetryPending) {
         g.TryNumber -= 1;
@@ -141,8 +135,11 @@ void StartLevel(Form1& form) {
 
     if (!StoredPuzzleUsable(form, n)) {
         // Only when the generator gave up and no puzzle was ever stored:
-        // an empty board rather than the frogs of another level.
+        // an empty board rather than the frogs of another level, and no level
+        // in play: the start screen offers another choice.
         ClearBoardFrogs(form);
+        form.intro.Visible = true;
+        Enter(form, Screen::StartScreen);
         UpdateCaption(form);
         return;
     }
@@ -187,7 +184,7 @@ void StartLevel(Form1& form) {
     for (std::size_t i = 1; i < b.Rect.size(); ++i) b.Frog[i].Visible = true;
 
     form.window.MousePointer = Pointer::Default;
-    form.clock.SessionStart = form.platform.Now();
+    Enter(form, Screen::LevelInPlay);
     UpdateCaption(form);
 }
 
@@ -198,7 +195,6 @@ void ResumeBoard(Form1& form) {
     const int n = g.CurrentLevel;
 
     form.intro.Visible = false;
-    g.IntroShowing = false;
     b.SelectedFrog = 0;
     b.HighLight.Visible = false;
     const bool grids = form.menu.mnuGrids.Checked;
@@ -213,10 +209,6 @@ void ResumeBoard(Form1& form) {
         }
     }
     ClearOverlays(form);
-    form.play.Now = Screen::LevelInPlay;
-    form.menu.mnuQuit.Enabled = true;
-    form.menu.mnusave.Enabled = true;
-    form.menu.RestartLevelMenue.Enabled = true;
 
     // A finished board (one frog) starts afresh; so does a board without
     // any frog, which could never be played.
@@ -242,6 +234,7 @@ void ResumeBoard(Form1& form) {
         if (rec.Tag >= 1 && rec.Tag <= cells) b.Grid[static_cast<std::size_t>(rec.Tag)].Tag = static_cast<int>(r);
     }
     for (std::size_t i = 1; i < b.Frog.size(); ++i) b.Frog[i].Visible = true;
+    Enter(form, Screen::LevelInPlay);
     UpdateCaption(form);
 }
 
