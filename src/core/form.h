@@ -411,7 +411,7 @@ struct Form1 {
     AboutBox about;
     Window window;
     DataFiles files;
-    // What is happening now; set by the handlers, read by everything else.
+    // What is happening now; changed through game::Enter, read by everything else.
     PlayState play;
     // What happened, for the features built on top of the game.
     Hooks hooks;
