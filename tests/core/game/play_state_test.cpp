@@ -333,7 +333,8 @@ TEST(ScreenChange, PlayTimeIsBankedWhenALevelStopsBeingInPlayAndRestartsWithIt) 
         game::mnuQuit_Click(f);
         game::CommandLabel2_Click(f);
         PlayLosingJump(f, LevelPuzzle(3));
-        EXPECT_NE(f.msg.RoundOverLabel.Caption.find("Time 0:1:40"), std::string::npos) << f.msg.RoundOverLabel.Caption;
+        EXPECT_NE(f.msg.RoundOverLabel.Caption.find("Time 0:1:40"), std::string::npos)
+            << f.msg.RoundOverLabel.Caption;
     }
 }
 
