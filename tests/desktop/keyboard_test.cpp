@@ -241,8 +241,8 @@ TEST(KeyboardPlay, KeysAndMenusFollowTheScreenAfterTheNameEntryAndAPracticeQuit)
     Form1& f = kw.form();
     kw.action("NewGameMenue(1)")->trigger();
     for (const auto& [from, to] : LevelPuzzle(1).solution) kw.jumpByKeys(from, to);
-    kw.press(Qt::Key_Return);           // the panel: on to level 2
-    kw.action("mnuQuit")->trigger();    // given up with points: the name entry
+    kw.press(Qt::Key_Return);         // the panel: on to level 2
+    kw.action("mnuQuit")->trigger();  // given up with points: the name entry
     ASSERT_EQ(f.play.Now, Screen::NameEntry);
     EXPECT_FALSE(kw.action("mnuHighScores")->isEnabled());
     EXPECT_EQ(kw.focused(), kw.widget("NameInput"));
