@@ -90,6 +90,8 @@ void Form_Load(Form1& form) {
     form.window.Width = 800;
     form.window.Height = 580;
     form.menu.RestartLevelMenue.Enabled = false;
+    // A window opens on the start screen, whatever an earlier one showed.
+    form.play = PlayState{};
 
     Messages& msg = form.msg;
     Place(msg.Label2, 0, 40, "", false);
