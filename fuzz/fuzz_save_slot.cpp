@@ -80,7 +80,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!offered) {
         // Refused: nothing of the game changed.
         Check(form.game.CurrentLevel == before.CurrentLevel && form.game.Score == before.Score &&
-              form.game.SaveSlot == before.SaveSlot && quib::game::StartScreenUp(form) && Cells(form) == cellsBefore);
+              form.game.SaveSlot == before.SaveSlot && quib::game::StartScreenUp(form) &&
+              Cells(form) == cellsBefore);
         Check(!form.menu.mnuloadgame[1].Enabled);
         return 0;
     }
