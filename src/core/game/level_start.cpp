@@ -70,7 +70,11 @@ bool GenerateInForeground(Form1& form, int n) {
 void ClearOverlays(Form1& form) {
     Messages& msg = form.msg;
     HighScores& high = form.high;
-    if (high.HighLabel.Visible) {
+    // What covers the board is the screen's to say (under the table, the
+    // screen it covers), not the labels'.
+    const PlayState& play = form.play;
+    const Screen covered = play.Now == Screen::HighScores ? play.UnderTable : play.Now;
+    if (play.Now == Screen::HighScores) {
         high.HighLabel.Visible = false;
         for (std::size_t i = 0; i < high.NamesLabel.size(); ++i) {
             high.NamesLabel[i].Visible = false;
@@ -83,7 +87,7 @@ void ClearOverlays(Form1& form) {
     form.intro.Visible = false;
     ClockThawRequest(form);
     msg.PausedLabel.Visible = false;
-    if (msg.RoundOverLabel.Visible) {
+    if (covered == Screen::RoundOver || covered == Screen::GameOver || covered == Screen::NameEntry) {
         msg.RoundOverLabel.Visible = false;
         msg.Ad_Label.Visible = false;
         msg.Label1.Visible = false;
@@ -91,7 +95,7 @@ void ClearOverlays(Form1& form) {
         msg.Command1.Pressed = false;
         ClockThawRequest(form);
     }
-    if (msg.Label2.Visible) {
+    if (covered == Screen::LevelCompleted) {
         msg.Ad_Label.Visible = false;
         msg.Label2.Visible = false;
         msg.Label3b.Visible = false;
