@@ -18,6 +18,8 @@ void Enter(Form1& form, Screen next);
 void SetExitQuestion(Form1& form, bool open);
 // The window is minimised (1), shown (0) or maximised (2).
 void SetWindowState(Form1& form, int windowState);
+// The screen the game is seen on: under the high-score table, the one it covers.
+Screen Covered(const PlayState& play);
 // A game runs: a level on the board, its round-over message or its panel,
 // also under the high-score table.
 bool GameRuns(const Form1& form);

@@ -72,9 +72,8 @@ void ClearOverlays(Form1& form) {
     HighScores& high = form.high;
     // What covers the board is the screen's to say (under the table, the
     // screen it covers), not the labels'.
-    const PlayState& play = form.play;
-    const Screen covered = play.Now == Screen::HighScores ? play.UnderTable : play.Now;
-    if (play.Now == Screen::HighScores) {
+    const Screen covered = Covered(form.play);
+    if (form.play.Now == Screen::HighScores) {
         high.HighLabel.Visible = false;
         for (std::size_t i = 0; i < high.NamesLabel.size(); ++i) {
             high.NamesLabel[i].Visible = false;

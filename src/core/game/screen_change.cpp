@@ -38,10 +38,9 @@
 
 namespace quib::game {
 
-namespace {
-
-// The screen the game is seen on: under the table, the one it covers.
 Screen Covered(const PlayState& play) { return play.Now == Screen::HighScores ? play.UnderTable : play.Now; }
+
+namespace {
 
 void StartStretch(Form1& form) { form.clock.SessionStart = form.platform.Now(); }
 
