@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/game/game.h"
 #include "core/records/records.h"
 #include "harness.h"
 
@@ -79,21 +80,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!offered) {
         // Refused: nothing of the game changed.
         Check(form.game.CurrentLevel == before.CurrentLevel && form.game.Score == before.Score &&
-              form.game.SaveSlot == before.SaveSlot && form.game.IntroShowing && Cells(form) == cellsBefore);
+              form.game.SaveSlot == before.SaveSlot && quib::game::StartScreenUp(form) &&
+              Cells(form) == cellsBefore);
         Check(!form.menu.mnuloadgame[1].Enabled);
         return 0;
     }
     Check(form.game.SaveSlot == 1);
     Check(form.game.CurrentLevel >= 1 && form.game.CurrentLevel <= form.library.LevelCount);
     Check(form.game.ModeIndex >= 1 && form.game.ModeIndex <= 4);
-    Check(!form.game.IntroShowing);
+    Check(!quib::game::StartScreenUp(form));
 
     // What the game saves it loads back, every field of it.
     const SlotFields fields = Fields(form);
     const double levelStart = form.clock.LevelStartTime.value_or(0);
     quib::records::mnusavegame_Click(form, 1);
     Check(form.menu.mnuloadgame[1].Enabled);
-    form.game.IntroShowing = true;  // back at the start screen, the own slot loads again
+    quib::game::Enter(form, quib::Screen::StartScreen);  // back at the start screen, the own slot loads again
     quib::records::mnuloadgame_Click(form, 1);
     CheckBoard(form);
     Check(Fields(form) == fields);

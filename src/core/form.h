@@ -277,7 +277,6 @@ struct Game {
     bool RetryPending = false;
     std::int32_t Score = 0;
     int SaveSlot = 0;  // 0 none, 1..5
-    bool IntroShowing = true;
     bool JumpPossible = false;
     int ResumeLevel = 1;  // level of the interrupted game read from the resume file
     bool SoundOn = true;
@@ -294,7 +293,6 @@ struct Clock {
     int StartDay = 0;
     std::int64_t SessionStart = 0;  // date-times, whole seconds
     std::int64_t SessionNow = 0;
-    std::int64_t MinimisedAt = 0;   // when the window was last minimised
     std::int64_t PlaySeconds = 0;
     std::int64_t PlayHours = 0;
     std::int64_t PlayMinutes = 0;
@@ -448,7 +446,7 @@ struct Form1 {
     AboutBox about;
     Window window;
     DataFiles files;
-    // What is happening now; set by the handlers, read by everything else.
+    // What is happening now; changed through game::Enter, read by everything else.
     PlayState play;
     // What happened, for the features built on top of the game.
     Hooks hooks;

@@ -125,10 +125,11 @@ void KeyboardPlay::follow() {
     const Board& b = form_.board;
     const int frogs = board::FrogsLeft(b);
     const int cells = static_cast<int>(b.Grid.size()) - 1;
-    const bool fresh = frogs > seenFrogs_ || form_.game.CurrentLevel != seenLevel_ || form_.intro.Visible != seenIntro_;
+    const bool intro = form_.play.Now == Screen::StartScreen;
+    const bool fresh = frogs > seenFrogs_ || form_.game.CurrentLevel != seenLevel_ || intro != seenIntro_;
     seenFrogs_ = frogs;
     seenLevel_ = form_.game.CurrentLevel;
-    seenIntro_ = form_.intro.Visible;
+    seenIntro_ = intro;
     if (fresh || cursor_ < 1 || cursor_ > cells) cursor_ = cells > 0 ? StartCell(b) : 0;
     // A frog selected with the mouse brings the cursor along, so that the
     // keys go on from there.
@@ -154,7 +155,8 @@ void KeyboardPlay::followCursor() {
 
 void KeyboardPlay::followFocus() {
     QWidget* window = board_->window();
-    const bool intro = form_.intro.Visible;
+    const Screen screen = form_.play.Now;
+    const bool intro = screen == Screen::StartScreen;
     // The start screen offers its first choice ("Continue" when there is a
     // game to continue); a game that starts hands the keys to the board.
     if (intro != focusSeenIntro_) {
@@ -171,23 +173,34 @@ void KeyboardPlay::followFocus() {
     // it there, and a screen reader reads it out. The name entry keeps the
     // focus it takes for itself.
     const char* message = nullptr;
-    if (form_.high.HighLabel.Visible)
-        message = "HighLabel";
-    else if (form_.msg.RoundOverLabel.Visible)
-        message = "RoundOverLabel";
-    else if (form_.msg.Label2.Visible)
-        message = "Label2";
-    else if (form_.msg.PausedLabel.Visible)
-        message = "PausedLabel";
+    switch (screen) {
+        case Screen::HighScores:
+            message = "HighLabel";
+            break;
+        case Screen::RoundOver:
+        case Screen::GameOver:
+        case Screen::NameEntry:
+            message = "RoundOverLabel";
+            break;
+        case Screen::LevelCompleted:
+            message = "Label2";
+            break;
+        case Screen::LevelInPlay:
+            if (form_.msg.PausedLabel.Visible) message = "PausedLabel";
+            break;
+        case Screen::StartScreen:
+            break;
+    }
     const QString now = message ? QString::fromLatin1(message) : QString();
     if (now != seenMessage_) {
         seenMessage_ = now;
         QWidget* item = message ? named(message) : nullptr;
-        if (item && item->isVisibleTo(window) && !form_.msg.NameInput.Visible) item->setFocus(Qt::OtherFocusReason);
+        if (item && item->isVisibleTo(window) && screen != Screen::NameEntry)
+            item->setFocus(Qt::OtherFocusReason);
     }
     // The name entry takes the focus for itself; a screen reader reads what
     // it is for and the message above it.
-    if (auto* name = named("NameInput"); name && form_.msg.NameInput.Visible) {
+    if (auto* name = named("NameInput"); name && screen == Screen::NameEntry) {
         const QString what = QStringLiteral("Your name for the high-score table");
         if (name->accessibleName() != what) name->setAccessibleName(what);
         const QString message = QString::fromStdString(form_.msg.Label1.Caption + "\n" + form_.msg.RoundOverLabel.Caption);

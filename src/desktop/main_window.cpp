@@ -713,7 +713,7 @@ void MainWindow::renderCards() {
         if (card->isHidden() == visible) card->setVisible(visible);
     };
     // The start screen stands in front of any message left behind it.
-    const bool intro = form_->intro.Visible;
+    const bool intro = form_->play.Now == Screen::StartScreen;
     show(messageCard_, enclose(messageItems_, {nameInput_, enterButton_}), 48, kCanvasWidth - 96, !intro);
     show(adCard_, enclose({adItem_}, {}), 176, kCanvasWidth - 352, !intro);
     show(tableCard_, enclose(tableItems_, {}), 10, kCanvasWidth - 20, true);

@@ -75,7 +75,7 @@ TEST(KeyboardPlay, PlaysLevelOneFromTheStartScreenWithKeysAlone) {
     }
     for (int i = 0; i < 4; ++i) kw.press(Qt::Key_Backtab);
     kw.press(Qt::Key_Return);
-    ASSERT_FALSE(f.game.IntroShowing);
+    ASSERT_FALSE(game::StartScreenUp(f));
     ASSERT_EQ(f.game.ModeIndex, 1);
     ASSERT_EQ(kw.focused(), kw.view());
     EXPECT_EQ(kw.view()->cursorCell(), f.board.Rect[1].Tag) << "the cursor starts on the level's first frog";
@@ -229,6 +229,31 @@ TEST(KeyboardPlay, ShortcutsActAndEscapeClosesTheGamesOtherWindows) {
     kw.action("coloursDialog")->trigger();
     QTest::keyClick(kw.window->colourDialog(), Qt::Key_Escape);
     EXPECT_FALSE(kw.window->colourDialog()->isVisible());
+}
+
+// The keys and the menus follow the screen however it was reached: a new game
+// chosen at the name entry hands the keys to the board and gives "High
+// Scores" back; Quit in Practice leaves the start screen without "Restart
+// Level", its first choice holding the keys.
+TEST(KeyboardPlay, KeysAndMenusFollowTheScreenAfterTheNameEntryAndAPracticeQuit) {
+    quib::testing::FakePlatform platform;
+    KeyboardWindow kw(platform);
+    Form1& f = kw.form();
+    kw.action("NewGameMenue(1)")->trigger();
+    for (const auto& [from, to] : LevelPuzzle(1).solution) kw.jumpByKeys(from, to);
+    kw.press(Qt::Key_Return);         // the panel: on to level 2
+    kw.action("mnuQuit")->trigger();  // given up with points: the name entry
+    ASSERT_EQ(f.play.Now, Screen::NameEntry);
+    EXPECT_FALSE(kw.action("mnuHighScores")->isEnabled());
+    EXPECT_EQ(kw.focused(), kw.widget("NameInput"));
+
+    kw.action("NewGameMenue(4)")->trigger();
+    EXPECT_TRUE(kw.action("mnuHighScores")->isEnabled());
+    EXPECT_EQ(kw.focused(), kw.view());
+    kw.action("mnuQuit")->trigger();
+    ASSERT_EQ(f.play.Now, Screen::StartScreen);
+    EXPECT_FALSE(kw.action("RestartLevelMenue")->isEnabled());
+    EXPECT_EQ(kw.focused(), kw.widget("CommandLabel(1)"));
 }
 
 }  // namespace

@@ -253,7 +253,7 @@ TEST(MainWindowMenus, EveryEntryReachesItsHandler) {
     choose("mnulevel(1)");
     EXPECT_EQ(game(), std::tuple(4, 1, 0));
     choose("mnuQuit");
-    EXPECT_TRUE(f.game.IntroShowing && fx.widget("IntroFrame")->isVisible());
+    EXPECT_TRUE(game::StartScreenUp(f) && fx.widget("IntroFrame")->isVisible());
 
     choose("mnu_tellafriend");
     choose("mnu_donate");

@@ -29,8 +29,7 @@ bool HighScoreCheck(Form1& form) {
 void ShowNameEntry(Form1& form, bool show) {
     form.msg.NameInput.Visible = show;
     form.msg.Command1.Visible = show;
-    if (show) form.menu.mnuHighScores.Enabled = false;
-    form.play.Now = show ? Screen::NameEntry : Screen::GameOver;
+    game::Enter(form, show ? Screen::NameEntry : Screen::GameOver);
 }
 
 void ShowRoundOverMessage(Form1& form) {
@@ -49,14 +48,20 @@ void LevelSolved(Form1& form) {
     Game& g = form.game;
     Clock& c = form.clock;
     Messages& msg = form.msg;
-    Menus& menu = form.menu;
     const int levelCount = form.library.LevelCount;
 
     HideAllFrogPictures(form.board);
     g.Score += g.CurrentLevel + 3;
     if (g.LevelTries == 1) g.Score += 2 * g.CurrentLevel;
-    game::AddPlayTime(form);
-    menu.RestartLevelMenue.Enabled = false;
+    // The level is no longer in play, and its time is banked: the panel
+    // follows, or the end of the game after the last level. (A solution
+    // playback's loop goes straight on to the next level without a panel.)
+    const bool lastLevel = g.CurrentLevel >= levelCount;
+    if (lastLevel || !form.tasks.DemoLoop) {
+        game::Enter(form, lastLevel ? Screen::GameOver : Screen::LevelCompleted);
+    } else {
+        game::BankPlayTime(form);
+    }
 
     msg.Label2.Caption = "Level " + std::to_string(g.CurrentLevel) + " Completed";
     msg.Label3b.Caption =
@@ -70,7 +75,6 @@ void LevelSolved(Form1& form) {
             msg.Ad_Label.Visible = true;
             msg.Label3b.Visible = true;
             msg.Label6.Visible = g.ModeIndex != kPracticeMode;
-            form.play.Now = Screen::LevelCompleted;
         }
     }
     form.tasks.PlaybackActive = false;
@@ -84,9 +88,6 @@ void LevelSolved(Form1& form) {
     }
 
     if (g.CurrentLevel > levelCount) {
-        menu.RestartLevelMenue.Enabled = false;
-        menu.mnuQuit.Enabled = false;
-        menu.mnusave.Enabled = false;
         msg.Label1.Caption = "Game Over: Congratulations";
         EndedGameLeavesNothingToContinue(form);
         if (g.SaveSlot >= 1) {
@@ -94,7 +95,6 @@ void LevelSolved(Form1& form) {
             g.SaveSlot = 0;
         }
         std::string closing = "Press Mouse button to play again";
-        form.play.Now = Screen::GameOver;
         if (g.ModeIndex != kPracticeMode) {
             const bool high = HighScoreCheck(form);
             if (high) closing = "You got a high score.";
@@ -122,25 +122,21 @@ void RoundOverIncomplete(Form1& form) {
     Game& g = form.game;
     Clock& c = form.clock;
     Messages& msg = form.msg;
-    Menus& menu = form.menu;
     const int remaining = FrogsLeft(form.board) - 1;
 
     HideAllFrogPictures(form.board);
-    menu.RestartLevelMenue.Enabled = false;
     msg.Label1.Caption = "Round Over: Level Incomplete";
-    game::AddPlayTime(form);
-    msg.RoundOverLabel.Caption = "2: You needed to jump " + std::to_string(remaining) + " more frog(s)." + "\n" +
-                                 "SCORE: " + std::to_string(g.Score) + "  Time " + TimeText(c) + "\n" +
+    // The level is no longer in play, and its time is banked; on the last try
+    // the game is over.
+    const bool lastTry = g.ModeIndex < kPracticeMode && g.TryNumber == g.TriesAllowed;
+    game::Enter(form, lastTry ? Screen::GameOver : Screen::RoundOver);
+    msg.RoundOverLabel.Caption = "2: You needed to jump " + std::to_string(remaining) + " more frog(s)." +
+                                 "\n" + "SCORE: " + std::to_string(g.Score) + "  Time " + TimeText(c) + "\n" +
                                  "Press Mouse button to try again";
     msg.NameInput.Visible = false;
     msg.Command1.Visible = false;
-    form.play.Now = Screen::RoundOver;
 
-    if (g.ModeIndex < kPracticeMode && g.TryNumber == g.TriesAllowed) {
-        form.play.Now = Screen::GameOver;
-        menu.mnuQuit.Enabled = false;
-        menu.mnusave.Enabled = false;
-        menu.RestartLevelMenue.Enabled = false;
+    if (lastTry) {
         msg.Label1.Caption = "Game Over: Level Incomplete";
         EndedGameLeavesNothingToContinue(form);
         // Never below zero, even when a file held a level time above the total.

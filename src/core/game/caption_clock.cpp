@@ -158,7 +158,7 @@ void PausedLabel_click(Form1& form) {
     }
     form.msg.PausedLabel.Visible = false;
     const Game& g = form.game;
-    if (g.IntroShowing || g.TryNumber == g.TriesAllowed) return;
+    if (StartScreenUp(form) || g.TryNumber == g.TriesAllowed) return;
     Board& b = form.board;
     if (b.SelectedFrog > 0) b.HighLight.Visible = true;
     for (std::size_t i = 1; i < b.Grid.size(); ++i) b.Grid[i].Visible = true;
@@ -167,7 +167,8 @@ void PausedLabel_click(Form1& form) {
 }
 
 void paused_update(Form1& form) {
-    if (!form.msg.Label1.Visible && !form.high.HighLabel.Visible && !form.msg.Label2.Visible) PausedLabel_click(form);
+    // Neither a message, the panel nor the table stands over the board.
+    if (form.play.Now == Screen::LevelInPlay || form.play.Now == Screen::StartScreen) PausedLabel_click(form);
 }
 
 }  // namespace quib::game

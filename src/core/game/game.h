@@ -9,6 +9,26 @@
 
 namespace quib::game {
 
+// ------------------------------------------------------- changes of screen
+
+// The one way to change what is on screen: banks or starts the play time,
+// sets the menus that depend on the screen (see screen_change.cpp).
+void Enter(Form1& form, Screen next);
+// The exit question opens or closes; nobody plays while it is open.
+void SetExitQuestion(Form1& form, bool open);
+// The window is minimised (1), shown (0) or maximised (2).
+void SetWindowState(Form1& form, int windowState);
+// The screen the game is seen on: under the high-score table, the one it covers.
+Screen Covered(const PlayState& play);
+// A game runs: a level on the board, its round-over message or its panel,
+// also under the high-score table.
+bool GameRuns(const Form1& form);
+// The start screen offers "Continue".
+bool ContinueOffered(const Form1& form);
+// Whether the background supply may put a new puzzle into a level: never
+// the level in play, never the one "Continue" would resume.
+bool SupplyMayRenew(const Form1& form, int level);
+
 // ------------------------------------------------------------ level start
 
 void StartLevel(Form1& form);

@@ -70,7 +70,10 @@ bool GenerateInForeground(Form1& form, int n) {
 void ClearOverlays(Form1& form) {
     Messages& msg = form.msg;
     HighScores& high = form.high;
-    if (high.HighLabel.Visible) {
+    // What covers the board is the screen's to say (under the table, the
+    // screen it covers), not the labels'.
+    const Screen covered = Covered(form.play);
+    if (form.play.Now == Screen::HighScores) {
         high.HighLabel.Visible = false;
         for (std::size_t i = 0; i < high.NamesLabel.size(); ++i) {
             high.NamesLabel[i].Visible = false;
@@ -81,10 +84,9 @@ void ClearOverlays(Form1& form) {
         ClockThawRequest(form);
     }
     form.intro.Visible = false;
-    form.game.IntroShowing = false;
     ClockThawRequest(form);
     msg.PausedLabel.Visible = false;
-    if (msg.RoundOverLabel.Visible) {
+    if (covered == Screen::RoundOver || covered == Screen::GameOver || covered == Screen::NameEntry) {
         msg.RoundOverLabel.Visible = false;
         msg.Ad_Label.Visible = false;
         msg.Label1.Visible = false;
@@ -92,9 +94,8 @@ void ClearOverlays(Form1& form) {
         msg.Command1.Pressed = false;
         ClockThawRequest(form);
     }
-    if (msg.Label2.Visible) {
+    if (covered == Screen::LevelCompleted) {
         msg.Ad_Label.Visible = false;
-        form.clock.SessionStart = form.platform.Now();
         msg.Label2.Visible = false;
         msg.Label3b.Visible = false;
         msg.Label6.Visible = false;
@@ -108,10 +109,7 @@ void StartLevel(Form1& form) {
     Board& b = form.board;
     const int n = g.CurrentLevel;
 
-    g.IntroShowing = false;
     form.intro.Visible = false;
-    form.menu.mnuQuit.Enabled = true;
-    form.menu.RestartLevelMenue.Enabled = true;
     form.msg.Command1.Visible = false;
     b.SelectedFrog = 0;
 
@@ -124,7 +122,6 @@ void StartLevel(Form1& form) {
         if (grids) b.Grid[i].Visible = true;
     }
     ClearOverlays(form);
-    form.play.Now = Screen::LevelInPlay;
 
     if (!g.RetryPending) {
         g.TryNumber -= 1;
@@ -141,8 +138,11 @@ void StartLevel(Form1& form) {
 
     if (!StoredPuzzleUsable(form, n)) {
         // Only when the generator gave up and no puzzle was ever stored:
-        // an empty board rather than the frogs of another level.
+        // an empty board rather than the frogs of another level, and no level
+        // in play: the start screen offers another choice.
         ClearBoardFrogs(form);
+        form.intro.Visible = true;
+        Enter(form, Screen::StartScreen);
         UpdateCaption(form);
         return;
     }
@@ -187,7 +187,7 @@ void StartLevel(Form1& form) {
     for (std::size_t i = 1; i < b.Rect.size(); ++i) b.Frog[i].Visible = true;
 
     form.window.MousePointer = Pointer::Default;
-    form.clock.SessionStart = form.platform.Now();
+    Enter(form, Screen::LevelInPlay);
     UpdateCaption(form);
 }
 
@@ -198,7 +198,6 @@ void ResumeBoard(Form1& form) {
     const int n = g.CurrentLevel;
 
     form.intro.Visible = false;
-    g.IntroShowing = false;
     b.SelectedFrog = 0;
     b.HighLight.Visible = false;
     const bool grids = form.menu.mnuGrids.Checked;
@@ -213,10 +212,6 @@ void ResumeBoard(Form1& form) {
         }
     }
     ClearOverlays(form);
-    form.play.Now = Screen::LevelInPlay;
-    form.menu.mnuQuit.Enabled = true;
-    form.menu.mnusave.Enabled = true;
-    form.menu.RestartLevelMenue.Enabled = true;
 
     // A board whose level lost its stored puzzle (a level library made
     // afresh) is still the player's game: the level gets its new puzzle now,
@@ -246,6 +241,7 @@ void ResumeBoard(Form1& form) {
         if (rec.Tag >= 1 && rec.Tag <= cells) b.Grid[static_cast<std::size_t>(rec.Tag)].Tag = static_cast<int>(r);
     }
     for (std::size_t i = 1; i < b.Frog.size(); ++i) b.Frog[i].Visible = true;
+    Enter(form, Screen::LevelInPlay);
     UpdateCaption(form);
 }
 

@@ -65,12 +65,12 @@ void NewGame(Form1& form, int index, std::optional<int> gotoLevel) {
     Messages& msg = form.msg;
 
     msg.Command1.Visible = false;
+    // The slot gets the game's time up to now. Only a game that runs has a
+    // board to save: the start screen (also under the table) has none.
     BankPlayTime(form);
-    if (!form.intro.Visible && g.SaveSlot > 0) records::mnusavegame_Click(form, g.SaveSlot);
+    if (GameRuns(form) && g.SaveSlot > 0) records::mnusavegame_Click(form, g.SaveSlot);
 
     g.SaveSlot = 0;
-    g.IntroShowing = false;
-    form.menu.RestartLevelMenue.Enabled = true;
     b.HighLight.Visible = false;
     b.SelectedFrog = 0;
     const bool grids = form.menu.mnuGrids.Checked;
@@ -78,11 +78,8 @@ void NewGame(Form1& form, int index, std::optional<int> gotoLevel) {
         if (!grids) b.Grid[i].BorderStyle = 0;
         b.Grid[i].BackColor = 0;
     }
-    form.menu.mnuQuit.Enabled = true;
-    form.menu.mnusave.Enabled = true;
     form.intro.CommandLabel2.Visible = false;
     if (form.clock.ClockState == 2) form.clock.ClockState = 0;
-    g.IntroShowing = false;
     form.intro.Visible = false;
     for (std::size_t i = 1; i < b.Grid.size(); ++i) b.Grid[i].Visible = true;
 
@@ -110,7 +107,6 @@ void NewGame(Form1& form, int index, std::optional<int> gotoLevel) {
     form.clock.PlayHours = 0;
     form.clock.PlayMinutes = 0;
     form.clock.PlaySecs = 0;
-    form.clock.SessionStart = p.Now();
 }
 
 }  // namespace

@@ -11,31 +11,24 @@ namespace quib::game {
 
 namespace {
 
-// No try left outside Practice, or every level solved.
-bool GameIsOver(const Form1& form) {
-    const Game& g = form.game;
-    return (g.ModeIndex < kPracticeMode && g.TryNumber >= g.TriesAllowed) || g.CurrentLevel > form.library.LevelCount;
-}
-
 void DismissRoundOver(Form1& form) {
     Messages& msg = form.msg;
     if (form.play.Now == Screen::NameEntry) return;
-    if (GameIsOver(form)) {
+    // The message of a game that has ended (no try left, Quit, every level
+    // solved) leads back to the start screen; any other round is retried.
+    if (form.play.Now == Screen::GameOver) {
         Game& g = form.game;
         g.CurrentLevel = 1;
         g.TryNumber = 0;
         g.LevelTries = 0;
-        g.IntroShowing = true;
         msg.Label1.Visible = false;
         msg.Ad_Label.Visible = false;
         // The message goes with its heading: left up, a later click on the
         // start screen would read it as still waiting and start a stray game.
         msg.RoundOverLabel.Visible = false;
         form.intro.Visible = true;
-        form.play.Now = Screen::StartScreen;
+        Enter(form, Screen::StartScreen);
         UpdateCaption(form);
-        form.menu.mnuQuit.Enabled = false;
-        form.menu.mnusave.Enabled = false;
         return;
     }
     form.clock.ClockState = 3;
@@ -47,7 +40,6 @@ void DismissLevelCompleted(Form1& form) {
     Messages& msg = form.msg;
     msg.Label2.Visible = false;
     msg.Ad_Label.Visible = false;
-    form.clock.SessionStart = form.platform.Now();
     msg.Label3b.Visible = false;
     msg.Label6.Visible = false;
     form.clock.ClockState = 3;
@@ -100,8 +92,9 @@ void mnuQuit_Click(Form1& form) {
     high.HighLabel.Visible = false;
     msg.NameInput.Visible = false;
     msg.Command1.Visible = false;
-    form.menu.mnuQuit.Enabled = false;
-    form.menu.mnusave.Enabled = false;
+    // The level stops being in play (its time so far is banked): in Practice
+    // the start screen follows, in the other modes the game is over.
+    Enter(form, g.ModeIndex == kPracticeMode ? Screen::StartScreen : Screen::GameOver);
     for (std::size_t i = 1; i < b.Grid.size(); ++i) b.Grid[i].BorderStyle = 0;
     for (std::size_t i = 0; i < high.NamesLabel.size(); ++i) {
         high.NamesLabel[i].Visible = false;
@@ -118,9 +111,7 @@ void mnuQuit_Click(Form1& form) {
         // A loaded game may have left "Continue" on the start screen; it must
         // take up the level now on the board, not the one that was loaded.
         g.ResumeLevel = g.CurrentLevel;
-        g.IntroShowing = true;
         form.intro.Visible = true;
-        form.play.Now = Screen::StartScreen;
         UpdateCaption(form);
         return;
     }
@@ -129,9 +120,6 @@ void mnuQuit_Click(Form1& form) {
     c.PlaySeconds -= c.PlayHours * 3600 + c.PlayMinutes * 60 + c.PlaySecs;
     SplitPlaySeconds(form);
     UpdateCaption(form);
-    form.menu.mnuQuit.Enabled = false;
-    form.menu.mnusave.Enabled = false;
-    form.menu.RestartLevelMenue.Enabled = false;
     msg.Label1.Caption = "Game Over: Level Incomplete";
     board::EndedGameLeavesNothingToContinue(form);
     if (g.SaveSlot > 0) {
@@ -146,12 +134,10 @@ void mnuQuit_Click(Form1& form) {
         closing = "You got a high score. Please enter your name.";
         msg.NameInput.Visible = true;
         msg.Command1.Visible = true;
-        form.menu.mnuHighScores.Enabled = false;
-        form.play.Now = Screen::NameEntry;
+        Enter(form, Screen::NameEntry);
     } else {
         msg.NameInput.Visible = false;
         msg.Command1.Visible = false;
-        form.play.Now = Screen::GameOver;
     }
 
     // With a single frog left there is nothing to jump, and the first line
@@ -174,7 +160,6 @@ void CommandLabel2_Click(Form1& form) {
     g.CurrentLevel = g.ResumeLevel;
     CheckJumpPossible(form);
     form.intro.Visible = false;
-    g.IntroShowing = false;
     // A board with one frog left is a solved level whose panel was left by
     // "Quit" (the level has already moved on): it goes on as the panel's
     // dismissal would have, with the next level's fresh start, not a retry.
@@ -185,9 +170,6 @@ void CommandLabel2_Click(Form1& form) {
         ResumeBoard(form);
     }
     form.intro.CommandLabel2.Visible = false;
-    if (g.SaveSlot > 0) form.menu.mnusave.Enabled = false;
-    // The time spent on the start screen before "Continue" is no playing time.
-    form.clock.SessionStart = form.platform.Now();
 }
 
 }  // namespace quib::game

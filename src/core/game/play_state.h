@@ -1,6 +1,6 @@
 #pragma once
-// What is happening now, as one value the game's handlers set as they show
-// and hide their labels. Everything that must know whether a level is in
+// What is happening now, as one value that the game's handlers change through
+// game::Enter as they show and hide their labels. Everything that must know whether a level is in
 // play (the playing time, the keyboard, the session end, the resting timer,
 // the features built on top) reads it here; the labels are only what the
 // window draws.

@@ -11,9 +11,10 @@ namespace quib::levels {
 
 namespace {
 
-// A level whose puzzle is used up and that the player is not on.
+// A level whose puzzle is used up and that the player is not on (nor would
+// be on by "Continue").
 bool Eligible(const Form1& form, int k) {
-    return form.library.LevelNeedsGenerating[static_cast<std::size_t>(k)] && k != form.game.CurrentLevel;
+    return form.library.LevelNeedsGenerating[static_cast<std::size_t>(k)] && game::SupplyMayRenew(form, k);
 }
 
 // Level numbers the per-level flags can hold; a count or level read from a
@@ -112,7 +113,7 @@ void BackgroundSupply(Form1& form) {
     // retry would then meet a different puzzle. It stays marked and is
     // renewed once the player has moved on.
     if (gen.GenerationRequested && !gen.GenerationDone) {
-        if (gen.GenerationLevel == form.game.CurrentLevel) {
+        if (!game::SupplyMayRenew(form, gen.GenerationLevel)) {
             gen.GenerationDone = true;
         } else {
             gen.GenerationRequested = false;
@@ -124,7 +125,7 @@ void BackgroundSupply(Form1& form) {
     if (gen.GenerationDone) {
         const int v = gen.GenerationLevel;
         if (v >= 0 && v <= kLevelIndexMax && lib.LevelNeedsGenerating[static_cast<std::size_t>(v)] &&
-            v != form.game.CurrentLevel) {
+            game::SupplyMayRenew(form, v)) {
             lib.LevelNeedsGenerating[static_cast<std::size_t>(v)] = false;
             InstallGeneratedLevel(form, v);
         }

@@ -58,9 +58,7 @@ void WithdrawRoundOver(Form1& form) {
     msg.Ad_Label.Visible = false;
     Board& b = form.board;
     for (std::size_t i = 1; i < b.Grid.size(); ++i) b.Grid[i].Visible = true;
-    form.play.Now = Screen::LevelInPlay;
-    form.menu.RestartLevelMenue.Enabled = true;
-    form.clock.SessionStart = form.platform.Now();
+    game::Enter(form, Screen::LevelInPlay);
     if (form.clock.ClockState == 1) form.clock.ClockState = 0;
     if (form.clock.ClockState == 2) form.clock.ClockState = 3;
 }

@@ -79,9 +79,7 @@ void Fallback(Form1& form) {
 // offers is kept whatever its count of tries at the level: that count only
 // feeds the level-completed line and the first-try bonus, and a game shown
 // as "Continue" must still be there after the window is opened and closed.
-bool ResumeGameStillOffered(const Form1& form) {
-    return form.game.IntroShowing && form.intro.CommandLabel2.Visible;
-}
+bool ResumeGameStillOffered(const Form1& form) { return game::ContinueOffered(form); }
 
 }  // namespace
 

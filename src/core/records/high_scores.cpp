@@ -214,9 +214,8 @@ void Command1_Click(Form1& form) {
     msg.NameInput.Visible = false;
     msg.Command1.Visible = false;
     h.NamesLabel[Row(h.NewScoreRank)].Caption = msg.NameInput.Text;
-    form.menu.mnuHighScores.Enabled = true;
     // The name is in: what is left is the ended game, which the table covers.
-    form.play.Now = Screen::GameOver;
+    game::Enter(form, Screen::GameOver);
     mnuHighScores_Click(form);
 }
 
@@ -230,8 +229,7 @@ void mnuHighScores_Click(Form1& form) {
     // Opened twice, the second opening would remember the messages as hidden
     // (the first one hid them) and lose them when the table closes.
     if (form.play.Now == Screen::HighScores) return;
-    form.play.UnderTable = form.play.Now;
-    form.play.Now = Screen::HighScores;
+    game::Enter(form, Screen::HighScores);
 
     h.Remembered = {msg.Label1.Visible, msg.RoundOverLabel.Visible, msg.NameInput.Visible, msg.Command1.Visible,
                     msg.Label2.Visible, msg.Label3b.Visible,        msg.Label6.Visible,    msg.PausedLabel.Visible};
@@ -272,7 +270,7 @@ void HighLabel_Click(Form1& form) {
     // is at its limit as well while the last try is played, or on the panel
     // of a level solved at the last try, and that game goes on.
     const bool gameOver = g.ModeIndex < kPracticeMode && form.play.UnderTable == Screen::GameOver;
-    if (gameOver || g.IntroShowing) {
+    if (gameOver || form.play.UnderTable == Screen::StartScreen) {
         msg.Label1.Visible = false;
         msg.Ad_Label.Visible = false;
         // The table opened from the start screen goes back to it; only a game
@@ -285,17 +283,17 @@ void HighLabel_Click(Form1& form) {
             g.TryNumber = 0;
             g.LevelTries = 0;
         }
-        g.IntroShowing = true;
         form.intro.Visible = true;
-        form.play.Now = Screen::StartScreen;
+        game::Enter(form, Screen::StartScreen);
         game::UpdateCaption(form);
-        form.menu.mnuQuit.Enabled = false;
-        form.menu.mnusave.Enabled = false;
         return;
     }
 
+    // The board comes back under a level in play that was not paused; a
+    // message or the panel comes back over the hidden board.
     const HighScores::Shown& was = h.Remembered;
-    if (!was.PausedLabel && !was.Label1 && !was.Label2) {
+    const bool levelUnder = form.play.UnderTable == Screen::LevelInPlay;
+    if (!was.PausedLabel && levelUnder) {
         board::ShowFrogPictures(form.board);
         for (std::size_t i = 1; i < form.board.Grid.size(); ++i) form.board.Grid[i].Visible = true;
         if (form.board.SelectedFrog > 0) form.board.HighLight.Visible = true;
@@ -312,9 +310,9 @@ void HighLabel_Click(Form1& form) {
     msg.Ad_Label.Visible = msg.Label2.Visible;
     // The screen the table covered comes back. (The message line stays as
     // the labels have it; what is on screen is this state, not the labels.)
-    form.play.Now = form.play.UnderTable;
+    game::Enter(form, form.play.UnderTable);
 
-    if (!msg.Label1.Visible && !msg.Label2.Visible) form.clock.ClockState = 3;
+    if (levelUnder) form.clock.ClockState = 3;
 }
 
 void NamesLabel_Click(Form1& form, int index) {

@@ -124,9 +124,10 @@ void UpdateSlotMenu(Form1& form, int slot) {
 }
 
 void mnusavegame_Click(Form1& form, int index) {
-    // With the start screen up there is no game in play; the counters and
-    // frogs left over from the last one would overwrite the slot's real game.
-    if (!IsSlot(index) || form.intro.Visible || form.game.IntroShowing) return;
+    // Without a game running (the start screen, also under the table, or an
+    // ended game) the counters and frogs left over from the last one would
+    // overwrite the slot's real game.
+    if (!IsSlot(index) || !game::GameRuns(form)) return;
     const int previousSlot = form.game.SaveSlot;
     form.game.SaveSlot = index;
     game::UpdateCaption(form);
@@ -134,13 +135,18 @@ void mnusavegame_Click(Form1& form, int index) {
     bool loadable = false;
     try {
         const std::string text = SlotText(form);
-        written = WriteFolderFile(form, SlotFileName(index), text, FolderFlush::Flush);
-        // A game the loader could not take back (a level without its start
-        // layout) must not be offered for loading.
-        ParseSlot(text, form.board);
-        loadable = true;
+        try {
+            ParseSlot(text, form.board);
+            loadable = true;
+        } catch (const ReadFailure&) {
+            // A game the loader could not take back (a level whose puzzle is
+            // not made yet, on the panel before it) is never offered for
+            // loading, and never replaces a save that can be loaded.
+        }
+        if (loadable || !ReadSlot(form, index))
+            written = WriteFolderFile(form, SlotFileName(index), text, FolderFlush::Flush);
     } catch (const std::exception&) {
-        // ReadFailure: written but not loadable; anything else: not written.
+        // Not written.
     }
     if (written) {
         MarkSlot(form, index, loadable);
@@ -159,7 +165,7 @@ void mnuloadgame_Click(Form1& form, int index) {
     Clock& clock = form.clock;
     Platform& p = form.platform;
     if (!IsSlot(index)) return;
-    if (index == g.SaveSlot && !g.IntroShowing) return;
+    if (index == g.SaveSlot && game::GameRuns(form)) return;
 
     // A slot that turns out unreadable now leaves the running game exactly as
     // it was: nothing is saved, added or changed before the file is known good.
@@ -221,9 +227,6 @@ void mnuloadgame_Click(Form1& form, int index) {
         for (std::size_t i = 1; i < form.board.Grid.size(); ++i) form.board.Grid[i].BorderStyle = 0;
 
     game::ResumeBoard(form);
-
-    form.menu.mnusave.Enabled = false;
-    clock.SessionStart = p.Now();
 }
 
 void CloseSaveSlot(Form1& form, const std::string& item) {

@@ -49,13 +49,12 @@ bool Form_Unload(Form1& form) {
     // While the question (and the word that the files could not be kept)
     // is open nobody plays: its seconds count neither for a session that
     // ends meanwhile nor, answered No, for the game.
-    form.play.ExitQuestion = true;
+    game::SetExitQuestion(form, true);
     if (!saved) TellFilesNotKept(form, false, true);
     const bool yes = form.platform.AskYesNo("Are you sure you want to exit the program?", "Quib");
-    form.play.ExitQuestion = false;
+    game::SetExitQuestion(form, false);
     if (!yes) {
         form.clock.ClockState = 3;
-        if (game::LevelInPlay(form)) form.clock.SessionStart = form.platform.Now();
         return true;
     }
     End(form);

@@ -90,7 +90,7 @@ void Form_Load(Form1& form) {
     form.window.Width = 800;
     form.window.Height = 580;
     form.menu.RestartLevelMenue.Enabled = false;
-    form.game.IntroShowing = true;
+    // A window opens on the start screen, whatever an earlier one showed.
     form.play = PlayState{};
 
     Messages& msg = form.msg;
@@ -184,14 +184,8 @@ void StartUp(Form1& form) {
 void Form_Resize(Form1& form, int windowState) {
     // Time spent minimised is no playing time: the stretch played so far is
     // added on the way down (a close while minimised adds nothing more), and
-    // on the way back the stretch under way moves on by the time minimised.
-    Clock& c = form.clock;
-    if (windowState == 1 && form.window.WindowState != 1) {
-        game::BankPlayTime(form);
-        c.MinimisedAt = form.platform.Now();
-    }
-    if (windowState != 1 && form.window.WindowState == 1) c.SessionStart += form.platform.Now() - c.MinimisedAt;
-    form.window.WindowState = windowState;
+    // a new one starts on the way back.
+    game::SetWindowState(form, windowState);
     int& state = form.clock.ClockState;
     if (windowState == 1 && state == 0) state = 1;
     if (windowState == 2 && state == 2) state = 3;

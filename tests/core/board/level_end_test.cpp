@@ -83,7 +83,7 @@ TEST(LastLevel, SolvingItEndsTheGameWithItsMessageClosesTheSlotAndOffersTheTable
         EXPECT_EQ(std::pair(f.msg.NameInput.Visible, f.menu.mnuHighScores.Enabled), std::pair(mode == 1, mode == 4));
         if (mode == 1) records::Command1_Click(f);
         ClickWindow(f);
-        EXPECT_TRUE(f.game.IntroShowing && f.intro.Visible);
+        EXPECT_TRUE(game::StartScreenUp(f) && f.intro.Visible);
         EXPECT_EQ(std::pair(f.game.CurrentLevel, f.window.Caption), std::pair(1, std::string(" QUIB   ")));
     }
 }

@@ -11,8 +11,7 @@ namespace {
 using namespace quib::testing;
 
 void SetGame(Form1& f, int mode, int tryNumber, int level, int score, int frogs) {
-    f.game.IntroShowing = false;
-    f.play.Now = Screen::LevelInPlay;
+    game::Enter(f, Screen::LevelInPlay);
     f.game.ModeIndex = mode;
     game::SetModeNameAndTries(f.game, mode);
     std::tie(f.game.TryNumber, f.game.CurrentLevel, f.game.Score) = std::tuple(tryNumber, level, score);
@@ -37,8 +36,7 @@ TEST(Caption, PadsEveryNumberAndDropsTriesAndScoreInPractice) {
     f.game.SaveSlot = 0;
     EXPECT_EQ(game::ComposeCaption(f), "QUIB      Mode: Practice  Level: 150 of 200" + std::string(16, ' ') +
                                            "12 left out of 153");
-    f.game.IntroShowing = true;
-    f.play.Now = Screen::StartScreen;
+    game::Enter(f, Screen::StartScreen);
     game::UpdateCaption(f);
     EXPECT_EQ(f.window.Caption, " QUIB   ");
 }
@@ -112,10 +110,11 @@ TEST(Pause, NoticeClickGivesTheBoardBackUnlessAPanelCoversItOrNoTryIsLeft) {
     board::HideAllFrogPictures(f.board);
     f.board.SelectedFrog = 2;
     f.clock.ClockState = 2;
-    f.msg.PausedLabel.Visible = f.msg.Label2.Visible = true;  // a panel covers the board: the update waits
+    f.msg.PausedLabel.Visible = true;
+    game::Enter(f, Screen::LevelCompleted);  // a panel covers the board: the update waits
     game::paused_update(f);
     EXPECT_TRUE(f.msg.PausedLabel.Visible);
-    f.msg.Label2.Visible = false;
+    game::Enter(f, Screen::LevelInPlay);
     f.game.TryNumber = f.game.TriesAllowed;  // the game has ended: the board stays hidden
     game::paused_update(f);
     EXPECT_FALSE(f.msg.PausedLabel.Visible || f.board.Frog[1].Visible);

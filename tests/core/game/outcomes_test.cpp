@@ -11,7 +11,7 @@ namespace {
 using namespace quib::testing;
 
 void ExpectStartScreen(const Form1& f) {
-    EXPECT_TRUE(f.game.IntroShowing && f.intro.Visible);
+    EXPECT_TRUE(game::StartScreenUp(f) && f.intro.Visible);
     EXPECT_EQ(std::tuple(f.game.CurrentLevel, f.game.TryNumber, f.window.Caption), std::tuple(1, 0, " QUIB   "));
     EXPECT_FALSE(f.menu.mnuQuit.Enabled || f.menu.mnusave.Enabled || f.msg.RoundOverLabel.Visible);
 }
@@ -107,14 +107,14 @@ TEST(Practice, RestartIsANewTryWhateverTheTryCounterAndQuitShowsTheStartScreen) 
     Jump(f, from, to);
     ASSERT_EQ(f.game.TriesAllowed - f.game.TryNumber, 0);
     game::RestartLevelMenue_Click(f);
-    EXPECT_FALSE(f.game.IntroShowing);
+    EXPECT_FALSE(game::StartScreenUp(f));
     EXPECT_EQ(f.game.LevelTries, 2);
     EXPECT_EQ(FrogCells(f), LevelPuzzle(3).pieces);
 
     ClickFrogOn(f, from);
     f.high.NewScoreRank = -7;  // stays unless a high-score check runs
     game::mnuQuit_Click(f);
-    EXPECT_TRUE(f.game.IntroShowing && f.intro.Visible && !f.msg.RoundOverLabel.Visible);
+    EXPECT_TRUE(game::StartScreenUp(f) && f.intro.Visible && !f.msg.RoundOverLabel.Visible);
     EXPECT_EQ(std::tuple(f.window.Caption, f.high.NewScoreRank, PictureOnCell(f, from)), std::tuple(" QUIB   ", -7, 0));
     board::ClickCell(f, to);  // the frog still selected under the start screen stays put
     EXPECT_EQ(FrogCells(f), LevelPuzzle(3).pieces);

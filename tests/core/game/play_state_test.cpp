@@ -1,13 +1,15 @@
 // What is on screen, as the handlers set it: every handler, from every screen
 // it can be reached on, lands on the expected one, and the one answer to
-// "is a level in play?" follows it; plus the faults that came from guessing
-// the screen from the labels.
+// "is a level in play?" and the menus that depend on the screen follow it;
+// plus the faults that came from guessing the screen from the labels or from
+// handlers that carried the effects of a change of screen themselves.
 
 #include <cstdio>
 #include <fstream>
 #include <functional>
 #include <string>
 
+#include "core/levels/levels.h"
 #include "core/records/records.h"
 #include "core/window/window.h"
 #include "support/play.h"
@@ -41,6 +43,11 @@ const Step kClick = [](Form1& f) { ClickWindow(f); };
 const Step kRestart = [](Form1& f) { game::RestartLevelMenue_Click(f); };
 const Step kEnterName = [](Form1& f) { records::Command1_Click(f); };
 const Step kContinue = [](Form1& f) { game::CommandLabel2_Click(f); };
+const Step kGoto3Save2 = [](Form1& f) {
+    game::mnulevel_Click(f, 3);
+    records::mnusavegame_Click(f, 2);
+};
+const Step kLoad2 = [](Form1& f) { records::mnuloadgame_Click(f, 2); };
 
 Step Then(std::initializer_list<Step> steps) {
     std::vector<Step> all(steps);
@@ -102,6 +109,9 @@ TEST(PlayState, EveryHandlerLandsOnTheScreenItShows) {
         {"game over", gameOver, S::GameOver, "dismiss", kDismissRound, S::StartScreen},
         {"game over", gameOver, S::GameOver, "click", kClick, S::StartScreen},
         {"game over", gameOver, S::GameOver, "table, close table", Then({kTable, kCloseTable}), S::StartScreen},
+        {"name entry, slot 2 kept", Then({kGoto3Save2, kEasy, kSolve, kDismissPanel, kQuit}), S::NameEntry,
+         "load", kLoad2, S::LevelInPlay},
+        {"table from start", kTable, S::HighScores, "new game", kEasy, S::LevelInPlay},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.from) + " + " + row.handler);
@@ -118,6 +128,14 @@ TEST(PlayState, EveryHandlerLandsOnTheScreenItShows) {
             EXPECT_FALSE(f.msg.RoundOverLabel.Visible || f.msg.Label2.Visible || f.high.HighLabel.Visible ||
                          f.intro.Visible);
         }
+        // The menus are those of the screen (under the table, of the one it
+        // covers), whichever way it was reached.
+        const S shown = f.play.Now == S::HighScores ? f.play.UnderTable : f.play.Now;
+        const bool runs = shown == S::LevelInPlay || shown == S::RoundOver || shown == S::LevelCompleted;
+        EXPECT_EQ(f.menu.RestartLevelMenue.Enabled, shown == S::LevelInPlay);
+        EXPECT_EQ(f.menu.mnuQuit.Enabled, runs);
+        EXPECT_EQ(f.menu.mnusave.Enabled, runs && f.game.SaveSlot == 0);
+        EXPECT_EQ(f.menu.mnuHighScores.Enabled, f.play.Now != S::NameEntry);
     }
 }
 
@@ -235,6 +253,107 @@ TEST(PlayState, TheExitQuestionsSecondsAreNoPlayTime) {
     std::rename((folder + ".away").c_str(), folder.c_str());
     ASSERT_EQ(third.platform.infos.size(), 1u);
     EXPECT_EQ(h.clock.PlaySeconds, 30);
+}
+
+// A Continue at start-up resumes a level whose start layout only the level
+// library keeps: the background supply must not renew it while the start
+// screen offers it, or a retry shows a different puzzle.
+TEST(ScreenChange, ARetryAfterContinueAtStartUpReplaysTheSamePuzzle) {
+    TestGame first;
+    Form1& f = StartGame(first.form(), kEasyMode);
+    PlaySolution(f, LevelPuzzle(1));
+    game::Label2_Click(f);
+    ASSERT_TRUE(levels::WriteLevelLibrary(f));
+    window::Form_Unload(f);
+
+    TestGame second(first, true);
+    Form1& g = second.form();
+    ASSERT_TRUE(g.intro.CommandLabel2.Visible && g.library.LevelNeedsGenerating[2]);
+    for (int tick = 0; tick < 10; ++tick) {
+        second.platform.Advance(0.01);
+        levels::Timer1_Timer(g);
+    }
+    game::CommandLabel2_Click(g);
+    PlayLosingJump(g, LevelPuzzle(2));
+    game::RoundOverLabel_Click(g);
+    EXPECT_EQ(FrogCells(g), LevelPuzzle(2).pieces);
+}
+
+// Seconds played with a level in play are counted once, whatever covers the
+// level afterwards: the high-score table, the exit question, or the start
+// screen after a Practice game's Quit.
+TEST(ScreenChange, PlayTimeIsBankedWhenALevelStopsBeingInPlayAndRestartsWithIt) {
+    // The table over a level in play, then a close answered Yes: the resume
+    // file has the 30 seconds played (a New Game would save them likewise).
+    {
+        TestGame game;
+        Form1& f = StartGame(game.form(), kEasyMode);
+        game.platform.Advance(30);
+        records::mnuHighScores_Click(f);
+        game.platform.Advance(20);
+        window::Form_Unload(f);
+        EXPECT_EQ(FileLines(game.data.file("data.txt")).at(8), "30");
+    }
+    // A close answered No after 50 seconds of question over the table: only
+    // the seconds with the level in play count.
+    {
+        TestGame game;
+        Form1& f = StartGame(game.form(), kEasyMode);
+        game.platform.Advance(30);
+        records::mnuHighScores_Click(f);
+        game.platform.answerYes = false;
+        game.platform.whileAsking = [&] { game.platform.Advance(50); };
+        window::Form_Unload(f);
+        records::HighLabel_Click(f);
+        game.platform.Advance(10);
+        window::Form_Resize(f, 1);
+        EXPECT_EQ(f.clock.PlaySeconds, 40);
+    }
+    // Practice: a game loaded from a slot, 100 seconds played, Quit,
+    // Continue and a lost round: the message has the 100 seconds.
+    {
+        TestGame game;
+        Form1& f = game.form();
+        InstallRowPuzzles(f, 4);
+        game::mnulevel_Click(f, 3);
+        records::mnusavegame_Click(f, 1);
+        game::mnuQuit_Click(f);
+        records::mnuloadgame_Click(f, 1);
+        game.platform.Advance(100);
+        game::mnuQuit_Click(f);
+        game::CommandLabel2_Click(f);
+        PlayLosingJump(f, LevelPuzzle(3));
+        EXPECT_NE(f.msg.RoundOverLabel.Caption.find("Time 0:1:40"), std::string::npos)
+            << f.msg.RoundOverLabel.Caption;
+    }
+}
+
+// An automatic save into the game's slot while the next level has no puzzle
+// yet (the panel of a first run) could not be loaded back: the good save the
+// slot holds stays.
+TEST(ScreenChange, ASaveThatCouldNotBeLoadedNeverReplacesAGoodOne) {
+    TestGame game;
+    Form1& f = StartGame(game.form(), kEasyMode, 1);
+    records::mnusavegame_Click(f, 1);
+    const std::string good = FileText(game.data.file("savedgame1.txt"));
+    PlaySolution(f, LevelPuzzle(1));  // the panel saves the game, now at level 2
+    game::NewGameMenue_Click(f, kEasyMode);
+    EXPECT_EQ(FileText(game.data.file("savedgame1.txt")), good);
+    records::UpdateSlotMenu(f, 1);
+    EXPECT_TRUE(f.menu.mnuloadgame[1].Enabled);
+}
+
+// A level start for which the generator gives up leaves no level in play
+// over the empty board: the start screen offers another choice.
+TEST(ScreenChange, ALevelWithoutAnyPuzzleIsNotInPlay) {
+    TestGame game;
+    Form1& f = game.form();
+    // A check board too flat for the replay's clicks: every run fails.
+    for (std::size_t k = 1; k < f.board.GridB.size(); ++k) f.board.GridB[k].Height = 5;
+    game::mnulevel_Click(f, 4);
+    EXPECT_EQ(board::FrogsLeft(f.board), 0);
+    EXPECT_EQ(f.play.Now, Screen::StartScreen);
+    EXPECT_TRUE(f.intro.Visible && !f.menu.RestartLevelMenue.Enabled && !f.menu.mnuQuit.Enabled);
 }
 
 }  // namespace

@@ -170,13 +170,14 @@ TEST(HighScoreDisplay, AGameThatIsOverReturnsToTheStartScreenExceptInPractice) {
     f.game.CurrentLevel = 201;  // all levels solved
     records::mnuHighScores_Click(f);
     records::HighLabel_Click(f);
-    EXPECT_TRUE(!f.intro.Visible && !f.game.IntroShowing && f.board.Frog[1].Visible);
+    EXPECT_TRUE(!f.intro.Visible && !game::StartScreenUp(f) && f.board.Frog[1].Visible);
 
     game::NewGameMenue_Click(f, kEasyMode);
     game::mnuQuit_Click(f);  // no try left
     records::mnuHighScores_Click(f);
     records::HighLabel_Click(f);
-    EXPECT_TRUE(f.intro.Visible && f.game.IntroShowing && !f.menu.mnuQuit.Enabled && !f.menu.mnusave.Enabled);
+    EXPECT_TRUE(f.intro.Visible && game::StartScreenUp(f) && !f.menu.mnuQuit.Enabled &&
+                !f.menu.mnusave.Enabled);
     EXPECT_EQ(std::tuple(f.game.CurrentLevel, f.game.TryNumber, f.game.LevelTries, f.window.Caption),
               std::tuple(1, 0, 0, " QUIB   "));
     EXPECT_EQ(f.clock.ClockState, 1);  // not resumed
@@ -202,7 +203,8 @@ TEST(HighScoreDisplay, LookingFromTheStartScreenKeepsTheGameOnOffer) {
         records::mnusavegame_Click(game.form(), game->game.SaveSlot);
         EXPECT_EQ(FileText(first.data.file("savedgame2.txt")), slot);
         records::HighLabel_Click(game.form());
-        EXPECT_TRUE(game->intro.Visible && game->game.IntroShowing && game->intro.CommandLabel2.Visible);
+        EXPECT_TRUE(game->intro.Visible && game::StartScreenUp(game.form()) &&
+                    game->intro.CommandLabel2.Visible);
         EXPECT_EQ(std::tuple(game->game.TryNumber, game->game.LevelTries), std::tuple(3, 1));
     }
 }

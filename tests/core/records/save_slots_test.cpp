@@ -83,7 +83,7 @@ TEST(SaveSlotRoundTrip, LevelTwelveEasyComesBackWithBoardCaptionAndStartLayout) 
     game::ClockTick(g);
     EXPECT_NEAR(game::LevelTime(g), 200.25, 1e-3);
     EXPECT_EQ(StoredPieces(g, 12), layout);
-    EXPECT_FALSE(g.intro.Visible || g.game.IntroShowing || g.menu.mnusave.Enabled);
+    EXPECT_FALSE(g.intro.Visible || game::StartScreenUp(g) || g.menu.mnusave.Enabled);
     ExpectBoardConsistent(g, true);
 }
 

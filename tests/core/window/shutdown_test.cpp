@@ -27,7 +27,7 @@ TEST(CloseRequest, NoKeepsTheGameRunningWithAllThreeFilesWrittenEvenWhenTheyCann
 
     EXPECT_TRUE(window::Form_Unload(f));
     EXPECT_EQ(game.platform.questions, std::vector<std::string>{"Quib: Are you sure you want to exit the program?"});
-    EXPECT_FALSE(f.window.Ended || f.game.IntroShowing);
+    EXPECT_FALSE(f.window.Ended || game::StartScreenUp(f));
     EXPECT_EQ(f.clock.ClockState, 3);
     TestGame next(game, true);
     EXPECT_EQ(std::tuple(next->game.Score, next->game.SaveSlot, next->high.ScoreLabel[1].Caption,

@@ -27,7 +27,7 @@ TEST(FormLoad, OpensTheStartScreenWithNothingToPlayYet) {
     TestGame game(false);
     const Form1& f = game.form();
     const IntroScreen& in = f.intro;
-    EXPECT_TRUE(in.Visible && f.game.IntroShowing);
+    EXPECT_TRUE(in.Visible && game::StartScreenUp(f));
     EXPECT_EQ(std::pair(in.Left, in.Top), std::pair(126, 77));
     const std::pair<const Label*, const char*> texts[] = {
         {&in.Label7, "Quib"}, {&in.Label13, "Select Difficulty"}, {&in.CommandLabel[4], "Practice"},
