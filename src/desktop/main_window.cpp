@@ -226,7 +226,7 @@ void MainWindow::buildMenus() {
     }
     // Ctrl+Q closes the window as its close box does, through the exit question.
     newGame->addSeparator();
-    QAction* exitGame = newGame->addAction(WithMenuLetter(QStringLiteral("exitGame"), QStringLiteral("Exit")));
+    QAction* exitGame = newGame->addAction(WithMenuLetter(QStringLiteral("exitGame"), tr("Exit")));
     exitGame->setObjectName(QStringLiteral("exitGame"));
     exitGame->setShortcuts(MenuShortcuts(exitGame->objectName()));
     connect(exitGame, &QAction::triggered, this, &QWidget::close);
@@ -264,7 +264,7 @@ void MainWindow::buildMenus() {
     bindAction(prefs->addAction(text(m.mnuGrids)), m.mnuGrids, QStringLiteral("mnuGrids"), window::mnuGrids_Click,
                true);
     prefs->addSeparator();
-    QAction* colours = prefs->addAction(WithMenuLetter(QStringLiteral("coloursDialog"), QStringLiteral("Colours…")));
+    QAction* colours = prefs->addAction(WithMenuLetter(QStringLiteral("coloursDialog"), tr("Colours…")));
     colours->setObjectName(QStringLiteral("coloursDialog"));
     connect(colours, &QAction::triggered, this, [this] {
         colours_->show();
@@ -556,6 +556,19 @@ void MainWindow::changeEvent(QEvent* event) {
 
 // ---------------------------------------------------------------- render
 
+namespace {
+
+// The name high.txt keeps for a player who gave none: shown in the player's
+// language, kept in English so that the table reads the same in any.
+const std::string kAnonymous = "Anonymous";
+
+}  // namespace
+
+std::string MainWindow::Shown(const Form1& f, const Label& label) {
+    const bool name = &label >= &f.high.NamesLabel.front() && &label <= &f.high.NamesLabel.back();
+    return name && label.Caption == kAnonymous ? tr("Anonymous").toStdString() : label.Caption;
+}
+
 void MainWindow::render() {
     const Form1& f = *form_;
     const QString title = QString::fromStdString(f.window.Caption);
@@ -626,7 +639,7 @@ void MainWindow::renderLabels() {
     const Form1& f = *form_;
     for (const LabelBinding& b : labels_) {
         const QColor colour = b.colour.isValid() ? b.colour : ToQColor(b.label->ForeColor);
-        b.item->sync(b.label->Caption, b.label->Visible, colour);
+        b.item->sync(Shown(f, *b.label), b.label->Visible, colour);
     }
 
     // With "Continue" hidden, "Exit" moves to the middle.
@@ -641,7 +654,7 @@ void MainWindow::renderLabels() {
     }
 
     const TextBox& name = f.msg.NameInput;
-    const QString nameText = QString::fromStdString(name.Text);
+    const QString nameText = name.Text == kAnonymous ? tr("Anonymous") : QString::fromStdString(name.Text);
     if (nameInput_->text() != nameText) nameInput_->setText(nameText);
     if (nameInput_->isHidden() == name.Visible) {
         nameInput_->setVisible(name.Visible);

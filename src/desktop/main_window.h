@@ -70,6 +70,8 @@ private:
         QColor colour;  // the colour we give it; the game's own when invalid
     };
 
+    // A label's text as the window shows it.
+    static std::string Shown(const Form1& f, const Label& label);
     void buildMenus();
     void rebuildGotoLevelMenu();
     QAction* bindAction(QAction* action, const MenuEntry& entry, const QString& name,

@@ -6,6 +6,7 @@
 
 #include "../game/game.h"
 #include "../records/records.h"
+#include "../translation.h"
 #include "../window/window.h"
 #include "board.h"
 
@@ -58,10 +59,13 @@ void LevelSolved(Form1& form) {
     game::AddPlayTime(form);
     menu.RestartLevelMenue.Enabled = false;
 
-    msg.Label2.Caption = "Level " + std::to_string(g.CurrentLevel) + " Completed";
+    Platform& p = form.platform;
+    msg.Label2.Caption = Arg(p.Translate("Messages", "Level %1 Completed"), std::to_string(g.CurrentLevel));
     msg.Label3b.Caption =
-        "Frogs Jumped: " + std::to_string(g.CurrentLevel + 2) + "  Tries: " + std::to_string(g.LevelTries);
-    msg.Label6.Caption = "SCORE: " + std::to_string(g.Score) + "   Time " + TimeText(c);
+        Arg(Arg(p.Translate("Messages", "Frogs Jumped: %1  Tries: %2"), std::to_string(g.CurrentLevel + 2)),
+            std::to_string(g.LevelTries));
+    msg.Label6.Caption =
+        Arg(Arg(p.Translate("Messages", "SCORE: %1   Time %2"), std::to_string(g.Score)), TimeText(c));
     if (!form.tasks.DemoLoop) {
         c.ClockState = 1;
         if (g.CurrentLevel < levelCount) {
@@ -87,24 +91,28 @@ void LevelSolved(Form1& form) {
         menu.RestartLevelMenue.Enabled = false;
         menu.mnuQuit.Enabled = false;
         menu.mnusave.Enabled = false;
-        msg.Label1.Caption = "Game Over: Congratulations";
+        msg.Label1.Caption = p.Translate("Messages", "Game Over: Congratulations");
         EndedGameLeavesNothingToContinue(form);
         if (g.SaveSlot >= 1) {
             records::CloseSaveSlot(form, "Hi");
             g.SaveSlot = 0;
         }
-        std::string closing = "Press Mouse button to play again";
+        std::string closing = p.Translate("Messages", "Press Mouse button to play again");
         form.play.Now = Screen::GameOver;
         if (g.ModeIndex != kPracticeMode) {
             const bool high = HighScoreCheck(form);
-            if (high) closing = "You got a high score.";
+            if (high) closing = p.Translate("Messages", "You got a high score.");
             ShowNameEntry(form, high);
         }
         if (g.ModeIndex == kPracticeMode) {
-            msg.RoundOverLabel.Caption = std::string("10: All levels solved.") + "\n" + "       " + "\n" + closing;
+            msg.RoundOverLabel.Caption =
+                p.Translate("Messages", "10: All levels solved.") + "\n" + "       " + "\n" + closing;
         } else {
-            msg.RoundOverLabel.Caption = std::string("1: All levels solved.") + "\n" + "Score: " +
-                                         std::to_string(g.Score) + "   Time " + TimeText(c) + "\n" + closing;
+            msg.RoundOverLabel.Caption =
+                p.Translate("Messages", "1: All levels solved.") + "\n" +
+                Arg(Arg(p.Translate("Messages", "Score: %1   Time %2"), std::to_string(g.Score)),
+                    TimeText(c)) +
+                "\n" + closing;
         }
         ShowRoundOverMessage(form);
         form.tasks.PlaybackActive = false;
@@ -124,14 +132,16 @@ void RoundOverIncomplete(Form1& form) {
     Messages& msg = form.msg;
     Menus& menu = form.menu;
     const int remaining = FrogsLeft(form.board) - 1;
+    Platform& p = form.platform;
 
     HideAllFrogPictures(form.board);
     menu.RestartLevelMenue.Enabled = false;
-    msg.Label1.Caption = "Round Over: Level Incomplete";
+    msg.Label1.Caption = p.Translate("Messages", "Round Over: Level Incomplete");
     game::AddPlayTime(form);
-    msg.RoundOverLabel.Caption = "2: You needed to jump " + std::to_string(remaining) + " more frog(s)." + "\n" +
-                                 "SCORE: " + std::to_string(g.Score) + "  Time " + TimeText(c) + "\n" +
-                                 "Press Mouse button to try again";
+    msg.RoundOverLabel.Caption =
+        p.Translate("Messages", "2: You needed to jump %n more frog(s).", "", remaining) + "\n" +
+        Arg(Arg(p.Translate("Messages", "SCORE: %1  Time %2"), std::to_string(g.Score)), TimeText(c)) + "\n" +
+        p.Translate("Messages", "Press Mouse button to try again");
     msg.NameInput.Visible = false;
     msg.Command1.Visible = false;
     form.play.Now = Screen::RoundOver;
@@ -141,7 +151,7 @@ void RoundOverIncomplete(Form1& form) {
         menu.mnuQuit.Enabled = false;
         menu.mnusave.Enabled = false;
         menu.RestartLevelMenue.Enabled = false;
-        msg.Label1.Caption = "Game Over: Level Incomplete";
+        msg.Label1.Caption = p.Translate("Messages", "Game Over: Level Incomplete");
         EndedGameLeavesNothingToContinue(form);
         // Never below zero, even when a file held a level time above the total.
         c.PlaySeconds = std::max<std::int64_t>(0, c.PlaySeconds - (c.PlayHours * 3600 + c.PlayMinutes * 60 + c.PlaySecs));
@@ -149,13 +159,15 @@ void RoundOverIncomplete(Form1& form) {
             records::CloseSaveSlot(form, "hi");
             g.SaveSlot = 0;
         }
-        std::string closing = "Press Mouse button to try again";
+        std::string closing = p.Translate("Messages", "Press Mouse button to try again");
         const bool high = HighScoreCheck(form);
-        if (high) closing = "You got a high score. Please enter your name.";
+        if (high) closing = p.Translate("Messages", "You got a high score. Please enter your name.");
         ShowNameEntry(form, high);
         game::SplitPlaySeconds(form);
-        msg.RoundOverLabel.Caption = "3: You needed to jump " + std::to_string(remaining) + " more frogs" + "\n" +
-                                     "Score: " + std::to_string(g.Score) + "  Time " + TimeText(c) + "\n" + closing;
+        msg.RoundOverLabel.Caption =
+            p.Translate("Messages", "3: You needed to jump %n more frogs", "", remaining) + "\n" +
+            Arg(Arg(p.Translate("Messages", "Score: %1  Time %2"), std::to_string(g.Score)), TimeText(c)) +
+            "\n" + closing;
     }
     ShowRoundOverMessage(form);
     c.ClockState = 1;

@@ -9,6 +9,7 @@
 #include "../game/game.h"
 #include "../levels/levels.h"
 #include "../records/records.h"
+#include "../translation.h"
 #include "window.h"
 
 namespace quib::window {
@@ -50,7 +51,8 @@ bool Form_Unload(Form1& form) {
     // ends meanwhile nor, answered No, for the game.
     form.play.ExitQuestion = true;
     if (!saved) TellFilesNotKept(form, false, true);
-    const bool yes = form.platform.AskYesNo("Are you sure you want to exit the program?", "Quib");
+    const bool yes = form.platform.AskYesNo(
+        form.platform.Translate("Exit", "Are you sure you want to exit the program?"), "Quib");
     form.play.ExitQuestion = false;
     if (!yes) {
         form.clock.ClockState = 3;
@@ -72,10 +74,16 @@ void TellFilesNotKept(Form1& form, bool atStart, bool showBox) {
     if (form.window.ToldFilesNotKept) return;
     form.window.ToldFilesNotKept = true;
     const std::string text =
-        atStart ? "Quib cannot keep anything: its folder for your game, scores and options (" + form.DataFolder +
-                      ") cannot be written. You can play, but nothing will be saved."
-                : "Quib could not save your game: its files could not be written in " + form.DataFolder +
-                      " (is the disk full?). Your game, scores and options of this session are not kept.";
+        Arg(atStart ? form.platform.Translate(
+                          "Exit",
+                          "Quib cannot keep anything: its folder for your game, scores and options "
+                          "(%1) cannot be written. You can play, but nothing will be saved.")
+                    : form.platform.Translate(
+                          "Exit",
+                          "Quib could not save your game: its files could not be written in %1 (is "
+                          "the disk full?). Your game, scores and options of this session are not "
+                          "kept."),
+            form.DataFolder);
     std::fprintf(stderr, "%s\n", text.c_str());
     if (showBox) form.platform.ShowInfo(text);
 }
