@@ -14,6 +14,7 @@
 #include <set>
 
 #include "core/window/links.h"
+#include "core/window/window.h"
 #include "desktop/overlay.h"
 #include "desktop/translations.h"
 #include "support/fake_platform.h"
@@ -69,6 +70,9 @@ std::map<QString, QString> ReadWindow() {
     w.clickFrogOn(puzzle.pieces[1]);
     w.clickCell(puzzle.pieces[0] - 1);
     EXPECT_TRUE(w.form().msg.RoundOverLabel.Visible) << "the losing jump ends the round";
+    // The message line below rotates at random: the third one, every time.
+    platform.script = {0.5};
+    w.window->run([](Form1& f) { window::ShowNextMessage(f); });
     ReadScreen(*w.window, QStringLiteral("round over:"), seen);
     return seen;
 }
@@ -179,7 +183,8 @@ TEST(Translation, WindowSpeaksThePlayersLanguage) {
             ASSERT_TRUE(seen.count(name)) << name.toStdString();
             EXPECT_EQ(seen.at(name).toStdString(), text.toStdString()) << name.toStdString();
         }
-        EXPECT_EQ(seen, english);
+        for (const auto& [name, text] : english)
+            EXPECT_EQ(seen.at(name).toStdString(), text.toStdString()) << name.toStdString();
         return;
     }
     for (const auto& [name, text] : english) {
