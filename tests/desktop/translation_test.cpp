@@ -50,10 +50,15 @@ void ReadMenus(MainWindow& window, std::map<QString, QString>& seen) {
     }
 }
 
-// The texts over the board that show now, and the caption.
+// The texts over the board that show now, and the caption. A line too long
+// for its place would be cut short with an ellipsis.
 void ReadScreen(MainWindow& window, const QString& screen, std::map<QString, QString>& seen) {
-    for (TextItem* t : window.findChildren<TextItem*>())
-        if (t->isVisibleTo(&window) && !t->text().isEmpty()) seen[screen + t->objectName()] = t->text();
+    for (TextItem* t : window.findChildren<TextItem*>()) {
+        if (!t->isVisibleTo(&window) || t->text().isEmpty()) continue;
+        seen[screen + t->objectName()] = t->text();
+        EXPECT_EQ(t->shownText().toStdString(), t->text().toStdString())
+            << "cut short: " << t->objectName().toStdString();
+    }
     seen[screen + QStringLiteral("caption")] = window.windowTitle();
 }
 
@@ -122,6 +127,15 @@ TEST(Translation, WindowSpeaksThePlayersLanguage) {
         TranslatingPlatform platform;
         WindowFixture w(platform);
         ExpectMenuLettersUnique(*w.window);
+        // At the window's first size every menu stands on the bar, none
+        // behind its overflow arrow.
+        QMenuBar* bar = w.window->menuBar();
+        for (QAction* a : bar->actions()) {
+            const QRect at = bar->actionGeometry(a);
+            EXPECT_TRUE(!at.isEmpty() && at.right() < bar->width())
+                << Plain(a->text()).toStdString() << " does not fit on the menu bar of " << bar->width()
+                << " pixels";
+        }
     }
     RemoveTranslations();
 
