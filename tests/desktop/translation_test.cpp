@@ -123,6 +123,14 @@ TEST(Translation, WindowSpeaksThePlayersLanguage) {
             << "the language of the environment";
     }
     const std::map<QString, QString> seen = ReadWindow();
+    // The help text and Qt's own buttons (the Yes of the exit question)
+    // speak the language too.
+    const QString help = LocalizedFile(QStringLiteral(QUIB_ASSETS_DIR "/help.txt"));
+    EXPECT_TRUE(
+        help.endsWith(language.isEmpty() ? QStringLiteral("/help.txt") : "/help." + language + ".txt"))
+        << help.toStdString();
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes") == QStringLiteral("&Yes"),
+              language.isEmpty());
     {
         TranslatingPlatform platform;
         WindowFixture w(platform);
