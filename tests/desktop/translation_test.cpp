@@ -5,11 +5,14 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRegularExpression>
 #include <QTranslator>
+#include <QXmlStreamReader>
 #include <map>
 #include <set>
 
@@ -85,6 +88,7 @@ std::map<QString, QString> ReadWindow() {
 // A line that holds nothing but the game's name, numbers, the home page and
 // punctuation reads the same in every language.
 bool SameInEveryLanguage(QString line) {
+    line.remove(QRegularExpression(QStringLiteral("https?://\\S*")));
     line.remove(QString::fromLatin1(window::kHomePageText));
     line.remove(QRegularExpression(QStringLiteral("Quib|QUIB|[0-9]|[[:punct:]]|\\s|…")));
     return line.isEmpty();
@@ -253,7 +257,9 @@ void ReadEverything(QWidget* top, const QString& screen, std::map<QString, QStri
 // Under a pseudo-translation that marks every text it is asked for, no line
 // a player can see is left unmarked: not in the menus, the start screen, the
 // round-over and level-completed messages, the name entry, the high-score
-// table, the About box, the colour window or the exit question.
+// table, the About box and its licence, the colour window, the message to a
+// friend or the exit question. And no mark reaches a file: the game's files
+// are the same in every language.
 TEST(Translation, NoShownTextBypassesTheTranslationSystem) {
     PseudoTranslator pseudo;
     QCoreApplication::installTranslator(&pseudo);
@@ -269,6 +275,7 @@ TEST(Translation, NoShownTextBypassesTheTranslationSystem) {
         };
         read("start:");
         w.action("NewGameMenue(1)")->trigger();
+        w.action("mnusavegame(1)")->trigger();
         const auto puzzle = LevelPuzzle(1);
         w.clickFrogOn(puzzle.pieces[1]);
         w.clickCell(puzzle.pieces[0] - 1);
@@ -288,18 +295,81 @@ TEST(Translation, NoShownTextBypassesTheTranslationSystem) {
         w.action("aboutmenue")->trigger();
         w.action("coloursDialog")->trigger();
         read("dialogs:");
+        w.clickWidget("Command2");  // the licence
+        w.action("mnu_tellafriend")->trigger();
         platform.answerYes = false;
         w.window->close();
+        const QDir folder(QString::fromStdString(w.data.path()));
+        const QStringList files = folder.entryList(QDir::Files);
+        EXPECT_TRUE(files.contains("high.txt") && files.contains("data.txt") &&
+                    files.contains("savedgame1.txt"))
+            << files.join(u' ').toStdString();
+        for (const QString& name : files) {
+            QFile file(folder.filePath(name));
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            EXPECT_FALSE(QString::fromUtf8(file.readAll()).contains(QStringLiteral("⟪")))
+                << name.toStdString();
+        }
     }
     QCoreApplication::removeTranslator(&pseudo);
 
     ASSERT_EQ(platform.questions.size(), 1u);
     seen[QStringLiteral("exit question")] =
         QString::fromStdString(platform.questions[0]).section(u':', 1).trimmed();
+    ASSERT_EQ(platform.infos.size(), 1u);
+    seen[QStringLiteral("licence")] = QString::fromStdString(platform.infos[0]);
+    ASSERT_EQ(platform.mails.size(), 1u);
+    seen[QStringLiteral("mail subject")] = QString::fromStdString(platform.mails[0].first);
+    seen[QStringLiteral("mail body")] = QString::fromStdString(platform.mails[0].second);
     for (const auto& [name, text] : seen)
         for (const QString& line : text.split(u'\n'))
             EXPECT_TRUE(line.contains(QStringLiteral("⟪")) || SameInEveryLanguage(line))
                 << name.toStdString() << " shows \"" << line.toStdString() << "\" untranslated";
+}
+
+}  // namespace
+}  // namespace quib::desktop::testing
+
+namespace quib::desktop::testing {
+namespace {
+
+// Every translation keeps the "%1", "%2" and "%n" of its source, in each
+// plural form: one without "%1" would drop the score from a message. A menu
+// letter is a single letter.
+TEST(Translation, CataloguesKeepEveryNumberAndName) {
+    static const QRegularExpression marker(QStringLiteral("%(\\d|n)"));
+    auto markers = [](const QString& text) {
+        std::set<QString> found;
+        for (auto it = marker.globalMatch(text); it.hasNext();) found.insert(it.next().captured());
+        return found;
+    };
+    const QDir folder(QStringLiteral(QUIB_TS_DIR));
+    const QStringList files = folder.entryList({QStringLiteral("quib_*.ts")});
+    ASSERT_FALSE(files.isEmpty());
+    for (const QString& name : files) {
+        QFile file(folder.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&file);
+        QString context, source;
+        bool numerus = false;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+            if (xml.name() == u"name") context = xml.readElementText();
+            if (xml.name() == u"message")
+                numerus = xml.attributes().value(QLatin1String("numerus")) == u"yes";
+            if (xml.name() == u"source") source = xml.readElementText();
+            if ((xml.name() == u"translation" && !numerus) || xml.name() == u"numerusform") {
+                const QString text = xml.readElementText();
+                EXPECT_EQ(markers(text), markers(source))
+                    << name.toStdString() << ": \"" << text.toStdString() << "\" for \""
+                    << source.toStdString() << '"';
+                if (context == u"MenuLetter") {
+                    EXPECT_EQ(text.size(), 1) << name.toStdString() << ": " << text.toStdString();
+                }
+            }
+        }
+        EXPECT_FALSE(xml.hasError()) << name.toStdString() << ": " << xml.errorString().toStdString();
+    }
 }
 
 }  // namespace
