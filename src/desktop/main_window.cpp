@@ -109,6 +109,7 @@ MainWindow::MainWindow(Platform& platform, const std::string& dataFolder, const 
                        QWidget* parent)
     : QMainWindow(parent), form_(std::make_unique<Form1>(platform, dataFolder, programFolder)) {
     setObjectName(QStringLiteral("Form1"));
+    anonymous_ = tr("Anonymous").toStdString();
 #ifdef QUIB_PLAYBACK_MENU
     form_->tasks.PlaybackMenuEnabled = true;
 #endif
@@ -564,9 +565,10 @@ const std::string kAnonymous = "Anonymous";
 
 }  // namespace
 
-std::string MainWindow::Shown(const Form1& f, const Label& label) {
-    const bool name = &label >= &f.high.NamesLabel.front() && &label <= &f.high.NamesLabel.back();
-    return name && label.Caption == kAnonymous ? tr("Anonymous").toStdString() : label.Caption;
+const std::string& MainWindow::shown(const Label& label) const {
+    const auto& names = form_->high.NamesLabel;
+    const bool name = &label >= &names.front() && &label <= &names.back();
+    return name && label.Caption == kAnonymous ? anonymous_ : label.Caption;
 }
 
 void MainWindow::render() {
@@ -639,7 +641,7 @@ void MainWindow::renderLabels() {
     const Form1& f = *form_;
     for (const LabelBinding& b : labels_) {
         const QColor colour = b.colour.isValid() ? b.colour : ToQColor(b.label->ForeColor);
-        b.item->sync(Shown(f, *b.label), b.label->Visible, colour);
+        b.item->sync(shown(*b.label), b.label->Visible, colour);
     }
 
     // With "Continue" hidden, "Exit" moves to the middle.
@@ -654,7 +656,7 @@ void MainWindow::renderLabels() {
     }
 
     const TextBox& name = f.msg.NameInput;
-    const QString nameText = name.Text == kAnonymous ? tr("Anonymous") : QString::fromStdString(name.Text);
+    const QString nameText = QString::fromStdString(name.Text == kAnonymous ? anonymous_ : name.Text);
     if (nameInput_->text() != nameText) nameInput_->setText(nameText);
     if (nameInput_->isHidden() == name.Visible) {
         nameInput_->setVisible(name.Visible);

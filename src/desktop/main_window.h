@@ -71,7 +71,7 @@ private:
     };
 
     // A label's text as the window shows it.
-    static std::string Shown(const Form1& f, const Label& label);
+    const std::string& shown(const Label& label) const;
     void buildMenus();
     void rebuildGotoLevelMenu();
     QAction* bindAction(QAction* action, const MenuEntry& entry, const QString& name,
@@ -120,6 +120,8 @@ private:
     TextItem* exitItem_ = nullptr;
     TextItem* continueItem_ = nullptr;
     int shownRaiseRequests_ = 0;
+    // "Anonymous" in the player's language (see shown()).
+    std::string anonymous_;
     int busy_ = 0;  // handlers under way; timer ticks wait until they end
 };
 
