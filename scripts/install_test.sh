@@ -53,7 +53,8 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 
 desktop=("$prefix"/share/applications/*.desktop)
 id=$(basename "${desktop[0]}" .desktop)
-for f in bin/quib share/quib/help.txt share/quib/Sounds/Jump.wav "share/metainfo/$id.metainfo.xml" \
+for f in bin/quib share/quib/help.txt share/quib/help.de.txt share/quib/translations/quib_de.qm \
+    share/quib/translations/quib_fr.qm share/quib/translations/quib_es.qm share/quib/Sounds/Jump.wav "share/metainfo/$id.metainfo.xml" \
     "share/icons/hicolor/scalable/apps/$id.svg" share/man/man6/quib.6.gz share/doc/quib/copyright \
     share/doc/quib/changelog.gz; do
     [[ -s $prefix/$f ]] || fail "$f was not installed"

@@ -3,7 +3,9 @@
 # states into docs/screenshots (start screen, a level in play with and
 # without "Grids", the level-completed panel, a round-over message, the name
 # entry, the high-score table, the About box, "Continue", and in Practice a
-# hint and each state of the solvability notice).
+# hint and each state of the solvability notice); then, in German, the views
+# where its longer words must fit (start screen, level completed, round over,
+# name entry), as de-start-screen.png and so on.
 # Usage: scripts/screenshots.sh [output folder]
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -13,8 +15,10 @@ build="$root/build-screenshots"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUIB_BUILD_TESTS=OFF -DQUIB_BUILD_BENCH=OFF >/dev/null
 ninja -C "$build" -j2 quib_screenshots
 
-if command -v xvfb-run >/dev/null 2>&1; then
-    xvfb-run -a -s "-screen 0 1024x768x24" "$build/quib_screenshots" "$out"
-else
-    QT_QPA_PLATFORM=offscreen "$build/quib_screenshots" "$out"
-fi
+for language in en de; do
+    if command -v xvfb-run >/dev/null 2>&1; then
+        LANGUAGE=$language xvfb-run -a -s "-screen 0 1024x768x24" "$build/quib_screenshots" "$out"
+    else
+        LANGUAGE=$language QT_QPA_PLATFORM=offscreen "$build/quib_screenshots" "$out"
+    fi
+done

@@ -3,9 +3,11 @@
 
 # The Debian packages Quib builds with.
 # (dpkg-dev and file: cpack's Debian package reads its dependencies from the
-# program with them.)
+# program with them. qt6-tools-dev and qt6-l10n-tools: Qt's CMake support for
+# translations with lupdate and lrelease; qt6-translations-l10n: Qt's own
+# catalogues, which the game loads for the player's language.)
 quib_packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgtest-dev libbenchmark-dev
-    dpkg-dev file)
+    dpkg-dev file qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 # What the test of screen-reader calls on the accessibility bus runs on.
 quib_accessibility_test_packages=(at-spi2-core dbus-daemon libglib2.0-bin)
 # A virtual X display (xvfb-run needs xauth), to play where there is no display.

@@ -38,6 +38,19 @@ public:
     virtual bool AskYesNo(const std::string& question, const std::string& title) = 0;
     // An information box with an OK button.
     virtual void ShowInfo(const std::string& text) = 0;
+
+    // A text the player sees, in the player's language. The context groups
+    // the texts for the translators, the comment tells two equal texts
+    // apart, and a count n >= 0 picks the plural form and replaces "%n".
+    // Without a translation the English source text stands as it is.
+    std::string Translate(const char* context, const char* text, const char* comment = "", int n = -1) {
+        return Translated(context, text, comment, n);
+    }
+
+protected:
+    // The desktop looks the text up in Qt's catalogues; the game without
+    // one (the tests' fake) speaks English.
+    virtual std::string Translated(const char* context, const char* text, const char* comment, int n);
 };
 
 }  // namespace quib

@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QPointer>
 #include <QWindow>
 
@@ -62,16 +63,20 @@ private:
 // The board: child 0 is the cursor's cell, then the labels over it.
 class BoardAccessible : public QAccessibleWidget {
 public:
-    explicit BoardAccessible(BoardView* view) : QAccessibleWidget(view, QAccessible::Canvas, QStringLiteral("Board")) {
+    explicit BoardAccessible(BoardView* view)
+        : QAccessibleWidget(view, QAccessible::Canvas,
+                            QCoreApplication::translate("Accessibility", "Board")) {
         // Owned by Qt's accessibility cache from here on.
         cell_ = new CursorCellAccessible(view);
         QAccessible::registerAccessibleInterface(cell_);
     }
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name) return QStringLiteral("Board");
+        if (t == QAccessible::Name) return QCoreApplication::translate("Accessibility", "Board");
         if (t == QAccessible::Description)
-            return QStringLiteral("Arrow keys move the cursor; Space or Enter selects the frog under it or jumps "
-                                  "there; Escape lets go of the selected frog.");
+            return QCoreApplication::translate(
+                "Accessibility",
+                "Arrow keys move the cursor; Space or Enter selects the frog under "
+                "it or jumps there; Escape lets go of the selected frog.");
         return QAccessibleWidget::text(t);
     }
     int childCount() const override { return QAccessibleWidget::childCount() + 1; }
@@ -169,11 +174,18 @@ QString DescribeCell(const Form1& form, int cell) {
     if (c.Tag != 0) {
         const bool selected = b.SelectedFrog > 0 && b.SelectedFrog < static_cast<int>(b.Rect.size()) &&
                               b.Rect[static_cast<std::size_t>(b.SelectedFrog)].Tag == cell;
-        return QStringLiteral("frog, row %1, column %2%3").arg(row).arg(column).arg(selected ? ", selected" : "");
+        return (selected ? QCoreApplication::translate("Accessibility", "frog, row %1, column %2, selected")
+                         : QCoreApplication::translate("Accessibility", "frog, row %1, column %2"))
+            .arg(row)
+            .arg(column);
     }
     // A coloured outline on an empty cell is a landing hint of the selected frog.
     const bool landing = c.BorderStyle == 1 && c.BorderColor != 0;
-    return QStringLiteral("empty cell, row %1, column %2%3").arg(row).arg(column).arg(landing ? ", landing cell" : "");
+    return (landing
+                ? QCoreApplication::translate("Accessibility", "empty cell, row %1, column %2, landing cell")
+                : QCoreApplication::translate("Accessibility", "empty cell, row %1, column %2"))
+        .arg(row)
+        .arg(column);
 }
 
 void AnnounceCursorCell(BoardView* board) {

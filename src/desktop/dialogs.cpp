@@ -50,7 +50,7 @@ protected:
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("About Quib"));
+    setWindowTitle(tr("About Quib"));
     setModal(false);
     setWindowModality(Qt::NonModal);
     setFixedSize(440, 340);
@@ -71,10 +71,10 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     titles->setSpacing(2);
     titles->addWidget(MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("Quib"), TitleFont(46),
                                 QStringLiteral("color: #c8f080;")));
-    titles->addWidget(MakeLabel(this, QStringLiteral("Label2"), QStringLiteral("Version 1.5"), UiFont(15, true),
+    titles->addWidget(MakeLabel(this, QStringLiteral("Label2"), tr("Version 1.5"), UiFont(15, true),
                                 QStringLiteral("color: #f4f1de;")));
     titles->addWidget(MakeLabel(this, QStringLiteral("VersionLine"),
-                                QStringLiteral("Linux desktop edition, build %1").arg(QStringLiteral(QUIB_VERSION)),
+                                tr("Linux desktop edition, build %1").arg(QStringLiteral(QUIB_VERSION)),
                                 UiFont(12), QStringLiteral("color: #b9d6d0;")));
     top->addLayout(titles, 1);
     layout->addLayout(top);
@@ -91,13 +91,13 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     layout->addWidget(address);
     layout->addSpacing(8);
 
-    layout->addWidget(MakeLabel(this, QStringLiteral("Label4"), QStringLiteral("Warning"), UiFont(15, true),
+    layout->addWidget(MakeLabel(this, QStringLiteral("Label4"), tr("Warning"), UiFont(15, true),
                                 QStringLiteral("color: #ffd27a;")));
     auto* notice = MakeLabel(
         this, QStringLiteral("Label5"),
-        QStringLiteral("Quib is free. It is provided as is, without warranty of any kind; you play it at your own "
-                       "risk. You may copy and share it freely, but you may not sell it. See the License "
-                       "Agreement for the full terms."),
+        tr("Quib is free. It is provided as is, without warranty of any kind; you play it at your own "
+           "risk. You may copy and share it freely, but you may not sell it. See the License "
+           "Agreement for the full terms."),
         UiFont(13), QStringLiteral("color: #e8eee9;"));
     notice->setWordWrap(true);
     layout->addWidget(notice);
@@ -110,9 +110,9 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     layout->addWidget(line);
 
     auto* buttons = new QHBoxLayout;
-    okay_ = new QPushButton(QStringLiteral("Okay"), this);
+    okay_ = new QPushButton(tr("Okay"), this);
     okay_->setObjectName(QStringLiteral("Command1"));
-    license_ = new QPushButton(QStringLiteral("License Agreement"), this);
+    license_ = new QPushButton(tr("License Agreement"), this);
     license_->setObjectName(QStringLiteral("Command2"));
     okay_->setDefault(true);
     buttons->addWidget(license_);
@@ -143,12 +143,12 @@ void AboutBox::reject() { emit closeRequested(); }
 
 ColourDialog::ColourDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("ColourDialog"));
-    setWindowTitle(QStringLiteral("Colours"));
+    setWindowTitle(tr("Colours"));
     setModal(false);
     auto* layout = new QHBoxLayout(this);
     const char* names[] = {"VScroll2", "VScroll3", "VScroll4"};
     const char* labels[] = {"Label7", "Label8", "Label9"};
-    const char* colourNames[] = {"Red", "Green", "Blue"};
+    const QString colourNames[] = {tr("Red"), tr("Green"), tr("Blue")};
     for (int i = 0; i < 3; ++i) {
         auto* column = new QVBoxLayout;
         auto* bar = new QScrollBar(Qt::Vertical, this);
@@ -157,7 +157,7 @@ ColourDialog::ColourDialog(QWidget* parent) : QDialog(parent) {
         bar->setPageStep(16);
         // Reached with Tab and moved with the arrow keys, like any slider.
         bar->setFocusPolicy(Qt::StrongFocus);
-        bar->setAccessibleName(QString::fromLatin1(colourNames[i]));
+        bar->setAccessibleName(colourNames[i]);
         bar->setMinimumHeight(180);
         auto* caption = new QLabel(this);
         caption->setObjectName(QString::fromLatin1(labels[i]));

@@ -201,7 +201,7 @@ void KeyboardPlay::followFocus() {
     // The name entry takes the focus for itself; a screen reader reads what
     // it is for and the message above it.
     if (auto* name = named("NameInput"); name && screen == Screen::NameEntry) {
-        const QString what = QStringLiteral("Your name for the high-score table");
+        const QString what = tr("Your name for the high-score table");
         if (name->accessibleName() != what) name->setAccessibleName(what);
         const QString message = QString::fromStdString(form_.msg.Label1.Caption + "\n" + form_.msg.RoundOverLabel.Caption);
         if (name->accessibleDescription() != message) name->setAccessibleDescription(message);

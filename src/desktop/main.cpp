@@ -16,6 +16,7 @@
 #include "qt_platform.h"
 #include "session_end.h"
 #include "single_instance.h"
+#include "translations.h"
 #include "window_place.h"
 
 int main(int argc, char** argv) {
@@ -25,6 +26,7 @@ int main(int argc, char** argv) {
 
     const quib::desktop::GameFolders folders = quib::desktop::ChooseGameFolders(
         QCoreApplication::applicationDirPath(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    quib::desktop::InstallTranslations(folders.program + QStringLiteral("translations"));
     int status = 0;
     int endSignal = 0;
     quib::desktop::WindowPlace place;

@@ -109,6 +109,7 @@ MainWindow::MainWindow(Platform& platform, const std::string& dataFolder, const 
                        QWidget* parent)
     : QMainWindow(parent), form_(std::make_unique<Form1>(platform, dataFolder, programFolder)) {
     setObjectName(QStringLiteral("Form1"));
+    anonymous_ = tr("Anonymous").toStdString();
 #ifdef QUIB_PLAYBACK_MENU
     form_->tasks.PlaybackMenuEnabled = true;
 #endif
@@ -250,7 +251,7 @@ void MainWindow::buildMenus() {
     }
     // Ctrl+Q closes the window as its close box does, through the exit question.
     newGame->addSeparator();
-    QAction* exitGame = newGame->addAction(WithMenuLetter(QStringLiteral("exitGame"), QStringLiteral("Exit")));
+    QAction* exitGame = newGame->addAction(WithMenuLetter(QStringLiteral("exitGame"), tr("Exit")));
     exitGame->setObjectName(QStringLiteral("exitGame"));
     exitGame->setShortcuts(MenuShortcuts(exitGame->objectName()));
     connect(exitGame, &QAction::triggered, this, &QWidget::close);
@@ -288,7 +289,7 @@ void MainWindow::buildMenus() {
     bindAction(prefs->addAction(text(m.mnuGrids)), m.mnuGrids, QStringLiteral("mnuGrids"), window::mnuGrids_Click,
                true);
     prefs->addSeparator();
-    QAction* colours = prefs->addAction(WithMenuLetter(QStringLiteral("coloursDialog"), QStringLiteral("Colours…")));
+    QAction* colours = prefs->addAction(WithMenuLetter(QStringLiteral("coloursDialog"), tr("Colours…")));
     colours->setObjectName(QStringLiteral("coloursDialog"));
     connect(colours, &QAction::triggered, this, [this] {
         ColourDialog* dialog = colourDialog();
@@ -581,6 +582,20 @@ void MainWindow::changeEvent(QEvent* event) {
 
 // ---------------------------------------------------------------- render
 
+namespace {
+
+// The name high.txt keeps for a player who gave none: shown in the player's
+// language, kept in English so that the table reads the same in any.
+const std::string kAnonymous = "Anonymous";
+
+}  // namespace
+
+const std::string& MainWindow::shown(const Label& label) const {
+    const auto& names = form_->high.NamesLabel;
+    const bool name = &label >= &names.front() && &label <= &names.back();
+    return name && label.Caption == kAnonymous ? anonymous_ : label.Caption;
+}
+
 void MainWindow::render() {
     const Form1& f = *form_;
     const QString title = QString::fromStdString(f.window.Caption);
@@ -651,7 +666,7 @@ void MainWindow::renderLabels() {
     const Form1& f = *form_;
     for (const LabelBinding& b : labels_) {
         const QColor colour = b.colour.isValid() ? b.colour : ToQColor(b.label->ForeColor);
-        b.item->sync(b.label->Caption, b.label->Visible, colour);
+        b.item->sync(shown(*b.label), b.label->Visible, colour);
     }
 
     // With "Continue" hidden, "Exit" moves to the middle.
@@ -666,7 +681,7 @@ void MainWindow::renderLabels() {
     }
 
     const TextBox& name = f.msg.NameInput;
-    const QString nameText = QString::fromStdString(name.Text);
+    const QString nameText = QString::fromStdString(name.Text == kAnonymous ? anonymous_ : name.Text);
     if (nameInput_->text() != nameText) nameInput_->setText(nameText);
     if (nameInput_->isHidden() == name.Visible) {
         nameInput_->setVisible(name.Visible);

@@ -72,6 +72,8 @@ private:
         QColor colour;  // the colour we give it; the game's own when invalid
     };
 
+    // A label's text as the window shows it.
+    const std::string& shown(const Label& label) const;
     void buildMenus();
     void rebuildGotoLevelMenu();
     QAction* bindAction(QAction* action, const MenuEntry& entry, const QString& name,
@@ -124,6 +126,8 @@ private:
     TextItem* exitItem_ = nullptr;
     TextItem* continueItem_ = nullptr;
     int shownRaiseRequests_ = 0;
+    // "Anonymous" in the player's language (see shown()).
+    std::string anonymous_;
     int busy_ = 0;  // handlers under way; timer ticks wait until they end
 };
 

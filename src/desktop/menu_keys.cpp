@@ -1,6 +1,6 @@
 #include "menu_keys.h"
 
-#include <QHash>
+#include <QCoreApplication>
 #include <QStringView>
 
 namespace quib::desktop {
@@ -18,25 +18,48 @@ QStringView NumberIn(QStringView name, QLatin1String prefix) {
 }
 
 // Each entry's letter, unique within its menu: the menu bar takes N R S L G
-// Q C P T D M H.
+// Q C P T D M H. A translation gives each entry a letter of its own caption
+// (the comment names the entry), again unique within its menu.
 QChar LetterOf(const QString& objectName) {
-    static const QHash<QString, QChar> letters = {
-        {QStringLiteral("NewGame"), u'N'},          {QStringLiteral("NewGameMenue(1)"), u'E'},
-        {QStringLiteral("NewGameMenue(2)"), u'M'},  {QStringLiteral("NewGameMenue(3)"), u'D'},
-        {QStringLiteral("NewGameMenue(4)"), u'P'},  {QStringLiteral("exitGame"), u'x'},
-        {QStringLiteral("RestartLevelMenue"), u'R'}, {QStringLiteral("mnusave"), u'S'},
-        {QStringLiteral("mnuload"), u'L'},          {QStringLiteral("GotoLevelMenue"), u'G'},
-        {QStringLiteral("mnuQuit"), u'Q'},          {QStringLiteral("mnuHighScores"), u'c'},
-        {QStringLiteral("mnupreferences"), u'P'},   {QStringLiteral("sndmenue"), u'S'},
-        {QStringLiteral("mnuGrids"), u'G'},         {QStringLiteral("coloursDialog"), u'C'},
-        {QStringLiteral("mnu_tellafriend"), u'T'},  {QStringLiteral("mnu_donate"), u'D'},
-        {QStringLiteral("mnu_morefree"), u'M'},     {QStringLiteral("HelpMenu"), u'H'},
-        {QStringLiteral("SolveMenue"), u'S'},       {QStringLiteral("TestMenue"), u'T'},
-        {QStringLiteral("aboutmenue"), u'A'},       {QStringLiteral("contentsmenue"), u'C'},
-        {QStringLiteral("UndoJumpMenue"), u'U'},    {QStringLiteral("HintMenue"), u'H'},
+    // QT_TRANSLATE_NOOP3 gives {letter, entry}: the entry's name is the
+    // translators' comment.
+    struct Letter {
+        const char* letter;
+        const char* entry;
     };
-    const auto it = letters.constFind(objectName);
-    if (it != letters.constEnd()) return *it;
+    static const Letter letters[] = {
+        QT_TRANSLATE_NOOP3("MenuLetter", "N", "NewGame"),
+        QT_TRANSLATE_NOOP3("MenuLetter", "E", "NewGameMenue(1)"),
+        QT_TRANSLATE_NOOP3("MenuLetter", "M", "NewGameMenue(2)"),
+        QT_TRANSLATE_NOOP3("MenuLetter", "D", "NewGameMenue(3)"),
+        QT_TRANSLATE_NOOP3("MenuLetter", "P", "NewGameMenue(4)"),
+        QT_TRANSLATE_NOOP3("MenuLetter", "x", "exitGame"),
+        QT_TRANSLATE_NOOP3("MenuLetter", "R", "RestartLevelMenue"),
+        QT_TRANSLATE_NOOP3("MenuLetter", "S", "mnusave"),
+        QT_TRANSLATE_NOOP3("MenuLetter", "L", "mnuload"),
+        QT_TRANSLATE_NOOP3("MenuLetter", "G", "GotoLevelMenue"),
+        QT_TRANSLATE_NOOP3("MenuLetter", "Q", "mnuQuit"),
+        QT_TRANSLATE_NOOP3("MenuLetter", "c", "mnuHighScores"),
+        QT_TRANSLATE_NOOP3("MenuLetter", "P", "mnupreferences"),
+        QT_TRANSLATE_NOOP3("MenuLetter", "S", "sndmenue"),
+        QT_TRANSLATE_NOOP3("MenuLetter", "G", "mnuGrids"),
+        QT_TRANSLATE_NOOP3("MenuLetter", "C", "coloursDialog"),
+        QT_TRANSLATE_NOOP3("MenuLetter", "T", "mnu_tellafriend"),
+        QT_TRANSLATE_NOOP3("MenuLetter", "D", "mnu_donate"),
+        QT_TRANSLATE_NOOP3("MenuLetter", "M", "mnu_morefree"),
+        QT_TRANSLATE_NOOP3("MenuLetter", "H", "HelpMenu"),
+        QT_TRANSLATE_NOOP3("MenuLetter", "S", "SolveMenue"),
+        QT_TRANSLATE_NOOP3("MenuLetter", "T", "TestMenue"),
+        QT_TRANSLATE_NOOP3("MenuLetter", "A", "aboutmenue"),
+        QT_TRANSLATE_NOOP3("MenuLetter", "C", "contentsmenue"),
+        QT_TRANSLATE_NOOP3("MenuLetter", "U", "UndoJumpMenue"),
+        QT_TRANSLATE_NOOP3("MenuLetter", "H", "HintMenue"),
+    };
+    for (const Letter& l : letters) {
+        if (objectName != QLatin1String(l.entry)) continue;
+        const QString letter = QCoreApplication::translate("MenuLetter", l.letter, l.entry);
+        return letter.isEmpty() ? QChar() : letter.front();
+    }
     // "Save" and "Load" slots 1 to 5 take their digit. "Goto Level" has 20
     // entries but only ten digits: 1 takes "1", 10 takes "0", 20 to 90 their
     // first digit; 100 to 190 are reached with the arrow keys.

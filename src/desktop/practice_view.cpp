@@ -48,9 +48,12 @@ PracticeNotice::PracticeNotice(QWidget* parent) : QWidget(parent) {
 
 QString PracticeNotice::text() const {
     switch (notice_) {
-        case practice::Notice::Solvable: return QStringLiteral("Solvable");
-        case practice::Notice::Lost: return QStringLiteral("Lost");
-        case practice::Notice::NotSure: return QStringLiteral("Not sure yet");
+        case practice::Notice::Solvable:
+            return tr("Solvable");
+        case practice::Notice::Lost:
+            return tr("Lost");
+        case practice::Notice::NotSure:
+            return tr("Not sure yet");
         default: return {};
     }
 }

@@ -3,6 +3,7 @@
 #include <QAudioDevice>
 #include <QAudioSink>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
 #include <QDesktopServices>
@@ -23,6 +24,7 @@
 #include <ctime>
 
 #include "artwork.h"
+#include "translations.h"
 
 namespace quib::desktop {
 
@@ -162,7 +164,7 @@ void QtPlatform::ShowTextFile(const std::string& path) {
     if (!viewer_) {
         viewer_ = std::make_unique<QPlainTextEdit>();
         viewer_->setReadOnly(true);
-        viewer_->setWindowTitle(QStringLiteral("Quib Help"));
+        viewer_->setWindowTitle(QCoreApplication::translate("QtPlatform", "Quib Help"));
         viewer_->setWindowIcon(AppIcon());
         viewer_->setObjectName(QStringLiteral("HelpViewer"));
         viewer_->resize(700, 600);
@@ -178,17 +180,21 @@ void QtPlatform::ShowTextFile(const std::string& path) {
         auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), viewer_.get());
         QObject::connect(close, &QShortcut::activated, viewer_.get(), &QWidget::close);
     }
-    const QString fileName = QString::fromStdString(path);
+    // The help text in the player's language where there is one.
+    const QString fileName = LocalizedFile(QString::fromStdString(path));
     QFile file(fileName);
     if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         QString text = QString::fromUtf8(file.readAll());
         if (!dataFolder_.isEmpty())
-            text.prepend(QStringLiteral("Your scores, saved games and settings are in:\n  %1\n\n").arg(dataFolder_));
+            text.prepend(QCoreApplication::translate(
+                             "QtPlatform", "Your scores, saved games and settings are in:\n  %1\n\n")
+                             .arg(dataFolder_));
         viewer_->setPlainText(text);
     } else {
-        viewer_->setPlainText(QStringLiteral("The help file could not be found.\n\n"
-                                             "Quib looked for it here:\n%1\n\n"
-                                             "It is installed with the program as help.txt.")
+        viewer_->setPlainText(QCoreApplication::translate("QtPlatform",
+                                                          "The help file could not be found.\n\n"
+                                                          "Quib looked for it here:\n%1\n\n"
+                                                          "It is installed with the program as help.txt.")
                                   .arg(fileName));
     }
     viewer_->moveCursor(QTextCursor::Start);
@@ -202,6 +208,10 @@ bool QtPlatform::AskYesNo(const std::string& question, const std::string& title)
         QMessageBox::question(dialogParent_, QString::fromStdString(title), QString::fromStdString(question),
                               QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     return answer == QMessageBox::Yes;
+}
+
+std::string QtPlatform::Translated(const char* context, const char* text, const char* comment, int n) {
+    return TranslateCoreText(context, text, comment, n);
 }
 
 void QtPlatform::ShowInfo(const std::string& text) {

@@ -41,6 +41,10 @@ public:
     bool AskYesNo(const std::string& question, const std::string& title) override;
     void ShowInfo(const std::string& text) override;
 
+protected:
+    std::string Translated(const char* context, const char* text, const char* comment, int n) override;
+
+public:
     // The window that message boxes belong to.
     void setDialogParent(QWidget* parent) { dialogParent_ = parent; }
     // The folder of the player's files, named at the top of the help viewer

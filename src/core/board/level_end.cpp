@@ -6,6 +6,7 @@
 
 #include "../game/game.h"
 #include "../records/records.h"
+#include "../translation.h"
 #include "../window/window.h"
 #include "board.h"
 
@@ -63,10 +64,13 @@ void LevelSolved(Form1& form) {
         game::BankPlayTime(form);
     }
 
-    msg.Label2.Caption = "Level " + std::to_string(g.CurrentLevel) + " Completed";
+    Platform& p = form.platform;
+    msg.Label2.Caption = Arg(p.Translate("Messages", "Level %1 Completed"), std::to_string(g.CurrentLevel));
     msg.Label3b.Caption =
-        "Frogs Jumped: " + std::to_string(g.CurrentLevel + 2) + "  Tries: " + std::to_string(g.LevelTries);
-    msg.Label6.Caption = "SCORE: " + std::to_string(g.Score) + "   Time " + TimeText(c);
+        Arg(Arg(p.Translate("Messages", "Frogs Jumped: %1  Tries: %2"), std::to_string(g.CurrentLevel + 2)),
+            std::to_string(g.LevelTries));
+    msg.Label6.Caption =
+        Arg(Arg(p.Translate("Messages", "SCORE: %1   Time %2"), std::to_string(g.Score)), TimeText(c));
     if (!form.tasks.DemoLoop) {
         c.ClockState = 1;
         if (g.CurrentLevel < levelCount) {
@@ -88,23 +92,27 @@ void LevelSolved(Form1& form) {
     }
 
     if (g.CurrentLevel > levelCount) {
-        msg.Label1.Caption = "Game Over: Congratulations";
+        msg.Label1.Caption = p.Translate("Messages", "Game Over: Congratulations");
         EndedGameLeavesNothingToContinue(form);
         if (g.SaveSlot >= 1) {
             records::CloseSaveSlot(form, "Hi");
             g.SaveSlot = 0;
         }
-        std::string closing = "Press Mouse button to play again";
+        std::string closing = p.Translate("Messages", "Press Mouse button to play again");
         if (g.ModeIndex != kPracticeMode) {
             const bool high = HighScoreCheck(form);
-            if (high) closing = "You got a high score.";
+            if (high) closing = p.Translate("Messages", "You got a high score.");
             ShowNameEntry(form, high);
         }
         if (g.ModeIndex == kPracticeMode) {
-            msg.RoundOverLabel.Caption = std::string("10: All levels solved.") + "\n" + "       " + "\n" + closing;
+            msg.RoundOverLabel.Caption =
+                p.Translate("Messages", "10: All levels solved.") + "\n" + "       " + "\n" + closing;
         } else {
-            msg.RoundOverLabel.Caption = std::string("1: All levels solved.") + "\n" + "Score: " +
-                                         std::to_string(g.Score) + "   Time " + TimeText(c) + "\n" + closing;
+            msg.RoundOverLabel.Caption =
+                p.Translate("Messages", "1: All levels solved.") + "\n" +
+                Arg(Arg(p.Translate("Messages", "Score: %1   Time %2"), std::to_string(g.Score)),
+                    TimeText(c)) +
+                "\n" + closing;
         }
         ShowRoundOverMessage(form);
         form.tasks.PlaybackActive = false;
@@ -123,21 +131,23 @@ void RoundOverIncomplete(Form1& form) {
     Clock& c = form.clock;
     Messages& msg = form.msg;
     const int remaining = FrogsLeft(form.board) - 1;
+    Platform& p = form.platform;
 
     HideAllFrogPictures(form.board);
-    msg.Label1.Caption = "Round Over: Level Incomplete";
+    msg.Label1.Caption = p.Translate("Messages", "Round Over: Level Incomplete");
     // The level is no longer in play, and its time is banked; on the last try
     // the game is over.
     const bool lastTry = g.ModeIndex < kPracticeMode && g.TryNumber == g.TriesAllowed;
     game::Enter(form, lastTry ? Screen::GameOver : Screen::RoundOver);
-    msg.RoundOverLabel.Caption = "2: You needed to jump " + std::to_string(remaining) + " more frog(s)." +
-                                 "\n" + "SCORE: " + std::to_string(g.Score) + "  Time " + TimeText(c) + "\n" +
-                                 "Press Mouse button to try again";
+    msg.RoundOverLabel.Caption =
+        p.Translate("Messages", "2: You needed to jump %n more frog(s).", "", remaining) + "\n" +
+        Arg(Arg(p.Translate("Messages", "SCORE: %1  Time %2"), std::to_string(g.Score)), TimeText(c)) + "\n" +
+        p.Translate("Messages", "Press Mouse button to try again");
     msg.NameInput.Visible = false;
     msg.Command1.Visible = false;
 
     if (lastTry) {
-        msg.Label1.Caption = "Game Over: Level Incomplete";
+        msg.Label1.Caption = p.Translate("Messages", "Game Over: Level Incomplete");
         EndedGameLeavesNothingToContinue(form);
         // Never below zero, even when a file held a level time above the total.
         c.PlaySeconds = std::max<std::int64_t>(0, c.PlaySeconds - (c.PlayHours * 3600 + c.PlayMinutes * 60 + c.PlaySecs));
@@ -145,13 +155,15 @@ void RoundOverIncomplete(Form1& form) {
             records::CloseSaveSlot(form, "hi");
             g.SaveSlot = 0;
         }
-        std::string closing = "Press Mouse button to try again";
+        std::string closing = p.Translate("Messages", "Press Mouse button to try again");
         const bool high = HighScoreCheck(form);
-        if (high) closing = "You got a high score. Please enter your name.";
+        if (high) closing = p.Translate("Messages", "You got a high score. Please enter your name.");
         ShowNameEntry(form, high);
         game::SplitPlaySeconds(form);
-        msg.RoundOverLabel.Caption = "3: You needed to jump " + std::to_string(remaining) + " more frogs" + "\n" +
-                                     "Score: " + std::to_string(g.Score) + "  Time " + TimeText(c) + "\n" + closing;
+        msg.RoundOverLabel.Caption =
+            p.Translate("Messages", "3: You needed to jump %n more frogs", "", remaining) + "\n" +
+            Arg(Arg(p.Translate("Messages", "Score: %1  Time %2"), std::to_string(g.Score)), TimeText(c)) +
+            "\n" + closing;
     }
     ShowRoundOverMessage(form);
     c.ClockState = 1;

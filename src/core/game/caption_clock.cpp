@@ -7,6 +7,7 @@
 #include <string>
 
 #include "../board/board.h"
+#include "../translation.h"
 #include "game.h"
 
 namespace quib::game {
@@ -37,12 +38,17 @@ std::string ComposeCaption(const Form1& form) {
     const Game& g = form.game;
     if (StartScreenUp(form)) return " QUIB   ";
     std::string caption = g.SaveSlot == 0 ? std::string("QUIB   ") : "QUIB(" + std::to_string(g.SaveSlot) + ")";
-    caption += "   Mode: " + g.GameMode;
-    caption += "  Level: " + Pad3(g.CurrentLevel) + " of 200  ";
-    caption += "             " + Pad3(board::FrogsLeft(form.board)) + " left out of " + Pad3(g.CurrentLevel + 3);
+    // The mode is kept in English in the files; only the caption shows it translated.
+    Platform& p = form.platform;
+    caption += "   " + Arg(p.Translate("Caption", "Mode: %1"), p.Translate("Mode", g.GameMode.c_str()));
+    caption += "  " + Arg(p.Translate("Caption", "Level: %1 of 200"), Pad3(g.CurrentLevel)) + "  ";
+    const int left = board::FrogsLeft(form.board);
+    caption += "             " + Arg(Arg(p.Translate("Caption", "%1 left out of %2", "", left), Pad3(left)),
+                                     Pad3(g.CurrentLevel + 3));
     if (g.ModeIndex != kPracticeMode) {
-        caption += "    Tries Left: " + Pad3(static_cast<long long>(g.TriesAllowed) - g.TryNumber + 1);
-        caption += "    Score: " + Pad5(g.Score);
+        caption += "    " + Arg(p.Translate("Caption", "Tries Left: %1"),
+                                Pad3(static_cast<long long>(g.TriesAllowed) - g.TryNumber + 1));
+        caption += "    " + Arg(p.Translate("Caption", "Score: %1"), Pad5(g.Score));
     }
     return caption;
 }

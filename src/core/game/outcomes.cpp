@@ -4,6 +4,7 @@
 
 #include "../board/board.h"
 #include "../records/records.h"
+#include "../translation.h"
 #include "../window/window.h"
 #include "game.h"
 
@@ -120,18 +121,18 @@ void mnuQuit_Click(Form1& form) {
     c.PlaySeconds -= c.PlayHours * 3600 + c.PlayMinutes * 60 + c.PlaySecs;
     SplitPlaySeconds(form);
     UpdateCaption(form);
-    msg.Label1.Caption = "Game Over: Level Incomplete";
+    msg.Label1.Caption = form.platform.Translate("Messages", "Game Over: Level Incomplete");
     board::EndedGameLeavesNothingToContinue(form);
     if (g.SaveSlot > 0) {
         records::CloseSaveSlot(form, "hi");
         g.SaveSlot = 0;
     }
 
-    std::string closing = "Press Mouse button to try again";
+    std::string closing = form.platform.Translate("Messages", "Press Mouse button to try again");
     high.NewScoreRank = 0;
     records::InsertHighScore(form);
     if (high.NewScoreRank > 0) {
-        closing = "You got a high score. Please enter your name.";
+        closing = form.platform.Translate("Messages", "You got a high score. Please enter your name.");
         msg.NameInput.Visible = true;
         msg.Command1.Visible = true;
         Enter(form, Screen::NameEntry);
@@ -144,10 +145,15 @@ void mnuQuit_Click(Form1& form) {
     // is the bare number.
     const int remaining = board::FrogsLeft(b) - 1;
     const std::string firstLine =
-        remaining == 0 ? std::string("7:") : "6: You needed to jump " + std::to_string(remaining) + " more frogs";
-    msg.RoundOverLabel.Caption = firstLine + "\n" + "Score: " + std::to_string(g.Score) + "  Time " +
-                                 std::to_string(c.PlayHours) + ":" + std::to_string(c.PlayMinutes) + ":" +
-                                 std::to_string(c.PlaySecs) + "\n" + closing;
+        remaining == 0
+            ? std::string("7:")
+            : form.platform.Translate("Messages", "6: You needed to jump %n more frogs", "", remaining);
+    msg.RoundOverLabel.Caption =
+        firstLine + "\n" +
+        Arg(Arg(form.platform.Translate("Messages", "Score: %1  Time %2"), std::to_string(g.Score)),
+            std::to_string(c.PlayHours) + ":" + std::to_string(c.PlayMinutes) + ":" +
+                std::to_string(c.PlaySecs)) +
+        "\n" + closing;
     msg.RoundOverLabel.Visible = true;
     msg.Label1.Visible = true;
     window::ShowNextMessage(form);

@@ -13,7 +13,11 @@
 namespace quib::practice {
 
 Aids& AidsOf(Form1& form) {
-    if (!form.practice) form.practice = std::make_shared<Aids>();
+    if (!form.practice) {
+        form.practice = std::make_shared<Aids>();
+        form.practice->UndoJumpMenue.Caption = form.platform.Translate("Menu", "Undo Jump");
+        form.practice->HintMenue.Caption = form.platform.Translate("Menu", "Hint");
+    }
     return *form.practice;
 }
 

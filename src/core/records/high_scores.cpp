@@ -8,6 +8,7 @@
 
 #include "../board/board.h"
 #include "../game/game.h"
+#include "../translation.h"
 #include "items.h"
 #include "records.h"
 
@@ -90,13 +91,16 @@ std::string FormatPlayTime(std::int64_t seconds) {
 
 void BuildHighScoreTable(Form1& form) {
     HighScores& h = form.high;
-    h.HighLabel.Caption = "High Scores";
+    h.HighLabel.Caption = form.platform.Translate("HighScores", "High Scores");
     h.HighLabel.Left = 0;
     h.HighLabel.Top = 1;
     h.HighLabel.Visible = false;
-    h.NamesLabel[0] = {"Name", kNamesLeft, kRowHeight, false, h.NamesLabel[0].ForeColor};
-    h.ScoreLabel[0] = {"Score", kScoreLeft, kRowHeight, false, h.ScoreLabel[0].ForeColor};
-    h.TimeLabel[0] = {"Time", kTimeLeft, kRowHeight, false, h.TimeLabel[0].ForeColor};
+    h.NamesLabel[0] = {form.platform.Translate("HighScores", "Name"), kNamesLeft, kRowHeight, false,
+                       h.NamesLabel[0].ForeColor};
+    h.ScoreLabel[0] = {form.platform.Translate("HighScores", "Score"), kScoreLeft, kRowHeight, false,
+                       h.ScoreLabel[0].ForeColor};
+    h.TimeLabel[0] = {form.platform.Translate("HighScores", "Time"), kTimeLeft, kRowHeight, false,
+                      h.TimeLabel[0].ForeColor};
     for (int i = 1; i <= kRows; ++i) {
         Label names = h.NamesLabel[0];
         Label score = h.ScoreLabel[0];

@@ -5,6 +5,8 @@
 #include <array>
 #include <string>
 
+#include "../translation.h"
+
 namespace quib::window {
 
 // The game's home page: "More free games", the start screen's address
@@ -31,20 +33,22 @@ inline constexpr const char* kDonationUrl =
     "&bn=PP%2dDonationsBF"
     "&charset=UTF%2d8";
 
-inline constexpr const char* kTellAFriendSubject = "Free logic game";
-inline const std::string kTellAFriendBody =
-    std::string("Check out a free logic game called Quib. Remove frogs by jumping over them. "
-                "It is very challenging and a great way to exercise your brain.") +
-    "\r\n" + kHomePage;
+inline constexpr const char* kTellAFriendSubject = QUIB_TRANSLATE_NOOP("Links", "Free logic game");
+// The body is followed by a line break and the home page.
+inline constexpr const char* kTellAFriendBody =
+    QUIB_TRANSLATE_NOOP("Links",
+                        "Check out a free logic game called Quib. Remove frogs by jumping over them. "
+                        "It is very challenging and a great way to exercise your brain.");
 
 // The rotating message line: a first line, then the web site.
-inline const std::array<std::string, 5> kMessageFirstLines = {
-    "Slow aging & improve mental abilities",
-    "Slow aging & reduce stress",
-    "Improve mental and physical heath",
-    "Excersise your mind and body",
-    "Meditation, Qigong, Tai Chi, Hypnosis",
+inline constexpr std::array<const char*, 5> kMessageFirstLines = {
+    QUIB_TRANSLATE_NOOP("Messages", "Slow aging & improve mental abilities"),
+    QUIB_TRANSLATE_NOOP("Messages", "Slow aging & reduce stress"),
+    QUIB_TRANSLATE_NOOP("Messages", "Improve mental and physical heath"),
+    QUIB_TRANSLATE_NOOP("Messages", "Excersise your mind and body"),
+    QUIB_TRANSLATE_NOOP("Messages", "Meditation, Qigong, Tai Chi, Hypnosis"),
 };
-inline const std::string kMessageSecondLine = std::string("More free games at ") + kHomePageText;
+// The second line: "%1" is the web site.
+inline constexpr const char* kMessageSecondLine = QUIB_TRANSLATE_NOOP("Messages", "More free games at %1");
 
 }  // namespace quib::window

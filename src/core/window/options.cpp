@@ -5,6 +5,7 @@
 #include <string>
 #include <system_error>
 
+#include "../translation.h"
 #include "window.h"
 
 namespace quib::window {
@@ -46,9 +47,9 @@ void VScroll_Change(Form1& form, int which, int value) {
         default: return;
     }
     c.Shape3 = Rgb(c.VScroll2, c.VScroll3, c.VScroll4);
-    c.Label7.Caption = "Red " + std::to_string(c.VScroll2);
-    c.Label8.Caption = "Green " + std::to_string(c.VScroll3);
-    c.Label9.Caption = "Blue " + std::to_string(c.VScroll4);
+    c.Label7.Caption = Arg(form.platform.Translate("Colours", "Red %1"), std::to_string(c.VScroll2));
+    c.Label8.Caption = Arg(form.platform.Translate("Colours", "Green %1"), std::to_string(c.VScroll3));
+    c.Label9.Caption = Arg(form.platform.Translate("Colours", "Blue %1"), std::to_string(c.VScroll4));
 }
 
 std::string JumpSoundPath(const Form1& form) { return form.ProgramFolder + "Sounds/Jump.wav"; }

@@ -10,6 +10,7 @@
 #include "../game/game.h"
 #include "../levels/levels.h"
 #include "../records/records.h"
+#include "../translation.h"
 #include "window.h"
 
 namespace quib::window {
@@ -51,7 +52,8 @@ bool Form_Unload(Form1& form) {
     // ends meanwhile nor, answered No, for the game.
     game::SetExitQuestion(form, true);
     if (!saved) TellFilesNotKept(form, false, true);
-    const bool yes = form.platform.AskYesNo("Are you sure you want to exit the program?", "Quib");
+    const bool yes = form.platform.AskYesNo(
+        form.platform.Translate("Exit", "Are you sure you want to exit the program?"), "Quib");
     game::SetExitQuestion(form, false);
     if (!yes) {
         form.clock.ClockState = 3;
@@ -97,10 +99,16 @@ void TellFilesNotKept(Form1& form, bool atStart, bool showBox) {
     if (form.window.ToldFilesNotKept) return;
     form.window.ToldFilesNotKept = true;
     const std::string text =
-        atStart ? "Quib cannot keep anything: its folder for your game, scores and options (" +
-                      form.DataFolder + ") cannot be written. You can play, but nothing will be saved."
-                : "Quib could not save your game: in " + form.DataFolder + ", " + WhatWasNotWritten(form) +
-                      ". What this session changed there is not kept.";
+        atStart ? Arg(form.platform.Translate(
+                          "Exit",
+                          "Quib cannot keep anything: its folder for your game, scores and options "
+                          "(%1) cannot be written. You can play, but nothing will be saved."),
+                      form.DataFolder)
+                : Arg(Arg(form.platform.Translate("Exit",
+                                                  "Quib could not save your game: in %1, %2. What this "
+                                                  "session changed there is not kept."),
+                          form.DataFolder),
+                      WhatWasNotWritten(form));
     std::fprintf(stderr, "%s\n", text.c_str());
     if (showBox) form.platform.ShowInfo(text);
 }

@@ -2,6 +2,7 @@
 // label, the web links, "Tell a friend" and the rotating message line.
 
 #include "../game/game.h"
+#include "../translation.h"
 #include "links.h"
 #include "window.h"
 
@@ -11,11 +12,12 @@ namespace {
 
 // Shown by the About box's "License Agreement" button.
 constexpr const char* kDisclaimer =
-    "Quib is free: you may play it, copy it and give it away at no charge.\n\n"
-    "The game is provided \"as is\", without warranty of any kind, express or implied, "
-    "including but not limited to the warranties of merchantability, fitness for a "
-    "particular purpose and non-infringement. In no event shall its makers be liable "
-    "for any claim, damages or other liability arising from the use of the game.";
+    QUIB_TRANSLATE_NOOP("About",
+                        "Quib is free: you may play it, copy it and give it away at no charge.\n\n"
+                        "The game is provided \"as is\", without warranty of any kind, express or implied, "
+                        "including but not limited to the warranties of merchantability, fitness for a "
+                        "particular purpose and non-infringement. In no event shall its makers be liable "
+                        "for any claim, damages or other liability arising from the use of the game.");
 
 }  // namespace
 
@@ -42,7 +44,9 @@ void Form2_Unload(Form1& form) {
 
 void Form2_Command1_Click(Form1& form) { Form2_Unload(form); }
 
-void Form2_Command2_Click(Form1& form) { form.platform.ShowInfo(kDisclaimer); }
+void Form2_Command2_Click(Form1& form) {
+    form.platform.ShowInfo(form.platform.Translate("About", kDisclaimer));
+}
 
 void Form2_Label3_Click(Form1& form) { mnu_morefree_Click(form); }
 
@@ -64,13 +68,18 @@ void mnu_donate_Click(Form1& form) { RunShellExecute(form, kDonationUrl); }
 
 // The player's own mail program opens with the message ready; the player
 // picks the recipient and sends it.
-void mnu_tellafriend_click(Form1& form) { form.platform.ComposeMail(kTellAFriendSubject, kTellAFriendBody); }
+void mnu_tellafriend_click(Form1& form) {
+    form.platform.ComposeMail(form.platform.Translate("Links", kTellAFriendSubject),
+                              form.platform.Translate("Links", kTellAFriendBody) + "\r\n" + kHomePage);
+}
 
 void ShowNextMessage(Form1& form) {
     form.platform.Randomize();
     int n = 1 + static_cast<int>(form.platform.Rnd() * 5);
     if (n < 1 || n > 5) n = 1;
-    form.msg.Ad_Label.Caption = kMessageFirstLines[static_cast<std::size_t>(n - 1)] + "\n" + kMessageSecondLine;
+    form.msg.Ad_Label.Caption =
+        form.platform.Translate("Messages", kMessageFirstLines[static_cast<std::size_t>(n - 1)]) + "\n" +
+        Arg(form.platform.Translate("Messages", kMessageSecondLine), kHomePageText);
 }
 
 }  // namespace quib::window

@@ -6,6 +6,7 @@
 #include "../game/game.h"
 #include "../levels/levels.h"
 #include "../records/records.h"
+#include "../translation.h"
 #include "links.h"
 #include "window.h"
 
@@ -22,51 +23,64 @@ void Place(Label& label, int left, int top, const std::string& caption, bool vis
 
 void BuildMenus(Form1& form) {
     Menus& m = form.menu;
-    m.NewGame.Caption = "New Game";
-    const char* modes[] = {"", "Easy", "Medium", "Difficult", "Practice"};
+    Platform& p = form.platform;
+    m.NewGame.Caption = p.Translate("Menu", "New Game");
+    const char* modes[] = {"", QUIB_TRANSLATE_NOOP("Mode", "Easy"), QUIB_TRANSLATE_NOOP("Mode", "Medium"),
+                           QUIB_TRANSLATE_NOOP("Mode", "Difficult"), QUIB_TRANSLATE_NOOP("Mode", "Practice")};
     // The four modes and "High Scores" wait for the start-up to have read
     // the files; it enables them.
-    for (int i = 1; i <= kPracticeMode; ++i) m.NewGameMenue[static_cast<std::size_t>(i)] = {modes[i], false, false};
-    m.RestartLevelMenue = {"Restart Level", true, false};
-    m.mnusave = {"Save", true, false};
-    m.mnuload = {"Load", true, false};
+    for (int i = 1; i <= kPracticeMode; ++i)
+        m.NewGameMenue[static_cast<std::size_t>(i)] = {p.Translate("Mode", modes[i]), false, false};
+    m.RestartLevelMenue = {p.Translate("Menu", "Restart Level"), true, false};
+    m.mnusave = {p.Translate("Menu", "Save"), true, false};
+    m.mnuload = {p.Translate("Menu", "Load"), true, false};
     for (int i = 1; i <= 5; ++i) {
         m.mnusavegame[static_cast<std::size_t>(i)] = {std::to_string(i), true, false};
         m.mnuloadgame[static_cast<std::size_t>(i)] = {std::to_string(i), false, false};
     }
-    m.GotoLevelMenue = {"Goto Level", false, false};
+    m.GotoLevelMenue = {p.Translate("Menu", "Goto Level"), false, false};
     m.mnulevel.clear();
     m.mnulevel[1] = {"1", true, false};  // the entries 10 .. 190 are added at start-up
-    m.mnuQuit = {"Quit", false, false};
-    m.mnuHighScores = {"High Scores", false, false};
-    m.mnupreferences = {"Preferences", true, false};
-    m.sndmenue = {"Sound", true, true};
-    m.mnuGrids = {"Grids", true, false};
-    m.mnu_tellafriend = {"Tell a friend", true, false};
-    m.mnu_donate = {"Donate", true, false};
-    m.mnu_morefree = {"More free games", true, false};
-    m.HelpMenu = {"Help", true, false};
-    m.SolveMenue = {"Solve", form.tasks.PlaybackMenuEnabled, false};
-    m.TestMenue = {"Test", form.tasks.PlaybackMenuEnabled, false};
-    m.aboutmenue = {"About", true, false};
-    m.contentsmenue = {"Contents", true, false};
+    m.mnuQuit = {p.Translate("Menu", "Quit"), false, false};
+    m.mnuHighScores = {p.Translate("Menu", "High Scores"), false, false};
+    m.mnupreferences = {p.Translate("Menu", "Preferences"), true, false};
+    m.sndmenue = {p.Translate("Menu", "Sound"), true, true};
+    m.mnuGrids = {p.Translate("Menu", "Grids"), true, false};
+    m.mnu_tellafriend = {p.Translate("Menu", "Tell a friend"), true, false};
+    m.mnu_donate = {p.Translate("Menu", "Donate"), true, false};
+    m.mnu_morefree = {p.Translate("Menu", "More free games"), true, false};
+    m.HelpMenu = {p.Translate("Menu", "Help"), true, false};
+    m.SolveMenue = {p.Translate("Menu", "Solve"), form.tasks.PlaybackMenuEnabled, false};
+    m.TestMenue = {p.Translate("Menu", "Test"), form.tasks.PlaybackMenuEnabled, false};
+    m.aboutmenue = {p.Translate("Menu", "About"), true, false};
+    m.contentsmenue = {p.Translate("Menu", "Contents"), true, false};
 }
 
 void BuildIntroScreen(Form1& form) {
     IntroScreen& in = form.intro;
+    Platform& p = form.platform;
     // Positions inside the start screen, which stands at (126, 77).
     Place(in.Label7, 0, 0, "Quib", true);
     Place(in.Label9, 0, 0, "Quib", true);
-    Place(in.Label13, 0, 0, "Select Difficulty", true);
+    Place(in.Label13, 0, 0, p.Translate("StartScreen", "Select Difficulty"), true);
     const char* modes[] = {"", "Easy", "Medium", "Difficult", "Practice"};
-    for (int i = 1; i <= kPracticeMode; ++i) Place(in.CommandLabel[static_cast<std::size_t>(i)], 0, 0, modes[i], true);
-    Place(in.CommandLabel2, 0, 0, "Continue", false);
-    Place(in.ExitLabel, 0, 0, "Exit", true);
-    Place(in.Label8, 0, 0, "Remove the frogs by jumping them over each other until only one frog is left.", true);
-    Place(in.Label10, 0, 0, "You are given a limited number of chances for each game.", true);
-    Place(in.Label11, 0, 0, "Your score increases each time you complete a level. ", true);
+    for (int i = 1; i <= kPracticeMode; ++i)
+        Place(in.CommandLabel[static_cast<std::size_t>(i)], 0, 0, p.Translate("Mode", modes[i]), true);
+    Place(in.CommandLabel2, 0, 0, p.Translate("StartScreen", "Continue"), false);
+    Place(in.ExitLabel, 0, 0, p.Translate("StartScreen", "Exit"), true);
+    Place(in.Label8, 0, 0,
+          p.Translate("StartScreen",
+                      "Remove the frogs by jumping them over each other until only one frog is left."),
+          true);
+    Place(in.Label10, 0, 0,
+          p.Translate("StartScreen", "You are given a limited number of chances for each game."), true);
+    Place(in.Label11, 0, 0,
+          p.Translate("StartScreen", "Your score increases each time you complete a level. "), true);
     Place(in.Label12, 0, 0,
-          "The higher the difficulty level the more points you get per level but you are given fewer chances.",
+          p.Translate(
+              "StartScreen",
+              "The higher the difficulty level the more points you get per level but you are given fewer "
+              "chances."),
           true);
     Place(in.Label3, 0, 0, kHomePageText, true);
     in.ExitLabel.ForeColor = Rgb(255, 255, 255);
@@ -100,9 +114,9 @@ void Form_Load(Form1& form) {
     Place(msg.Label1, 0, 40, "", false);
     Place(msg.RoundOverLabel, 0, 86, "", false);
     form.intro.CommandLabel2.Visible = false;
-    msg.NameInput = {"Anonymous", 200, 208, false};
-    msg.Command1 = {"Enter", 508, 208, false, false};
-    Place(msg.PausedLabel, 0, 200, "Game Paused", false);
+    msg.NameInput = {"Anonymous", 200, 208, false};  // a name for high.txt: never translated
+    msg.Command1 = {form.platform.Translate("Messages", "Enter"), 508, 208, false, false};
+    Place(msg.PausedLabel, 0, 200, form.platform.Translate("Messages", "Game Paused"), false);
     Place(msg.Ad_Label, 0, 300, "", false);
     msg.Text1 = {"", 0, 0, false};
 
@@ -128,9 +142,9 @@ void Form_Load(Form1& form) {
     form.intro.Visible = true;
     game::UpdateCaption(form);
 
-    form.colours.Label7.Caption = "Red ";
-    form.colours.Label8.Caption = "Green ";
-    form.colours.Label9.Caption = "Blue ";
+    form.colours.Label7.Caption = Arg(form.platform.Translate("Colours", "Red %1"), "");
+    form.colours.Label8.Caption = Arg(form.platform.Translate("Colours", "Green %1"), "");
+    form.colours.Label9.Caption = Arg(form.platform.Translate("Colours", "Blue %1"), "");
 
     form.tasks.TimerInterval = 1;
     form.tasks.StartupPending = true;

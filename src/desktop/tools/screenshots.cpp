@@ -24,6 +24,7 @@
 #include "../dialogs.h"
 #include "../main_window.h"
 #include "../qt_platform.h"
+#include "../translations.h"
 #include "core/board/board.h"
 #include "core/practice/practice.h"
 
@@ -46,6 +47,13 @@ class Driver {
 public:
     Driver(MainWindow& window, QString out) : w_(window), out_(std::move(out)) {}
 
+    // In another language ("de"), only the views where its longer words
+    // must fit are saved, named "de-start-screen.png" and so on.
+    static QString& language() {
+        static QString installed;
+        return installed;
+    }
+
     void wait(int ms = 60) { QTest::qWait(ms); }
 
     void shot(const QString& name) {
@@ -55,7 +63,11 @@ public:
     }
 
     void save(const QImage& image, const QString& name) {
-        const QString path = out_ + "/" + name;
+        static const QStringList translated = {"start-screen.png",    "small-start-screen.png",
+                                               "round-over.png",      "small-round-over.png",
+                                               "level-completed.png", "name-entry.png"};
+        if (!language().isEmpty() && !translated.contains(name)) return;
+        const QString path = out_ + "/" + (language().isEmpty() ? name : language() + "-" + name);
         std::printf("%s %s\n", image.save(path) ? "saved" : "FAILED", qPrintable(path));
     }
 
@@ -150,6 +162,7 @@ int main(int argc, char** argv) {
     QTemporaryDir data;
     const std::string dataFolder = data.path().toStdString() + "/";
     const std::string programFolder = QCoreApplication::applicationDirPath().toStdString() + "/";
+    Driver::language() = InstallTranslations(QCoreApplication::applicationDirPath() + "/translations");
 
     ScriptedPlatform platform;
     {
@@ -206,6 +219,9 @@ int main(int argc, char** argv) {
         d.wait(200);
         for (const auto& [a, b] : d.losingLine()) d.jump(a, b);
         d.shot("round-over.png");
+        window.resize(300, 200);
+        d.shot("small-round-over.png");
+        window.resize(firstSize);
 
         d.clickGame({400, 480});  // a retry of the same level
         d.wait(200);
