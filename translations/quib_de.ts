@@ -91,8 +91,8 @@ Das Spiel wird „wie besehen“ bereitgestellt, ohne ausdrückliche oder stills
         <translation>Quib kann nichts aufbewahren: In seinen Ordner für dein Spiel, deine Punkte und Einstellungen (%1) kann nicht geschrieben werden. Du kannst spielen, aber nichts wird gespeichert.</translation>
     </message>
     <message>
-        <source>Quib could not save your game: its files could not be written in %1 (is the disk full?). Your game, scores and options of this session are not kept.</source>
-        <translation>Quib konnte dein Spiel nicht speichern: Seine Dateien in %1 konnten nicht geschrieben werden (ist der Datenträger voll?). Dein Spiel, deine Punkte und Einstellungen aus dieser Sitzung gehen verloren.</translation>
+        <source>Quib could not save your game: in %1, %2. What this session changed there is not kept.</source>
+        <translation>Quib konnte dein Spiel nicht speichern: in %1, %2. Was diese Sitzung dort geändert hat, geht verloren.</translation>
     </message>
 </context>
 <context>

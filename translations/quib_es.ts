@@ -91,8 +91,8 @@ El juego se ofrece «tal cual», sin garantía de ningún tipo, expresa o implí
         <translation>Quib no puede conservar nada: no se puede escribir en su carpeta para tu partida, tus puntos y tus opciones (%1). Puedes jugar, pero no se guardará nada.</translation>
     </message>
     <message>
-        <source>Quib could not save your game: its files could not be written in %1 (is the disk full?). Your game, scores and options of this session are not kept.</source>
-        <translation>Quib no ha podido guardar tu partida: no se han podido escribir sus archivos en %1 (¿está lleno el disco?). Tu partida, tus puntos y tus opciones de esta sesión no se conservan.</translation>
+        <source>Quib could not save your game: in %1, %2. What this session changed there is not kept.</source>
+        <translation>Quib no ha podido guardar tu partida: en %1, %2. Lo que esta sesión cambió allí no se conserva.</translation>
     </message>
 </context>
 <context>

@@ -91,8 +91,8 @@ Le jeu est fourni « tel quel », sans garantie d’aucune sorte, expresse ou im
         <translation>Quib ne peut rien conserver : son dossier pour votre partie, vos scores et vos options (%1) n’est pas accessible en écriture. Vous pouvez jouer, mais rien ne sera enregistré.</translation>
     </message>
     <message>
-        <source>Quib could not save your game: its files could not be written in %1 (is the disk full?). Your game, scores and options of this session are not kept.</source>
-        <translation>Quib n’a pas pu enregistrer votre partie : ses fichiers n’ont pas pu être écrits dans %1 (le disque est-il plein ?). Votre partie, vos scores et vos options de cette session ne sont pas conservés.</translation>
+        <source>Quib could not save your game: in %1, %2. What this session changed there is not kept.</source>
+        <translation>Quib n’a pas pu enregistrer votre partie : dans %1, %2. Ce que cette session y a changé n’est pas conservé.</translation>
     </message>
 </context>
 <context>
