@@ -334,8 +334,13 @@ TEST(PracticeWorker, ALongSessionOverManyLevelsStaysWithinItsMemoryBound) {
     worker.Rest();
     for (int i = 0; i < 200 && !worker.Idle(); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));  // the last lane to sleep hands memory back
-    const double resting = StatusMb("VmRSS:") - rest;
+    // The last lane to sleep hands memory back; on a busy machine that can
+    // take a while after the worker says it is idle.
+    double resting = StatusMb("VmRSS:") - rest;
+    for (int i = 0; i < 100 && resting >= 10.0; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        resting = StatusMb("VmRSS:") - rest;
+    }
     std::printf("peak %.1f MB, at rest %.1f MB above the start\n", peak, resting);
     EXPECT_LT(peak, 60.0);
     EXPECT_LT(resting, 10.0);
