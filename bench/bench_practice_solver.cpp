@@ -20,7 +20,9 @@
 //    the peak resident memory of the session above the game at rest.
 // Each band of 25 levels is one benchmark; its counters give the share of
 // positions decided within 50 ms and within 500 ms and the slowest on-solution
-// answer. A table of all bands is printed at the end.
+// answer. A table of all bands is printed at the end. With QUIB_BENCH_SLOW
+// set, the searches over 50 ms and the answers later than 50 ms after a jump
+// are listed on standard error.
 
 #include <benchmark/benchmark.h>
 #include <time.h>
@@ -28,6 +30,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <map>
 #include <memory>
@@ -76,6 +79,8 @@ TestGame& Library() {
     }();
     return *game;
 }
+
+bool ListSlow() { return std::getenv("QUIB_BENCH_SLOW") != nullptr; }
 
 double Millis(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
@@ -215,8 +220,17 @@ void BM_Band(benchmark::State& state) {
                 const int storedTo = f.library.SolutionTo(level, k + 1);
                 for (const practice::Move& m : practice::LegalMoves(here)) {
                     if (m.from == storedFrom && m.to == storedTo) continue;
+                    const std::int64_t nodesBefore = static_cast<std::int64_t>(searchedNodes);
                     const practice::Verdict v = SearchFor500ms(practice::Apply(here, m), ms, guide);
                     r.offSolution.Add(ms, v);
+                    if (ListSlow() && ms > 50)
+                        std::fprintf(
+                            stderr, "slow: level %d at %.0f %%: %s after %.0f ms, %lld nodes\n", level,
+                            fraction * 100,
+                            v == practice::Verdict::Solvable ? "solvable"
+                            : v == practice::Verdict::Lost   ? "lost"
+                                                             : "not sure",
+                            ms, static_cast<long long>(searchedNodes) - static_cast<long long>(nodesBefore));
                     break;
                 }
             }
@@ -258,8 +272,20 @@ void BM_Band(benchmark::State& state) {
         }
         if (stray) {
             ++r.afterJump;
-            r.afterJumpReady += aids.Shown != practice::Notice::NotSure &&
-                                Clock::now() - jumped <= std::chrono::milliseconds(50);
+            const bool ready = aids.Shown != practice::Notice::NotSure &&
+                               Clock::now() - jumped <= std::chrono::milliseconds(50);
+            r.afterJumpReady += ready;
+            if (!ready && ListSlow()) {
+                while (aids.Shown == practice::Notice::NotSure &&
+                       Clock::now() - jumped < std::chrono::seconds(3)) {
+                    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                    practice::UpdateAids(f);
+                }
+                std::fprintf(stderr, "late: level %d, %d frogs: %s after %.0f ms\n", f.game.CurrentLevel,
+                             practice::PositionOf(f.board).Count(),
+                             aids.Shown == practice::Notice::NotSure ? "not sure" : "answered",
+                             Millis(Clock::now() - jumped));
+            }
         }
         look();
         r.cpuPerJump.push_back(ProcessCpuSeconds() - cpu);

@@ -84,7 +84,7 @@ Beam::Result Beam::Step(const Guide& guide, FailedTable& failed, std::int64_t& n
 
 // A position of this step: its children are weighed for the next, without
 // being made yet.
-void Beam::Expand(const Guide& guide, std::int64_t& nodes) {
+QUIB_COUNTS_BITS void Beam::Expand(const Guide& guide, std::int64_t& nodes) {
     const std::size_t lines = std::min(kLines, guide.lines().size());
     const Node& node = level_[at_++];
     GenerateMoves(node.pos, moves_);

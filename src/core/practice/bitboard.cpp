@@ -14,16 +14,6 @@ using namespace bits;
 
 namespace {
 
-const std::array<std::uint64_t, kCells + 1>& Keys() {
-    static const auto keys = [] {
-        std::array<std::uint64_t, kCells + 1> k{};
-        std::uint64_t state = 0x51ab1e5eedull;
-        for (auto& key : k) key = SplitMix(state);
-        return k;
-    }();
-    return keys;
-}
-
 // The jumps by bitboards, built from the game's own direction table and
 // row-edge rule, so the solver's jumps are the board's: per direction, the
 // cells whose frog may jump that way (row edge and board edge allowing).
@@ -52,14 +42,7 @@ const DirectionMasks& DirectionMasksOf() {
 
 }  // namespace
 
-std::uint64_t bits::SplitMix(std::uint64_t& state) {
-    std::uint64_t z = (state += 0x9e3779b97f4a7c15ull);
-    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ull;
-    z = (z ^ (z >> 27)) * 0x94d049bb133111ebull;
-    return z ^ (z >> 31);
-}
-
-int Position::Count() const {
+QUIB_COUNTS_BITS int Position::Count() const {
     int n = 0;
     for (std::uint64_t w : bits) n += std::popcount(w);
     return n;
@@ -85,10 +68,6 @@ Position PositionOf(const Board& board) {
         if (c >= 1 && c <= kCells) p.Set(c);
     }
     return p;
-}
-
-int Chebyshev(int a, int b) {
-    return std::max(std::abs(RowOf(a) - RowOf(b)), std::abs(ColumnOf(a) - ColumnOf(b)));
 }
 
 const JumpTable& Jumps() {
@@ -141,79 +120,16 @@ std::vector<Move> LegalMoves(const Position& p) {
     return moves;
 }
 
-Position Apply(Position p, const Move& m) {
-    p.Clear(m.from);
-    p.Clear(m.over);
-    p.Set(m.to);
-    return p;
-}
-
-std::uint64_t MoveHash(const Move& m) {
-    const auto& k = Keys();
-    return k[static_cast<std::size_t>(m.from)] ^ k[static_cast<std::size_t>(m.over)] ^
-           k[static_cast<std::size_t>(m.to)];
-}
-
 std::uint64_t Hash(const Position& p) {
     std::uint64_t h = 0;
-    ForEachCell(p, [&](int cell) { h ^= Keys()[static_cast<std::size_t>(cell)]; });
+    ForEachCell(p, [&](int cell) { h ^= kCellKeys[static_cast<std::size_t>(cell)]; });
     return h;
-}
-
-const Rings& bits::RingsOf(int cell) {
-    static const auto rings = [] {
-        std::array<Rings, kCells + 1> all{};
-        for (int cell = 1; cell <= kCells; ++cell) {
-            const int r = RowOf(cell), c = ColumnOf(cell);
-            Rings& ring = all[static_cast<std::size_t>(cell)];
-            for (int dr = -2; dr <= 2; ++dr) {
-                for (int dc = -2; dc <= 2; ++dc) {
-                    if ((dr == 0 && dc == 0) || !OnBoard(r + dr, c + dc)) continue;
-                    const int x = CellOf(r + dr, c + dc);
-                    const int far = x - cell + 44;
-                    const std::uint64_t bit = std::uint64_t{1} << (far & 63);
-                    if (std::abs(dr) <= 1 && std::abs(dc) <= 1)
-                        ring.near |= std::uint64_t{1} << (x - cell + 22);
-                    else if ((dr | dc) & 1)
-                        ring.farOther[static_cast<std::size_t>(far >> 6)] |= bit;
-                    else
-                        ring.farSame[static_cast<std::size_t>(far >> 6)] |= bit;
-                }
-            }
-        }
-        return all;
-    }();
-    return rings[static_cast<std::size_t>(cell)];
-}
-
-int bits::Company(const Padded& p, int cell) {
-    const Rings& ring = RingsOf(cell);
-    const std::uint64_t lo = p.At(FarStart(cell)), hi = p.At(FarStart(cell) + 64);
-    return 8 * NearCount(p, cell) +
-           5 * (std::popcount(lo & ring.farOther[0]) + std::popcount(hi & ring.farOther[1])) +
-           3 * (std::popcount(lo & ring.farSame[0]) + std::popcount(hi & ring.farSame[1]));
 }
 
 int bits::Alone(const Position& p) {
     const Padded pp(p);
     int n = 0;
     ForEachCell(p, [&](int cell) { n += NearOf(pp, cell) == 0; });
-    return n;
-}
-
-// The frogs that jumped had each other.
-int bits::AloneAfter(const Padded& p, const Padded& q, const Move& m, int before) {
-    int n = before + (NearOf(q, m.to) == 0);
-    for (std::uint64_t b = NearOf(q, m.from); b != 0; b &= b - 1) {
-        const int x = m.from - 22 + std::countr_zero(b);
-        n += x != m.to && NearOf(q, x) == 0;
-    }
-    for (std::uint64_t b = NearOf(q, m.over); b != 0; b &= b - 1) {
-        const int x = m.over - 22 + std::countr_zero(b);
-        n += x != m.to && Chebyshev(x, m.from) > 1 && NearOf(q, x) == 0;
-    }
-    for (std::uint64_t b = NearOf(q, m.to); b != 0; b &= b - 1)
-        n -= NearOf(p, m.to - 22 + std::countr_zero(b)) == 0;
     return n;
 }
 

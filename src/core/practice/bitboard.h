@@ -11,12 +11,22 @@
 
 #include "position.h"
 
+// The search's hottest functions count bits all the time. Debian's x86-64
+// baseline has no population-count instruction, so those functions are built
+// twice, and the processor's own count is used where it has one.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && !defined(__SANITIZE_ADDRESS__) && \
+    !defined(__SANITIZE_THREAD__)
+#define QUIB_COUNTS_BITS __attribute__((target_clones("popcnt", "default")))
+#else
+#define QUIB_COUNTS_BITS
+#endif
+
 namespace quib::practice::bits {
 
-inline int RowOf(int cell) { return (cell - 1) / kColumns; }
-inline int ColumnOf(int cell) { return (cell - 1) % kColumns; }
-inline int CellOf(int row, int column) { return row * kColumns + column + 1; }
-inline bool OnBoard(int row, int column) {
+constexpr int RowOf(int cell) { return (cell - 1) / kColumns; }
+constexpr int ColumnOf(int cell) { return (cell - 1) % kColumns; }
+constexpr int CellOf(int row, int column) { return row * kColumns + column + 1; }
+constexpr bool OnBoard(int row, int column) {
     return row >= 0 && row < kRows && column >= 0 && column < kColumns;
 }
 
@@ -63,7 +73,32 @@ struct Rings {
     std::uint64_t near = 0;
     std::array<std::uint64_t, 2> farOther{}, farSame{};
 };
-const Rings& RingsOf(int cell);
+// Built at compile time: the search reads a ring for nearly every frog of
+// every position it orders, so the table is a constant the compiler can see.
+constexpr std::array<Rings, kCells + 1> MakeRings() {
+    std::array<Rings, kCells + 1> all{};
+    for (int cell = 1; cell <= kCells; ++cell) {
+        const int r = RowOf(cell), c = ColumnOf(cell);
+        Rings& ring = all[static_cast<std::size_t>(cell)];
+        for (int dr = -2; dr <= 2; ++dr) {
+            for (int dc = -2; dc <= 2; ++dc) {
+                if ((dr == 0 && dc == 0) || !OnBoard(r + dr, c + dc)) continue;
+                const int x = CellOf(r + dr, c + dc);
+                const int far = x - cell + 44;
+                const std::uint64_t bit = std::uint64_t{1} << (far & 63);
+                if (dr >= -1 && dr <= 1 && dc >= -1 && dc <= 1)
+                    ring.near |= std::uint64_t{1} << (x - cell + 22);
+                else if ((dr | dc) & 1)
+                    ring.farOther[static_cast<std::size_t>(far >> 6)] |= bit;
+                else
+                    ring.farSame[static_cast<std::size_t>(far >> 6)] |= bit;
+            }
+        }
+    }
+    return all;
+}
+inline constexpr std::array<Rings, kCells + 1> kRings = MakeRings();
+inline const Rings& RingsOf(int cell) { return kRings[static_cast<std::size_t>(cell)]; }
 
 inline std::uint64_t NearOf(const Padded& p, int cell) { return p.At(NearStart(cell)) & RingsOf(cell).near; }
 inline int NearCount(const Padded& p, int cell) { return std::popcount(NearOf(p, cell)); }
@@ -77,17 +112,35 @@ inline int FarCount(const Padded& p, int cell) {
 // two steps away counts more when it is of another (row mod 2, column mod 2)
 // class, since only such a frog can ever become a neighbour; a frog of the
 // same class can only serve as a stone to jump over.
-int Company(const Padded& p, int cell);
+inline int Company(const Padded& p, int cell) {
+    const Rings& ring = RingsOf(cell);
+    const std::uint64_t lo = p.At(FarStart(cell)), hi = p.At(FarStart(cell) + 64);
+    return 8 * NearCount(p, cell) +
+           5 * (std::popcount(lo & ring.farOther[0]) + std::popcount(hi & ring.farOther[1])) +
+           3 * (std::popcount(lo & ring.farSame[0]) + std::popcount(hi & ring.farSame[1]));
+}
+
 // Frogs without a neighbour.
 int Alone(const Position& p);
 // The same after a jump, from the cells around it: q is p after m, and p had
-// `before` frogs without a neighbour.
-int AloneAfter(const Padded& p, const Padded& q, const Move& m, int before);
+// `before` frogs without a neighbour; the frogs that jumped had each other.
+inline int AloneAfter(const Padded& p, const Padded& q, const Move& m, int before) {
+    int n = before + (NearOf(q, m.to) == 0);
+    for (std::uint64_t b = NearOf(q, m.from); b != 0; b &= b - 1) {
+        const int x = m.from - 22 + std::countr_zero(b);
+        n += x != m.to && NearOf(q, x) == 0;
+    }
+    for (std::uint64_t b = NearOf(q, m.over); b != 0; b &= b - 1) {
+        const int x = m.over - 22 + std::countr_zero(b);
+        n += x != m.to && Chebyshev(x, m.from) > 1 && NearOf(q, x) == 0;
+    }
+    for (std::uint64_t b = NearOf(q, m.to); b != 0; b &= b - 1)
+        n -= NearOf(p, m.to - 22 + std::countr_zero(b)) == 0;
+    return n;
+}
 
 // The legal jumps of p, by frog in increasing order, in the direction table's
 // order per frog.
 void GenerateMoves(const Position& p, std::vector<Move>& moves);
-
-std::uint64_t SplitMix(std::uint64_t& state);
 
 }  // namespace quib::practice::bits

@@ -16,8 +16,8 @@ namespace {
 constexpr int kNoise = 24;
 }  // namespace
 
-void OrderMoves(const Position& p, std::vector<Move>& moves, OrderScratch& scratch, const Guide& guide,
-                bool guideFirst, std::uint64_t& noise) {
+QUIB_COUNTS_BITS void OrderMoves(const Position& p, std::vector<Move>& moves, OrderScratch& scratch,
+                                 const Guide& guide, bool guideFirst, std::uint64_t& noise) {
     if (moves.size() < 2) return;
     const Padded pp(p);
     int lonely = 0, least = INT32_MAX;

@@ -3,6 +3,7 @@
 // as a bitboard, the jumps the game's own rules allow from it, and the hash
 // the failed-position table and the known lines use. Plain C++, no Qt.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -46,16 +47,41 @@ struct JumpTable {
 const JumpTable& Jumps();
 
 std::vector<Move> LegalMoves(const Position& p);
-Position Apply(Position p, const Move& m);
+inline Position Apply(Position p, const Move& m) {
+    p.Clear(m.from);
+    p.Clear(m.over);
+    p.Set(m.to);
+    return p;
+}
 // The move fits p: its frog and the frog it jumps are there, its landing cell is free.
 inline bool Applies(const Position& p, const Move& m) {
     return p.Has(m.from) && p.Has(m.over) && !p.Has(m.to);
 }
 std::uint64_t Hash(const Position& p);
 // What a move changes in the hash: Hash(Apply(p, m)) == Hash(p) ^ MoveHash(m).
-std::uint64_t MoveHash(const Move& m);
+constexpr std::uint64_t SplitMix(std::uint64_t& state) {
+    std::uint64_t z = (state += 0x9e3779b97f4a7c15ull);
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ull;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebull;
+    return z ^ (z >> 31);
+}
+// A random key per cell: a position's hash is the exclusive or of its frogs'.
+inline constexpr std::array<std::uint64_t, kCells + 1> kCellKeys = [] {
+    std::array<std::uint64_t, kCells + 1> k{};
+    std::uint64_t state = 0x51ab1e5eedull;
+    for (auto& key : k) key = SplitMix(state);
+    return k;
+}();
+inline std::uint64_t MoveHash(const Move& m) {
+    return kCellKeys[static_cast<std::size_t>(m.from)] ^ kCellKeys[static_cast<std::size_t>(m.over)] ^
+           kCellKeys[static_cast<std::size_t>(m.to)];
+}
 
 // The number of king's steps between two cells.
-int Chebyshev(int a, int b);
+inline int Chebyshev(int a, int b) {
+    const int rows = (a - 1) / kColumns - (b - 1) / kColumns,
+              columns = (a - 1) % kColumns - (b - 1) % kColumns;
+    return std::max(rows < 0 ? -rows : rows, columns < 0 ? -columns : columns);
+}
 
 }  // namespace quib::practice

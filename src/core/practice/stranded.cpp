@@ -30,7 +30,7 @@ bool AnyThreeAway(const Position& p, int cell) {
 // is followed no further than the biggest that can be proven stranded. A
 // later seed of a group cut short may then find only part of it; that part
 // is never called stranded, since the rest lies next to it and weighs 1.
-bool StrandedGroup(const Position& p, const Position* around) {
+QUIB_COUNTS_BITS bool StrandedGroup(const Position& p, const Position* around) {
     // A group of k frogs that meets no other frog makes at most k - 1 jumps
     // among itself, each landing next to a frog of the group, so it stays
     // within its bounding box grown by k - 1: its area. Weigh every other

@@ -130,8 +130,9 @@ private:
     std::optional<std::shared_ptr<const Guide>> newLevel_;
     bool keepLevel_ = false;
     std::uint64_t level_ = 0;  // grows with every level whose knowledge starts afresh
-    // Lane 0's table may grow to 24 MB, lane 1's, which only thinks ahead, to 6 MB.
-    std::array<Lane, kLanes> lanes_{{Lane(std::size_t{1} << 19), Lane(std::size_t{1} << 17)}};
+    // Each lane's table may grow to 13 MB; a search that outgrows it keeps
+    // the bigger of its proofs.
+    std::array<Lane, kLanes> lanes_{{Lane(std::size_t{1} << 18), Lane(std::size_t{1} << 18)}};
 };
 
 }  // namespace quib::practice
