@@ -111,7 +111,6 @@ void SolverWorker::Ask(const Position& board, std::vector<Position> ahead, std::
         // is, and lane 0 searches the position at once on its own.
         Lane& main = lanes_[0];
         if (main.running && !(*main.running == board)) main.stop = true;
-        if (lanes_[1].running && *lanes_[1].running == board) lanes_[1].stop = true;
         if (moved) extra_ = std::chrono::nanoseconds{0}, thinkSpent_ = std::chrono::nanoseconds{0};
         if (extra) extra_ += kHintSearch;
         resting_ = false;
@@ -169,8 +168,10 @@ void SolverWorker::WaitFor(const Position& p, std::chrono::milliseconds limit) c
     });
 }
 
-// The board's position first (lane 0 only, whatever lane 1 does, so that its
-// answer never waits for the idle lane), then the selected frog's jumps, each
+// The board's position first: lane 0 at once, whatever lane 1 does, so that
+// its answer never waits for the idle lane; lane 1 only when it has a search
+// of it parked from before the jump, which it goes on with beside lane 0's
+// (the first to decide answers). Then the selected frog's jumps, each
 // within its allowance, then the other positions ahead within the budget for
 // thinking ahead: the one with the least time spent, the likelier first
 // among near equals. A position a lane is searching, or whose search is
@@ -178,11 +179,13 @@ void SolverWorker::WaitFor(const Position& p, std::chrono::milliseconds limit) c
 // frog's jumps over from lane 1 (afresh), and only when it has nothing else.
 SolverWorker::Choice SolverWorker::Choose(std::size_t lane) const {
     if (resting_ || newLevel_) return {};
-    if (lane == 0) {
+    {
         const Entry* e = Lookup(board_);
         const auto spent = e == nullptr ? std::chrono::nanoseconds{0} : e->spent;
-        if ((e == nullptr || (e->verdict == Verdict::NotSure && (e->running & 1u) == 0)) &&
-            spent < boardAllowance_ + extra_)
+        const unsigned mine = 1u << lane;
+        if ((lane == 0 ? e == nullptr || e->verdict == Verdict::NotSure
+                       : e != nullptr && e->verdict == Verdict::NotSure && e->parked[lane]) &&
+            (e == nullptr || (e->running & mine) == 0) && spent < boardAllowance_ + extra_)
             return {&board_, boardAllowance_ + extra_ - spent, false};
     }
     const bool budgetLeft = thinkSpent_ < kThinkAhead;
@@ -197,7 +200,7 @@ SolverWorker::Choice SolverWorker::Choose(std::size_t lane) const {
             if (p == board_) continue;
             const Entry* e = Lookup(p);
             if (e != nullptr && (e->verdict != Verdict::NotSure || e->running != 0)) continue;
-            if (e != nullptr && e->search && e->lane != lane && !(takeOver && likely)) continue;
+            if (e != nullptr && !e->parked[lane] && e->Parked() && !(takeOver && likely)) continue;
             const auto spent = e == nullptr ? std::chrono::nanoseconds{0} : e->spent;
             const auto cap = likely ? likelyAllowance_ : std::chrono::nanoseconds(kAheadEach);
             if (spent >= cap) continue;
@@ -232,7 +235,7 @@ void SolverWorker::Prune() {
         } else if (e.verdict == Verdict::NotSure || crowded) {
             it = entries_.erase(it);  // an unsure one would only be searched afresh
         } else {
-            e.search.reset();
+            e.Unpark();
             ++it;
         }
     }
@@ -241,8 +244,8 @@ void SolverWorker::Prune() {
 bool SolverWorker::Release() {
     bool any = false;
     for (auto& [p, e] : entries_) {
-        if (!e.search || e.running != 0) continue;
-        e.search.reset();
+        if (!e.Parked() || e.running != 0) continue;
+        e.Unpark();
         any = true;
     }
     return any;
@@ -268,7 +271,7 @@ void SolverWorker::Loop(std::size_t laneIndex) {
                 entries_.clear();
                 ++level_;
             } else {
-                for (auto& [p, e] : entries_) e.search.reset();  // their guide may be another
+                for (auto& [p, e] : entries_) e.Unpark();  // their guide may be another
             }
             guide_ = std::move(*newLevel_);
             newLevel_.reset();
@@ -309,14 +312,12 @@ void SolverWorker::Loop(std::size_t laneIndex) {
         trimmed_ = false;
         const Position pos = *choice.pos;
         Entry& entry = entries_[pos];
-        if (entry.search && entry.lane != laneIndex)
-            entry.search.reset();  // parked on the other lane's table
-        if (!entry.search) {
-            entry.search = std::make_unique<Search>(pos, lane.failed, guide_);
-            entry.lane = laneIndex;
-        }
+        // A search parked on the other lane's table stays there; this lane
+        // goes on with its own or begins afresh.
+        std::unique_ptr<Search>& parked = entry.parked[laneIndex];
+        if (!parked) parked = std::make_unique<Search>(pos, lane.failed, guide_);
         // The search is this lane's while it runs: the entry may go meanwhile.
-        std::unique_ptr<Search> search = std::move(entry.search);
+        std::unique_ptr<Search> search = std::move(parked);
         entry.running |= 1u << laneIndex;
         const std::uint64_t level = level_;
         lane.running = pos;
@@ -345,19 +346,20 @@ void SolverWorker::Loop(std::size_t laneIndex) {
         done.running &= ~(1u << laneIndex);
         done.spent += took;
         if (v == Verdict::NotSure) {
-            // A search is kept to go on with, but lane 1's never for the
-            // board's position, which lane 0 searches on its own.
-            if (!done.search && (laneIndex == 0 || !(pos == board_))) {
-                done.search = std::move(search);
-                done.lane = laneIndex;
-            }
+            // The search is kept to go on with, unless the other lane has
+            // decided the position meanwhile.
+            if (done.verdict == Verdict::NotSure && !done.parked[laneIndex])
+                done.parked[laneIndex] = std::move(search);
             continue;
         }
         if (done.verdict == Verdict::NotSure) {
             done.verdict = v;
             done.solution = search->solution();
         }
-        done.search.reset();
+        done.Unpark();
+        // The other lane, if it searches the same position, has no more to do.
+        for (Lane& other : lanes_)
+            if (&other != &lane && other.running && *other.running == pos) other.stop = true;
         changed_.notify_all();
         if (pos == board_ && !resting_ && wake_) {
             const auto wake = wake_;

@@ -68,13 +68,18 @@ public:
     void Stop();
 
 private:
+    static constexpr std::size_t kLanes = 2;
     struct Entry {
         Verdict verdict = Verdict::NotSure;
         std::vector<Move> solution;
-        std::chrono::nanoseconds spent{0};  // processor time
-        std::unique_ptr<Search> search;     // parked between slices, on the failed table of lane `lane`
-        std::size_t lane = 0;
+        std::chrono::nanoseconds spent{0};  // processor time, both lanes
+        // Searches parked between slices, each on its lane's failed table.
+        std::array<std::unique_ptr<Search>, kLanes> parked;
         unsigned running = 0;  // the lanes searching it now, one bit each
+        bool Parked() const { return parked[0] || parked[1]; }
+        void Unpark() {
+            for (auto& search : parked) search.reset();
+        }
     };
     struct PositionHash {
         std::size_t operator()(const Position& p) const { return static_cast<std::size_t>(Hash(p)); }
@@ -96,7 +101,6 @@ private:
         std::chrono::nanoseconds left{};
         bool ahead = false;  // counts against the budget for thinking ahead
     };
-    static constexpr std::size_t kLanes = 2;
     void Loop(std::size_t lane);
     // Under the lock, changing nothing.
     Choice Choose(std::size_t lane) const;
