@@ -289,6 +289,9 @@ void BM_Band(benchmark::State& state) {
         }
         look();
         r.cpuPerJump.push_back(ProcessCpuSeconds() - cpu);
+        if (ListSlow() && r.cpuPerJump.back() > 0.5)
+            std::fprintf(stderr, "heavy: level %d, %s jump: %.2f CPU-s\n", f.game.CurrentLevel,
+                         stray ? "a stray" : "the stored", r.cpuPerJump.back());
     };
     for (int i = 0; i < kLooks; ++i) {
         const int level = first + 2 + 4 * i;

@@ -108,7 +108,7 @@ KnownLine LineFrom(const Position& start, const std::vector<Move>& moves) {
 
 SolverWorker& WorkerOf(Aids& aids) {
     if (!aids.Worker) aids.Worker = std::make_unique<SolverWorker>(aids.Wake);
-    aids.Worker->SetAllowance(aids.Allowance, aids.Allowance / 10);
+    aids.Worker->SetAllowance(aids.Allowance, aids.Allowance / 6);
     return *aids.Worker;
 }
 

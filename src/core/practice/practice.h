@@ -65,7 +65,7 @@ struct Aids {
     // How long the worker may search a position of the board that stays
     // undecided (a big board): it is then left "not sure" rather than
     // keeping a core busy for as long as the game stays open; a hint asks
-    // for more. Each jump of the selected frog gets a tenth of it.
+    // for more. Each jump of the selected frog gets a sixth of it.
     std::chrono::milliseconds Allowance = kSearchPerPosition;
     // The search's own thread, made on first use; it is stopped and joined
     // with the aids. Wake is handed to it: it posts to the window's loop.

@@ -26,7 +26,7 @@ constexpr auto kFirstLook = std::chrono::milliseconds(4);
 // position. Most are decided within a few milliseconds; the answer after a
 // jump not thought out comes from the direct search, nearly always at once.
 constexpr auto kAheadEach = std::chrono::milliseconds(20);
-constexpr auto kThinkAhead = std::chrono::milliseconds(200);
+constexpr auto kThinkAhead = std::chrono::milliseconds(150);
 // Answers kept for a level; beyond it, the far ones go.
 constexpr std::size_t kMaxEntries = 2048;
 
@@ -40,7 +40,7 @@ std::chrono::nanoseconds ThreadTime() {
 }  // namespace
 
 SolverWorker::SolverWorker(std::function<void()> wake)
-    : wake_(std::move(wake)), boardAllowance_(kSearchPerPosition), likelyAllowance_(kSearchPerPosition / 10) {
+    : wake_(std::move(wake)), boardAllowance_(kSearchPerPosition), likelyAllowance_(kSearchPerPosition / 6) {
 #ifdef __linux__
     // The searches' big blocks (the failed tables, a wide beam's steps) are
     // mapped and unmapped on their own, so that freeing one gives it back to
