@@ -154,7 +154,7 @@ TEST(PracticeSolver, ARunOutOfNodesIsNeverLostAndSlicesAddUp) {
 }
 
 TEST(PracticeSolver, AProofBiggerThanItsTableStillEndsWithLittleSearchedAgain) {
-    // Lost boards whose proofs fail tens of thousands of positions, searched
+    // Lost boards whose proofs fail some tens of thousands of positions, searched
     // with a table of a few thousand slots: it keeps what it can rather than
     // starting afresh when full, so each proof still ends, at a few times the
     // nodes.
@@ -162,13 +162,15 @@ TEST(PracticeSolver, AProofBiggerThanItsTableStillEndsWithLittleSearchedAgain) {
     int proofs = 0;
     for (int round = 0; round < 400 && proofs < 4; ++round) {
         Position p = Unjumped(rng, 13 + static_cast<int>(rng() % 4), 100 + static_cast<int>(rng() % 90));
-        // A frog moved elsewhere nearly always leaves a lost board.
+        // A frog moved two rows down nearly always leaves a lost board.
         const std::vector<int> cells = p.Cells();
-        p.Clear(cells[rng() % cells.size()]);
-        p.Set(cells[rng() % cells.size()] + 2 * kColumns);
+        const int moved = cells[rng() % cells.size()], to = cells[rng() % cells.size()] + 2 * kColumns;
+        if (to > kCells || p.Has(to)) continue;
+        p.Clear(moved);
+        p.Set(to);
         FailedTable big;
         Search roomy(p, big);
-        if (roomy.Run(Budget{100000, {}}) != Verdict::Lost || roomy.nodes() < 20000) continue;
+        if (roomy.Run(Budget{60000, {}}) != Verdict::Lost || roomy.nodes() < 20000) continue;
         ++proofs;
         FailedTable small(4096);
         Search cramped(p, small);
