@@ -36,3 +36,11 @@ ends() {
     for _ in $(seq $((10 * $2))); do kill -0 "$1" 2>/dev/null || { wait "$1"; status=$?; return 0; }; sleep 0.1; done
     fail "the game ($1) did not end within $2 seconds"
 }
+# as_player: the game's copy, home and runtime folder become the files of a
+# player who is not root (nobody), and ${player[@]} runs a command as that
+# player. Skips the test when not run as root.
+as_player() {
+    [[ $(id -u) == 0 ]] || { echo "skipped: acting as a player who is not root needs root"; exit 77; }
+    player=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+    chown -R 65534:65534 "$work/game" "$work/home" "$work/run"
+}

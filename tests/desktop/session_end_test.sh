@@ -78,9 +78,7 @@ window-conf)
     ;;
 
 told-why)
-    [[ $(id -u) == 0 ]] || { echo "skipped: acting as a player who is not root needs root"; exit 77; }
-    player=(setpriv --reuid=65534 --regid=65534 --clear-groups)
-    chown -R 65534:65534 "$work/game" "$work/home" "$work/run"
+    as_player
     data=$work/game/data
     "${player[@]}" sh -c "mkdir '$data' && printf 'x\n' >'$data/data.txt' && chmod 000 '$data/data.txt'"
     start unreadable "${player[@]}"; game=$started

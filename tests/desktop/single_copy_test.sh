@@ -78,9 +78,7 @@ hostile-locks)
     ;;
 
 odd-locks)
-    [[ $(id -u) == 0 ]] || { echo "skipped: acting as a player who is not root needs root"; exit 77; }
-    player=(setpriv --reuid=65534 --regid=65534 --clear-groups)
-    chown -R 65534:65534 "$work/game" "$work/home" "$work/run"
+    as_player
     notes=$work/home/notes.txt
     for kind in read-only root-owned hard-link full-folder; do
         rm -rf "$work/game/data" && "${player[@]}" mkdir "$work/game/data"

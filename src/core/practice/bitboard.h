@@ -23,13 +23,6 @@
 
 namespace quib::practice::bits {
 
-constexpr int RowOf(int cell) { return (cell - 1) / kColumns; }
-constexpr int ColumnOf(int cell) { return (cell - 1) % kColumns; }
-constexpr int CellOf(int row, int column) { return row * kColumns + column + 1; }
-constexpr bool OnBoard(int row, int column) {
-    return row >= 0 && row < kRows && column >= 0 && column < kColumns;
-}
-
 // Calls f(cell) for every occupied cell, in increasing order.
 template <class F>
 void ForEachCell(const Position& p, F&& f) {

@@ -12,6 +12,14 @@
 
 namespace quib::practice {
 
+// A cell's row and column from 0, and back.
+constexpr int RowOf(int cell) { return (cell - 1) / kColumns; }
+constexpr int ColumnOf(int cell) { return (cell - 1) % kColumns; }
+constexpr int CellOf(int row, int column) { return row * kColumns + column + 1; }
+constexpr bool OnBoard(int row, int column) {
+    return row >= 0 && row < kRows && column >= 0 && column < kColumns;
+}
+
 // The occupied cells, bit n - 1 for cell n (1..294).
 struct Position {
     std::array<std::uint64_t, 5> bits{};
@@ -79,8 +87,7 @@ inline std::uint64_t MoveHash(const Move& m) {
 
 // The number of king's steps between two cells.
 inline int Chebyshev(int a, int b) {
-    const int rows = (a - 1) / kColumns - (b - 1) / kColumns,
-              columns = (a - 1) % kColumns - (b - 1) % kColumns;
+    const int rows = RowOf(a) - RowOf(b), columns = ColumnOf(a) - ColumnOf(b);
     return std::max(rows < 0 ? -rows : rows, columns < 0 ? -columns : columns);
 }
 

@@ -182,10 +182,10 @@ SolverWorker::Choice SolverWorker::Choose(std::size_t lane) const {
     {
         const Entry* e = Lookup(board_);
         const auto spent = e == nullptr ? std::chrono::nanoseconds{0} : e->spent;
-        const unsigned mine = 1u << lane;
-        if ((lane == 0 ? e == nullptr || e->verdict == Verdict::NotSure
-                       : e != nullptr && e->verdict == Verdict::NotSure && e->parked[lane]) &&
-            (e == nullptr || (e->running & mine) == 0) && spent < boardAllowance_ + extra_)
+        const bool open =
+            e == nullptr || (e->verdict == Verdict::NotSure && (e->running & (1u << lane)) == 0);
+        const bool mine = lane == 0 || (e != nullptr && e->parked[lane]);
+        if (open && mine && spent < boardAllowance_ + extra_)
             return {&board_, boardAllowance_ + extra_ - spent, false};
     }
     const bool budgetLeft = thinkSpent_ < kThinkAhead;

@@ -21,8 +21,8 @@ using namespace quib::testing;
 using S = Screen;
 
 const char* Name(S s) {
-    static const char* const names[] = {"StartScreen", "LevelInPlay",    "RoundOver", "LevelCompleted",
-                                        "NameEntry",   "GameOver",       "HighScores"};
+    static const char* const names[] = {"StartScreen", "LevelInPlay", "RoundOver", "LevelCompleted",
+                                        "NameEntry",   "GameOver",    "HighScores"};
     return names[static_cast<int>(s)];
 }
 
@@ -54,6 +54,18 @@ Step Then(std::initializer_list<Step> steps) {
     return [all](Form1& f) {
         for (const Step& s : all) s(f);
     };
+}
+
+// Row puzzles for levels 1 to 4, and a Practice game at level 3 kept in slot
+// 1, quit and loaded back.
+Form1& PracticeLoadedFromSlot(TestGame& game) {
+    Form1& f = game.form();
+    InstallRowPuzzles(f, 4);
+    game::mnulevel_Click(f, 3);
+    records::mnusavegame_Click(f, 1);
+    game::mnuQuit_Click(f);
+    records::mnuloadgame_Click(f, 1);
+    return f;
 }
 
 TEST(PlayState, EveryHandlerLandsOnTheScreenItShows) {
@@ -108,7 +120,8 @@ TEST(PlayState, EveryHandlerLandsOnTheScreenItShows) {
         {"name entry", nameEntry, S::NameEntry, "new game", kEasy, S::LevelInPlay},
         {"game over", gameOver, S::GameOver, "dismiss", kDismissRound, S::StartScreen},
         {"game over", gameOver, S::GameOver, "click", kClick, S::StartScreen},
-        {"game over", gameOver, S::GameOver, "table, close table", Then({kTable, kCloseTable}), S::StartScreen},
+        {"game over", gameOver, S::GameOver, "table, close table", Then({kTable, kCloseTable}),
+         S::StartScreen},
         {"name entry, slot 2 kept", Then({kGoto3Save2, kEasy, kSolve, kDismissPanel, kQuit}), S::NameEntry,
          "load", kLoad2, S::LevelInPlay},
         {"table from start", kTable, S::HighScores, "new game", kEasy, S::LevelInPlay},
@@ -196,12 +209,7 @@ TEST(PlayState, GotoLevelSavesTheRunningGameWithItsOwnLevel) {
 // next level starts as the panel's dismissal would start it, a first try.
 TEST(PlayState, ContinueAfterQuittingOnThePanelStartsTheNextLevelAfresh) {
     TestGame game;
-    Form1& f = game.form();
-    InstallRowPuzzles(f, 4);
-    game::mnulevel_Click(f, 3);
-    records::mnusavegame_Click(f, 1);
-    game::mnuQuit_Click(f);
-    records::mnuloadgame_Click(f, 1);
+    Form1& f = PracticeLoadedFromSlot(game);
     PlaySolution(f, LevelPuzzle(3));
     ASSERT_EQ(f.play.Now, Screen::LevelCompleted);
     const int tryNumber = f.game.TryNumber;
@@ -313,12 +321,7 @@ TEST(ScreenChange, PlayTimeIsBankedWhenALevelStopsBeingInPlayAndRestartsWithIt) 
     // Continue and a lost round: the message has the 100 seconds.
     {
         TestGame game;
-        Form1& f = game.form();
-        InstallRowPuzzles(f, 4);
-        game::mnulevel_Click(f, 3);
-        records::mnusavegame_Click(f, 1);
-        game::mnuQuit_Click(f);
-        records::mnuloadgame_Click(f, 1);
+        Form1& f = PracticeLoadedFromSlot(game);
         game.platform.Advance(100);
         game::mnuQuit_Click(f);
         game::CommandLabel2_Click(f);
