@@ -13,12 +13,16 @@ using namespace bits;
 
 namespace {
 
-// Below this many frogs, what a beam kept is searched in full.
-constexpr int kBeamFinish = 14;
-// A beam widens where positions are small: below this many frogs, it keeps
-// width * (kWidenBelow / frogs) positions, at most kWidenMost times as many.
-constexpr int kWidenBelow = 96;
-constexpr int kWidenMost = 8;
+// How a beam ends. It widens where positions are small: below widenBelow
+// frogs it keeps width * (widenBelow / frogs) positions, at most widenMost
+// times as many; below finishAt frogs, what it kept is searched in full. From
+// a big board, a detour's last steps are where a narrow beam most often loses
+// its way: there it widens sooner and further and hands over later.
+struct Shape {
+    int widenBelow, widenMost, finishAt;
+};
+constexpr Shape kSmallBoard{96, 8, 14};
+constexpr Shape kBigBoard{160, 16, 12};
 constexpr std::size_t kMaxChildren = std::size_t{1} << 20;  // a step's children, at most
 // A beam's child costs far less than a node of the depth-first search.
 constexpr std::int64_t kChildrenPerNode = 4;
@@ -27,6 +31,8 @@ constexpr std::int64_t kChildrenPerNode = 4;
 
 void Beam::Start(const Position& start, std::size_t width, const Guide& guide) {
     width_ = width;
+    const Shape& shape = start.Count() >= kBigBeamBoard ? kBigBoard : kSmallBoard;
+    widenBelow_ = shape.widenBelow, widenMost_ = shape.widenMost, finishAt_ = shape.finishAt;
     Node root{start, Hash(start), -1, {}, Alone(start), {}};
     for (std::size_t line = 0; line < kLines; ++line)
         root.distance[line] = static_cast<std::int16_t>(
@@ -130,7 +136,7 @@ Beam::Result Beam::EndStep(const Guide& guide, FailedTable& failed, std::int64_t
     }
     // Near the end, where positions are small, the beam widens.
     const std::size_t width =
-        width_ * static_cast<std::size_t>(std::clamp(kWidenBelow / std::max(1, frogs_ - 1), 1, kWidenMost));
+        width_ * static_cast<std::size_t>(std::clamp(widenBelow_ / std::max(1, frogs_ - 1), 1, widenMost_));
     // Only the nearest need sorting: some to spare for copies and dead ends.
     const std::size_t sorted = std::min(keyed_.size(), width + width / 2 + 8);
     std::partial_sort(keyed_.begin(), keyed_.begin() + static_cast<std::ptrdiff_t>(sorted), keyed_.end());
@@ -163,7 +169,7 @@ Beam::Result Beam::EndStep(const Guide& guide, FailedTable& failed, std::int64_t
     next_.clear();
     at_ = 0;
     --frogs_;
-    if (frogs_ <= kBeamFinish) {
+    if (frogs_ <= finishAt_) {
         // Near the end a beam's choices no longer look far enough ahead:
         // what it kept is searched in full, one after the other.
         for (std::size_t j = 0; j < level_.size(); ++j)

@@ -20,6 +20,9 @@ class Beam {
 public:
     // The lines a beam aims at, at most: the guide's first ones.
     static constexpr std::size_t kLines = 8;
+    // From this many frogs on, a board is big: its beams end wider (see
+    // beam.cpp) and the search gives them a bigger share.
+    static constexpr int kBigBeamBoard = 40;
     enum class Result { Going, Solved, Ended };
 
     // A beam of `width` positions per step from start.
@@ -59,6 +62,7 @@ private:
     void Solved(std::size_t parent, const std::vector<Move>& tail);
 
     std::size_t width_ = 0;
+    int widenBelow_ = 0, widenMost_ = 0, finishAt_ = 0;  // the shape, by the start's size
     std::vector<Node> level_, fresh_;
     std::vector<Child> next_;
     std::size_t at_ = 0;  // the next of level_ to expand

@@ -40,9 +40,12 @@ constexpr std::size_t kReplayOffsets = 3;  // replays start up to two jumps befo
 constexpr std::size_t kFirstBeamWidth = 16;
 constexpr std::size_t kWidestBeam = 1024;    // a wider one's step would hold a stop up for some milliseconds
 constexpr std::int64_t kFinishNodes = 1000;  // for each position a beam left near the end
-// Beams get three times the restarts' nodes: on big boards a stray jump is
-// most often solved near the line.
+// Beams get three times the restarts' nodes, ten times from a big board,
+// until the widest has run: on big boards a stray jump is most often solved
+// near the line. A proof of "Lost", which only restarts make, then has every
+// node.
 constexpr std::int64_t kBeamShare = 3;
+constexpr std::int64_t kBigBoardBeamShare = 10;
 
 std::int64_t Luby(std::int64_t i) {  // i >= 1
     for (;;) {
@@ -181,6 +184,7 @@ void Search::StartArm() {
     arm_.live = true;
     depth_ = 0;
     const std::size_t lines = guide_->lines().size();
+    const std::int64_t beamShare = start_.Count() >= Beam::kBigBeamBoard ? kBigBoardBeamShare : kBeamShare;
     if (lines > 0 && !guideTried_) {
         guideTried_ = true;
         arm_.phase = Phase::GuideFirst;
@@ -196,10 +200,10 @@ void Search::StartArm() {
         arm_.prefix = std::move(finish_[finishAt_].second);
         ++finishAt_;
         arm_.budget = kFinishNodes;
-    } else if (lines > 0 && beamNodes_ <= kBeamShare * restartNodes_ && nextBeamWidth_ <= kWidestBeam / 2 &&
+    } else if (lines > 0 && beamNodes_ <= beamShare * restartNodes_ && nextBeamWidth_ <= kWidestBeam / 2 &&
                start_.Count() > 1) {
         // Beams, each twice as wide as the last, and restarts take turns,
-        // the beams spending up to kBeamShare times the restarts' nodes.
+        // the beams spending up to their share of the restarts' nodes.
         arm_.phase = Phase::Beam;
         nextBeamWidth_ = nextBeamWidth_ == 0 ? kFirstBeamWidth : nextBeamWidth_ * 2;
         finish_.clear();
