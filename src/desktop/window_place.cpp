@@ -1,16 +1,18 @@
 #include "window_place.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QStandardPaths>
+#include <array>
 #include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <optional>
 
 #include "core/records/items.h"
 
@@ -60,6 +62,29 @@ bool ReadSmallFile(const QString& path, QByteArray& content) {
     return ok;
 }
 
+// A rectangle as the desktop's settings write it, "@Rect(x y width height)":
+// one space between the numbers, each of one to six ASCII digits, x and y
+// perhaps negative. Parsed by hand: a regular expression would load its
+// library and compiler into every start for this one line.
+std::optional<QRect> ParseRect(const QString& value) {
+    const QString head = QStringLiteral("@Rect("), tail = QStringLiteral(")");
+    if (!value.startsWith(head) || !value.endsWith(tail) || value.size() < head.size() + tail.size())
+        return std::nullopt;
+    const QStringList parts =
+        value.mid(head.size(), value.size() - head.size() - tail.size()).split(QLatin1Char(' '));
+    if (parts.size() != 4) return std::nullopt;
+    std::array<int, 4> n{};
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        QStringView digits(parts[i]);
+        if (i < 2 && digits.startsWith(QLatin1Char('-'))) digits = digits.mid(1);
+        if (digits.isEmpty() || digits.size() > 6) return std::nullopt;
+        for (const QChar c : digits)
+            if (c < QLatin1Char('0') || c > QLatin1Char('9')) return std::nullopt;
+        n[static_cast<std::size_t>(i)] = parts[i].toInt();
+    }
+    return QRect(n[0], n[1], n[2], n[3]);
+}
+
 }  // namespace
 
 QString WindowPlaceFile() {
@@ -74,8 +99,6 @@ WindowPlace ReadWindowPlace(const QString& path) {
     QByteArray content;
     if (!ReadSmallFile(path, content)) return place;
     bool inWindow = false;
-    static const QRegularExpression rect(
-        QStringLiteral("^@Rect\\((-?\\d{1,6}) (-?\\d{1,6}) (\\d{1,6}) (\\d{1,6})\\)$"));
     for (const QByteArray& raw : content.split('\n')) {
         const QString line = QString::fromUtf8(raw).trimmed();
         if (line.startsWith(QLatin1Char('['))) {
@@ -87,10 +110,7 @@ WindowPlace ReadWindowPlace(const QString& path) {
         const QString key = line.left(equals).trimmed();
         const QString value = line.mid(equals + 1).trimmed();
         if (key == QStringLiteral("geometry")) {
-            const QRegularExpressionMatch m = rect.match(value);
-            if (m.hasMatch())
-                place.geometry = QRect(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt(),
-                                       m.captured(4).toInt());
+            if (const std::optional<QRect> rect = ParseRect(value)) place.geometry = *rect;
         } else if (key == QStringLiteral("positioned")) {
             place.positioned = value == QStringLiteral("true");
         } else if (key == QStringLiteral("state")) {

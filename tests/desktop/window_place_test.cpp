@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
@@ -127,6 +129,32 @@ TEST_F(WindowPlaceTest, OnlyASmallRegularFileIsRead) {
     // The place is kept all the same: the pipe is replaced, not written into.
     EXPECT_TRUE(WriteWindowPlace(file, kept));
     EXPECT_EQ(ReadWindowPlace(file).geometry, kept.geometry);
+}
+
+// The geometry line is read only in the exact form the settings write; any
+// other is ignored, and the window gets its own place.
+TEST_F(WindowPlaceTest, OnlyAWellFormedRectangleIsTaken) {
+    const struct {
+        const char* line;
+        QRect expected;  // invalid: ignored
+    } cases[] = {
+        {"@Rect(40 30 640 470)", QRect(40, 30, 640, 470)},
+        {"@Rect(-40 -30 640 470)", QRect(-40, -30, 640, 470)},
+        {"@Rect(40 30 -640 470)", QRect()},
+        {"@Rect(40 30 640)", QRect()},
+        {"@Rect(40 30 640 470 5)", QRect()},
+        {"@Rect(40  30 640 470)", QRect()},
+        {"@Rect(1234567 30 640 470)", QRect()},
+        {"@Rect(40 30 640 470)x", QRect()},
+        {"@Rect(- 30 640 470)", QRect()},
+        {"@Rect(4\xd9\xa0 30 640 470)", QRect()},  // an Arabic-Indic zero
+        {"@Rect()", QRect()},
+    };
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(file).path()));
+    for (const auto& c : cases) {
+        std::ofstream(file.toStdString()) << "[window]\ngeometry=" << c.line << "\npositioned=true\n";
+        EXPECT_EQ(ReadWindowPlace(file).geometry, c.expected) << c.line;
+    }
 }
 
 }  // namespace
