@@ -72,6 +72,35 @@ struct ZeroedCells {
     friend bool operator==(const ZeroedCells&, const ZeroedCells&) { return true; }
 };
 
+// A jump's start cell in a level table, or none (an empty item of the file):
+// an optional number in two bytes, where all zero bits are none, so that a
+// table of them is empty as calloc gives it. Holds 0..32766; a cell number
+// is at most 294.
+class OptionalCell {
+public:
+    OptionalCell() = default;
+    OptionalCell(std::nullopt_t) {}
+    OptionalCell(int value) : stored_(Stored(value)) {}
+    OptionalCell(std::optional<int> value) : stored_(value ? Stored(*value) : 0) {}
+    bool has_value() const { return stored_ != 0; }
+    explicit operator bool() const { return has_value(); }
+    int operator*() const { return stored_ - 1; }
+    int value() const {
+        if (!has_value()) throw std::bad_optional_access();
+        return stored_ - 1;
+    }
+    int value_or(int otherwise) const { return has_value() ? stored_ - 1 : otherwise; }
+    operator std::optional<int>() const { return has_value() ? std::optional<int>(stored_ - 1) : std::nullopt; }
+    bool operator==(const OptionalCell&) const = default;
+
+private:
+    static std::int16_t Stored(int value) {
+        if (value < 0 || value > INT16_MAX - 1) throw std::out_of_range("cell number");
+        return static_cast<std::int16_t>(value + 1);
+    }
+    std::int16_t stored_ = 0;
+};
+
 // A two-dimensional table indexed 0..MaxI by 0..MaxJ, as the level tables
 // are. Every access is checked: an index outside throws std::out_of_range,
 // so a damaged file or a runaway loop can never write past the table.
@@ -203,7 +232,7 @@ struct Board {
 struct LevelLibrary {
     int LevelCount = kLevelsPlayed;
     Table<std::int16_t, kLevelIndexMax, kPieceIndexMax> LevelPieces;
-    Table<std::optional<int>, kLevelIndexMax, kStepIndexMax> SolutionFrom;
+    Table<OptionalCell, kLevelIndexMax, kStepIndexMax> SolutionFrom;
     Table<std::int16_t, kLevelIndexMax, kStepIndexMax> SolutionTo;
     std::array<bool, kLevelIndexMax + 1> LevelNeedsGenerating{};
     // What the library file on disk holds, as far as this run knows; a
@@ -255,7 +284,7 @@ struct Generator {
     bool GenerationDone = false;
     std::array<bool, kLevelIndexMax + 1> LevelVerified{};
     Table<std::int16_t, kLevelIndexMax, kPieceIndexMax> GeneratedPieces;
-    Table<std::optional<int>, kLevelIndexMax, kStepIndexMax> GeneratedSolutionFrom;
+    Table<OptionalCell, kLevelIndexMax, kStepIndexMax> GeneratedSolutionFrom;
     Table<std::int16_t, kLevelIndexMax, kStepIndexMax> GeneratedSolutionTo;
 };
 

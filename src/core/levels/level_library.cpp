@@ -72,7 +72,7 @@ void ReadItems(LevelLibrary& lib, ItemReader& in) {
         in.Skip();  // "Solution"
         for (int j = 1; j <= i + 2; ++j) {
             const std::optional<std::int64_t> from = in.OptionalInteger(0, kCells);
-            lib.SolutionFrom(i, j) = from ? std::optional<int>(static_cast<int>(*from)) : std::nullopt;
+            lib.SolutionFrom(i, j) = from ? OptionalCell(static_cast<int>(*from)) : std::nullopt;
             lib.SolutionTo(i, j) = static_cast<std::int16_t>(in.Integer(0, kCells));
         }
     }
@@ -101,7 +101,7 @@ void WriteLevelItems(ItemWriter& out, const LevelLibrary& lib, int i) {
     // writing it): up to the last storable level an entry ends within its
     // row, and its last item is looked up checked.
     const std::int16_t* const pieces = &lib.LevelPieces(i, i + 3) - (i + 3);
-    const std::optional<int>* const from = &lib.SolutionFrom(i, i + 2) - (i + 2);
+    const OptionalCell* const from = &lib.SolutionFrom(i, i + 2) - (i + 2);
     const std::int16_t* const to = &lib.SolutionTo(i, i + 2) - (i + 2);
     out.Text("Level").Integer(i).Text("Pieces");
     // A level waiting for its puzzle (every level of a library being
@@ -117,7 +117,7 @@ void WriteLevelItems(ItemWriter& out, const LevelLibrary& lib, int i) {
     }
     out.Text("Solution");
     if (allZero(to + 1, i + 2) &&
-        std::none_of(from + 1, from + i + 3, [](const std::optional<int>& f) { return f.has_value(); })) {
+        std::none_of(from + 1, from + i + 3, [](const OptionalCell& f) { return f.has_value(); })) {
         out.Raw(EmptyJumps(i + 2));
     } else {
         for (int j = 1; j <= i + 2; ++j) out.OptionalInteger(from[j]).Integer(to[j]);
