@@ -15,23 +15,27 @@ namespace {
 
 // How a beam ends. It widens where positions are small: below widenBelow
 // frogs it keeps width * (widenBelow / frogs) positions, at most widenMost
-// times as many; below finishAt frogs, what it kept is searched in full. From
-// a big board, a detour's last steps are where a narrow beam most often loses
-// its way: there it widens sooner and further and hands over later.
+// times as many; below finishAt frogs, what it kept is searched in full. A
+// wide end widens sooner and further and hands over later: a detour's last
+// steps are where a narrow beam most often loses its way.
 struct Shape {
     int widenBelow, widenMost, finishAt;
 };
-constexpr Shape kSmallBoard{96, 8, 14};
-constexpr Shape kBigBoard{160, 16, 12};
+constexpr Shape kNarrowEnd{96, 8, 14};
+constexpr Shape kWideEnd{160, 16, 12};
 constexpr std::size_t kMaxChildren = std::size_t{1} << 20;  // a step's children, at most
+// A step keeps at most this many positions, however wide the beam: some
+// megabytes, and a step's sorting holds a stop up for no more than a few
+// milliseconds.
+constexpr std::size_t kWidestStep = 8192;
 // A beam's child costs far less than a node of the depth-first search.
 constexpr std::int64_t kChildrenPerNode = 4;
 
 }  // namespace
 
-void Beam::Start(const Position& start, std::size_t width, const Guide& guide) {
+void Beam::Start(const Position& start, std::size_t width, const Guide& guide, bool wideEnd) {
     width_ = width;
-    const Shape& shape = start.Count() >= kBigBeamBoard ? kBigBoard : kSmallBoard;
+    const Shape& shape = wideEnd ? kWideEnd : kNarrowEnd;
     widenBelow_ = shape.widenBelow, widenMost_ = shape.widenMost, finishAt_ = shape.finishAt;
     Node root{start, Hash(start), -1, {}, Alone(start), {}};
     for (std::size_t line = 0; line < kLines; ++line)
@@ -135,8 +139,9 @@ Beam::Result Beam::EndStep(const Guide& guide, FailedTable& failed, std::int64_t
                          ((c.hash >> 44) << 20) | i);
     }
     // Near the end, where positions are small, the beam widens.
-    const std::size_t width =
-        width_ * static_cast<std::size_t>(std::clamp(widenBelow_ / std::max(1, frogs_ - 1), 1, widenMost_));
+    const std::size_t width = std::min(
+        kWidestStep,
+        width_ * static_cast<std::size_t>(std::clamp(widenBelow_ / std::max(1, frogs_ - 1), 1, widenMost_)));
     // Only the nearest need sorting: some to spare for copies and dead ends.
     const std::size_t sorted = std::min(keyed_.size(), width + width / 2 + 8);
     std::partial_sort(keyed_.begin(), keyed_.begin() + static_cast<std::ptrdiff_t>(sorted), keyed_.end());

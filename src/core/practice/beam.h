@@ -20,13 +20,13 @@ class Beam {
 public:
     // The lines a beam aims at, at most: the guide's first ones.
     static constexpr std::size_t kLines = 8;
-    // From this many frogs on, a board is big: its beams end wider (see
-    // beam.cpp) and the search gives them a bigger share.
+    // From this many frogs on, a board is big: its beams after the first
+    // end wide (see beam.cpp) and the search gives them a bigger share.
     static constexpr int kBigBeamBoard = 40;
     enum class Result { Going, Solved, Ended };
 
-    // A beam of `width` positions per step from start.
-    void Start(const Position& start, std::size_t width, const Guide& guide);
+    // A beam of `width` positions per step from start, its end narrow or wide.
+    void Start(const Position& start, std::size_t width, const Guide& guide, bool wideEnd = false);
     // Expands the beam's next position, or ends its step; nodes grows by the
     // work, in nodes of the depth-first search.
     Result Step(const Guide& guide, FailedTable& failed, std::int64_t& nodes);
@@ -62,7 +62,7 @@ private:
     void Solved(std::size_t parent, const std::vector<Move>& tail);
 
     std::size_t width_ = 0;
-    int widenBelow_ = 0, widenMost_ = 0, finishAt_ = 0;  // the shape, by the start's size
+    int widenBelow_ = 0, widenMost_ = 0, finishAt_ = 0;  // how it ends
     std::vector<Node> level_, fresh_;
     std::vector<Child> next_;
     std::size_t at_ = 0;  // the next of level_ to expand

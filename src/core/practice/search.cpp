@@ -40,7 +40,7 @@ constexpr std::size_t kReplayOffsets = 3;  // replays start up to two jumps befo
 constexpr std::size_t kFirstBeamWidth = 16;
 constexpr std::size_t kWidestBeam = 1024;    // a wider one's step would hold a stop up for some milliseconds
 constexpr std::int64_t kFinishNodes = 1000;  // for each position a beam left near the end
-// Beams get three times the restarts' nodes, ten times from a big board,
+// Beams get three times the restarts' nodes, ten times on a big board,
 // until the widest has run: on big boards a stray jump is most often solved
 // near the line. A proof of "Lost", which only restarts make, then has every
 // node.
@@ -208,7 +208,10 @@ void Search::StartArm() {
         nextBeamWidth_ = nextBeamWidth_ == 0 ? kFirstBeamWidth : nextBeamWidth_ * 2;
         finish_.clear();
         finishAt_ = 0;
-        beam_.Start(start_, nextBeamWidth_, *guide_);
+        // On a big board the first beam, the cheapest, ends narrow: it finds
+        // most detours. Those it misses need a wide end.
+        beam_.Start(start_, nextBeamWidth_, *guide_,
+                    start_.Count() >= Beam::kBigBeamBoard && nextBeamWidth_ > kFirstBeamWidth);
         return;
     } else {
         // Restarts: the first in the plain order, the others shaken.
