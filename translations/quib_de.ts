@@ -94,6 +94,33 @@ Das Spiel wird „wie besehen“ bereitgestellt, ohne ausdrückliche oder stills
         <source>Quib could not save your game: in %1, %2. What this session changed there is not kept.</source>
         <translation>Quib konnte dein Spiel nicht speichern: in %1, %2. Was diese Sitzung dort geändert hat, geht verloren.</translation>
     </message>
+    <message>
+        <source>cause unknown</source>
+        <translation>Ursache unbekannt</translation>
+    </message>
+    <message>
+        <source>%1 could not be read when the game started (%2), so it was left as it was</source>
+        <translation>%1 konnte beim Start des Spiels nicht gelesen werden (%2) und blieb daher, wie es war</translation>
+    </message>
+    <message>
+        <source>%1 could not be written (%2)</source>
+        <translation>%1 konnte nicht geschrieben werden (%2)</translation>
+    </message>
+    <message>
+        <source>its files could not be written</source>
+        <translation>seine Dateien konnten nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>Quib cannot write in the folder beside the program (%1: %2). Your game, scores and options are kept in %3 instead; the files in %1 are left as they are.</source>
+        <translation>Quib kann nicht in den Ordner neben dem Programm schreiben (%1: %2). Dein Spiel, deine Punkte und Einstellungen werden stattdessen in %3 aufbewahrt; die Dateien in %1 bleiben, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>Quib cannot start: it keeps a lock at %1 so that no second copy of the game writes over your game and scores, and it cannot make that lock there (%2). Remove what is at that place, then start Quib again.</source>
+        <translation>Quib kann nicht starten: Es legt unter %1 eine Sperre an, damit keine zweite Kopie des Spiels dein Spiel und deine Punkte überschreibt, und kann diese Sperre dort nicht anlegen (%2). Entferne, was an dieser Stelle liegt, und starte Quib dann erneut.</translation>
+    </message>
 </context>
 <context>
     <name>HighScores</name>

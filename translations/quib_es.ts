@@ -94,6 +94,33 @@ El juego se ofrece «tal cual», sin garantía de ningún tipo, expresa o implí
         <source>Quib could not save your game: in %1, %2. What this session changed there is not kept.</source>
         <translation>Quib no ha podido guardar tu partida: en %1, %2. Lo que esta sesión cambió allí no se conserva.</translation>
     </message>
+    <message>
+        <source>cause unknown</source>
+        <translation>causa desconocida</translation>
+    </message>
+    <message>
+        <source>%1 could not be read when the game started (%2), so it was left as it was</source>
+        <translation>%1 no se pudo leer al empezar el juego (%2), así que se dejó como estaba</translation>
+    </message>
+    <message>
+        <source>%1 could not be written (%2)</source>
+        <translation>%1 no se pudo escribir (%2)</translation>
+    </message>
+    <message>
+        <source>its files could not be written</source>
+        <translation>no se pudieron escribir sus archivos</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>Quib cannot write in the folder beside the program (%1: %2). Your game, scores and options are kept in %3 instead; the files in %1 are left as they are.</source>
+        <translation>Quib no puede escribir en la carpeta junto al programa (%1: %2). Tu partida, tus puntos y tus opciones se guardan en %3; los archivos de %1 se quedan como están.</translation>
+    </message>
+    <message>
+        <source>Quib cannot start: it keeps a lock at %1 so that no second copy of the game writes over your game and scores, and it cannot make that lock there (%2). Remove what is at that place, then start Quib again.</source>
+        <translation>Quib no puede empezar: guarda un bloqueo en %1 para que ninguna segunda copia del juego escriba sobre tu partida y tus puntos, y no puede crear ese bloqueo allí (%2). Quita lo que haya en ese lugar y vuelve a iniciar Quib.</translation>
+    </message>
 </context>
 <context>
     <name>HighScores</name>

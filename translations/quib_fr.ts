@@ -94,6 +94,33 @@ Le jeu est fourni « tel quel », sans garantie d’aucune sorte, expresse ou im
         <source>Quib could not save your game: in %1, %2. What this session changed there is not kept.</source>
         <translation>Quib n’a pas pu enregistrer votre partie : dans %1, %2. Ce que cette session y a changé n’est pas conservé.</translation>
     </message>
+    <message>
+        <source>cause unknown</source>
+        <translation>cause inconnue</translation>
+    </message>
+    <message>
+        <source>%1 could not be read when the game started (%2), so it was left as it was</source>
+        <translation>%1 n’a pas pu être lu au lancement du jeu (%2) et a donc été laissé tel quel</translation>
+    </message>
+    <message>
+        <source>%1 could not be written (%2)</source>
+        <translation>%1 n’a pas pu être écrit (%2)</translation>
+    </message>
+    <message>
+        <source>its files could not be written</source>
+        <translation>ses fichiers n’ont pas pu être écrits</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>Quib cannot write in the folder beside the program (%1: %2). Your game, scores and options are kept in %3 instead; the files in %1 are left as they are.</source>
+        <translation>Quib ne peut pas écrire dans le dossier à côté du programme (%1 : %2). Votre partie, vos scores et vos options sont conservés dans %3 à la place ; les fichiers de %1 restent tels quels.</translation>
+    </message>
+    <message>
+        <source>Quib cannot start: it keeps a lock at %1 so that no second copy of the game writes over your game and scores, and it cannot make that lock there (%2). Remove what is at that place, then start Quib again.</source>
+        <translation>Quib ne peut pas démarrer : il garde un verrou à %1 pour qu’aucune deuxième copie du jeu n’écrase votre partie et vos scores, et il ne peut pas créer ce verrou à cet endroit (%2). Retirez ce qui se trouve à cet emplacement, puis relancez Quib.</translation>
+    </message>
 </context>
 <context>
     <name>HighScores</name>

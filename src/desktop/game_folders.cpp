@@ -1,12 +1,14 @@
 #include "game_folders.h"
 
+#include <unistd.h>
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <unistd.h>
 
 namespace quib::desktop {
 
@@ -38,8 +40,8 @@ bool CanWriteIn(const QString& folder, int& error) {
 GameFolders ChooseGameFolders(const QString& executableFolder, const QString& userDataFolder) {
     const QString beside = WithSlash(executableFolder);
     const QString shared = WithSlash(executableFolder + QStringLiteral("/../share/quib"));
-    const bool installed =
-        !QFileInfo::exists(beside + QStringLiteral("help.txt")) && QFileInfo::exists(shared + QStringLiteral("help.txt"));
+    const bool installed = !QFileInfo::exists(beside + QStringLiteral("help.txt")) &&
+                           QFileInfo::exists(shared + QStringLiteral("help.txt"));
 
     GameFolders folders;
     folders.program = installed ? shared : beside;
@@ -63,7 +65,8 @@ GameFolders ChooseGameFolders(const QString& executableFolder, const QString& us
 
 QString MovedFilesNotice(const GameFolders& folders) {
     if (folders.notUsed.isEmpty()) return {};
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "Files",
                "Quib cannot write in the folder beside the program (%1: %2). Your game, scores and "
                "options are kept in %3 instead; the files in %1 are left as they are.")
         .arg(QDir::toNativeSeparators(folders.notUsed),

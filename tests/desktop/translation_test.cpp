@@ -13,11 +13,15 @@
 #include <QRegularExpression>
 #include <QTranslator>
 #include <QXmlStreamReader>
+#include <cerrno>
+#include <cstdio>
+#include <fstream>
 #include <map>
 #include <set>
 
 #include "core/window/links.h"
 #include "core/window/window.h"
+#include "desktop/game_folders.h"
 #include "desktop/overlay.h"
 #include "desktop/translations.h"
 #include "support/fake_platform.h"
@@ -325,6 +329,40 @@ TEST(Translation, NoShownTextBypassesTheTranslationSystem) {
         for (const QString& line : text.split(u'\n'))
             EXPECT_TRUE(line.contains(QStringLiteral("⟪")) || SameInEveryLanguage(line))
                 << name.toStdString() << " shows \"" << line.toStdString() << "\" untranslated";
+}
+
+// The messages about files that cannot be kept are the player's language
+// too, down to each file's part; only names, places and the system's
+// reasons are inserted as they are.
+TEST(Translation, FileMessagesAreTranslatedWhole) {
+    PseudoTranslator pseudo;
+    QCoreApplication::installTranslator(&pseudo);
+    TranslatingPlatform platform;
+    platform.answerYes = false;
+    {
+        WindowFixture w(platform);
+        const std::string folder = w.data.path().substr(0, w.data.path().size() - 1);
+        ASSERT_EQ(std::rename(folder.c_str(), (folder + ".away").c_str()), 0);
+        std::ofstream(folder) << "a file where the folder was";
+        w.window->close();
+        std::remove(folder.c_str());
+        std::rename((folder + ".away").c_str(), folder.c_str());
+    }
+    GameFolders moved;
+    moved.data = QStringLiteral("/home/player/.local/share/Quib/");
+    moved.notUsed = QStringLiteral("/opt/quib/data/");
+    moved.notUsedBecause = EROFS;
+    const QString movedNotice = MovedFilesNotice(moved);
+    QCoreApplication::removeTranslator(&pseudo);
+
+    ASSERT_EQ(platform.infos.size(), 1u);
+    const QString told = QString::fromStdString(platform.infos[0]);
+    EXPECT_TRUE(told.startsWith(QStringLiteral("⟪Quib could not save your game")) &&
+                told.contains(QStringLiteral("⟪data.txt could not be written (Not a directory)⟫; ⟪high.txt")))
+        << told.toStdString();
+    EXPECT_TRUE(movedNotice.startsWith(QStringLiteral("⟪Quib cannot write in the folder")) &&
+                movedNotice.contains(QStringLiteral("/opt/quib/data/")))
+        << movedNotice.toStdString();
 }
 
 }  // namespace

@@ -73,24 +73,28 @@ void SessionEnd(Form1& form) {
 namespace {
 
 // The system's words for why a file failed.
-std::string Cause(const Form1& form, const std::string& name) {
+std::string Cause(Form1& form, const std::string& name) {
     const auto found = form.files.Failures.find(name);
-    return found == form.files.Failures.end() ? "cause unknown" : std::strerror(found->second);
+    return found == form.files.Failures.end() ? form.platform.Translate("Exit", "cause unknown")
+                                              : std::strerror(found->second);
 }
 
 // Each of the close's files that is not written, and why: one that could
 // not be read at the start was left alone on purpose.
-std::string WhatWasNotWritten(const Form1& form) {
+std::string WhatWasNotWritten(Form1& form) {
     std::string text;
     for (const char* name : {"data.txt", "high.txt"}) {
         if (form.files.Failures.count(name) == 0) continue;
         if (!text.empty()) text += "; ";
-        text += form.files.Unreadable.count(name) != 0
-                    ? std::string(name) + " could not be read when the game started (" + Cause(form, name) +
-                          "), so it was left as it was"
-                    : std::string(name) + " could not be written (" + Cause(form, name) + ")";
+        text += Arg(
+            Arg(form.files.Unreadable.count(name) != 0
+                    ? form.platform.Translate(
+                          "Exit", "%1 could not be read when the game started (%2), so it was left as it was")
+                    : form.platform.Translate("Exit", "%1 could not be written (%2)"),
+                name),
+            Cause(form, name));
     }
-    return text.empty() ? "its files could not be written" : text;
+    return text.empty() ? form.platform.Translate("Exit", "its files could not be written") : text;
 }
 
 }  // namespace
