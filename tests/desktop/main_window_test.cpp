@@ -404,14 +404,7 @@ TEST(ExitQuestion, FailedWritesAreToldOnceBeforeTheQuestion) {
     quib::testing::FakePlatform platform;
     platform.answerYes = false;
     WindowFixture fx(platform);
-    const std::string folder = fx.data.path().substr(0, fx.data.path().size() - 1);
-    ASSERT_EQ(std::rename(folder.c_str(), (folder + ".away").c_str()), 0);
-    std::ofstream(folder) << "a file where the folder was";
-
-    fx.window->close();
-    fx.window->close();
-    std::remove(folder.c_str());
-    std::rename((folder + ".away").c_str(), folder.c_str());
+    fx.closeWithTheDataFolderGone(2);
     ASSERT_EQ(platform.infos.size(), 1u);
     EXPECT_EQ(platform.infos[0].rfind("Quib could not save your game: ", 0), 0u) << platform.infos[0];
     // Each file with the system's reason, not a guess.

@@ -339,15 +339,7 @@ TEST(Translation, FileMessagesAreTranslatedWhole) {
     QCoreApplication::installTranslator(&pseudo);
     TranslatingPlatform platform;
     platform.answerYes = false;
-    {
-        WindowFixture w(platform);
-        const std::string folder = w.data.path().substr(0, w.data.path().size() - 1);
-        ASSERT_EQ(std::rename(folder.c_str(), (folder + ".away").c_str()), 0);
-        std::ofstream(folder) << "a file where the folder was";
-        w.window->close();
-        std::remove(folder.c_str());
-        std::rename((folder + ".away").c_str(), folder.c_str());
-    }
+    WindowFixture(platform).closeWithTheDataFolderGone();
     GameFolders moved;
     moved.data = QStringLiteral("/home/player/.local/share/Quib/");
     moved.notUsed = QStringLiteral("/opt/quib/data/");

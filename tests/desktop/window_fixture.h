@@ -2,11 +2,15 @@
 // A main window on a temporary data folder, started up, for the desktop
 // tests; and small helpers that click it the way a player does.
 
+#include <gtest/gtest.h>
+
 #include <QAction>
 #include <QMenuBar>
 #include <QTest>
-#include <gtest/gtest.h>
+#include <cstdio>
+#include <fstream>
 #include <memory>
+#include <string>
 
 #include "desktop/board_view.h"
 #include "desktop/main_window.h"
@@ -46,6 +50,17 @@ public:
     void clickWidget(const char* name) {
         QWidget* w = widget(name);
         if (w) QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+    }
+    // Closes the window `times` times while a file stands where its data
+    // folder was (a folder removed while the game runs): every write of the
+    // close fails with "Not a directory". The folder comes back after.
+    void closeWithTheDataFolderGone(int times = 1) {
+        const std::string folder = data.path().substr(0, data.path().size() - 1);
+        ASSERT_EQ(std::rename(folder.c_str(), (folder + ".away").c_str()), 0);
+        std::ofstream(folder) << "a file where the folder was";
+        for (int i = 0; i < times; ++i) window->close();
+        std::remove(folder.c_str());
+        std::rename((folder + ".away").c_str(), folder.c_str());
     }
 
     quib::testing::TempFolder data;
