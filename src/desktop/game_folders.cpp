@@ -1,7 +1,5 @@
 #include "game_folders.h"
 
-#include <unistd.h>
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -9,6 +7,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <unistd.h>
 
 namespace quib::desktop {
 
@@ -40,8 +39,8 @@ bool CanWriteIn(const QString& folder, int& error) {
 GameFolders ChooseGameFolders(const QString& executableFolder, const QString& userDataFolder) {
     const QString beside = WithSlash(executableFolder);
     const QString shared = WithSlash(executableFolder + QStringLiteral("/../share/quib"));
-    const bool installed = !QFileInfo::exists(beside + QStringLiteral("help.txt")) &&
-                           QFileInfo::exists(shared + QStringLiteral("help.txt"));
+    const bool installed =
+        !QFileInfo::exists(beside + QStringLiteral("help.txt")) && QFileInfo::exists(shared + QStringLiteral("help.txt"));
 
     GameFolders folders;
     folders.program = installed ? shared : beside;

@@ -1,13 +1,5 @@
 #include "single_instance.h"
 
-#include <fcntl.h>
-#include <poll.h>
-#include <sys/file.h>
-#include <sys/socket.h>
-#include <sys/stat.h>
-#include <sys/un.h>
-#include <unistd.h>
-
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
@@ -18,8 +10,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
+#include <poll.h>
 #include <string>
+#include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <thread>
+#include <unistd.h>
 
 namespace quib::desktop {
 
@@ -46,17 +45,17 @@ enum class Lock {
 // there needs no lock; anything else stands in the way of one.
 Lock AfterFailure(int error) {
     switch (error) {
-        case EACCES:
-        case EROFS:
-        case ENOSPC:
-        case EDQUOT:
-        case ENOENT:
-        case ENOTDIR:
-        case ENAMETOOLONG:
-        case ELOOP:
-            return Lock::Without;
-        default:
-            return Lock::Blocked;
+    case EACCES:
+    case EROFS:
+    case ENOSPC:
+    case EDQUOT:
+    case ENOENT:
+    case ENOTDIR:
+    case ENAMETOOLONG:
+    case ELOOP:
+        return Lock::Without;
+    default:
+        return Lock::Blocked;
     }
 }
 
@@ -204,15 +203,13 @@ QByteArray RuntimeFolder() {
 
 }  // namespace
 
-SingleInstance::SingleInstance(const QString& dataFolder)
-    : lockPath_(QFile::encodeName(dataFolder + "quib.lock")) {
+SingleInstance::SingleInstance(const QString& dataFolder) : lockPath_(QFile::encodeName(dataFolder + "quib.lock")) {
     // Each data folder has a socket of its own.
     const QByteArray folder = QDir(dataFolder).canonicalPath().toUtf8();
     const QByteArray runtime = RuntimeFolder();
     if (!runtime.isEmpty())
         socketPaths_.push_back(runtime + "/quib-" +
-                               QCryptographicHash::hash(folder, QCryptographicHash::Sha256).toHex().left(24) +
-                               ".sock");
+                               QCryptographicHash::hash(folder, QCryptographicHash::Sha256).toHex().left(24) + ".sock");
     socketPaths_.push_back(QFile::encodeName(dataFolder + "quib.sock"));
 }
 
@@ -251,34 +248,34 @@ bool SingleInstance::claim() {
         struct stat taken {};
         int error = 0;
         switch (TakeLock(lockPath_, lockFd_, taken, error)) {
-            case Lock::Without:
-                return true;  // nothing can be kept here, and nothing is in the way
-            case Lock::Taken:
-                lockDev_ = taken.st_dev;
-                lockIno_ = taken.st_ino;
-                listen();
-                return true;
-            case Lock::Blocked:
-                problem_ =
-                    QCoreApplication::translate(
-                        "Files",
-                        "Quib cannot start: it keeps a lock at %1 so that no second copy of the game "
-                        "writes over your game and scores, and it cannot make that lock there (%2). "
-                        "Remove what is at that place, then start Quib again.")
-                        .arg(QFile::decodeName(lockPath_), QString::fromLocal8Bit(std::strerror(error)));
-                std::fprintf(stderr, "%s\n", problem_.toLocal8Bit().constData());
-                return false;
-            case Lock::Held:
-                break;
+        case Lock::Without:
+            return true;  // nothing can be kept here, and nothing is in the way
+        case Lock::Taken:
+            lockDev_ = taken.st_dev;
+            lockIno_ = taken.st_ino;
+            listen();
+            return true;
+        case Lock::Blocked:
+            problem_ =
+                QCoreApplication::translate(
+                    "Files",
+                    "Quib cannot start: it keeps a lock at %1 so that no second copy of the game "
+                    "writes over your game and scores, and it cannot make that lock there (%2). "
+                    "Remove what is at that place, then start Quib again.")
+                    .arg(QFile::decodeName(lockPath_), QString::fromLocal8Bit(std::strerror(error)));
+            std::fprintf(stderr, "%s\n", problem_.toLocal8Bit().constData());
+            return false;
+        case Lock::Held:
+            break;
         }
         switch (AskRunningGame(socketPaths_)) {
-            case Reply::Raised:
-                return false;
-            case Reply::Reached:
-                std::fprintf(stderr, "Quib is already running.\n");
-                return false;
-            case Reply::None:
-                break;
+        case Reply::Raised:
+            return false;
+        case Reply::Reached:
+            std::fprintf(stderr, "Quib is already running.\n");
+            return false;
+        case Reply::None:
+            break;
         }
         // A lock that another copy holds is never taken over, even when no
         // game answers (one started with another runtime folder).
@@ -354,8 +351,7 @@ void SingleInstance::answerCallers() {
             const char* answer = kRunning;
             if (window_) {
                 if (!raised) {
-                    window_->setWindowState((window_->windowState() & ~Qt::WindowMinimized) |
-                                            Qt::WindowActive);
+                    window_->setWindowState((window_->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
                     window_->show();
                     window_->raise();
                     window_->activateWindow();

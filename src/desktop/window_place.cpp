@@ -1,9 +1,5 @@
 #include "window_place.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,6 +9,9 @@
 #include <array>
 #include <cerrno>
 #include <optional>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "core/records/items.h"
 
@@ -68,18 +67,16 @@ bool ReadSmallFile(const QString& path, QByteArray& content) {
 // library and compiler into every start for this one line.
 std::optional<QRect> ParseRect(const QString& value) {
     const QString head = QStringLiteral("@Rect("), tail = QStringLiteral(")");
-    if (!value.startsWith(head) || !value.endsWith(tail) || value.size() < head.size() + tail.size())
-        return std::nullopt;
-    const QStringList parts =
-        value.mid(head.size(), value.size() - head.size() - tail.size()).split(QLatin1Char(' '));
+    if (!value.startsWith(head) || !value.endsWith(tail)) return std::nullopt;
+    const QStringList parts = value.mid(head.size(), value.size() - head.size() - tail.size()).split(u' ');
     if (parts.size() != 4) return std::nullopt;
     std::array<int, 4> n{};
     for (qsizetype i = 0; i < parts.size(); ++i) {
         QStringView digits(parts[i]);
-        if (i < 2 && digits.startsWith(QLatin1Char('-'))) digits = digits.mid(1);
+        if (i < 2 && digits.startsWith(u'-')) digits = digits.mid(1);
         if (digits.isEmpty() || digits.size() > 6) return std::nullopt;
         for (const QChar c : digits)
-            if (c < QLatin1Char('0') || c > QLatin1Char('9')) return std::nullopt;
+            if (c < u'0' || c > u'9') return std::nullopt;
         n[static_cast<std::size_t>(i)] = parts[i].toInt();
     }
     return QRect(n[0], n[1], n[2], n[3]);

@@ -14,8 +14,6 @@
 #include <QTranslator>
 #include <QXmlStreamReader>
 #include <cerrno>
-#include <cstdio>
-#include <fstream>
 #include <map>
 #include <set>
 

@@ -20,9 +20,6 @@ class Beam {
 public:
     // The lines a beam aims at, at most: the guide's first ones.
     static constexpr std::size_t kLines = 8;
-    // From this many frogs on, a board is big: its beams after the first
-    // end wide (see beam.cpp) and the search gives them a bigger share.
-    static constexpr int kBigBeamBoard = 40;
     enum class Result { Going, Solved, Ended };
 
     // A beam of `width` positions per step from start, its end narrow or wide.

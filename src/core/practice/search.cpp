@@ -46,6 +46,9 @@ constexpr std::int64_t kFinishNodes = 1000;  // for each position a beam left ne
 // node.
 constexpr std::int64_t kBeamShare = 3;
 constexpr std::int64_t kBigBoardBeamShare = 10;
+// From this many frogs on, a board is big: its beams after the first end
+// wide (see beam.cpp) and get the bigger share.
+constexpr int kBigBoard = 40;
 
 std::int64_t Luby(std::int64_t i) {  // i >= 1
     for (;;) {
@@ -184,7 +187,7 @@ void Search::StartArm() {
     arm_.live = true;
     depth_ = 0;
     const std::size_t lines = guide_->lines().size();
-    const std::int64_t beamShare = start_.Count() >= Beam::kBigBeamBoard ? kBigBoardBeamShare : kBeamShare;
+    const std::int64_t beamShare = start_.Count() >= kBigBoard ? kBigBoardBeamShare : kBeamShare;
     if (lines > 0 && !guideTried_) {
         guideTried_ = true;
         arm_.phase = Phase::GuideFirst;
@@ -211,7 +214,7 @@ void Search::StartArm() {
         // On a big board the first beam, the cheapest, ends narrow: it finds
         // most detours. Those it misses need a wide end.
         beam_.Start(start_, nextBeamWidth_, *guide_,
-                    start_.Count() >= Beam::kBigBeamBoard && nextBeamWidth_ > kFirstBeamWidth);
+                    start_.Count() >= kBigBoard && nextBeamWidth_ > kFirstBeamWidth);
         return;
     } else {
         // Restarts: the first in the plain order, the others shaken.

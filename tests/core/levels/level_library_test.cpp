@@ -3,6 +3,7 @@
 // rewritten only when its content changes, always whole, never cut.
 
 #include <gtest/gtest.h>
+
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -39,12 +40,11 @@ void FillLibrary(LevelLibrary& lib, int count, unsigned seed, int emptyEvery = 1
     lib.LevelCount = count;
     for (int i = 1; i <= count; ++i) {
         const bool empty = emptyEvery > 0 && i % emptyEvery == 0;
-        for (int j = 1; j <= i + 3; ++j)
-            lib.LevelPieces(i, j) = static_cast<std::int16_t>(empty ? 0 : cell(rng));
+        for (int j = 1; j <= i + 3; ++j) lib.LevelPieces(i, j) = static_cast<std::int16_t>(empty ? 0 : cell(rng));
         for (int j = 1; j <= i + 2; ++j) {
             // An empty level's every other jump starts on 0, an item "0", which
             // is not the empty item.
-            lib.SolutionFrom(i, j) = !empty       ? std::optional<int>(cell(rng))
+            lib.SolutionFrom(i, j) = !empty      ? std::optional<int>(cell(rng))
                                      : j % 2 == 0 ? std::optional<int>(0)
                                                   : std::nullopt;
             lib.SolutionTo(i, j) = static_cast<std::int16_t>(empty ? 0 : cell(rng));
@@ -55,14 +55,12 @@ void FillLibrary(LevelLibrary& lib, int count, unsigned seed, int emptyEvery = 1
 
 // The first level in from..upTo whose stored entry differs between two
 // libraries, 0 if none.
-int FirstDifferentLevel(const LevelLibrary& a, const LevelLibrary& b, int upTo = kMaxStoredLevel,
-                        int from = 1) {
+int FirstDifferentLevel(const LevelLibrary& a, const LevelLibrary& b, int upTo = kMaxStoredLevel, int from = 1) {
     for (int i = from; i <= upTo; ++i) {
         for (int j = 0; j <= kPieceIndexMax; ++j)
             if (a.LevelPieces(i, j) != b.LevelPieces(i, j)) return i;
         for (int j = 0; j <= kStepIndexMax; ++j)
-            if (a.SolutionFrom(i, j) != b.SolutionFrom(i, j) || a.SolutionTo(i, j) != b.SolutionTo(i, j))
-                return i;
+            if (a.SolutionFrom(i, j) != b.SolutionFrom(i, j) || a.SolutionTo(i, j) != b.SolutionTo(i, j)) return i;
     }
     return 0;
 }
@@ -112,8 +110,7 @@ void ExpectFallback(Form1& form, int markedUpTo) {
     EXPECT_EQ(form.gen.GenerationLevel, 1);
     EXPECT_EQ(form.intro.CommandLabel2.Visible, form.library.LevelCount >= kOfferedLevel);
     for (int k = 1; k <= kLevelIndexMax; ++k)
-        ASSERT_EQ(form.library.LevelNeedsGenerating[static_cast<std::size_t>(k)], k >= 2 && k <= markedUpTo)
-            << k;
+        ASSERT_EQ(form.library.LevelNeedsGenerating[static_cast<std::size_t>(k)], k >= 2 && k <= markedUpTo) << k;
 }
 
 // A game on level 9 whose "Continue" is showing, so the fallback shows.
@@ -139,15 +136,12 @@ TEST(LevelLibraryFile, WritesTheItemsInTheirOrder) {
     LevelLibrary& lib = game->library;
     const std::int16_t cells[] = {118, 201, 180, 139, 118, 160, 201, 159, 160, 158};  // frogs, then steps
     for (int j = 1; j <= 4; ++j) lib.LevelPieces(1, j) = cells[j - 1];
-    for (int j = 1; j <= 3; ++j)
-        std::tie(lib.SolutionFrom(1, j), lib.SolutionTo(1, j)) =
-            std::pair(cells[2 + 2 * j], cells[3 + 2 * j]);
+    for (int j = 1; j <= 3; ++j) std::tie(lib.SolutionFrom(1, j), lib.SolutionTo(1, j)) = std::pair(cells[2 + 2 * j], cells[3 + 2 * j]);
     const std::string text = levels::LevelLibraryText(game.form());
     // Level 2 holds no puzzle: 0 frog cells, empty from-cells, 0 landing cells.
-    EXPECT_EQ(
-        text.substr(0, AfterItem(text, ItemsBeforeLevel(3))),
-        "200\n\"Level\"\n1\n\"Pieces\"\n118\n201\n180\n139\n\"Solution\"\n118\n160\n201\n159\n160\n158\n"
-        "\"Level\"\n2\n\"Pieces\"\n0\n0\n0\n0\n0\n\"Solution\"\n\n0\n\n0\n\n0\n\n0\n");
+    EXPECT_EQ(text.substr(0, AfterItem(text, ItemsBeforeLevel(3))),
+              "200\n\"Level\"\n1\n\"Pieces\"\n118\n201\n180\n139\n\"Solution\"\n118\n160\n201\n159\n160\n158\n"
+              "\"Level\"\n2\n\"Pieces\"\n0\n0\n0\n0\n0\n\"Solution\"\n\n0\n\n0\n\n0\n\n0\n");
 }
 
 TEST(LevelLibraryFile, FullLibraryReadsBackWhateverTheSeparatorsAndWords) {
@@ -163,12 +157,9 @@ TEST(LevelLibraryFile, FullLibraryReadsBackWhateverTheSeparatorsAndWords) {
     }
     for (std::size_t at; (at = words.find("\"Solution\"")) != std::string::npos;) words.replace(at, 10, "-1");
     const std::pair<std::string, std::string> variants[] = {
-        {"lines", lines},
-        {"lines, no final break", Rejoin(lines, "\n", false)},
-        {"commas", Rejoin(lines, ",", true)},
-        {"commas, no final break", Rejoin(lines, ",", false)},
-        {"CR LF", Rejoin(lines, "\r\n", true)},
-        {"padded commas", Rejoin(lines, " , ", false)},
+        {"lines", lines}, {"lines, no final break", Rejoin(lines, "\n", false)},
+        {"commas", Rejoin(lines, ",", true)}, {"commas, no final break", Rejoin(lines, ",", false)},
+        {"CR LF", Rejoin(lines, "\r\n", true)}, {"padded commas", Rejoin(lines, " , ", false)},
         {"other words", words}};
     for (const auto& [name, text] : variants) {
         SCOPED_TRACE(name);
@@ -185,9 +176,7 @@ TEST(LevelLibraryFile, FullLibraryReadsBackWhateverTheSeparatorsAndWords) {
         EXPECT_EQ(reader.form().game.CurrentLevel, 9);
         EXPECT_TRUE(reader.form().intro.CommandLabel2.Visible);
         for (int k = 0; k <= kLevelIndexMax; ++k)
-            ASSERT_EQ(got.LevelNeedsGenerating[static_cast<std::size_t>(k)],
-                      k >= 1 && k <= 200 && k % 17 == 0)
-                << k;
+            ASSERT_EQ(got.LevelNeedsGenerating[static_cast<std::size_t>(k)], k >= 1 && k <= 200 && k % 17 == 0) << k;
     }
 }
 
@@ -407,8 +396,7 @@ TEST(LevelLibraryRewrite, EveryRewriteHoldsTheWholeLibrary) {
     TestGame other(false);
     FillLibrary(other->library, 200, 11);
     ASSERT_TRUE(levels::WriteLevelLibrary(other.form()));
-    std::filesystem::copy_file(other.data.file("levels.txt"), path,
-                               std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::copy_file(other.data.file("levels.txt"), path, std::filesystem::copy_options::overwrite_existing);
     ASSERT_TRUE(levels::ReadLevelLibrary(f, "levels.txt"));
     install(8, 17);
     expectFileFollows("a whole library read from a file, then an install");
@@ -430,8 +418,7 @@ TEST(LevelLibraryRewrite, FailedWriteKeepsTheOldFileAndIsRetried) {
     game->DataFolder = path + "/";  // a folder inside a file
     EXPECT_FALSE(levels::WriteLevelLibrary(game.form()));
     EXPECT_EQ(FirstDifference(FileText(path), old), kSame);
-    EXPECT_EQ(
-        std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 1);
 
     // The next pass tries again, and succeeds once the disk lets it.
     game->DataFolder = folder;
@@ -454,8 +441,7 @@ TEST(InstallGeneratedLevel, CopiesExactlyTheLevelsEntry) {
         if (j <= kPieceIndexMax) gen.GeneratedPieces(v, j) = piece;
         std::tie(gen.GeneratedSolutionFrom(v, j), gen.GeneratedSolutionTo(v, j)) = std::pair(2000 + j, to);
         if (j >= 1 && j <= v + 3) expected.LevelPieces(v, j) = piece;
-        if (j >= 1 && j <= v + 2)
-            std::tie(expected.SolutionFrom(v, j), expected.SolutionTo(v, j)) = std::pair(2000 + j, to);
+        if (j >= 1 && j <= v + 2) std::tie(expected.SolutionFrom(v, j), expected.SolutionTo(v, j)) = std::pair(2000 + j, to);
     }
     gen.GeneratedPieces(v + 1, 1) = 77;  // another level's puzzle stays out
     levels::InstallGeneratedLevel(game.form(), v);

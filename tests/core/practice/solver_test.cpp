@@ -2,9 +2,8 @@
 // the moves the board accepts, a solution it finds plays down to one frog,
 // and a position it calls lost has no solution at all.
 
-#include "core/practice/solver.h"
-
 #include <gtest/gtest.h>
+
 #include <malloc.h>
 
 #include <algorithm>
@@ -17,6 +16,7 @@
 #include <thread>
 
 #include "core/board/board.h"
+#include "core/practice/solver.h"
 #include "core/practice/worker.h"
 
 namespace quib::practice {
@@ -75,8 +75,7 @@ TEST(PracticeSolver, MovesAreExactlyTheJumpsTheBoardAccepts) {
         std::set<std::pair<int, int>> board, solver;
         for (int f : p.Cells())
             for (int t = 1; t <= kCells; ++t)
-                if (!p.Has(t) && !board::NameNeighbour(f, t, kColumns) &&
-                    board::TryJump(cells, kColumns, f, t).legal)
+                if (!p.Has(t) && !board::NameNeighbour(f, t, kColumns) && board::TryJump(cells, kColumns, f, t).legal)
                     board.emplace(f, t);
         for (const Move& m : LegalMoves(p)) solver.emplace(m.from, m.to);
         ASSERT_EQ(solver, board) << "round " << round;
@@ -96,11 +95,9 @@ TEST(PracticeSolver, SolutionsReplayAndLostPositionsHaveNoSolution) {
             p = Unjumped(rng, 2 + frogs / 3, CellAt(3, 4));
             for (int c : Unjumped(rng, 2 + frogs / 3, CellAt(11, 17)).Cells()) p.Set(c);
         } else if (round % 3 == 0) {
-            const int top = static_cast<int>(rng() % (kRows - 4)),
-                      left = static_cast<int>(rng() % (kColumns - 4));
+            const int top = static_cast<int>(rng() % (kRows - 4)), left = static_cast<int>(rng() % (kColumns - 4));
             while (p.Count() < frogs)
-                p.Set((top + static_cast<int>(rng() % 5)) * kColumns + left + static_cast<int>(rng() % 5) +
-                      1);
+                p.Set((top + static_cast<int>(rng() % 5)) * kColumns + left + static_cast<int>(rng() % 5) + 1);
         } else {
             p = Unjumped(rng, frogs, 1 + static_cast<int>(rng() % kCells));
         }
@@ -153,6 +150,7 @@ TEST(PracticeSolver, ARunOutOfNodesIsNeverLostAndSlicesAddUp) {
     EXPECT_EQ(again.Run(Budget{1, {}}), sliced.verdict());
 }
 
+
 TEST(PracticeSolver, AProofBiggerThanItsTableStillEndsWithLittleSearchedAgain) {
     // Lost boards whose proofs fail some tens of thousands of positions, searched
     // with a table of a few thousand slots: it keeps what it can rather than
@@ -184,8 +182,7 @@ TEST(PracticeSolver, TheRepairTestRejoinsOnlyWhereTheRestOfTheLinePlaysDownToOne
     std::mt19937 rng(19);
     int rejoined = 0, refused = 0;
     for (int round = 0; round < 60; ++round) {
-        const Position start =
-            Unjumped(rng, 14 + static_cast<int>(rng() % 12), 100 + static_cast<int>(rng() % 90));
+        const Position start = Unjumped(rng, 14 + static_cast<int>(rng() % 12), 100 + static_cast<int>(rng() % 90));
         FailedTable table;
         const Answer a = Solve(start, Budget{}, table);
         ASSERT_EQ(a.verdict, Verdict::Solvable);
@@ -253,14 +250,11 @@ TEST(PracticeSolver, StrayJumpsOffALongLineAreSolvedNearItWithSolutionsThatRepla
 // a few milliseconds each, and small lost ones.
 std::vector<std::pair<Position, bool>> Pool(std::mt19937& rng) {
     std::vector<std::pair<Position, bool>> pool;
-    for (int i = 0; i < 12; ++i)
-        pool.emplace_back(Unjumped(rng, 24 + static_cast<int>(rng() % 20), 148), true);
+    for (int i = 0; i < 12; ++i) pool.emplace_back(Unjumped(rng, 24 + static_cast<int>(rng() % 20), 148), true);
     for (int i = 0; pool.size() < 24; ++i) {
         Position p;
-        const int top = static_cast<int>(rng() % (kRows - 4)),
-                  left = static_cast<int>(rng() % (kColumns - 4));
-        while (p.Count() < 8)
-            p.Set((top + static_cast<int>(rng() % 5)) * kColumns + left + static_cast<int>(rng() % 5) + 1);
+        const int top = static_cast<int>(rng() % (kRows - 4)), left = static_cast<int>(rng() % (kColumns - 4));
+        while (p.Count() < 8) p.Set((top + static_cast<int>(rng() % 5)) * kColumns + left + static_cast<int>(rng() % 5) + 1);
         std::set<std::array<std::uint64_t, 5>> seen;
         if (!SolvableByExhaustion(p, seen)) pool.emplace_back(p, false);
     }
