@@ -100,6 +100,7 @@ QUIB_COUNTS_BITS void Beam::Expand(const Guide& guide, std::int64_t& nodes) {
     GenerateMoves(node.pos, moves_);
     nodes += 1 + static_cast<std::int64_t>(moves_.size()) / kChildrenPerNode;
     const Padded pp(node.pos);
+    FindFewNeighbours(pp, few_);
     std::array<Guide::Step, kLines> steps;
     std::array<bool, kLines> stepping{};
     for (std::size_t line = 0; line < lines; ++line)
@@ -114,7 +115,7 @@ QUIB_COUNTS_BITS void Beam::Expand(const Guide& guide, std::int64_t& nodes) {
         child.hash = node.hash ^ MoveHash(m);
         child.parent = static_cast<std::int32_t>(at_ - 1);
         child.move = m;
-        child.alone = static_cast<std::int16_t>(AloneAfter(pp, q, m, node.alone));
+        child.alone = static_cast<std::int16_t>(AloneAfter(q, few_, m, node.alone));
         int nearest = -1;
         for (std::size_t line = 0; line < lines; ++line) {
             const int d = stepping[line] ? steps[line].After(m, node.distance[line])

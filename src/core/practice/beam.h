@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "bitboard.h"
 #include "failed_table.h"
 #include "guide.h"
 
@@ -67,6 +68,7 @@ private:
     std::vector<std::uint64_t> keyed_;
     std::vector<std::vector<std::pair<std::int32_t, Move>>> steps_;  // per step, parent and move of each kept
     std::vector<Move> moves_, tail_;                                 // scratch
+    bits::FewNeighbours few_;                                        // of the position expanded
     std::vector<Move> solution_;
     std::vector<std::pair<Position, std::vector<Move>>> finish_;
 };

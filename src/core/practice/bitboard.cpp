@@ -40,6 +40,19 @@ const DirectionMasks& DirectionMasksOf() {
     return masks;
 }
 
+// The five words of the board seen from offset cells further on: bit b of
+// word w is then the cell offset cells after cell 64 w + b + 1.
+void Shifted(const Padded& pp, int offset, std::array<std::uint64_t, 5>& out) {
+    const int first = 64 + offset;  // the padded bit of cell 1 + offset
+    const auto word = static_cast<std::size_t>(first >> 6);
+    const unsigned off = static_cast<unsigned>(first) & 63u;
+    if (off == 0) {
+        for (std::size_t w = 0; w < 5; ++w) out[w] = pp.w[word + w];
+        return;
+    }
+    for (std::size_t w = 0; w < 5; ++w) out[w] = (pp.w[word + w] >> off) | (pp.w[word + w + 1] << (64 - off));
+}
+
 }  // namespace
 
 QUIB_COUNTS_BITS int Position::Count() const {
@@ -98,10 +111,14 @@ void bits::GenerateMoves(const Position& p, std::vector<Move>& moves) {
     std::array<std::array<std::uint64_t, 5>, 8> can{};
     Position any;
     for (std::size_t r = 0; r < 8; ++r) {
+        // Bit b of word w is cell 64 w + b + 1, padded bit 64 w + b + 64: a
+        // cell's neighbour that way is in the same bit of the padded
+        // position shifted by the offset, the same shift for every word.
+        std::array<std::uint64_t, 5> over, to;
+        Shifted(pp, d.over[r], over);
+        Shifted(pp, d.to[r], to);
         for (std::size_t w = 0; w < 5; ++w) {
-            // Bit b of word w is cell 64 w + b + 1, padded bit 64 w + b + 64.
-            const int base = static_cast<int>(w) * 64 + 64;
-            can[r][w] = p.bits[w] & d.from[r].bits[w] & pp.At(base + d.over[r]) & ~pp.At(base + d.to[r]);
+            can[r][w] = p.bits[w] & d.from[r].bits[w] & over[w] & ~to[w];
             any.bits[w] |= can[r][w];
         }
     }
@@ -124,6 +141,17 @@ std::uint64_t Hash(const Position& p) {
     std::uint64_t h = 0;
     ForEachCell(p, [&](int cell) { h ^= kCellKeys[static_cast<std::size_t>(cell)]; });
     return h;
+}
+
+QUIB_COUNTS_BITS void bits::FindFewNeighbours(const Padded& p, FewNeighbours& few) {
+    few = FewNeighbours{};
+    for (std::size_t w = 1; w < 6; ++w)
+        for (std::uint64_t b = p.w[w]; b != 0; b &= b - 1) {
+            const int cell = static_cast<int>((w - 1) * 64 + static_cast<unsigned>(std::countr_zero(b))) + 1;
+            const int n = NearCount(p, cell);
+            if (n == 0) few.none.Flip(cell);
+            if (n <= 2) few.twoAtMost.Flip(cell);
+        }
 }
 
 int bits::Alone(const Position& p) {

@@ -64,10 +64,18 @@ bool Guide::StepFrom(const Position& p, int frogs, std::size_t line, Step& step)
     const std::vector<Move>& moves = lines_[line];
     if (frogs < 2 || static_cast<std::size_t>(frogs) > moves.size() + 1) return false;
     const Position& q = along_[line][static_cast<std::size_t>(frogs)];
-    for (std::size_t w = 0; w < p.bits.size(); ++w) step.off.bits[w] = p.bits[w] ^ q.bits[w];
-    step.jump = moves[moves.size() + 1 - static_cast<std::size_t>(frogs)];
-    step.base = 0;
-    for (int c : {step.jump.from, step.jump.over, step.jump.to}) step.base += step.off.Has(c) ? -1 : 1;
+    Position off;
+    for (std::size_t w = 0; w < p.bits.size(); ++w) off.bits[w] = p.bits[w] ^ q.bits[w];
+    const Move& jump = moves[moves.size() + 1 - static_cast<std::size_t>(frogs)];
+    step.flips = off;
+    step.base = 3;
+    for (int c : {jump.from, jump.over, jump.to}) {
+        step.base += off.Has(c) ? -1 : 1;
+        if (off.Has(c))
+            step.flips.Clear(c);
+        else
+            step.flips.Set(c);
+    }
     return true;
 }
 

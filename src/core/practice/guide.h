@@ -39,17 +39,14 @@ public:
     // What a line's next jump does to the distance from p, worked out once
     // for all of p's jumps (Step::After gives the distance after a jump m
     // from p's distance d): both p and the line's position change in the
-    // cells of one jump each, and a cell in both jumps changes in neither.
+    // cells of one jump each. A cell of m brings p and the line nearer when
+    // they differed in it, unless the line's jump changes it too; so
+    // `flips` holds the cells that differ or are the line's jump's, not both.
     struct Step {
-        Position off;  // the cells in which p and the line's position differ
-        Move jump;     // the line's jump from its position
-        int base = 0;  // the change the line's jump alone makes
+        Position flips;
+        int base = 0;  // the change the line's jump alone makes, plus 3
         int After(const Move& m, int d) const {
-            const auto change = [&](int c) { return off.Has(c) ? -1 : 1; };
-            int shared = 0;
-            for (int c : {m.from, m.over, m.to})
-                if (c == jump.from || c == jump.over || c == jump.to) shared += change(c);
-            return d + base + change(m.from) + change(m.over) + change(m.to) - 2 * shared;
+            return d + base - 2 * (flips.Has(m.from) + flips.Has(m.over) + flips.Has(m.to));
         }
     };
     // False when the line has no position with so many frogs or no jump from it.

@@ -15,17 +15,6 @@ using namespace bits;
 
 namespace {
 
-// A frog exactly three steps from the cell.
-bool AnyThreeAway(const Position& p, int cell) {
-    const int r = RowOf(cell), c = ColumnOf(cell);
-    for (int dr = -3; dr <= 3; ++dr)
-        for (int dc = -3; dc <= 3; ++dc)
-            if ((std::abs(dr) == 3 || std::abs(dc) == 3) && OnBoard(r + dr, c + dc) &&
-                p.Has(CellOf(r + dr, c + dc)))
-                return true;
-    return false;
-}
-
 // With around, only the groups of the frogs in it are weighed, and a group
 // is followed no further than the biggest that can be proven stranded. A
 // later seed of a group cut short may then find only part of it; that part
@@ -52,10 +41,25 @@ QUIB_COUNTS_BITS bool StrandedGroup(const Position& p, const Position* around) {
     constexpr double kOne = 1 - 1e-9;  // a total that reaches 1 proves nothing
     constexpr int kLargestGroup = 8;   // a bigger group's area holds nearly everything
 
+    // The frogs with their rows and columns, which every weighing reads.
     std::array<std::int16_t, kCells> cells;  // filled before use
+    std::array<std::int8_t, kCells> rows, columns;
     int n = 0;
-    ForEachCell(p, [&](int cell) { cells[static_cast<std::size_t>(n++)] = static_cast<std::int16_t>(cell); });
+    for (std::size_t w = 0; w < p.bits.size(); ++w)
+        for (std::uint64_t b = p.bits[w]; b != 0; b &= b - 1) {
+            const int cell = static_cast<int>(w * 64 + static_cast<unsigned>(std::countr_zero(b))) + 1;
+            rows[static_cast<std::size_t>(n)] = static_cast<std::int8_t>(RowOf(cell));
+            columns[static_cast<std::size_t>(n)] = static_cast<std::int8_t>(ColumnOf(cell));
+            cells[static_cast<std::size_t>(n++)] = static_cast<std::int16_t>(cell);
+        }
     if (n < 2) return false;
+    auto anyAt = [&](int row, int column, int d) {  // a frog d king's steps from the cell
+        for (int i = 0; i < n; ++i)
+            if (std::max(std::abs(rows[static_cast<std::size_t>(i)] - row),
+                         std::abs(columns[static_cast<std::size_t>(i)] - column)) == d)
+                return true;
+        return false;
+    };
 
     const Padded pp(p);
     Padded seen(Position{});
@@ -86,7 +90,7 @@ QUIB_COUNTS_BITS bool StrandedGroup(const Position& p, const Position* around) {
             // A lone frog: frogs two steps away weigh 1/phi, three steps
             // away 1/phi^2; two of the first or one of each make 1.
             const int two = FarCount(pp, seed);
-            if (two >= 2 || (two == 1 && AnyThreeAway(p, seed))) continue;
+            if (two >= 2 || (two == 1 && anyAt(RowOf(seed), ColumnOf(seed), 3))) continue;
         } else {
             // A frog two steps from a frog of a bigger group stands next to
             // or inside its area: it alone weighs 1 or more.
@@ -105,18 +109,15 @@ QUIB_COUNTS_BITS bool StrandedGroup(const Position& p, const Position* around) {
         auto distance = [&](int r, int col) {
             return std::max({top - r, r - bottom, left - col, col - right, 0});
         };
-        // The near frogs first.
+        // The near frogs first, then the far ones, which weigh little.
         double total = 0;
-        for (int r = std::max(0, top - 2); r <= std::min(kRows - 1, bottom + 2) && total < kOne; ++r)
-            for (int col = std::max(0, left - 2); col <= std::min(kColumns - 1, right + 2); ++col) {
-                const int c = CellOf(r, col);
-                if (p.Has(c) && !members.Has(c)) total += weight[static_cast<std::size_t>(distance(r, col))];
-            }
-        if (total >= kOne) continue;
-        // Then the far ones, which weigh little.
         for (int i = 0; i < n && total < kOne; ++i) {
-            const int c = cells[static_cast<std::size_t>(i)];
-            const int d = distance(RowOf(c), ColumnOf(c));
+            const int d = distance(rows[static_cast<std::size_t>(i)], columns[static_cast<std::size_t>(i)]);
+            if (d <= 2 && !members.Has(cells[static_cast<std::size_t>(i)]))
+                total += weight[static_cast<std::size_t>(d)];
+        }
+        for (int i = 0; i < n && total < kOne; ++i) {
+            const int d = distance(rows[static_cast<std::size_t>(i)], columns[static_cast<std::size_t>(i)]);
             if (d > 2) total += weight[static_cast<std::size_t>(std::min(d, 31))];
         }
         if (total < kOne) return true;

@@ -16,6 +16,7 @@
 #include <thread>
 
 #include "core/board/board.h"
+#include "core/practice/bitboard.h"
 #include "core/practice/solver.h"
 #include "core/practice/worker.h"
 
@@ -79,6 +80,26 @@ TEST(PracticeSolver, MovesAreExactlyTheJumpsTheBoardAccepts) {
                     board.emplace(f, t);
         for (const Move& m : LegalMoves(p)) solver.emplace(m.from, m.to);
         ASSERT_EQ(solver, board) << "round " << round;
+    }
+}
+
+TEST(PracticeSolver, TheLoneFrogsAJumpLeavesAreCountedAsAfresh) {
+    // The beams count the frogs left without a neighbour from the cells
+    // around each jump: boards from crowded to sparse, every jump.
+    std::mt19937 rng(3);
+    for (int round = 0; round < 200; ++round) {
+        Position p;
+        for (int c = 1; c <= kCells; ++c)
+            if (rng() % (2 + round % 6) == 0) p.Set(c);
+        const bits::Padded pp(p);
+        bits::FewNeighbours few;
+        bits::FindFewNeighbours(pp, few);
+        for (const Move& m : LegalMoves(p)) {
+            bits::Padded q = pp;
+            q.Flip(m.from), q.Flip(m.over), q.Flip(m.to);
+            ASSERT_EQ(bits::AloneAfter(q, few, m, bits::Alone(p)), bits::Alone(Apply(p, m)))
+                << "round " << round << ", " << m.from << "->" << m.to;
+        }
     }
 }
 
