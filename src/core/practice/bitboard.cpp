@@ -20,6 +20,11 @@ namespace {
 struct DirectionMasks {
     std::array<int, 8> over{}, to{};  // offsets
     std::array<Position, 8> from;     // where a jump this way may start
+    // The same per cell, for a board of few frogs: the neighbours a frog
+    // there may jump, as bits of its neighbours' window (NearOf), and the
+    // direction of each bit.
+    std::array<std::uint64_t, kCells + 1> jumpable{};
+    std::array<std::uint8_t, 64> direction{};
 };
 const DirectionMasks& DirectionMasksOf() {
     static const DirectionMasks masks = [] {
@@ -33,12 +38,18 @@ const DirectionMasks& DirectionMasksOf() {
                 if (over < 1 || over > kCells || to < 1 || to > kCells) continue;
                 if (board::RowEdgeRefuses(table[r].direction, f, kColumns)) continue;
                 d.from[r].Set(f);
+                d.jumpable[static_cast<std::size_t>(f)] |= std::uint64_t{1} << (table[r].neighbourOffset + 22);
             }
+            d.direction[static_cast<std::size_t>(table[r].neighbourOffset + 22)] = static_cast<std::uint8_t>(r);
         }
         return d;
     }();
     return masks;
 }
+
+// Up to this many frogs, jumps are found frog by frog: cheaper than all
+// frogs at once, which costs the same however few there are.
+constexpr int kFewFrogs = 24;
 
 // The five words of the board seen from offset cells further on: bit b of
 // word w is then the cell offset cells after cell 64 w + b + 1.
@@ -105,9 +116,27 @@ const JumpTable& Jumps() {
 // the next cell and the one beyond free, each cut out of the padded position
 // a word at a time. The moves come out as the table lists them per frog, by
 // frog in increasing order, as a frog-by-frog walk would give them.
-void bits::GenerateMoves(const Position& p, std::vector<Move>& moves) {
+QUIB_COUNTS_BITS void bits::GenerateMoves(const Position& p, std::vector<Move>& moves) {
     const DirectionMasks& d = DirectionMasksOf();
     const Padded pp(p);
+    moves.clear();
+    if (p.Count() <= kFewFrogs) {
+        // Frog by frog: its neighbours it may jump, each with its landing
+        // cell free, in the direction table's order.
+        ForEachCell(p, [&](int f) {
+            unsigned ways = 0;
+            for (std::uint64_t b = pp.At(NearStart(f)) & d.jumpable[static_cast<std::size_t>(f)]; b != 0; b &= b - 1) {
+                const std::size_t r = d.direction[static_cast<std::size_t>(std::countr_zero(b))];
+                if (!pp.Has(f + d.to[r])) ways |= 1u << r;
+            }
+            for (; ways != 0; ways &= ways - 1) {
+                const auto r = static_cast<std::size_t>(std::countr_zero(ways));
+                moves.push_back({f, f + d.over[r], f + d.to[r]});
+            }
+        });
+        return;
+    }
+    // All frogs at once, a direction at a time.
     std::array<std::array<std::uint64_t, 5>, 8> can{};
     Position any;
     for (std::size_t r = 0; r < 8; ++r) {
@@ -122,7 +151,6 @@ void bits::GenerateMoves(const Position& p, std::vector<Move>& moves) {
             any.bits[w] |= can[r][w];
         }
     }
-    moves.clear();
     ForEachCell(any, [&](int f) {
         const auto w = static_cast<std::size_t>(f - 1) >> 6;
         const unsigned b = static_cast<unsigned>(f - 1) & 63u;

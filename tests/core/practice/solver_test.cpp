@@ -66,13 +66,32 @@ void ExpectReplaysToOneFrog(Position p, const std::vector<Move>& solution) {
 }
 
 TEST(PracticeSolver, MovesAreExactlyTheJumpsTheBoardAccepts) {
-    // Random boards, dense enough that every direction and every edge occurs.
+    // Random boards, dense enough that every direction and every edge occurs,
+    // then small crowds anywhere, edges and corners too: boards of few frogs
+    // have their jumps found frog by frog.
     std::mt19937 rng(7);
-    for (int round = 0; round < 40; ++round) {
+    for (int round = 0; round < 240; ++round) {
         std::vector<Cell> cells(kCells + 1);
         Position p;
-        for (int c = 1; c <= kCells; ++c)
-            if (rng() % 2) cells[static_cast<std::size_t>(c)].Tag = 1, p.Set(c);
+        if (round < 40) {
+            for (int c = 1; c <= kCells; ++c)
+                if (rng() % 2) p.Set(c);
+        } else {
+            const int top = static_cast<int>(rng() % kRows), left = static_cast<int>(rng() % kColumns);
+            for (int k = 4 + static_cast<int>(rng() % 21); k > 0; --k) {
+                const int r = top + static_cast<int>(rng() % 6) - 2, c = left + static_cast<int>(rng() % 6) - 2;
+                if (OnBoard(r, c)) p.Set(CellOf(r, c));
+            }
+        }
+        for (int c : p.Cells()) cells[static_cast<std::size_t>(c)].Tag = 1;
+        // Frog by frog in increasing order, each in the direction table's order.
+        std::vector<Move> ordered;
+        for (int f : p.Cells())
+            for (int k = 0; k < Jumps().count[static_cast<std::size_t>(f)]; ++k) {
+                const auto [over, to] = Jumps().jumps[static_cast<std::size_t>(f)][static_cast<std::size_t>(k)];
+                if (p.Has(over) && !p.Has(to)) ordered.push_back({f, over, to});
+            }
+        ASSERT_EQ(LegalMoves(p), ordered) << "round " << round;
         std::set<std::pair<int, int>> board, solver;
         for (int f : p.Cells())
             for (int t = 1; t <= kCells; ++t)
