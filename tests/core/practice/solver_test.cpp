@@ -172,6 +172,24 @@ TEST(PracticeSolver, SolutionsReplayAndLostPositionsHaveNoSolution) {
     }
 }
 
+TEST(PracticeSolver, AGroupFarFromTheRestIsStrandedWhateverItsShape) {
+    // Up to six frogs wandering in the bottom rows' corner, and nine in a
+    // row in the far corner, too many ever to be stranded: whatever the
+    // small group's shape, the proof must find it whole.
+    std::mt19937 rng(17);
+    for (int round = 0; round < 1000; ++round) {
+        Position p;
+        for (int c = 12; c < kColumns; ++c) p.Set(CellOf(0, c));
+        int r = 12 + static_cast<int>(rng() % 2), c = static_cast<int>(rng() % 5);
+        for (int steps = 12; steps > 0 && p.Count() < 9 + 6; --steps) {
+            p.Set(CellOf(r, c));
+            r = std::clamp(r + static_cast<int>(rng() % 3) - 1, 12, 13);
+            c = std::clamp(c + static_cast<int>(rng() % 3) - 1, 0, 4);
+        }
+        EXPECT_TRUE(Stranded(p)) << "round " << round;
+    }
+}
+
 TEST(PracticeSolver, ARunOutOfNodesIsNeverLostAndSlicesAddUp) {
     // Nine frogs that cannot be solved, though no group of them is stranded:
     // undecided after a few nodes, lost after some hundreds.
