@@ -38,9 +38,11 @@ const DirectionMasks& DirectionMasksOf() {
                 if (over < 1 || over > kCells || to < 1 || to > kCells) continue;
                 if (board::RowEdgeRefuses(table[r].direction, f, kColumns)) continue;
                 d.from[r].Set(f);
-                d.jumpable[static_cast<std::size_t>(f)] |= std::uint64_t{1} << (table[r].neighbourOffset + 22);
+                d.jumpable[static_cast<std::size_t>(f)] |= std::uint64_t{1}
+                                                           << (table[r].neighbourOffset + 22);
             }
-            d.direction[static_cast<std::size_t>(table[r].neighbourOffset + 22)] = static_cast<std::uint8_t>(r);
+            d.direction[static_cast<std::size_t>(table[r].neighbourOffset + 22)] =
+                static_cast<std::uint8_t>(r);
         }
         return d;
     }();
@@ -125,7 +127,8 @@ QUIB_COUNTS_BITS void bits::GenerateMoves(const Position& p, std::vector<Move>& 
         // cell free, in the direction table's order.
         ForEachCell(p, [&](int f) {
             unsigned ways = 0;
-            for (std::uint64_t b = pp.At(NearStart(f)) & d.jumpable[static_cast<std::size_t>(f)]; b != 0; b &= b - 1) {
+            for (std::uint64_t b = pp.At(NearStart(f)) & d.jumpable[static_cast<std::size_t>(f)]; b != 0;
+                 b &= b - 1) {
                 const std::size_t r = d.direction[static_cast<std::size_t>(std::countr_zero(b))];
                 if (!pp.Has(f + d.to[r])) ways |= 1u << r;
             }

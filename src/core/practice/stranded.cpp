@@ -53,13 +53,6 @@ QUIB_COUNTS_BITS bool StrandedGroup(const Position& p, const Position* around) {
             cells[static_cast<std::size_t>(n++)] = static_cast<std::int16_t>(cell);
         }
     if (n < 2) return false;
-    auto anyAt = [&](int row, int column, int d) {  // a frog d king's steps from the cell
-        for (int i = 0; i < n; ++i)
-            if (std::max(std::abs(rows[static_cast<std::size_t>(i)] - row),
-                         std::abs(columns[static_cast<std::size_t>(i)] - column)) == d)
-                return true;
-        return false;
-    };
 
     const Padded pp(p);
     Padded seen(Position{});
@@ -70,12 +63,15 @@ QUIB_COUNTS_BITS bool StrandedGroup(const Position& p, const Position* around) {
         int k = 0;
         group[static_cast<std::size_t>(k++)] = static_cast<std::int16_t>(seed);
         seen.Flip(seed);
-        int top = RowOf(seed), bottom = top, left = ColumnOf(seed), right = left;
+        int top = rows[static_cast<std::size_t>(si)], bottom = top,
+            left = columns[static_cast<std::size_t>(si)], right = left;
         for (int i = 0; i < k; ++i) {
             const int c = group[static_cast<std::size_t>(i)], r = RowOf(c), col = ColumnOf(c);
             top = std::min(top, r), bottom = std::max(bottom, r);
             left = std::min(left, col), right = std::max(right, col);
-            for (std::uint64_t b = NearOf(pp, c) & ~seen.At(NearStart(c)); b != 0; b &= b - 1) {
+            std::uint64_t b = NearOf(pp, c);
+            if (b != 0) b &= ~seen.At(NearStart(c));  // a lone frog, the most common group, needs no more
+            for (; b != 0; b &= b - 1) {
                 const int nb = c - 22 + std::countr_zero(b);
                 seen.Flip(nb);
                 group[static_cast<std::size_t>(k++)] = static_cast<std::int16_t>(nb);
@@ -84,41 +80,52 @@ QUIB_COUNTS_BITS bool StrandedGroup(const Position& p, const Position* around) {
         }
         if (k == n) return false;  // everything is one group
         if (k > kLargestGroup) continue;
-        Position members;
-        for (int i = 0; i < k; ++i) members.Set(group[static_cast<std::size_t>(i)]);
         if (k == 1) {
             // A lone frog: frogs two steps away weigh 1/phi, three steps
-            // away 1/phi^2; two of the first or one of each make 1.
+            // away 1/phi^2; two of the first, or one of each, make 1. None
+            // is nearer, so the others are all the far ones.
             const int two = FarCount(pp, seed);
-            if (two >= 2 || (two == 1 && anyAt(RowOf(seed), ColumnOf(seed), 3))) continue;
-        } else {
-            // A frog two steps from a frog of a bigger group stands next to
-            // or inside its area: it alone weighs 1 or more.
-            std::uint64_t any = 0;
-            const Padded mp(members);
-            for (int i = 0; i < k; ++i) {
-                const int c = group[static_cast<std::size_t>(i)];
-                const Rings& ring = RingsOf(c);
-                const int at = FarStart(c);
-                any |= pp.At(at) & (ring.farOther[0] | ring.farSame[0]) & ~mp.At(at);
-                any |= pp.At(at + 64) & (ring.farOther[1] | ring.farSame[1]) & ~mp.At(at + 64);
+            if (two >= 2) continue;
+            const int r = top, col = left;
+            double total = two * weight[2];
+            for (int i = 0; i < n && total < kOne; ++i) {
+                const int d = std::max(std::abs(rows[static_cast<std::size_t>(i)] - r),
+                                       std::abs(columns[static_cast<std::size_t>(i)] - col));
+                if (d > 2) total += weight[static_cast<std::size_t>(std::min(d, 31))];
             }
-            if (any != 0) continue;
+            if (total < kOne) return true;
+            continue;
         }
+        // A frog two steps from a frog of a bigger group stands next to or
+        // inside its area: it alone weighs 1 or more.
+        Position members;
+        for (int i = 0; i < k; ++i) members.Set(group[static_cast<std::size_t>(i)]);
+        std::uint64_t any = 0;
+        const Padded mp(members);
+        for (int i = 0; i < k; ++i) {
+            const int c = group[static_cast<std::size_t>(i)];
+            const Rings& ring = RingsOf(c);
+            const int at = FarStart(c);
+            any |= pp.At(at) & (ring.farOther[0] | ring.farSame[0]) & ~mp.At(at);
+            any |= pp.At(at + 64) & (ring.farOther[1] | ring.farSame[1]) & ~mp.At(at + 64);
+        }
+        if (any != 0) continue;
         top -= k - 1, bottom += k - 1, left -= k - 1, right += k - 1;
         auto distance = [&](int r, int col) {
             return std::max({top - r, r - bottom, left - col, col - right, 0});
         };
         // The near frogs first, then the far ones, which weigh little.
+        std::array<std::int8_t, kCells> far;  // filled as the near frogs are weighed
         double total = 0;
         for (int i = 0; i < n && total < kOne; ++i) {
             const int d = distance(rows[static_cast<std::size_t>(i)], columns[static_cast<std::size_t>(i)]);
+            far[static_cast<std::size_t>(i)] = static_cast<std::int8_t>(std::min(d, 31));
             if (d <= 2 && !members.Has(cells[static_cast<std::size_t>(i)]))
                 total += weight[static_cast<std::size_t>(d)];
         }
         for (int i = 0; i < n && total < kOne; ++i) {
-            const int d = distance(rows[static_cast<std::size_t>(i)], columns[static_cast<std::size_t>(i)]);
-            if (d > 2) total += weight[static_cast<std::size_t>(std::min(d, 31))];
+            const auto d = static_cast<std::size_t>(far[static_cast<std::size_t>(i)]);
+            if (d > 2) total += weight[d];
         }
         if (total < kOne) return true;
     }

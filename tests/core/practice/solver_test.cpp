@@ -79,7 +79,8 @@ TEST(PracticeSolver, MovesAreExactlyTheJumpsTheBoardAccepts) {
         } else {
             const int top = static_cast<int>(rng() % kRows), left = static_cast<int>(rng() % kColumns);
             for (int k = 4 + static_cast<int>(rng() % 21); k > 0; --k) {
-                const int r = top + static_cast<int>(rng() % 6) - 2, c = left + static_cast<int>(rng() % 6) - 2;
+                const int r = top + static_cast<int>(rng() % 6) - 2,
+                          c = left + static_cast<int>(rng() % 6) - 2;
                 if (OnBoard(r, c)) p.Set(CellOf(r, c));
             }
         }
@@ -88,7 +89,8 @@ TEST(PracticeSolver, MovesAreExactlyTheJumpsTheBoardAccepts) {
         std::vector<Move> ordered;
         for (int f : p.Cells())
             for (int k = 0; k < Jumps().count[static_cast<std::size_t>(f)]; ++k) {
-                const auto [over, to] = Jumps().jumps[static_cast<std::size_t>(f)][static_cast<std::size_t>(k)];
+                const auto [over, to] =
+                    Jumps().jumps[static_cast<std::size_t>(f)][static_cast<std::size_t>(k)];
                 if (p.Has(over) && !p.Has(to)) ordered.push_back({f, over, to});
             }
         ASSERT_EQ(LegalMoves(p), ordered) << "round " << round;
