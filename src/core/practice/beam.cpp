@@ -145,7 +145,11 @@ Beam::Result Beam::EndStep(const Guide& guide, FailedTable& failed, std::int64_t
         width_ * static_cast<std::size_t>(std::clamp(widenBelow_ / std::max(1, frogs_ - 1), 1, widenMost_)));
     // Only the nearest need sorting: some to spare for copies and dead ends.
     const std::size_t sorted = std::min(keyed_.size(), width + width / 2 + 8);
-    std::partial_sort(keyed_.begin(), keyed_.begin() + static_cast<std::ptrdiff_t>(sorted), keyed_.end());
+    // The keys are distinct (each ends in its child's index): the nearest,
+    // picked out and then sorted, are the same as by sorting them all.
+    const auto end = keyed_.begin() + static_cast<std::ptrdiff_t>(sorted);
+    if (sorted < keyed_.size()) std::nth_element(keyed_.begin(), end, keyed_.end());
+    std::sort(keyed_.begin(), end);
     fresh_.clear();
     auto& kept = steps_.emplace_back();
     std::uint64_t last = 0;
