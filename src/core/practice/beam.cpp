@@ -54,6 +54,7 @@ void Beam::Release() {
     for (auto* v : {&level_, &fresh_}) v->clear(), v->shrink_to_fit();
     next_.clear(), next_.shrink_to_fit();
     keyed_.clear(), keyed_.shrink_to_fit();
+    byLeast_.clear(), byLeast_.shrink_to_fit();
     steps_.clear(), steps_.shrink_to_fit();
 }
 
@@ -99,23 +100,18 @@ QUIB_COUNTS_BITS void Beam::Expand(const Guide& guide, std::int64_t& nodes) {
     const Node& node = level_[at_++];
     GenerateMoves(node.pos, moves_);
     nodes += 1 + static_cast<std::int64_t>(moves_.size()) / kChildrenPerNode;
-    const Padded pp(node.pos);
-    FindFewNeighbours(pp, few_);
     std::array<Guide::Step, kLines> steps;
     std::array<bool, kLines> stepping{};
     for (std::size_t line = 0; line < lines; ++line)
         stepping[line] = node.distance[line] >= 0 && guide.StepFrom(node.pos, frogs_, line, steps[line]);
     for (const Move& m : moves_) {
         if (next_.size() >= kMaxChildren) break;
-        Padded q = pp;
-        q.Flip(m.from), q.Flip(m.over), q.Flip(m.to);
         // Written in place: made on the stack field by field and then
         // copied whole, it stalled the copy's loads (a fifth of the time).
         Child& child = next_.emplace_back();
         child.hash = node.hash ^ MoveHash(m);
         child.parent = static_cast<std::int32_t>(at_ - 1);
         child.move = m;
-        child.alone = static_cast<std::int16_t>(AloneAfter(q, few_, m, node.alone));
         int nearest = -1;
         for (std::size_t line = 0; line < lines; ++line) {
             const int d = stepping[line] ? steps[line].After(m, node.distance[line])
@@ -127,24 +123,57 @@ QUIB_COUNTS_BITS void Beam::Expand(const Guide& guide, std::int64_t& nodes) {
     }
 }
 
+// A child's key: its nearness, then the hash's bits in the middle, which put
+// a position's copies side by side, then its place among the children.
+// Nearness is 2 * nearest + alone: four frogs left without a neighbour
+// weigh as two cells off a line.
+// A child's nearness is 2 * nearest + alone: four frogs left without a
+// neighbour weigh as two cells off a line. Its key is its nearness, then the
+// hash's bits in the middle, which put a position's copies side by side,
+// then its place. The children are keyed in order of their least nearness
+// (2 * nearest: no frog left alone), each with its lone frogs counted, until
+// those already nearer than the next child's least are enough: no child
+// left unkeyed can be among the `enough` nearest. Counting lone frogs costs
+// the most, and on a big board a step needs them for one child in twenty.
+void Beam::KeyNearest(std::size_t enough) {
+    constexpr int kLeast = 2 * kCells + 1;  // the greatest least nearness, 2 * kCells, and one
+    const auto least = [](const Child& c) { return 2 * std::max<int>(c.nearest, 0); };
+    std::array<std::uint32_t, kLeast + 1> start{};  // a counting sort
+    for (const Child& c : next_) ++start[static_cast<std::size_t>(least(c) + 1)];
+    for (std::size_t l = 1; l < start.size(); ++l) start[l] += start[l - 1];
+    byLeast_.resize(next_.size());
+    for (std::size_t i = 0; i < next_.size(); ++i)
+        byLeast_[start[static_cast<std::size_t>(least(next_[i]))]++] = static_cast<std::uint32_t>(i);
+    keyed_.clear();
+    std::array<std::uint32_t, kLeast + kCells + 1> nearer{};  // keyed children by nearness
+    std::size_t below = 0;                                    // keyed children nearer than `at`
+    int at = 0;
+    for (const std::uint32_t i : byLeast_) {
+        Child& c = next_[i];
+        for (; at < least(c); ++at) below += nearer[static_cast<std::size_t>(at)];
+        if (below >= enough) break;
+        const Node& parent = level_[static_cast<std::size_t>(c.parent)];
+        const Padded p(parent.pos);
+        Padded q = p;
+        q.Flip(c.move.from), q.Flip(c.move.over), q.Flip(c.move.to);
+        c.alone = static_cast<std::int16_t>(AloneAfter(p, q, c.move, parent.alone));
+        const int nearness = least(c) + c.alone;
+        ++nearer[static_cast<std::size_t>(nearness)];
+        keyed_.push_back((static_cast<std::uint64_t>(nearness) << 40) | ((c.hash >> 44) << 20) | i);
+    }
+}
+
 // The next step keeps the children nearest the lines, each once, none known
-// or proven to fail. Near means few cells off a line and few frogs left
-// without a neighbour: four such frogs weigh as two cells off.
+// or proven to fail.
 Beam::Result Beam::EndStep(const Guide& guide, FailedTable& failed, std::int64_t& nodes) {
     if (next_.empty()) return Result::Ended;  // every line of the beam ran dry
-    keyed_.clear();
-    for (std::size_t i = 0; i < next_.size(); ++i) {
-        const Child& c = next_[i];
-        // The hash's bits in the middle put a position's copies side by side.
-        keyed_.push_back((static_cast<std::uint64_t>(2 * std::max<int>(c.nearest, 0) + c.alone) << 40) |
-                         ((c.hash >> 44) << 20) | i);
-    }
     // Near the end, where positions are small, the beam widens.
     const std::size_t width = std::min(
         kWidestStep,
         width_ * static_cast<std::size_t>(std::clamp(widenBelow_ / std::max(1, frogs_ - 1), 1, widenMost_)));
     // Only the nearest need sorting: some to spare for copies and dead ends.
-    const std::size_t sorted = std::min(keyed_.size(), width + width / 2 + 8);
+    const std::size_t sorted = std::min(next_.size(), width + width / 2 + 8);
+    KeyNearest(sorted);
     // The keys are distinct (each ends in its child's index): the nearest,
     // picked out and then sorted, are the same as by sorting them all.
     const auto end = keyed_.begin() + static_cast<std::ptrdiff_t>(sorted);

@@ -11,7 +11,6 @@
 #include <utility>
 #include <vector>
 
-#include "bitboard.h"
 #include "failed_table.h"
 #include "guide.h"
 
@@ -49,12 +48,14 @@ private:
         std::uint64_t hash = 0;
         std::int32_t parent = 0;
         Move move;
-        std::int16_t alone = 0;
+        std::int16_t alone = 0;  // counted only where it decides (see KeyNearest)
         std::int16_t nearest = -1;  // the least distance to a line, -1 for none
         std::array<std::int16_t, kLines> distance{};
     };
     void Expand(const Guide& guide, std::int64_t& nodes);
     Result EndStep(const Guide& guide, FailedTable& failed, std::int64_t& nodes);
+    // Keys at least `enough` children, among them the `enough` nearest.
+    void KeyNearest(std::size_t enough);
     // The jumps from the start to the position j of a step.
     std::vector<Move> Path(std::size_t step, std::int32_t j) const;
     void Solved(std::size_t parent, const std::vector<Move>& tail);
@@ -66,9 +67,9 @@ private:
     std::size_t at_ = 0;  // the next of level_ to expand
     int frogs_ = 0;       // on each position of level_
     std::vector<std::uint64_t> keyed_;
+    std::vector<std::uint32_t> byLeast_;  // the children in order of their least key
     std::vector<std::vector<std::pair<std::int32_t, Move>>> steps_;  // per step, parent and move of each kept
     std::vector<Move> moves_, tail_;                                 // scratch
-    bits::FewNeighbours few_;                                        // of the position expanded
     std::vector<Move> solution_;
     std::vector<std::pair<Position, std::vector<Move>>> finish_;
 };

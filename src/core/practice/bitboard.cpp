@@ -174,17 +174,6 @@ std::uint64_t Hash(const Position& p) {
     return h;
 }
 
-QUIB_COUNTS_BITS void bits::FindFewNeighbours(const Padded& p, FewNeighbours& few) {
-    few = FewNeighbours{};
-    for (std::size_t w = 1; w < 6; ++w)
-        for (std::uint64_t b = p.w[w]; b != 0; b &= b - 1) {
-            const int cell = static_cast<int>((w - 1) * 64 + static_cast<unsigned>(std::countr_zero(b))) + 1;
-            const int n = NearCount(p, cell);
-            if (n == 0) few.none.Flip(cell);
-            if (n <= 2) few.twoAtMost.Flip(cell);
-        }
-}
-
 int bits::Alone(const Position& p) {
     const Padded pp(p);
     int n = 0;

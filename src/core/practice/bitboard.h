@@ -116,26 +116,21 @@ inline int Company(const Padded& p, int cell) {
 
 // Frogs without a neighbour.
 int Alone(const Position& p);
-// Which frogs of a position have few neighbours: none, or two at most.
-struct FewNeighbours {
-    Padded none{Position{}}, twoAtMost{Position{}};
-};
-void FindFewNeighbours(const Padded& p, FewNeighbours& few);
-// The same after a jump, from the cells around it: q is p after m, p had
-// `before` frogs without a neighbour and `few` are its frogs with few; the
-// frogs that jumped had each other. A jump takes at most two neighbours from
-// a frog, so only a frog with two or fewer can be left alone.
-inline int AloneAfter(const Padded& q, const FewNeighbours& few, const Move& m, int before) {
+// The same after a jump, from the cells around it: q is p after m, and p had
+// `before` frogs without a neighbour; the frogs that jumped had each other.
+inline int AloneAfter(const Padded& p, const Padded& q, const Move& m, int before) {
     int n = before + (NearOf(q, m.to) == 0);
-    for (std::uint64_t b = NearOf(q, m.from) & NearOf(few.twoAtMost, m.from); b != 0; b &= b - 1) {
+    for (std::uint64_t b = NearOf(q, m.from); b != 0; b &= b - 1) {
         const int x = m.from - 22 + std::countr_zero(b);
         n += x != m.to && NearOf(q, x) == 0;
     }
-    for (std::uint64_t b = NearOf(q, m.over) & NearOf(few.twoAtMost, m.over); b != 0; b &= b - 1) {
+    for (std::uint64_t b = NearOf(q, m.over); b != 0; b &= b - 1) {
         const int x = m.over - 22 + std::countr_zero(b);
         n += x != m.to && Chebyshev(x, m.from) > 1 && NearOf(q, x) == 0;
     }
-    return n - std::popcount(NearOf(q, m.to) & NearOf(few.none, m.to));
+    for (std::uint64_t b = NearOf(q, m.to); b != 0; b &= b - 1)
+        n -= NearOf(p, m.to - 22 + std::countr_zero(b)) == 0;
+    return n;
 }
 
 // The legal jumps of p, by frog in increasing order, in the direction table's
