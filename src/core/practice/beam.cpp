@@ -123,10 +123,6 @@ QUIB_COUNTS_BITS void Beam::Expand(const Guide& guide, std::int64_t& nodes) {
     }
 }
 
-// A child's key: its nearness, then the hash's bits in the middle, which put
-// a position's copies side by side, then its place among the children.
-// Nearness is 2 * nearest + alone: four frogs left without a neighbour
-// weigh as two cells off a line.
 // A child's nearness is 2 * nearest + alone: four frogs left without a
 // neighbour weigh as two cells off a line. Its key is its nearness, then the
 // hash's bits in the middle, which put a position's copies side by side,

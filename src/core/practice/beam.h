@@ -67,7 +67,7 @@ private:
     std::size_t at_ = 0;  // the next of level_ to expand
     int frogs_ = 0;       // on each position of level_
     std::vector<std::uint64_t> keyed_;
-    std::vector<std::uint32_t> byLeast_;  // the children in order of their least key
+    std::vector<std::uint32_t> byLeast_;  // the children by their least nearness (see KeyNearest)
     std::vector<std::vector<std::pair<std::int32_t, Move>>> steps_;  // per step, parent and move of each kept
     std::vector<Move> moves_, tail_;                                 // scratch
     std::vector<Move> solution_;
