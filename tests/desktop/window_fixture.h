@@ -2,13 +2,12 @@
 // A main window on a temporary data folder, started up, for the desktop
 // tests; and small helpers that click it the way a player does.
 
-#include <gtest/gtest.h>
-
 #include <QAction>
 #include <QMenuBar>
 #include <QTest>
 #include <cstdio>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 

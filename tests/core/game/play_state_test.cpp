@@ -21,8 +21,8 @@ using namespace quib::testing;
 using S = Screen;
 
 const char* Name(S s) {
-    static const char* const names[] = {"StartScreen", "LevelInPlay",    "RoundOver", "LevelCompleted",
-                                        "NameEntry",   "GameOver",       "HighScores"};
+    static const char* const names[] = {"StartScreen", "LevelInPlay", "RoundOver", "LevelCompleted",
+                                        "NameEntry",   "GameOver",    "HighScores"};
     return names[static_cast<int>(s)];
 }
 
@@ -120,7 +120,8 @@ TEST(PlayState, EveryHandlerLandsOnTheScreenItShows) {
         {"name entry", nameEntry, S::NameEntry, "new game", kEasy, S::LevelInPlay},
         {"game over", gameOver, S::GameOver, "dismiss", kDismissRound, S::StartScreen},
         {"game over", gameOver, S::GameOver, "click", kClick, S::StartScreen},
-        {"game over", gameOver, S::GameOver, "table, close table", Then({kTable, kCloseTable}), S::StartScreen},
+        {"game over", gameOver, S::GameOver, "table, close table", Then({kTable, kCloseTable}),
+         S::StartScreen},
         {"name entry, slot 2 kept", Then({kGoto3Save2, kEasy, kSolve, kDismissPanel, kQuit}), S::NameEntry,
          "load", kLoad2, S::LevelInPlay},
         {"table from start", kTable, S::HighScores, "new game", kEasy, S::LevelInPlay},

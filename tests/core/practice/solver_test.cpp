@@ -2,8 +2,9 @@
 // the moves the board accepts, a solution it finds plays down to one frog,
 // and a position it calls lost has no solution at all.
 
-#include <gtest/gtest.h>
+#include "core/practice/solver.h"
 
+#include <gtest/gtest.h>
 #include <malloc.h>
 
 #include <algorithm>
@@ -17,7 +18,6 @@
 
 #include "core/board/board.h"
 #include "core/practice/bitboard.h"
-#include "core/practice/solver.h"
 #include "core/practice/worker.h"
 
 namespace quib::practice {
@@ -68,7 +68,7 @@ void ExpectReplaysToOneFrog(Position p, const std::vector<Move>& solution) {
 TEST(PracticeSolver, MovesAreExactlyTheJumpsTheBoardAccepts) {
     // Random boards, dense enough that every direction and every edge occurs,
     // then small crowds anywhere, edges and corners too: boards of few frogs
-    // have their jumps found frog by frog.
+    // have their jumps found frog by frog. Each jump's lone frogs as well.
     std::mt19937 rng(7);
     for (int round = 0; round < 240; ++round) {
         std::vector<Cell> cells(kCells + 1);
@@ -97,23 +97,14 @@ TEST(PracticeSolver, MovesAreExactlyTheJumpsTheBoardAccepts) {
         std::set<std::pair<int, int>> board, solver;
         for (int f : p.Cells())
             for (int t = 1; t <= kCells; ++t)
-                if (!p.Has(t) && !board::NameNeighbour(f, t, kColumns) && board::TryJump(cells, kColumns, f, t).legal)
+                if (!p.Has(t) && !board::NameNeighbour(f, t, kColumns) &&
+                    board::TryJump(cells, kColumns, f, t).legal)
                     board.emplace(f, t);
         for (const Move& m : LegalMoves(p)) solver.emplace(m.from, m.to);
         ASSERT_EQ(solver, board) << "round " << round;
-    }
-}
-
-TEST(PracticeSolver, TheLoneFrogsAJumpLeavesAreCountedAsAfresh) {
-    // The beams count the frogs left without a neighbour from the cells
-    // around each jump: boards from crowded to sparse, every jump.
-    std::mt19937 rng(3);
-    for (int round = 0; round < 200; ++round) {
-        Position p;
-        for (int c = 1; c <= kCells; ++c)
-            if (rng() % (2 + round % 6) == 0) p.Set(c);
+        // The beams count the frogs a jump leaves alone from the cells around it.
         const bits::Padded pp(p);
-        for (const Move& m : LegalMoves(p)) {
+        for (const Move& m : ordered) {
             bits::Padded q = pp;
             q.Flip(m.from), q.Flip(m.over), q.Flip(m.to);
             ASSERT_EQ(bits::AloneAfter(pp, q, m, bits::Alone(p)), bits::Alone(Apply(p, m)))
@@ -135,9 +126,11 @@ TEST(PracticeSolver, SolutionsReplayAndLostPositionsHaveNoSolution) {
             p = Unjumped(rng, 2 + frogs / 3, CellAt(3, 4));
             for (int c : Unjumped(rng, 2 + frogs / 3, CellAt(11, 17)).Cells()) p.Set(c);
         } else if (round % 3 == 0) {
-            const int top = static_cast<int>(rng() % (kRows - 4)), left = static_cast<int>(rng() % (kColumns - 4));
+            const int top = static_cast<int>(rng() % (kRows - 4)),
+                      left = static_cast<int>(rng() % (kColumns - 4));
             while (p.Count() < frogs)
-                p.Set((top + static_cast<int>(rng() % 5)) * kColumns + left + static_cast<int>(rng() % 5) + 1);
+                p.Set((top + static_cast<int>(rng() % 5)) * kColumns + left + static_cast<int>(rng() % 5) +
+                      1);
         } else {
             p = Unjumped(rng, frogs, 1 + static_cast<int>(rng() % kCells));
         }
@@ -208,7 +201,6 @@ TEST(PracticeSolver, ARunOutOfNodesIsNeverLostAndSlicesAddUp) {
     EXPECT_EQ(again.Run(Budget{1, {}}), sliced.verdict());
 }
 
-
 TEST(PracticeSolver, AProofBiggerThanItsTableStillEndsWithLittleSearchedAgain) {
     // Lost boards whose proofs fail some tens of thousands of positions, searched
     // with a table of a few thousand slots: it keeps what it can rather than
@@ -240,7 +232,8 @@ TEST(PracticeSolver, TheRepairTestRejoinsOnlyWhereTheRestOfTheLinePlaysDownToOne
     std::mt19937 rng(19);
     int rejoined = 0, refused = 0;
     for (int round = 0; round < 60; ++round) {
-        const Position start = Unjumped(rng, 14 + static_cast<int>(rng() % 12), 100 + static_cast<int>(rng() % 90));
+        const Position start =
+            Unjumped(rng, 14 + static_cast<int>(rng() % 12), 100 + static_cast<int>(rng() % 90));
         FailedTable table;
         const Answer a = Solve(start, Budget{}, table);
         ASSERT_EQ(a.verdict, Verdict::Solvable);
@@ -308,11 +301,14 @@ TEST(PracticeSolver, StrayJumpsOffALongLineAreSolvedNearItWithSolutionsThatRepla
 // a few milliseconds each, and small lost ones.
 std::vector<std::pair<Position, bool>> Pool(std::mt19937& rng) {
     std::vector<std::pair<Position, bool>> pool;
-    for (int i = 0; i < 12; ++i) pool.emplace_back(Unjumped(rng, 24 + static_cast<int>(rng() % 20), 148), true);
+    for (int i = 0; i < 12; ++i)
+        pool.emplace_back(Unjumped(rng, 24 + static_cast<int>(rng() % 20), 148), true);
     for (int i = 0; pool.size() < 24; ++i) {
         Position p;
-        const int top = static_cast<int>(rng() % (kRows - 4)), left = static_cast<int>(rng() % (kColumns - 4));
-        while (p.Count() < 8) p.Set((top + static_cast<int>(rng() % 5)) * kColumns + left + static_cast<int>(rng() % 5) + 1);
+        const int top = static_cast<int>(rng() % (kRows - 4)),
+                  left = static_cast<int>(rng() % (kColumns - 4));
+        while (p.Count() < 8)
+            p.Set((top + static_cast<int>(rng() % 5)) * kColumns + left + static_cast<int>(rng() % 5) + 1);
         std::set<std::array<std::uint64_t, 5>> seen;
         if (!SolvableByExhaustion(p, seen)) pool.emplace_back(p, false);
     }
