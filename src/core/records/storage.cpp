@@ -165,7 +165,7 @@ bool WriteFileSafely(const std::string& path, const std::string& content, Folder
     return written;
 }
 
-bool IsTemporaryOf(std::string_view name, bool (*ownName)(std::string_view)) {
+bool IsTemporaryOf(std::string_view name, const std::function<bool(std::string_view)>& ownName) {
     constexpr std::size_t kRandom = 6;
     const std::size_t tail = kTemporaryMarker.size() + kRandom;
     if (name.size() <= tail + 1 || name[0] != '.') return false;
@@ -179,7 +179,7 @@ bool IsTemporaryOf(std::string_view name, bool (*ownName)(std::string_view)) {
 
 namespace {
 
-void RemoveTemporariesAt(int folderFd, bool (*ownName)(std::string_view)) {
+void RemoveTemporariesAt(int folderFd, const std::function<bool(std::string_view)>& ownName) {
     const int listing = ::dup(folderFd);
     DIR* dir = listing < 0 ? nullptr : ::fdopendir(listing);
     if (!dir) {
@@ -200,7 +200,7 @@ void RemoveTemporariesAt(int folderFd, bool (*ownName)(std::string_view)) {
 
 }  // namespace
 
-void RemoveTemporaries(const std::string& folder, bool (*ownName)(std::string_view)) {
+void RemoveTemporaries(const std::string& folder, const std::function<bool(std::string_view)>& ownName) {
     const int fd = OpenFolder(folder);
     if (fd < 0) return;
     RemoveTemporariesAt(fd, ownName);

@@ -7,6 +7,7 @@
 // temporary folder or memory.
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -62,11 +63,11 @@ bool WriteFileSafely(const std::string& path, const std::string& content, Folder
 bool WriteFileSafelyAt(int folderFd, const std::string& name, const std::string& content, FolderFlush folder);
 // True for the name of a temporary file that a safe replace of one of
 // ownNames makes: "." + name + kTemporaryMarker + six letters or digits.
-bool IsTemporaryOf(std::string_view name, bool (*ownName)(std::string_view));
+bool IsTemporaryOf(std::string_view name, const std::function<bool(std::string_view)>& ownName);
 // Removes from the folder the temporary files of safe replaces that a crash or
 // a kill cut off: plain files of this user whose names IsTemporaryOf takes as
 // a temporary of ownName's files, nothing else.
-void RemoveTemporaries(const std::string& folder, bool (*ownName)(std::string_view));
+void RemoveTemporaries(const std::string& folder, const std::function<bool(std::string_view)>& ownName);
 
 // The names of the game's own files in the data folder (levels.txt, data.txt,
 // high.txt, the five slots).
