@@ -55,6 +55,7 @@ int main(int argc, char** argv) {
             quib::desktop::RestoreWindowPlace(
                 window, quib::desktop::ReadWindowPlace(quib::desktop::WindowPlaceFile()));
             window.show();
+            quib::desktop::KeepOnScreen(window);
             quib::desktop::SessionEndWatcher sessionEnd(window);
             // A copy started while this one saves its files waits for the lock
             // rather than being told that the game runs.

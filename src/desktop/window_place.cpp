@@ -141,24 +141,36 @@ WindowPlace CurrentWindowPlace(const QWidget& window) {
 
 namespace {
 
-// The whole window on the available area of the screen it opens on: no
-// larger than that area (nor smaller than the game allows), and, where the
-// program places its windows, moved inside it.
+// The whole window, its frame included as far as it is known (once the
+// window is shown), on the available area of the screen: no larger than
+// that area (nor smaller than the game allows), and, where the program
+// places its windows, moved inside it.
 void KeepOnScreen(QWidget& window, const QScreen* screen, bool positioned) {
     if (!screen) return;
     const QRect area = screen->availableGeometry();
-    QRect rect = window.geometry();
-    rect.setSize(rect.size().boundedTo(area.size()).expandedTo(window.minimumSize()));
+    const QRect frame = window.frameGeometry(), inner = window.geometry();
+    const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+                           frame.bottom() - inner.bottom());
+    QRect rect = inner.marginsAdded(margins);
+    rect.setSize(rect.size().boundedTo(area.size()).expandedTo(window.minimumSize().grownBy(margins)));
     if (positioned) {
         rect.moveLeft(std::max(area.left(), std::min(rect.left(), area.right() + 1 - rect.width())));
         rect.moveTop(std::max(area.top(), std::min(rect.top(), area.bottom() + 1 - rect.height())));
-        window.setGeometry(rect);
-    } else {
-        window.resize(rect.size());
     }
+    rect = rect.marginsRemoved(margins);
+    if (rect == inner) return;
+    if (positioned)
+        window.setGeometry(rect);
+    else
+        window.resize(rect.size());
 }
 
 }  // namespace
+
+void KeepOnScreen(QWidget& window) {
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    KeepOnScreen(window, screen, !PlatformPlacesWindows());
+}
 
 bool RestoreWindowPlace(QWidget& window, const WindowPlace& place) {
     const bool platformPlaces = PlatformPlacesWindows();

@@ -47,6 +47,10 @@ WindowPlace CurrentWindowPlace(const QWidget& window);
 // the screen) when nothing usable is remembered.
 bool RestoreWindowPlace(QWidget& window, const WindowPlace& place);
 
+// Once the window is shown and its frame known: the whole window, frame
+// included, on the available area of its screen.
+void KeepOnScreen(QWidget& window);
+
 // Removes what a write of the file at path that a crash or a kill cut off
 // left beside it (see records::RemoveTemporaries).
 void RemoveCutOffWrites(const QString& path);
