@@ -2,7 +2,7 @@
 # How the real program ends, from outside.
 #   session_end_test.sh CASE QUIB_EXECUTABLE ASSETS_FOLDER
 # interrupt     Ctrl+C (SIGINT) and SIGQUIT save the game as a logout does, and
-#               leave no lock or socket behind; SIGQUIT then ends as it always
+#               leave no socket behind; SIGQUIT then ends as it always
 #               does (a core dump where they are kept)
 # nothing-kept  with no folder the game's files can be written in, the game runs
 #               and tells the player so, once, also on standard error
@@ -36,7 +36,7 @@ interrupt)
         expected=0; [[ $signal == QUIT ]] && expected=131
         ((status == expected)) || fail "SIG$signal: exit status $status, expected $expected"
         [[ -s $work/game/data/data.txt ]] || fail "SIG$signal: data.txt was not written"
-        [[ ! -e $lock && -z $(find "$work" -type s) ]] || fail "SIG$signal left the lock or the socket behind"
+        [[ -z $(find "$work" -type s) ]] || fail "SIG$signal left the socket behind"
     done
     echo "SIGINT and SIGQUIT: data.txt written, nothing left behind"
     ;;
@@ -72,7 +72,7 @@ window-conf)
         ! grep -q "already running" "$work/$kind-second.out" || fail "window.conf as a $kind: the game did not come up"
         kill -TERM "$game"
         ends "$game" 20
-        [[ ! -e $lock && -z $(find "$work" -type s) ]] || fail "window.conf as a $kind: the lock or the socket was left"
+        [[ -z $(find "$work" -type s) ]] || fail "window.conf as a $kind: the socket was left"
         read -r _ _ width height < <(sed -n 's/^geometry=@Rect(\(.*\))$/\1/p' "$conf/window.conf")
         [[ -n $height ]] || fail "window.conf as a $kind: the window's place was not kept: $(cat "$conf/window.conf")"
         case $kind in
