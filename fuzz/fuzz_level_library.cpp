@@ -14,7 +14,6 @@ using quib::fuzz::Check;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static quib::fuzz::Fixture fx;
     quib::Form1& form = *fx.form;
-    const std::string path = fx.folder + "levels.txt";
     fx.PutInput("levels.txt", data, size);
 
     const bool offered = form.intro.CommandLabel2.Visible;
@@ -32,8 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // parts of it were kept from before), and it reads back into that text.
     const std::string written = quib::levels::LevelLibraryText(form);
     Check(quib::levels::WriteLevelLibrary(form));
-    std::string onDisk;
-    Check(quib::records::ReadWholeFile(path, onDisk) && onDisk == written);
+    Check(fx.storage->Get("levels.txt") == written);
     // Read back, its tables give the text on disk again: the reader's own
     // comparison of the two marks the file current.
     Check(quib::levels::ReadLevelLibrary(form, "levels.txt"));

@@ -11,13 +11,10 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include <dirent.h>
-#include <unistd.h>
 
 #include "core/game/game.h"
 #include "core/records/records.h"
@@ -69,32 +66,20 @@ Table TableOf(const quib::Form1& f) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static quib::fuzz::Fixture fx;
     // The two runs' windows, built once.
-    static quib::fuzz::ReusedWindow first(fx.platform, fx.folder), second(fx.platform, fx.folder);
-    // The input's files take the place of the last run's; whatever else
-    // the game left in the folder (a temporary) goes.
+    static quib::fuzz::ReusedWindow first(fx.platform, fx.folder, fx.storage),
+        second(fx.platform, fx.folder, fx.storage);
+    // The input's files take the place of the last run's.
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     std::size_t from = 0;
-    std::error_code ignored;
     for (const char* name : kFiles) {
         if (from > input.size()) {
-            ::unlink((fx.folder + name).c_str());
+            fx.storage->Put(name, std::nullopt);
             continue;
         }
         const std::size_t end = std::min(input.find('\x1e', from), input.size());
         const std::string_view part = input.substr(from, end - from);
-        if (part == "\x1f") ::unlink((fx.folder + name).c_str());
-        else quib::fuzz::Put(fx.folder + name, part);
+        fx.storage->Put(name, part == "\x1f" ? std::nullopt : std::optional<std::string>(part));
         from = end + 1;
-    }
-    if (DIR* folder = ::opendir(fx.folder.c_str())) {
-        while (const dirent* entry = ::readdir(folder)) {
-            const std::string_view name = entry->d_name;
-            if (name == "." || name == ".." ||
-                std::find(std::begin(kFiles), std::end(kFiles), name) != std::end(kFiles))
-                continue;
-            std::filesystem::remove_all(fx.folder + entry->d_name, ignored);
-        }
-        ::closedir(folder);
     }
 
     fx.ResetPlatform();

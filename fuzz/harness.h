@@ -1,26 +1,24 @@
 #pragma once
-// What the fuzz targets share: a check that stops the fuzzer on the spot, a
-// game window with a data folder of its own, and a plain file write that puts
-// each input where the game's reader looks for it.
+// What the fuzz targets share: a check that stops the fuzzer on the spot, and
+// a game window whose data folder is kept in memory, where each input is put
+// as the file the game's reader looks for.
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <algorithm>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <type_traits>
 
-#include <fcntl.h>
-#include <unistd.h>
 
 #include "core/form.h"
 #include "core/records/records.h"
 #include "core/window/window.h"
 #include "support/fake_platform.h"
+#include "support/memory_storage.h"
 
 namespace quib::fuzz {
 
@@ -42,13 +40,6 @@ inline void CheckBoard(const Form1& form) {
         const int c = b.Rect[r].Tag;
         Check(c >= 1 && c <= kCells && b.Grid[static_cast<std::size_t>(c)].Tag == static_cast<int>(r));
     }
-}
-
-// A plain write: the safe replace flushes to disk, far too slow per input.
-inline void Put(const std::string& path, std::string_view text) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0 || ::write(fd, text.data(), text.size()) != static_cast<ssize_t>(text.size()) || ::close(fd) != 0)
-        std::abort();
 }
 
 // The window as the game opens it, alike for every input: nothing of the
@@ -90,17 +81,19 @@ bool AllZero(Table<T, MaxI, MaxJ>& table) {
 // kept as built.
 class ReusedWindow {
 public:
-    ReusedWindow(Platform& platform, const std::string& folder)
+    // storage: where the window's files are, the same for every input.
+    ReusedWindow(Platform& platform, const std::string& folder, std::shared_ptr<records::Storage> storage)
         : built_(platform, folder, folder), form_(platform, folder, folder), spare_(platform, folder, folder) {
         TakeTables(spare_, built_);
+        form_.storage = std::move(storage);
     }
     // The window as a fresh Form1 is, before Form_Load.
     Form1& Fresh() {
         // The library's tables are written only with a new revision.
         const bool libraryChanged = form_.library.Revision != built_.library.Revision;
         TakeTables(spare_, form_);
-        // Every member but the platform and the two folders (the same for
-        // both): a member added to Form1 must be added here too.
+        // Every member but the platform, the two folders and the storage
+        // (the same for both): a member added to Form1 must be added here too.
         form_.board = built_.board;
         form_.library = built_.library;
         form_.gen = built_.gen;
@@ -171,24 +164,17 @@ private:
 };
 
 // One window for the whole run, on the fake platform. Each input is a file,
-// so the data folder is memory-backed where the machine has such a folder.
+// kept in memory: the disk would cost more than the readers do, and the file
+// access beneath the storage has tests of its own.
 struct Fixture {
     testing::FakePlatform platform;
-    std::string folder;
+    std::string folder = "/memory/";
+    std::shared_ptr<testing::MemoryStorage> storage = std::make_shared<testing::MemoryStorage>(folder);
     std::unique_ptr<Form1> form;
 
     Fixture() {
-        char tmpl[] = "/dev/shm/quib_fuzz_XXXXXX";
-        char fallback[] = "/tmp/quib_fuzz_XXXXXX";
-        const char* made = ::mkdtemp(tmpl);
-        if (!made) made = ::mkdtemp(fallback);
-        if (!made) std::abort();
-        folder = std::string(made) + "/";
         form = std::make_unique<Form1>(platform, folder, folder);
-    }
-    ~Fixture() {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder, ignored);
+        form->storage = storage;
     }
     Fixture(const Fixture&) = delete;
     Fixture& operator=(const Fixture&) = delete;
@@ -198,7 +184,7 @@ struct Fixture {
     // every run of an input, and nothing kept from the runs before.
     void PutInput(const std::string& fileName, const std::uint8_t* data, std::size_t size) {
         ResetPlatform();
-        Put(folder + fileName, std::string(reinterpret_cast<const char*>(data), size));
+        storage->Put(fileName, std::string(reinterpret_cast<const char*>(data), size));
     }
     void ResetPlatform() { platform = testing::FakePlatform{}; }
 };

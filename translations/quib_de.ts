@@ -114,6 +114,10 @@ Das Spiel wird „wie besehen“ bereitgestellt, ohne ausdrückliche oder stills
         <source>Quib cannot read %1 (%2). The file is left as it is, and what this session changes in it is not saved.</source>
         <translation>Quib kann %1 nicht lesen (%2). Die Datei bleibt unverändert; was sich in dieser Sitzung daran ändert, wird nicht gespeichert.</translation>
     </message>
+    <message>
+        <source>the folder was moved or removed while the game ran, and another copy of Quib uses the folder at that place now, so nothing was written there</source>
+        <translation>der Ordner wurde verschoben oder gelöscht, während das Spiel lief, und eine andere Kopie von Quib verwendet jetzt den Ordner an dieser Stelle, daher wurde dort nichts geschrieben</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -122,8 +126,8 @@ Das Spiel wird „wie besehen“ bereitgestellt, ohne ausdrückliche oder stills
         <translation>Quib kann nicht in den Ordner neben dem Programm schreiben (%1: %2). Dein Spiel, deine Punkte und Einstellungen werden stattdessen in %3 aufbewahrt; die Dateien in %1 bleiben, wie sie sind.</translation>
     </message>
     <message>
-        <source>Quib cannot start: it keeps a lock at %1 so that no second copy of the game writes over your game and scores, and it cannot make that lock there (%2). Remove what is at that place, then start Quib again.</source>
-        <translation>Quib kann nicht starten: Es legt unter %1 eine Sperre an, damit keine zweite Kopie des Spiels dein Spiel und deine Punkte überschreibt, und kann diese Sperre dort nicht anlegen (%2). Entferne, was an dieser Stelle liegt, und starte Quib dann erneut.</translation>
+        <source>Quib cannot start: another program, %1 (process %2), holds the lock on the folder of your game and scores (%3), the lock by which Quib makes sure that no second copy of the game writes there. End that program, then start Quib again.</source>
+        <translation>Quib kann nicht starten: Ein anderes Programm, %1 (Prozess %2), hält die Sperre auf dem Ordner deines Spiels und deiner Punkte (%3), mit der Quib sicherstellt, dass keine zweite Kopie des Spiels dort schreibt. Beende dieses Programm und starte Quib dann erneut.</translation>
     </message>
 </context>
 <context>

@@ -114,6 +114,10 @@ El juego se ofrece «tal cual», sin garantía de ningún tipo, expresa o implí
         <source>Quib cannot read %1 (%2). The file is left as it is, and what this session changes in it is not saved.</source>
         <translation>Quib no puede leer %1 (%2). El archivo se queda como está, y lo que esta sesión cambie en él no se guarda.</translation>
     </message>
+    <message>
+        <source>the folder was moved or removed while the game ran, and another copy of Quib uses the folder at that place now, so nothing was written there</source>
+        <translation>la carpeta se movió o se eliminó mientras el juego estaba en marcha, y otra copia de Quib usa ahora la carpeta en ese lugar, así que no se escribió nada allí</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -122,8 +126,8 @@ El juego se ofrece «tal cual», sin garantía de ningún tipo, expresa o implí
         <translation>Quib no puede escribir en la carpeta junto al programa (%1: %2). Tu partida, tus puntos y tus opciones se guardan en %3; los archivos de %1 se quedan como están.</translation>
     </message>
     <message>
-        <source>Quib cannot start: it keeps a lock at %1 so that no second copy of the game writes over your game and scores, and it cannot make that lock there (%2). Remove what is at that place, then start Quib again.</source>
-        <translation>Quib no puede empezar: guarda un bloqueo en %1 para que ninguna segunda copia del juego escriba sobre tu partida y tus puntos, y no puede crear ese bloqueo allí (%2). Quita lo que haya en ese lugar y vuelve a iniciar Quib.</translation>
+        <source>Quib cannot start: another program, %1 (process %2), holds the lock on the folder of your game and scores (%3), the lock by which Quib makes sure that no second copy of the game writes there. End that program, then start Quib again.</source>
+        <translation>Quib no puede iniciarse: otro programa, %1 (proceso %2), tiene el bloqueo de la carpeta de tu partida y tus puntos (%3), el bloqueo con el que Quib se asegura de que ninguna segunda copia del juego escriba allí. Cierra ese programa y vuelve a iniciar Quib.</translation>
     </message>
 </context>
 <context>

@@ -114,6 +114,10 @@ Le jeu est fourni « tel quel », sans garantie d’aucune sorte, expresse ou im
         <source>Quib cannot read %1 (%2). The file is left as it is, and what this session changes in it is not saved.</source>
         <translation>Quib ne peut pas lire %1 (%2). Le fichier reste tel quel, et ce que cette session y changerait n’est pas enregistré.</translation>
     </message>
+    <message>
+        <source>the folder was moved or removed while the game ran, and another copy of Quib uses the folder at that place now, so nothing was written there</source>
+        <translation>le dossier a été déplacé ou supprimé pendant la partie, et une autre copie de Quib utilise maintenant le dossier à cet endroit, donc rien n’y a été écrit</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -122,8 +126,8 @@ Le jeu est fourni « tel quel », sans garantie d’aucune sorte, expresse ou im
         <translation>Quib ne peut pas écrire dans le dossier à côté du programme (%1 : %2). Votre partie, vos scores et vos options sont conservés dans %3 à la place ; les fichiers de %1 restent tels quels.</translation>
     </message>
     <message>
-        <source>Quib cannot start: it keeps a lock at %1 so that no second copy of the game writes over your game and scores, and it cannot make that lock there (%2). Remove what is at that place, then start Quib again.</source>
-        <translation>Quib ne peut pas démarrer : il garde un verrou à %1 pour qu’aucune deuxième copie du jeu n’écrase votre partie et vos scores, et il ne peut pas créer ce verrou à cet endroit (%2). Retirez ce qui se trouve à cet emplacement, puis relancez Quib.</translation>
+        <source>Quib cannot start: another program, %1 (process %2), holds the lock on the folder of your game and scores (%3), the lock by which Quib makes sure that no second copy of the game writes there. End that program, then start Quib again.</source>
+        <translation>Quib ne peut pas démarrer : un autre programme, %1 (processus %2), détient le verrou du dossier de votre partie et de vos scores (%3), le verrou par lequel Quib s’assure qu’aucune deuxième copie du jeu n’y écrit. Fermez ce programme, puis relancez Quib.</translation>
     </message>
 </context>
 <context>

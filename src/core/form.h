@@ -22,6 +22,7 @@
 #include "game/play_state.h"
 #include "hooks.h"
 #include "platform.h"
+#include "records/storage.h"
 
 namespace quib {
 
@@ -453,13 +454,19 @@ struct Window {
 
 struct Form1 {
     Form1(Platform& platform, std::string dataFolder, std::string programFolder)
-        : platform(platform), DataFolder(std::move(dataFolder)), ProgramFolder(std::move(programFolder)) {}
+        : platform(platform),
+          DataFolder(std::move(dataFolder)),
+          ProgramFolder(std::move(programFolder)),
+          storage(std::make_shared<records::FolderStorage>(DataFolder)) {}
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
 
     Platform& platform;
     std::string DataFolder;     // ends with '/'; holds levels.txt, data.txt, high.txt, savedgameN.txt
     std::string ProgramFolder;  // ends with '/'; holds help.txt and Sounds/Jump.wav
+    // Where the files of the data folder are read and written; the desktop
+    // puts one guarded by the folder's lock in its place.
+    std::shared_ptr<records::Storage> storage;
 
     Board board;
     LevelLibrary library;

@@ -8,8 +8,10 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <csignal>
+#include <memory>
 #include <cstdio>
 
+#include "core/records/storage.h"
 #include "core/window/window.h"
 #include "game_folders.h"
 #include "main_window.h"
@@ -42,11 +44,18 @@ int main(int argc, char** argv) {
             quib::desktop::MainWindow window(platform, folders.data.toStdString(),
                                              folders.program.toStdString());
             instance.setWindow(&window);
+            // Every write of the game's files first makes sure that the data
+            // folder is still the one this copy holds.
+            window.form().storage =
+                std::make_shared<quib::records::FolderStorage>(folders.data.toStdString(), instance.lock());
             // The window's place is the player's, not the game's: kept in the
-            // desktop's per-user settings (~/.config/Quib/window.conf).
+            // desktop's per-user settings (~/.config/Quib/window.conf). What
+            // a write of it cut off by a crash left there goes first.
+            quib::desktop::RemoveCutOffWrites(quib::desktop::WindowPlaceFile());
             quib::desktop::RestoreWindowPlace(
                 window, quib::desktop::ReadWindowPlace(quib::desktop::WindowPlaceFile()));
             window.show();
+            quib::desktop::KeepOnScreen(window);
             quib::desktop::SessionEndWatcher sessionEnd(window);
             // A copy started while this one saves its files waits for the lock
             // rather than being told that the game runs.

@@ -14,12 +14,15 @@ namespace quib::desktop {
 
 namespace {
 // The pair of sockets through which a signal handler wakes the event loop:
-// the handler writes to the first, the loop reads the second.
+// the handler writes to the first, the loop reads the second. The handler
+// finds -1 once the watcher is gone.
 int wakeSockets[2] = {-1, -1};
+volatile std::sig_atomic_t wakeFd = -1;
 }  // namespace
 
 SessionEndWatcher::SessionEndWatcher(MainWindow& window) : window_(window) {
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, wakeSockets) != 0) return;
+    wakeFd = wakeSockets[0];
     notifier_ = new QSocketNotifier(wakeSockets[1], QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &SessionEndWatcher::onWake);
 
@@ -28,12 +31,13 @@ SessionEndWatcher::SessionEndWatcher(MainWindow& window) : window_(window) {
     sigemptyset(&action.sa_mask);
     // Interrupted system calls resume, so a write under way is not broken off.
     action.sa_flags = SA_RESTART;
-    for (std::size_t i = 0; i < kSignals.size(); ++i) {
-        ::sigaction(kSignals[i], nullptr, &old_[i]);
+    for (const int signal : kSignals) {
+        struct sigaction old {};
+        ::sigaction(signal, nullptr, &old);
         // A game started to ignore a hang-up or the terminal's keys (nohup,
         // a job a script put in the background) keeps ignoring them.
-        if (kSignals[i] != SIGTERM && old_[i].sa_handler == SIG_IGN) continue;
-        ::sigaction(kSignals[i], &action, nullptr);
+        if (signal != SIGTERM && old.sa_handler == SIG_IGN) continue;
+        ::sigaction(signal, &action, nullptr);
     }
 
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
@@ -44,7 +48,9 @@ SessionEndWatcher::SessionEndWatcher(MainWindow& window) : window_(window) {
 
 SessionEndWatcher::~SessionEndWatcher() {
     if (!notifier_) return;
-    for (std::size_t i = 0; i < kSignals.size(); ++i) ::sigaction(kSignals[i], &old_[i], nullptr);
+    // The handlers stay: the game's end (its lock, its socket, its files and
+    // the window's place) is still under way, and no signal may cut it.
+    wakeFd = -1;
     delete notifier_;
     ::close(wakeSockets[0]);
     ::close(wakeSockets[1]);
@@ -55,7 +61,7 @@ void SessionEndWatcher::onSignal(int signal) {
     const int saved = errno;
     const char byte = static_cast<char>(signal);
     // A full socket already holds a wake-up; nothing more is needed.
-    [[maybe_unused]] const ssize_t n = ::write(wakeSockets[0], &byte, 1);
+    if (const int fd = wakeFd; fd >= 0) [[maybe_unused]] const ssize_t n = ::write(fd, &byte, 1);
     errno = saved;
 }
 

@@ -6,7 +6,9 @@
 // the game makes the close request's writes without asking and quits, so the
 // interrupted game, the playing time and the used puzzles are kept. A signal
 // only wakes the event loop; the writes run there, so a second signal in the
-// middle of them cuts no file.
+// middle of them cuts no file. The signals stay caught until the program
+// ends, after the watcher is gone: the end of the game (its lock, socket,
+// files and the window's place) is finished or untouched, never cut.
 
 #include <QObject>
 #include <array>
@@ -21,7 +23,8 @@ class MainWindow;
 class SessionEndWatcher : public QObject {
     Q_OBJECT
 public:
-    // Catches the signals while it lives; the old handlers come back after.
+    // Catches the signals from now until the program ends; a signal ignored
+    // when the game started (but SIGTERM) stays ignored.
     explicit SessionEndWatcher(MainWindow& window);
     ~SessionEndWatcher() override;
     // The signal that ended the session, 0 for none.
@@ -40,7 +43,6 @@ private:
     MainWindow& window_;
     QSocketNotifier* notifier_ = nullptr;
     static constexpr std::array<int, 4> kSignals = {SIGTERM, SIGHUP, SIGINT, SIGQUIT};
-    std::array<struct sigaction, kSignals.size()> old_{};
     int endSignal_ = 0;
 };
 

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <cerrno>
@@ -33,104 +34,17 @@ constexpr int kAnswerWaitMs = 3000;
 // leaves the game time for the player.
 constexpr int kCallersPerWake = 64;
 
-enum class Lock {
-    Taken,    // this copy holds the lock
-    Held,     // another copy holds it
-    Without,  // no file can be made in the folder: nothing is saved, so no lock is needed
-    Blocked,  // something in the lock's place can neither be used nor removed
-};
-
-// What a failure to remove or make a file in the folder means: a folder that
-// takes no file at all (missing, read-only, full) keeps nothing, so a game
-// there needs no lock; anything else stands in the way of one.
-Lock AfterFailure(int error) {
-    switch (error) {
-    case EACCES:
-    case EROFS:
-    case ENOSPC:
-    case EDQUOT:
-    case ENOENT:
-    case ENOTDIR:
-    case ENAMETOOLONG:
-    case ELOOP:
-        return Lock::Without;
-    default:
-        return Lock::Blocked;
-    }
-}
-
 // Removes what lies at name, never following a link; true when nothing is
 // there any more.
 bool Remove(const char* name, const struct stat& st) {
     return (S_ISDIR(st.st_mode) ? ::rmdir(name) : ::unlink(name)) == 0 || errno == ENOENT;
 }
 
-// Takes the lock on the regular file at path, made when missing. Anything
-// that is not this user's own lock file (see the header) is removed and made
-// afresh; nothing is ever opened in a way that could wait, and a file that is
-// not this game's own is never written. On Blocked and Without, error holds
-// the cause.
-Lock TakeLock(const QByteArray& path, int& fd, struct stat& taken, int& error) {
-    const char* name = path.constData();
-    for (int attempt = 0; attempt < 8; ++attempt) {
-        struct stat st {};
-        int f = -1;
-        if (::lstat(name, &st) != 0) {
-            if (errno != ENOENT) return error = errno, AfterFailure(error);
-            f = ::open(name, O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
-            if (f < 0 && errno == EEXIST) continue;  // made meanwhile
-        } else if (!S_ISREG(st.st_mode)) {
-            if (!Remove(name, st)) return error = errno, AfterFailure(error);
-            continue;
-        } else {
-            f = ::open(name, O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-            // Read access is enough to learn whether a copy holds it.
-            if (f < 0 && errno == EACCES) f = ::open(name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-            if (f < 0 && (errno == ELOOP || errno == ENXIO || errno == EISDIR || errno == ENOENT)) continue;
-            if (f < 0 && errno == EACCES) {
-                // A file this user cannot open at all holds no lock of this user's.
-                if (!Remove(name, st)) return error = errno, AfterFailure(error);
-                continue;
-            }
-        }
-        if (f < 0) return error = errno, AfterFailure(error);
-        if (::fstat(f, &st) != 0 || !S_ISREG(st.st_mode)) {
-            ::close(f);
-            continue;
-        }
-        if (::flock(f, LOCK_EX | LOCK_NB) != 0) {
-            error = errno;
-            ::close(f);
-            // A file system without locks keeps this game's files all the same.
-            return error == EWOULDBLOCK ? Lock::Held : Lock::Without;
-        }
-        // A game that ended meanwhile removed the file it held: lock the one
-        // the name stands for now.
-        struct stat named {};
-        if (::lstat(name, &named) != 0 || named.st_dev != st.st_dev || named.st_ino != st.st_ino) {
-            ::close(f);
-            continue;
-        }
-        // A second link (to a file of the player's), another user's file or
-        // one this user may not write is no lock of this game's: writing the
-        // process id would change that file. It goes, and a fresh one is made.
-        if (st.st_nlink != 1 || st.st_uid != ::geteuid() || (::fcntl(f, F_GETFL) & O_ACCMODE) != O_RDWR) {
-            const bool removed = ::unlink(name) == 0 || errno == ENOENT;
-            error = errno;
-            ::close(f);
-            if (!removed) return AfterFailure(error);
-            continue;
-        }
-        (void)::fchmod(f, 0600);
-        // The process id helps whoever looks at the file; the lock holds without it.
-        const std::string pid = std::to_string(::getpid()) + "\n";
-        if (::ftruncate(f, 0) == 0) (void)!::write(f, pid.data(), pid.size());
-        fd = f;
-        taken = st;
-        return Lock::Taken;
-    }
-    error = EBUSY;  // replaced over and over while this copy looked
-    return Lock::Blocked;
+// The name of the program with process id pid, empty when it cannot be known.
+QString ProgramName(pid_t pid) {
+    QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
+    if (!comm.open(QIODevice::ReadOnly)) return {};
+    return QString::fromLocal8Bit(comm.read(64)).trimmed();
 }
 
 bool Address(const QByteArray& path, sockaddr_un& addr) {
@@ -203,7 +117,8 @@ QByteArray RuntimeFolder() {
 
 }  // namespace
 
-SingleInstance::SingleInstance(const QString& dataFolder) : lockPath_(QFile::encodeName(dataFolder + "quib.lock")) {
+SingleInstance::SingleInstance(const QString& dataFolder)
+    : folder_(dataFolder), lock_(std::make_shared<records::FolderLock>(QFile::encodeName(dataFolder).toStdString())) {
     // Each data folder has a socket of its own.
     const QByteArray folder = QDir(dataFolder).canonicalPath().toUtf8();
     const QByteArray runtime = RuntimeFolder();
@@ -230,14 +145,7 @@ void SingleInstance::stopAnswering() {
 
 void SingleInstance::release() {
     stopAnswering();
-    if (lockFd_ < 0) return;
-    // Only the file this copy locked: whatever stands at the name now is
-    // another copy's.
-    struct stat st {};
-    if (::lstat(lockPath_.constData(), &st) == 0 && st.st_dev == lockDev_ && st.st_ino == lockIno_)
-        ::unlink(lockPath_.constData());
-    ::close(lockFd_);
-    lockFd_ = -1;
+    lock_->Release();
 }
 
 bool SingleInstance::claim() {
@@ -245,27 +153,15 @@ bool SingleInstance::claim() {
     // game that is ending lets it go a moment after it stops answering.
     const auto end = std::chrono::steady_clock::now() + kWaitForHolder;
     for (;;) {
-        struct stat taken {};
-        int error = 0;
-        switch (TakeLock(lockPath_, lockFd_, taken, error)) {
-        case Lock::Without:
-            return true;  // nothing can be kept here, and nothing is in the way
-        case Lock::Taken:
-            lockDev_ = taken.st_dev;
-            lockIno_ = taken.st_ino;
+        switch (lock_->Take()) {
+        case records::FolderLock::Claim::Without:
+            // Nothing can be written there now; every write tries the lock
+            // again, so no write lands beside another copy's.
+            return true;
+        case records::FolderLock::Claim::Taken:
             listen();
             return true;
-        case Lock::Blocked:
-            problem_ =
-                QCoreApplication::translate(
-                    "Files",
-                    "Quib cannot start: it keeps a lock at %1 so that no second copy of the game "
-                    "writes over your game and scores, and it cannot make that lock there (%2). "
-                    "Remove what is at that place, then start Quib again.")
-                    .arg(QFile::decodeName(lockPath_), QString::fromLocal8Bit(std::strerror(error)));
-            std::fprintf(stderr, "%s\n", problem_.toLocal8Bit().constData());
-            return false;
-        case Lock::Held:
+        case records::FolderLock::Claim::Held:
             break;
         }
         switch (AskRunningGame(socketPaths_)) {
@@ -277,8 +173,26 @@ bool SingleInstance::claim() {
         case Reply::None:
             break;
         }
-        // A lock that another copy holds is never taken over, even when no
-        // game answers (one started with another runtime folder).
+        // A program that is not the game holds the folder: the player learns
+        // which, at once. A lock that another program holds is never taken
+        // over, even when no game answers (one started with another runtime
+        // folder).
+        if (const pid_t holder = lock_->Holder(); holder > 0) {
+            const QString program = ProgramName(holder);
+            if (!program.isEmpty() && program != QStringLiteral("quib")) {
+                problem_ = QCoreApplication::translate(
+                               "Files",
+                               "Quib cannot start: another program, %1 (process %2), holds the lock on the "
+                               "folder of your game and scores (%3), the lock by which Quib makes sure that "
+                               "no second copy of the game writes there. End that program, then start Quib "
+                               "again.")
+                               .arg(program)
+                               .arg(holder)
+                               .arg(QDir::toNativeSeparators(folder_));
+                std::fprintf(stderr, "%s\n", problem_.toLocal8Bit().constData());
+                return false;
+            }
+        }
         if (std::chrono::steady_clock::now() >= end) {
             std::fprintf(stderr, "Quib is already running.\n");
             return false;

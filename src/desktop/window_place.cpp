@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStandardPaths>
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <optional>
@@ -13,7 +14,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "core/records/items.h"
+#include "core/records/storage.h"
 
 namespace quib::desktop {
 
@@ -138,24 +139,66 @@ WindowPlace CurrentWindowPlace(const QWidget& window) {
                                    : QStringLiteral("normal")};
 }
 
-bool RestoreWindowPlace(QWidget& window, const WindowPlace& place) {
-    QRect rect = place.geometry;
-    if (!rect.isValid() || rect.width() < window.minimumWidth() || rect.height() < window.minimumHeight())
-        return false;
-    const bool positioned = place.positioned && !PlatformPlacesWindows();
-    const QScreen* screen = positioned ? ScreenShowing(rect) : QGuiApplication::primaryScreen();
-    if (!screen) return false;
-    // No larger than the screen it opens on, nor smaller than the game allows.
-    rect.setSize(rect.size().boundedTo(screen->availableGeometry().size()).expandedTo(window.minimumSize()));
+namespace {
+
+// The whole window, its frame included as far as it is known (once the
+// window is shown), on the available area of the screen: no larger than
+// that area (nor smaller than the game allows), and, where the program
+// places its windows, moved inside it.
+void KeepOnScreen(QWidget& window, const QScreen* screen, bool positioned) {
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    const QRect frame = window.frameGeometry(), inner = window.geometry();
+    const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+                           frame.bottom() - inner.bottom());
+    QRect rect = inner.marginsAdded(margins);
+    rect.setSize(rect.size().boundedTo(area.size()).expandedTo(window.minimumSize().grownBy(margins)));
+    if (positioned) {
+        rect.moveLeft(std::max(area.left(), std::min(rect.left(), area.right() + 1 - rect.width())));
+        rect.moveTop(std::max(area.top(), std::min(rect.top(), area.bottom() + 1 - rect.height())));
+    }
+    rect = rect.marginsRemoved(margins);
+    if (rect == inner) return;
     if (positioned)
         window.setGeometry(rect);
     else
         window.resize(rect.size());
+}
+
+}  // namespace
+
+void KeepOnScreen(QWidget& window) {
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    KeepOnScreen(window, screen, !PlatformPlacesWindows());
+}
+
+bool RestoreWindowPlace(QWidget& window, const WindowPlace& place) {
+    const bool platformPlaces = PlatformPlacesWindows();
+    QRect rect = place.geometry;
+    const bool positioned = place.positioned && !platformPlaces;
+    const QScreen* screen = positioned && rect.isValid() ? ScreenShowing(rect) : QGuiApplication::primaryScreen();
+    if (!rect.isValid() || rect.width() < window.minimumWidth() || rect.height() < window.minimumHeight() ||
+        !screen) {
+        // The game's own size and place, on the screen all the same.
+        KeepOnScreen(window, QGuiApplication::primaryScreen(), !platformPlaces);
+        return false;
+    }
+    if (positioned)
+        window.setGeometry(rect);
+    else
+        window.resize(rect.size());
+    KeepOnScreen(window, screen, positioned);
     if (place.state == QStringLiteral("fullscreen"))
         window.setWindowState(window.windowState() | Qt::WindowFullScreen);
     else if (place.state == QStringLiteral("maximized"))
         window.setWindowState(window.windowState() | Qt::WindowMaximized);
     return true;
+}
+
+void RemoveCutOffWrites(const QString& path) {
+    const std::string name = QFile::encodeName(QFileInfo(path).fileName()).toStdString();
+    records::RemoveTemporaries(QFile::encodeName(QFileInfo(path).path()).toStdString(),
+                               [&name](std::string_view n) { return n == name; });
 }
 
 }  // namespace quib::desktop

@@ -4,8 +4,9 @@
 // and whether it was maximised or full screen. Kept per user in the desktop's
 // settings (~/.config/Quib/window.conf), never in the game's own files. A
 // remembered place that no screen shows any more is forgotten, and the
-// window opens at the game's own size and place; a remembered size larger
-// than the screen shrinks to it.
+// window opens at the game's own size and place. Either way the whole window
+// lies on the screen's available area: a size larger than it shrinks to it,
+// and a window hanging over its edge moves inside.
 //
 // The file gets the game files' guards: only a regular file of at most a few
 // KiB is read, without ever waiting (a named pipe or a huge file there is
@@ -41,8 +42,17 @@ bool WriteWindowPlace(const QString& path, const WindowPlace& place);
 // The window's place now; take it before the window closes for good.
 WindowPlace CurrentWindowPlace(const QWidget& window);
 
-// Gives the window its remembered place, before it is shown. Returns false
-// (and leaves the window as it is) when nothing usable is remembered.
+// Gives the window its remembered place, before it is shown, on the screen
+// as a whole. Returns false (and keeps the window's own size and place, on
+// the screen) when nothing usable is remembered.
 bool RestoreWindowPlace(QWidget& window, const WindowPlace& place);
+
+// Once the window is shown and its frame known: the whole window, frame
+// included, on the available area of its screen.
+void KeepOnScreen(QWidget& window);
+
+// Removes what a write of the file at path that a crash or a kill cut off
+// left beside it (see records::RemoveTemporaries).
+void RemoveCutOffWrites(const QString& path);
 
 }  // namespace quib::desktop

@@ -11,10 +11,14 @@ mkdir "$work/game" && cp "$quib" "$work/game/quib" && cp -r "$assets"/. "$work/g
 export QT_QPA_PLATFORM=offscreen HOME=$work/home XDG_DATA_HOME=$work/home/share XDG_RUNTIME_DIR=$work/run
 export TMPDIR=$work/tmp
 mkdir -m 700 "$work/run" && mkdir -m 1777 "$work/tmp" && mkdir "$work/home"
-lock=$work/game/data/quib.lock
+lock=$work/game/data/quib.lock  # where earlier games kept their lock
 fail() { echo "FAIL: $*"; exit 1; }
-# (only a regular file: reading a named pipe would wait for ever)
-lock_holder() { [[ -f $lock && ! -L $lock ]] && head -n 1 "$lock" 2>/dev/null; }
+# The process holding the lock on the data folder $1 (default the game's), from /proc/locks.
+lock_holder() {
+    local inode
+    inode=$(stat -c %i "${1:-$work/game/data}" 2>/dev/null) || return 0
+    awk -v inode="$inode" '$2 == "FLOCK" { n = split($6, id, ":"); if (id[n] == inode) { print $5; exit } }' /proc/locks
+}
 # start NAME [COMMAND PREFIX...]: starts a game in the background, its output
 # in $work/NAME.out; its process id in $started.
 start() {

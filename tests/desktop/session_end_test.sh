@@ -2,13 +2,19 @@
 # How the real program ends, from outside.
 #   session_end_test.sh CASE QUIB_EXECUTABLE ASSETS_FOLDER
 # interrupt     Ctrl+C (SIGINT) and SIGQUIT save the game as a logout does, and
-#               leave no lock or socket behind; SIGQUIT then ends as it always
+#               leave no socket behind; SIGQUIT then ends as it always
 #               does (a core dump where they are kept)
 # nothing-kept  with no folder the game's files can be written in, the game runs
 #               and tells the player so, once, also on standard error
 # window-conf   a folder at window.conf.lock holds up no exit; a named pipe as
 #               window.conf no start; a file of several KiB there is not read, and
 #               a remembered size larger than the screen shrinks to it
+# signal-storm  SIGTERM, SIGHUP and SIGINT sent over and over until the game has
+#               ended: it ends normally, its files and window.conf written, no
+#               temporary file left; one that a cut-off write left in
+#               ~/.config/Quib is cleared at the start
+# ignored-signals  a game started with SIGHUP and SIGINT ignored (nohup) keeps
+#               ignoring them, and SIGTERM still saves and ends it
 # told-why      for a player (not root): an unreadable data.txt is told at the start
 #               and at the end with its cause, not as a full disk, and high.txt is
 #               written; a read-only data folder beside the program: the game says
@@ -30,7 +36,7 @@ interrupt)
         expected=0; [[ $signal == QUIT ]] && expected=131
         ((status == expected)) || fail "SIG$signal: exit status $status, expected $expected"
         [[ -s $work/game/data/data.txt ]] || fail "SIG$signal: data.txt was not written"
-        [[ ! -e $lock && -z $(find "$work" -type s) ]] || fail "SIG$signal left the lock or the socket behind"
+        [[ -z $(find "$work" -type s) ]] || fail "SIG$signal left the socket behind"
     done
     echo "SIGINT and SIGQUIT: data.txt written, nothing left behind"
     ;;
@@ -66,7 +72,7 @@ window-conf)
         ! grep -q "already running" "$work/$kind-second.out" || fail "window.conf as a $kind: the game did not come up"
         kill -TERM "$game"
         ends "$game" 20
-        [[ ! -e $lock && -z $(find "$work" -type s) ]] || fail "window.conf as a $kind: the lock or the socket was left"
+        [[ -z $(find "$work" -type s) ]] || fail "window.conf as a $kind: the socket was left"
         read -r _ _ width height < <(sed -n 's/^geometry=@Rect(\(.*\))$/\1/p' "$conf/window.conf")
         [[ -n $height ]] || fail "window.conf as a $kind: the window's place was not kept: $(cat "$conf/window.conf")"
         case $kind in
@@ -75,6 +81,45 @@ window-conf)
         esac
     done
     echo "odd window.conf files: the game starts, ends and keeps a sane place"
+    ;;
+
+signal-storm)
+    conf=$work/home/.config/Quib
+    for run in 1 2 3; do
+        rm -rf "$conf" "$work/game/data" && mkdir -p "$conf"
+        : >"$conf/.window.conf.quib-tmp-AbC12z"
+        start "storm$run" env --default-signal=INT; game=$started
+        wait_holder "$game"
+        [[ ! -e $conf/.window.conf.quib-tmp-AbC12z ]] || fail "a cut-off write's temporary in $conf was not cleared"
+        rm -f "$work/game/data/data.txt"
+        while kill -0 "$game" 2>/dev/null; do
+            for signal in TERM HUP INT; do
+                kill -"$signal" "$game" 2>/dev/null
+                sleep "0.0$((RANDOM % 16 + 5))"
+            done
+        done
+        wait "$game"; status=$?
+        ((status == 0)) || fail "run $run: the signals cut the end: exit status $status"
+        [[ -s $work/game/data/data.txt && -s $conf/window.conf ]] ||
+            fail "run $run: data.txt or window.conf not written: $(ls -A "$work/game/data" "$conf")"
+        left=$(find "$work/game/data" "$conf" -name '*.quib-tmp-*')
+        [[ -z $left ]] || fail "run $run: temporaries left: $left"
+    done
+    echo "a storm of signals at the end: three normal ends, every file written, nothing left"
+    ;;
+
+ignored-signals)
+    start nohup env --ignore-signal=HUP,INT; game=$started
+    wait_holder "$game"
+    rm -f "$work/game/data/data.txt"
+    kill -HUP "$game"; kill -INT "$game"
+    sleep 2
+    kill -0 "$game" 2>/dev/null || fail "a game started with SIGHUP and SIGINT ignored ended on them"
+    [[ ! -e $work/game/data/data.txt ]] || fail "an ignored signal began the end of the game"
+    kill -TERM "$game"
+    ends "$game" 20
+    ((status == 0)) && [[ -s $work/game/data/data.txt ]] || fail "SIGTERM after the ignored ones: status $status"
+    echo "SIGHUP and SIGINT ignored from the start stay ignored"
     ;;
 
 told-why)

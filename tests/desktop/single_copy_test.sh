@@ -8,12 +8,18 @@
 #                game listens
 # hostile-locks  a named pipe, a folder, a dangling symlink, an empty or a garbage
 #                file as the lock neither hangs the start nor stops it
-# odd-locks      for a player (not root): a lock file the player cannot open (mode
-#                0400, root's), or a hard link to the player's file, is made afresh and
-#                keeps a second copy out, the linked file untouched; a folder with
-#                files in it at the lock's place: the game says so and does not run
-# held-lock      a lock that another program holds is never taken over, though it
-#                names no process; a game leaves a lock it did not make in place
+# odd-locks      for a player (not root): whatever lies at quib.lock, where earlier
+#                games kept their lock (a file the player cannot open, root's, a hard
+#                link to the player's file, a folder with files in it), is left as it
+#                is, and the game keeps a second copy out
+# held-lock      another program that holds the lock on the data folder is named to
+#                the player, and its lock never taken over; another program's lock
+#                on its own file at quib.lock keeps no game out and is left in place
+# moved-folder   the data folder moved away under a running game, and a second copy
+#                started on a new one: the first writes nothing into the second's
+#                folder at its end, and names the folder in saying so
+# no-inodes      a data folder where no file can be made (out of inodes) keeps a
+#                second copy out all the same, and the first saves once there is room
 # ending-game    a copy started while the game writes its files at a logout (a slow
 #                disk) runs once that game has ended
 # stale-sockets  files and links left at both of the game's socket places are
@@ -45,7 +51,6 @@ second-copy)
         fail "a running game that cannot answer: expected one line, got '$(cat "$work/third.out")'"
 
     kill -9 "$first"; wait "$first" 2>/dev/null
-    [[ $(lock_holder) == "$first" ]] || fail "the killed game's lock is gone, nothing left to test"
     start after_crash; after=$started
     wait_holder "$after"
     kill -0 "$after" 2>/dev/null || fail "the game after the killed one did not keep running: $(cat "$work/after_crash.out")"
@@ -90,32 +95,23 @@ odd-locks)
         full-folder) mkdir "$lock" && : >"$lock/kept" ;;
         esac
         start "$kind" "${player[@]}"; game=$started
-        if [[ $kind == full-folder ]]; then
-            for _ in $(seq 100); do grep -q "^Quib cannot start" "$work/$kind.out" && break; sleep 0.1; done
-            grep -q "^Quib cannot start: .* $lock .*(Directory not empty)" "$work/$kind.out" ||
-                fail "a folder with files as the lock: the player was not told: $(cat "$work/$kind.out")"
-            sleep 2
-            [[ -e $lock/kept && $(ls "$work/game/data") == quib.lock ]] ||
-                fail "a folder with files as the lock: the game wrote in the data folder: $(ls -R "$work/game/data")"
-            kill -9 "$game"
-            continue
-        fi
         wait_holder "$game"
         timeout 30 "${player[@]}" "$work/game/quib" >"$work/$kind-second.out" 2>&1 || fail "a $kind lock: the second copy did not end"
         kill -0 "$game" 2>/dev/null && [[ $(lock_holder) == "$game" ]] ||
             fail "a $kind lock: the second copy took the lock or ended the game: $(cat "$work/$kind-second.out")"
         [[ $(cat "$notes") == "my notes" && $(stat -c %a "$notes") == 644 ]] ||
             fail "a $kind lock: the player's file linked to it now holds '$(cat "$notes")', mode $(stat -c %a "$notes")"
+        [[ $kind != full-folder || -e $lock/kept ]] || fail "the folder with files at quib.lock was touched"
         kill -TERM "$game"
         ends "$game" 20
     done
-    echo "a read-only, a root's and a hard-linked lock made afresh; a full folder there is told"
+    echo "a read-only, a root's, a hard-linked lock file and a folder at quib.lock: left alone, one copy runs"
     ;;
 
 held-lock)
     mkdir "$work/game/data"
     cp "$probe" "$work/socket_probe"
-    # hold: another program holds the lock file at path $1, named $2.
+    # hold: another program holds the lock on the file or folder $1; its output in $2.out.
     hold() {
         "$work/socket_probe" hold "$1" >"$work/$2.out" 2>&1 &
         pids+=($!)
@@ -123,24 +119,72 @@ held-lock)
         for _ in $(seq 50); do grep -q ready "$work/$2.out" && return 0; sleep 0.1; done
         fail "could not hold $1: $(cat "$work/$2.out")"
     }
-    hold "$lock" holder
-    held=$(stat -c %i "$lock")
-    second held
-    grep -qx "Quib is already running." "$work/held.out" || fail "a held lock with no process id in it: '$(cat "$work/held.out")'"
-    [[ $(stat -c %i "$lock") == "$held" ]] || fail "the game replaced a held lock"
+    hold "$work/game/data" holder
+    timeout 5 "$work/game/quib" >"$work/held.out" 2>&1 && fail "the game started on a folder another program holds"
+    grep -q "^Quib cannot start: another program, socket_probe (process $holder), holds the lock on the folder of your game and scores ($work/game/data/)" \
+        "$work/held.out" || fail "the holder was not named: '$(cat "$work/held.out")'"
+    [[ $(lock_holder) == "$holder" ]] || fail "the game took over the held lock"
     kill "$holder"
 
-    # Someone puts another lock in the game's place while it runs: the game
-    # leaves it there when it ends.
-    start game; game=$started
-    wait_holder "$game"
-    mv "$lock" "$work/moved.lock"
+    # Another program's lock on its own file at quib.lock: no game runs, so
+    # the game starts, and leaves that file as it is.
     hold "$lock" other
     held=$(stat -c %i "$lock")
+    start game; game=$started
+    wait_holder "$game"
+    ! grep -q "already running" "$work/game.out" || fail "a lock on quib.lock was taken for a running game"
     kill -TERM "$game"
     ends "$game" 20
-    [[ $(stat -c %i "$lock" 2>/dev/null) == "$held" ]] || fail "the game removed a lock it did not make"
-    echo "a held lock is never taken over, nor another's removed"
+    [[ $(stat -c %i "$lock" 2>/dev/null) == "$held" ]] || fail "the game removed another program's file"
+    echo "the holder of the data folder is named; another program's quib.lock is left alone"
+    ;;
+
+moved-folder)
+    data=$work/game/data
+    start first; first=$started
+    wait_holder "$first"
+    # (held still, so that the first game does not take the new folder first,
+    # as it may where no other copy holds it)
+    kill -STOP "$first"
+    mv "$data" "$work/game/data.moved"
+    start second; second=$started
+    wait_holder "$second"
+    kill -CONT "$first"
+    kill -0 "$first" 2>/dev/null || fail "the first game ended"
+    sleep 2  # the second game's start-up writes are done
+    before=$(cd "$data" && find . -type f -exec md5sum {} + | sort)
+    kill -TERM "$first"
+    ends "$first" 20
+    after=$(cd "$data" && find . -type f -exec md5sum {} + | sort)
+    [[ $before == "$after" ]] || fail "the first game wrote into the second's folder: $(diff <(echo "$before") <(echo "$after"))"
+    grep -q "^Quib could not save your game: in $data/, .*another copy of Quib uses the folder at that place now" \
+        "$work/first.out" || fail "the first game did not say that nothing was saved: $(cat "$work/first.out")"
+    [[ $(lock_holder) == "$second" ]] || fail "the second game lost its lock"
+    kill -TERM "$second"
+    ends "$second" 20
+    echo "the data folder moved under a running game: nothing written into the next game's folder, and told"
+    ;;
+
+no-inodes)
+    [[ $(id -u) == 0 ]] || { echo "skipped: mounting a file system needs root"; exit 77; }
+    data=$work/game/data
+    mkdir "$data"
+    mount -t tmpfs -o size=4m,nr_inodes=16 tmpfs "$data" 2>/dev/null || { echo "skipped: cannot mount a tmpfs here"; exit 77; }
+    trap 'exec 2>/dev/null; kill -CONT "${pids[@]}"; kill -9 "${pids[@]}"; wait; umount "$work/game/data"; rm -rf "$work"' EXIT
+    for n in $(seq 40); do : >"$data/fill$n" 2>/dev/null || break; done
+    : >"$work/not-a-folder"
+    export XDG_DATA_HOME=$work/not-a-folder
+    start first; first=$started
+    wait_holder "$first"
+    second second
+    kill -0 "$first" 2>/dev/null || fail "the first game ended"
+    [[ $(lock_holder) == "$first" ]] || fail "the second copy took the lock"
+    grep -q "already running" "$work/second.out" && fail "the running game was not reached: $(cat "$work/second.out")"
+    rm -f "$data"/fill*
+    kill -TERM "$first"
+    ends "$first" 20
+    [[ -s $data/data.txt ]] || fail "the game did not save once there was room"
+    echo "a folder out of inodes: one copy runs, and it saves once there is room"
     ;;
 
 ending-game)

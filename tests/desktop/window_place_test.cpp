@@ -33,6 +33,7 @@ struct GameRun {
         restored = RestoreWindowPlace(*window, ReadWindowPlace(file));
         window->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        KeepOnScreen(*window);
     }
     quib::testing::FakePlatform platform;
     quib::testing::TempFolder data;
@@ -75,21 +76,28 @@ TEST_F(WindowPlaceTest, SizePositionAndMaximisedComeBack) {
 // no screen shows gives the game's own place; what is larger than the
 // screen shrinks to it.
 TEST_F(WindowPlaceTest, RememberedPlaceIsReadAndKeptOnTheScreen) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     QRect own;
     {
         GameRun fresh(file);
         own = fresh.window->geometry();
+        // The game's own size, with nothing remembered, fits the screen too.
+        EXPECT_TRUE(screen.contains(fresh.window->frameGeometry())) << own.width() << "x" << own.height();
     }
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     struct Case {
         const char* what;
         QRect remembered;
         bool positioned;
+        bool restored;
     };
     for (const Case& c :
-         {Case{"beside the screen", QRect(screen.right() + 200, screen.top() + 10, 640, 470), true},
-          Case{"larger than the screen", QRect(screen.left(), screen.top(), 100000, 100000), true},
-          Case{"larger, size only", QRect(0, 0, 100000, 100000), false}}) {
+         {Case{"beside the screen", QRect(screen.right() + 200, screen.top() + 10, 640, 470), true, false},
+          Case{"larger than the screen", QRect(screen.left(), screen.top(), 100000, 100000), true, true},
+          Case{"larger, and not at the screen's corner", QRect(screen.left() + 10, screen.top() + 10, 5000, 4000),
+               true, true},
+          Case{"hanging over the right and bottom edges",
+               QRect(screen.right() - 300, screen.bottom() - 200, 640, 470), true, true},
+          Case{"larger, size only", QRect(0, 0, 100000, 100000), false, true}}) {
         {
             QSettings earlier(file, QSettings::IniFormat);
             earlier.setValue("window/geometry", c.remembered);
@@ -97,14 +105,13 @@ TEST_F(WindowPlaceTest, RememberedPlaceIsReadAndKeptOnTheScreen) {
             earlier.setValue("window/state", "normal");
         }
         GameRun run(file);
-        if (c.remembered.width() < 100000) {
-            EXPECT_FALSE(run.restored) << c.what;
+        EXPECT_EQ(run.restored, c.restored) << c.what;
+        if (!c.restored) {
             EXPECT_EQ(run.window->geometry(), own) << c.what;
-        } else {
-            EXPECT_TRUE(run.restored) << c.what;
-            EXPECT_LE(run.window->width(), screen.width()) << c.what;
-            EXPECT_LE(run.window->height(), screen.height()) << c.what;
         }
+        const QRect placed = run.window->frameGeometry();
+        EXPECT_TRUE(screen.contains(placed)) << c.what << ": " << placed.x() << "," << placed.y() << " "
+                                             << placed.width() << "x" << placed.height();
     }
 }
 

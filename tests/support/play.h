@@ -211,7 +211,7 @@ inline std::vector<std::vector<std::string>> DamagedFiles(const std::vector<std:
 // parent is a regular file.
 inline void MakeDataFolderUnwritable(TestGame& game) {
     std::ofstream(game.data.file("plain")) << "x";
-    game->DataFolder = game.data.file("plain") + "/data/";
+    UseDataFolder(game.form(), game.data.file("plain") + "/data/");
 }
 
 // While it lives, no file can grow beyond a few bytes: writes come up short.

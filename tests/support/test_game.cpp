@@ -40,6 +40,11 @@ TestGame::TestGame(const TestGame& previousRun, bool startUp)
     if (startUp) RunStartUp();
 }
 
+void UseDataFolder(Form1& form, const std::string& folder) {
+    form.DataFolder = folder;
+    form.storage = std::make_shared<records::FolderStorage>(folder);
+}
+
 void TestGame::RunStartUp() { window::StartUp(*form_); }
 
 }  // namespace quib::testing

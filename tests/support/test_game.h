@@ -25,6 +25,9 @@ private:
     std::string path_;
 };
 
+// Points the game at another data folder, on disk, as if it had started there.
+void UseDataFolder(Form1& form, const std::string& folder);
+
 class TestGame {
 public:
     // Creates the window (Form_Load); with startUp, also runs the first

@@ -5,8 +5,9 @@
 //   socket_probe flood PATH CONNECTS MIB  opens CONNECTS connections and keeps them,
 //                                         sends MIB MiB on one more, prints "ready"
 //                                         and waits to be killed
-//   socket_probe hold PATH                holds a lock (flock) on the file PATH, made
-//                                         when missing and left empty, prints "ready"
+//   socket_probe hold PATH                holds a lock (flock) on the file or folder
+//                                         PATH, a file made when missing and left
+//                                         empty, prints "ready"
 //                                         and waits to be killed
 // Plain POSIX, so that it runs as any user from a copy in a temporary folder.
 
@@ -122,7 +123,8 @@ int Flood(const char* path, int connects, long mib) {
 }
 
 int Hold(const char* path) {
-    const int fd = ::open(path, O_RDONLY | O_CREAT | O_CLOEXEC, 0644);
+    int fd = ::open(path, O_RDONLY | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0 && errno == EISDIR) fd = ::open(path, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0 || ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         std::perror("hold");
         return 1;

@@ -208,7 +208,7 @@ bool ReadLevelLibrary(Form1& form, const std::string& fileName) {
     if (fileName == kLibraryFile) {
         if (CachedLibraryText(lib) == text) lib.FileRevision = lib.Revision;
         lib.FileContent = std::move(text);
-        lib.FileStamp = records::FileStampOf(form.DataFolder + kLibraryFile);
+        lib.FileStamp = form.storage->Stamp(kLibraryFile);
     }
     return true;
 }
@@ -242,7 +242,7 @@ bool WriteLevelLibrary(Form1& form) {
     // for the folder to reach the disk is not worth a hitch in every tick.
     if (lib.Writer) {
         if (form.files.Unreadable.count(kLibraryFile) != 0) return false;
-        lib.Writer->Start(form.DataFolder + kLibraryFile, std::move(text), lib.Revision);
+        lib.Writer->Start(form.storage, kLibraryFile, std::move(text), lib.Revision);
         return true;
     }
     if (!records::WriteFolderFile(form, kLibraryFile, text, records::FolderFlush::Skip)) {
@@ -251,7 +251,7 @@ bool WriteLevelLibrary(Form1& form) {
     }
     KeepContent(lib, std::move(text));
     lib.FileRevision = lib.Revision;
-    lib.FileStamp = records::FileStampOf(form.DataFolder + kLibraryFile);
+    lib.FileStamp = form.storage->Stamp(kLibraryFile);
     return true;
 }
 
@@ -264,7 +264,7 @@ bool LibraryFileCurrent(const Form1& form) {
 
 void CheckLibraryFile(Form1& form) {
     LevelLibrary& lib = form.library;
-    if (!lib.FileContent || records::FileStampOf(form.DataFolder + kLibraryFile) == lib.FileStamp) return;
+    if (!lib.FileContent || form.storage->Stamp(kLibraryFile) == lib.FileStamp) return;
     // Removed, or replaced by someone else: what the file holds is unknown,
     // so the next save writes it whole.
     lib.FileContent.reset();

@@ -2,7 +2,7 @@
 
 #include "library_writer.h"
 
-#include "../records/items.h"
+#include "../records/storage.h"
 
 namespace quib::levels {
 
@@ -10,16 +10,17 @@ LibraryWriter::~LibraryWriter() {
     if (thread_.joinable()) thread_.join();
 }
 
-bool LibraryWriter::Start(std::string path, std::string text, std::uint64_t revision) {
+bool LibraryWriter::Start(std::shared_ptr<records::Storage> storage, std::string name, std::string text,
+                          std::uint64_t revision) {
     if (Busy()) return false;
     if (thread_.joinable()) thread_.join();  // a finished write whose outcome nobody took
     finished_.store(false, std::memory_order_relaxed);
     outcome_ = Outcome{false, std::move(text), revision, std::nullopt};
-    thread_ = std::thread([this, path = std::move(path)] {
+    thread_ = std::thread([this, storage = std::move(storage), name = std::move(name)] {
         // The library is a cache rewritten after every new puzzle: the folder
         // is not flushed (see WriteLevelLibrary).
-        outcome_.written = records::WriteFileSafely(path, outcome_.text, records::FolderFlush::Skip);
-        if (outcome_.written) outcome_.stamp = records::FileStampOf(path);
+        outcome_.written = storage->Replace(name, outcome_.text, records::FolderFlush::Skip);
+        if (outcome_.written) outcome_.stamp = storage->Stamp(name);
         finished_.store(true, std::memory_order_release);
     });
     return true;

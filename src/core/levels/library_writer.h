@@ -5,10 +5,15 @@
 // save. The writer finishes a write under way before it goes. Plain C++.
 
 #include <atomic>
+#include <memory>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <thread>
+
+namespace quib::records {
+class Storage;
+}
 
 namespace quib::levels {
 
@@ -26,8 +31,10 @@ public:
     LibraryWriter(const LibraryWriter&) = delete;
     LibraryWriter& operator=(const LibraryWriter&) = delete;
 
-    // Starts writing text to path; false while another write is under way.
-    bool Start(std::string path, std::string text, std::uint64_t revision);
+    // Starts writing text to the file name of storage; false while another
+    // write is under way.
+    bool Start(std::shared_ptr<records::Storage> storage, std::string name, std::string text,
+               std::uint64_t revision);
     bool Busy() const { return thread_.joinable() && !finished_.load(std::memory_order_acquire); }
     // The finished write's outcome, once.
     std::optional<Outcome> Take();

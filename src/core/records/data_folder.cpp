@@ -1,47 +1,24 @@
-// The data folder as a whole: reading and writing its files by name, keeping
-// the files that this run could not read, and clearing away the temporary
-// files of writes that a crash or a kill cut off.
+// The data folder as a whole: reading and writing its files by name through
+// the game's storage, keeping the files that this run could not read, and
+// clearing away the temporary files of writes that a crash or a kill cut off.
 
-#include <cstring>
-#include <dirent.h>
+#include <cerrno>
 #include <string_view>
-#include <sys/stat.h>
-#include <unistd.h>
 
-#include "items.h"
 #include "records.h"
+#include "storage.h"
 
 namespace quib::records {
 
-namespace {
-
-// The names of the game's own files in the data folder.
-bool IsOwnFileName(std::string_view name) {
+bool IsDataFileName(std::string_view name) {
     if (name == "levels.txt" || name == "data.txt" || name == "high.txt") return true;
     for (int slot = 1; slot <= 5; ++slot)
         if (name == SlotFileName(slot)) return true;
     return false;
 }
 
-// The name a safe write gives its temporary file: a dot, the file's name,
-// the game's marker and the six letters or digits of mkstemp. Nothing else
-// is taken for one: a player's "high.txt.backup" or "data.txt.200101" stays.
-bool IsOwnTemporary(std::string_view name) {
-    constexpr std::size_t kRandom = 6;
-    const std::size_t tail = kTemporaryMarker.size() + kRandom;
-    if (name.size() <= tail + 1 || name[0] != '.') return false;
-    if (name.substr(name.size() - tail, kTemporaryMarker.size()) != kTemporaryMarker) return false;
-    for (std::size_t i = name.size() - kRandom; i < name.size(); ++i) {
-        const char c = name[i];
-        if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))) return false;
-    }
-    return IsOwnFileName(name.substr(1, name.size() - tail - 1));
-}
-
-}  // namespace
-
 FileRead ReadFolderFile(Form1& form, const std::string& name, std::string& content) {
-    const FileRead result = ReadFile(form.DataFolder + name, content);
+    const FileRead result = form.storage->Read(name, content);
     if (result == FileRead::Unreadable) {
         form.files.Failures[name] = errno;
         form.files.Unreadable.insert(name);
@@ -51,7 +28,7 @@ FileRead ReadFolderFile(Form1& form, const std::string& name, std::string& conte
 
 bool WriteFolderFile(Form1& form, const std::string& name, const std::string& content, FolderFlush folder) {
     if (form.files.Unreadable.count(name) != 0) return false;
-    if (!WriteFileSafely(form.DataFolder + name, content, folder)) {
+    if (!form.storage->Replace(name, content, folder)) {
         form.files.Failures[name] = errno;
         return false;
     }
@@ -59,18 +36,6 @@ bool WriteFolderFile(Form1& form, const std::string& name, const std::string& co
     return true;
 }
 
-void RemoveStaleTemporaries(const Form1& form) {
-    DIR* dir = ::opendir(form.DataFolder.c_str());
-    if (!dir) return;
-    while (const dirent* entry = ::readdir(dir)) {
-        if (!IsOwnTemporary(entry->d_name)) continue;
-        const std::string path = form.DataFolder + entry->d_name;
-        struct stat st {};
-        // Only a plain file of this user: a link, a pipe or another user's
-        // file of that name was not left by this game's writes.
-        if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid()) ::unlink(path.c_str());
-    }
-    ::closedir(dir);
-}
+void RemoveStaleTemporaries(const Form1& form) { form.storage->RemoveStaleTemporaries(); }
 
 }  // namespace quib::records

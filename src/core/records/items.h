@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "storage.h"
+
 namespace quib::records {
 
 // Thrown by ItemReader when an item is missing or does not convert.
@@ -104,41 +106,5 @@ private:
     mutable char pending_[1024];
     mutable std::size_t pendingSize_ = 0;
 };
-
-// The largest data file the game reads. A full library of the most levels
-// the tables hold is under 1 MB; anything larger is not the game's.
-constexpr std::size_t kMaxFileSize = 4u << 20;
-// What became of reading a file.
-enum class FileRead {
-    Read,        // the content is complete
-    Missing,     // no such file (or its folder is missing)
-    Refused,     // not a regular file, or larger than kMaxFileSize: damaged
-    Unreadable,  // there but not readable (permissions, an I/O error)
-};
-// Reads a whole regular file. Opens without blocking, so a named pipe or a
-// device in a file's place never holds the game up; refuses anything but a
-// regular file, and a file larger than kMaxFileSize without reading it.
-// errno tells why a file is Unreadable.
-FileRead ReadFile(const std::string& path, std::string& content);
-// What tells one version of a file from another: its folder entry, size and
-// modification time; nothing when there is no such file.
-std::optional<std::string> FileStampOf(const std::string& path);
-// Reads a whole file; false when it cannot be read for any reason.
-bool ReadWholeFile(const std::string& path, std::string& content);
-// Whether a safe replace flushes the folder after the rename as well. Either
-// way a crash leaves the old file or the new one, never a cut one; without
-// the flush the last rename may be undone by a crash, which suits a cache
-// that is rewritten over and over, and saves a wait on the disk.
-enum class FolderFlush { Flush, Skip };
-// What a safe write puts between the file's name and the six characters.
-constexpr std::string_view kTemporaryMarker = ".quib-tmp-";
-// Replaces a file safely: the content goes to a temporary file in the same
-// folder, every write is checked, the file is flushed to disk and renamed
-// over the old one. On any failure the old file is left as it was and the
-// result is false. The temporary file of "high.txt" is named
-// ".high.txt.quib-tmp-" and six letters or digits: hidden, and marked as the
-// game's own, so that no name a player gives a copy is ever taken for one.
-// On failure errno tells why.
-bool WriteFileSafely(const std::string& path, const std::string& content, FolderFlush folder = FolderFlush::Flush);
 
 }  // namespace quib::records

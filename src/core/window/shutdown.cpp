@@ -75,8 +75,12 @@ namespace {
 // The system's words for why a file failed.
 std::string Cause(Form1& form, const std::string& name) {
     const auto found = form.files.Failures.find(name);
-    return found == form.files.Failures.end() ? form.platform.Translate("Exit", "cause unknown")
-                                              : std::strerror(found->second);
+    if (found == form.files.Failures.end()) return form.platform.Translate("Exit", "cause unknown");
+    if (found->second == records::kFolderTakenOver)
+        return form.platform.Translate("Exit",
+                                       "the folder was moved or removed while the game ran, and another copy of "
+                                       "Quib uses the folder at that place now, so nothing was written there");
+    return std::strerror(found->second);
 }
 
 // Each of the close's files that is not written, and why: one that could

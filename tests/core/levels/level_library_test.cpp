@@ -415,13 +415,13 @@ TEST(LevelLibraryRewrite, FailedWriteKeepsTheOldFileAndIsRetried) {
         EXPECT_FALSE(levels::WriteLevelLibrary(game.form()));
     }
     const std::string folder = game->DataFolder;
-    game->DataFolder = path + "/";  // a folder inside a file
+    testing::UseDataFolder(game.form(), path + "/");  // a folder inside a file
     EXPECT_FALSE(levels::WriteLevelLibrary(game.form()));
     EXPECT_EQ(FirstDifference(FileText(path), old), kSame);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 1);
 
     // The next pass tries again, and succeeds once the disk lets it.
-    game->DataFolder = folder;
+    testing::UseDataFolder(game.form(), folder);
     EXPECT_TRUE(levels::WriteLevelLibrary(game.form()));
     EXPECT_EQ(FirstDifference(FileText(path), levels::LevelLibraryText(game.form())), kSame);
 }

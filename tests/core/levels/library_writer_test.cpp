@@ -40,13 +40,13 @@ TEST(LevelLibraryWriter, TheFileHoldsTheLibraryAndAFailureOnTheThreadCounts) {
     f.library.LevelPieces(3, 1) = 41;
     TouchLibrary(f.library);
     const std::string folder = f.DataFolder;
-    f.DataFolder = path + "/";  // a folder inside a file: the write fails
+    testing::UseDataFolder(f, path + "/");  // a folder inside a file: the write fails
     EXPECT_FALSE(SaveAndWait(f));
     EXPECT_FALSE(levels::LibraryFileCurrent(f));
     EXPECT_EQ(FileText(path), written);
 
     // The next save, once the disk lets it, writes the change.
-    f.DataFolder = folder;
+    testing::UseDataFolder(f, folder);
     ASSERT_TRUE(SaveAndWait(f));
     EXPECT_EQ(FileText(path), levels::LevelLibraryText(f));
 }

@@ -191,7 +191,7 @@ TEST(LibrarySave, BacksOffWhileWritesFailAndRestoresAFileTakenAway) {
     EXPECT_GE(f.library.WriteFailures, 6);
     EXPECT_LE(f.library.WriteFailures, 9);
     EXPECT_EQ(levels::TimerWait(f), levels::kRestingTimerWait);
-    f.DataFolder = folder;
+    testing::UseDataFolder(f, folder);
     tick(6100);
     EXPECT_EQ(f.library.WriteFailures, 0);
 

@@ -7,6 +7,8 @@
 
 #include "core/records/records.h"
 #include "core/window/window.h"
+#include "core/records/storage.h"
+#include "support/memory_storage.h"
 #include "support/play.h"
 
 namespace quib {
@@ -43,6 +45,28 @@ TEST(CloseRequest, NoKeepsTheGameRunningWithAllThreeFilesWrittenEvenWhenTheyCann
     EXPECT_FALSE(window::Form_Unload(f));
     EXPECT_TRUE(f.window.Ended && !f.about.Loaded);
     EXPECT_EQ(game.platform.questions.size(), 3u);
+}
+
+// Another copy of the game holds the folder now at the data folder's place:
+// the close writes nothing and tells the player, naming the folder, why.
+TEST(CloseRequest, AFolderAnotherCopyTookOverIsNamedAndNothingIsWritten) {
+    TestGame game;
+    Form1& f = game.form();
+    PlayLevel(f, 1, 1);
+    auto storage = std::make_shared<MemoryStorage>(f.DataFolder);
+    storage->RefuseWrites(records::kFolderTakenOver);
+    f.storage = storage;
+    game.platform.answerYes = true;
+    EXPECT_FALSE(window::Form_Unload(f));
+    ASSERT_EQ(game.platform.infos.size(), 1u);
+    EXPECT_EQ(game.platform.infos[0],
+              "Quib could not save your game: in " + f.DataFolder +
+                  ", data.txt could not be written (the folder was moved or removed while the game ran, and "
+                  "another copy of Quib uses the folder at that place now, so nothing was written there); high.txt "
+                  "could not be written (the folder was moved or removed while the game ran, and another copy of "
+                  "Quib uses the folder at that place now, so nothing was written there). What this session "
+                  "changed there is not kept.");
+    EXPECT_FALSE(storage->Get("data.txt") || storage->Get("high.txt"));
 }
 
 TEST(CloseRequest, AFrozenClockIsBroughtUpToDateBeforeTheLevelTimeIsWritten) {
