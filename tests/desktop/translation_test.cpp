@@ -378,17 +378,16 @@ TEST(Translation, FileMessagesAreTranslatedWhole) {
              return MovedFilesNotice(moved);
          },
          "⟪Quib cannot write in the folder", "/opt/quib/data/"},
-        {"start, the lock blocked",
+        {"start, the data folder held by another program",
          [](TranslatingPlatform&) {
              quib::testing::TempFolder data;
-             QDir().mkpath(QString::fromStdString(data.path()) + QStringLiteral("quib.lock/in the way"));
+             records::FolderLock other(data.path());
+             EXPECT_EQ(other.Take(), records::FolderLock::Claim::Taken);
              SingleInstance instance(QString::fromStdString(data.path()));
              EXPECT_FALSE(instance.claim());
-             const QString problem = instance.problem();
-             QDir(QString::fromStdString(data.path()) + QStringLiteral("quib.lock")).removeRecursively();
-             return problem;
+             return instance.problem();
          },
-         "⟪Quib cannot start", "quib.lock"},
+         "⟪Quib cannot start", "quib_desktop_te"},
     };
     for (const Case& c : cases) {
         PseudoTranslator pseudo;
