@@ -149,7 +149,7 @@ Il gioco è fornito “così com&apos;è”, senza garanzie di alcun tipo, espli
     </message>
     <message>
         <source>Check out a free logic game called Quib. Remove frogs by jumping over them. It is very challenging and a great way to exercise your brain.</source>
-        <translation>Prova Quib, un gioco di logica gratuito: elimina le rane saltandoci sopra. È una vera sfida e un ottimo esercizio per la mente.</translation>
+        <translation>Prova Quib, un gioco di logica gratuito: elimina le rane saltandoci sopra. È una vera sfida e un ottimo allenamento per la mente.</translation>
     </message>
 </context>
 <context>
