@@ -585,7 +585,7 @@ Ele é instalado com o programa como help.txt.</translation>
     </message>
     <message>
         <source>Quib is free. It is provided as is, without warranty of any kind; you play it at your own risk. You may copy and share it freely, but you may not sell it. See the License Agreement for the full terms.</source>
-        <translation>O Quib é grátis. Ele é fornecido como está, sem garantia de qualquer tipo; você joga por sua conta e risco. Pode copiá-lo e compartilhá-lo à vontade, mas não pode vendê-lo. Os termos completos estão no Contrato de Licença.</translation>
+        <translation>O Quib é grátis. Ele é fornecido como está, sem garantia de qualquer tipo; você joga por sua conta e risco. Você pode copiar e compartilhar o jogo à vontade, mas não pode vendê-lo. Os termos completos estão no Contrato de Licença.</translation>
     </message>
     <message>
         <source>Okay</source>
