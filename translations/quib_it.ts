@@ -392,7 +392,7 @@ Il gioco è fornito “così com&apos;è”, senza garanzie di alcun tipo, espli
     </message>
     <message>
         <source>You got a high score.</source>
-        <translation>Sei entrato nei record.</translation>
+        <translation>Sei nella tabella dei record.</translation>
     </message>
     <message>
         <source>10: All levels solved.</source>
@@ -431,7 +431,7 @@ Il gioco è fornito “così com&apos;è”, senza garanzie di alcun tipo, espli
     </message>
     <message>
         <source>You got a high score. Please enter your name.</source>
-        <translation>Sei entrato nei record. Scrivi il tuo nome.</translation>
+        <translation>Sei nella tabella dei record. Scrivi il tuo nome.</translation>
     </message>
     <message numerus="yes">
         <source>3: You needed to jump %n more frogs</source>
