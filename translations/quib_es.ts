@@ -58,7 +58,7 @@ El juego se ofrece «tal cual», sin garantía de ningún tipo, expresa o implí
     </message>
     <message>
         <source>Tries Left: %1</source>
-        <translation>Intentos: %1</translation>
+        <translation>Intentos restantes: %1</translation>
     </message>
     <message>
         <source>Score: %1</source>
@@ -109,6 +109,10 @@ El juego se ofrece «tal cual», sin garantía de ningún tipo, expresa o implí
     <message>
         <source>its files could not be written</source>
         <translation>no se pudieron escribir sus archivos</translation>
+    </message>
+    <message>
+        <source>Quib cannot read %1 (%2). The file is left as it is, and what this session changes in it is not saved.</source>
+        <translation>Quib no puede leer %1 (%2). El archivo se queda como está, y lo que esta sesión cambie en él no se guarda.</translation>
     </message>
 </context>
 <context>
@@ -453,11 +457,11 @@ El juego se ofrece «tal cual», sin garantía de ningún tipo, expresa o implí
     </message>
     <message>
         <source>Slow aging &amp; improve mental abilities</source>
-        <translation>Envejece más despacio &amp; agudiza la mente</translation>
+        <translation>Envejece más despacio y agudiza la mente</translation>
     </message>
     <message>
         <source>Slow aging &amp; reduce stress</source>
-        <translation>Envejece más despacio &amp; reduce el estrés</translation>
+        <translation>Envejece más despacio y reduce el estrés</translation>
     </message>
     <message>
         <source>Improve mental and physical heath</source>

@@ -36,15 +36,18 @@ struct TranslatingPlatform : quib::testing::FakePlatform {
     }
 };
 
-QString WithoutLetter(QString text) { return text.replace(QLatin1String("&&"), QStringLiteral("\x01")).remove(u'&'); }
+QString WithoutLetter(QString text) {
+    return text.replace(QLatin1String("&&"), QStringLiteral("\x01")).remove(u'&');
+}
 
 // What is measured, where: "fr 792x552 level completed Label2".
 class FitCheck {
 public:
-    explicit FitCheck(const QString& language) : language_(language.isEmpty() ? QStringLiteral("en") : language) {}
+    explicit FitCheck(const QString& language)
+        : language_(language.isEmpty() ? QStringLiteral("en") : language) {}
     void setPlace(MainWindow& window, const QString& screen) {
-        place_ = language_ + u' ' + QString::number(window.width()) + u'x' + QString::number(window.height()) +
-                 u' ' + screen;
+        place_ = language_ + u' ' + QString::number(window.width()) + u'x' +
+                 QString::number(window.height()) + u' ' + screen;
     }
 
     // A label over the board is painted in its logical box at its logical
@@ -58,8 +61,11 @@ public:
             fail(t->objectName(), text, QStringLiteral("is cut short to \"%1\"").arg(t->shownText()));
             return;
         }
+        // A single line may be taller than its box (the big title's line
+        // height); lines of a message must all be inside it.
         const QRectF needed = metrics.boundingRect(box, Qt::AlignCenter | Qt::TextWordWrap, text);
-        if (needed.width() > box.width() + 0.5 || needed.height() > box.height() + 0.5)
+        const bool severalLines = needed.height() > metrics.lineSpacing() * 1.5;
+        if (needed.width() > box.width() + 0.5 || (severalLines && needed.height() > box.height() + 0.5))
             fail(t->objectName(), text,
                  QStringLiteral("needs %1x%2 of its %3x%4")
                      .arg(needed.width())
@@ -70,7 +76,8 @@ public:
 
     // The notice shows one of three words in the same place: each must fit.
     void notice(const PracticeNotice* n) {
-        for (practice::Notice kind : {practice::Notice::Solvable, practice::Notice::Lost, practice::Notice::NotSure}) {
+        for (practice::Notice kind :
+             {practice::Notice::Solvable, practice::Notice::Lost, practice::Notice::NotSure}) {
             const QString text = PracticeNotice::TextOf(kind);
             const qreal needed = QFontMetricsF(PracticeNotice::textFont()).horizontalAdvance(text);
             if (needed > n->textBox().width())
@@ -87,7 +94,8 @@ public:
                                  ? b->sizeHint().width()
                                  : QFontMetricsF(b->font()).horizontalAdvance(text) + 8;
         if (needed > b->width())
-            fail(b->objectName(), text, QStringLiteral("needs %1 of its %2 pixels").arg(needed).arg(b->width()));
+            fail(b->objectName(), text,
+                 QStringLiteral("needs %1 of its %2 pixels").arg(needed).arg(b->width()));
     }
 
     void label(const QLabel* l) {
@@ -100,7 +108,9 @@ public:
                          .arg(l->height()));
         } else if (l->minimumSizeHint().width() > l->width()) {
             fail(l->objectName(), text,
-                 QStringLiteral("needs %1 of its %2 pixels").arg(l->minimumSizeHint().width()).arg(l->width()));
+                 QStringLiteral("needs %1 of its %2 pixels")
+                     .arg(l->minimumSizeHint().width())
+                     .arg(l->width()));
         }
     }
 
@@ -238,10 +248,11 @@ TEST(Translation, EveryTextFitsWhereItIsShown) {
     for (const QString& language : languages) {
         RemoveTranslations();
         if (!language.isEmpty()) {
-            ASSERT_EQ(InstallTranslations(QStringLiteral(QUIB_TRANSLATIONS_DIR), QLocale(language)).toStdString(),
+            ASSERT_EQ(InstallTranslations(QStringLiteral(QUIB_TRANSLATIONS_DIR), {language}).toStdString(),
                       language.toStdString());
         }
-        const FitCheck check = CheckEveryScreen(language);
+        FitCheck check = CheckEveryScreen(language);
+        check.failures.removeDuplicates();
         EXPECT_EQ(check.screens, 2 * 13) << language.toStdString();
         for (const QString& failure : check.failures) ADD_FAILURE() << failure.toStdString();
     }

@@ -14,6 +14,7 @@
 #include <QTranslator>
 #include <QXmlStreamReader>
 #include <cerrno>
+#include <functional>
 #include <map>
 #include <set>
 
@@ -21,6 +22,7 @@
 #include "core/window/window.h"
 #include "desktop/game_folders.h"
 #include "desktop/overlay.h"
+#include "desktop/single_instance.h"
 #include "desktop/translations.h"
 #include "support/fake_platform.h"
 #include "support/play.h"
@@ -329,30 +331,85 @@ TEST(Translation, NoShownTextBypassesTheTranslationSystem) {
                 << name.toStdString() << " shows \"" << line.toStdString() << "\" untranslated";
 }
 
-// The messages about files that cannot be kept are the player's language
-// too, down to each file's part; only names, places and the system's
-// reasons are inserted as they are.
+// Every message box about the player's files, at the start and at the
+// close, is the player's language too, down to each file's part; only
+// names, places and the system's reasons are inserted as they are.
 TEST(Translation, FileMessagesAreTranslatedWhole) {
-    PseudoTranslator pseudo;
-    QCoreApplication::installTranslator(&pseudo);
-    TranslatingPlatform platform;
-    platform.answerYes = false;
-    WindowFixture(platform).closeWithTheDataFolderGone();
-    GameFolders moved;
-    moved.data = QStringLiteral("/home/player/.local/share/Quib/");
-    moved.notUsed = QStringLiteral("/opt/quib/data/");
-    moved.notUsedBecause = EROFS;
-    const QString movedNotice = MovedFilesNotice(moved);
-    QCoreApplication::removeTranslator(&pseudo);
-
-    ASSERT_EQ(platform.infos.size(), 1u);
-    const QString told = QString::fromStdString(platform.infos[0]);
-    EXPECT_TRUE(told.startsWith(QStringLiteral("⟪Quib could not save your game")) &&
-                told.contains(QStringLiteral("⟪data.txt could not be written (Not a directory)⟫; ⟪high.txt")))
-        << told.toStdString();
-    EXPECT_TRUE(movedNotice.startsWith(QStringLiteral("⟪Quib cannot write in the folder")) &&
-                movedNotice.contains(QStringLiteral("/opt/quib/data/")))
-        << movedNotice.toStdString();
+    struct Case {
+        const char* name;
+        std::function<QString(TranslatingPlatform&)> show;
+        const char* opening;   // the start of the message, marked
+        const char* inserted;  // a part inserted as it is
+    };
+    // The message the game shows after the handler, through its platform.
+    auto shown = [](TranslatingPlatform& platform, std::function<void(Form1&)> handler) {
+        WindowFixture w(platform);
+        w.window->run(handler);
+        return platform.infos.empty() ? QString() : QString::fromStdString(platform.infos.back());
+    };
+    const Case cases[] = {
+        {"close, the data folder gone",
+         [](TranslatingPlatform& platform) {
+             platform.answerYes = false;
+             WindowFixture(platform).closeWithTheDataFolderGone();
+             return platform.infos.empty() ? QString() : QString::fromStdString(platform.infos.back());
+         },
+         "⟪Quib could not save your game", "⟪data.txt could not be written (Not a directory)⟫; ⟪high.txt"},
+        {"close, a file unreadable since the start",
+         [&](TranslatingPlatform& platform) {
+             return shown(platform, [](Form1& f) {
+                 f.files.Unreadable.insert("high.txt");
+                 f.files.Failures["high.txt"] = EACCES;
+                 window::TellFilesNotKept(f, false, true);
+             });
+         },
+         "⟪Quib could not save your game", "⟪high.txt could not be read when the game started (Permission denied)"},
+        {"start, no folder to write in",
+         [&](TranslatingPlatform& platform) {
+             return shown(platform, [](Form1& f) { window::TellFilesNotKept(f, true, true); });
+         },
+         "⟪Quib cannot keep anything", "/quib-test-"},
+        {"start, a file that cannot be read",
+         [&](TranslatingPlatform& platform) {
+             return shown(platform, [](Form1& f) {
+                 f.files.Unreadable.insert("high.txt");
+                 f.files.Failures["high.txt"] = EACCES;
+                 window::TellUnreadableFiles(f);
+             });
+         },
+         "⟪Quib cannot read ", "high.txt (Permission denied)"},
+        {"start, the folder beside the program read-only",
+         [](TranslatingPlatform&) {
+             GameFolders moved;
+             moved.data = QStringLiteral("/home/player/.local/share/Quib/");
+             moved.notUsed = QStringLiteral("/opt/quib/data/");
+             moved.notUsedBecause = EROFS;
+             return MovedFilesNotice(moved);
+         },
+         "⟪Quib cannot write in the folder", "/opt/quib/data/"},
+        {"start, the lock blocked",
+         [](TranslatingPlatform&) {
+             quib::testing::TempFolder data;
+             QDir().mkpath(QString::fromStdString(data.path()) + QStringLiteral("quib.lock/in the way"));
+             SingleInstance instance(QString::fromStdString(data.path()));
+             EXPECT_FALSE(instance.claim());
+             const QString problem = instance.problem();
+             QDir(QString::fromStdString(data.path()) + QStringLiteral("quib.lock")).removeRecursively();
+             return problem;
+         },
+         "⟪Quib cannot start", "quib.lock"},
+    };
+    for (const Case& c : cases) {
+        PseudoTranslator pseudo;
+        QCoreApplication::installTranslator(&pseudo);
+        TranslatingPlatform platform;
+        const QString told = c.show(platform);
+        QCoreApplication::removeTranslator(&pseudo);
+        EXPECT_TRUE(told.startsWith(QString::fromUtf8(c.opening)) && told.contains(QString::fromUtf8(c.inserted)))
+            << c.name << ": " << told.toStdString();
+        for (const QString& line : told.split(u'\n'))
+            EXPECT_TRUE(line.isEmpty() || line.startsWith(QStringLiteral("⟪"))) << c.name << ": " << line.toStdString();
+    }
 }
 
 }  // namespace
@@ -397,6 +454,59 @@ TEST(Translation, CataloguesKeepEveryNumberAndName) {
             }
         }
         EXPECT_FALSE(xml.hasError()) << name.toStdString() << ": " << xml.errorString().toStdString();
+    }
+}
+
+}  // namespace
+}  // namespace quib::desktop::testing
+
+namespace quib::desktop::testing {
+namespace {
+
+// The catalogue chosen for a desktop's environment, as gettext would choose:
+// the C locale is English whatever LANGUAGE says; English anywhere first
+// ends the search; a language without a catalogue does not; a region's
+// catalogue serves its region and the plain language, and a region without
+// one of its own takes the language's.
+TEST(Translation, LanguageChoiceFollowsTheDesktop) {
+    struct Case {
+        std::map<std::string, QString> env;
+        QStringList available;
+        const char* catalogue;
+    };
+    const QStringList three = {"de", "es", "fr"};
+    const QStringList withBrazil = {"de", "es", "fr", "pt_BR"};
+    const Case cases[] = {
+        {{{"LC_ALL", "C"}, {"LANGUAGE", "de"}}, three, ""},
+        {{{"LANG", "POSIX"}, {"LANGUAGE", "de"}}, three, ""},
+        {{{"LANGUAGE", "de"}}, three, ""},
+        {{{"LC_ALL", "C"}, {"LC_MESSAGES", "de_DE.UTF-8"}, {"LANG", "de_DE.UTF-8"}}, three, ""},
+        {{{"LANG", "C.UTF-8"}, {"LANGUAGE", "de"}}, three, "de"},
+        {{{"LANG", "en_US.UTF-8"}}, three, ""},
+        {{{"LANG", "en_GB.UTF-8"}, {"LANGUAGE", "en_GB:de"}}, three, ""},
+        {{{"LANG", "de_AT.UTF-8"}}, three, "de"},
+        {{{"LC_MESSAGES", "fr_FR.UTF-8"}, {"LANG", "de_DE.UTF-8"}}, three, "fr"},
+        {{{"LC_ALL", "es_ES.UTF-8"}, {"LC_MESSAGES", "fr_FR.UTF-8"}}, three, "es"},
+        {{{"LANG", "C.UTF-8"}, {"LANGUAGE", "sv:de"}}, three, "de"},
+        {{{"LANG", "C.UTF-8"}, {"LANGUAGE", "it:sv:fr"}}, three, "fr"},
+        {{{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "sv"}}, three, "de"},
+        {{{"LANG", "sv_SE.UTF-8"}}, three, ""},
+        {{{"LANG", "C.UTF-8"}, {"LANGUAGE", "pt:es"}}, three, "es"},
+        {{{"LANG", "C.UTF-8"}, {"LANGUAGE", "pt:es"}}, withBrazil, "pt_BR"},
+        {{{"LANG", "pt_BR.UTF-8"}}, withBrazil, "pt_BR"},
+        {{{"LANG", "C.UTF-8"}, {"LANGUAGE", "pt_BR"}}, withBrazil, "pt_BR"},
+        {{{"LANG", "pt_PT.UTF-8"}}, withBrazil, "pt_BR"},
+        {{{"LANG", "de_CH.UTF-8@euro"}}, withBrazil, "de"},
+    };
+    for (const Case& c : cases) {
+        const QStringList wanted = DesktopLanguages([&](const char* name) {
+            const auto found = c.env.find(name);
+            return found == c.env.end() ? QString() : found->second;
+        });
+        QString where;
+        for (const auto& [name, value] : c.env) where += QString::fromStdString(name) + u'=' + value + u' ';
+        EXPECT_EQ(ChooseCatalogue(wanted, c.available).toStdString(), c.catalogue)
+            << where.toStdString() << "with " << c.available.join(u' ').toStdString();
     }
 }
 
