@@ -110,6 +110,10 @@ Il gioco è fornito “così com&apos;è”, senza garanzie di alcun tipo, espli
         <source>Quib could not save your game: in %1, %2. What this session changed there is not kept.</source>
         <translation>Quib non è riuscito a salvare la partita in %1: %2. Le modifiche di questa sessione lì vanno perse.</translation>
     </message>
+    <message>
+        <source>Quib cannot read %1 (%2). The file is left as it is, and what this session changes in it is not saved.</source>
+        <translation>Quib non riesce a leggere %1 (%2). Il file resta com&apos;è, e ciò che questa sessione vi cambia non viene salvato.</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -376,7 +380,7 @@ Il gioco è fornito “così com&apos;è”, senza garanzie di alcun tipo, espli
     </message>
     <message>
         <source>Frogs Jumped: %1  Tries: %2</source>
-        <translation>Salti: %1  Tentativi usati: %2</translation>
+        <translation>Rane tolte coi salti: %1  Tentativi usati: %2</translation>
     </message>
     <message>
         <source>SCORE: %1   Time %2</source>
@@ -413,8 +417,8 @@ Il gioco è fornito “così com&apos;è”, senza garanzie di alcun tipo, espli
     <message numerus="yes">
         <source>2: You needed to jump %n more frog(s).</source>
         <translation>
-            <numerusform>2: Mancava ancora %n salto.</numerusform>
-            <numerusform>2: Mancavano ancora %n salti.</numerusform>
+            <numerusform>2: Mancava ancora %n rana da saltare.</numerusform>
+            <numerusform>2: Mancavano ancora %n rane da saltare.</numerusform>
         </translation>
     </message>
     <message>
@@ -423,7 +427,7 @@ Il gioco è fornito “così com&apos;è”, senza garanzie di alcun tipo, espli
     </message>
     <message>
         <source>Press Mouse button to try again</source>
-        <translation>Fai clic per riprovare</translation>
+        <translation>Fai clic per un nuovo tentativo</translation>
     </message>
     <message>
         <source>Game Over: Level Incomplete</source>
@@ -436,8 +440,8 @@ Il gioco è fornito “così com&apos;è”, senza garanzie di alcun tipo, espli
     <message numerus="yes">
         <source>3: You needed to jump %n more frogs</source>
         <translation>
-            <numerusform>3: Mancava ancora %n salto</numerusform>
-            <numerusform>3: Mancavano ancora %n salti</numerusform>
+            <numerusform>3: Mancava ancora %n rana da saltare</numerusform>
+            <numerusform>3: Mancavano ancora %n rane da saltare</numerusform>
         </translation>
     </message>
     <message>
@@ -479,8 +483,8 @@ Il gioco è fornito “così com&apos;è”, senza garanzie di alcun tipo, espli
     <message numerus="yes">
         <source>6: You needed to jump %n more frogs</source>
         <translation>
-            <numerusform>6: Mancava ancora %n salto</numerusform>
-            <numerusform>6: Mancavano ancora %n salti</numerusform>
+            <numerusform>6: Mancava ancora %n rana da saltare</numerusform>
+            <numerusform>6: Mancavano ancora %n rane da saltare</numerusform>
         </translation>
     </message>
 </context>
@@ -550,7 +554,7 @@ Viene installato con il programma come help.txt.</translation>
     </message>
     <message>
         <source>Remove the frogs by jumping them over each other until only one frog is left.</source>
-        <translation>Elimina le rane facendole saltare l&apos;una sull&apos;altra finché ne resta una sola.</translation>
+        <translation>Elimina le rane facendole saltare l&apos;una sull&apos;altra finché resta una sola rana.</translation>
     </message>
     <message>
         <source>You are given a limited number of chances for each game.</source>

@@ -110,6 +110,10 @@ Het spel wordt geleverd ‘zoals het is’, zonder enige garantie, uitdrukkelijk
         <source>Quib could not save your game: in %1, %2. What this session changed there is not kept.</source>
         <translation>Quib kon je spel niet opslaan in %1: %2. Wat deze sessie daar veranderde, is niet bewaard.</translation>
     </message>
+    <message>
+        <source>Quib cannot read %1 (%2). The file is left as it is, and what this session changes in it is not saved.</source>
+        <translation>Quib kan %1 niet lezen (%2). Het bestand blijft zoals het is, en wat deze sessie erin verandert, wordt niet opgeslagen.</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -376,7 +380,7 @@ Het spel wordt geleverd ‘zoals het is’, zonder enige garantie, uitdrukkelijk
     </message>
     <message>
         <source>Frogs Jumped: %1  Tries: %2</source>
-        <translation>Sprongen: %1  Gebruikte pogingen: %2</translation>
+        <translation>Overgesprongen kikkers: %1  Gebruikte pogingen: %2</translation>
     </message>
     <message>
         <source>SCORE: %1   Time %2</source>
@@ -413,8 +417,8 @@ Het spel wordt geleverd ‘zoals het is’, zonder enige garantie, uitdrukkelijk
     <message numerus="yes">
         <source>2: You needed to jump %n more frog(s).</source>
         <translation>
-            <numerusform>2: Er ontbrak nog %n sprong.</numerusform>
-            <numerusform>2: Er ontbraken nog %n sprongen.</numerusform>
+            <numerusform>2: Je moest nog over %n kikker heen springen.</numerusform>
+            <numerusform>2: Je moest nog over %n kikkers heen springen.</numerusform>
         </translation>
     </message>
     <message>
@@ -423,7 +427,7 @@ Het spel wordt geleverd ‘zoals het is’, zonder enige garantie, uitdrukkelijk
     </message>
     <message>
         <source>Press Mouse button to try again</source>
-        <translation>Klik om het nog eens te proberen</translation>
+        <translation>Klik voor een nieuwe poging</translation>
     </message>
     <message>
         <source>Game Over: Level Incomplete</source>
@@ -436,8 +440,8 @@ Het spel wordt geleverd ‘zoals het is’, zonder enige garantie, uitdrukkelijk
     <message numerus="yes">
         <source>3: You needed to jump %n more frogs</source>
         <translation>
-            <numerusform>3: Er ontbrak nog %n sprong</numerusform>
-            <numerusform>3: Er ontbraken nog %n sprongen</numerusform>
+            <numerusform>3: Je moest nog over %n kikker heen springen</numerusform>
+            <numerusform>3: Je moest nog over %n kikkers heen springen</numerusform>
         </translation>
     </message>
     <message>
@@ -479,8 +483,8 @@ Het spel wordt geleverd ‘zoals het is’, zonder enige garantie, uitdrukkelijk
     <message numerus="yes">
         <source>6: You needed to jump %n more frogs</source>
         <translation>
-            <numerusform>6: Er ontbrak nog %n sprong</numerusform>
-            <numerusform>6: Er ontbraken nog %n sprongen</numerusform>
+            <numerusform>6: Je moest nog over %n kikker heen springen</numerusform>
+            <numerusform>6: Je moest nog over %n kikkers heen springen</numerusform>
         </translation>
     </message>
 </context>

@@ -110,6 +110,10 @@ O jogo é fornecido “no estado em que se encontra”, sem garantia de qualquer
         <source>Quib could not save your game: in %1, %2. What this session changed there is not kept.</source>
         <translation>O Quib não conseguiu salvar seu jogo em %1: %2. O que esta sessão mudou lá foi perdido.</translation>
     </message>
+    <message>
+        <source>Quib cannot read %1 (%2). The file is left as it is, and what this session changes in it is not saved.</source>
+        <translation>O Quib não consegue ler %1 (%2). O arquivo fica como está, e o que esta sessão mudar nele não será salvo.</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -376,7 +380,7 @@ O jogo é fornecido “no estado em que se encontra”, sem garantia de qualquer
     </message>
     <message>
         <source>Frogs Jumped: %1  Tries: %2</source>
-        <translation>Pulos: %1  Tentativas usadas: %2</translation>
+        <translation>Sapos pulados: %1  Tentativas usadas: %2</translation>
     </message>
     <message>
         <source>SCORE: %1   Time %2</source>
@@ -413,8 +417,8 @@ O jogo é fornecido “no estado em que se encontra”, sem garantia de qualquer
     <message numerus="yes">
         <source>2: You needed to jump %n more frog(s).</source>
         <translation>
-            <numerusform>2: Faltou %n pulo.</numerusform>
-            <numerusform>2: Faltaram %n pulos.</numerusform>
+            <numerusform>2: Ainda faltava pular %n sapo.</numerusform>
+            <numerusform>2: Ainda faltava pular %n sapos.</numerusform>
         </translation>
     </message>
     <message>
@@ -423,7 +427,7 @@ O jogo é fornecido “no estado em que se encontra”, sem garantia de qualquer
     </message>
     <message>
         <source>Press Mouse button to try again</source>
-        <translation>Clique para tentar de novo</translation>
+        <translation>Clique para uma nova tentativa</translation>
     </message>
     <message>
         <source>Game Over: Level Incomplete</source>
@@ -436,8 +440,8 @@ O jogo é fornecido “no estado em que se encontra”, sem garantia de qualquer
     <message numerus="yes">
         <source>3: You needed to jump %n more frogs</source>
         <translation>
-            <numerusform>3: Faltou %n pulo</numerusform>
-            <numerusform>3: Faltaram %n pulos</numerusform>
+            <numerusform>3: Ainda faltava pular %n sapo</numerusform>
+            <numerusform>3: Ainda faltava pular %n sapos</numerusform>
         </translation>
     </message>
     <message>
@@ -479,8 +483,8 @@ O jogo é fornecido “no estado em que se encontra”, sem garantia de qualquer
     <message numerus="yes">
         <source>6: You needed to jump %n more frogs</source>
         <translation>
-            <numerusform>6: Faltou %n pulo</numerusform>
-            <numerusform>6: Faltaram %n pulos</numerusform>
+            <numerusform>6: Ainda faltava pular %n sapo</numerusform>
+            <numerusform>6: Ainda faltava pular %n sapos</numerusform>
         </translation>
     </message>
 </context>
