@@ -546,7 +546,7 @@ Quib искал его здесь:
     </message>
     <message>
         <source>Continue</source>
-        <translation>Продолжить</translation>
+        <translation>Доиграть</translation>
     </message>
     <message>
         <source>Exit</source>
