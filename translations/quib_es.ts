@@ -577,7 +577,7 @@ Se instala con el programa como help.txt.</translation>
     </message>
     <message>
         <source>Linux desktop edition, build %1</source>
-        <translation>Edición para el escritorio Linux, compilación %1</translation>
+        <translation>Edición para escritorio Linux, compilación %1</translation>
     </message>
     <message>
         <source>Warning</source>

@@ -436,7 +436,7 @@ void MainWindow::buildOverlays() {
     enterButton_->setStyleSheet(QStringLiteral(
         "QPushButton { background: #3d9a6e; color: white; border: 1px solid #b8f0cc; border-radius: 8px;"
         " font-weight: bold; } QPushButton:pressed { background: #2e7a56; }"));
-    SetLogicalRect(enterButton_, QRectF(msg.Command1.Left, msg.Command1.Top, 84, 36), 17);
+    SetLogicalRect(enterButton_, QRectF(msg.Command1.Left, msg.Command1.Top, 100, 36), 17);
     enterButton_->hide();
     connect(enterButton_, &QPushButton::clicked, this, [this] { run(records::Command1_Click); });
 

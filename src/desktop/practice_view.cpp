@@ -1,5 +1,8 @@
 #include "practice_view.h"
 
+#include <QFontMetricsF>
+#include <cmath>
+
 #include "artwork.h"
 #include "overlay.h"
 
@@ -8,6 +11,15 @@ namespace quib::desktop {
 namespace {
 
 const QColor kHintGold(255, 176, 32);
+
+// The notice stands in the board's bottom-right corner; the text begins
+// after the dot and keeps a small margin on the right.
+constexpr qreal kNoticeRight = 784;
+constexpr qreal kNoticeTop = 507;
+constexpr qreal kNoticeHeight = 17;
+constexpr qreal kNoticeLeastWidth = 96;
+constexpr qreal kTextLeft = 18;
+constexpr qreal kTextRight = 5;
 
 QColor DotColour(practice::Notice notice) {
     switch (notice) {
@@ -42,12 +54,28 @@ PracticeNotice::PracticeNotice(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("PracticeNotice"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_TranslucentBackground);
-    SetLogicalRect(this, QRectF(688, 507, 96, 17));
+    // As wide as the longest of its words in the player's language needs
+    // ("Pas encore sûr" is wider than "Not sure yet"), growing to the left.
+    const QFontMetricsF metrics(textFont());
+    qreal widest = 0;
+    for (practice::Notice n : {practice::Notice::Solvable, practice::Notice::Lost, practice::Notice::NotSure})
+        widest = qMax(widest, metrics.horizontalAdvance(TextOf(n)));
+    const qreal width = qMax(kNoticeLeastWidth, std::ceil(widest) + kTextLeft + kTextRight + 2);
+    SetLogicalRect(this, QRectF(kNoticeRight - width, kNoticeTop, width, kNoticeHeight));
     hide();
 }
 
-QString PracticeNotice::text() const {
-    switch (notice_) {
+QFont PracticeNotice::textFont() { return UiFont(11); }
+
+QRectF PracticeNotice::textBox() const {
+    const QRectF logical = LogicalRect(this);
+    return QRectF(0.5, 0.5, logical.width() - 1, logical.height() - 1).adjusted(kTextLeft, 0, -kTextRight, 0);
+}
+
+QString PracticeNotice::text() const { return TextOf(notice_); }
+
+QString PracticeNotice::TextOf(practice::Notice notice) {
+    switch (notice) {
         case practice::Notice::Solvable:
             return tr("Solvable");
         case practice::Notice::Lost:
@@ -82,9 +110,9 @@ void PracticeNotice::paintEvent(QPaintEvent*) {
     p.drawRoundedRect(r, r.height() / 2, r.height() / 2);
     p.setBrush(DotColour(notice_));
     p.drawEllipse(QPointF(r.left() + 9, r.center().y()), 4, 4);
-    p.setFont(UiFont(11));
+    p.setFont(textFont());
     p.setPen(QColor(240, 240, 228));
-    p.drawText(r.adjusted(18, 0, -5, 0), Qt::AlignVCenter | Qt::AlignLeft, text());
+    p.drawText(textBox(), Qt::AlignVCenter | Qt::AlignLeft, text());
 }
 
 }  // namespace quib::desktop

@@ -24,6 +24,12 @@ public:
     void sync(practice::Notice notice);
     practice::Notice shown() const { return notice_; }
     QString text() const;
+    // The words of a notice in the player's language.
+    static QString TextOf(practice::Notice notice);
+    // The font of the words and the place they are drawn in, in the game's
+    // coordinates relative to the notice.
+    static QFont textFont();
+    QRectF textBox() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
