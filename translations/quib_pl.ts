@@ -7,7 +7,7 @@
         <source>Quib is free: you may play it, copy it and give it away at no charge.
 
 The game is provided &quot;as is&quot;, without warranty of any kind, express or implied, including but not limited to the warranties of merchantability, fitness for a particular purpose and non-infringement. In no event shall its makers be liable for any claim, damages or other liability arising from the use of the game.</source>
-        <translation>Quib jest darmowy: możesz w niego grać, kopiować go i rozdawać za darmo.
+        <translation>Quib jest darmowy: możesz w niego grać, kopiować go i rozdawać innym bez żadnych opłat.
 
 Gra jest udostępniana „tak jak jest”, bez jakiejkolwiek gwarancji, wyraźnej ani dorozumianej, w tym między innymi gwarancji przydatności handlowej, przydatności do określonego celu i nienaruszania praw osób trzecich. Jej twórcy w żadnym wypadku nie odpowiadają za roszczenia, szkody ani inne zobowiązania wynikające z korzystania z gry.</translation>
     </message>
