@@ -92,7 +92,7 @@ Das Spiel wird „wie besehen“ bereitgestellt, ohne ausdrückliche oder stills
     </message>
     <message>
         <source>Quib could not save your game: in %1, %2. What this session changed there is not kept.</source>
-        <translation>Quib konnte dein Spiel nicht speichern: in %1, %2. Was diese Sitzung dort geändert hat, geht verloren.</translation>
+        <translation>Quib konnte dein Spiel nicht speichern. Im Ordner %1: %2. Was sich in dieser Sitzung dort geändert hat, geht verloren.</translation>
     </message>
     <message>
         <source>cause unknown</source>
@@ -453,11 +453,11 @@ Das Spiel wird „wie besehen“ bereitgestellt, ohne ausdrückliche oder stills
     </message>
     <message>
         <source>Slow aging &amp; improve mental abilities</source>
-        <translation>Langsamer altern &amp; geistig fit bleiben</translation>
+        <translation>Langsamer altern und geistig fit bleiben</translation>
     </message>
     <message>
         <source>Slow aging &amp; reduce stress</source>
-        <translation>Langsamer altern &amp; Stress abbauen</translation>
+        <translation>Langsamer altern und Stress abbauen</translation>
     </message>
     <message>
         <source>Improve mental and physical heath</source>
@@ -542,7 +542,7 @@ Sie wird mit dem Programm als help.txt installiert.</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation>Weiter</translation>
+        <translation>Fortsetzen</translation>
     </message>
     <message>
         <source>Exit</source>

@@ -58,7 +58,7 @@ El juego se ofrece «tal cual», sin garantía de ningún tipo, expresa o implí
     </message>
     <message>
         <source>Tries Left: %1</source>
-        <translation>Intentos: %1</translation>
+        <translation>Intentos restantes: %1</translation>
     </message>
     <message>
         <source>Score: %1</source>
@@ -453,11 +453,11 @@ El juego se ofrece «tal cual», sin garantía de ningún tipo, expresa o implí
     </message>
     <message>
         <source>Slow aging &amp; improve mental abilities</source>
-        <translation>Envejece más despacio &amp; agudiza la mente</translation>
+        <translation>Envejece más despacio y agudiza la mente</translation>
     </message>
     <message>
         <source>Slow aging &amp; reduce stress</source>
-        <translation>Envejece más despacio &amp; reduce el estrés</translation>
+        <translation>Envejece más despacio y reduce el estrés</translation>
     </message>
     <message>
         <source>Improve mental and physical heath</source>

