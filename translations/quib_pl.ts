@@ -425,7 +425,7 @@ Gra jest udostępniana „tak jak jest”, bez jakiejkolwiek gwarancji, wyraźne
     </message>
     <message>
         <source>Press Mouse button to try again</source>
-        <translation>Kliknij, aby spróbować jeszcze raz</translation>
+        <translation>Kliknij, aby podjąć nową próbę</translation>
     </message>
     <message>
         <source>Game Over: Level Incomplete</source>

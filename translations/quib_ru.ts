@@ -425,7 +425,7 @@ The game is provided &quot;as is&quot;, without warranty of any kind, express or
     </message>
     <message>
         <source>Press Mouse button to try again</source>
-        <translation>Щёлкните, чтобы попробовать ещё раз</translation>
+        <translation>Щёлкните для новой попытки</translation>
     </message>
     <message>
         <source>Game Over: Level Incomplete</source>
