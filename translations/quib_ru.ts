@@ -546,7 +546,7 @@ Quib искал его здесь:
     </message>
     <message>
         <source>Continue</source>
-        <translation>Доиграть</translation>
+        <translation>Продолжить</translation>
     </message>
     <message>
         <source>Exit</source>
