@@ -110,6 +110,10 @@ Das Spiel wird „wie besehen“ bereitgestellt, ohne ausdrückliche oder stills
         <source>its files could not be written</source>
         <translation>seine Dateien konnten nicht geschrieben werden</translation>
     </message>
+    <message>
+        <source>Quib cannot read %1 (%2). The file is left as it is, and what this session changes in it is not saved.</source>
+        <translation>Quib kann %1 nicht lesen (%2). Die Datei bleibt unverändert; was sich in dieser Sitzung daran ändert, wird nicht gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>

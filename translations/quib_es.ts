@@ -110,6 +110,10 @@ El juego se ofrece «tal cual», sin garantía de ningún tipo, expresa o implí
         <source>its files could not be written</source>
         <translation>no se pudieron escribir sus archivos</translation>
     </message>
+    <message>
+        <source>Quib cannot read %1 (%2). The file is left as it is, and what this session changes in it is not saved.</source>
+        <translation>Quib no puede leer %1 (%2). El archivo se queda como está, y lo que esta sesión cambie en él no se guarda.</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>

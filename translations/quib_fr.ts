@@ -110,6 +110,10 @@ Le jeu est fourni « tel quel », sans garantie d’aucune sorte, expresse ou im
         <source>its files could not be written</source>
         <translation>ses fichiers n’ont pas pu être écrits</translation>
     </message>
+    <message>
+        <source>Quib cannot read %1 (%2). The file is left as it is, and what this session changes in it is not saved.</source>
+        <translation>Quib ne peut pas lire %1 (%2). Le fichier reste tel quel, et ce que cette session y changerait n’est pas enregistré.</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>

@@ -14,6 +14,7 @@
 #include <QTranslator>
 #include <QXmlStreamReader>
 #include <cerrno>
+#include <functional>
 #include <map>
 #include <set>
 
@@ -21,6 +22,7 @@
 #include "core/window/window.h"
 #include "desktop/game_folders.h"
 #include "desktop/overlay.h"
+#include "desktop/single_instance.h"
 #include "desktop/translations.h"
 #include "support/fake_platform.h"
 #include "support/play.h"
@@ -329,30 +331,85 @@ TEST(Translation, NoShownTextBypassesTheTranslationSystem) {
                 << name.toStdString() << " shows \"" << line.toStdString() << "\" untranslated";
 }
 
-// The messages about files that cannot be kept are the player's language
-// too, down to each file's part; only names, places and the system's
-// reasons are inserted as they are.
+// Every message box about the player's files, at the start and at the
+// close, is the player's language too, down to each file's part; only
+// names, places and the system's reasons are inserted as they are.
 TEST(Translation, FileMessagesAreTranslatedWhole) {
-    PseudoTranslator pseudo;
-    QCoreApplication::installTranslator(&pseudo);
-    TranslatingPlatform platform;
-    platform.answerYes = false;
-    WindowFixture(platform).closeWithTheDataFolderGone();
-    GameFolders moved;
-    moved.data = QStringLiteral("/home/player/.local/share/Quib/");
-    moved.notUsed = QStringLiteral("/opt/quib/data/");
-    moved.notUsedBecause = EROFS;
-    const QString movedNotice = MovedFilesNotice(moved);
-    QCoreApplication::removeTranslator(&pseudo);
-
-    ASSERT_EQ(platform.infos.size(), 1u);
-    const QString told = QString::fromStdString(platform.infos[0]);
-    EXPECT_TRUE(told.startsWith(QStringLiteral("⟪Quib could not save your game")) &&
-                told.contains(QStringLiteral("⟪data.txt could not be written (Not a directory)⟫; ⟪high.txt")))
-        << told.toStdString();
-    EXPECT_TRUE(movedNotice.startsWith(QStringLiteral("⟪Quib cannot write in the folder")) &&
-                movedNotice.contains(QStringLiteral("/opt/quib/data/")))
-        << movedNotice.toStdString();
+    struct Case {
+        const char* name;
+        std::function<QString(TranslatingPlatform&)> show;
+        const char* opening;   // the start of the message, marked
+        const char* inserted;  // a part inserted as it is
+    };
+    // The message the game shows after the handler, through its platform.
+    auto shown = [](TranslatingPlatform& platform, std::function<void(Form1&)> handler) {
+        WindowFixture w(platform);
+        w.window->run(handler);
+        return platform.infos.empty() ? QString() : QString::fromStdString(platform.infos.back());
+    };
+    const Case cases[] = {
+        {"close, the data folder gone",
+         [](TranslatingPlatform& platform) {
+             platform.answerYes = false;
+             WindowFixture(platform).closeWithTheDataFolderGone();
+             return platform.infos.empty() ? QString() : QString::fromStdString(platform.infos.back());
+         },
+         "⟪Quib could not save your game", "⟪data.txt could not be written (Not a directory)⟫; ⟪high.txt"},
+        {"close, a file unreadable since the start",
+         [&](TranslatingPlatform& platform) {
+             return shown(platform, [](Form1& f) {
+                 f.files.Unreadable.insert("high.txt");
+                 f.files.Failures["high.txt"] = EACCES;
+                 window::TellFilesNotKept(f, false, true);
+             });
+         },
+         "⟪Quib could not save your game", "⟪high.txt could not be read when the game started (Permission denied)"},
+        {"start, no folder to write in",
+         [&](TranslatingPlatform& platform) {
+             return shown(platform, [](Form1& f) { window::TellFilesNotKept(f, true, true); });
+         },
+         "⟪Quib cannot keep anything", "/quib-test-"},
+        {"start, a file that cannot be read",
+         [&](TranslatingPlatform& platform) {
+             return shown(platform, [](Form1& f) {
+                 f.files.Unreadable.insert("high.txt");
+                 f.files.Failures["high.txt"] = EACCES;
+                 window::TellUnreadableFiles(f);
+             });
+         },
+         "⟪Quib cannot read ", "high.txt (Permission denied)"},
+        {"start, the folder beside the program read-only",
+         [](TranslatingPlatform&) {
+             GameFolders moved;
+             moved.data = QStringLiteral("/home/player/.local/share/Quib/");
+             moved.notUsed = QStringLiteral("/opt/quib/data/");
+             moved.notUsedBecause = EROFS;
+             return MovedFilesNotice(moved);
+         },
+         "⟪Quib cannot write in the folder", "/opt/quib/data/"},
+        {"start, the lock blocked",
+         [](TranslatingPlatform&) {
+             quib::testing::TempFolder data;
+             QDir().mkpath(QString::fromStdString(data.path()) + QStringLiteral("quib.lock/in the way"));
+             SingleInstance instance(QString::fromStdString(data.path()));
+             EXPECT_FALSE(instance.claim());
+             const QString problem = instance.problem();
+             QDir(QString::fromStdString(data.path()) + QStringLiteral("quib.lock")).removeRecursively();
+             return problem;
+         },
+         "⟪Quib cannot start", "quib.lock"},
+    };
+    for (const Case& c : cases) {
+        PseudoTranslator pseudo;
+        QCoreApplication::installTranslator(&pseudo);
+        TranslatingPlatform platform;
+        const QString told = c.show(platform);
+        QCoreApplication::removeTranslator(&pseudo);
+        EXPECT_TRUE(told.startsWith(QString::fromUtf8(c.opening)) && told.contains(QString::fromUtf8(c.inserted)))
+            << c.name << ": " << told.toStdString();
+        for (const QString& line : told.split(u'\n'))
+            EXPECT_TRUE(line.isEmpty() || line.startsWith(QStringLiteral("⟪"))) << c.name << ": " << line.toStdString();
+    }
 }
 
 }  // namespace

@@ -121,8 +121,11 @@ void TellUnreadableFiles(Form1& form) {
     std::string text;
     for (const std::string& name : form.files.Unreadable) {
         if (!text.empty()) text += "\n";
-        text += "Quib cannot read " + form.DataFolder + name + " (" + Cause(form, name) +
-                "). The file is left as it is, and what this session changes in it is not saved.";
+        text += Arg(Arg(form.platform.Translate("Exit",
+                                                "Quib cannot read %1 (%2). The file is left as it is, and what "
+                                                "this session changes in it is not saved."),
+                        form.DataFolder + name),
+                    Cause(form, name));
     }
     if (text.empty()) return;
     std::fprintf(stderr, "%s\n", text.c_str());
