@@ -111,6 +111,10 @@ Gra jest udostępniana „tak jak jest”, bez jakiejkolwiek gwarancji, wyraźne
         <source>Quib could not save your game: in %1, %2. What this session changed there is not kept.</source>
         <translation>Quib nie mógł zapisać twojej gry. W folderze %1: %2. Zmiany z tej sesji nie zostały tam zachowane.</translation>
     </message>
+    <message>
+        <source>Quib cannot read %1 (%2). The file is left as it is, and what this session changes in it is not saved.</source>
+        <translation>Quib nie może odczytać pliku %1 (%2). Plik pozostaje bez zmian, a zmiany z tej sesji nie zostaną w nim zapisane.</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>

@@ -111,6 +111,10 @@ The game is provided &quot;as is&quot;, without warranty of any kind, express or
         <source>Quib could not save your game: in %1, %2. What this session changed there is not kept.</source>
         <translation>Quib не смог сохранить вашу игру. В папке %1: %2. Изменения за этот сеанс там не сохранились.</translation>
     </message>
+    <message>
+        <source>Quib cannot read %1 (%2). The file is left as it is, and what this session changes in it is not saved.</source>
+        <translation>Quib не может прочитать файл %1 (%2). Файл остаётся как есть, а изменения за этот сеанс в нём не сохранятся.</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
