@@ -147,7 +147,7 @@ void DesktopPairs(const QString& language, std::vector<Pair>& pairs) {
 // "Continue", as the window shows them in the language.
 std::map<QString, QStringList> CaptionsShown(const QString& language) {
     RemoveTranslations();
-    EXPECT_EQ(InstallTranslations(QStringLiteral(QUIB_TRANSLATIONS_DIR), QLocale(language)).toStdString(),
+    EXPECT_EQ(InstallTranslations(QStringLiteral(QUIB_TRANSLATIONS_DIR), {language}).toStdString(),
               language.toStdString());
     std::map<QString, QStringList> shown;
     {

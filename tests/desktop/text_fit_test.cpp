@@ -241,7 +241,7 @@ TEST(Translation, EveryTextFitsWhereItIsShown) {
     for (const QString& language : languages) {
         RemoveTranslations();
         if (!language.isEmpty()) {
-            ASSERT_EQ(InstallTranslations(QStringLiteral(QUIB_TRANSLATIONS_DIR), QLocale(language)).toStdString(),
+            ASSERT_EQ(InstallTranslations(QStringLiteral(QUIB_TRANSLATIONS_DIR), {language}).toStdString(),
                       language.toStdString());
         }
         FitCheck check = CheckEveryScreen(language);

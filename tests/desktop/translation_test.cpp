@@ -459,3 +459,56 @@ TEST(Translation, CataloguesKeepEveryNumberAndName) {
 
 }  // namespace
 }  // namespace quib::desktop::testing
+
+namespace quib::desktop::testing {
+namespace {
+
+// The catalogue chosen for a desktop's environment, as gettext would choose:
+// the C locale is English whatever LANGUAGE says; English anywhere first
+// ends the search; a language without a catalogue does not; a region's
+// catalogue serves its region and the plain language, and a region without
+// one of its own takes the language's.
+TEST(Translation, LanguageChoiceFollowsTheDesktop) {
+    struct Case {
+        std::map<std::string, QString> env;
+        QStringList available;
+        const char* catalogue;
+    };
+    const QStringList three = {"de", "es", "fr"};
+    const QStringList withBrazil = {"de", "es", "fr", "pt_BR"};
+    const Case cases[] = {
+        {{{"LC_ALL", "C"}, {"LANGUAGE", "de"}}, three, ""},
+        {{{"LANG", "POSIX"}, {"LANGUAGE", "de"}}, three, ""},
+        {{{"LANGUAGE", "de"}}, three, ""},
+        {{{"LC_ALL", "C"}, {"LC_MESSAGES", "de_DE.UTF-8"}, {"LANG", "de_DE.UTF-8"}}, three, ""},
+        {{{"LANG", "C.UTF-8"}, {"LANGUAGE", "de"}}, three, "de"},
+        {{{"LANG", "en_US.UTF-8"}}, three, ""},
+        {{{"LANG", "en_GB.UTF-8"}, {"LANGUAGE", "en_GB:de"}}, three, ""},
+        {{{"LANG", "de_AT.UTF-8"}}, three, "de"},
+        {{{"LC_MESSAGES", "fr_FR.UTF-8"}, {"LANG", "de_DE.UTF-8"}}, three, "fr"},
+        {{{"LC_ALL", "es_ES.UTF-8"}, {"LC_MESSAGES", "fr_FR.UTF-8"}}, three, "es"},
+        {{{"LANG", "C.UTF-8"}, {"LANGUAGE", "sv:de"}}, three, "de"},
+        {{{"LANG", "C.UTF-8"}, {"LANGUAGE", "it:sv:fr"}}, three, "fr"},
+        {{{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "sv"}}, three, "de"},
+        {{{"LANG", "sv_SE.UTF-8"}}, three, ""},
+        {{{"LANG", "C.UTF-8"}, {"LANGUAGE", "pt:es"}}, three, "es"},
+        {{{"LANG", "C.UTF-8"}, {"LANGUAGE", "pt:es"}}, withBrazil, "pt_BR"},
+        {{{"LANG", "pt_BR.UTF-8"}}, withBrazil, "pt_BR"},
+        {{{"LANG", "C.UTF-8"}, {"LANGUAGE", "pt_BR"}}, withBrazil, "pt_BR"},
+        {{{"LANG", "pt_PT.UTF-8"}}, withBrazil, "pt_BR"},
+        {{{"LANG", "de_CH.UTF-8@euro"}}, withBrazil, "de"},
+    };
+    for (const Case& c : cases) {
+        const QStringList wanted = DesktopLanguages([&](const char* name) {
+            const auto found = c.env.find(name);
+            return found == c.env.end() ? QString() : found->second;
+        });
+        QString where;
+        for (const auto& [name, value] : c.env) where += QString::fromStdString(name) + u'=' + value + u' ';
+        EXPECT_EQ(ChooseCatalogue(wanted, c.available).toStdString(), c.catalogue)
+            << where.toStdString() << "with " << c.available.join(u' ').toStdString();
+    }
+}
+
+}  // namespace
+}  // namespace quib::desktop::testing
