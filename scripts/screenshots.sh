@@ -3,9 +3,10 @@
 # states into docs/screenshots (start screen, a level in play with and
 # without "Grids", the level-completed panel, a round-over message, the name
 # entry, the high-score table, the About box, "Continue", and in Practice a
-# hint and each state of the solvability notice); then, in German, the views
-# where its longer words must fit (start screen, level completed, round over,
-# name entry), as de-start-screen.png and so on.
+# hint and each state of the solvability notice); then, in German, French
+# and Spanish, the views where longer words must fit (start screen, a level
+# in play, level completed, round over, name entry, the Practice notice), as
+# de-start-screen.png and so on.
 # Usage: scripts/screenshots.sh [output folder]
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -15,10 +16,11 @@ build="$root/build-screenshots"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUIB_BUILD_TESTS=OFF -DQUIB_BUILD_BENCH=OFF >/dev/null
 ninja -C "$build" -j2 quib_screenshots
 
-for language in en de; do
+# Under the C locale the game is English whatever LANGUAGE says.
+for language in en de fr es; do
     if command -v xvfb-run >/dev/null 2>&1; then
-        LANGUAGE=$language xvfb-run -a -s "-screen 0 1024x768x24" "$build/quib_screenshots" "$out"
+        LANG=C.UTF-8 LC_ALL= LANGUAGE=$language xvfb-run -a -s "-screen 0 1024x768x24" "$build/quib_screenshots" "$out"
     else
-        LANGUAGE=$language QT_QPA_PLATFORM=offscreen "$build/quib_screenshots" "$out"
+        LANG=C.UTF-8 LC_ALL= LANGUAGE=$language QT_QPA_PLATFORM=offscreen "$build/quib_screenshots" "$out"
     fi
 done

@@ -44,7 +44,8 @@ QString ChooseCatalogue(const QStringList& wanted, const QStringList& available)
         const QString name = asked.section(u'.', 0, 0).section(u'@', 0, 0).replace(u'-', u'_');
         const QString language = name.section(u'_', 0, 0);
         if (language.isEmpty()) continue;
-        if (language == QLatin1String("en") || language == QLatin1String("C") || language == QLatin1String("POSIX"))
+        if (language == QLatin1String("en") || language == QLatin1String("C") ||
+            language == QLatin1String("POSIX"))
             return {};
         if (available.contains(name)) return name;
         if (available.contains(language)) return language;

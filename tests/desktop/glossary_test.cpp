@@ -21,8 +21,9 @@ namespace quib::desktop::testing {
 namespace {
 
 // The terms every glossary holds, in this order.
-const QStringList kTerms = {"frog", "frogs", "jump", "try", "tries", "level", "Easy", "Medium",
-                            "Difficult", "Practice", "Continue", "slot", "high score", "high scores"};
+const QStringList kTerms = {"frog",     "frogs", "jump",       "try",        "tries",
+                            "level",    "Easy",  "Medium",     "Difficult",  "Practice",
+                            "Continue", "slot",  "high score", "high scores"};
 // The terms that are captions of the game: used exactly as written.
 const QStringList kCaptions = {"Easy", "Medium", "Difficult", "Practice", "Continue"};
 
@@ -54,7 +55,8 @@ std::map<QString, Term> ReadGlossary(const QString& language, QStringList& probl
         }
         Term term{columns[1].trimmed(), {columns[1].trimmed()}};
         if (columns.size() == 3)
-            for (const QString& form : columns[2].split(u',', Qt::SkipEmptyParts)) term.forms << form.trimmed();
+            for (const QString& form : columns[2].split(u',', Qt::SkipEmptyParts))
+                term.forms << form.trimmed();
         order << columns[0];
         terms[columns[0]] = term;
     }
@@ -70,7 +72,9 @@ bool EnglishUses(const QString& text, const QString& term) {
     pattern.replace(QStringLiteral("\\ "), QStringLiteral("[- ]"));
     const auto options = kCaptions.contains(term) ? QRegularExpression::NoPatternOption
                                                   : QRegularExpression::CaseInsensitiveOption;
-    return QRegularExpression(QStringLiteral("\\b") + pattern + QStringLiteral("\\b"), options).match(text).hasMatch();
+    return QRegularExpression(QStringLiteral("\\b") + pattern + QStringLiteral("\\b"), options)
+        .match(text)
+        .hasMatch();
 }
 
 // Whether a translation uses the glossary's word: a caption exactly, any
@@ -90,9 +94,12 @@ struct Pair {
 
 // A count's singular form may say "frog" where the English says "frogs".
 QString OtherNumber(const QString& term) {
-    static const std::map<QString, QString> other = {{"frog", "frogs"},   {"frogs", "frog"},
-                                                     {"try", "tries"},    {"tries", "try"},
-                                                     {"high score", "high scores"}, {"high scores", "high score"}};
+    static const std::map<QString, QString> other = {{"frog", "frogs"},
+                                                     {"frogs", "frog"},
+                                                     {"try", "tries"},
+                                                     {"tries", "try"},
+                                                     {"high score", "high scores"},
+                                                     {"high scores", "high score"}};
     const auto found = other.find(term);
     return found == other.end() ? QString() : found->second;
 }
@@ -111,7 +118,8 @@ void CataloguePairs(const QString& language, std::vector<Pair>& pairs) {
         if (xml.name() == u"source") source = xml.readElementText();
         // The menu bar has room for short titles only: "Neustart" may say
         // "Restart Level" without the level.
-        if (context != u"MenuLetter" && context != u"Menu" && ((xml.name() == u"translation" && !numerus) || xml.name() == u"numerusform"))
+        if (context != u"MenuLetter" && context != u"Menu" &&
+            ((xml.name() == u"translation" && !numerus) || xml.name() == u"numerusform"))
             pairs.push_back({QStringLiteral("catalogue ") + context, source, xml.readElementText(), numerus});
     }
 }
@@ -122,8 +130,8 @@ void DesktopPairs(const QString& language, std::vector<Pair>& pairs) {
     const QString entry = ReadText(QStringLiteral(QUIB_SOURCE_DIR "/dist/quib.desktop.in"));
     for (const char* key : {"GenericName", "Comment", "Keywords"}) {
         const auto value = [&](const QString& suffix) {
-            const QRegularExpression line(QStringLiteral("^") + QLatin1String(key) + QRegularExpression::escape(suffix) +
-                                              QStringLiteral("=(.*)$"),
+            const QRegularExpression line(QStringLiteral("^") + QLatin1String(key) +
+                                              QRegularExpression::escape(suffix) + QStringLiteral("=(.*)$"),
                                           QRegularExpression::MultilineOption);
             return line.match(entry).captured(1);
         };
@@ -168,7 +176,8 @@ std::map<QString, QStringList> CaptionsShown(const QString& language) {
             w.action(menu.constData())->trigger();
             // The caption names the mode after "Mode: ", as the catalogue has it.
             const QString title = w.window->windowTitle();
-            const QString mode = QCoreApplication::translate("Caption", "Mode: %1").section(QStringLiteral("%1"), 0, 0);
+            const QString mode =
+                QCoreApplication::translate("Caption", "Mode: %1").section(QStringLiteral("%1"), 0, 0);
             const int at = title.indexOf(mode);
             shown[term] << (at < 0 ? title : title.mid(at + mode.size()).section(QStringLiteral("  "), 0, 0));
         }
@@ -197,17 +206,19 @@ TEST(Glossary, TermsAreTheOnesTheGameUses) {
         std::vector<Pair> pairs;
         CataloguePairs(language, pairs);
         DesktopPairs(language, pairs);
-        pairs.push_back({QStringLiteral("help file"), englishHelp,
-                         ReadText(QStringLiteral(QUIB_ASSETS_DIR "/help.") + language + QStringLiteral(".txt"))});
+        pairs.push_back(
+            {QStringLiteral("help file"), englishHelp,
+             ReadText(QStringLiteral(QUIB_ASSETS_DIR "/help.") + language + QStringLiteral(".txt"))});
         for (const Pair& pair : pairs)
             for (const QString& term : kTerms)
                 if (EnglishUses(pair.english, term)) {
                     const QString other = pair.numerus ? OtherNumber(term) : QString();
-                    EXPECT_TRUE(TranslationUses(pair.translated, term, glossary.at(term)) ||
-                                (!other.isEmpty() && TranslationUses(pair.translated, other, glossary.at(other))))
+                    EXPECT_TRUE(
+                        TranslationUses(pair.translated, term, glossary.at(term)) ||
+                        (!other.isEmpty() && TranslationUses(pair.translated, other, glossary.at(other))))
                         << lang << " " << pair.where.toStdString() << " does not say \""
-                        << glossary.at(term).base.toStdString() << "\" for \"" << term.toStdString() << "\" in \""
-                        << pair.translated.left(120).toStdString() << "\"";
+                        << glossary.at(term).base.toStdString() << "\" for \"" << term.toStdString()
+                        << "\" in \"" << pair.translated.left(120).toStdString() << "\"";
                 }
     }
 }

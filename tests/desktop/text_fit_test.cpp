@@ -36,15 +36,18 @@ struct TranslatingPlatform : quib::testing::FakePlatform {
     }
 };
 
-QString WithoutLetter(QString text) { return text.replace(QLatin1String("&&"), QStringLiteral("\x01")).remove(u'&'); }
+QString WithoutLetter(QString text) {
+    return text.replace(QLatin1String("&&"), QStringLiteral("\x01")).remove(u'&');
+}
 
 // What is measured, where: "fr 792x552 level completed Label2".
 class FitCheck {
 public:
-    explicit FitCheck(const QString& language) : language_(language.isEmpty() ? QStringLiteral("en") : language) {}
+    explicit FitCheck(const QString& language)
+        : language_(language.isEmpty() ? QStringLiteral("en") : language) {}
     void setPlace(MainWindow& window, const QString& screen) {
-        place_ = language_ + u' ' + QString::number(window.width()) + u'x' + QString::number(window.height()) +
-                 u' ' + screen;
+        place_ = language_ + u' ' + QString::number(window.width()) + u'x' +
+                 QString::number(window.height()) + u' ' + screen;
     }
 
     // A label over the board is painted in its logical box at its logical
@@ -73,7 +76,8 @@ public:
 
     // The notice shows one of three words in the same place: each must fit.
     void notice(const PracticeNotice* n) {
-        for (practice::Notice kind : {practice::Notice::Solvable, practice::Notice::Lost, practice::Notice::NotSure}) {
+        for (practice::Notice kind :
+             {practice::Notice::Solvable, practice::Notice::Lost, practice::Notice::NotSure}) {
             const QString text = PracticeNotice::TextOf(kind);
             const qreal needed = QFontMetricsF(PracticeNotice::textFont()).horizontalAdvance(text);
             if (needed > n->textBox().width())
@@ -90,7 +94,8 @@ public:
                                  ? b->sizeHint().width()
                                  : QFontMetricsF(b->font()).horizontalAdvance(text) + 8;
         if (needed > b->width())
-            fail(b->objectName(), text, QStringLiteral("needs %1 of its %2 pixels").arg(needed).arg(b->width()));
+            fail(b->objectName(), text,
+                 QStringLiteral("needs %1 of its %2 pixels").arg(needed).arg(b->width()));
     }
 
     void label(const QLabel* l) {
@@ -103,7 +108,9 @@ public:
                          .arg(l->height()));
         } else if (l->minimumSizeHint().width() > l->width()) {
             fail(l->objectName(), text,
-                 QStringLiteral("needs %1 of its %2 pixels").arg(l->minimumSizeHint().width()).arg(l->width()));
+                 QStringLiteral("needs %1 of its %2 pixels")
+                     .arg(l->minimumSizeHint().width())
+                     .arg(l->width()));
         }
     }
 

@@ -64,8 +64,9 @@ public:
 
     void save(const QImage& image, const QString& name) {
         static const QStringList translated = {"start-screen.png",    "small-start-screen.png",
-                                               "round-over.png",      "small-round-over.png",
-                                               "level-completed.png", "name-entry.png"};
+                                               "level-in-play.png",   "round-over.png",
+                                               "small-round-over.png", "level-completed.png",
+                                               "name-entry.png",      "practice-notice-not-sure.png"};
         if (!language().isEmpty() && !translated.contains(name)) return;
         const QString path = out_ + "/" + (language().isEmpty() ? name : language() + "-" + name);
         std::printf("%s %s\n", image.save(path) ? "saved" : "FAILED", qPrintable(path));
