@@ -649,7 +649,7 @@ Se instala con el programa como help.txt.</translation>
     </message>
     <message>
         <source>Lost</source>
-        <translation>Perdida</translation>
+        <translation>Sin solución</translation>
     </message>
     <message>
         <source>Not sure yet</source>

@@ -159,11 +159,7 @@ std::map<QString, QStringList> CaptionsShown(const QString& language) {
               language.toStdString());
     std::map<QString, QStringList> shown;
     {
-        struct Translating : quib::testing::FakePlatform {
-            std::string Translated(const char* c, const char* t, const char* m, int n) override {
-                return TranslateCoreText(c, t, m, n);
-            }
-        } translating;
+        TranslatingPlatform translating;
         WindowFixture w(translating);
         w.window->run([](Form1& f) { f.intro.CommandLabel2.Visible = true; });
         shown["Continue"] << w.window->findChild<TextItem*>(QStringLiteral("CommandLabel2"))->text();

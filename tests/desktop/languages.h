@@ -7,6 +7,9 @@
 #include <QString>
 #include <QStringList>
 
+#include "desktop/translations.h"
+#include "support/fake_platform.h"
+
 namespace quib::desktop::testing {
 
 // "de", "fr", "pt_BR", …, in file-name order.
@@ -16,6 +19,19 @@ inline QStringList GameLanguages() {
     for (const QString& name : folder.entryList({QStringLiteral("quib_*.ts")}, QDir::Files, QDir::Name))
         languages << name.mid(5).chopped(3);
     return languages;
+}
+
+// The scripted platform, with the core's texts through Qt's catalogues as the
+// real program has them.
+struct TranslatingPlatform : quib::testing::FakePlatform {
+    std::string Translated(const char* context, const char* text, const char* comment, int n) override {
+        return TranslateCoreText(context, text, comment, n);
+    }
+};
+
+// A caption without its menu letter's mark ("&Save" reads "Save").
+inline QString Plain(QString text) {
+    return text.replace(QLatin1String("&&"), QStringLiteral("\x01")).remove(u'&');
 }
 
 }  // namespace quib::desktop::testing

@@ -30,16 +30,6 @@ namespace {
 using quib::testing::InstallRowPuzzles;
 using quib::testing::LevelPuzzle;
 
-struct TranslatingPlatform : quib::testing::FakePlatform {
-    std::string Translated(const char* context, const char* text, const char* comment, int n) override {
-        return TranslateCoreText(context, text, comment, n);
-    }
-};
-
-QString WithoutLetter(QString text) {
-    return text.replace(QLatin1String("&&"), QStringLiteral("\x01")).remove(u'&');
-}
-
 // What is measured, where: "fr 792x552 level completed Label2".
 class FitCheck {
 public:
@@ -89,7 +79,7 @@ public:
     // A button shows its text whole: within its layout it has at least the
     // room it asks for; placed by the game, its words and a small margin fit.
     void button(const QAbstractButton* b) {
-        const QString text = WithoutLetter(b->text());
+        const QString text = Plain(b->text());
         const qreal needed = b->parentWidget() && b->parentWidget()->layout()
                                  ? b->sizeHint().width()
                                  : QFontMetricsF(b->font()).horizontalAdvance(text) + 8;
@@ -120,7 +110,7 @@ public:
         const QFontMetricsF metrics(bar->font());
         for (QAction* a : bar->actions()) {
             const QRect at = bar->actionGeometry(a);
-            const QString text = WithoutLetter(a->text());
+            const QString text = Plain(a->text());
             const bool onTheBar = !at.isEmpty() && at.right() < bar->width();
             if (!onTheBar) {
                 if (allOnTheBar) fail(a->objectName(), text, QStringLiteral("is not on the menu bar"));

@@ -24,6 +24,7 @@
 #include "desktop/overlay.h"
 #include "desktop/single_instance.h"
 #include "desktop/translations.h"
+#include "languages.h"
 #include "support/fake_platform.h"
 #include "support/play.h"
 #include "window_fixture.h"
@@ -33,16 +34,6 @@ namespace {
 
 using quib::testing::InstallRowPuzzles;
 using quib::testing::LevelPuzzle;
-
-// The scripted platform, with the core's texts through Qt's catalogues as the
-// real program has them.
-struct TranslatingPlatform : quib::testing::FakePlatform {
-    std::string Translated(const char* context, const char* text, const char* comment, int n) override {
-        return TranslateCoreText(context, text, comment, n);
-    }
-};
-
-QString Plain(QString text) { return text.replace(QLatin1String("&&"), QStringLiteral("\x01")).remove(u'&'); }
 
 // Every menu's title and entries (without the digits of "Save", "Load" and
 // "Goto Level"), keyed by the entry's name.
