@@ -93,6 +93,18 @@ told-why)
         fail "the end of the game with an unreadable data.txt said: $(cat "$work/unreadable.out")"
     [[ -s $data/high.txt ]] || fail "high.txt was not written"
 
+    # The same message in the player's language, the locale read as a
+    # desktop sets it.
+    cp -r "$(dirname "$quib")/translations" "$work/game/" && chown -R 65534:65534 "$work/game/translations"
+    start unreadable-de env LC_ALL= LC_MESSAGES= LANGUAGE= LANG=de_DE.UTF-8 "${player[@]}"; game=$started
+    wait_holder "$game"
+    for _ in $(seq 100); do grep -q "^Quib kann" "$work/unreadable-de.out" && break; sleep 0.1; done
+    grep -q "^Quib kann $data/data.txt nicht lesen (.*)\. Die Datei bleibt unverändert" "$work/unreadable-de.out" ||
+        fail "under LANG=de_DE.UTF-8 an unreadable data.txt was told as: $(cat "$work/unreadable-de.out")"
+    kill -TERM "$game"
+    ends "$game" 20
+    rm -rf "$work/game/translations"
+
     rm -rf "$data" && "${player[@]}" sh -c "mkdir '$data' && chmod 555 '$data'"
     start read-only "${player[@]}"; game=$started
     for _ in $(seq 100); do grep -q "^Quib cannot write" "$work/read-only.out" && break; sleep 0.1; done
@@ -100,7 +112,7 @@ told-why)
         "$work/read-only.out" || fail "a read-only folder beside the program was not told: $(cat "$work/read-only.out")"
     kill -TERM "$game"
     ends "$game" 20
-    echo "an unreadable data.txt and a read-only data folder: told with their causes"
+    echo "an unreadable data.txt (in English and in German) and a read-only data folder: told with their causes"
     ;;
 
 *) fail "no case '$case_name'" ;;
