@@ -41,38 +41,24 @@ public:
     }
 
     // A label over the board is painted in its logical box at its logical
-    // font, scaled as one picture: the words must lie inside that box.
+    // font, scaled as one picture: its words must lie inside that box. A
+    // single line may be taller than its box (the big title's line height).
     void textItem(const TextItem* t) {
-        const QRectF logical = LogicalRect(t);
-        const QRectF box(0, 0, logical.width(), logical.height());
+        const QRectF box(QPointF(), LogicalRect(t).size());
         const QFontMetricsF metrics(t->paintFont());
-        const QString text = t->text();
-        if (!text.contains(u'\n') && t->shownText() != text) {
-            fail(t->objectName(), text, QStringLiteral("is cut short to \"%1\"").arg(t->shownText()));
-            return;
-        }
-        // A single line may be taller than its box (the big title's line
-        // height); lines of a message must all be inside it.
-        const QRectF needed = metrics.boundingRect(box, Qt::AlignCenter | Qt::TextWordWrap, text);
-        const bool severalLines = needed.height() > metrics.lineSpacing() * 1.5;
-        if (needed.width() > box.width() + 0.5 || (severalLines && needed.height() > box.height() + 0.5))
-            fail(t->objectName(), text,
-                 QStringLiteral("needs %1x%2 of its %3x%4")
-                     .arg(needed.width())
-                     .arg(needed.height())
-                     .arg(box.width())
-                     .arg(box.height()));
+        QSizeF needed = metrics.boundingRect(box, Qt::AlignCenter | Qt::TextWordWrap, t->text()).size();
+        if (needed.height() < metrics.lineSpacing() * 1.5) needed.setHeight(0);
+        if (!t->text().contains(u'\n') && t->shownText() != t->text())  // elided
+            needed.setWidth(metrics.horizontalAdvance(t->text()));
+        expectFits(t->objectName(), t->text(), needed, box.size());
     }
 
     // The notice shows one of three words in the same place: each must fit.
     void notice(const PracticeNotice* n) {
-        for (practice::Notice kind :
-             {practice::Notice::Solvable, practice::Notice::Lost, practice::Notice::NotSure}) {
+        for (auto kind : {practice::Notice::Solvable, practice::Notice::Lost, practice::Notice::NotSure}) {
             const QString text = PracticeNotice::TextOf(kind);
             const qreal needed = QFontMetricsF(PracticeNotice::textFont()).horizontalAdvance(text);
-            if (needed > n->textBox().width())
-                fail(n->objectName(), text,
-                     QStringLiteral("needs %1 of its %2 pixels").arg(needed).arg(n->textBox().width()));
+            expectFits(n->objectName(), text, {needed, 0}, n->textBox().size());
         }
     }
 
@@ -83,44 +69,27 @@ public:
         const qreal needed = b->parentWidget() && b->parentWidget()->layout()
                                  ? b->sizeHint().width()
                                  : QFontMetricsF(b->font()).horizontalAdvance(text) + 8;
-        if (needed > b->width())
-            fail(b->objectName(), text,
-                 QStringLiteral("needs %1 of its %2 pixels").arg(needed).arg(b->width()));
+        expectFits(b->objectName(), text, {needed, 0}, b->size());
     }
 
     void label(const QLabel* l) {
-        const QString text = l->text();
-        if (l->wordWrap()) {
-            if (l->heightForWidth(l->width()) > l->height())
-                fail(l->objectName(), text,
-                     QStringLiteral("needs %1 of its %2 pixels in height")
-                         .arg(l->heightForWidth(l->width()))
-                         .arg(l->height()));
-        } else if (l->minimumSizeHint().width() > l->width()) {
-            fail(l->objectName(), text,
-                 QStringLiteral("needs %1 of its %2 pixels")
-                     .arg(l->minimumSizeHint().width())
-                     .arg(l->width()));
-        }
+        const QSizeF needed = l->wordWrap() ? QSizeF(0, l->heightForWidth(l->width()))
+                                            : QSizeF(l->minimumSizeHint().width(), 0);
+        expectFits(l->objectName(), l->text(), needed, l->size());
     }
 
     // A menu title on the bar is whole and inside the bar; at the first
     // size every title stands on the bar, none behind its overflow arrow.
     void menuTitles(QMenuBar* bar, bool allOnTheBar) {
-        const QFontMetricsF metrics(bar->font());
         for (QAction* a : bar->actions()) {
             const QRect at = bar->actionGeometry(a);
             const QString text = Plain(a->text());
-            const bool onTheBar = !at.isEmpty() && at.right() < bar->width();
-            if (!onTheBar) {
-                if (allOnTheBar) fail(a->objectName(), text, QStringLiteral("is not on the menu bar"));
+            if (at.isEmpty() || at.right() >= bar->width()) {
+                if (allOnTheBar) failures << place_ + u' ' + text + QStringLiteral(" is not on the menu bar");
                 continue;
             }
-            if (metrics.horizontalAdvance(text) > at.width())
-                fail(a->objectName(), text,
-                     QStringLiteral("needs %1 of its %2 pixels")
-                         .arg(metrics.horizontalAdvance(text))
-                         .arg(at.width()));
+            expectFits(a->objectName(), text, {QFontMetricsF(bar->font()).horizontalAdvance(text), 0},
+                       at.size());
         }
     }
 
@@ -144,8 +113,14 @@ public:
     QStringList failures;
 
 private:
-    void fail(const QString& name, const QString& text, const QString& how) {
-        failures << place_ + u' ' + name + QStringLiteral(" \"") + text + QStringLiteral("\" ") + how;
+    void expectFits(const QString& name, const QString& text, QSizeF needed, QSizeF room) {
+        if (needed.width() > room.width() + 0.5 || needed.height() > room.height() + 0.5)
+            failures << place_ + u' ' + name + QStringLiteral(" \"") + text +
+                            QStringLiteral("\" needs %1x%2 of its %3x%4")
+                                .arg(needed.width())
+                                .arg(needed.height())
+                                .arg(room.width())
+                                .arg(room.height());
     }
 
     QString language_;
