@@ -114,16 +114,20 @@ Il gioco è fornito “così com&apos;è”, senza garanzie di alcun tipo, espli
         <source>Quib cannot read %1 (%2). The file is left as it is, and what this session changes in it is not saved.</source>
         <translation>Quib non riesce a leggere %1 (%2). Il file resta com&apos;è, e ciò che questa sessione vi cambia non viene salvato.</translation>
     </message>
+    <message>
+        <source>the folder was moved or removed while the game ran, and another copy of Quib uses the folder at that place now, so nothing was written there</source>
+        <translation>la cartella è stata spostata o eliminata mentre il gioco era in corso, e ora un&apos;altra copia di Quib usa la cartella in quel punto, quindi lì non è stato scritto nulla</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
     <message>
-        <source>Quib cannot start: it keeps a lock at %1 so that no second copy of the game writes over your game and scores, and it cannot make that lock there (%2). Remove what is at that place, then start Quib again.</source>
-        <translation>Quib non può partire: tiene un blocco in %1 perché una seconda copia del gioco non sovrascriva la tua partita e i tuoi punteggi, e lì non riesce a crearlo (%2). Togli ciò che si trova in quel punto, poi avvia di nuovo Quib.</translation>
-    </message>
-    <message>
         <source>Quib cannot write in the folder beside the program (%1: %2). Your game, scores and options are kept in %3 instead; the files in %1 are left as they are.</source>
         <translation>Quib non può scrivere nella cartella accanto al programma (%1: %2). La partita, i punteggi e le opzioni vengono conservati in %3; i file in %1 restano come sono.</translation>
+    </message>
+    <message>
+        <source>Quib cannot start: another program, %1 (process %2), holds the lock on the folder of your game and scores (%3), the lock by which Quib makes sure that no second copy of the game writes there. End that program, then start Quib again.</source>
+        <translation>Quib non può partire: un altro programma, %1 (processo %2), tiene il blocco sulla cartella della tua partita e dei tuoi punteggi (%3), il blocco con cui Quib si assicura che nessuna seconda copia del gioco vi scriva. Chiudi quel programma, poi avvia di nuovo Quib.</translation>
     </message>
 </context>
 <context>

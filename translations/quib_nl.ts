@@ -114,16 +114,20 @@ Het spel wordt geleverd ‘zoals het is’, zonder enige garantie, uitdrukkelijk
         <source>Quib cannot read %1 (%2). The file is left as it is, and what this session changes in it is not saved.</source>
         <translation>Quib kan %1 niet lezen (%2). Het bestand blijft zoals het is, en wat deze sessie erin verandert, wordt niet opgeslagen.</translation>
     </message>
+    <message>
+        <source>the folder was moved or removed while the game ran, and another copy of Quib uses the folder at that place now, so nothing was written there</source>
+        <translation>de map is verplaatst of verwijderd terwijl het spel liep, en nu gebruikt een andere kopie van Quib de map op die plek, dus daar is niets geschreven</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
     <message>
-        <source>Quib cannot start: it keeps a lock at %1 so that no second copy of the game writes over your game and scores, and it cannot make that lock there (%2). Remove what is at that place, then start Quib again.</source>
-        <translation>Quib kan niet starten: het legt een vergrendeling op %1, zodat geen tweede kopie van het spel je spel en punten overschrijft, en kan die vergrendeling daar niet maken (%2). Verwijder wat op die plek staat en start Quib opnieuw.</translation>
-    </message>
-    <message>
         <source>Quib cannot write in the folder beside the program (%1: %2). Your game, scores and options are kept in %3 instead; the files in %1 are left as they are.</source>
         <translation>Quib kan niet schrijven in de map naast het programma (%1: %2). Je spel, punten en opties worden in plaats daarvan bewaard in %3; de bestanden in %1 blijven zoals ze zijn.</translation>
+    </message>
+    <message>
+        <source>Quib cannot start: another program, %1 (process %2), holds the lock on the folder of your game and scores (%3), the lock by which Quib makes sure that no second copy of the game writes there. End that program, then start Quib again.</source>
+        <translation>Quib kan niet starten: een ander programma, %1 (proces %2), houdt de vergrendeling vast op de map van je spel en punten (%3), de vergrendeling waarmee Quib ervoor zorgt dat geen tweede kopie van het spel daar schrijft. Sluit dat programma en start Quib daarna opnieuw.</translation>
     </message>
 </context>
 <context>

@@ -115,6 +115,10 @@ Gra jest udostępniana „tak jak jest”, bez jakiejkolwiek gwarancji, wyraźne
         <source>Quib cannot read %1 (%2). The file is left as it is, and what this session changes in it is not saved.</source>
         <translation>Quib nie może odczytać pliku %1 (%2). Plik pozostaje bez zmian, a zmiany z tej sesji nie zostaną w nim zapisane.</translation>
     </message>
+    <message>
+        <source>the folder was moved or removed while the game ran, and another copy of Quib uses the folder at that place now, so nothing was written there</source>
+        <translation>folder został przeniesiony lub usunięty w trakcie gry, a teraz folderu w tym miejscu używa inna kopia Quib, więc nic tam nie zapisano</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -123,8 +127,8 @@ Gra jest udostępniana „tak jak jest”, bez jakiejkolwiek gwarancji, wyraźne
         <translation>Quib nie może zapisywać w folderze obok programu (%1: %2). Twoja gra, wyniki i opcje będą przechowywane w %3; pliki w %1 pozostaną bez zmian.</translation>
     </message>
     <message>
-        <source>Quib cannot start: it keeps a lock at %1 so that no second copy of the game writes over your game and scores, and it cannot make that lock there (%2). Remove what is at that place, then start Quib again.</source>
-        <translation>Quib nie może się uruchomić: zakłada blokadę w %1, aby druga kopia gry nie nadpisała twojej gry i wyników, a nie może jej tam utworzyć (%2). Usuń to, co jest w tym miejscu, i uruchom Quib ponownie.</translation>
+        <source>Quib cannot start: another program, %1 (process %2), holds the lock on the folder of your game and scores (%3), the lock by which Quib makes sure that no second copy of the game writes there. End that program, then start Quib again.</source>
+        <translation>Quib nie może się uruchomić: inny program, %1 (proces %2), trzyma blokadę folderu z twoją grą i wynikami (%3), dzięki której Quib pilnuje, by żadna druga kopia gry tam nie zapisywała. Zamknij ten program, a potem uruchom Quib ponownie.</translation>
     </message>
 </context>
 <context>

@@ -114,16 +114,20 @@ O jogo é fornecido “no estado em que se encontra”, sem garantia de qualquer
         <source>Quib cannot read %1 (%2). The file is left as it is, and what this session changes in it is not saved.</source>
         <translation>O Quib não consegue ler %1 (%2). O arquivo fica como está, e o que esta sessão mudar nele não será salvo.</translation>
     </message>
+    <message>
+        <source>the folder was moved or removed while the game ran, and another copy of Quib uses the folder at that place now, so nothing was written there</source>
+        <translation>a pasta foi movida ou removida enquanto o jogo rodava, e agora outra cópia do Quib usa a pasta nesse lugar, então nada foi gravado lá</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
     <message>
-        <source>Quib cannot start: it keeps a lock at %1 so that no second copy of the game writes over your game and scores, and it cannot make that lock there (%2). Remove what is at that place, then start Quib again.</source>
-        <translation>O Quib não pode abrir: ele mantém uma trava em %1 para que uma segunda cópia do jogo não sobrescreva seu jogo e seus pontos, e não consegue criar essa trava lá (%2). Remova o que estiver nesse lugar e abra o Quib de novo.</translation>
-    </message>
-    <message>
         <source>Quib cannot write in the folder beside the program (%1: %2). Your game, scores and options are kept in %3 instead; the files in %1 are left as they are.</source>
         <translation>O Quib não pode gravar na pasta ao lado do programa (%1: %2). Seu jogo, pontos e opções ficam guardados em %3; os arquivos em %1 ficam como estão.</translation>
+    </message>
+    <message>
+        <source>Quib cannot start: another program, %1 (process %2), holds the lock on the folder of your game and scores (%3), the lock by which Quib makes sure that no second copy of the game writes there. End that program, then start Quib again.</source>
+        <translation>O Quib não pode iniciar: outro programa, %1 (processo %2), mantém a trava da pasta do seu jogo e dos seus pontos (%3), a trava com que o Quib garante que nenhuma segunda cópia do jogo grave nela. Feche esse programa e inicie o Quib de novo.</translation>
     </message>
 </context>
 <context>

@@ -115,6 +115,10 @@ The game is provided &quot;as is&quot;, without warranty of any kind, express or
         <source>Quib cannot read %1 (%2). The file is left as it is, and what this session changes in it is not saved.</source>
         <translation>Quib не может прочитать файл %1 (%2). Файл остаётся как есть, а изменения за этот сеанс в нём не сохранятся.</translation>
     </message>
+    <message>
+        <source>the folder was moved or removed while the game ran, and another copy of Quib uses the folder at that place now, so nothing was written there</source>
+        <translation>папку переместили или удалили во время игры, и теперь папку на этом месте использует другая копия Quib, поэтому туда ничего не записано</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -123,8 +127,8 @@ The game is provided &quot;as is&quot;, without warranty of any kind, express or
         <translation>Quib не может записывать в папку рядом с программой (%1: %2). Ваша игра, очки и настройки будут храниться в %3; файлы в %1 останутся как есть.</translation>
     </message>
     <message>
-        <source>Quib cannot start: it keeps a lock at %1 so that no second copy of the game writes over your game and scores, and it cannot make that lock there (%2). Remove what is at that place, then start Quib again.</source>
-        <translation>Quib не может запуститься: он ставит блокировку в %1, чтобы вторая копия игры не затёрла вашу игру и очки, но не может создать её там (%2). Удалите то, что находится в этом месте, и снова запустите Quib.</translation>
+        <source>Quib cannot start: another program, %1 (process %2), holds the lock on the folder of your game and scores (%3), the lock by which Quib makes sure that no second copy of the game writes there. End that program, then start Quib again.</source>
+        <translation>Quib не может запуститься: другая программа, %1 (процесс %2), удерживает блокировку папки с вашей игрой и очками (%3), с помощью которой Quib следит, чтобы вторая копия игры туда не записывала. Закройте эту программу и запустите Quib снова.</translation>
     </message>
 </context>
 <context>
