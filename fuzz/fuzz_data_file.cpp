@@ -63,12 +63,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(form.clock.LevelStartTime && std::isfinite(*form.clock.LevelStartTime));
     const Stored first = Read(form);
     const int resume = form.game.ResumeLevel;
-    const bool offered = form.intro.CommandLabel2.Visible;
+    const bool offered = form.game.ResumeOffered;
 
     Check(quib::records::WriteDataFile(form));
     FreshWindow(form);
     quib::records::ReadDataFile(form);
     Check(Read(form) == first);
-    if (offered) Check(form.game.ResumeLevel == resume && form.intro.CommandLabel2.Visible);
+    if (offered) Check(form.game.ResumeLevel == resume && form.game.ResumeOffered);
     return 0;
 }

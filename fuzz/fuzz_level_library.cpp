@@ -17,14 +17,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string path = fx.folder + "levels.txt";
     fx.PutInput("levels.txt", data, size);
 
-    const bool offered = form.intro.CommandLabel2.Visible;
+    const bool offered = form.game.ResumeOffered;
     const bool ok = quib::levels::ReadLevelLibrary(form, "levels.txt");
     const int count = form.library.LevelCount;
     Check(count >= 1 && count <= quib::kMaxStoredLevel);
     if (!ok) {
         // The interrupted game stays offered while the library counts its level.
         Check(form.game.CurrentLevel == 1 &&
-              form.intro.CommandLabel2.Visible == (offered && form.game.ResumeLevel <= count));
+              form.game.ResumeOffered == (offered && form.game.ResumeLevel <= count));
         for (int k = 2; k <= count; ++k) Check(form.library.LevelNeedsGenerating[static_cast<std::size_t>(k)]);
         return 0;
     }

@@ -100,7 +100,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fx.ResetPlatform();
     fx.platform.answerYes = false;
     quib::Form1& f = StartGame(first);
-    if (f.intro.CommandLabel2.Visible) {
+    if (f.game.ResumeOffered) {
         quib::game::CommandLabel2_Click(f);
         CheckGame(f);
     }

@@ -308,6 +308,9 @@ struct Game {
     int SaveSlot = 0;  // 0 none, 1..5
     bool JumpPossible = false;
     int ResumeLevel = 1;  // level of the interrupted game read from the resume file
+    // The start screen's "Continue" resumes the game at ResumeLevel: the
+    // one answer the start screen draws and the background supply reads.
+    bool ResumeOffered = false;
     bool SoundOn = true;
 };
 

@@ -666,11 +666,13 @@ void MainWindow::renderLabels() {
     const Form1& f = *form_;
     for (const LabelBinding& b : labels_) {
         const QColor colour = b.colour.isValid() ? b.colour : ToQColor(b.label->ForeColor);
-        b.item->sync(shown(*b.label), b.label->Visible, colour);
+        // "Continue" is shown while the game offers it, whatever its label holds.
+        const bool visible = b.label == &f.intro.CommandLabel2 ? f.game.ResumeOffered : b.label->Visible;
+        b.item->sync(shown(*b.label), visible, colour);
     }
 
     // With "Continue" hidden, "Exit" moves to the middle.
-    const QRectF exitRect = f.intro.CommandLabel2.Visible ? QRectF(277, 182, 112, 36) : QRectF(214, 182, 112, 36);
+    const QRectF exitRect = f.game.ResumeOffered ? QRectF(277, 182, 112, 36) : QRectF(214, 182, 112, 36);
     if (LogicalRect(exitItem_) != exitRect) {
         exitItem_->setLogical(exitRect);
         placeOverlays();

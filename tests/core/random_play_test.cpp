@@ -161,7 +161,7 @@ private:
 
     std::string Start(Form1& f) {
         const int mode = 1 + Roll(4);
-        if (f.intro.Visible && f.intro.CommandLabel2.Visible && Roll(2) == 0) {
+        if (f.intro.Visible && f.game.ResumeOffered && Roll(2) == 0) {
             game::CommandLabel2_Click(f);
             return "continue";
         }

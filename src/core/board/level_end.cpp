@@ -43,7 +43,7 @@ void ShowRoundOverMessage(Form1& form) {
 
 }  // namespace
 
-void EndedGameLeavesNothingToContinue(Form1& form) { form.intro.CommandLabel2.Visible = false; }
+void EndedGameLeavesNothingToContinue(Form1& form) { form.game.ResumeOffered = false; }
 
 void LevelSolved(Form1& form) {
     Game& g = form.game;

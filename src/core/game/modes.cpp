@@ -78,7 +78,7 @@ void NewGame(Form1& form, int index, std::optional<int> gotoLevel) {
         if (!grids) b.Grid[i].BorderStyle = 0;
         b.Grid[i].BackColor = 0;
     }
-    form.intro.CommandLabel2.Visible = false;
+    form.game.ResumeOffered = false;
     if (form.clock.ClockState == 2) form.clock.ClockState = 0;
     form.intro.Visible = false;
     for (std::size_t i = 1; i < b.Grid.size(); ++i) b.Grid[i].Visible = true;

@@ -175,7 +175,7 @@ void CommandLabel2_Click(Form1& form) {
     } else {
         ResumeBoard(form);
     }
-    form.intro.CommandLabel2.Visible = false;
+    form.game.ResumeOffered = false;
 }
 
 }  // namespace quib::game

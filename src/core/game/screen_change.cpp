@@ -92,7 +92,7 @@ bool GameRuns(const Form1& form) {
     return shown == Screen::LevelInPlay || shown == Screen::RoundOver || shown == Screen::LevelCompleted;
 }
 
-bool ContinueOffered(const Form1& form) { return StartScreenUp(form) && form.intro.CommandLabel2.Visible; }
+bool ContinueOffered(const Form1& form) { return StartScreenUp(form) && form.game.ResumeOffered; }
 
 bool SupplyMayRenew(const Form1& form, int level) {
     if (level == form.game.CurrentLevel) return false;

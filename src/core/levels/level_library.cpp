@@ -40,7 +40,7 @@ void TakeFallback(Form1& form) {
     lib.LevelCount = std::min(lib.LevelCount, kMaxStoredLevel);
     for (int k = 2; k <= lib.LevelCount; ++k) lib.LevelNeedsGenerating[static_cast<std::size_t>(k)] = true;
     // Only a level beyond what the damaged file counted has no place left.
-    if (form.game.ResumeLevel > lib.LevelCount) form.intro.CommandLabel2.Visible = false;
+    if (form.game.ResumeLevel > lib.LevelCount) form.game.ResumeOffered = false;
 }
 
 // Whether level i holds a whole puzzle: every frog cell and every jump set.

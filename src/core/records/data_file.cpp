@@ -64,7 +64,7 @@ void PlaceFallbackRecords(Form1& form) {
 void Fallback(Form1& form) {
     Game& g = form.game;
     g.ResumeLevel = 1;
-    form.intro.CommandLabel2.Visible = false;
+    form.game.ResumeOffered = false;
     const int levels = LevelsInFile(form);
     for (int i = 1; i <= levels; ++i) form.library.LevelNeedsGenerating[static_cast<std::size_t>(i)] = false;
     g.HighestLevel = 1;
@@ -216,15 +216,15 @@ void ReadDataFile(Form1& form) {
 
     if (g.ResumeLevel > form.library.LevelCount) g.ResumeLevel = 1;
     if (g.ResumeLevel < 1) g.ResumeLevel = 2;
-    if (g.ResumeLevel > 1) form.intro.CommandLabel2.Visible = true;
+    if (g.ResumeLevel > 1) form.game.ResumeOffered = true;
 
     game::CheckJumpPossible(form);
 
     // No try left to continue with. Practice has no limit to test against
     // (its try count runs below zero), and its game is never offered.
-    if (g.TryNumber + 1 >= g.TriesAllowed) form.intro.CommandLabel2.Visible = false;
-    if (g.ModeIndex < 3 && g.TryNumber >= g.TriesAllowed) form.intro.CommandLabel2.Visible = false;
-    if (g.ModeIndex == kPracticeMode) form.intro.CommandLabel2.Visible = false;
+    if (g.TryNumber + 1 >= g.TriesAllowed) form.game.ResumeOffered = false;
+    if (g.ModeIndex < 3 && g.TryNumber >= g.TriesAllowed) form.game.ResumeOffered = false;
+    if (g.ModeIndex == kPracticeMode) form.game.ResumeOffered = false;
 
     for (std::size_t i = 1; i < form.board.Grid.size(); ++i) {
         Cell& cell = form.board.Grid[i];

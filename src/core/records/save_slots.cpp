@@ -216,7 +216,7 @@ void mnuloadgame_Click(Form1& form, int index) {
 
     if (g.CurrentLevel > form.library.LevelCount) g.CurrentLevel = 1;
     if (g.CurrentLevel < 1) g.CurrentLevel = 1;
-    if (g.CurrentLevel > 1) form.intro.CommandLabel2.Visible = true;
+    if (g.CurrentLevel > 1) form.game.ResumeOffered = true;
     // "Continue" now stands for the loaded game, not the one read at start-up:
     // it would otherwise put the loaded frogs under another level's number.
     g.ResumeLevel = g.CurrentLevel;

@@ -113,7 +113,7 @@ void Form_Load(Form1& form) {
     Place(msg.Label6, 0, 200, "", false);
     Place(msg.Label1, 0, 40, "", false);
     Place(msg.RoundOverLabel, 0, 86, "", false);
-    form.intro.CommandLabel2.Visible = false;
+    form.game.ResumeOffered = false;
     msg.NameInput = {"Anonymous", 200, 208, false};  // a name for high.txt: never translated
     msg.Command1 = {form.platform.Translate("Messages", "Enter"), 508, 208, false, false};
     Place(msg.PausedLabel, 0, 200, form.platform.Translate("Messages", "Game Paused"), false);

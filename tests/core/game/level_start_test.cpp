@@ -110,7 +110,7 @@ TEST(ResumeBoard, ContinueShowsAPlayableStoredBoardRetriesABlockedOneAndAFinishe
     game::CommandLabel2_Click(f);
     ExpectFrogsOnCells(f, {100, 150, 151});
     EXPECT_EQ(f.game.TryNumber, 4);
-    EXPECT_TRUE(f.library.LevelNeedsGenerating[2] && !f.intro.CommandLabel2.Visible);
+    EXPECT_TRUE(f.library.LevelNeedsGenerating[2] && !f.game.ResumeOffered);
     EXPECT_TRUE(CaptionHas(f, "Level:   2 of 200" + std::string(17, ' ') + "3 left out of   5"));
     PlaceBoard(f, {CellAt(2, 2), CellAt(2, 5), CellAt(9, 9)});  // blocked: a retry of the level's puzzle
     game::CommandLabel2_Click(f);

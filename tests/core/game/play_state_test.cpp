@@ -276,7 +276,7 @@ TEST(ScreenChange, ARetryAfterContinueAtStartUpReplaysTheSamePuzzle) {
 
     TestGame second(first, true);
     Form1& g = second.form();
-    ASSERT_TRUE(g.intro.CommandLabel2.Visible && g.library.LevelNeedsGenerating[2]);
+    ASSERT_TRUE(g.game.ResumeOffered && g.library.LevelNeedsGenerating[2]);
     for (int tick = 0; tick < 10; ++tick) {
         second.platform.Advance(0.01);
         levels::Timer1_Timer(g);

@@ -108,7 +108,7 @@ constexpr int kOfferedLevel = 9;
 void ExpectFallback(Form1& form, int markedUpTo) {
     EXPECT_EQ(form.game.CurrentLevel, 1);
     EXPECT_EQ(form.gen.GenerationLevel, 1);
-    EXPECT_EQ(form.intro.CommandLabel2.Visible, form.library.LevelCount >= kOfferedLevel);
+    EXPECT_EQ(form.game.ResumeOffered, form.library.LevelCount >= kOfferedLevel);
     for (int k = 1; k <= kLevelIndexMax; ++k)
         ASSERT_EQ(form.library.LevelNeedsGenerating[static_cast<std::size_t>(k)], k >= 2 && k <= markedUpTo) << k;
 }
@@ -117,7 +117,7 @@ void ExpectFallback(Form1& form, int markedUpTo) {
 struct Loaded {
     TestGame game{false};
     Loaded() {
-        game->intro.CommandLabel2.Visible = true;
+        game->game.ResumeOffered = true;
         game->game.CurrentLevel = game->game.ResumeLevel = kOfferedLevel;
         game->gen.GenerationLevel = 0;
     }
@@ -174,7 +174,7 @@ TEST(LevelLibraryFile, FullLibraryReadsBackWhateverTheSeparatorsAndWords) {
         // Success leaves the game as it was; the levels stored without a
         // puzzle (every 17th) are marked for the background supply.
         EXPECT_EQ(reader.form().game.CurrentLevel, 9);
-        EXPECT_TRUE(reader.form().intro.CommandLabel2.Visible);
+        EXPECT_TRUE(reader.form().game.ResumeOffered);
         for (int k = 0; k <= kLevelIndexMax; ++k)
             ASSERT_EQ(got.LevelNeedsGenerating[static_cast<std::size_t>(k)], k >= 1 && k <= 200 && k % 17 == 0) << k;
     }
@@ -297,12 +297,12 @@ TEST(LevelLibraryFallback, TheInterruptedGameOutlivesALostLibrary) {
         }
 
         TestGame second(first, true);
-        EXPECT_TRUE(second->intro.CommandLabel2.Visible);
+        EXPECT_TRUE(second->game.ResumeOffered);
         window::Form_Unload(second.form());
 
         TestGame third(first, true);
         Form1& g = third.form();
-        ASSERT_TRUE(g.intro.CommandLabel2.Visible);
+        ASSERT_TRUE(g.game.ResumeOffered);
         game::CommandLabel2_Click(g);
         EXPECT_EQ(std::tuple(g.game.CurrentLevel, g.game.TryNumber, g.game.Score), counters);
         EXPECT_EQ(FrogCells(g), cells);

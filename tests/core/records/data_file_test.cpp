@@ -32,7 +32,7 @@ void ReadPrepared(TestGame& game, const std::vector<std::string>& items, std::si
 
 void ExpectFallback(const Form1& f) {
     EXPECT_EQ(std::tuple(f.game.ResumeLevel, f.game.CurrentLevel, f.game.HighestLevel), std::tuple(1, 1, 1));
-    EXPECT_FALSE(f.intro.CommandLabel2.Visible);
+    EXPECT_FALSE(f.game.ResumeOffered);
     EXPECT_TRUE(f.library.LevelNeedsGenerating[1]);
     EXPECT_EQ(std::count(f.library.LevelNeedsGenerating.begin(), f.library.LevelNeedsGenerating.end(), true), 1);
     ExpectBoardConsistent(f);
@@ -59,7 +59,7 @@ TEST(DataFileRoundTrip, WrittenGameComesBackWithItsBoardAndContinueResumesIt) {
     EXPECT_EQ(std::tuple(g.game.TriesAllowed, g.game.SaveSlot, g.game.HighestLevel, g.clock.PlaySeconds),
               std::tuple(8, 3, 37, std::int64_t{4000}));
     EXPECT_EQ(std::tuple(g.clock.PlayHours, g.clock.PlayMinutes, g.clock.PlaySecs), std::tuple(1, 2, 3));
-    EXPECT_TRUE(!g.game.SoundOn && g.library.LevelNeedsGenerating[37] && g.intro.CommandLabel2.Visible &&
+    EXPECT_TRUE(!g.game.SoundOn && g.library.LevelNeedsGenerating[37] && g.game.ResumeOffered &&
                 g.game.JumpPossible);
     EXPECT_NEAR(second.platform.Timer() - *g.clock.LevelStartTime, 75.5, 1e-3);
     EXPECT_EQ(FrogCells(g), cells);
@@ -95,7 +95,7 @@ TEST(DataFileContinue, OfferedByTheLevelReadAndTheTriesLeft) {
         items[1] = c.tryNumber;
         items[6] = c.mode;
         ReadPrepared(game, items);
-        EXPECT_EQ(std::tuple(game->game.ResumeLevel, game->intro.CommandLabel2.Visible, game->menu.GotoLevelMenue.Enabled),
+        EXPECT_EQ(std::tuple(game->game.ResumeLevel, game->game.ResumeOffered, game->menu.GotoLevelMenue.Enabled),
                   std::tuple(c.resume, c.shown, std::string(c.mode) == "4"));
     }
 }
@@ -109,10 +109,10 @@ TEST(DataFileContinue, AnOfferedGameOutlivesACloseWhateverItsTriesAtTheLevel) {
     items[2] = "0";
     WriteLines(first.data.file("data.txt"), items, SIZE_MAX);
     TestGame opened(first, true);
-    ASSERT_TRUE(opened->intro.CommandLabel2.Visible);
+    ASSERT_TRUE(opened->game.ResumeOffered);
     ASSERT_TRUE(records::WriteDataFile(opened.form()));
     TestGame again(first, true);
-    EXPECT_EQ(std::pair(again->game.ResumeLevel, again->intro.CommandLabel2.Visible), std::pair(37, true));
+    EXPECT_EQ(std::pair(again->game.ResumeLevel, again->game.ResumeOffered), std::pair(37, true));
 }
 
 TEST(DataFileOptions, TheFlagsSetSoundGridsAndTheCellOutlines) {

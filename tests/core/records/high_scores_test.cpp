@@ -195,7 +195,7 @@ TEST(HighScoreDisplay, LookingFromTheStartScreenKeepsTheGameOnOffer) {
     const std::string slot = FileText(first.data.file("savedgame2.txt"));
 
     TestGame game(first, true);
-    ASSERT_TRUE(game->intro.CommandLabel2.Visible);
+    ASSERT_TRUE(game->game.ResumeOffered);
     for (const int mode : {1, 4}) {
         game->game.ModeIndex = mode;
         records::mnuHighScores_Click(game.form());
@@ -204,7 +204,7 @@ TEST(HighScoreDisplay, LookingFromTheStartScreenKeepsTheGameOnOffer) {
         EXPECT_EQ(FileText(first.data.file("savedgame2.txt")), slot);
         records::HighLabel_Click(game.form());
         EXPECT_TRUE(game->intro.Visible && game::StartScreenUp(game.form()) &&
-                    game->intro.CommandLabel2.Visible);
+                    game->game.ResumeOffered);
         EXPECT_EQ(std::tuple(game->game.TryNumber, game->game.LevelTries), std::tuple(3, 1));
     }
 }

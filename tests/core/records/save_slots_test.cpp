@@ -146,7 +146,7 @@ TEST(SaveSlotLoad, OddButSoundSlotsLoad) {
         records::mnuloadgame_Click(f, c.slot);
         EXPECT_EQ(std::tuple(f.game.CurrentLevel, f.game.Score, FrogCells(f)), std::tuple(c.loadedLevel, 640, c.cells));
         EXPECT_EQ(StoredPieces(f, c.level), c.start);
-        EXPECT_EQ(f.intro.CommandLabel2.Visible, c.loadedLevel > 1);
+        EXPECT_EQ(f.game.ResumeOffered, c.loadedLevel > 1);
         ExpectBoardConsistent(f, true);
     }
 }
@@ -174,10 +174,10 @@ TEST(SaveSlotClose, AnEndedGameClosesItsSlotAndLeavesNothingToContinue) {
     PlayLevel(f, 1, 1);  // another game; slot 2 keeps the level-4 game
     records::mnuloadgame_Click(f, 2);
     ASSERT_EQ(f.game.CurrentLevel, 4);
-    ASSERT_TRUE(f.intro.CommandLabel2.Visible);
+    ASSERT_TRUE(f.game.ResumeOffered);
     game::mnuQuit_Click(f);
     game::RoundOverLabel_Click(f);
-    EXPECT_TRUE(f.intro.Visible && !f.intro.CommandLabel2.Visible);
+    EXPECT_TRUE(f.intro.Visible && !f.game.ResumeOffered);
 }
 
 // A Practice game loaded at level 2 and left by "Quit" on level 3:
@@ -191,7 +191,7 @@ TEST(SaveSlotContinue, APracticeGameQuitALevelAfterItsLoadContinuesWhereItWasLef
     records::mnusavegame_Click(f, 1);
     game::mnuQuit_Click(f);
     records::mnuloadgame_Click(f, 1);
-    ASSERT_TRUE(f.game.CurrentLevel == 2 && f.intro.CommandLabel2.Visible);
+    ASSERT_TRUE(f.game.CurrentLevel == 2 && f.game.ResumeOffered);
     PlaySolution(f, LevelPuzzle(2));
     ClickWindow(f);
     Jump(f, LevelPuzzle(3).solution[0].first, LevelPuzzle(3).solution[0].second);

@@ -36,7 +36,7 @@ TEST(FormLoad, OpensTheStartScreenWithNothingToPlayYet) {
         {&in.Label12, "The higher the difficulty level the more points you get per level but you are given fewer chances."},
     };
     for (const auto& [label, text] : texts) EXPECT_EQ(label->Caption, text);
-    EXPECT_FALSE(in.CommandLabel2.Visible);
+    EXPECT_FALSE(f.game.ResumeOffered);
     EXPECT_EQ(in.CommandLabel[3].ForeColor, Rgb(100, 100, 250));
     EXPECT_EQ(std::tuple(f.msg.Command1.Left, f.msg.Command1.Top, f.msg.RoundOverLabel.Top), std::tuple(508, 208, 86));
 
@@ -53,7 +53,7 @@ TEST(FormLoad, OpensTheStartScreenWithNothingToPlayYet) {
 TEST(StartUp, OffersWhatTheFilesAllow) {
     TestGame game;
     Form1& f = game.form();
-    EXPECT_FALSE(f.tasks.StartupPending || f.intro.CommandLabel2.Visible);
+    EXPECT_FALSE(f.tasks.StartupPending || f.game.ResumeOffered);
     EXPECT_EQ(std::tuple(f.clock.ClockState, f.window.MousePointer, f.game.HighestLevel), std::tuple(0, Pointer::Default, 1));
     for (int n = 1; n <= 200; ++n) ASSERT_TRUE(f.library.LevelNeedsGenerating[static_cast<std::size_t>(n)]) << n;
     ASSERT_EQ(f.menu.mnulevel.size(), 20u);
@@ -125,7 +125,7 @@ TEST(StartUp, SurvivesAHostileDataFolderAndClearsItsLeftovers) {
     EXPECT_EQ(leftover.begin()->rfind(".high.txt.quib-tmp-", 0), 0u) << *leftover.begin();
 
     game.RunStartUp();
-    EXPECT_FALSE(game->intro.CommandLabel2.Visible || game->menu.mnuloadgame[1].Enabled);
+    EXPECT_FALSE(game->game.ResumeOffered || game->menu.mnuloadgame[1].Enabled);
     EXPECT_EQ(game->high.ScoreLabel[1].Caption, "0");
     EXPECT_EQ(FileLines(file("high.txt")).size(), 30u);  // written anew
     std::set<std::string> expected = kept;
@@ -154,7 +154,7 @@ TEST(StartUp, KeepsTheFilesItCannotRead) {
         if (root && (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(2);
         TestGame run(owner, true);
         Form1& f = run.form();
-        bool ok = f.high.ScoreLabel[1].Caption == "0" && !f.intro.CommandLabel2.Visible;
+        bool ok = f.high.ScoreLabel[1].Caption == "0" && !f.game.ResumeOffered;
         records::mnusavegame_Click(PlayLevel(f, 1, 1), 1);
         ok = ok && f.game.SaveSlot == 0;
         for (int i = 0; i < 300; ++i) {
