@@ -103,6 +103,9 @@ void LevelSolved(Form1& form) {
             const bool high = HighScoreCheck(form);
             if (high) closing = p.Translate("Messages", "You got a high score.");
             ShowNameEntry(form, high);
+            // The message shows the game's whole time, as every game-over
+            // message does (the table's entry has just split it likewise).
+            game::SplitPlaySeconds(form);
         }
         if (g.ModeIndex == kPracticeMode) {
             msg.RoundOverLabel.Caption =

@@ -33,6 +33,10 @@ bool SupplyMayRenew(const Form1& form, int level);
 
 void StartLevel(Form1& form);
 void ResumeBoard(Form1& form);
+// Takes up the board of an interrupted game (Continue, a slot's load): a
+// board without a jump left is the lost round it was saved on, and is
+// retried; any other is played on.
+void TakeUpBoard(Form1& form);
 void CheckJumpPossible(Form1& form);
 // Whether level n fits the level tables (1..347).
 bool LevelInTables(int n);

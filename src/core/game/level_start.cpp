@@ -139,8 +139,10 @@ void StartLevel(Form1& form) {
     if (!StoredPuzzleUsable(form, n)) {
         // Only when the generator gave up and no puzzle was ever stored:
         // an empty board rather than the frogs of another level, and no level
-        // in play: the start screen offers another choice.
+        // in play: the start screen offers another choice, and "Continue"
+        // none, since the board it would take up is gone.
         ClearBoardFrogs(form);
+        g.ResumeOffered = false;
         form.intro.Visible = true;
         Enter(form, Screen::StartScreen);
         UpdateCaption(form);
@@ -243,6 +245,20 @@ void ResumeBoard(Form1& form) {
     for (std::size_t i = 1; i < b.Frog.size(); ++i) b.Frog[i].Visible = true;
     Enter(form, Screen::LevelInPlay);
     UpdateCaption(form);
+}
+
+void TakeUpBoard(Form1& form) {
+    Game& g = form.game;
+    CheckJumpPossible(form);
+    // A board with one frog left is a solved level whose panel was left by
+    // "Quit" (the level has already moved on): it goes on as the panel's
+    // dismissal would have, with the next level's fresh start, not a retry.
+    if (!g.JumpPossible && board::FrogsLeft(form.board) > 1) {
+        g.RetryPending = true;
+        StartLevel(form);
+    } else {
+        ResumeBoard(form);
+    }
 }
 
 void CheckJumpPossible(Form1& form) {

@@ -89,6 +89,9 @@ void NewGame(Form1& form, int index, std::optional<int> gotoLevel) {
     g.Score = 0;
     g.ModeIndex = index;
     ApplyModeTable(g, index);
+    // Practice keeps the level of the game before, but a game that is over
+    // after its last level stands one past it: Practice then starts afresh.
+    if (g.CurrentLevel > form.library.LevelCount) g.CurrentLevel = 1;
     form.menu.GotoLevelMenue.Enabled = g.ModeIndex == kPracticeMode;
     form.window.MousePointer = Pointer::Hourglass;
 

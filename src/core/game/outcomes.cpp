@@ -164,17 +164,8 @@ void mnuQuit_Click(Form1& form) {
 void CommandLabel2_Click(Form1& form) {
     Game& g = form.game;
     g.CurrentLevel = g.ResumeLevel;
-    CheckJumpPossible(form);
     form.intro.Visible = false;
-    // A board with one frog left is a solved level whose panel was left by
-    // "Quit" (the level has already moved on): it goes on as the panel's
-    // dismissal would have, with the next level's fresh start, not a retry.
-    if (!g.JumpPossible && board::FrogsLeft(form.board) > 1) {
-        g.RetryPending = true;
-        StartLevel(form);
-    } else {
-        ResumeBoard(form);
-    }
+    TakeUpBoard(form);
     form.game.ResumeOffered = false;
 }
 

@@ -216,7 +216,7 @@ void mnuloadgame_Click(Form1& form, int index) {
 
     if (g.CurrentLevel > form.library.LevelCount) g.CurrentLevel = 1;
     if (g.CurrentLevel < 1) g.CurrentLevel = 1;
-    if (g.CurrentLevel > 1) form.game.ResumeOffered = true;
+    g.ResumeOffered = g.CurrentLevel > 1;
     // "Continue" now stands for the loaded game, not the one read at start-up:
     // it would otherwise put the loaded frogs under another level's number.
     g.ResumeLevel = g.CurrentLevel;
@@ -226,7 +226,7 @@ void mnuloadgame_Click(Form1& form, int index) {
     if (!form.menu.mnuGrids.Checked)
         for (std::size_t i = 1; i < form.board.Grid.size(); ++i) form.board.Grid[i].BorderStyle = 0;
 
-    game::ResumeBoard(form);
+    game::TakeUpBoard(form);
 }
 
 void CloseSaveSlot(Form1& form, const std::string& item) {

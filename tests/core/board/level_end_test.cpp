@@ -88,5 +88,47 @@ TEST(LastLevel, SolvingItEndsTheGameWithItsMessageClosesTheSlotAndOffersTheTable
     }
 }
 
+// The game-over message after the last level of a short library shows the
+// game's whole time (three levels of 21 seconds) whether or not the score
+// takes a row of a table already full of higher scores; and New Game >
+// Practice chosen while that message or the name entry is up plays level 1,
+// never a level past the last.
+TEST(LastLevel, TheMessageShowsTheGamesTimeAndPracticeAfterItStartsAtLevelOne) {
+    struct Case {
+        int mode;
+        bool tableFull;
+        const char* message;
+        Screen screen;
+    };
+    const Case cases[] = {
+        {kEasyMode, false, "1: All levels solved.\nScore: 27   Time 0:1:3\nYou got a high score.", Screen::NameEntry},
+        {kEasyMode, true, "1: All levels solved.\nScore: 27   Time 0:1:3\nPress Mouse button to play again",
+         Screen::GameOver},
+        {kPracticeMode, false, "10: All levels solved.\n       \nPress Mouse button to play again", Screen::GameOver},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.message));
+        TestGame game;
+        Form1& f = game.form();
+        f.library.LevelCount = 3;
+        if (c.tableFull)
+            for (int row = 1; row <= 10; ++row) f.high.ScoreLabel[static_cast<std::size_t>(row)].Caption = "900";
+        StartGame(f, c.mode, 3);
+        for (int level = 1; level <= 3; ++level) {
+            game.platform.Advance(21);
+            PlaySolution(f, LevelPuzzle(level));
+            if (level < 3) ClickWindow(f);
+        }
+        EXPECT_EQ(f.msg.RoundOverLabel.Caption, c.message);
+        EXPECT_EQ(f.play.Now, c.screen);
+
+        game::NewGameMenue_Click(f, kPracticeMode);
+        // Level 1's puzzle was played, so a fresh one of its four frogs is made.
+        EXPECT_EQ(std::pair(f.game.CurrentLevel, FrogCells(f).size()), std::pair(1, std::size_t{4}));
+        EXPECT_TRUE(CaptionHas(f, "Level:   1 of 200"));
+        EXPECT_EQ(f.play.Now, Screen::LevelInPlay);
+    }
+}
+
 }  // namespace
 }  // namespace quib

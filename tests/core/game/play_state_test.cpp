@@ -329,6 +329,18 @@ TEST(ScreenChange, PlayTimeIsBankedWhenALevelStopsBeingInPlayAndRestartsWithIt) 
         EXPECT_NE(f.msg.RoundOverLabel.Caption.find("Time 0:1:40"), std::string::npos)
             << f.msg.RoundOverLabel.Caption;
     }
+    // Restart Level after 40 seconds, then 10 more to solve: the abandoned
+    // try's seconds count neither for the level nor for the game.
+    {
+        TestGame game;
+        Form1& f = StartGame(game.form(), kEasyMode);
+        game.platform.Advance(40);
+        game::RestartLevelMenue_Click(f);
+        game.platform.Advance(10);
+        PlaySolution(f, LevelPuzzle(1));
+        EXPECT_EQ(f.msg.Label6.Caption, "SCORE: 4   Time 0:0:10");
+        EXPECT_EQ(f.clock.PlaySeconds, 10);
+    }
 }
 
 // An automatic save into the game's slot while the next level has no puzzle

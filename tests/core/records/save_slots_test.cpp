@@ -263,5 +263,80 @@ TEST(SaveSlotSave, AFailedWriteKeepsTheOldSaveOnOffer) {
     EXPECT_TRUE(!Offered(f, 4) && Offered(f, 2) && f.menu.mnusave.Enabled);
 }
 
+// A slot saved on the round-over message holds a board without a jump (New
+// Game saves the running game into its slot, whatever the screen), as the
+// resume file does after a close there. Load takes such a board as Continue
+// does: the level is retried with its start layout and a try counted.
+TEST(SaveSlotLoad, ABoardWithoutAJumpIsRetriedAsContinueRetriesIt) {
+    for (const bool byLoad : {true, false}) {
+        SCOPED_TRACE(byLoad ? "Load" : "Continue");
+        TestGame first;
+        Form1& f = StartGame(first.form(), kEasyMode);
+        PlaySolution(f, LevelPuzzle(1));
+        ClickWindow(f);
+        records::mnusavegame_Click(f, 2);
+        PlayLosingJump(f, LevelPuzzle(2));
+        ASSERT_EQ(f.play.Now, Screen::RoundOver);
+        TestGame second(first, false);
+        Form1* played = &f;
+        if (byLoad) {
+            game::NewGameMenue_Click(f, kEasyMode);
+            records::mnuloadgame_Click(f, 2);
+        } else {
+            window::Form_Unload(f);
+            second.RunStartUp();
+            ASSERT_TRUE(game::ContinueOffered(second.form()));
+            game::CommandLabel2_Click(second.form());
+            played = &second.form();
+        }
+        const Form1& g = *played;
+        EXPECT_EQ(FrogCells(g), LevelPuzzle(2).pieces);
+        EXPECT_EQ(std::pair(g.play.Now, g.game.LevelTries), std::pair(Screen::LevelInPlay, 2));
+        EXPECT_TRUE(CaptionHas(g, "Level:   2 of 200"));
+        EXPECT_TRUE(CaptionHas(g, "Tries Left:  10"));
+    }
+}
+
+// "Continue" is offered for the game last loaded or left, only beyond level
+// 1, and never over a board the generator could not fill.
+TEST(SaveSlotContinue, OfferedOnlyForALevelItCanResume) {
+    // A Practice slot at level 3 loaded, then one at level 1, then Quit.
+    {
+        TestGame game;
+        Form1& f = game.form();
+        InstallRowPuzzles(f, 3);
+        game::mnulevel_Click(f, 3);
+        records::mnusavegame_Click(f, 1);
+        game::mnulevel_Click(f, 1);
+        records::mnusavegame_Click(f, 2);
+        game::mnuQuit_Click(f);
+        records::mnuloadgame_Click(f, 1);
+        ASSERT_EQ(f.game.CurrentLevel, 3);
+        records::mnuloadgame_Click(f, 2);
+        ASSERT_EQ(f.game.CurrentLevel, 1);
+        game::mnuQuit_Click(f);
+        EXPECT_TRUE(game::StartScreenUp(f));
+        EXPECT_FALSE(game::ContinueOffered(f));
+    }
+    // A Practice slot at level 2 loaded and solved; the generator gives up
+    // on level 3, which has no puzzle: the start screen over an empty board.
+    {
+        TestGame game;
+        Form1& f = game.form();
+        InstallRowPuzzles(f, 2);
+        game::mnulevel_Click(f, 2);
+        records::mnusavegame_Click(f, 1);
+        game::mnuQuit_Click(f);
+        records::mnuloadgame_Click(f, 1);
+        ASSERT_EQ(f.game.CurrentLevel, 2);
+        for (std::size_t k = 1; k < f.board.GridB.size(); ++k) f.board.GridB[k].Height = 5;
+        PlaySolution(f, LevelPuzzle(2));
+        ClickWindow(f);
+        ASSERT_EQ(board::FrogsLeft(f.board), 0);
+        EXPECT_TRUE(game::StartScreenUp(f));
+        EXPECT_FALSE(game::ContinueOffered(f));
+    }
+}
+
 }  // namespace
 }  // namespace quib
