@@ -16,7 +16,7 @@ using quib::fuzz::Check;
 using quib::fuzz::CheckBoard;
 
 // A freshly opened window, the same for every input.
-void FreshWindow(quib::Form1& form) {
+void FreshWindow(quib::Session& form) {
     quib::fuzz::OpenWindowAfresh(form);
     // Level 1's layout, for the fallback to place.
     const int cells[] = {118, 201, 180, 139};
@@ -33,10 +33,10 @@ struct Stored {
     bool operator==(const Stored&) const = default;
 };
 
-Stored Read(const quib::Form1& f) {
+Stored Read(const quib::Session& f) {
     Stored s{f.game.TryNumber, f.game.LevelTries, f.game.HighestLevel, f.game.ModeIndex, f.game.SaveSlot,
              f.game.Score, f.clock.PlaySeconds, f.clock.PlayHours, f.clock.PlayMinutes, f.clock.PlaySecs,
-             f.menu.sndmenue.Checked, f.menu.mnuGrids.Checked, {}, {}};
+             f.menu.SoundOption.Checked, f.menu.GridsOption.Checked, {}, {}};
     for (int i = 1; i <= 200; ++i) s.flags.push_back(f.library.LevelNeedsGenerating[static_cast<std::size_t>(i)]);
     for (std::size_t r = 1; r < f.board.Rect.size(); ++r) {
         s.records.push_back(f.board.Rect[r].Left);
@@ -50,7 +50,7 @@ Stored Read(const quib::Form1& f) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static quib::fuzz::Fixture fx;
-    quib::Form1& form = *fx.form;
+    quib::Session& form = *fx.form;
     fx.PutInput("data.txt", data, size);
 
     FreshWindow(form);

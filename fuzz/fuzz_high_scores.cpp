@@ -35,7 +35,7 @@ void CheckRows(const quib::HighScores& h) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static quib::fuzz::Fixture fx;
-    quib::Form1& form = *fx.form;
+    quib::Session& form = *fx.form;
     fx.PutInput("high.txt", data, size);
 
     form.high = quib::HighScores{};

@@ -13,7 +13,7 @@ using quib::fuzz::Check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static quib::fuzz::Fixture fx;
-    quib::Form1& form = *fx.form;
+    quib::Session& form = *fx.form;
     const std::string path = fx.folder + "levels.txt";
     fx.PutInput("levels.txt", data, size);
 

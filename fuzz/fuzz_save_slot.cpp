@@ -21,7 +21,7 @@ using quib::fuzz::CheckBoard;
 
 // The start screen of a fresh run, with a library whose every level has a
 // layout, so that no level start needs the generator.
-void FreshWindow(quib::Form1& form) {
+void FreshWindow(quib::Session& form) {
     quib::fuzz::OpenWindowAfresh(form);
     form.gen.GenerationLevel = 0;
     form.clock.ClockState = 0;
@@ -33,7 +33,7 @@ void FreshWindow(quib::Form1& form) {
     }
 }
 
-std::vector<int> Cells(const quib::Form1& form) {
+std::vector<int> Cells(const quib::Session& form) {
     std::vector<int> cells;
     for (std::size_t r = 1; r < form.board.Rect.size(); ++r) cells.push_back(form.board.Rect[r].Tag);
     return cells;
@@ -50,7 +50,7 @@ struct SlotFields {
     bool operator==(const SlotFields&) const = default;
 };
 
-SlotFields Fields(const quib::Form1& f) {
+SlotFields Fields(const quib::Session& f) {
     SlotFields s{f.game.CurrentLevel, f.game.TryNumber, f.game.LevelTries, f.game.ModeIndex, f.game.Score,
                  f.clock.PlaySeconds, f.clock.PlayHours, f.clock.PlayMinutes, f.clock.PlaySecs, {}, {}};
     for (std::size_t r = 1; r < f.board.Rect.size(); ++r) {
@@ -66,23 +66,23 @@ SlotFields Fields(const quib::Form1& f) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static quib::fuzz::Fixture fx;
-    quib::Form1& form = *fx.form;
+    quib::Session& form = *fx.form;
     fx.PutInput(quib::records::SlotFileName(1), data, size);
 
     FreshWindow(form);
     quib::records::UpdateSlotMenu(form, 1);
-    const bool offered = form.menu.mnuloadgame[1].Enabled;
+    const bool offered = form.menu.LoadSlotEntries[1].Enabled;
     const quib::Game before = form.game;
     const std::vector<int> cellsBefore = Cells(form);
 
-    quib::records::mnuloadgame_Click(form, 1);
+    quib::records::LoadFromSlot(form, 1);
     CheckBoard(form);
     if (!offered) {
         // Refused: nothing of the game changed.
         Check(form.game.CurrentLevel == before.CurrentLevel && form.game.Score == before.Score &&
               form.game.SaveSlot == before.SaveSlot && quib::game::StartScreenUp(form) &&
               Cells(form) == cellsBefore);
-        Check(!form.menu.mnuloadgame[1].Enabled);
+        Check(!form.menu.LoadSlotEntries[1].Enabled);
         return 0;
     }
     Check(form.game.SaveSlot == 1);
@@ -93,10 +93,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // What the game saves it loads back, every field of it.
     const SlotFields fields = Fields(form);
     const double levelStart = form.clock.LevelStartTime.value_or(0);
-    quib::records::mnusavegame_Click(form, 1);
-    Check(form.menu.mnuloadgame[1].Enabled);
+    quib::records::SaveToSlot(form, 1);
+    Check(form.menu.LoadSlotEntries[1].Enabled);
     quib::game::Enter(form, quib::Screen::StartScreen);  // back at the start screen, the own slot loads again
-    quib::records::mnuloadgame_Click(form, 1);
+    quib::records::LoadFromSlot(form, 1);
     CheckBoard(form);
     Check(Fields(form) == fields);
     const double again = form.clock.LevelStartTime.value_or(0);

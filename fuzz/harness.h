@@ -31,7 +31,7 @@ inline void Check(bool condition) {
 // The board's invariants: at most the records a file may bring, each on its
 // own cell of the board, every taken cell naming its record, nothing else
 // taken.
-inline void CheckBoard(const Form1& form) {
+inline void CheckBoard(const Session& form) {
     const Board& b = form.board;
     Check(b.Rect.size() >= 1 && b.Rect.size() <= records::kMaxStoredFrogs + 1);
     int taken = 0;
@@ -53,12 +53,12 @@ inline void Put(const std::string& path, std::string_view text) {
 
 // The window as the game opens it, alike for every input: nothing of the
 // game, the clock or the used-puzzle marks of the input before is left.
-inline void OpenWindowAfresh(Form1& form) {
+inline void OpenWindowAfresh(Session& form) {
     form.game = Game{};
     form.clock = Clock{};
     form.library.LevelNeedsGenerating.fill(false);
     form.files = DataFiles{};
-    window::Form_Load(form);
+    window::OpenWindow(form);
 }
 
 // Row i of a level table is level i's entry: its frogs (columns 1..i+3) or
@@ -94,13 +94,13 @@ public:
         : built_(platform, folder, folder), form_(platform, folder, folder), spare_(platform, folder, folder) {
         TakeTables(spare_, built_);
     }
-    // The window as a fresh Form1 is, before Form_Load.
-    Form1& Fresh() {
+    // The window as a fresh Session is, before OpenWindow.
+    Session& Fresh() {
         // The library's tables are written only with a new revision.
         const bool libraryChanged = form_.library.Revision != built_.library.Revision;
         TakeTables(spare_, form_);
         // Every member but the platform and the two folders (the same for
-        // both): a member added to Form1 must be added here too.
+        // both): a member added to Session must be added here too.
         form_.board = built_.board;
         form_.library = built_.library;
         form_.gen = built_.gen;
@@ -150,7 +150,7 @@ public:
 private:
     // Moves the level tables from one window to the other (the giver's are
     // left empty).
-    static void TakeTables(Form1& to, Form1& from) {
+    static void TakeTables(Session& to, Session& from) {
         to.library.LevelPieces = std::move(from.library.LevelPieces);
         to.library.SolutionFrom = std::move(from.library.SolutionFrom);
         to.library.SolutionTo = std::move(from.library.SolutionTo);
@@ -164,9 +164,9 @@ private:
         if (from.library.FileContent) from.library.TextMemory = std::move(*from.library.FileContent);
         to.library.TextMemory = std::move(from.library.TextMemory);
     }
-    Form1 built_;  // as built, without its tables
-    Form1 form_;
-    Form1 spare_;  // holds form_'s tables while the rest is copied
+    Session built_;  // as built, without its tables
+    Session form_;
+    Session spare_;  // holds form_'s tables while the rest is copied
     unsigned uses_ = 0;
 };
 
@@ -175,7 +175,7 @@ private:
 struct Fixture {
     testing::FakePlatform platform;
     std::string folder;
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<Session> form;
 
     Fixture() {
         char tmpl[] = "/dev/shm/quib_fuzz_XXXXXX";
@@ -184,7 +184,7 @@ struct Fixture {
         if (!made) made = ::mkdtemp(fallback);
         if (!made) std::abort();
         folder = std::string(made) + "/";
-        form = std::make_unique<Form1>(platform, folder, folder);
+        form = std::make_unique<Session>(platform, folder, folder);
     }
     ~Fixture() {
         std::error_code ignored;

@@ -354,8 +354,8 @@ struct HighScores {
     int NewScoreRank = 0;
     // What was visible when the table was opened, restored when it closes.
     struct Shown {
-        bool Label1 = false, RoundOverLabel = false, NameInput = false, Command1 = false;
-        bool Label2 = false, Label3b = false, Label6 = false, PausedLabel = false;
+        bool RoundOverHeading = false, RoundOverLabel = false, NameInput = false, EnterButton = false;
+        bool PanelTitle = false, PanelCount = false, PanelScore = false, PausedLabel = false;
     } Remembered;
 };
 
@@ -365,66 +365,66 @@ struct IntroScreen {
     bool Visible = true;  // IntroFrame
     int Left = 126;
     int Top = 77;
-    Label Label7, Label9;              // "Quib" titles
-    Label Label13;                     // "Select Difficulty"
-    std::array<Label, 5> CommandLabel; // 1..4: the mode choices
-    Label CommandLabel2;               // "Continue"
+    Label Title, TitleShadow;              // "Quib" titles
+    Label DifficultyHeading;                     // "Select Difficulty"
+    std::array<Label, 5> ModeChoices; // 1..4: the mode choices
+    Label ContinueChoice;               // "Continue"
     Label ExitLabel;                   // "Exit"
-    Label Label8, Label10, Label11, Label12;  // help lines
-    Label Label3;                      // the web address
+    Label GoalLine, TriesLine, ScoreLine, DifficultyLine;  // help lines
+    Label WebAddress;                      // the web address
     bool Image3Visible = true;         // background picture
 };
 
 struct Messages {
-    Label Label1;          // heading of the round-over message
+    Label RoundOverHeading;          // heading of the round-over message
     Label RoundOverLabel;  // the round-over message
-    Label Label2;          // level-completed panel: title
-    Label Label3b;         // level-completed panel: count line
-    Label Label6;          // level-completed panel: score line
-    Label Ad_Label;        // the rotating message line
+    Label PanelTitle;          // level-completed panel: title
+    Label PanelCount;         // level-completed panel: count line
+    Label PanelScore;          // level-completed panel: score line
+    Label MessageLine;        // the rotating message line
     Label PausedLabel;     // "Game Paused"
     TextBox NameInput;     // high-score name entry
-    Button Command1;       // its "Enter" button
-    TextBox Text1;         // playback phase display
+    Button EnterButton;       // its "Enter" button
+    TextBox PlaybackInput;         // playback phase display
 };
 
 struct Menus {
     MenuEntry NewGame;
-    std::array<MenuEntry, 5> NewGameMenue;  // 1..4
-    MenuEntry RestartLevelMenue;
-    MenuEntry mnusave;
-    std::array<MenuEntry, 6> mnusavegame;  // 1..5
-    MenuEntry mnuload;
-    std::array<MenuEntry, 6> mnuloadgame;  // 1..5
-    MenuEntry GotoLevelMenue;
-    std::map<int, MenuEntry> mnulevel;  // keyed by level: 1, 10, 20, ..., 190
-    MenuEntry mnuQuit;
-    MenuEntry mnuHighScores;
-    MenuEntry mnupreferences;
-    MenuEntry sndmenue;
-    MenuEntry mnuGrids;
-    MenuEntry mnu_tellafriend;
-    MenuEntry mnu_donate;
-    MenuEntry mnu_morefree;
+    std::array<MenuEntry, 5> NewGameModes;  // 1..4
+    MenuEntry RestartLevelEntry;
+    MenuEntry SaveMenu;
+    std::array<MenuEntry, 6> SaveSlotEntries;  // 1..5
+    MenuEntry LoadMenu;
+    std::array<MenuEntry, 6> LoadSlotEntries;  // 1..5
+    MenuEntry GotoLevelMenu;
+    std::map<int, MenuEntry> GotoLevelEntries;  // keyed by level: 1, 10, 20, ..., 190
+    MenuEntry QuitEntry;
+    MenuEntry HighScoresEntry;
+    MenuEntry PreferencesMenu;
+    MenuEntry SoundOption;
+    MenuEntry GridsOption;
+    MenuEntry TellAFriendEntry;
+    MenuEntry DonateEntry;
+    MenuEntry MoreGamesEntry;
     MenuEntry HelpMenu;
-    MenuEntry SolveMenue;
-    MenuEntry TestMenue;
-    MenuEntry aboutmenue;
-    MenuEntry contentsmenue;
+    MenuEntry SolveEntry;
+    MenuEntry TestEntry;
+    MenuEntry AboutEntry;
+    MenuEntry ContentsEntry;
 };
 
 // The three colour sliders with their swatch and captions. They have labels
 // of their own, so moving a slider never overwrites the start screen's titles.
 struct ColourPanel {
-    int VScroll2 = 0;  // red
-    int VScroll3 = 0;  // green
-    int VScroll4 = 0;  // blue
-    Colour Shape3 = 0;
-    Label Label7, Label8, Label9;
+    int RedLevel = 0;  // red
+    int GreenLevel = 0;  // green
+    int BlueLevel = 0;  // blue
+    Colour Swatch = 0;
+    Label RedCaption, GreenCaption, BlueCaption;
 };
 
 struct AboutBox {
-    bool Loaded = false;     // Form2 is open
+    bool Loaded = false;     // the About box is open
     int RaiseRequests = 0;   // grows each time "About" asks to bring it to the front
 };
 
@@ -454,11 +454,11 @@ struct Window {
 
 // ----------------------------------------------------------------- the form
 
-struct Form1 {
-    Form1(Platform& platform, std::string dataFolder, std::string programFolder)
+struct Session {
+    Session(Platform& platform, std::string dataFolder, std::string programFolder)
         : platform(platform), DataFolder(std::move(dataFolder)), ProgramFolder(std::move(programFolder)) {}
-    Form1(const Form1&) = delete;
-    Form1& operator=(const Form1&) = delete;
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
 
     Platform& platform;
     std::string DataFolder;     // ends with '/'; holds levels.txt, data.txt, high.txt, savedgameN.txt

@@ -165,7 +165,7 @@ void LinkMessageLines(QWidget* board) {
     link("HighLabel", rows);
 }
 
-QString DescribeCell(const Form1& form, int cell) {
+QString DescribeCell(const Session& form, int cell) {
     const Board& b = form.board;
     if (cell < 1 || cell >= static_cast<int>(b.Grid.size()) || b.BoardColumns < 1) return {};
     const int row = (cell - 1) / b.BoardColumns + 1;

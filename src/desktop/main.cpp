@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
                              &quib::desktop::SingleInstance::stopAnswering);
             if (!folders.writable)
                 QTimer::singleShot(0, &window, [&window] {
-                    window.run([](quib::Form1& f) { quib::window::TellFilesNotKept(f, true, true); });
+                    window.run([](quib::Session& f) { quib::window::TellFilesNotKept(f, true, true); });
                 });
             if (const QString moved = quib::desktop::MovedFilesNotice(folders); !moved.isEmpty())
                 QTimer::singleShot(0, &window, [&platform, moved] {

@@ -19,7 +19,7 @@ QColor DotColour(practice::Notice notice) {
 
 }  // namespace
 
-void PaintPracticeHint(QPainter& p, const Form1& form) {
+void PaintPracticeHint(QPainter& p, const Session& form) {
     const practice::Aids* aids = practice::FindAids(form);
     if (aids == nullptr || !aids->HintVisible) return;
     const auto& grid = form.board.Grid;

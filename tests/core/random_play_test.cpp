@@ -24,7 +24,7 @@ namespace {
 
 using testing::TestGame;
 
-std::string BoardFault(const Form1& f) {
+std::string BoardFault(const Session& f) {
     const Board& b = f.board;
     const int M = board::FrogsLeft(b);
     std::ostringstream out;
@@ -41,7 +41,7 @@ std::string BoardFault(const Form1& f) {
     }
     if (b.SelectedFrog < 0 || b.SelectedFrog > M) return "selection is not a live frog";
 
-    const bool boardInView = !f.intro.Visible && !f.msg.RoundOverLabel.Visible && !f.msg.Label2.Visible &&
+    const bool boardInView = !f.intro.Visible && !f.msg.RoundOverLabel.Visible && !f.msg.PanelTitle.Visible &&
                              !f.high.HighLabel.Visible && !f.msg.PausedLabel.Visible && !f.msg.NameInput.Visible;
     if (boardInView) {
         int visible = 0;
@@ -66,7 +66,7 @@ public:
     // One action a player (or the window's timer) could take now; returns
     // its name for the failure message.
     std::string Step() {
-        Form1& f = game_->form();
+        Session& f = game_->form();
         const int choice = Roll(100);
         if (choice < 30) return Jump(f);
         if (choice < 45) return Tick(f);
@@ -79,15 +79,15 @@ public:
 private:
     int Roll(int n) { return std::uniform_int_distribution<int>(0, n - 1)(dice_); }
 
-    std::string Tick(Form1& f) {
+    std::string Tick(Session& f) {
         game_->platform.Advance(0.01 + Roll(300));  // sometimes minutes pass
-        levels::Timer1_Timer(f);
+        levels::TimerTick(f);
         return "tick";
     }
 
     // A jump: the next step of the stored solution when it still fits,
     // otherwise any legal jump.
-    std::string Jump(Form1& f) {
+    std::string Jump(Session& f) {
         Board& b = f.board;
         const int M = board::FrogsLeft(b);
         if (M < 1) return Tick(f);
@@ -112,119 +112,119 @@ private:
             if (to == 0) return ClickAround(f);
         }
         const int picture = board::FindPicture(b, b.Grid[static_cast<std::size_t>(from)].Tag);
-        board::Frog_Click(f, picture);
+        board::ClickFrog(f, picture);
         const int before = board::FrogsLeft(b);
         board::ClickCell(f, to);
         if (board::FrogsLeft(b) < before) ++jumps;
-        if (f.msg.Label2.Visible) ++solved;
+        if (f.msg.PanelTitle.Visible) ++solved;
         return "jump " + std::to_string(from) + "->" + std::to_string(to);
     }
 
-    std::string ClickAround(Form1& f) {
+    std::string ClickAround(Session& f) {
         const int what = Roll(3);
         if (what == 0) {
             board::ClickCell(f, 1 + Roll(kCells));
             return "cell click";
         }
         if (what == 1 && f.board.Frog.size() > 1) {
-            board::Frog_Click(f, 1 + Roll(static_cast<int>(f.board.Frog.size()) - 1));
+            board::ClickFrog(f, 1 + Roll(static_cast<int>(f.board.Frog.size()) - 1));
             return "frog click";
         }
-        board::Form_MouseDown(f, 1, 0, static_cast<float>(Roll(800)), static_cast<float>(Roll(560)));
+        board::PressAt(f, 1, 0, static_cast<float>(Roll(800)), static_cast<float>(Roll(560)));
         return "window click";
     }
 
-    std::string Dismiss(Form1& f) {
+    std::string Dismiss(Session& f) {
         if (f.msg.NameInput.Visible) {
             f.msg.NameInput.Text = "Player";
-            records::NameInput_KeyPress(f, 13);
+            records::NameKey(f, 13);
             return "name entered";
         }
         if (f.high.HighLabel.Visible) {
-            records::HighLabel_Click(f);
+            records::CloseHighScores(f);
             return "table closed";
         }
         if (f.msg.RoundOverLabel.Visible) {
-            game::RoundOverLabel_Click(f);
+            game::DismissMessage(f);
             return "round-over dismissed";
         }
-        if (f.msg.Label2.Visible) {
-            game::Label2_Click(f);
+        if (f.msg.PanelTitle.Visible) {
+            game::DismissPanel(f);
             return "panel dismissed";
         }
         if (f.msg.PausedLabel.Visible) {
-            game::PausedLabel_click(f);
+            game::DismissPauseNotice(f);
             return "pause ended";
         }
         return ClickAround(f);
     }
 
-    std::string Start(Form1& f) {
+    std::string Start(Session& f) {
         const int mode = 1 + Roll(4);
         if (f.intro.Visible && f.game.ResumeOffered && Roll(2) == 0) {
-            game::CommandLabel2_Click(f);
+            game::ContinueGame(f);
             return "continue";
         }
-        if (!f.menu.NewGameMenue[static_cast<std::size_t>(mode)].Enabled) return Tick(f);
-        if (mode == 4 && f.menu.GotoLevelMenue.Enabled && Roll(2) == 0) {
-            for (const auto& [level, entry] : f.menu.mnulevel) {
+        if (!f.menu.NewGameModes[static_cast<std::size_t>(mode)].Enabled) return Tick(f);
+        if (mode == 4 && f.menu.GotoLevelMenu.Enabled && Roll(2) == 0) {
+            for (const auto& [level, entry] : f.menu.GotoLevelEntries) {
                 if (entry.Enabled && Roll(3) == 0) {
-                    game::mnulevel_Click(f, level);
+                    game::GoToLevel(f, level);
                     return "goto " + std::to_string(level);
                 }
             }
         }
         if (f.intro.Visible) {
-            game::CommandLabel_Click(f, mode);
+            game::ChooseMode(f, mode);
         } else {
-            game::NewGameMenue_Click(f, mode);
+            game::StartNewGame(f, mode);
         }
         return "new game " + std::to_string(mode);
     }
 
-    std::string Menu(Form1& f) {
+    std::string Menu(Session& f) {
         Menus& m = f.menu;
         const int slot = 1 + Roll(5);
         switch (Roll(12)) {
             case 0:
-                if (m.RestartLevelMenue.Enabled) game::RestartLevelMenue_Click(f);
+                if (m.RestartLevelEntry.Enabled) game::RestartLevel(f);
                 return "restart";
             case 1:
-                if (m.mnuQuit.Enabled) game::mnuQuit_Click(f);
+                if (m.QuitEntry.Enabled) game::Quit(f);
                 return "quit";
             case 2:
-                if (m.mnusave.Enabled) records::mnusavegame_Click(f, slot);
+                if (m.SaveMenu.Enabled) records::SaveToSlot(f, slot);
                 return "save " + std::to_string(slot);
             case 3:
-                if (m.mnuloadgame[static_cast<std::size_t>(slot)].Enabled) records::mnuloadgame_Click(f, slot);
+                if (m.LoadSlotEntries[static_cast<std::size_t>(slot)].Enabled) records::LoadFromSlot(f, slot);
                 return "load " + std::to_string(slot);
             case 4:
-                if (m.mnuHighScores.Enabled) records::mnuHighScores_Click(f);
+                if (m.HighScoresEntry.Enabled) records::ShowHighScores(f);
                 return "high scores";
             case 5:
-                window::sndmenue_Click(f);
+                window::ToggleSound(f);
                 return "sound";
             case 6:
-                window::mnuGrids_Click(f);
+                window::ToggleGrids(f);
                 return "grids";
             case 7:
-                window::aboutmenue_Click(f);
+                window::ShowAboutBox(f);
                 return "about";
             case 8:
-                if (f.about.Loaded) window::Form2_Unload(f);
+                if (f.about.Loaded) window::CloseAboutBox(f);
                 return "about closed";
             case 9: {
                 const int state = Roll(3);
-                window::Form_Resize(f, state);
+                window::ChangeWindowState(f, state);
                 return "window state " + std::to_string(state);
             }
             case 10:
                 game_->platform.answerYes = false;
-                window::Form_Unload(f);
+                window::RequestClose(f);
                 return "close, No";
             default:
-                if (m.mnuloadgame[static_cast<std::size_t>(slot)].Enabled && Roll(2) == 0) {
-                    records::mnuloadgame_Click(f, slot);
+                if (m.LoadSlotEntries[static_cast<std::size_t>(slot)].Enabled && Roll(2) == 0) {
+                    records::LoadFromSlot(f, slot);
                     return "load " + std::to_string(slot);
                 }
                 return Tick(f);
@@ -259,7 +259,7 @@ TEST(RandomPlay, LongSessionsKeepTheBoardConsistentAcrossRestarts) {
             if (step % 400 == 399) {
                 // Close with Yes and start the program again on the same files.
                 game->platform.answerYes = true;
-                ASSERT_FALSE(window::Form_Unload(game->form()));
+                ASSERT_FALSE(window::RequestClose(game->form()));
                 runs.push_back(std::make_unique<TestGame>(*runs.front(), true));
                 game = runs.back().get();
                 player.Switch(*game);

@@ -64,7 +64,7 @@ TEST(BoardClicks, AFrogClickSelectsItAndShowsGreenLandingHints) {
     quib::testing::FakePlatform platform;
     WindowFixture fx(platform);
     StartEasyGame(fx);
-    Form1& f = fx.form();
+    Session& f = fx.form();
     const int level = f.game.CurrentLevel;
     const int from = f.library.SolutionFrom(level, 1).value_or(0);
     const int to = f.library.SolutionTo(level, 1);
@@ -90,7 +90,7 @@ TEST(BoardClicks, PlaysLevelOneThroughRealMouseClicks) {
     quib::testing::FakePlatform platform;
     WindowFixture fx(platform);
     StartEasyGame(fx);
-    Form1& f = fx.form();
+    Session& f = fx.form();
     ASSERT_EQ(f.game.CurrentLevel, 1);
     EXPECT_TRUE(fx.window->windowTitle().startsWith(QStringLiteral("QUIB   ")));
     EXPECT_TRUE(fx.window->windowTitle().contains(QStringLiteral("Level:   1 of 200")));
@@ -124,7 +124,7 @@ TEST(BoardClicks, ClicksLandOnTheRightCellAtEveryWindowSizeAndShape) {
     WindowFixture fx(platform);
     EXPECT_NEAR(fx.window->width(), 800, 12) << "the first window keeps the game's own size";
     StartEasyGame(fx);
-    Form1& f = fx.form();
+    Session& f = fx.form();
     BoardView* view = fx.window->boardView();
     const QSize shapes[] = {{1600, 700}, {500, 600}, {200, 120}};
     for (int k = 1; k <= 3; ++k) {
@@ -153,7 +153,7 @@ TEST(BoardClicks, ClicksLandOnTheRightCellAtEveryWindowSizeAndShape) {
         click(f.library.SolutionTo(1, k), 19, 19);
         ASSERT_EQ(board::FrogsLeft(f.board), 4 - k) << asked.width() << "x" << asked.height();
         // The overlays scale with the board.
-        EXPECT_NEAR(fx.widget("Label2")->width(), (792 - 2 * f.msg.Label2.Left) * s, 2);
+        EXPECT_NEAR(fx.widget("Label2")->width(), (792 - 2 * f.msg.PanelTitle.Left) * s, 2);
     }
 }
 

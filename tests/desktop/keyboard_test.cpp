@@ -64,7 +64,7 @@ QString CursorCellName(BoardView* view) { return Accessible(view)->focusChild()-
 TEST(KeyboardPlay, PlaysLevelOneFromTheStartScreenWithKeysAlone) {
     quib::testing::FakePlatform platform;
     KeyboardWindow kw(platform);
-    Form1& f = kw.form();
+    Session& f = kw.form();
     // The start screen's choices in Tab order, as buttons to a screen reader.
     ASSERT_EQ(kw.focused(), kw.widget("CommandLabel(1)"));
     EXPECT_EQ(Accessible(kw.focused())->role(), QAccessible::Button);
@@ -99,10 +99,10 @@ TEST(KeyboardPlay, PlaysLevelOneFromTheStartScreenWithKeysAlone) {
     ASSERT_EQ(board::FrogsLeft(f.board), 3);
     for (std::size_t k = 1; k < puzzle.solution.size(); ++k) kw.jumpByKeys(puzzle.solution[k].first, puzzle.solution[k].second);
 
-    ASSERT_TRUE(f.msg.Label2.Visible);
+    ASSERT_TRUE(f.msg.PanelTitle.Visible);
     ASSERT_EQ(kw.focused(), kw.widget("Label2"));
-    EXPECT_EQ(Accessible(kw.focused())->text(QAccessible::Name), QString::fromStdString(f.msg.Label2.Caption));
-    EXPECT_TRUE(Accessible(kw.focused())->text(QAccessible::Description).contains(QString::fromStdString(f.msg.Label6.Caption)));
+    EXPECT_EQ(Accessible(kw.focused())->text(QAccessible::Name), QString::fromStdString(f.msg.PanelTitle.Caption));
+    EXPECT_TRUE(Accessible(kw.focused())->text(QAccessible::Description).contains(QString::fromStdString(f.msg.PanelScore.Caption)));
     kw.press(Qt::Key_Space);
     EXPECT_EQ(f.game.CurrentLevel, 2);
     EXPECT_EQ(kw.focused(), kw.view());
@@ -152,7 +152,7 @@ TEST(KeyboardPlay, EnterSpaceAndEscapeDismissEveryMessage) {
         SCOPED_TRACE(QKeySequence(key).toString().toStdString());
         quib::testing::FakePlatform platform;
         KeyboardWindow kw(platform);
-        Form1& f = kw.form();
+        Session& f = kw.form();
         kw.action("NewGameMenue(1)")->trigger();
         const auto puzzle = LevelPuzzle(1);
         kw.jumpByKeys(puzzle.pieces[1], puzzle.pieces[0] - 1);
@@ -207,7 +207,7 @@ TEST(KeyboardPlay, ShortcutsActAndEscapeClosesTheGamesOtherWindows) {
     quib::testing::FakePlatform platform;
     platform.answerYes = false;
     KeyboardWindow kw(platform);
-    Form1& f = kw.form();
+    Session& f = kw.form();
     kw.action("NewGameMenue(1)")->trigger();
     const auto jump = LevelPuzzle(1).solution[0];
     for (Qt::KeyboardModifiers modifiers : {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::ControlModifier)}) {
@@ -238,7 +238,7 @@ TEST(KeyboardPlay, ShortcutsActAndEscapeClosesTheGamesOtherWindows) {
 TEST(KeyboardPlay, KeysAndMenusFollowTheScreenAfterTheNameEntryAndAPracticeQuit) {
     quib::testing::FakePlatform platform;
     KeyboardWindow kw(platform);
-    Form1& f = kw.form();
+    Session& f = kw.form();
     kw.action("NewGameMenue(1)")->trigger();
     for (const auto& [from, to] : LevelPuzzle(1).solution) kw.jumpByKeys(from, to);
     kw.press(Qt::Key_Return);         // the panel: on to level 2

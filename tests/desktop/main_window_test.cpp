@@ -205,7 +205,7 @@ TEST(MainWindowMenus, SoundAndGridsMarksFollowTheGame) {
     grids->trigger();
     EXPECT_FALSE(fx.form().game.SoundOn);
     EXPECT_FALSE(sound->isChecked());
-    EXPECT_TRUE(fx.form().menu.mnuGrids.Checked);
+    EXPECT_TRUE(fx.form().menu.GridsOption.Checked);
     EXPECT_TRUE(grids->isChecked());
     sound->trigger();
     grids->trigger();
@@ -222,7 +222,7 @@ TEST(MainWindowMenus, SoundAndGridsMarksFollowTheGame) {
 TEST(MainWindowMenus, EveryEntryReachesItsHandler) {
     quib::testing::FakePlatform platform;
     WindowFixture fx(platform);
-    Form1& f = fx.form();
+    Session& f = fx.form();
     const auto choose = [&fx](const char* name) {
         QAction* a = fx.action(name);
         ASSERT_TRUE(a && a->isEnabled()) << name;
@@ -351,8 +351,8 @@ TEST(ColourDialogWindow, GreenSliderColoursTheSwatchAndItsCaption) {
     ColourDialog* dialog = fx.window->colourDialog();
     ASSERT_TRUE(dialog->isVisible());
     dialog->slider(3)->setValue(128);
-    EXPECT_EQ(fx.form().colours.VScroll3, 128);
-    EXPECT_EQ(fx.form().colours.Shape3, Rgb(0, 128, 0));
+    EXPECT_EQ(fx.form().colours.GreenLevel, 128);
+    EXPECT_EQ(fx.form().colours.Swatch, Rgb(0, 128, 0));
     EXPECT_EQ(dialog->caption(3)->text(), QStringLiteral("Green 128"));
     EXPECT_EQ(dialog->caption(2)->text(), QStringLiteral("Red 0"));
     EXPECT_EQ(dialog->swatchColour(), QColor(0, 128, 0));
@@ -363,7 +363,7 @@ TEST(ColourDialogWindow, GreenSliderColoursTheSwatchAndItsCaption) {
         QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog, Qt::Key_Tab);
     ASSERT_EQ(dialog->focusWidget(), dialog->slider(4));
     QTest::keyClick(dialog->slider(4), Qt::Key_PageDown);
-    EXPECT_EQ(fx.form().colours.VScroll4, 16);
+    EXPECT_EQ(fx.form().colours.BlueLevel, 16);
     dialog->close();
 }
 
@@ -485,7 +485,7 @@ TEST(SessionEnd, TerminationSignalDuringTheExitQuestionQuits) {
 TEST(TimerRest, RestsOnTheStartScreenAndWakesForAMinimise) {
     quib::testing::FakePlatform platform;
     WindowFixture fx(platform);
-    Form1& f = fx.form();
+    Session& f = fx.form();
     for (int level = 1; level <= kLevelsPlayed; ++level) quib::testing::InstallPairs(f, level);
     f.library.LevelNeedsGenerating.fill(false);
     ASSERT_TRUE(QTest::qWaitFor([&] { return fx.window->timer().interval() == levels::kRestingTimerWait; }, 5000));

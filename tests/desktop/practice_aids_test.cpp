@@ -41,7 +41,7 @@ TEST(PracticeAidsWindow, HintAndUndoByKeysInPracticeOnlyWithTheNotice) {
     WindowFixture fx(platform);
     fx.window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(fx.window.get()));
-    Form1& f = fx.form();
+    Session& f = fx.form();
     PracticeNotice* notice = fx.window->practiceNotice();
 
     fx.action("NewGameMenue(1)")->trigger();  // Easy: no aids
@@ -96,10 +96,10 @@ TEST(PracticeAidsWindow, HintAndUndoByKeysInPracticeOnlyWithTheNotice) {
 TEST(PracticeAidsWindow, TheAnswerAfterAStrayJumpComesThroughTheEventLoop) {
     quib::testing::FakePlatform platform;
     WindowFixture fx(platform);
-    Form1& f = fx.form();
+    Session& f = fx.form();
     PracticeNotice* notice = fx.window->practiceNotice();
     f.game.HighestLevel = 30;  // as after a game that reached level 30
-    f.menu.mnulevel[30].Enabled = true;
+    f.menu.GotoLevelEntries[30].Enabled = true;
     fx.window->render();
     QAction* gotoLevel = fx.action("mnulevel(30)");
     ASSERT_TRUE(gotoLevel && gotoLevel->isEnabled());

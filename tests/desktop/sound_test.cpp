@@ -166,7 +166,7 @@ TEST(JumpSound, HeardOncePerJumpWithSoundOnAndNeverStopsPlay) {
     MainWindow window(platform, data.path(), program.path());
     window.show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !window.form().tasks.StartupPending; }, 5000));
-    Form1& form = window.form();
+    Session& form = window.form();
     ASSERT_TRUE(form.game.SoundOn);
     quib::testing::InstallRowPuzzles(form, 3);
     window.findChild<QAction*>(QStringLiteral("NewGameMenue(1)"))->trigger();
@@ -184,7 +184,7 @@ TEST(JumpSound, HeardOncePerJumpWithSoundOnAndNeverStopsPlay) {
         const Cell& b = form.board.Grid.at(static_cast<std::size_t>(to));
         click({b.Left + 19, b.Top + 19});
         const qint64 ms = took.elapsed();
-        EXPECT_TRUE(quib::testing::PictureOnCell(form, to) != 0 || form.msg.Label2.Visible)
+        EXPECT_TRUE(quib::testing::PictureOnCell(form, to) != 0 || form.msg.PanelTitle.Visible)
             << "no frog landed on " << to;
         QTest::qWait(400);
         return ms;
@@ -192,7 +192,7 @@ TEST(JumpSound, HeardOncePerJumpWithSoundOnAndNeverStopsPlay) {
 
     // The level-completed panel dismissed by a click: the next level.
     auto nextLevel = [&window, &form](int level) {
-        ASSERT_TRUE(form.msg.Label2.Visible) << "level " << level - 1 << " was not completed";
+        ASSERT_TRUE(form.msg.PanelTitle.Visible) << "level " << level - 1 << " was not completed";
         QWidget* panel = window.findChild<QWidget*>(QStringLiteral("Label2"));
         QTest::mouseClick(panel, Qt::LeftButton, {}, panel->rect().center());
         ASSERT_EQ(form.game.CurrentLevel, level);
@@ -237,7 +237,7 @@ TEST(JumpSound, HeardOncePerJumpWithSoundOnAndNeverStopsPlay) {
     for (std::size_t j = 2; j < three.solution.size(); ++j)
         slowest = std::max(slowest, jump(three.solution[j].first, three.solution[j].second));
     std::printf("with the sound server gone, the slowest jump took %lld ms\n", static_cast<long long>(slowest));
-    EXPECT_TRUE(form.msg.Label2.Visible) << "level 3 was not completed after the sound server died";
+    EXPECT_TRUE(form.msg.PanelTitle.Visible) << "level 3 was not completed after the sound server died";
     // Not a speed goal: a jump that waited for a sound server would take
     // seconds (the client's connect time-out).
     EXPECT_LT(slowest, 1000);

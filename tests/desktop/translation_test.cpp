@@ -82,7 +82,7 @@ std::map<QString, QString> ReadWindow() {
     EXPECT_TRUE(w.form().msg.RoundOverLabel.Visible) << "the losing jump ends the round";
     // The message line below rotates at random: the third one, every time.
     platform.script = {0.5};
-    w.window->run([](Form1& f) { window::ShowNextMessage(f); });
+    w.window->run([](Session& f) { window::ShowNextMessage(f); });
     ReadScreen(*w.window, QStringLiteral("round over:"), seen);
     return seen;
 }

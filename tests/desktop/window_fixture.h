@@ -29,7 +29,7 @@ public:
     }
     ~WindowFixture() { window.reset(); }
 
-    Form1& form() { return window->form(); }
+    Session& form() { return window->form(); }
     QAction* action(const char* name) { return window->findChild<QAction*>(QString::fromLatin1(name)); }
     QWidget* widget(const char* name) { return window->findChild<QWidget*>(QString::fromLatin1(name)); }
 

@@ -27,7 +27,7 @@ inline int CellAt(int row, int column) { return (row - 1) * kColumns + column; }
 
 // Stores a ready puzzle for a level, as the library file or the background
 // supply would, so that a level start places exactly these frogs.
-inline void InstallPuzzle(Form1& form, int level, const std::vector<int>& pieces,
+inline void InstallPuzzle(Session& form, int level, const std::vector<int>& pieces,
                           const std::vector<std::pair<int, int>>& solution = {}) {
     for (int i = 0; i <= kPieceIndexMax; ++i) form.library.LevelPieces(level, i) = 0;
     for (std::size_t i = 0; i < pieces.size(); ++i)
@@ -42,7 +42,7 @@ inline void InstallPuzzle(Form1& form, int level, const std::vector<int>& pieces
 }
 
 // The start layout stored for a level.
-inline std::vector<int> StoredPieces(const Form1& form, int level) {
+inline std::vector<int> StoredPieces(const Session& form, int level) {
     std::vector<int> cells;
     for (int i = 1; i <= level + 3; ++i) cells.push_back(form.library.LevelPieces(level, i));
     return cells;
@@ -66,13 +66,13 @@ inline RowPuzzle LevelPuzzle(int level) {
     }
     return p;
 }
-inline void InstallRowPuzzles(Form1& form, int upTo) {
+inline void InstallRowPuzzles(Session& form, int upTo) {
     for (int n = 1; n <= upTo; ++n) InstallPuzzle(form, n, LevelPuzzle(n).pieces, LevelPuzzle(n).solution);
 }
 // A new game in a mode, with row puzzles for its first levels.
-inline Form1& StartGame(Form1& form, int mode, int puzzles = 4) {
+inline Session& StartGame(Session& form, int mode, int puzzles = 4) {
     InstallRowPuzzles(form, puzzles);
-    game::NewGameMenue_Click(form, mode);
+    game::StartNewGame(form, mode);
     return form;
 }
 
@@ -86,14 +86,14 @@ inline std::vector<int> PairCells(int level) {
     }
     return cells;
 }
-inline void InstallPairs(Form1& form, int level) { InstallPuzzle(form, level, PairCells(level)); }
+inline void InstallPairs(Session& form, int level) { InstallPuzzle(form, level, PairCells(level)); }
 // A new game in the mode on pair puzzles, moved on to the level by a fresh
 // level start.
-inline Form1& PlayLevel(Form1& form, int mode, int level) {
+inline Session& PlayLevel(Session& form, int mode, int level) {
     const int first[] = {0, 1, 5, 10, 0};
     InstallPairs(form, first[mode] > 0 ? first[mode] : level);
     InstallPairs(form, level);
-    game::NewGameMenue_Click(form, mode);
+    game::StartNewGame(form, mode);
     if (form.game.CurrentLevel != level) {
         form.game.CurrentLevel = level;
         game::StartLevel(form);
@@ -102,7 +102,7 @@ inline Form1& PlayLevel(Form1& form, int mode, int level) {
 }
 
 // The visible frog picture standing on a cell, 0 when none.
-inline int PictureOnCell(const Form1& form, int cell) {
+inline int PictureOnCell(const Session& form, int cell) {
     const Cell& c = form.board.Grid.at(static_cast<std::size_t>(cell));
     for (std::size_t i = 1; i < form.board.Frog.size(); ++i) {
         const FrogPicture& pic = form.board.Frog[i];
@@ -110,25 +110,25 @@ inline int PictureOnCell(const Form1& form, int cell) {
     }
     return 0;
 }
-inline void ClickFrogOn(Form1& form, int cell) {
+inline void ClickFrogOn(Session& form, int cell) {
     const int picture = PictureOnCell(form, cell);
     ASSERT_GT(picture, 0) << "no frog picture on cell " << cell;
-    board::Frog_Click(form, picture);
+    board::ClickFrog(form, picture);
 }
 // A jump as the player makes it: the frog's picture, then the landing cell.
-inline void Jump(Form1& form, int from, int to) {
+inline void Jump(Session& form, int from, int to) {
     ClickFrogOn(form, from);
     board::ClickCell(form, to);
 }
-inline void PlaySolution(Form1& form, const RowPuzzle& puzzle) {
+inline void PlaySolution(Session& form, const RowPuzzle& puzzle) {
     for (const auto& [from, to] : puzzle.solution) Jump(form, from, to);
 }
-inline void PlayLosingJump(Form1& form, const RowPuzzle& puzzle) { Jump(form, puzzle.pieces[1], puzzle.pieces[0] - 1); }
+inline void PlayLosingJump(Session& form, const RowPuzzle& puzzle) { Jump(form, puzzle.pieces[1], puzzle.pieces[0] - 1); }
 // A click on the window away from the board's frogs.
-inline void ClickWindow(Form1& form) { board::Form_MouseDown(form, 1, 0, 400.5f, 540.0f); }
+inline void ClickWindow(Session& form) { board::PressAt(form, 1, 0, 400.5f, 540.0f); }
 
 // The cells holding frogs, in record order.
-inline std::vector<int> FrogCells(const Form1& form) {
+inline std::vector<int> FrogCells(const Session& form) {
     std::vector<int> cells;
     for (std::size_t r = 1; r < form.board.Rect.size(); ++r) cells.push_back(form.board.Rect[r].Tag);
     return cells;
@@ -136,7 +136,7 @@ inline std::vector<int> FrogCells(const Form1& form) {
 
 // Replaces the frogs on the board by frogs on the given cells, placed by the
 // same rules as a level start (records and pictures at cell + 3, + 5).
-inline Form1& PlaceBoard(Form1& form, const std::vector<int>& cells) {
+inline Session& PlaceBoard(Session& form, const std::vector<int>& cells) {
     Board& b = form.board;
     b.Rect.resize(1);
     b.Frog.resize(1);
@@ -154,7 +154,7 @@ inline Form1& PlaceBoard(Form1& form, const std::vector<int>& cells) {
 
 // Every record's cell names the record, no other cell is taken, and with
 // shown set every record's picture is visible.
-inline void ExpectBoardConsistent(const Form1& f, bool shown = false) {
+inline void ExpectBoardConsistent(const Session& f, bool shown = false) {
     int taken = 0;
     for (const Cell& cell : f.board.Grid) taken += cell.Tag != 0;
     EXPECT_EQ(taken, static_cast<int>(f.board.Rect.size()) - 1);
@@ -169,7 +169,7 @@ inline void ExpectBoardConsistent(const Form1& f, bool shown = false) {
 }
 
 // Whether the caption holds a piece of text; shows the caption when not.
-inline ::testing::AssertionResult CaptionHas(const Form1& form, const std::string& piece) {
+inline ::testing::AssertionResult CaptionHas(const Session& form, const std::string& piece) {
     if (form.window.Caption.find(piece) != std::string::npos) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "caption \"" << form.window.Caption << "\" lacks \"" << piece << "\"";
 }

@@ -23,20 +23,20 @@ TempFolder::~TempFolder() {
     std::filesystem::remove_all(path_, ec);
 }
 
-TestGame::TestGame(bool startUp) : form_(std::make_unique<Form1>(platform, data.path(), program.path())) {
+TestGame::TestGame(bool startUp) : form_(std::make_unique<Session>(platform, data.path(), program.path())) {
     practice::Subscribe(*form_);
-    window::Form_Load(*form_);
+    window::OpenWindow(*form_);
     if (startUp) RunStartUp();
 }
 
-TestGame::TestGame(Bare) : form_(std::make_unique<Form1>(platform, data.path(), program.path())) {
+TestGame::TestGame(Bare) : form_(std::make_unique<Session>(platform, data.path(), program.path())) {
     practice::Subscribe(*form_);
 }
 
 TestGame::TestGame(const TestGame& previousRun, bool startUp)
-    : form_(std::make_unique<Form1>(platform, previousRun.data.path(), program.path())) {
+    : form_(std::make_unique<Session>(platform, previousRun.data.path(), program.path())) {
     practice::Subscribe(*form_);
-    window::Form_Load(*form_);
+    window::OpenWindow(*form_);
     if (startUp) RunStartUp();
 }
 

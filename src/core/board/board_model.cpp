@@ -6,9 +6,9 @@
 
 namespace quib::board {
 
-void ClearCell(Form1& form, int n) { form.board.Grid.at(static_cast<std::size_t>(n)).Tag = 0; }
+void ClearCell(Session& form, int n) { form.board.Grid.at(static_cast<std::size_t>(n)).Tag = 0; }
 
-void ClearCheckCell(Form1& form, int n) { form.board.GridB.at(static_cast<std::size_t>(n)).Tag = 0; }
+void ClearCheckCell(Session& form, int n) { form.board.GridB.at(static_cast<std::size_t>(n)).Tag = 0; }
 
 int FindPicture(const Board& b, int r) {
     if (r < 1 || r >= static_cast<int>(b.Rect.size())) return 0;
@@ -46,7 +46,7 @@ void CompactRecords(std::vector<FrogRecord>& records, std::vector<Cell>& cells, 
 
 }  // namespace
 
-void RemoveFrog(Form1& form, int r) {
+void RemoveFrog(Session& form, int r) {
     Board& b = form.board;
     if (r < 1 || r > FrogsLeft(b)) return;
     const int picture = FindPicture(b, r);
@@ -58,7 +58,7 @@ void RemoveFrog(Form1& form, int r) {
     game::UpdateCaption(form);
 }
 
-void RemoveCheckFrog(Form1& form, int r) {
+void RemoveCheckFrog(Session& form, int r) {
     Board& b = form.board;
     if (r < 1 || r >= static_cast<int>(b.RectB.size())) return;
     CompactRecords(b.RectB, b.GridB, b.CheckSelectedFrog, r);
@@ -75,8 +75,8 @@ void HideAllFrogPictures(Board& b) {
     for (std::size_t i = 1; i < b.Frog.size(); ++i) b.Frog[i].Visible = false;
 }
 
-void ResetCellOutlines(Form1& form) {
-    const bool grids = form.menu.mnuGrids.Checked;
+void ResetCellOutlines(Session& form) {
+    const bool grids = form.menu.GridsOption.Checked;
     for (std::size_t i = 1; i < form.board.Grid.size(); ++i) {
         Cell& cell = form.board.Grid[i];
         if (!grids) cell.BorderStyle = 0;

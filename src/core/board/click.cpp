@@ -24,7 +24,7 @@ FrogPicture* PictureOfRecord(Board& b, int r) {
 }
 
 // Green outlines on the cells the selected frog can jump to, none elsewhere.
-void ShowLandingHints(Form1& form) {
+void ShowLandingHints(Session& form) {
     Board& b = form.board;
     const int f = b.Rect.at(static_cast<std::size_t>(b.SelectedFrog)).Tag;
     const int N = static_cast<int>(b.Grid.size()) - 1;
@@ -62,7 +62,7 @@ void TidyPictures(Board& b) {
 enum class CellOutcome { Next, Jumped, EndClick };
 
 // One hit cell of a board click (a click may hit two overlapping cells).
-CellOutcome HandleHitCell(Form1& form, int i) {
+CellOutcome HandleHitCell(Session& form, int i) {
     Board& b = form.board;
     const int W = b.BoardColumns;
     if (!b.FrogClickForwarded && b.SelectedFrog == 0) return CellOutcome::EndClick;
@@ -85,13 +85,13 @@ CellOutcome HandleHitCell(Form1& form, int i) {
     }
 
     if (b.FrogClickForwarded) b.SelectedFrog = b.Grid[static_cast<std::size_t>(i)].Tag;
-    if (b.SelectedFrog != 0 && !form.menu.mnuGrids.Checked && b.FrogClickForwarded) ShowLandingHints(form);
+    if (b.SelectedFrog != 0 && !form.menu.GridsOption.Checked && b.FrogClickForwarded) ShowLandingHints(form);
     return CellOutcome::Next;
 }
 
 }  // namespace
 
-void Frog_Click(Form1& form, int index) {
+void ClickFrog(Session& form, int index) {
     Board& b = form.board;
     if (index < 1 || index >= static_cast<int>(b.Frog.size())) return;
     const FrogPicture& pic = b.Frog[static_cast<std::size_t>(index)];
@@ -116,7 +116,7 @@ void Frog_Click(Form1& form, int index) {
     b.FrogClickForwarded = false;
 }
 
-void Image2_Click(Form1& form, int index) {
+void ClickEmptyCell(Session& form, int index) {
     Board& b = form.board;
     if (form.msg.PausedLabel.Visible) {
         form.msg.PausedLabel.Visible = false;
@@ -126,42 +126,42 @@ void Image2_Click(Form1& form, int index) {
     if (b.SelectedFrog > 0) ClickCell(form, index);
 }
 
-void ClickCell(Form1& form, int n) {
+void ClickCell(Session& form, int n) {
     const Board& b = form.board;
     if (!ValidCell(b, n)) return;
     const Cell& cell = b.Grid[static_cast<std::size_t>(n)];
-    Form_MouseDown(form, 1, 1, cell.Left + 10, cell.Top + 10);
+    PressAt(form, 1, 1, cell.Left + 10, cell.Top + 10);
 }
 
-void Form_MouseDown(Form1& form, int button, int shift, float x, float y) {
+void PressAt(Session& form, int button, int shift, float x, float y) {
     (void)button;  // every button acts alike
     (void)shift;
     Board& b = form.board;
     Game& g = form.game;
     Messages& msg = form.msg;
 
-    if (form.about.Loaded) window::Form2_Unload(form);
+    if (form.about.Loaded) window::CloseAboutBox(form);
     form.clock.SessionNow = form.platform.Now();
     switch (form.play.Now) {
         case Screen::NameEntry:
             return;  // the name comes first
         case Screen::HighScores:
-            records::HighLabel_Click(form);
+            records::CloseHighScores(form);
             return;
         case Screen::RoundOver:
         case Screen::GameOver:
             msg.RoundOverLabel.Visible = false;
-            msg.Ad_Label.Visible = false;
-            msg.Label1.Visible = false;
+            msg.MessageLine.Visible = false;
+            msg.RoundOverHeading.Visible = false;
             msg.NameInput.Visible = false;
-            msg.Command1.Visible = false;
+            msg.EnterButton.Visible = false;
             // Back to the start screen when the game is over, else a retry:
             // the same decision as a click on the message itself.
-            game::RoundOverLabel_Click(form);
+            game::DismissMessage(form);
             return;
         case Screen::LevelCompleted:
             if (form.tasks.DemoLoop) break;
-            game::Label2_Click(form);  // the next level, as a click on the panel starts it
+            game::DismissPanel(form);  // the next level, as a click on the panel starts it
             return;
         case Screen::StartScreen:
         case Screen::LevelInPlay:
@@ -206,7 +206,7 @@ void Form_MouseDown(Form1& form, int button, int shift, float x, float y) {
     TidyPictures(b);
 }
 
-void MoveSelectedFrog(Form1& form, int f, int t) {
+void MoveSelectedFrog(Session& form, int f, int t) {
     Board& b = form.board;
     ResetCellOutlines(form);
     if (form.game.SoundOn) window::PlaySoundFile(form, window::JumpSoundPath(form), false);
@@ -231,7 +231,7 @@ void MoveSelectedFrog(Form1& form, int f, int t) {
     // Jumped flag), so the outcome checks can tell a jump from a selection.
 }
 
-void ClearSelection(Form1& form) {
+void ClearSelection(Session& form) {
     Board& b = form.board;
     if (b.SelectedFrog == 0) return;
     b.SelectedFrog = 0;

@@ -19,7 +19,7 @@ std::string TimeText(const Clock& c) {
 }
 
 // Whether the finished game's score takes a row of the high-score table.
-bool HighScoreCheck(Form1& form) {
+bool HighScoreCheck(Session& form) {
     form.high.NewScoreRank = 0;
     records::InsertHighScore(form);
     return form.high.NewScoreRank > 0;
@@ -27,25 +27,25 @@ bool HighScoreCheck(Form1& form) {
 
 // The game is over: the message waits for the name when the score takes a
 // row of the table.
-void ShowNameEntry(Form1& form, bool show) {
+void ShowNameEntry(Session& form, bool show) {
     form.msg.NameInput.Visible = show;
-    form.msg.Command1.Visible = show;
+    form.msg.EnterButton.Visible = show;
     game::Enter(form, show ? Screen::NameEntry : Screen::GameOver);
 }
 
-void ShowRoundOverMessage(Form1& form) {
+void ShowRoundOverMessage(Session& form) {
     Messages& msg = form.msg;
     msg.RoundOverLabel.Visible = true;
-    msg.Label1.Visible = true;
+    msg.RoundOverHeading.Visible = true;
     window::ShowNextMessage(form);
-    msg.Ad_Label.Visible = true;
+    msg.MessageLine.Visible = true;
 }
 
 }  // namespace
 
-void EndedGameLeavesNothingToContinue(Form1& form) { form.game.ResumeOffered = false; }
+void EndedGameLeavesNothingToContinue(Session& form) { form.game.ResumeOffered = false; }
 
-void LevelSolved(Form1& form) {
+void LevelSolved(Session& form) {
     Game& g = form.game;
     Clock& c = form.clock;
     Messages& msg = form.msg;
@@ -65,20 +65,20 @@ void LevelSolved(Form1& form) {
     }
 
     Platform& p = form.platform;
-    msg.Label2.Caption = Arg(p.Translate("Messages", "Level %1 Completed"), std::to_string(g.CurrentLevel));
-    msg.Label3b.Caption =
+    msg.PanelTitle.Caption = Arg(p.Translate("Messages", "Level %1 Completed"), std::to_string(g.CurrentLevel));
+    msg.PanelCount.Caption =
         Arg(Arg(p.Translate("Messages", "Frogs Jumped: %1  Tries: %2"), std::to_string(g.CurrentLevel + 2)),
             std::to_string(g.LevelTries));
-    msg.Label6.Caption =
+    msg.PanelScore.Caption =
         Arg(Arg(p.Translate("Messages", "SCORE: %1   Time %2"), std::to_string(g.Score)), TimeText(c));
     if (!form.tasks.DemoLoop) {
         c.ClockState = 1;
         if (g.CurrentLevel < levelCount) {
-            msg.Label2.Visible = true;
+            msg.PanelTitle.Visible = true;
             window::ShowNextMessage(form);
-            msg.Ad_Label.Visible = true;
-            msg.Label3b.Visible = true;
-            msg.Label6.Visible = g.ModeIndex != kPracticeMode;
+            msg.MessageLine.Visible = true;
+            msg.PanelCount.Visible = true;
+            msg.PanelScore.Visible = g.ModeIndex != kPracticeMode;
         }
     }
     form.tasks.PlaybackActive = false;
@@ -92,7 +92,7 @@ void LevelSolved(Form1& form) {
     }
 
     if (g.CurrentLevel > levelCount) {
-        msg.Label1.Caption = p.Translate("Messages", "Game Over: Congratulations");
+        msg.RoundOverHeading.Caption = p.Translate("Messages", "Game Over: Congratulations");
         EndedGameLeavesNothingToContinue(form);
         if (g.SaveSlot >= 1) {
             records::CloseSaveSlot(form, "Hi");
@@ -126,10 +126,10 @@ void LevelSolved(Form1& form) {
     c.PlayHours = 0;
     c.PlayMinutes = 0;
     c.PlaySecs = 0;
-    if (g.SaveSlot >= 1) records::mnusavegame_Click(form, g.SaveSlot);
+    if (g.SaveSlot >= 1) records::SaveToSlot(form, g.SaveSlot);
 }
 
-void RoundOverIncomplete(Form1& form) {
+void RoundOverIncomplete(Session& form) {
     Game& g = form.game;
     Clock& c = form.clock;
     Messages& msg = form.msg;
@@ -137,7 +137,7 @@ void RoundOverIncomplete(Form1& form) {
     Platform& p = form.platform;
 
     HideAllFrogPictures(form.board);
-    msg.Label1.Caption = p.Translate("Messages", "Round Over: Level Incomplete");
+    msg.RoundOverHeading.Caption = p.Translate("Messages", "Round Over: Level Incomplete");
     // The level is no longer in play, and its time is banked; on the last try
     // the game is over.
     const bool lastTry = g.ModeIndex < kPracticeMode && g.TryNumber == g.TriesAllowed;
@@ -147,10 +147,10 @@ void RoundOverIncomplete(Form1& form) {
         Arg(Arg(p.Translate("Messages", "SCORE: %1  Time %2"), std::to_string(g.Score)), TimeText(c)) + "\n" +
         p.Translate("Messages", "Press Mouse button to try again");
     msg.NameInput.Visible = false;
-    msg.Command1.Visible = false;
+    msg.EnterButton.Visible = false;
 
     if (lastTry) {
-        msg.Label1.Caption = p.Translate("Messages", "Game Over: Level Incomplete");
+        msg.RoundOverHeading.Caption = p.Translate("Messages", "Game Over: Level Incomplete");
         EndedGameLeavesNothingToContinue(form);
         // Never below zero, even when a file held a level time above the total.
         c.PlaySeconds = std::max<std::int64_t>(0, c.PlaySeconds - (c.PlayHours * 3600 + c.PlayMinutes * 60 + c.PlaySecs));

@@ -34,7 +34,7 @@ std::string Pad5(long long value) {
 
 }  // namespace
 
-std::string ComposeCaption(const Form1& form) {
+std::string ComposeCaption(const Session& form) {
     const Game& g = form.game;
     if (StartScreenUp(form)) return " QUIB   ";
     std::string caption = g.SaveSlot == 0 ? std::string("QUIB   ") : "QUIB(" + std::to_string(g.SaveSlot) + ")";
@@ -53,7 +53,7 @@ std::string ComposeCaption(const Form1& form) {
     return caption;
 }
 
-void UpdateCaption(Form1& form) {
+void UpdateCaption(Session& form) {
     if (!form.clock.LevelStartTime) form.clock.LevelStartTime = form.platform.Timer();
     form.window.Caption = ComposeCaption(form);
 }
@@ -72,7 +72,7 @@ void CarryPlayTime(Clock& c) {
 }
 }  // namespace
 
-void AddPlayTime(Form1& form) {
+void AddPlayTime(Session& form) {
     Clock& c = form.clock;
     // A clock set back while playing would give a negative stretch; playing
     // time never runs backwards, so such a stretch counts as nothing.
@@ -87,16 +87,16 @@ void AddPlayTime(Form1& form) {
     CarryPlayTime(c);
 }
 
-bool LevelInPlay(const Form1& form) {
+bool LevelInPlay(const Session& form) {
     return form.play.Now == Screen::LevelInPlay && form.window.WindowState != 1 && !form.play.ExitQuestion;
 }
 
-bool StartScreenUp(const Form1& form) {
+bool StartScreenUp(const Session& form) {
     const PlayState& play = form.play;
     return play.Now == Screen::StartScreen || (play.Now == Screen::HighScores && play.UnderTable == Screen::StartScreen);
 }
 
-void BankPlayTime(Form1& form) {
+void BankPlayTime(Session& form) {
     if (!LevelInPlay(form)) return;
     Clock& c = form.clock;
     c.SessionNow = form.platform.Now();
@@ -104,7 +104,7 @@ void BankPlayTime(Form1& form) {
     c.SessionStart = c.SessionNow;
 }
 
-void SplitPlaySeconds(Form1& form) {
+void SplitPlaySeconds(Session& form) {
     Clock& c = form.clock;
     // The total can only go below zero when a file held a level time larger
     // than the game's total; a negative time is never shown or ranked.
@@ -115,7 +115,7 @@ void SplitPlaySeconds(Form1& form) {
     CarryPlayTime(c);
 }
 
-void ClockTick(Form1& form) {
+void ClockTick(Session& form) {
     Clock& c = form.clock;
     Platform& p = form.platform;
     const double t = p.Timer();
@@ -147,7 +147,7 @@ void ClockTick(Form1& form) {
     c.LastTickAt = now;
 }
 
-double LevelTime(Form1& form) {
+double LevelTime(Session& form) {
     const Clock& c = form.clock;
     // Frozen, or about to be restored to the frozen value at the next tick.
     if (c.ClockState == 2 || c.ClockState == 3) return c.FrozenElapsed;
@@ -157,7 +157,7 @@ double LevelTime(Form1& form) {
     return elapsed;
 }
 
-void PausedLabel_click(Form1& form) {
+void DismissPauseNotice(Session& form) {
     if (form.clock.WasPaused) {
         form.msg.PausedLabel.Visible = true;
         return;
@@ -172,9 +172,9 @@ void PausedLabel_click(Form1& form) {
     form.clock.ClockState = 3;
 }
 
-void paused_update(Form1& form) {
+void UpdatePauseNotice(Session& form) {
     // Neither a message, the panel nor the table stands over the board.
-    if (form.play.Now == Screen::LevelInPlay || form.play.Now == Screen::StartScreen) PausedLabel_click(form);
+    if (form.play.Now == Screen::LevelInPlay || form.play.Now == Screen::StartScreen) DismissPauseNotice(form);
 }
 
 }  // namespace quib::game

@@ -14,13 +14,13 @@ namespace quib::game {
 
 namespace {
 
-void ClockThawRequest(Form1& form) {
+void ClockThawRequest(Session& form) {
     if (form.clock.ClockState == 2) form.clock.ClockState = 3;
 }
 
 // Removes every frog record and picture above the templates and empties
 // every cell, so nothing of an earlier level can be played.
-void ClearBoardFrogs(Form1& form) {
+void ClearBoardFrogs(Session& form) {
     Board& b = form.board;
     b.Frog.resize(1);
     b.Rect.resize(1);
@@ -34,7 +34,7 @@ void ClearBoardFrogs(Form1& form) {
 
 bool LevelInTables(int n) { return n >= 1 && n <= kMaxStoredLevel; }
 
-bool StoredPuzzleUsable(const Form1& form, int n) {
+bool StoredPuzzleUsable(const Session& form, int n) {
     if (!LevelInTables(n)) return false;
     const int cells = static_cast<int>(form.board.Grid.size()) - 1;
     std::bitset<kCells + 1> taken;
@@ -48,7 +48,7 @@ bool StoredPuzzleUsable(const Form1& form, int n) {
     return true;
 }
 
-bool GenerateInForeground(Form1& form, int n) {
+bool GenerateInForeground(Session& form, int n) {
     if (!LevelInTables(n)) return false;
     Generator& gen = form.gen;
     gen.GenerationLevel = n;
@@ -67,7 +67,7 @@ bool GenerateInForeground(Form1& form, int n) {
     return gen.LevelVerified[static_cast<std::size_t>(n)];
 }
 
-void ClearOverlays(Form1& form) {
+void ClearOverlays(Session& form) {
     Messages& msg = form.msg;
     HighScores& high = form.high;
     // What covers the board is the screen's to say (under the table, the
@@ -88,34 +88,34 @@ void ClearOverlays(Form1& form) {
     msg.PausedLabel.Visible = false;
     if (covered == Screen::RoundOver || covered == Screen::GameOver || covered == Screen::NameEntry) {
         msg.RoundOverLabel.Visible = false;
-        msg.Ad_Label.Visible = false;
-        msg.Label1.Visible = false;
+        msg.MessageLine.Visible = false;
+        msg.RoundOverHeading.Visible = false;
         msg.NameInput.Visible = false;
-        msg.Command1.Pressed = false;
+        msg.EnterButton.Pressed = false;
         ClockThawRequest(form);
     }
     if (covered == Screen::LevelCompleted) {
-        msg.Ad_Label.Visible = false;
-        msg.Label2.Visible = false;
-        msg.Label3b.Visible = false;
-        msg.Label6.Visible = false;
+        msg.MessageLine.Visible = false;
+        msg.PanelTitle.Visible = false;
+        msg.PanelCount.Visible = false;
+        msg.PanelScore.Visible = false;
         ClockThawRequest(form);
     }
 }
 
-void StartLevel(Form1& form) {
+void StartLevel(Session& form) {
     AnnounceLevelBegins(form.hooks, form);
     Game& g = form.game;
     Board& b = form.board;
     const int n = g.CurrentLevel;
 
     form.intro.Visible = false;
-    form.msg.Command1.Visible = false;
+    form.msg.EnterButton.Visible = false;
     b.SelectedFrog = 0;
 
     // The high-score table hides every cell; with "Grids" on, a level start
     // brings their outlines back even when the table was closed elsewhere.
-    const bool grids = form.menu.mnuGrids.Checked;
+    const bool grids = form.menu.GridsOption.Checked;
     for (std::size_t i = 1; i < b.Grid.size(); ++i) {
         b.Grid[i].BorderStyle = grids ? 1 : 0;
         b.Grid[i].BorderColor = 0;
@@ -193,7 +193,7 @@ void StartLevel(Form1& form) {
     UpdateCaption(form);
 }
 
-void ResumeBoard(Form1& form) {
+void ResumeBoard(Session& form) {
     AnnounceLevelBegins(form.hooks, form);
     Game& g = form.game;
     Board& b = form.board;
@@ -202,7 +202,7 @@ void ResumeBoard(Form1& form) {
     form.intro.Visible = false;
     b.SelectedFrog = 0;
     b.HighLight.Visible = false;
-    const bool grids = form.menu.mnuGrids.Checked;
+    const bool grids = form.menu.GridsOption.Checked;
     for (std::size_t i = 1; i < b.Grid.size(); ++i) {
         Cell& cell = b.Grid[i];
         cell.BorderColor = 0;
@@ -247,7 +247,7 @@ void ResumeBoard(Form1& form) {
     UpdateCaption(form);
 }
 
-void TakeUpBoard(Form1& form) {
+void TakeUpBoard(Session& form) {
     Game& g = form.game;
     CheckJumpPossible(form);
     // A board with one frog left is a solved level whose panel was left by
@@ -261,7 +261,7 @@ void TakeUpBoard(Form1& form) {
     }
 }
 
-void CheckJumpPossible(Form1& form) {
+void CheckJumpPossible(Session& form) {
     const Board& b = form.board;
     form.game.JumpPossible = false;
     // Each frog's eight jumps through the cell tags: the same answer as

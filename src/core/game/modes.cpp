@@ -39,8 +39,8 @@ bool ApplyModeTable(Game& game, int modeIndex) {
     return true;
 }
 
-void EnableGotoLevelEntries(Form1& form) {
-    auto& entries = form.menu.mnulevel;
+void EnableGotoLevelEntries(Session& form) {
+    auto& entries = form.menu.GotoLevelEntries;
     MenuEntry& first = entries[1];
     if (first.Caption.empty()) first.Caption = "1";
     first.Enabled = true;
@@ -55,7 +55,7 @@ namespace {
 
 // A new game in the mode; a Goto Level entry also names the level it starts
 // at, taken only after the game in play has gone into its slot with its own.
-void NewGame(Form1& form, int index, std::optional<int> gotoLevel) {
+void NewGame(Session& form, int index, std::optional<int> gotoLevel) {
     // The menu and the start screen only offer 1..4; any other number would
     // leave a game without a mode, so it starts nothing.
     if (index < kEasyMode || index > kPracticeMode) return;
@@ -64,16 +64,16 @@ void NewGame(Form1& form, int index, std::optional<int> gotoLevel) {
     Platform& p = form.platform;
     Messages& msg = form.msg;
 
-    msg.Command1.Visible = false;
+    msg.EnterButton.Visible = false;
     // The slot gets the game's time up to now. Only a game that runs has a
     // board to save: the start screen (also under the table) has none.
     BankPlayTime(form);
-    if (GameRuns(form) && g.SaveSlot > 0) records::mnusavegame_Click(form, g.SaveSlot);
+    if (GameRuns(form) && g.SaveSlot > 0) records::SaveToSlot(form, g.SaveSlot);
 
     g.SaveSlot = 0;
     b.HighLight.Visible = false;
     b.SelectedFrog = 0;
-    const bool grids = form.menu.mnuGrids.Checked;
+    const bool grids = form.menu.GridsOption.Checked;
     for (std::size_t i = 1; i < b.Grid.size(); ++i) {
         if (!grids) b.Grid[i].BorderStyle = 0;
         b.Grid[i].BackColor = 0;
@@ -92,7 +92,7 @@ void NewGame(Form1& form, int index, std::optional<int> gotoLevel) {
     // Practice keeps the level of the game before, but a game that is over
     // after its last level stands one past it: Practice then starts afresh.
     if (g.CurrentLevel > form.library.LevelCount) g.CurrentLevel = 1;
-    form.menu.GotoLevelMenue.Enabled = g.ModeIndex == kPracticeMode;
+    form.menu.GotoLevelMenu.Enabled = g.ModeIndex == kPracticeMode;
     form.window.MousePointer = Pointer::Hourglass;
 
     const int n = g.CurrentLevel;
@@ -114,11 +114,11 @@ void NewGame(Form1& form, int index, std::optional<int> gotoLevel) {
 
 }  // namespace
 
-void NewGameMenue_Click(Form1& form, int index) { NewGame(form, index, std::nullopt); }
+void StartNewGame(Session& form, int index) { NewGame(form, index, std::nullopt); }
 
-void CommandLabel_Click(Form1& form, int index) { NewGameMenue_Click(form, index); }
+void ChooseMode(Session& form, int index) { StartNewGame(form, index); }
 
-void mnulevel_Click(Form1& form, int index) {
+void GoToLevel(Session& form, int index) {
     // The slot of the game in play keeps that game's level with its frogs;
     // the chosen level is the new game's.
     NewGame(form, kPracticeMode, index);

@@ -12,7 +12,7 @@ namespace quib::game {
 
 namespace {
 
-void DismissRoundOver(Form1& form) {
+void DismissRoundOver(Session& form) {
     Messages& msg = form.msg;
     if (form.play.Now == Screen::NameEntry) return;
     // The message of a game that has ended (no try left, Quit, every level
@@ -22,8 +22,8 @@ void DismissRoundOver(Form1& form) {
         g.CurrentLevel = 1;
         g.TryNumber = 0;
         g.LevelTries = 0;
-        msg.Label1.Visible = false;
-        msg.Ad_Label.Visible = false;
+        msg.RoundOverHeading.Visible = false;
+        msg.MessageLine.Visible = false;
         // The message goes with its heading: left up, a later click on the
         // start screen would read it as still waiting and start a stray game.
         msg.RoundOverLabel.Visible = false;
@@ -37,29 +37,23 @@ void DismissRoundOver(Form1& form) {
     StartLevel(form);
 }
 
-void DismissLevelCompleted(Form1& form) {
+void DismissLevelCompleted(Session& form) {
     Messages& msg = form.msg;
-    msg.Label2.Visible = false;
-    msg.Ad_Label.Visible = false;
-    msg.Label3b.Visible = false;
-    msg.Label6.Visible = false;
+    msg.PanelTitle.Visible = false;
+    msg.MessageLine.Visible = false;
+    msg.PanelCount.Visible = false;
+    msg.PanelScore.Visible = false;
     form.clock.ClockState = 3;
     StartLevel(form);
 }
 
 }  // namespace
 
-void Label1_Click(Form1& form) { DismissRoundOver(form); }
+void DismissMessage(Session& form) { DismissRoundOver(form); }
 
-void RoundOverLabel_Click(Form1& form) { DismissRoundOver(form); }
+void DismissPanel(Session& form) { DismissLevelCompleted(form); }
 
-void Label2_Click(Form1& form) { DismissLevelCompleted(form); }
-
-void Label3b_Click(Form1& form) { DismissLevelCompleted(form); }
-
-void Label6_Click(Form1& form) { Label3b_Click(form); }
-
-void RestartLevelMenue_Click(Form1& form) {
+void RestartLevel(Session& form) {
     Board& b = form.board;
     Game& g = form.game;
     b.HighLight.Visible = false;
@@ -69,30 +63,30 @@ void RestartLevelMenue_Click(Form1& form) {
     // Practice has no last try: its try counter runs down with every level
     // started afresh, and must never make a restart end the game.
     if (g.ModeIndex < kPracticeMode && g.TriesAllowed - g.TryNumber == 0) {
-        mnuQuit_Click(form);
+        Quit(form);
         g.RetryPending = false;
     } else {
         StartLevel(form);
     }
 }
 
-void mnuQuit_Click(Form1& form) {
+void Quit(Session& form) {
     Messages& msg = form.msg;
     Board& b = form.board;
     Game& g = form.game;
     Clock& c = form.clock;
     HighScores& high = form.high;
 
-    msg.Ad_Label.Visible = false;
-    msg.Label2.Visible = false;
-    msg.Label1.Visible = false;
-    msg.Label3b.Visible = false;
-    msg.Label6.Visible = false;
+    msg.MessageLine.Visible = false;
+    msg.PanelTitle.Visible = false;
+    msg.RoundOverHeading.Visible = false;
+    msg.PanelCount.Visible = false;
+    msg.PanelScore.Visible = false;
     msg.RoundOverLabel.Visible = false;
     b.HighLight.Visible = false;
     high.HighLabel.Visible = false;
     msg.NameInput.Visible = false;
-    msg.Command1.Visible = false;
+    msg.EnterButton.Visible = false;
     // The level stops being in play (its time so far is banked): in Practice
     // the start screen follows, in the other modes the game is over.
     Enter(form, g.ModeIndex == kPracticeMode ? Screen::StartScreen : Screen::GameOver);
@@ -121,7 +115,7 @@ void mnuQuit_Click(Form1& form) {
     c.PlaySeconds -= c.PlayHours * 3600 + c.PlayMinutes * 60 + c.PlaySecs;
     SplitPlaySeconds(form);
     UpdateCaption(form);
-    msg.Label1.Caption = form.platform.Translate("Messages", "Game Over: Level Incomplete");
+    msg.RoundOverHeading.Caption = form.platform.Translate("Messages", "Game Over: Level Incomplete");
     board::EndedGameLeavesNothingToContinue(form);
     if (g.SaveSlot > 0) {
         records::CloseSaveSlot(form, "hi");
@@ -134,11 +128,11 @@ void mnuQuit_Click(Form1& form) {
     if (high.NewScoreRank > 0) {
         closing = form.platform.Translate("Messages", "You got a high score. Please enter your name.");
         msg.NameInput.Visible = true;
-        msg.Command1.Visible = true;
+        msg.EnterButton.Visible = true;
         Enter(form, Screen::NameEntry);
     } else {
         msg.NameInput.Visible = false;
-        msg.Command1.Visible = false;
+        msg.EnterButton.Visible = false;
     }
 
     // With a single frog left there is nothing to jump, and the first line
@@ -155,13 +149,13 @@ void mnuQuit_Click(Form1& form) {
                 std::to_string(c.PlaySecs)) +
         "\n" + closing;
     msg.RoundOverLabel.Visible = true;
-    msg.Label1.Visible = true;
+    msg.RoundOverHeading.Visible = true;
     window::ShowNextMessage(form);
-    msg.Ad_Label.Visible = true;
+    msg.MessageLine.Visible = true;
     c.ClockState = 1;
 }
 
-void CommandLabel2_Click(Form1& form) {
+void ContinueGame(Session& form) {
     Game& g = form.game;
     g.CurrentLevel = g.ResumeLevel;
     form.intro.Visible = false;

@@ -42,23 +42,23 @@ Screen Covered(const PlayState& play) { return play.Now == Screen::HighScores ? 
 
 namespace {
 
-void StartStretch(Form1& form) { form.clock.SessionStart = form.platform.Now(); }
+void StartStretch(Session& form) { form.clock.SessionStart = form.platform.Now(); }
 
-void FollowMenus(Form1& form) {
+void FollowMenus(Session& form) {
     Menus& menu = form.menu;
     const Screen shown = Covered(form.play);
     const bool runs = GameRuns(form);
-    menu.RestartLevelMenue.Enabled = shown == Screen::LevelInPlay;
-    menu.mnuQuit.Enabled = runs;
-    menu.mnusave.Enabled = runs && form.game.SaveSlot == 0;
+    menu.RestartLevelEntry.Enabled = shown == Screen::LevelInPlay;
+    menu.QuitEntry.Enabled = runs;
+    menu.SaveMenu.Enabled = runs && form.game.SaveSlot == 0;
     // Before the start-up has read the files there is no table to show.
-    menu.mnuHighScores.Enabled = form.play.Now != Screen::NameEntry && !form.tasks.StartupPending;
+    menu.HighScoresEntry.Enabled = form.play.Now != Screen::NameEntry && !form.tasks.StartupPending;
 }
 
 // A change that may start or stop the level being in play: the stretch under
 // way is banked as it stops, and a new one starts as it begins.
 template <class Change>
-void AcrossPlay(Form1& form, Change change) {
+void AcrossPlay(Session& form, Change change) {
     const bool wasInPlay = LevelInPlay(form);
     if (wasInPlay) BankPlayTime(form);
     change();
@@ -67,7 +67,7 @@ void AcrossPlay(Form1& form, Change change) {
 
 }  // namespace
 
-void Enter(Form1& form, Screen next) {
+void Enter(Session& form, Screen next) {
     PlayState& play = form.play;
     // A level start over a level in play begins a stretch of its own; the
     // time of the try it replaces is not counted (New Game, Load and the close
@@ -79,22 +79,22 @@ void Enter(Form1& form, Screen next) {
     FollowMenus(form);
 }
 
-void SetExitQuestion(Form1& form, bool open) {
+void SetExitQuestion(Session& form, bool open) {
     AcrossPlay(form, [&] { form.play.ExitQuestion = open; });
 }
 
-void SetWindowState(Form1& form, int windowState) {
+void SetWindowState(Session& form, int windowState) {
     AcrossPlay(form, [&] { form.window.WindowState = windowState; });
 }
 
-bool GameRuns(const Form1& form) {
+bool GameRuns(const Session& form) {
     const Screen shown = Covered(form.play);
     return shown == Screen::LevelInPlay || shown == Screen::RoundOver || shown == Screen::LevelCompleted;
 }
 
-bool ContinueOffered(const Form1& form) { return StartScreenUp(form) && form.game.ResumeOffered; }
+bool ContinueOffered(const Session& form) { return StartScreenUp(form) && form.game.ResumeOffered; }
 
-bool SupplyMayRenew(const Form1& form, int level) {
+bool SupplyMayRenew(const Session& form, int level) {
     if (level == form.game.CurrentLevel) return false;
     return !(ContinueOffered(form) && level == form.game.ResumeLevel);
 }

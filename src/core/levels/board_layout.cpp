@@ -7,7 +7,7 @@
 
 namespace quib::levels {
 
-void BuildBoardGrid(Form1& form) {
+void BuildBoardGrid(Session& form) {
     Board& b = form.board;
     if (b.CellWidth < 20) b.CellWidth = 20;
     if (b.CellHeight < 20) b.CellHeight = 20;
@@ -26,7 +26,7 @@ void BuildBoardGrid(Form1& form) {
     const std::size_t cells = static_cast<std::size_t>(std::max(0, b.BoardRows) * std::max(0, b.BoardColumns));
     b.Grid.assign(cells + 1, gridTemplate);
     b.GridB.assign(cells + 1, checkTemplate);
-    const bool grids = form.menu.mnuGrids.Checked;
+    const bool grids = form.menu.GridsOption.Checked;
     std::size_t n = 1;
     for (int r = 1; r <= b.BoardRows; ++r) {
         for (int c = 1; c <= b.BoardColumns; ++c, ++n) {
@@ -42,7 +42,7 @@ void BuildBoardGrid(Form1& form) {
     }
 }
 
-void BuildCheckBoard(Form1& form) {
+void BuildCheckBoard(Session& form) {
     Board& b = form.board;
     const int g = form.gen.GenerationLevel;
     b.RectB.resize(1);

@@ -126,7 +126,7 @@ bool AnyMoveLeft(Work& w, int frogs, int W, int H) {
 
 // Grows level g into GeneratedPieces and the working steps. False when the
 // run gives up (no board of that many frogs could be grown).
-bool Construct(Form1& form, Work& w, int g) {
+bool Construct(Session& form, Work& w, int g) {
     Generator& gen = form.gen;
     Platform& platform = form.platform;
     const int W = form.board.BoardColumns;
@@ -232,7 +232,7 @@ bool Construct(Form1& form, Work& w, int g) {
 }
 
 // A run of the generator for level g; throws on a run-time error.
-bool RunGeneration(Form1& form, int g) {
+bool RunGeneration(Session& form, int g) {
     Generator& gen = form.gen;
     // Levels whose frogs or steps do not fit the tables are refused before
     // any work: growing them could never end.
@@ -277,7 +277,7 @@ bool RunGeneration(Form1& form, int g) {
 
 }  // namespace
 
-void GenerateLevel(Form1& form) {
+void GenerateLevel(Session& form) {
     Generator& gen = form.gen;
     const int g = gen.GenerationLevel;
     if (g == 0) {

@@ -31,7 +31,7 @@ int WrittenLevelCount(const LevelLibrary& lib) { return std::clamp(lib.LevelCoun
 // first is marked for the background generator. The interrupted game is the
 // player's, not the library's (its board is in the resume file), so
 // "Continue" keeps offering it; a deleted library must not cost a game.
-void TakeFallback(Form1& form) {
+void TakeFallback(Session& form) {
     form.game.CurrentLevel = 1;
     form.gen.GenerationLevel = 1;
     LevelLibrary& lib = form.library;
@@ -168,7 +168,7 @@ void KeepContent(LevelLibrary& lib, std::string&& text) {
 
 }  // namespace
 
-std::string LevelLibraryText(const Form1& form) {
+std::string LevelLibraryText(const Session& form) {
     const LevelLibrary& lib = form.library;
     const int count = WrittenLevelCount(lib);
     ItemWriter out;
@@ -178,7 +178,7 @@ std::string LevelLibraryText(const Form1& form) {
     return out.Take();
 }
 
-bool ReadLevelLibrary(Form1& form, const std::string& fileName) {
+bool ReadLevelLibrary(Session& form, const std::string& fileName) {
     LevelLibrary& lib = form.library;
     std::string text;
     bool ok = records::ReadFolderFile(form, fileName, text) == records::FileRead::Read;
@@ -213,7 +213,7 @@ bool ReadLevelLibrary(Form1& form, const std::string& fileName) {
     return true;
 }
 
-bool WriteLevelLibrary(Form1& form) {
+bool WriteLevelLibrary(Session& form) {
     LevelLibrary& lib = form.library;
     if (lib.Writer) {
         // A save on the writer's thread: while it runs nothing is known yet;
@@ -255,14 +255,14 @@ bool WriteLevelLibrary(Form1& form) {
     return true;
 }
 
-bool LibraryFileCurrent(const Form1& form) {
+bool LibraryFileCurrent(const Session& form) {
     const LevelLibrary& lib = form.library;
     if (!lib.FileContent || lib.Revision != lib.FileRevision) return false;
     const std::string head = std::to_string(WrittenLevelCount(lib)) + '\n';
     return lib.FileContent->compare(0, head.size(), head) == 0;
 }
 
-void CheckLibraryFile(Form1& form) {
+void CheckLibraryFile(Session& form) {
     LevelLibrary& lib = form.library;
     if (!lib.FileContent || records::FileStampOf(form.DataFolder + kLibraryFile) == lib.FileStamp) return;
     // Removed, or replaced by someone else: what the file holds is unknown,
@@ -271,7 +271,7 @@ void CheckLibraryFile(Form1& form) {
     lib.FileStamp.reset();
 }
 
-void InstallGeneratedLevel(Form1& form, int level) {
+void InstallGeneratedLevel(Session& form, int level) {
     // Only levels whose frogs fit the tables can hold a puzzle.
     if (level < 1 || level > kMaxStoredLevel) return;
     LevelLibrary& lib = form.library;

@@ -19,37 +19,37 @@ bool IsCell(const std::vector<Cell>& cells, int n) { return n >= 1 && n < static
 // From-cell and landing cell of step s of level c's stored solution; false
 // when the step lies outside the solution (level c has c + 2 steps) or the
 // tables.
-bool StoredStep(const Form1& form, int c, int s, int& from, int& to) {
+bool StoredStep(const Session& form, int c, int s, int& from, int& to) {
     if (c < 1 || c > kLevelIndexMax || s < 1 || s > c + 2 || s > kStepIndexMax) return false;
     from = form.library.SolutionFrom(c, s).value_or(0);
     to = form.library.SolutionTo(c, s);
     return true;
 }
 
-void StopPlayback(Form1& form) {
+void StopPlayback(Session& form) {
     form.tasks.PlaybackActive = false;
     form.window.MousePointer = Pointer::Default;
 }
 
 }  // namespace
 
-void SolveMenue_Click(Form1& form) {
+void StartSolutionPlayback(Session& form) {
     form.tasks.PlaybackStep = 1;
     form.tasks.PlaybackPhase = 0;
     form.tasks.PlaybackActive = true;
 }
 
 // A second "Test" only ends the loop; the playback under way runs to its end.
-void TestMenue_Click(Form1& form) {
+void ToggleDemoLoop(Session& form) {
     if (form.tasks.DemoLoop) {
         form.tasks.DemoLoop = false;
         return;
     }
     form.tasks.DemoLoop = true;
-    SolveMenue_Click(form);
+    StartSolutionPlayback(form);
 }
 
-void PlayNextSolutionStep(Form1& form) {
+void PlayNextSolutionStep(Session& form) {
     Board& b = form.board;
     const int c = form.game.CurrentLevel;
     int from = 0;
@@ -65,7 +65,7 @@ void PlayNextSolutionStep(Form1& form) {
     b.SelectedFrog = IsCell(b.Grid, from) ? b.Grid[static_cast<std::size_t>(from)].Tag : 0;
     if (IsCell(b.Grid, to)) {
         const Cell& landing = b.Grid[static_cast<std::size_t>(to)];
-        board::Form_MouseDown(form, 1, 1, landing.Left + 10, landing.Top + 10);
+        board::PressAt(form, 1, 1, landing.Left + 10, landing.Top + 10);
     }
     b.SelectedFrog = 0;
 
@@ -76,7 +76,7 @@ void PlayNextSolutionStep(Form1& form) {
             // Test mode plays the same level again.
             form.game.CurrentLevel = c;
             game::StartLevel(form);
-            SolveMenue_Click(form);
+            StartSolutionPlayback(form);
             return;
         }
     }
@@ -85,10 +85,10 @@ void PlayNextSolutionStep(Form1& form) {
     if (form.tasks.PlaybackActive && !StoredStep(form, c, form.tasks.PlaybackStep, from, to)) StopPlayback(form);
 }
 
-void PlaybackTick(Form1& form) {
+void PlaybackTick(Session& form) {
     Tasks& tasks = form.tasks;
     if (!tasks.PlaybackActive) return;
-    form.msg.Text1.Text = std::to_string(tasks.PlaybackPhase);
+    form.msg.PlaybackInput.Text = std::to_string(tasks.PlaybackPhase);
     if (++tasks.PlaybackPhase > 2) tasks.PlaybackPhase = 0;
     if (tasks.PlaybackPhase == 1) {
         // Point at the frog that is about to jump.
@@ -109,7 +109,7 @@ void PlaybackTick(Form1& form) {
     }
 }
 
-char Text1_KeyPress(Form1& form, char key) {
+char PlaybackKey(Session& form, char key) {
     (void)form;
     return static_cast<char>(std::toupper(static_cast<unsigned char>(key)));
 }

@@ -13,7 +13,7 @@ namespace {
 
 // A level whose puzzle is used up and that the player is not on (nor would
 // be on by "Continue").
-bool Eligible(const Form1& form, int k) {
+bool Eligible(const Session& form, int k) {
     return form.library.LevelNeedsGenerating[static_cast<std::size_t>(k)] && game::SupplyMayRenew(form, k);
 }
 
@@ -21,7 +21,7 @@ bool Eligible(const Form1& form, int k) {
 // damaged file is never followed past them.
 int FlagBound(int n) { return std::min(n, kLevelIndexMax); }
 
-bool AnyEligible(const Form1& form) {
+bool AnyEligible(const Session& form) {
     for (int k = 1; k <= FlagBound(form.library.LevelCount); ++k)
         if (Eligible(form, k)) return true;
     return false;
@@ -41,7 +41,7 @@ bool WaitingToRetry(const LevelLibrary& lib, std::int64_t now) {
 // the file is still the one last written; a save that fails waits 1, 2, 4 ...
 // seconds, up to a minute, before the next attempt, and a success ends the
 // waiting. The tables stay complete and playable meanwhile.
-void SaveLibrary(Form1& form) {
+void SaveLibrary(Session& form) {
     LevelLibrary& lib = form.library;
     const std::int64_t now = form.platform.Now();
     if (now >= lib.NextFileCheck || lib.NextFileCheck - now > 1) {
@@ -59,7 +59,7 @@ void SaveLibrary(Form1& form) {
 
 }  // namespace
 
-bool TickHasWork(const Form1& form) {
+bool TickHasWork(const Session& form) {
     const Tasks& tasks = form.tasks;
     const Generator& gen = form.gen;
     const LevelLibrary& lib = form.library;
@@ -78,12 +78,12 @@ bool TickHasWork(const Form1& form) {
     return AnyTickWork(form.hooks, form);
 }
 
-int TimerWait(const Form1& form) {
+int TimerWait(const Session& form) {
     if (TickHasWork(form)) return std::max(1, form.tasks.TimerInterval);
     return kRestingTimerWait;
 }
 
-void Timer1_Timer(Form1& form) {
+void TimerTick(Session& form) {
     form.tasks.TimerInterval = 10;
     if (form.tasks.StartupPending) window::StartUp(form);
     BackgroundSupply(form);
@@ -94,7 +94,7 @@ void Timer1_Timer(Form1& form) {
     AnnounceTick(form.hooks, form);
 }
 
-void BackgroundSupply(Form1& form) {
+void BackgroundSupply(Session& form) {
     Generator& gen = form.gen;
     LevelLibrary& lib = form.library;
 

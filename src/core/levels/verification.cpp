@@ -25,7 +25,7 @@ int FindCheckCell(const std::vector<Cell>& cells, float x, float y) {
 
 }  // namespace
 
-void VerifyGeneratedLevel(Form1& form) {
+void VerifyGeneratedLevel(Session& form) {
     Generator& gen = form.gen;
     Board& b = form.board;
     const int g = gen.GenerationLevel;
@@ -53,7 +53,7 @@ void VerifyGeneratedLevel(Form1& form) {
     if (b.RectB.size() == 2) gen.LevelVerified.at(static_cast<std::size_t>(g)) = true;
 }
 
-void CheckBoardClick(Form1& form, int button, int shift, float x, float y) {
+void CheckBoardClick(Session& form, int button, int shift, float x, float y) {
     (void)button;
     (void)shift;
     Board& b = form.board;

@@ -12,35 +12,35 @@
 
 namespace quib::practice {
 
-Aids& AidsOf(Form1& form) {
+Aids& AidsOf(Session& form) {
     if (!form.practice) {
         form.practice = std::make_shared<Aids>();
-        form.practice->UndoJumpMenue.Caption = form.platform.Translate("Menu", "Undo Jump");
-        form.practice->HintMenue.Caption = form.platform.Translate("Menu", "Hint");
+        form.practice->UndoJumpEntry.Caption = form.platform.Translate("Menu", "Undo Jump");
+        form.practice->HintEntry.Caption = form.platform.Translate("Menu", "Hint");
     }
     return *form.practice;
 }
 
-const Aids* FindAids(const Form1& form) { return form.practice.get(); }
+const Aids* FindAids(const Session& form) { return form.practice.get(); }
 
-void Subscribe(Form1& form) {
+void Subscribe(Session& form) {
     Hooks& hooks = form.hooks;
     hooks.Jump.push_back(RecordJump);
     hooks.LevelBegins.push_back(LevelBegins);
     hooks.Tick.push_back(SolverTick);
     // The solver's first slice makes its aids; until then a Practice level in
     // play counts as work for it.
-    hooks.TickWork.push_back([](const Form1& f) {
+    hooks.TickWork.push_back([](const Session& f) {
         return SolverBusy(f) || (f.game.ModeIndex == kPracticeMode && !FindAids(f) && Offered(f));
     });
 }
 
-bool Offered(const Form1& form) {
+bool Offered(const Session& form) {
     return form.game.ModeIndex == kPracticeMode && game::LevelInPlay(form) && !form.tasks.PlaybackActive &&
            board::FrogsLeft(form.board) >= 2;
 }
 
-bool UndoAvailable(const Form1& form) {
+bool UndoAvailable(const Session& form) {
     const Aids* aids = FindAids(form);
     if (aids == nullptr || aids->History.empty() || form.game.ModeIndex != kPracticeMode) return false;
     // After the jump that ended a round, the round-over message may be up;
@@ -50,7 +50,7 @@ bool UndoAvailable(const Form1& form) {
            board::FrogsLeft(form.board) >= 2;
 }
 
-void LevelBegins(Form1& form) {
+void LevelBegins(Session& form) {
     if (!form.practice) return;
     Aids& aids = *form.practice;
     aids.History.clear();
@@ -64,7 +64,7 @@ namespace {
 
 // The stored solution of the level on the board, replayed from its start by
 // the jump rules; nothing when it does not play down to one frog.
-std::optional<KnownLine> StoredLine(const Form1& form, Position& start) {
+std::optional<KnownLine> StoredLine(const Session& form, Position& start) {
     const int n = form.game.CurrentLevel;
     if (!game::StoredPuzzleUsable(form, n) || n + 2 > kStepIndexMax) return std::nullopt;
     std::vector<int> cells;
@@ -129,7 +129,7 @@ std::vector<std::vector<Move>> GuideLines(const Aids& aids) {
 // The positions after each next jump, the likeliest first: the selected
 // frog's jumps (how many, in likely), then the jumps nearest the last jump's
 // landing cell. Those on a known line are answered without search.
-std::vector<Position> Ahead(const Form1& form, const Aids& aids, const Position& p, std::size_t& likely) {
+std::vector<Position> Ahead(const Session& form, const Aids& aids, const Position& p, std::size_t& likely) {
     int selected = 0, last = 0;
     const Board& b = form.board;
     if (b.SelectedFrog >= 1 && static_cast<std::size_t>(b.SelectedFrog) < b.Rect.size())
@@ -153,7 +153,7 @@ std::vector<Position> Ahead(const Form1& form, const Aids& aids, const Position&
     return ahead;
 }
 
-void Ask(Form1& form, Aids& aids, const Position& p, bool hint = false) {
+void Ask(Session& form, Aids& aids, const Position& p, bool hint = false) {
     std::size_t likely = 0;
     std::vector<Position> ahead = Ahead(form, aids, p, likely);
     WorkerOf(aids).Ask(p, std::move(ahead), likely, hint);
@@ -195,7 +195,7 @@ void Collect(Aids& aids) {
 // Answers for the board as it is now: at once from a known line or from what
 // the worker has decided; otherwise the worker is asked, and it thinks ahead
 // about the positions after the next jumps meanwhile.
-void Sync(Form1& form, Aids& aids) {
+void Sync(Session& form, Aids& aids) {
     if (!Offered(form)) {
         // A level that ends stops the search at once.
         if (aids.Worker) aids.Worker->Rest();
@@ -242,12 +242,12 @@ void Sync(Form1& form, Aids& aids) {
 
 }  // namespace
 
-void UpdateAids(Form1& form) {
+void UpdateAids(Session& form) {
     Aids& aids = AidsOf(form);
     Sync(form, aids);
     const bool inPlay = Offered(form);
-    aids.UndoJumpMenue.Enabled = UndoAvailable(form);
-    aids.HintMenue.Enabled = inPlay;
+    aids.UndoJumpEntry.Enabled = UndoAvailable(form);
+    aids.HintEntry.Enabled = inPlay;
     if (!inPlay) {
         aids.Shown = Notice::Hidden;
     } else {
@@ -270,7 +270,7 @@ void UpdateAids(Form1& form) {
         aids.HintVisible = false;
 }
 
-void Hint_Click(Form1& form) {
+void ShowHint(Session& form) {
     if (!Offered(form)) return;
     Aids& aids = AidsOf(form);
     Sync(form, aids);
@@ -287,22 +287,22 @@ void Hint_Click(Form1& form) {
     UpdateAids(form);
 }
 
-void SolverTick(Form1& form) {
+void SolverTick(Session& form) {
     if (form.game.ModeIndex != kPracticeMode && !form.practice) return;
     UpdateAids(form);
 }
 
-void SetSolverWake(Form1& form, std::function<void()> wake) {
+void SetSolverWake(Session& form, std::function<void()> wake) {
     Aids& aids = AidsOf(form);
     aids.Wake = wake;
     if (aids.Worker) aids.Worker->SetWake(std::move(wake));
 }
 
-void StopSolver(Form1& form) {
+void StopSolver(Session& form) {
     if (form.practice && form.practice->Worker) form.practice->Worker->Stop();
 }
 
-void AwaitSolver(Form1& form, std::chrono::milliseconds limit) {
+void AwaitSolver(Session& form, std::chrono::milliseconds limit) {
     Aids& aids = AidsOf(form);
     Sync(form, aids);
     if (aids.HaveCurrent && aids.Answer == Verdict::NotSure && aids.Worker)
@@ -310,7 +310,7 @@ void AwaitSolver(Form1& form, std::chrono::milliseconds limit) {
     UpdateAids(form);
 }
 
-bool SolverBusy(const Form1& form) {
+bool SolverBusy(const Session& form) {
     const Aids* aids = FindAids(form);
     return aids != nullptr && Offered(form) &&
            (aids->LevelBegun || !aids->HaveCurrent || !(PositionOf(form.board) == aids->Current));

@@ -9,7 +9,7 @@
 
 namespace quib::practice {
 
-void RecordJump(Form1& form, int from, int to, int over) {
+void RecordJump(Session& form, int from, int to, int over) {
     if (form.game.ModeIndex != kPracticeMode) return;
     const Board& b = form.board;
     JumpRecord r;
@@ -51,11 +51,11 @@ void PlaceRecord(Board& b, int r, int cell) {
 // been counted, so the level's time runs on from now. The high-score table,
 // opened and closed over the message, left every cell hidden: the board comes
 // back whole.
-void WithdrawRoundOver(Form1& form) {
+void WithdrawRoundOver(Session& form) {
     Messages& msg = form.msg;
     msg.RoundOverLabel.Visible = false;
-    msg.Label1.Visible = false;
-    msg.Ad_Label.Visible = false;
+    msg.RoundOverHeading.Visible = false;
+    msg.MessageLine.Visible = false;
     Board& b = form.board;
     for (std::size_t i = 1; i < b.Grid.size(); ++i) b.Grid[i].Visible = true;
     game::Enter(form, Screen::LevelInPlay);
@@ -65,7 +65,7 @@ void WithdrawRoundOver(Form1& form) {
 
 }  // namespace
 
-void UndoJump_Click(Form1& form) {
+void UndoJump(Session& form) {
     if (!UndoAvailable(form)) return;
     Aids& aids = AidsOf(form);
     Board& b = form.board;

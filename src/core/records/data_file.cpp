@@ -20,7 +20,7 @@ constexpr const char* kDataFileName = "data.txt";
 int CellCount(const Board& board) { return static_cast<int>(board.Grid.size()) - 1; }
 
 // The level flags run 1 .. LevelCount; a count beyond the tables is cut to them.
-int LevelsInFile(const Form1& form) { return std::clamp(form.library.LevelCount, 0, kLevelIndexMax); }
+int LevelsInFile(const Session& form) { return std::clamp(form.library.LevelCount, 0, kLevelIndexMax); }
 // The file is read at start-up, before the level library, while the game
 // counts its 200 levels; it carries that many flags whatever the library's
 // count when it is written, or a library of another length would make every
@@ -31,7 +31,7 @@ constexpr int kFlagsInFile = kLevelsPlayed;
 // The board of a fresh level-1 game, placed as the resume file's fallback
 // does. Before the level library is read its pieces are all 0; the records
 // are then left out rather than stood on the template cell 0.
-void PlaceFallbackRecords(Form1& form) {
+void PlaceFallbackRecords(Session& form) {
     Board& b = form.board;
     const int level = form.game.CurrentLevel;
     const int cells = CellCount(b);
@@ -61,7 +61,7 @@ void PlaceFallbackRecords(Form1& form) {
     PlaceFrogRecords(form, records);
 }
 
-void Fallback(Form1& form) {
+void Fallback(Session& form) {
     Game& g = form.game;
     g.ResumeLevel = 1;
     form.game.ResumeOffered = false;
@@ -79,7 +79,7 @@ void Fallback(Form1& form) {
 // offers is kept whatever its count of tries at the level: that count only
 // feeds the level-completed line and the first-try bonus, and a game shown
 // as "Continue" must still be there after the window is opened and closed.
-bool ResumeGameStillOffered(const Form1& form) { return game::ContinueOffered(form); }
+bool ResumeGameStillOffered(const Session& form) { return game::ContinueOffered(form); }
 
 }  // namespace
 
@@ -126,7 +126,7 @@ void WriteFrogRecords(ItemWriter& out, const Board& board) {
     }
 }
 
-void PlaceFrogRecords(Form1& form, const std::vector<FrogRecord>& records) {
+void PlaceFrogRecords(Session& form, const std::vector<FrogRecord>& records) {
     Board& b = form.board;
     if (b.Rect.empty()) b.Rect.emplace_back();
     b.Rect.resize(1);
@@ -140,7 +140,7 @@ void PlaceFrogRecords(Form1& form, const std::vector<FrogRecord>& records) {
 
 // ------------------------------------------------------------- data.txt
 
-bool WriteDataFile(Form1& form) {
+bool WriteDataFile(Session& form) {
     try {
         const Game& g = form.game;
         const Clock& clock = form.clock;
@@ -159,8 +159,8 @@ bool WriteDataFile(Form1& form) {
         out.Integer(clock.PlayHours);
         out.Integer(clock.PlayMinutes);
         out.Integer(clock.PlaySecs);
-        out.Flag(form.menu.sndmenue.Checked);
-        out.Flag(form.menu.mnuGrids.Checked);
+        out.Flag(form.menu.SoundOption.Checked);
+        out.Flag(form.menu.GridsOption.Checked);
         for (int i = 1; i <= kFlagsInFile; ++i) out.Flag(form.library.LevelNeedsGenerating[static_cast<std::size_t>(i)]);
         WriteFrogRecords(out, form.board);
         return WriteFolderFile(form, kDataFileName, out.str(), FolderFlush::Flush);
@@ -170,7 +170,7 @@ bool WriteDataFile(Form1& form) {
     }
 }
 
-void ReadDataFile(Form1& form) {
+void ReadDataFile(Session& form) {
     Game& g = form.game;
     Clock& clock = form.clock;
     Menus& menu = form.menu;
@@ -197,11 +197,11 @@ void ReadDataFile(Form1& form) {
         clock.PlayHours = in.Integer(kInt32Min, kInt32Max);
         clock.PlayMinutes = in.Integer(kInt32Min, kInt32Max);
         clock.PlaySecs = in.Integer(kInt32Min, kInt32Max);
-        menu.sndmenue.Checked = in.Flag();
+        menu.SoundOption.Checked = in.Flag();
         // The jump sound follows its check mark even when the file breaks off
         // right after it, so a "Sound" shown unchecked is never heard.
-        g.SoundOn = menu.sndmenue.Checked;
-        menu.mnuGrids.Checked = in.Flag();
+        g.SoundOn = menu.SoundOption.Checked;
+        menu.GridsOption.Checked = in.Flag();
         for (int i = 1; i <= kFlagsInFile; ++i) form.library.LevelNeedsGenerating[static_cast<std::size_t>(i)] = in.Flag();
         PlaceFrogRecords(form, ReadFrogRecords(in, form.board));
     } catch (const ReadFailure&) {
@@ -212,7 +212,7 @@ void ReadDataFile(Form1& form) {
     // The mode was read as a row of the mode table (1..4): a number beyond
     // the table is damage, and a game without a mode could never end.
     game::SetModeNameAndTries(g, g.ModeIndex);
-    menu.GotoLevelMenue.Enabled = g.ModeIndex == kPracticeMode;
+    menu.GotoLevelMenu.Enabled = g.ModeIndex == kPracticeMode;
 
     if (g.ResumeLevel > form.library.LevelCount) g.ResumeLevel = 1;
     if (g.ResumeLevel < 1) g.ResumeLevel = 2;
@@ -228,7 +228,7 @@ void ReadDataFile(Form1& form) {
 
     for (std::size_t i = 1; i < form.board.Grid.size(); ++i) {
         Cell& cell = form.board.Grid[i];
-        if (menu.mnuGrids.Checked) {
+        if (menu.GridsOption.Checked) {
             cell.BorderStyle = 1;
         } else {
             cell.BorderStyle = 0;

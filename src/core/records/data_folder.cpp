@@ -40,7 +40,7 @@ bool IsOwnTemporary(std::string_view name) {
 
 }  // namespace
 
-FileRead ReadFolderFile(Form1& form, const std::string& name, std::string& content) {
+FileRead ReadFolderFile(Session& form, const std::string& name, std::string& content) {
     const FileRead result = ReadFile(form.DataFolder + name, content);
     if (result == FileRead::Unreadable) {
         form.files.Failures[name] = errno;
@@ -49,7 +49,7 @@ FileRead ReadFolderFile(Form1& form, const std::string& name, std::string& conte
     return result;
 }
 
-bool WriteFolderFile(Form1& form, const std::string& name, const std::string& content, FolderFlush folder) {
+bool WriteFolderFile(Session& form, const std::string& name, const std::string& content, FolderFlush folder) {
     if (form.files.Unreadable.count(name) != 0) return false;
     if (!WriteFileSafely(form.DataFolder + name, content, folder)) {
         form.files.Failures[name] = errno;
@@ -59,7 +59,7 @@ bool WriteFolderFile(Form1& form, const std::string& name, const std::string& co
     return true;
 }
 
-void RemoveStaleTemporaries(const Form1& form) {
+void RemoveStaleTemporaries(const Session& form) {
     DIR* dir = ::opendir(form.DataFolder.c_str());
     if (!dir) return;
     while (const dirent* entry = ::readdir(dir)) {

@@ -89,7 +89,7 @@ std::string FormatPlayTime(std::int64_t seconds) {
     return std::to_string(h) + ":" + std::to_string(m) + ":" + std::to_string(r);
 }
 
-void BuildHighScoreTable(Form1& form) {
+void BuildHighScoreTable(Session& form) {
     HighScores& h = form.high;
     h.HighLabel.Caption = form.platform.Translate("HighScores", "High Scores");
     h.HighLabel.Left = 0;
@@ -118,7 +118,7 @@ void BuildHighScoreTable(Form1& form) {
     ReadHighScores(form);
 }
 
-void ReadHighScores(Form1& form) {
+void ReadHighScores(Session& form) {
     HighScores& h = form.high;
     // Read all thirty items before touching the table: a damaged file leaves
     // cleared rows, never half of an old table mixed with defaults.
@@ -153,7 +153,7 @@ void ReadHighScores(Form1& form) {
     }
 }
 
-bool WriteHighScores(Form1& form) {
+bool WriteHighScores(Session& form) {
     try {
         const HighScores& h = form.high;
         ItemWriter out;
@@ -168,7 +168,7 @@ bool WriteHighScores(Form1& form) {
     }
 }
 
-void InsertHighScore(Form1& form) {
+void InsertHighScore(Session& form) {
     HighScores& h = form.high;
     Clock& clock = form.clock;
     const std::int32_t score = form.game.Score;
@@ -207,27 +207,27 @@ void InsertHighScore(Form1& form) {
     h.NamesLabel[Row(rank)].Caption = "Anonymous";
 }
 
-void Command1_Click(Form1& form) {
+void EnterName(Session& form) {
     HighScores& h = form.high;
     Messages& msg = form.msg;
     // A rank beyond the ten rows has no label to take the name.
     if (h.NewScoreRank < 1 || h.NewScoreRank > kRows) return;
-    msg.Label1.Visible = false;
+    msg.RoundOverHeading.Visible = false;
     msg.RoundOverLabel.Visible = false;
-    msg.Ad_Label.Visible = false;
+    msg.MessageLine.Visible = false;
     msg.NameInput.Visible = false;
-    msg.Command1.Visible = false;
+    msg.EnterButton.Visible = false;
     h.NamesLabel[Row(h.NewScoreRank)].Caption = msg.NameInput.Text;
     // The name is in: what is left is the ended game, which the table covers.
     game::Enter(form, Screen::GameOver);
-    mnuHighScores_Click(form);
+    ShowHighScores(form);
 }
 
-void NameInput_KeyPress(Form1& form, int keyAscii) {
-    if (keyAscii == kEnterKey) Command1_Click(form);
+void NameKey(Session& form, int keyAscii) {
+    if (keyAscii == kEnterKey) EnterName(form);
 }
 
-void mnuHighScores_Click(Form1& form) {
+void ShowHighScores(Session& form) {
     HighScores& h = form.high;
     Messages& msg = form.msg;
     // Opened twice, the second opening would remember the messages as hidden
@@ -235,8 +235,8 @@ void mnuHighScores_Click(Form1& form) {
     if (form.play.Now == Screen::HighScores) return;
     game::Enter(form, Screen::HighScores);
 
-    h.Remembered = {msg.Label1.Visible, msg.RoundOverLabel.Visible, msg.NameInput.Visible, msg.Command1.Visible,
-                    msg.Label2.Visible, msg.Label3b.Visible,        msg.Label6.Visible,    msg.PausedLabel.Visible};
+    h.Remembered = {msg.RoundOverHeading.Visible, msg.RoundOverLabel.Visible, msg.NameInput.Visible, msg.EnterButton.Visible,
+                    msg.PanelTitle.Visible, msg.PanelCount.Visible,        msg.PanelScore.Visible,    msg.PausedLabel.Visible};
     form.clock.WasPaused = msg.PausedLabel.Visible;
 
     msg.PausedLabel.Visible = false;
@@ -244,11 +244,11 @@ void mnuHighScores_Click(Form1& form) {
 
     form.intro.Visible = false;
     msg.RoundOverLabel.Visible = false;
-    msg.Ad_Label.Visible = false;
-    msg.Label1.Visible = false;
-    msg.Label2.Visible = false;
-    msg.Label3b.Visible = false;
-    msg.Label6.Visible = false;
+    msg.MessageLine.Visible = false;
+    msg.RoundOverHeading.Visible = false;
+    msg.PanelTitle.Visible = false;
+    msg.PanelCount.Visible = false;
+    msg.PanelScore.Visible = false;
     board::HideAllFrogPictures(form.board);
     form.board.HighLight.Visible = false;
     for (std::size_t i = 1; i < form.board.Grid.size(); ++i) form.board.Grid[i].Visible = false;
@@ -256,7 +256,7 @@ void mnuHighScores_Click(Form1& form) {
     ShowTable(h, true);
 }
 
-void HighLabel_Click(Form1& form) {
+void CloseHighScores(Session& form) {
     HighScores& h = form.high;
     Messages& msg = form.msg;
     Game& g = form.game;
@@ -264,9 +264,9 @@ void HighLabel_Click(Form1& form) {
     // table that is not open would restore what an older opening remembered.
     if (form.play.Now != Screen::HighScores) return;
 
-    msg.Label1.Visible = false;
+    msg.RoundOverHeading.Visible = false;
     msg.RoundOverLabel.Visible = false;
-    msg.Ad_Label.Visible = false;
+    msg.MessageLine.Visible = false;
     ShowTable(h, false);
 
     // The game is over when the table covers its game-over message (no try
@@ -275,8 +275,8 @@ void HighLabel_Click(Form1& form) {
     // of a level solved at the last try, and that game goes on.
     const bool gameOver = g.ModeIndex < kPracticeMode && form.play.UnderTable == Screen::GameOver;
     if (gameOver || form.play.UnderTable == Screen::StartScreen) {
-        msg.Label1.Visible = false;
-        msg.Ad_Label.Visible = false;
+        msg.RoundOverHeading.Visible = false;
+        msg.MessageLine.Visible = false;
         // The table opened from the start screen goes back to it; only a game
         // that is really over has its counters reset. Resetting them for the
         // start screen alone would spoil the interrupted game that "Continue"
@@ -303,15 +303,15 @@ void HighLabel_Click(Form1& form) {
         if (form.board.SelectedFrog > 0) form.board.HighLight.Visible = true;
     }
 
-    msg.Label1.Visible = was.Label1;
+    msg.RoundOverHeading.Visible = was.RoundOverHeading;
     msg.RoundOverLabel.Visible = was.RoundOverLabel;
     msg.NameInput.Visible = was.NameInput;
-    msg.Command1.Visible = was.Command1;
-    msg.Label2.Visible = was.Label2;
-    msg.Label3b.Visible = was.Label3b;
-    msg.Label6.Visible = was.Label6;
+    msg.EnterButton.Visible = was.EnterButton;
+    msg.PanelTitle.Visible = was.PanelTitle;
+    msg.PanelCount.Visible = was.PanelCount;
+    msg.PanelScore.Visible = was.PanelScore;
     msg.PausedLabel.Visible = was.PausedLabel;
-    msg.Ad_Label.Visible = msg.Label2.Visible;
+    msg.MessageLine.Visible = msg.PanelTitle.Visible;
     // The screen the table covered comes back. (The message line stays as
     // the labels have it; what is on screen is this state, not the labels.)
     game::Enter(form, form.play.UnderTable);
@@ -319,14 +319,14 @@ void HighLabel_Click(Form1& form) {
     if (levelUnder) form.clock.ClockState = 3;
 }
 
-void NamesLabel_Click(Form1& form, int index) {
+void CloseHighScoresAtName(Session& form, int index) {
     (void)index;  // any row, the header included, closes the table
-    HighLabel_Click(form);
+    CloseHighScores(form);
 }
 
-void ScoreLabel_Click(Form1& form, int index) {
+void CloseHighScoresAtScore(Session& form, int index) {
     (void)index;
-    HighLabel_Click(form);
+    CloseHighScores(form);
 }
 
 }  // namespace quib::records

@@ -69,7 +69,7 @@ SlotContent ParseSlot(const std::string& text, const Board& board) {
 // The slot's content, or nothing when its file is missing or damaged. The
 // whole file is checked, start layout included, so that a slot offered for
 // loading can really be loaded.
-std::optional<SlotContent> ReadSlot(Form1& form, int slot) {
+std::optional<SlotContent> ReadSlot(Session& form, int slot) {
     std::string text;
     if (ReadFolderFile(form, SlotFileName(slot), text) != FileRead::Read) return std::nullopt;
     try {
@@ -79,12 +79,12 @@ std::optional<SlotContent> ReadSlot(Form1& form, int slot) {
     }
 }
 
-void MarkSlot(Form1& form, int slot, bool readable) {
-    form.menu.mnusavegame[Entry(slot)].Checked = readable;
-    form.menu.mnuloadgame[Entry(slot)].Enabled = readable;
+void MarkSlot(Session& form, int slot, bool readable) {
+    form.menu.SaveSlotEntries[Entry(slot)].Checked = readable;
+    form.menu.LoadSlotEntries[Entry(slot)].Enabled = readable;
 }
 
-std::string SlotText(Form1& form) {
+std::string SlotText(Session& form) {
     const Game& g = form.game;
     const Clock& clock = form.clock;
     const Board& b = form.board;
@@ -114,16 +114,16 @@ std::string SlotText(Form1& form) {
 
 std::string SlotFileName(int slot) { return "savedgame" + std::to_string(slot) + ".txt"; }
 
-void UpdateSlotMenus(Form1& form) {
+void UpdateSlotMenus(Session& form) {
     for (int n = 1; n <= kSlots; ++n) UpdateSlotMenu(form, n);
 }
 
-void UpdateSlotMenu(Form1& form, int slot) {
+void UpdateSlotMenu(Session& form, int slot) {
     if (!IsSlot(slot)) return;
     MarkSlot(form, slot, ReadSlot(form, slot).has_value());
 }
 
-void mnusavegame_Click(Form1& form, int index) {
+void SaveToSlot(Session& form, int index) {
     // Without a game running (the start screen, also under the table, or an
     // ended game) the counters and frogs left over from the last one would
     // overwrite the slot's real game.
@@ -150,7 +150,7 @@ void mnusavegame_Click(Form1& form, int index) {
     }
     if (written) {
         MarkSlot(form, index, loadable);
-        form.menu.mnusave.Enabled = false;
+        form.menu.SaveMenu.Enabled = false;
     } else {
         // Nothing was saved: the game keeps the slot it had, the caption says
         // so, and the menus still say what the old file holds, with "Save"
@@ -160,7 +160,7 @@ void mnusavegame_Click(Form1& form, int index) {
     }
 }
 
-void mnuloadgame_Click(Form1& form, int index) {
+void LoadFromSlot(Session& form, int index) {
     Game& g = form.game;
     Clock& clock = form.clock;
     Platform& p = form.platform;
@@ -177,12 +177,12 @@ void mnuloadgame_Click(Form1& form, int index) {
     const SlotContent& s = *loaded;
 
     game::BankPlayTime(form);
-    if (g.SaveSlot > 0) mnusavegame_Click(form, g.SaveSlot);
+    if (g.SaveSlot > 0) SaveToSlot(form, g.SaveSlot);
     WriteDataFile(form);
 
     g.SaveSlot = index;
     form.board.SelectedFrog = 0;
-    form.msg.Command1.Visible = false;
+    form.msg.EnterButton.Visible = false;
 
     g.CurrentLevel = s.level;
     g.TryNumber = s.tryNumber;
@@ -212,7 +212,7 @@ void mnuloadgame_Click(Form1& form, int index) {
     TouchLevel(form.library, s.level);
 
     game::SetModeNameAndTries(g, g.ModeIndex);
-    form.menu.GotoLevelMenue.Enabled = g.ModeIndex == kPracticeMode;
+    form.menu.GotoLevelMenu.Enabled = g.ModeIndex == kPracticeMode;
 
     if (g.CurrentLevel > form.library.LevelCount) g.CurrentLevel = 1;
     if (g.CurrentLevel < 1) g.CurrentLevel = 1;
@@ -223,13 +223,13 @@ void mnuloadgame_Click(Form1& form, int index) {
     // The file has just been read whole, so its entries can say so.
     MarkSlot(form, index, true);
 
-    if (!form.menu.mnuGrids.Checked)
+    if (!form.menu.GridsOption.Checked)
         for (std::size_t i = 1; i < form.board.Grid.size(); ++i) form.board.Grid[i].BorderStyle = 0;
 
     game::TakeUpBoard(form);
 }
 
-void CloseSaveSlot(Form1& form, const std::string& item) {
+void CloseSaveSlot(Session& form, const std::string& item) {
     const int slot = form.game.SaveSlot;
     if (IsSlot(slot)) {
         ItemWriter out;

@@ -11,8 +11,8 @@
 namespace quib::window {
 
 // "Sound": the check mark is the setting; the flag the board reads follows it.
-void sndmenue_Click(Form1& form) {
-    MenuEntry& entry = form.menu.sndmenue;
+void ToggleSound(Session& form) {
+    MenuEntry& entry = form.menu.SoundOption;
     entry.Checked = !entry.Checked;
     form.game.SoundOn = entry.Checked;
 }
@@ -20,8 +20,8 @@ void sndmenue_Click(Form1& form) {
 // "Grids": checking it shows every cell with a black outline, so the player
 // sees the whole board; unchecking removes the outlines again (the cells stay
 // shown). The template cell 0 is never part of the board and stays as it is.
-void mnuGrids_Click(Form1& form) {
-    MenuEntry& entry = form.menu.mnuGrids;
+void ToggleGrids(Session& form) {
+    MenuEntry& entry = form.menu.GridsOption;
     std::vector<Cell>& grid = form.board.Grid;
     if (entry.Checked) {
         entry.Checked = false;
@@ -38,23 +38,23 @@ void mnuGrids_Click(Form1& form) {
 
 // A colour slider moved; its scroll bar runs 0..255. An unknown slider
 // changes nothing.
-void VScroll_Change(Form1& form, int which, int value) {
+void SetColourLevel(Session& form, int which, int value) {
     ColourPanel& c = form.colours;
     switch (which) {
-        case 2: c.VScroll2 = value; break;
-        case 3: c.VScroll3 = value; break;
-        case 4: c.VScroll4 = value; break;
+        case 2: c.RedLevel = value; break;
+        case 3: c.GreenLevel = value; break;
+        case 4: c.BlueLevel = value; break;
         default: return;
     }
-    c.Shape3 = Rgb(c.VScroll2, c.VScroll3, c.VScroll4);
-    c.Label7.Caption = Arg(form.platform.Translate("Colours", "Red %1"), std::to_string(c.VScroll2));
-    c.Label8.Caption = Arg(form.platform.Translate("Colours", "Green %1"), std::to_string(c.VScroll3));
-    c.Label9.Caption = Arg(form.platform.Translate("Colours", "Blue %1"), std::to_string(c.VScroll4));
+    c.Swatch = Rgb(c.RedLevel, c.GreenLevel, c.BlueLevel);
+    c.RedCaption.Caption = Arg(form.platform.Translate("Colours", "Red %1"), std::to_string(c.RedLevel));
+    c.GreenCaption.Caption = Arg(form.platform.Translate("Colours", "Green %1"), std::to_string(c.GreenLevel));
+    c.BlueCaption.Caption = Arg(form.platform.Translate("Colours", "Blue %1"), std::to_string(c.BlueLevel));
 }
 
-std::string JumpSoundPath(const Form1& form) { return form.ProgramFolder + "Sounds/Jump.wav"; }
+std::string JumpSoundPath(const Session& form) { return form.ProgramFolder + "Sounds/Jump.wav"; }
 
-void PlaySoundFile(Form1& form, const std::string& fileName, bool wait) {
+void PlaySoundFile(Session& form, const std::string& fileName, bool wait) {
     (void)wait;  // the game never waits for a sound
     std::error_code ec;
     if (!std::filesystem::is_regular_file(fileName, ec)) return;  // a missing file is silent

@@ -19,17 +19,17 @@ namespace {
 
 // The close request's work before its question; false when the game or the
 // high scores could not be written.
-bool SaveForExit(Form1& form) {
+bool SaveForExit(Session& form) {
     Clock& clock = form.clock;
     if (clock.ClockState == 2) clock.ClockState = 3;
-    levels::Timer1_Timer(form);
+    levels::TimerTick(form);
 
     // Only time spent with a level in play counts: closing at the start
     // screen adds nothing. Answered No, the game goes on, and the time just
     // added is not added again by the next level end or close request.
     game::BankPlayTime(form);
 
-    if (form.game.SaveSlot > 0) records::mnusavegame_Click(form, form.game.SaveSlot);
+    if (form.game.SaveSlot > 0) records::SaveToSlot(form, form.game.SaveSlot);
     // A file that cannot be written leaves its old version in place and
     // never keeps the player from the question.
     const bool dataWritten = records::WriteDataFile(form);
@@ -38,14 +38,14 @@ bool SaveForExit(Form1& form) {
     return dataWritten && scoresWritten;
 }
 
-void End(Form1& form) {
+void End(Session& form) {
     form.about.Loaded = false;
     form.window.Ended = true;
 }
 
 }  // namespace
 
-bool Form_Unload(Form1& form) {
+bool RequestClose(Session& form) {
     const bool saved = SaveForExit(form);
     // While the question (and the word that the files could not be kept)
     // is open nobody plays: its seconds count neither for a session that
@@ -63,7 +63,7 @@ bool Form_Unload(Form1& form) {
     return false;
 }
 
-void SessionEnd(Form1& form) {
+void SessionEnd(Session& form) {
     if (form.window.Ended) return;
     // The session is ending: no box would be seen.
     if (!SaveForExit(form)) TellFilesNotKept(form, false, false);
@@ -73,7 +73,7 @@ void SessionEnd(Form1& form) {
 namespace {
 
 // The system's words for why a file failed.
-std::string Cause(Form1& form, const std::string& name) {
+std::string Cause(Session& form, const std::string& name) {
     const auto found = form.files.Failures.find(name);
     return found == form.files.Failures.end() ? form.platform.Translate("Exit", "cause unknown")
                                               : std::strerror(found->second);
@@ -81,7 +81,7 @@ std::string Cause(Form1& form, const std::string& name) {
 
 // Each of the close's files that is not written, and why: one that could
 // not be read at the start was left alone on purpose.
-std::string WhatWasNotWritten(Form1& form) {
+std::string WhatWasNotWritten(Session& form) {
     std::string text;
     for (const char* name : {"data.txt", "high.txt"}) {
         if (form.files.Failures.count(name) == 0) continue;
@@ -99,7 +99,7 @@ std::string WhatWasNotWritten(Form1& form) {
 
 }  // namespace
 
-void TellFilesNotKept(Form1& form, bool atStart, bool showBox) {
+void TellFilesNotKept(Session& form, bool atStart, bool showBox) {
     if (form.window.ToldFilesNotKept) return;
     form.window.ToldFilesNotKept = true;
     const std::string text =
@@ -117,7 +117,7 @@ void TellFilesNotKept(Form1& form, bool atStart, bool showBox) {
     if (showBox) form.platform.ShowInfo(text);
 }
 
-void TellUnreadableFiles(Form1& form) {
+void TellUnreadableFiles(Session& form) {
     std::string text;
     for (const std::string& name : form.files.Unreadable) {
         if (!text.empty()) text += "\n";

@@ -23,12 +23,12 @@ constexpr const char* kDisclaimer =
 
 // "Contents": the help file lies beside the program. A missing file is the
 // viewer's to report; the game itself never fails over it.
-void contentsmenue_Click(Form1& form) { form.platform.ShowTextFile(form.ProgramFolder + "help.txt"); }
+void ShowHelpFile(Session& form) { form.platform.ShowTextFile(form.ProgramFolder + "help.txt"); }
 
 // "About": one box only. A second choice brings the same box to the front.
 // Whether the game was paused is remembered so that closing the box leaves
 // the pause as it was.
-void aboutmenue_Click(Form1& form) {
+void ShowAboutBox(Session& form) {
     form.clock.WasPaused = form.msg.PausedLabel.Visible;
     form.about.Loaded = true;
     ++form.about.RaiseRequests;
@@ -36,48 +36,48 @@ void aboutmenue_Click(Form1& form) {
 
 // The About box closes. Closing a box that is not open does nothing, so a
 // stray close cannot resume a game with a stale pause flag.
-void Form2_Unload(Form1& form) {
+void CloseAboutBox(Session& form) {
     if (!form.about.Loaded) return;
     form.about.Loaded = false;
-    game::paused_update(form);
+    game::UpdatePauseNotice(form);
 }
 
-void Form2_Command1_Click(Form1& form) { Form2_Unload(form); }
+void AboutOkay(Session& form) { CloseAboutBox(form); }
 
-void Form2_Command2_Click(Form1& form) {
+void ShowDisclaimer(Session& form) {
     form.platform.ShowInfo(form.platform.Translate("About", kDisclaimer));
 }
 
-void Form2_Label3_Click(Form1& form) { mnu_morefree_Click(form); }
+void OpenAboutAddress(Session& form) { ShowMoreGames(form); }
 
 // "Exit" on the start screen: the front end closes the window, which runs the
 // close request with its exit question.
-void ExitLabel_Click(Form1& form) { form.window.CloseRequested = true; }
+void ChooseExit(Session& form) { form.window.CloseRequested = true; }
 
 // Every link goes through here to the desktop's default handler. Whether a
 // browser opened is not known and does not matter to the game.
-void RunShellExecute(Form1& form, const std::string& address) { form.platform.OpenUrl(address); }
+void RunShellExecute(Session& form, const std::string& address) { form.platform.OpenUrl(address); }
 
-void mnu_morefree_Click(Form1& form) { RunShellExecute(form, kHomePage); }
+void ShowMoreGames(Session& form) { RunShellExecute(form, kHomePage); }
 
-void Label3_Click(Form1& form) { RunShellExecute(form, kHomePage); }
+void OpenWebAddress(Session& form) { RunShellExecute(form, kHomePage); }
 
-void Ad_Label_Click(Form1& form) { RunShellExecute(form, kHomePage); }
+void OpenMessageLink(Session& form) { RunShellExecute(form, kHomePage); }
 
-void mnu_donate_Click(Form1& form) { RunShellExecute(form, kDonationUrl); }
+void Donate(Session& form) { RunShellExecute(form, kDonationUrl); }
 
 // The player's own mail program opens with the message ready; the player
 // picks the recipient and sends it.
-void mnu_tellafriend_click(Form1& form) {
+void TellAFriend(Session& form) {
     form.platform.ComposeMail(form.platform.Translate("Links", kTellAFriendSubject),
                               form.platform.Translate("Links", kTellAFriendBody) + "\r\n" + kHomePage);
 }
 
-void ShowNextMessage(Form1& form) {
+void ShowNextMessage(Session& form) {
     form.platform.Randomize();
     int n = 1 + static_cast<int>(form.platform.Rnd() * 5);
     if (n < 1 || n > 5) n = 1;
-    form.msg.Ad_Label.Caption =
+    form.msg.MessageLine.Caption =
         form.platform.Translate("Messages", kMessageFirstLines[static_cast<std::size_t>(n - 1)]) + "\n" +
         Arg(form.platform.Translate("Messages", kMessageSecondLine), kHomePageText);
 }

@@ -182,7 +182,7 @@ int main(int argc, char** argv) {
 
         d.clickWidget("CommandLabel(1)");  // Easy
         d.wait(200);
-        Form1& f = window.form();
+        Session& f = window.form();
         const int from = f.library.SolutionFrom(f.game.CurrentLevel, 1).value_or(0);
         d.clickFrogOn(from);
         d.shot("level-in-play.png");
@@ -297,7 +297,7 @@ int main(int argc, char** argv) {
         window.show();
         Driver d(window, out);
         d.wait(400);
-        Form1& f = window.form();
+        Session& f = window.form();
         auto practiceAt = [&](int level) {
             f.game.CurrentLevel = level;  // as "Goto Level" would
             d.trigger("NewGameMenue(4)");

@@ -17,7 +17,7 @@ using testing::TestGame;
 
 // Puts a level with frogs on the given cells on the board through the
 // library and StartLevel; level n has n + 3 frogs.
-void PlaceLevel(Form1& form, const std::vector<int>& cells) {
+void PlaceLevel(Session& form, const std::vector<int>& cells) {
     const int n = static_cast<int>(cells.size()) - 3;
     for (int j = 1; j <= n + 3; ++j) form.library.LevelPieces(n, j) = static_cast<std::int16_t>(cells[j - 1]);
     form.library.LevelNeedsGenerating[static_cast<std::size_t>(n)] = false;
@@ -45,7 +45,7 @@ void ExpectConsistentBoard(const Board& b, int hidden) {
 }
 
 // Removes record r as a jump does: the record goes, then its cell is cleared.
-void RemoveAsAJumpDoes(Form1& form, int r) {
+void RemoveAsAJumpDoes(Session& form, int r) {
     const int cell = form.board.Rect.at(static_cast<std::size_t>(r)).Tag;
     board::RemoveFrog(form, r);
     board::ClearCell(form, cell);
@@ -53,7 +53,7 @@ void RemoveAsAJumpDoes(Form1& form, int r) {
 
 TEST(RemoveFrog, MovesTheLastRecordIntoTheFreedNumberAndTheSelectionWithIt) {
     TestGame game(false);
-    Form1& form = game.form();
+    Session& form = game.form();
     PlaceLevel(form, {10, 50, 90, 130, 170});
     Board& b = form.board;
 
@@ -87,19 +87,19 @@ TEST(RemoveFrog, MovesTheLastRecordIntoTheFreedNumberAndTheSelectionWithIt) {
 // hides.
 TEST(RemoveFrog, ALiveFrogsPictureWinsOverAHiddenOneOnTheSameCell) {
     TestGame game(false);
-    Form1& form = game.form();
+    Session& form = game.form();
     const int p = 94, q = p + 1, r = p - 2 * kColumns + 1, s = p - kColumns + 1;
     PlaceLevel(form, {p, q, r, s});  // pictures 1..4
     Board& b = form.board;
-    board::Frog_Click(form, 1);
+    board::ClickFrog(form, 1);
     board::ClickCell(form, p + 2);  // p jumps right over q
-    board::Frog_Click(form, 3);
+    board::ClickFrog(form, 3);
     board::ClickCell(form, q);  // r jumps down over s onto q's old cell
     ASSERT_EQ(board::FrogsLeft(b), 2);
     ASSERT_EQ(b.Frog[3].Left, b.Frog[2].Left);
     ASSERT_EQ(b.Frog[3].Top, b.Frog[2].Top);
 
-    board::Frog_Click(form, 3);
+    board::ClickFrog(form, 3);
     board::ClickCell(form, q - 1);  // an empty left neighbour turns the frog
     EXPECT_TRUE(b.Frog[3].FacingLeft);
     board::HideAllFrogPictures(b);

@@ -10,7 +10,7 @@ namespace {
 
 using namespace quib::testing;
 
-void SetGame(Form1& f, int mode, int tryNumber, int level, int score, int frogs) {
+void SetGame(Session& f, int mode, int tryNumber, int level, int score, int frogs) {
     game::Enter(f, Screen::LevelInPlay);
     f.game.ModeIndex = mode;
     game::SetModeNameAndTries(f.game, mode);
@@ -22,7 +22,7 @@ void SetGame(Form1& f, int mode, int tryNumber, int level, int score, int frogs)
 
 TEST(Caption, PadsEveryNumberAndDropsTriesAndScoreInPractice) {
     TestGame game;
-    Form1& f = game.form();
+    Session& f = game.form();
     SetGame(f, 2, 1, 7, 123, 9);
     f.game.SaveSlot = 2;
     game::UpdateCaption(f);
@@ -63,15 +63,15 @@ TEST(PlayTime, CarriesSecondsAndMinutesAndSplitsLongTotals) {
 // the wrap costs at most one tick).
 TEST(LevelClock, MinimisingAndMidnightLeaveTheLevelTimeRight) {
     TestGame game;
-    Form1& f = game.form();
+    Session& f = game.form();
     auto& p = game.platform;
     f.clock.ClockState = 0;
     f.clock.LevelStartTime = p.timeOfDay;
     p.Advance(42);
-    window::Form_Resize(f, 1);
+    window::ChangeWindowState(f, 1);
     for (int i = 0; i < 61; ++i) { game::ClockTick(f); p.Advance(10); }
     EXPECT_EQ(f.clock.ClockState, 2);
-    window::Form_Resize(f, 0);
+    window::ChangeWindowState(f, 0);
     game::ClockTick(f);
     EXPECT_EQ(f.clock.ClockState, 0);
     EXPECT_NEAR(game::LevelTime(f), 42, 1e-6);
@@ -105,22 +105,22 @@ TEST(LevelClock, MinimisingAndMidnightLeaveTheLevelTimeRight) {
 
 TEST(Pause, NoticeClickGivesTheBoardBackUnlessAPanelCoversItOrNoTryIsLeft) {
     TestGame game;
-    Form1& f = game.form();
+    Session& f = game.form();
     SetGame(f, 1, 1, 3, 0, 3);
     board::HideAllFrogPictures(f.board);
     f.board.SelectedFrog = 2;
     f.clock.ClockState = 2;
     f.msg.PausedLabel.Visible = true;
     game::Enter(f, Screen::LevelCompleted);  // a panel covers the board: the update waits
-    game::paused_update(f);
+    game::UpdatePauseNotice(f);
     EXPECT_TRUE(f.msg.PausedLabel.Visible);
     game::Enter(f, Screen::LevelInPlay);
     f.game.TryNumber = f.game.TriesAllowed;  // the game has ended: the board stays hidden
-    game::paused_update(f);
+    game::UpdatePauseNotice(f);
     EXPECT_FALSE(f.msg.PausedLabel.Visible || f.board.Frog[1].Visible);
     EXPECT_EQ(f.clock.ClockState, 2);
     f.game.TryNumber = 1;
-    game::PausedLabel_click(f);
+    game::DismissPauseNotice(f);
     EXPECT_TRUE(f.board.HighLight.Visible && f.board.Frog[3].Visible);
     EXPECT_EQ(f.clock.ClockState, 3);
 }

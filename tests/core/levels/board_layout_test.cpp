@@ -41,7 +41,7 @@ TEST(BoardLayout, PlacesCellsOfBothBoardsOnTheirPitchAndRebuildsInPlace) {
 
 TEST(BoardLayout, CheckBoardHoldsOnlyTheFrogsOfTheLevelUnderVerification) {
     TestGame game(false);
-    Form1& f = game.form();
+    Session& f = game.form();
     for (int j = 1; j <= 9; ++j) f.gen.GeneratedPieces(6, j) = static_cast<std::int16_t>(200 + j);
     f.gen.GenerationLevel = 6;
     levels::BuildCheckBoard(f);

@@ -105,7 +105,7 @@ constexpr int kOfferedLevel = 9;
 
 // The library rebuilds itself; the interrupted game stays offered while the
 // library still counts its level.
-void ExpectFallback(Form1& form, int markedUpTo) {
+void ExpectFallback(Session& form, int markedUpTo) {
     EXPECT_EQ(form.game.CurrentLevel, 1);
     EXPECT_EQ(form.gen.GenerationLevel, 1);
     EXPECT_EQ(form.game.ResumeOffered, form.library.LevelCount >= kOfferedLevel);
@@ -121,7 +121,7 @@ struct Loaded {
         game->game.CurrentLevel = game->game.ResumeLevel = kOfferedLevel;
         game->gen.GenerationLevel = 0;
     }
-    Form1& form() { return game.form(); }
+    Session& form() { return game.form(); }
     std::string path() { return game.data.file("levels.txt"); }
     bool Read(const std::string& text) {
         WriteFile(path(), text);
@@ -282,13 +282,13 @@ TEST(LevelLibraryFallback, TheInterruptedGameOutlivesALostLibrary) {
     for (const bool deleted : {true, false}) {
         SCOPED_TRACE(deleted ? "deleted" : "damaged");
         TestGame first;
-        Form1& f = first.form();
+        Session& f = first.form();
         Jump(PlayLevel(f, 2, 7), 100, 102);
         f.game.Score = 321;
         const std::vector<int> cells = FrogCells(f);
         const std::tuple<int, int, std::int32_t> counters(7, f.game.TryNumber, f.game.Score);
         ASSERT_TRUE(levels::WriteLevelLibrary(f));
-        window::Form_Unload(f);
+        window::RequestClose(f);
         const std::string library = first.data.file("levels.txt");
         if (deleted) {
             std::filesystem::remove(library);
@@ -298,17 +298,17 @@ TEST(LevelLibraryFallback, TheInterruptedGameOutlivesALostLibrary) {
 
         TestGame second(first, true);
         EXPECT_TRUE(second->game.ResumeOffered);
-        window::Form_Unload(second.form());
+        window::RequestClose(second.form());
 
         TestGame third(first, true);
-        Form1& g = third.form();
+        Session& g = third.form();
         ASSERT_TRUE(g.game.ResumeOffered);
-        game::CommandLabel2_Click(g);
+        game::ContinueGame(g);
         EXPECT_EQ(std::tuple(g.game.CurrentLevel, g.game.TryNumber, g.game.Score), counters);
         EXPECT_EQ(FrogCells(g), cells);
         ExpectBoardConsistent(g, true);
 
-        game::RestartLevelMenue_Click(g);
+        game::RestartLevel(g);
         EXPECT_EQ(FrogCells(g).size(), 10u);
         EXPECT_EQ(FrogCells(g), StoredPieces(g, 7));
     }
@@ -357,7 +357,7 @@ TEST(LevelLibraryRewrite, SameContentIsNotWrittenAgain) {
 
 TEST(LevelLibraryRewrite, EveryRewriteHoldsTheWholeLibrary) {
     TestGame game(false);
-    Form1& f = game.form();
+    Session& f = game.form();
     FillLibrary(f.library, 250, 10);
     const std::string path = game.data.file("levels.txt");
     const auto install = [&f](int level, std::int16_t cell) {

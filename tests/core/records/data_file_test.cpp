@@ -30,7 +30,7 @@ void ReadPrepared(TestGame& game, const std::vector<std::string>& items, std::si
     records::ReadDataFile(game.form());
 }
 
-void ExpectFallback(const Form1& f) {
+void ExpectFallback(const Session& f) {
     EXPECT_EQ(std::tuple(f.game.ResumeLevel, f.game.CurrentLevel, f.game.HighestLevel), std::tuple(1, 1, 1));
     EXPECT_FALSE(f.game.ResumeOffered);
     EXPECT_TRUE(f.library.LevelNeedsGenerating[1]);
@@ -40,12 +40,12 @@ void ExpectFallback(const Form1& f) {
 
 TEST(DataFileRoundTrip, WrittenGameComesBackWithItsBoardAndContinueResumesIt) {
     TestGame first;
-    Form1& f = first.form();
+    Session& f = first.form();
     Jump(PlayLevel(f, 2, 37), 100, 102);
     std::tie(f.game.TryNumber, f.game.Score, f.game.SaveSlot, f.game.HighestLevel) = std::tuple(2, 1250, 3, 37);
     f.clock.PlaySeconds = 4000;
     std::tie(f.clock.PlayHours, f.clock.PlayMinutes, f.clock.PlaySecs) = std::tuple(1, 2, 3);
-    f.menu.sndmenue.Checked = false;
+    f.menu.SoundOption.Checked = false;
     f.clock.LevelStartTime = first.platform.Timer() - 75.5;
     f.library.LevelCount = 150;  // a shortened library: the file still holds 200 flags
     const std::vector<int> cells = FrogCells(f);
@@ -53,7 +53,7 @@ TEST(DataFileRoundTrip, WrittenGameComesBackWithItsBoardAndContinueResumesIt) {
     EXPECT_EQ(FileLines(first.data.file("data.txt")).size(), 15u + 200u + 3u * 39u);
 
     TestGame second(first, true);
-    Form1& g = second.form();
+    Session& g = second.form();
     EXPECT_EQ(std::tuple(g.game.ResumeLevel, g.game.CurrentLevel, g.game.TryNumber, g.game.Score),
               std::tuple(37, 1, 2, 1250));  // "Continue" moves to the level
     EXPECT_EQ(std::tuple(g.game.TriesAllowed, g.game.SaveSlot, g.game.HighestLevel, g.clock.PlaySeconds),
@@ -64,7 +64,7 @@ TEST(DataFileRoundTrip, WrittenGameComesBackWithItsBoardAndContinueResumesIt) {
     EXPECT_NEAR(second.platform.Timer() - *g.clock.LevelStartTime, 75.5, 1e-3);
     EXPECT_EQ(FrogCells(g), cells);
 
-    game::CommandLabel2_Click(g);
+    game::ContinueGame(g);
     EXPECT_EQ(std::pair(g.game.CurrentLevel, FrogCells(g)), std::pair(37, cells));
     ExpectBoardConsistent(g, true);
     EXPECT_EQ(g.window.Caption.rfind("QUIB(3)   Mode: Medium  Level:  37", 0), 0u) << g.window.Caption;
@@ -95,7 +95,7 @@ TEST(DataFileContinue, OfferedByTheLevelReadAndTheTriesLeft) {
         items[1] = c.tryNumber;
         items[6] = c.mode;
         ReadPrepared(game, items);
-        EXPECT_EQ(std::tuple(game->game.ResumeLevel, game->game.ResumeOffered, game->menu.GotoLevelMenue.Enabled),
+        EXPECT_EQ(std::tuple(game->game.ResumeLevel, game->game.ResumeOffered, game->menu.GotoLevelMenu.Enabled),
                   std::tuple(c.resume, c.shown, std::string(c.mode) == "4"));
     }
 }
@@ -120,9 +120,9 @@ TEST(DataFileOptions, TheFlagsSetSoundGridsAndTheCellOutlines) {
         TestGame game(false);
         auto items = SampleFile();
         items[12] = items[13] = on ? "#TRUE#" : "#FALSE#";
-        game->menu.sndmenue.Checked = !on;
+        game->menu.SoundOption.Checked = !on;
         ReadPrepared(game, items);
-        EXPECT_EQ(std::tuple(game->menu.sndmenue.Checked, game->menu.mnuGrids.Checked, game->game.SoundOn),
+        EXPECT_EQ(std::tuple(game->menu.SoundOption.Checked, game->menu.GridsOption.Checked, game->game.SoundOn),
                   std::tuple(on, on, on));
         for (std::size_t i = 1; i < game->board.Grid.size(); ++i) ASSERT_EQ(game->board.Grid[i].BorderStyle, on ? 1 : 0);
         ASSERT_TRUE(records::WriteDataFile(game.form()));
@@ -132,12 +132,12 @@ TEST(DataFileOptions, TheFlagsSetSoundGridsAndTheCellOutlines) {
     auto items = SampleFile();
     items[12] = "#FALSE#";
     ReadPrepared(cut, items, 13);
-    EXPECT_FALSE(cut->menu.sndmenue.Checked || cut->game.SoundOn);
+    EXPECT_FALSE(cut->menu.SoundOption.Checked || cut->game.SoundOn);
 }
 
 TEST(DataFileFallback, FileCutAfterItemTwentyKeepsWhatWasReadBeforeTheCut) {
     TestGame game(false);
-    const Form1& f = game.form();
+    const Session& f = game.form();
     InstallPairs(game.form(), 1);
     auto items = SampleFile();
     items[12] = "#FALSE#";
@@ -146,7 +146,7 @@ TEST(DataFileFallback, FileCutAfterItemTwentyKeepsWhatWasReadBeforeTheCut) {
 
     EXPECT_EQ(std::tuple(f.game.TryNumber, f.game.Score, f.game.ModeIndex, f.game.SaveSlot), std::tuple(2, 1250, 2, 3));
     EXPECT_EQ(std::tuple(f.clock.PlaySeconds, f.clock.PlayMinutes), std::tuple(300, 5));
-    EXPECT_TRUE(!f.game.SoundOn && f.menu.mnuGrids.Checked);
+    EXPECT_TRUE(!f.game.SoundOn && f.menu.GridsOption.Checked);
     EXPECT_NEAR(game.platform.Timer() - *f.clock.LevelStartTime, 75.5, 1e-3);
     ExpectFallback(f);
     EXPECT_EQ(std::pair(f.game.TriesAllowed, f.board.Grid[7].BorderStyle), std::pair(10, 0));  // mode and outline steps did not run
