@@ -23,13 +23,13 @@ using quib::testing::TestGame;
 void OpenLevel200(TestGame& game) {
     std::filesystem::create_directories(game.program.path() + "Sounds");
     std::ofstream(game.program.path() + "Sounds/Jump.wav") << "RIFF";
-    Session& f = game.form();
+    Session& f = game.session();
     quib::game::GoToLevel(f, 200);
 }
 
 void BM_ClickJumpLevel200(benchmark::State& state) {
     TestGame game;
-    Session& f = game.form();
+    Session& f = game.session();
     OpenLevel200(game);
     if (quib::board::FrogsLeft(f.board) != 203) {
         state.SkipWithError("level 200 did not start");
@@ -66,7 +66,7 @@ BENCHMARK(BM_ClickJumpLevel200)->Arg(1)->Arg(201)->Iterations(5000)->Unit(benchm
 
 void BM_StartLevel200WithGeneration(benchmark::State& state) {
     TestGame game;
-    Session& f = game.form();
+    Session& f = game.session();
     game.platform.reseedFromClock = true;  // a seed of its own per fresh start, as in the game
     OpenLevel200(game);
     Timings timings;

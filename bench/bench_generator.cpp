@@ -23,7 +23,7 @@ void GenerateVerified(Session& f, int g) {
 
 void BM_GenerateAndVerifyLevel200(benchmark::State& state) {
     TestGame game(false);
-    Session& f = game.form();
+    Session& f = game.session();
     game.platform.reseedFromClock = true;  // a seed of its own per fresh start, as in the game
     f.game.CurrentLevel = 0;
     Timings timings;
@@ -38,7 +38,7 @@ BENCHMARK(BM_GenerateAndVerifyLevel200)->Iterations(5000)->Unit(benchmark::kMicr
 
 void BM_GenerateLibrary(benchmark::State& state) {
     TestGame game(false);
-    Session& f = game.form();
+    Session& f = game.session();
     game.platform.reseedFromClock = true;
     f.game.CurrentLevel = 0;
     Timings timings;

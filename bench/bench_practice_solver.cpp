@@ -65,7 +65,7 @@ constexpr std::size_t kStraysPerLook = 4;
 TestGame& Library() {
     static std::unique_ptr<TestGame> game = [] {
         auto g = std::make_unique<TestGame>(false);
-        Session& f = g->form();
+        Session& f = g->session();
         f.game.CurrentLevel = 0;
         for (int n = 1; n <= quib::kLevelsPlayed; ++n) {
             f.gen.GenerationLevel = n;
@@ -168,7 +168,7 @@ practice::Verdict SearchFor500ms(const practice::Position& p, double& ms, const 
 
 void BM_Band(benchmark::State& state) {
     const int first = static_cast<int>(state.range(0));
-    Session& f = Library().form();
+    Session& f = Library().session();
     BandResult r;
     searchedNodes = searchedMs = 0;
     for (auto _ : state) {

@@ -43,7 +43,7 @@ void MarkAll(Session& f) {
 // written the file.
 struct SuppliedGame {
     TestGame game;
-    Session& f = game.form();
+    Session& f = game.session();
     SuppliedGame() {
         game.platform.reseedFromClock = true;
         while (AnyWaiting(f)) quib::levels::TimerTick(f);
@@ -54,7 +54,7 @@ struct SuppliedGame {
 // Argument 1: the library's saves on their own thread, as in the window.
 void BM_TickWhileSupplying(benchmark::State& state) {
     TestGame game;  // empty data folder: the library rebuilds itself
-    Session& f = game.form();
+    Session& f = game.session();
     if (state.range(0) == 1) f.library.Writer = std::make_shared<quib::levels::LibraryWriter>();
     game.platform.reseedFromClock = true;
     MarkAll(f);

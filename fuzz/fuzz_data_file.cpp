@@ -16,11 +16,11 @@ using quib::fuzz::Check;
 using quib::fuzz::CheckBoard;
 
 // A freshly opened window, the same for every input.
-void FreshWindow(quib::Session& form) {
-    quib::fuzz::OpenWindowAfresh(form);
+void FreshWindow(quib::Session& session) {
+    quib::fuzz::OpenWindowAfresh(session);
     // Level 1's layout, for the fallback to place.
     const int cells[] = {118, 201, 180, 139};
-    for (int j = 0; j < 4; ++j) form.library.LevelPieces(1, j + 1) = static_cast<std::int16_t>(cells[j]);
+    for (int j = 0; j < 4; ++j) session.library.LevelPieces(1, j + 1) = static_cast<std::int16_t>(cells[j]);
 }
 
 struct Stored {
@@ -50,25 +50,25 @@ Stored Read(const quib::Session& f) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static quib::fuzz::Fixture fx;
-    quib::Session& form = *fx.form;
+    quib::Session& session = *fx.session;
     fx.PutInput("data.txt", data, size);
 
-    FreshWindow(form);
-    quib::records::ReadDataFile(form);
-    CheckBoard(form);
-    Check(form.game.ModeIndex >= 1 && form.game.ModeIndex <= 4);
-    Check(form.game.SaveSlot >= 0 && form.game.SaveSlot <= 5);
-    Check(form.game.ResumeLevel >= 1 && form.game.ResumeLevel <= 200);
-    Check(form.game.CurrentLevel == 1);
-    Check(form.clock.LevelStartTime && std::isfinite(*form.clock.LevelStartTime));
-    const Stored first = Read(form);
-    const int resume = form.game.ResumeLevel;
-    const bool offered = form.game.ResumeOffered;
+    FreshWindow(session);
+    quib::records::ReadDataFile(session);
+    CheckBoard(session);
+    Check(session.game.ModeIndex >= 1 && session.game.ModeIndex <= 4);
+    Check(session.game.SaveSlot >= 0 && session.game.SaveSlot <= 5);
+    Check(session.game.ResumeLevel >= 1 && session.game.ResumeLevel <= 200);
+    Check(session.game.CurrentLevel == 1);
+    Check(session.clock.LevelStartTime && std::isfinite(*session.clock.LevelStartTime));
+    const Stored first = Read(session);
+    const int resume = session.game.ResumeLevel;
+    const bool offered = session.game.ResumeOffered;
 
-    Check(quib::records::WriteDataFile(form));
-    FreshWindow(form);
-    quib::records::ReadDataFile(form);
-    Check(Read(form) == first);
-    if (offered) Check(form.game.ResumeLevel == resume && form.game.ResumeOffered);
+    Check(quib::records::WriteDataFile(session));
+    FreshWindow(session);
+    quib::records::ReadDataFile(session);
+    Check(Read(session) == first);
+    if (offered) Check(session.game.ResumeLevel == resume && session.game.ResumeOffered);
     return 0;
 }

@@ -39,11 +39,11 @@ void CheckGame(const quib::Session& f) {
 }
 
 quib::Session& StartGame(quib::fuzz::ReusedWindow& window) {
-    quib::Session& form = window.Fresh();
-    quib::window::OpenWindow(form);
-    quib::window::StartUp(form);
-    CheckGame(form);
-    return form;
+    quib::Session& session = window.Fresh();
+    quib::window::OpenWindow(session);
+    quib::window::StartUp(session);
+    CheckGame(session);
+    return session;
 }
 
 struct Table {

@@ -31,8 +31,8 @@ inline void Check(bool condition) {
 // The board's invariants: at most the records a file may bring, each on its
 // own cell of the board, every taken cell naming its record, nothing else
 // taken.
-inline void CheckBoard(const Session& form) {
-    const Board& b = form.board;
+inline void CheckBoard(const Session& session) {
+    const Board& b = session.board;
     Check(b.Rect.size() >= 1 && b.Rect.size() <= records::kMaxStoredFrogs + 1);
     int taken = 0;
     for (std::size_t n = 1; n < b.Grid.size(); ++n) taken += b.Grid[n].Tag != 0;
@@ -53,12 +53,12 @@ inline void Put(const std::string& path, std::string_view text) {
 
 // The window as the game opens it, alike for every input: nothing of the
 // game, the clock or the used-puzzle marks of the input before is left.
-inline void OpenWindowAfresh(Session& form) {
-    form.game = Game{};
-    form.clock = Clock{};
-    form.library.LevelNeedsGenerating.fill(false);
-    form.files = DataFiles{};
-    window::OpenWindow(form);
+inline void OpenWindowAfresh(Session& session) {
+    session.game = Game{};
+    session.clock = Clock{};
+    session.library.LevelNeedsGenerating.fill(false);
+    session.files = DataFiles{};
+    window::OpenWindow(session);
 }
 
 // Row i of a level table is level i's entry: its frogs (columns 1..i+3) or
@@ -175,7 +175,7 @@ private:
 struct Fixture {
     testing::FakePlatform platform;
     std::string folder;
-    std::unique_ptr<Session> form;
+    std::unique_ptr<Session> session;
 
     Fixture() {
         char tmpl[] = "/dev/shm/quib_fuzz_XXXXXX";
@@ -184,7 +184,7 @@ struct Fixture {
         if (!made) made = ::mkdtemp(fallback);
         if (!made) std::abort();
         folder = std::string(made) + "/";
-        form = std::make_unique<Session>(platform, folder, folder);
+        session = std::make_unique<Session>(platform, folder, folder);
     }
     ~Fixture() {
         std::error_code ignored;

@@ -25,18 +25,18 @@ struct Hooks {
     std::vector<std::function<bool(const Session&)>> TickWork;
 };
 
-inline void AnnounceJump(Hooks& hooks, Session& form, int from, int to, int over) {
-    for (const auto& hook : hooks.Jump) hook(form, from, to, over);
+inline void AnnounceJump(Hooks& hooks, Session& session, int from, int to, int over) {
+    for (const auto& hook : hooks.Jump) hook(session, from, to, over);
 }
-inline void AnnounceLevelBegins(Hooks& hooks, Session& form) {
-    for (const auto& hook : hooks.LevelBegins) hook(form);
+inline void AnnounceLevelBegins(Hooks& hooks, Session& session) {
+    for (const auto& hook : hooks.LevelBegins) hook(session);
 }
-inline void AnnounceTick(Hooks& hooks, Session& form) {
-    for (const auto& hook : hooks.Tick) hook(form);
+inline void AnnounceTick(Hooks& hooks, Session& session) {
+    for (const auto& hook : hooks.Tick) hook(session);
 }
-inline bool AnyTickWork(const Hooks& hooks, const Session& form) {
+inline bool AnyTickWork(const Hooks& hooks, const Session& session) {
     for (const auto& hook : hooks.TickWork)
-        if (hook(form)) return true;
+        if (hook(session)) return true;
     return false;
 }
 

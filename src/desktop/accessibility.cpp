@@ -28,7 +28,7 @@ public:
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QString text(QAccessible::Text t) const override {
         if (!view_ || t != QAccessible::Name) return {};
-        return DescribeCell(view_->form(), view_->cursorCell());
+        return DescribeCell(view_->session(), view_->cursorCell());
     }
     void setText(QAccessible::Text, const QString&) override {}
     QAccessible::Role role() const override { return QAccessible::Cell; }
@@ -41,14 +41,14 @@ public:
         s.focusable = true;
         s.focused = view_->hasFocus();
         s.selectable = true;
-        const Board& b = view_->form().board;
+        const Board& b = view_->session().board;
         s.selected = b.SelectedFrog > 0 && b.SelectedFrog < static_cast<int>(b.Rect.size()) &&
                      b.Rect[static_cast<std::size_t>(b.SelectedFrog)].Tag == view_->cursorCell();
         return s;
     }
     QRect rect() const override {
         if (!view_) return {};
-        const Board& b = view_->form().board;
+        const Board& b = view_->session().board;
         const int n = view_->cursorCell();
         if (n < 1 || n >= static_cast<int>(b.Grid.size())) return {};
         const Cell& c = b.Grid[static_cast<std::size_t>(n)];
@@ -165,8 +165,8 @@ void LinkMessageLines(QWidget* board) {
     link("HighLabel", rows);
 }
 
-QString DescribeCell(const Session& form, int cell) {
-    const Board& b = form.board;
+QString DescribeCell(const Session& session, int cell) {
+    const Board& b = session.board;
     if (cell < 1 || cell >= static_cast<int>(b.Grid.size()) || b.BoardColumns < 1) return {};
     const int row = (cell - 1) / b.BoardColumns + 1;
     const int column = (cell - 1) % b.BoardColumns + 1;

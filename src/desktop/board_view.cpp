@@ -42,7 +42,7 @@ bool BoardView::Snapshot::operator==(const Snapshot& o) const {
     return true;
 }
 
-BoardView::BoardView(const Session& form, QWidget* parent) : QWidget(parent), form_(form) {
+BoardView::BoardView(const Session& session, QWidget* parent) : QWidget(parent), form_(session) {
     setObjectName(QStringLiteral("BoardView"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(kMinimumBoardWidth, kMinimumBoardHeight);

@@ -24,7 +24,7 @@ constexpr int kMinimumBoardHeight = 268;
 class BoardView : public QWidget {
     Q_OBJECT
 public:
-    BoardView(const Session& form, QWidget* parent = nullptr);
+    BoardView(const Session& session, QWidget* parent = nullptr);
 
     // Repaints when the board differs from what was painted last; returns
     // whether it did.
@@ -37,7 +37,7 @@ public:
     // The visible frog picture at a game point, 0 for none.
     int frogPictureAt(QPointF gamePoint) const;
     int paintCount() const { return paintCount_; }
-    const Session& form() const { return form_; }
+    const Session& session() const { return form_; }
     // The keyboard cursor's cell, 0 for none. It is drawn while the board has
     // the keyboard focus and a level is on the board.
     void setCursorCell(int cell);

@@ -28,8 +28,8 @@ int StartCell(const Board& b) {
 
 }  // namespace
 
-KeyboardPlay::KeyboardPlay(const Session& form, BoardView* board, Runner run)
-    : QObject(board), form_(form), board_(board), run_(std::move(run)) {
+KeyboardPlay::KeyboardPlay(const Session& session, BoardView* board, Runner run)
+    : QObject(board), form_(session), board_(board), run_(std::move(run)) {
     board_->installEventFilter(this);
     for (const char* name : {"RoundOverLabel", "Label2", "PausedLabel", "HighLabel"})
         if (auto* item = board_->findChild<TextItem*>(QString::fromLatin1(name))) item->takeFocusAsMessage();

@@ -25,7 +25,7 @@ class KeyboardPlay : public QObject {
     Q_OBJECT
 public:
     using Runner = std::function<void(const std::function<void(Session&)>&)>;
-    KeyboardPlay(const Session& form, BoardView* board, Runner run);
+    KeyboardPlay(const Session& session, BoardView* board, Runner run);
 
     // After each change of the game: keeps the cursor on the board (on the
     // selected frog or the first frog of a fresh board) and the focus on what

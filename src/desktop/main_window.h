@@ -40,7 +40,7 @@ public:
                QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    Session& form() { return *form_; }
+    Session& session() { return *form_; }
     BoardView* boardView() const { return board_; }
     // Made on first use.
     AboutBox* aboutBox();

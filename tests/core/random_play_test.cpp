@@ -66,7 +66,7 @@ public:
     // One action a player (or the window's timer) could take now; returns
     // its name for the failure message.
     std::string Step() {
-        Session& f = game_->form();
+        Session& f = game_->session();
         const int choice = Roll(100);
         if (choice < 30) return Jump(f);
         if (choice < 45) return Tick(f);
@@ -254,16 +254,16 @@ TEST(RandomPlay, LongSessionsKeepTheBoardConsistentAcrossRestarts) {
             } catch (const std::exception& e) {
                 FAIL() << "seed " << seed << " step " << step << " threw: " << e.what();
             }
-            const std::string fault = BoardFault(game->form());
+            const std::string fault = BoardFault(game->session());
             ASSERT_TRUE(fault.empty()) << "seed " << seed << " step " << step << " after " << action << ": " << fault;
             if (step % 400 == 399) {
                 // Close with Yes and start the program again on the same files.
                 game->platform.answerYes = true;
-                ASSERT_FALSE(window::RequestClose(game->form()));
+                ASSERT_FALSE(window::RequestClose(game->session()));
                 runs.push_back(std::make_unique<TestGame>(*runs.front(), true));
                 game = runs.back().get();
                 player.Switch(*game);
-                ASSERT_TRUE(BoardFault(game->form()).empty()) << "seed " << seed << " after a restart";
+                ASSERT_TRUE(BoardFault(game->session()).empty()) << "seed " << seed << " after a restart";
             }
         }
         solved += player.solved;

@@ -41,7 +41,7 @@ TEST(PracticeAidsWindow, HintAndUndoByKeysInPracticeOnlyWithTheNotice) {
     WindowFixture fx(platform);
     fx.window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(fx.window.get()));
-    Session& f = fx.form();
+    Session& f = fx.session();
     PracticeNotice* notice = fx.window->practiceNotice();
 
     fx.action("NewGameMenue(1)")->trigger();  // Easy: no aids
@@ -96,7 +96,7 @@ TEST(PracticeAidsWindow, HintAndUndoByKeysInPracticeOnlyWithTheNotice) {
 TEST(PracticeAidsWindow, TheAnswerAfterAStrayJumpComesThroughTheEventLoop) {
     quib::testing::FakePlatform platform;
     WindowFixture fx(platform);
-    Session& f = fx.form();
+    Session& f = fx.session();
     PracticeNotice* notice = fx.window->practiceNotice();
     f.game.HighestLevel = 30;  // as after a game that reached level 30
     f.menu.GotoLevelEntries[30].Enabled = true;

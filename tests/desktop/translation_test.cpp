@@ -71,7 +71,7 @@ void ReadScreen(MainWindow& window, const QString& screen, std::map<QString, QSt
 std::map<QString, QString> ReadWindow() {
     TranslatingPlatform platform;
     WindowFixture w(platform);
-    InstallRowPuzzles(w.form(), 4);
+    InstallRowPuzzles(w.session(), 4);
     std::map<QString, QString> seen;
     ReadMenus(*w.window, seen);
     ReadScreen(*w.window, QStringLiteral("start:"), seen);
@@ -79,7 +79,7 @@ std::map<QString, QString> ReadWindow() {
     const auto puzzle = LevelPuzzle(1);
     w.clickFrogOn(puzzle.pieces[1]);
     w.clickCell(puzzle.pieces[0] - 1);
-    EXPECT_TRUE(w.form().msg.RoundOverLabel.Visible) << "the losing jump ends the round";
+    EXPECT_TRUE(w.session().msg.RoundOverLabel.Visible) << "the losing jump ends the round";
     // The message line below rotates at random: the third one, every time.
     platform.script = {0.5};
     w.window->run([](Session& f) { window::ShowNextMessage(f); });
@@ -269,7 +269,7 @@ TEST(Translation, NoShownTextBypassesTheTranslationSystem) {
     TranslatingPlatform platform;
     {
         WindowFixture w(platform);
-        InstallRowPuzzles(w.form(), 4);
+        InstallRowPuzzles(w.session(), 4);
         ReadMenus(*w.window, seen);
         auto read = [&](const char* screen) {
             for (QWidget* top : QApplication::topLevelWidgets())
@@ -290,7 +290,7 @@ TEST(Translation, NoShownTextBypassesTheTranslationSystem) {
         read("level completed:");
         w.clickGame({400, 540});
         w.action("mnuQuit")->trigger();
-        EXPECT_TRUE(w.form().msg.NameInput.Visible) << "a game with points asks for a name";
+        EXPECT_TRUE(w.session().msg.NameInput.Visible) << "a game with points asks for a name";
         read("name entry:");
         w.clickWidget("Command1");
         read("high scores:");

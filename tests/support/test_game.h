@@ -36,7 +36,7 @@ public:
     // A second run of the game on another game's data folder (a restart).
     TestGame(const TestGame& previousRun, bool startUp);
 
-    Session& form() { return *form_; }
+    Session& session() { return *form_; }
     Session* operator->() { return form_.get(); }
     FakePlatform platform;
     TempFolder data;

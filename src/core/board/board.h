@@ -13,21 +13,21 @@ namespace quib::board {
 
 // ------------------------------------------------------------ board model
 
-void ClearCell(Session& form, int n);
-void ClearCheckCell(Session& form, int n);
+void ClearCell(Session& session, int n);
+void ClearCheckCell(Session& session, int n);
 // Number of frogs still on the board (records without the template).
 inline int FrogsLeft(const Board& b) { return static_cast<int>(b.Rect.size()) - 1; }
 // The picture of record r: the first picture of a frog still on the board
 // whose Left and Top equal the record's; 0 when none matches.
 int FindPicture(const Board& b, int r);
 // Takes frog r off the board, moving the last record into its number.
-void RemoveFrog(Session& form, int r);
-void RemoveCheckFrog(Session& form, int r);
+void RemoveFrog(Session& session, int r);
+void RemoveCheckFrog(Session& session, int r);
 // Shows (or hides) the picture of every live frog record.
 void ShowFrogPictures(Board& b);
 void HideAllFrogPictures(Board& b);
 // Cell outlines: none while "Grids" is off, always black.
-void ResetCellOutlines(Session& form);
+void ResetCellOutlines(Session& session);
 
 // ------------------------------------------------------------- move rules
 
@@ -74,23 +74,23 @@ bool HasJumpFrom(const std::vector<Cell>& cells, int W, int f);
 
 // ---------------------------------------------------------- click handling
 
-void ClickFrog(Session& form, int index);
-void ClickEmptyCell(Session& form, int index);
-void PressAt(Session& form, int button, int shift, float x, float y);
+void ClickFrog(Session& session, int index);
+void ClickEmptyCell(Session& session, int index);
+void PressAt(Session& session, int button, int shift, float x, float y);
 // A click 10 units inside cell n, as frog clicks and the playback make.
-void ClickCell(Session& form, int n);
-void MoveSelectedFrog(Session& form, int f, int t);
+void ClickCell(Session& session, int n);
+void MoveSelectedFrog(Session& session, int f, int t);
 // The player lets go of the selected frog (Escape): its outline and the green
 // landing hints go, the "Grids" outlines stay; nothing else changes.
-void ClearSelection(Session& form);
+void ClearSelection(Session& session);
 
 // --------------------------------------------------------------- level end
 
-void LevelSolved(Session& form);
-void RoundOverIncomplete(Session& form);
+void LevelSolved(Session& session);
+void RoundOverIncomplete(Session& session);
 // A game that ends hides "Continue": a loaded slot's game may have put it on
 // the start screen, and continuing an ended game gave a board with no try
 // left that ignores every click.
-void EndedGameLeavesNothingToContinue(Session& form);
+void EndedGameLeavesNothingToContinue(Session& session);
 
 }  // namespace quib::board

@@ -6,9 +6,9 @@
 
 namespace quib::board {
 
-void ClearCell(Session& form, int n) { form.board.Grid.at(static_cast<std::size_t>(n)).Tag = 0; }
+void ClearCell(Session& session, int n) { session.board.Grid.at(static_cast<std::size_t>(n)).Tag = 0; }
 
-void ClearCheckCell(Session& form, int n) { form.board.GridB.at(static_cast<std::size_t>(n)).Tag = 0; }
+void ClearCheckCell(Session& session, int n) { session.board.GridB.at(static_cast<std::size_t>(n)).Tag = 0; }
 
 int FindPicture(const Board& b, int r) {
     if (r < 1 || r >= static_cast<int>(b.Rect.size())) return 0;
@@ -46,8 +46,8 @@ void CompactRecords(std::vector<FrogRecord>& records, std::vector<Cell>& cells, 
 
 }  // namespace
 
-void RemoveFrog(Session& form, int r) {
-    Board& b = form.board;
+void RemoveFrog(Session& session, int r) {
+    Board& b = session.board;
     if (r < 1 || r > FrogsLeft(b)) return;
     const int picture = FindPicture(b, r);
     CompactRecords(b.Rect, b.Grid, b.SelectedFrog, r);
@@ -55,11 +55,11 @@ void RemoveFrog(Session& form, int r) {
         b.Frog[static_cast<std::size_t>(picture)].Visible = false;
         b.Frog[static_cast<std::size_t>(picture)].Removed = true;
     }
-    game::UpdateCaption(form);
+    game::UpdateCaption(session);
 }
 
-void RemoveCheckFrog(Session& form, int r) {
-    Board& b = form.board;
+void RemoveCheckFrog(Session& session, int r) {
+    Board& b = session.board;
     if (r < 1 || r >= static_cast<int>(b.RectB.size())) return;
     CompactRecords(b.RectB, b.GridB, b.CheckSelectedFrog, r);
 }
@@ -75,10 +75,10 @@ void HideAllFrogPictures(Board& b) {
     for (std::size_t i = 1; i < b.Frog.size(); ++i) b.Frog[i].Visible = false;
 }
 
-void ResetCellOutlines(Session& form) {
-    const bool grids = form.menu.GridsOption.Checked;
-    for (std::size_t i = 1; i < form.board.Grid.size(); ++i) {
-        Cell& cell = form.board.Grid[i];
+void ResetCellOutlines(Session& session) {
+    const bool grids = session.menu.GridsOption.Checked;
+    for (std::size_t i = 1; i < session.board.Grid.size(); ++i) {
+        Cell& cell = session.board.Grid[i];
         if (!grids) cell.BorderStyle = 0;
         cell.BorderColor = 0;
     }

@@ -24,8 +24,8 @@ FrogPicture* PictureOfRecord(Board& b, int r) {
 }
 
 // Green outlines on the cells the selected frog can jump to, none elsewhere.
-void ShowLandingHints(Session& form) {
-    Board& b = form.board;
+void ShowLandingHints(Session& session) {
+    Board& b = session.board;
     const int f = b.Rect.at(static_cast<std::size_t>(b.SelectedFrog)).Tag;
     const int N = static_cast<int>(b.Grid.size()) - 1;
     for (int x = 1; x <= N; ++x) {
@@ -62,8 +62,8 @@ void TidyPictures(Board& b) {
 enum class CellOutcome { Next, Jumped, EndClick };
 
 // One hit cell of a board click (a click may hit two overlapping cells).
-CellOutcome HandleHitCell(Session& form, int i) {
-    Board& b = form.board;
+CellOutcome HandleHitCell(Session& session, int i) {
+    Board& b = session.board;
     const int W = b.BoardColumns;
     if (!b.FrogClickForwarded && b.SelectedFrog == 0) return CellOutcome::EndClick;
 
@@ -76,23 +76,23 @@ CellOutcome HandleHitCell(Session& form, int i) {
         }
         const JumpTest jump = TryJump(b.Grid, W, f, t);
         if (!jump.legal) return CellOutcome::Next;
-        AnnounceJump(form.hooks, form, f, t, jump.jumped);
+        AnnounceJump(session.hooks, session, f, t, jump.jumped);
         Turn(PictureOfRecord(b, b.SelectedFrog), RowOf(DirectionTable(W), jump.direction).facing);
-        RemoveFrog(form, b.Grid[static_cast<std::size_t>(jump.jumped)].Tag);
-        ClearCell(form, jump.jumped);
-        MoveSelectedFrog(form, f, t);
+        RemoveFrog(session, b.Grid[static_cast<std::size_t>(jump.jumped)].Tag);
+        ClearCell(session, jump.jumped);
+        MoveSelectedFrog(session, f, t);
         return CellOutcome::Jumped;
     }
 
     if (b.FrogClickForwarded) b.SelectedFrog = b.Grid[static_cast<std::size_t>(i)].Tag;
-    if (b.SelectedFrog != 0 && !form.menu.GridsOption.Checked && b.FrogClickForwarded) ShowLandingHints(form);
+    if (b.SelectedFrog != 0 && !session.menu.GridsOption.Checked && b.FrogClickForwarded) ShowLandingHints(session);
     return CellOutcome::Next;
 }
 
 }  // namespace
 
-void ClickFrog(Session& form, int index) {
-    Board& b = form.board;
+void ClickFrog(Session& session, int index) {
+    Board& b = session.board;
     if (index < 1 || index >= static_cast<int>(b.Frog.size())) return;
     const FrogPicture& pic = b.Frog[static_cast<std::size_t>(index)];
     int r = 0;
@@ -112,41 +112,41 @@ void ClickFrog(Session& form, int index) {
     }
     b.HighLight.Visible = true;
     b.FrogClickForwarded = true;
-    if (r >= 1) ClickCell(form, b.Rect[static_cast<std::size_t>(r)].Tag);
+    if (r >= 1) ClickCell(session, b.Rect[static_cast<std::size_t>(r)].Tag);
     b.FrogClickForwarded = false;
 }
 
-void ClickEmptyCell(Session& form, int index) {
-    Board& b = form.board;
-    if (form.msg.PausedLabel.Visible) {
-        form.msg.PausedLabel.Visible = false;
+void ClickEmptyCell(Session& session, int index) {
+    Board& b = session.board;
+    if (session.msg.PausedLabel.Visible) {
+        session.msg.PausedLabel.Visible = false;
         ShowFrogPictures(b);
-        form.clock.ClockState = 3;
+        session.clock.ClockState = 3;
     }
-    if (b.SelectedFrog > 0) ClickCell(form, index);
+    if (b.SelectedFrog > 0) ClickCell(session, index);
 }
 
-void ClickCell(Session& form, int n) {
-    const Board& b = form.board;
+void ClickCell(Session& session, int n) {
+    const Board& b = session.board;
     if (!ValidCell(b, n)) return;
     const Cell& cell = b.Grid[static_cast<std::size_t>(n)];
-    PressAt(form, 1, 1, cell.Left + 10, cell.Top + 10);
+    PressAt(session, 1, 1, cell.Left + 10, cell.Top + 10);
 }
 
-void PressAt(Session& form, int button, int shift, float x, float y) {
+void PressAt(Session& session, int button, int shift, float x, float y) {
     (void)button;  // every button acts alike
     (void)shift;
-    Board& b = form.board;
-    Game& g = form.game;
-    Messages& msg = form.msg;
+    Board& b = session.board;
+    Game& g = session.game;
+    Messages& msg = session.msg;
 
-    if (form.about.Loaded) window::CloseAboutBox(form);
-    form.clock.SessionNow = form.platform.Now();
-    switch (form.play.Now) {
+    if (session.about.Loaded) window::CloseAboutBox(session);
+    session.clock.SessionNow = session.platform.Now();
+    switch (session.play.Now) {
         case Screen::NameEntry:
             return;  // the name comes first
         case Screen::HighScores:
-            records::CloseHighScores(form);
+            records::CloseHighScores(session);
             return;
         case Screen::RoundOver:
         case Screen::GameOver:
@@ -157,11 +157,11 @@ void PressAt(Session& form, int button, int shift, float x, float y) {
             msg.EnterButton.Visible = false;
             // Back to the start screen when the game is over, else a retry:
             // the same decision as a click on the message itself.
-            game::DismissMessage(form);
+            game::DismissMessage(session);
             return;
         case Screen::LevelCompleted:
-            if (form.tasks.DemoLoop) break;
-            game::DismissPanel(form);  // the next level, as a click on the panel starts it
+            if (session.tasks.DemoLoop) break;
+            game::DismissPanel(session);  // the next level, as a click on the panel starts it
             return;
         case Screen::StartScreen:
         case Screen::LevelInPlay:
@@ -172,13 +172,13 @@ void PressAt(Session& form, int button, int shift, float x, float y) {
         for (std::size_t i = 1; i < b.Grid.size(); ++i) b.Grid[i].Visible = true;
         msg.PausedLabel.Visible = false;
         ShowFrogPictures(b);
-        form.clock.ClockState = 3;
+        session.clock.ClockState = 3;
     }
     if (g.ModeIndex < kPracticeMode && g.TryNumber > g.TriesAllowed) return;
     // Only a level in play takes jumps: on the start screen the records of
     // the last board may still be there, but they must not be moved.
-    if (form.play.Now != Screen::LevelInPlay) return;
-    if (form.clock.ClockState == 2) form.clock.ClockState = 3;
+    if (session.play.Now != Screen::LevelInPlay) return;
+    if (session.clock.ClockState == 2) session.clock.ClockState = 3;
     g.JumpPossible = true;
     bool jumped = false;
 
@@ -188,7 +188,7 @@ void PressAt(Session& form, int button, int shift, float x, float y) {
         // Strict on every side: a point on an edge is in neither cell, a
         // point in the one-unit overlap of two cells is in both.
         if (!(cell.Left < x && x < cell.Left + cell.Width && cell.Top < y && y < cell.Top + cell.Height)) continue;
-        const CellOutcome outcome = HandleHitCell(form, i);
+        const CellOutcome outcome = HandleHitCell(session, i);
         if (outcome == CellOutcome::Jumped) jumped = true;
         if (outcome == CellOutcome::EndClick) {
             // A jump made on an earlier hit cell of this click still has its
@@ -199,17 +199,17 @@ void PressAt(Session& form, int button, int shift, float x, float y) {
     }
 
     if (FrogsLeft(b) == 1) {
-        LevelSolved(form);
+        LevelSolved(session);
     } else if (!g.JumpPossible && FrogsLeft(b) > 1 && jumped) {
-        RoundOverIncomplete(form);
+        RoundOverIncomplete(session);
     }
     TidyPictures(b);
 }
 
-void MoveSelectedFrog(Session& form, int f, int t) {
-    Board& b = form.board;
-    ResetCellOutlines(form);
-    if (form.game.SoundOn) window::PlaySoundFile(form, window::JumpSoundPath(form), false);
+void MoveSelectedFrog(Session& session, int f, int t) {
+    Board& b = session.board;
+    ResetCellOutlines(session);
+    if (session.game.SoundOn) window::PlaySoundFile(session, window::JumpSoundPath(session), false);
     b.Grid.at(static_cast<std::size_t>(f)).Tag = 0;
     b.Grid.at(static_cast<std::size_t>(t)).Tag = b.SelectedFrog;
     b.HighLight.Visible = false;
@@ -226,17 +226,17 @@ void MoveSelectedFrog(Session& form, int f, int t) {
         picture->Visible = true;
     }
     b.SelectedFrog = 0;
-    game::CheckJumpPossible(form);
+    game::CheckJumpPossible(session);
     // The click that called this records that it made a jump (its own
     // Jumped flag), so the outcome checks can tell a jump from a selection.
 }
 
-void ClearSelection(Session& form) {
-    Board& b = form.board;
+void ClearSelection(Session& session) {
+    Board& b = session.board;
     if (b.SelectedFrog == 0) return;
     b.SelectedFrog = 0;
     b.HighLight.Visible = false;
-    ResetCellOutlines(form);
+    ResetCellOutlines(session);
 }
 
 }  // namespace quib::board

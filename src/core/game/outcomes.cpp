@@ -12,13 +12,13 @@ namespace quib::game {
 
 namespace {
 
-void DismissRoundOver(Session& form) {
-    Messages& msg = form.msg;
-    if (form.play.Now == Screen::NameEntry) return;
+void DismissRoundOver(Session& session) {
+    Messages& msg = session.msg;
+    if (session.play.Now == Screen::NameEntry) return;
     // The message of a game that has ended (no try left, Quit, every level
     // solved) leads back to the start screen; any other round is retried.
-    if (form.play.Now == Screen::GameOver) {
-        Game& g = form.game;
+    if (session.play.Now == Screen::GameOver) {
+        Game& g = session.game;
         g.CurrentLevel = 1;
         g.TryNumber = 0;
         g.LevelTries = 0;
@@ -27,55 +27,55 @@ void DismissRoundOver(Session& form) {
         // The message goes with its heading: left up, a later click on the
         // start screen would read it as still waiting and start a stray game.
         msg.RoundOverLabel.Visible = false;
-        form.intro.Visible = true;
-        Enter(form, Screen::StartScreen);
-        UpdateCaption(form);
+        session.intro.Visible = true;
+        Enter(session, Screen::StartScreen);
+        UpdateCaption(session);
         return;
     }
-    form.clock.ClockState = 3;
-    form.game.RetryPending = true;
-    StartLevel(form);
+    session.clock.ClockState = 3;
+    session.game.RetryPending = true;
+    StartLevel(session);
 }
 
-void DismissLevelCompleted(Session& form) {
-    Messages& msg = form.msg;
+void DismissLevelCompleted(Session& session) {
+    Messages& msg = session.msg;
     msg.PanelTitle.Visible = false;
     msg.MessageLine.Visible = false;
     msg.PanelCount.Visible = false;
     msg.PanelScore.Visible = false;
-    form.clock.ClockState = 3;
-    StartLevel(form);
+    session.clock.ClockState = 3;
+    StartLevel(session);
 }
 
 }  // namespace
 
-void DismissMessage(Session& form) { DismissRoundOver(form); }
+void DismissMessage(Session& session) { DismissRoundOver(session); }
 
-void DismissPanel(Session& form) { DismissLevelCompleted(form); }
+void DismissPanel(Session& session) { DismissLevelCompleted(session); }
 
-void RestartLevel(Session& form) {
-    Board& b = form.board;
-    Game& g = form.game;
+void RestartLevel(Session& session) {
+    Board& b = session.board;
+    Game& g = session.game;
     b.HighLight.Visible = false;
     b.SelectedFrog = 0;
-    board::ResetCellOutlines(form);
+    board::ResetCellOutlines(session);
     g.RetryPending = true;
     // Practice has no last try: its try counter runs down with every level
     // started afresh, and must never make a restart end the game.
     if (g.ModeIndex < kPracticeMode && g.TriesAllowed - g.TryNumber == 0) {
-        Quit(form);
+        Quit(session);
         g.RetryPending = false;
     } else {
-        StartLevel(form);
+        StartLevel(session);
     }
 }
 
-void Quit(Session& form) {
-    Messages& msg = form.msg;
-    Board& b = form.board;
-    Game& g = form.game;
-    Clock& c = form.clock;
-    HighScores& high = form.high;
+void Quit(Session& session) {
+    Messages& msg = session.msg;
+    Board& b = session.board;
+    Game& g = session.game;
+    Clock& c = session.clock;
+    HighScores& high = session.high;
 
     msg.MessageLine.Visible = false;
     msg.PanelTitle.Visible = false;
@@ -89,7 +89,7 @@ void Quit(Session& form) {
     msg.EnterButton.Visible = false;
     // The level stops being in play (its time so far is banked): in Practice
     // the start screen follows, in the other modes the game is over.
-    Enter(form, g.ModeIndex == kPracticeMode ? Screen::StartScreen : Screen::GameOver);
+    Enter(session, g.ModeIndex == kPracticeMode ? Screen::StartScreen : Screen::GameOver);
     for (std::size_t i = 1; i < b.Grid.size(); ++i) b.Grid[i].BorderStyle = 0;
     for (std::size_t i = 0; i < high.NamesLabel.size(); ++i) {
         high.NamesLabel[i].Visible = false;
@@ -98,38 +98,38 @@ void Quit(Session& form) {
     }
     board::HideAllFrogPictures(b);
 
-    UpdateCaption(form);
-    form.tasks.DemoLoop = false;
-    form.tasks.PlaybackActive = false;
+    UpdateCaption(session);
+    session.tasks.DemoLoop = false;
+    session.tasks.PlaybackActive = false;
 
     if (g.ModeIndex == kPracticeMode) {
         // A loaded game may have left "Continue" on the start screen; it must
         // take up the level now on the board, not the one that was loaded.
         g.ResumeLevel = g.CurrentLevel;
-        form.intro.Visible = true;
-        UpdateCaption(form);
+        session.intro.Visible = true;
+        UpdateCaption(session);
         return;
     }
 
     g.TryNumber = g.TriesAllowed;
     c.PlaySeconds -= c.PlayHours * 3600 + c.PlayMinutes * 60 + c.PlaySecs;
-    SplitPlaySeconds(form);
-    UpdateCaption(form);
-    msg.RoundOverHeading.Caption = form.platform.Translate("Messages", "Game Over: Level Incomplete");
-    board::EndedGameLeavesNothingToContinue(form);
+    SplitPlaySeconds(session);
+    UpdateCaption(session);
+    msg.RoundOverHeading.Caption = session.platform.Translate("Messages", "Game Over: Level Incomplete");
+    board::EndedGameLeavesNothingToContinue(session);
     if (g.SaveSlot > 0) {
-        records::CloseSaveSlot(form, "hi");
+        records::CloseSaveSlot(session, "hi");
         g.SaveSlot = 0;
     }
 
-    std::string closing = form.platform.Translate("Messages", "Press Mouse button to try again");
+    std::string closing = session.platform.Translate("Messages", "Press Mouse button to try again");
     high.NewScoreRank = 0;
-    records::InsertHighScore(form);
+    records::InsertHighScore(session);
     if (high.NewScoreRank > 0) {
-        closing = form.platform.Translate("Messages", "You got a high score. Please enter your name.");
+        closing = session.platform.Translate("Messages", "You got a high score. Please enter your name.");
         msg.NameInput.Visible = true;
         msg.EnterButton.Visible = true;
-        Enter(form, Screen::NameEntry);
+        Enter(session, Screen::NameEntry);
     } else {
         msg.NameInput.Visible = false;
         msg.EnterButton.Visible = false;
@@ -141,26 +141,26 @@ void Quit(Session& form) {
     const std::string firstLine =
         remaining == 0
             ? std::string("7:")
-            : form.platform.Translate("Messages", "6: You needed to jump %n more frogs", "", remaining);
+            : session.platform.Translate("Messages", "6: You needed to jump %n more frogs", "", remaining);
     msg.RoundOverLabel.Caption =
         firstLine + "\n" +
-        Arg(Arg(form.platform.Translate("Messages", "Score: %1  Time %2"), std::to_string(g.Score)),
+        Arg(Arg(session.platform.Translate("Messages", "Score: %1  Time %2"), std::to_string(g.Score)),
             std::to_string(c.PlayHours) + ":" + std::to_string(c.PlayMinutes) + ":" +
                 std::to_string(c.PlaySecs)) +
         "\n" + closing;
     msg.RoundOverLabel.Visible = true;
     msg.RoundOverHeading.Visible = true;
-    window::ShowNextMessage(form);
+    window::ShowNextMessage(session);
     msg.MessageLine.Visible = true;
     c.ClockState = 1;
 }
 
-void ContinueGame(Session& form) {
-    Game& g = form.game;
+void ContinueGame(Session& session) {
+    Game& g = session.game;
     g.CurrentLevel = g.ResumeLevel;
-    form.intro.Visible = false;
-    TakeUpBoard(form);
-    form.game.ResumeOffered = false;
+    session.intro.Visible = false;
+    TakeUpBoard(session);
+    session.game.ResumeOffered = false;
 }
 
 }  // namespace quib::game

@@ -25,14 +25,14 @@ int FindCheckCell(const std::vector<Cell>& cells, float x, float y) {
 
 }  // namespace
 
-void VerifyGeneratedLevel(Session& form) {
-    Generator& gen = form.gen;
-    Board& b = form.board;
+void VerifyGeneratedLevel(Session& session) {
+    Generator& gen = session.gen;
+    Board& b = session.board;
     const int g = gen.GenerationLevel;
     // Cleared before the board is built, so that a verification cut short by
     // a damaged puzzle can never leave an earlier success standing.
     gen.LevelVerified.at(static_cast<std::size_t>(g)) = false;
-    BuildCheckBoard(form);
+    BuildCheckBoard(session);
 
     for (int j = 1; j <= g + 2; ++j) {
         // The frog is chosen by the cell it stands on, so the renumbering of
@@ -45,7 +45,7 @@ void VerifyGeneratedLevel(Session& form) {
         // nothing, like any other failing step.
         if (IsCell(b.GridB, t)) {
             const Cell& landing = b.GridB[static_cast<std::size_t>(t)];
-            CheckBoardClick(form, 1, 1, landing.Left + 10, landing.Top + 10);
+            CheckBoardClick(session, 1, 1, landing.Left + 10, landing.Top + 10);
         }
         b.CheckSelectedFrog = 0;
     }
@@ -53,10 +53,10 @@ void VerifyGeneratedLevel(Session& form) {
     if (b.RectB.size() == 2) gen.LevelVerified.at(static_cast<std::size_t>(g)) = true;
 }
 
-void CheckBoardClick(Session& form, int button, int shift, float x, float y) {
+void CheckBoardClick(Session& session, int button, int shift, float x, float y) {
     (void)button;
     (void)shift;
-    Board& b = form.board;
+    Board& b = session.board;
     const int t = FindCheckCell(b.GridB, x, y);
     if (t == 0 || b.GridB[static_cast<std::size_t>(t)].Tag != 0 || b.CheckSelectedFrog <= 0) return;
     const int selected = b.CheckSelectedFrog;
@@ -70,8 +70,8 @@ void CheckBoardClick(Session& form, int button, int shift, float x, float y) {
     const board::JumpTest jump = board::TryJump(b.GridB, W, f, t);
     if (!jump.legal) return;
 
-    board::RemoveCheckFrog(form, b.GridB[static_cast<std::size_t>(jump.jumped)].Tag);
-    board::ClearCheckCell(form, jump.jumped);
+    board::RemoveCheckFrog(session, b.GridB[static_cast<std::size_t>(jump.jumped)].Tag);
+    board::ClearCheckCell(session, jump.jumped);
     // The removal may have renumbered the selected record.
     const int mover = b.CheckSelectedFrog;
     b.GridB[static_cast<std::size_t>(f)].Tag = 0;

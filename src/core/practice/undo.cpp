@@ -9,9 +9,9 @@
 
 namespace quib::practice {
 
-void RecordJump(Session& form, int from, int to, int over) {
-    if (form.game.ModeIndex != kPracticeMode) return;
-    const Board& b = form.board;
+void RecordJump(Session& session, int from, int to, int over) {
+    if (session.game.ModeIndex != kPracticeMode) return;
+    const Board& b = session.board;
     JumpRecord r;
     r.move = {from, over, to};
     r.mover = b.SelectedFrog;
@@ -21,7 +21,7 @@ void RecordJump(Session& form, int from, int to, int over) {
     r.moverPicture = board::FindPicture(b, r.mover);
     r.moverFacedLeft = r.moverPicture > 0 && b.Frog[static_cast<std::size_t>(r.moverPicture)].FacingLeft;
     for (const FrogPicture& picture : b.Frog) r.shownPictures.push_back(picture.Visible);
-    AidsOf(form).History.push_back(std::move(r));
+    AidsOf(session).History.push_back(std::move(r));
 }
 
 namespace {
@@ -51,31 +51,31 @@ void PlaceRecord(Board& b, int r, int cell) {
 // been counted, so the level's time runs on from now. The high-score table,
 // opened and closed over the message, left every cell hidden: the board comes
 // back whole.
-void WithdrawRoundOver(Session& form) {
-    Messages& msg = form.msg;
+void WithdrawRoundOver(Session& session) {
+    Messages& msg = session.msg;
     msg.RoundOverLabel.Visible = false;
     msg.RoundOverHeading.Visible = false;
     msg.MessageLine.Visible = false;
-    Board& b = form.board;
+    Board& b = session.board;
     for (std::size_t i = 1; i < b.Grid.size(); ++i) b.Grid[i].Visible = true;
-    game::Enter(form, Screen::LevelInPlay);
-    if (form.clock.ClockState == 1) form.clock.ClockState = 0;
-    if (form.clock.ClockState == 2) form.clock.ClockState = 3;
+    game::Enter(session, Screen::LevelInPlay);
+    if (session.clock.ClockState == 1) session.clock.ClockState = 0;
+    if (session.clock.ClockState == 2) session.clock.ClockState = 3;
 }
 
 }  // namespace
 
-void UndoJump(Session& form) {
-    if (!UndoAvailable(form)) return;
-    Aids& aids = AidsOf(form);
-    Board& b = form.board;
+void UndoJump(Session& session) {
+    if (!UndoAvailable(session)) return;
+    Aids& aids = AidsOf(session);
+    Board& b = session.board;
     const JumpRecord r = aids.History.back();
     aids.History.pop_back();
     if (!Matches(b, r)) {
         aids.History.clear();
         return;
     }
-    if (form.play.Now == Screen::RoundOver) WithdrawRoundOver(form);
+    if (session.play.Now == Screen::RoundOver) WithdrawRoundOver(session);
 
     // The removal backwards: the record that took the jumped frog's number
     // goes back to the end, and the jumped frog gets its number again.
@@ -106,10 +106,10 @@ void UndoJump(Session& form) {
 
     b.SelectedFrog = 0;
     b.HighLight.Visible = false;
-    board::ResetCellOutlines(form);
-    game::CheckJumpPossible(form);
-    game::UpdateCaption(form);
-    UpdateAids(form);
+    board::ResetCellOutlines(session);
+    game::CheckJumpPossible(session);
+    game::UpdateCaption(session);
+    UpdateAids(session);
 }
 
 }  // namespace quib::practice

@@ -20,7 +20,7 @@ constexpr const char* kDataFileName = "data.txt";
 int CellCount(const Board& board) { return static_cast<int>(board.Grid.size()) - 1; }
 
 // The level flags run 1 .. LevelCount; a count beyond the tables is cut to them.
-int LevelsInFile(const Session& form) { return std::clamp(form.library.LevelCount, 0, kLevelIndexMax); }
+int LevelsInFile(const Session& session) { return std::clamp(session.library.LevelCount, 0, kLevelIndexMax); }
 // The file is read at start-up, before the level library, while the game
 // counts its 200 levels; it carries that many flags whatever the library's
 // count when it is written, or a library of another length would make every
@@ -31,16 +31,16 @@ constexpr int kFlagsInFile = kLevelsPlayed;
 // The board of a fresh level-1 game, placed as the resume file's fallback
 // does. Before the level library is read its pieces are all 0; the records
 // are then left out rather than stood on the template cell 0.
-void PlaceFallbackRecords(Session& form) {
-    Board& b = form.board;
-    const int level = form.game.CurrentLevel;
+void PlaceFallbackRecords(Session& session) {
+    Board& b = session.board;
+    const int level = session.game.CurrentLevel;
     const int cells = CellCount(b);
     std::vector<int> pieces;
     std::set<int> seen;
     for (int k = 1; k <= level + 3; ++k) {
-        if (!decltype(form.library.LevelPieces)::InRange(level, k)) return PlaceFrogRecords(form, {});
-        const int c = form.library.LevelPieces(level, k);
-        if (c < 1 || c > cells || !seen.insert(c).second) return PlaceFrogRecords(form, {});
+        if (!decltype(session.library.LevelPieces)::InRange(level, k)) return PlaceFrogRecords(session, {});
+        const int c = session.library.LevelPieces(level, k);
+        if (c < 1 || c > cells || !seen.insert(c).second) return PlaceFrogRecords(session, {});
         pieces.push_back(c);
     }
     std::vector<FrogRecord> records;
@@ -58,20 +58,20 @@ void PlaceFallbackRecords(Session& form) {
         rec.Tag = c;
         records.push_back(rec);
     }
-    PlaceFrogRecords(form, records);
+    PlaceFrogRecords(session, records);
 }
 
-void Fallback(Session& form) {
-    Game& g = form.game;
+void Fallback(Session& session) {
+    Game& g = session.game;
     g.ResumeLevel = 1;
-    form.game.ResumeOffered = false;
-    const int levels = LevelsInFile(form);
-    for (int i = 1; i <= levels; ++i) form.library.LevelNeedsGenerating[static_cast<std::size_t>(i)] = false;
+    session.game.ResumeOffered = false;
+    const int levels = LevelsInFile(session);
+    for (int i = 1; i <= levels; ++i) session.library.LevelNeedsGenerating[static_cast<std::size_t>(i)] = false;
     g.HighestLevel = 1;
     if (g.CurrentLevel >= 0 && g.CurrentLevel <= kLevelIndexMax)
-        form.library.LevelNeedsGenerating[static_cast<std::size_t>(g.CurrentLevel)] = true;
-    PlaceFallbackRecords(form);
-    form.clock.SessionStart = form.platform.Now();
+        session.library.LevelNeedsGenerating[static_cast<std::size_t>(g.CurrentLevel)] = true;
+    PlaceFallbackRecords(session);
+    session.clock.SessionStart = session.platform.Now();
 }
 
 // Whether the game read at start-up is still on offer: the start screen shows
@@ -79,7 +79,7 @@ void Fallback(Session& form) {
 // offers is kept whatever its count of tries at the level: that count only
 // feeds the level-completed line and the first-try bonus, and a game shown
 // as "Continue" must still be there after the window is opened and closed.
-bool ResumeGameStillOffered(const Session& form) { return game::ContinueOffered(form); }
+bool ResumeGameStillOffered(const Session& session) { return game::ContinueOffered(session); }
 
 }  // namespace
 
@@ -126,8 +126,8 @@ void WriteFrogRecords(ItemWriter& out, const Board& board) {
     }
 }
 
-void PlaceFrogRecords(Session& form, const std::vector<FrogRecord>& records) {
-    Board& b = form.board;
+void PlaceFrogRecords(Session& session, const std::vector<FrogRecord>& records) {
+    Board& b = session.board;
     if (b.Rect.empty()) b.Rect.emplace_back();
     b.Rect.resize(1);
     for (std::size_t n = 1; n < b.Grid.size(); ++n) b.Grid[n].Tag = 0;
@@ -140,17 +140,17 @@ void PlaceFrogRecords(Session& form, const std::vector<FrogRecord>& records) {
 
 // ------------------------------------------------------------- data.txt
 
-bool WriteDataFile(Session& form) {
+bool WriteDataFile(Session& session) {
     try {
-        const Game& g = form.game;
-        const Clock& clock = form.clock;
+        const Game& g = session.game;
+        const Clock& clock = session.clock;
         ItemWriter out;
         // Opening and closing the program without taking up "Continue" must
         // not lose the interrupted game: its level is still the one on offer.
-        out.Integer(ResumeGameStillOffered(form) ? g.ResumeLevel : g.CurrentLevel);
+        out.Integer(ResumeGameStillOffered(session) ? g.ResumeLevel : g.CurrentLevel);
         out.Integer(g.TryNumber);
         out.Integer(g.LevelTries);
-        out.Number(form.platform.Timer() - clock.LevelStartTime.value_or(0));
+        out.Number(session.platform.Timer() - clock.LevelStartTime.value_or(0));
         out.Integer(g.HighestLevel);
         out.Integer(g.Score);
         out.Integer(g.ModeIndex);
@@ -159,22 +159,22 @@ bool WriteDataFile(Session& form) {
         out.Integer(clock.PlayHours);
         out.Integer(clock.PlayMinutes);
         out.Integer(clock.PlaySecs);
-        out.Flag(form.menu.SoundOption.Checked);
-        out.Flag(form.menu.GridsOption.Checked);
-        for (int i = 1; i <= kFlagsInFile; ++i) out.Flag(form.library.LevelNeedsGenerating[static_cast<std::size_t>(i)]);
-        WriteFrogRecords(out, form.board);
-        return WriteFolderFile(form, kDataFileName, out.str(), FolderFlush::Flush);
+        out.Flag(session.menu.SoundOption.Checked);
+        out.Flag(session.menu.GridsOption.Checked);
+        for (int i = 1; i <= kFlagsInFile; ++i) out.Flag(session.library.LevelNeedsGenerating[static_cast<std::size_t>(i)]);
+        WriteFrogRecords(out, session.board);
+        return WriteFolderFile(session, kDataFileName, out.str(), FolderFlush::Flush);
     } catch (const std::exception&) {
         // A close request must reach its question whatever happens here.
         return false;
     }
 }
 
-void ReadDataFile(Session& form) {
-    Game& g = form.game;
-    Clock& clock = form.clock;
-    Menus& menu = form.menu;
-    Platform& p = form.platform;
+void ReadDataFile(Session& session) {
+    Game& g = session.game;
+    Clock& clock = session.clock;
+    Menus& menu = session.menu;
+    Platform& p = session.platform;
     g.CurrentLevel = 1;
 
     // Every item is applied as soon as it is read and checked, so that a file
@@ -182,7 +182,7 @@ void ReadDataFile(Session& form) {
     try {
         std::string text;
         // A file that cannot be read gives the defaults, and stays as it is.
-        if (ReadFolderFile(form, kDataFileName, text) != FileRead::Read) throw ReadFailure("no resume file");
+        if (ReadFolderFile(session, kDataFileName, text) != FileRead::Read) throw ReadFailure("no resume file");
         ItemReader in(text);
         g.ResumeLevel = static_cast<int>(in.Integer(kInt16Min, kInt16Max));
         g.TryNumber = static_cast<int>(in.Integer(-kMaxTryNumber, kMaxTryNumber));
@@ -202,10 +202,10 @@ void ReadDataFile(Session& form) {
         // right after it, so a "Sound" shown unchecked is never heard.
         g.SoundOn = menu.SoundOption.Checked;
         menu.GridsOption.Checked = in.Flag();
-        for (int i = 1; i <= kFlagsInFile; ++i) form.library.LevelNeedsGenerating[static_cast<std::size_t>(i)] = in.Flag();
-        PlaceFrogRecords(form, ReadFrogRecords(in, form.board));
+        for (int i = 1; i <= kFlagsInFile; ++i) session.library.LevelNeedsGenerating[static_cast<std::size_t>(i)] = in.Flag();
+        PlaceFrogRecords(session, ReadFrogRecords(in, session.board));
     } catch (const ReadFailure&) {
-        Fallback(form);
+        Fallback(session);
         return;
     }
 
@@ -214,20 +214,20 @@ void ReadDataFile(Session& form) {
     game::SetModeNameAndTries(g, g.ModeIndex);
     menu.GotoLevelMenu.Enabled = g.ModeIndex == kPracticeMode;
 
-    if (g.ResumeLevel > form.library.LevelCount) g.ResumeLevel = 1;
+    if (g.ResumeLevel > session.library.LevelCount) g.ResumeLevel = 1;
     if (g.ResumeLevel < 1) g.ResumeLevel = 2;
-    if (g.ResumeLevel > 1) form.game.ResumeOffered = true;
+    if (g.ResumeLevel > 1) session.game.ResumeOffered = true;
 
-    game::CheckJumpPossible(form);
+    game::CheckJumpPossible(session);
 
     // No try left to continue with. Practice has no limit to test against
     // (its try count runs below zero), and its game is never offered.
-    if (g.TryNumber + 1 >= g.TriesAllowed) form.game.ResumeOffered = false;
-    if (g.ModeIndex < 3 && g.TryNumber >= g.TriesAllowed) form.game.ResumeOffered = false;
-    if (g.ModeIndex == kPracticeMode) form.game.ResumeOffered = false;
+    if (g.TryNumber + 1 >= g.TriesAllowed) session.game.ResumeOffered = false;
+    if (g.ModeIndex < 3 && g.TryNumber >= g.TriesAllowed) session.game.ResumeOffered = false;
+    if (g.ModeIndex == kPracticeMode) session.game.ResumeOffered = false;
 
-    for (std::size_t i = 1; i < form.board.Grid.size(); ++i) {
-        Cell& cell = form.board.Grid[i];
+    for (std::size_t i = 1; i < session.board.Grid.size(); ++i) {
+        Cell& cell = session.board.Grid[i];
         if (menu.GridsOption.Checked) {
             cell.BorderStyle = 1;
         } else {

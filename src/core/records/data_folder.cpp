@@ -40,31 +40,31 @@ bool IsOwnTemporary(std::string_view name) {
 
 }  // namespace
 
-FileRead ReadFolderFile(Session& form, const std::string& name, std::string& content) {
-    const FileRead result = ReadFile(form.DataFolder + name, content);
+FileRead ReadFolderFile(Session& session, const std::string& name, std::string& content) {
+    const FileRead result = ReadFile(session.DataFolder + name, content);
     if (result == FileRead::Unreadable) {
-        form.files.Failures[name] = errno;
-        form.files.Unreadable.insert(name);
+        session.files.Failures[name] = errno;
+        session.files.Unreadable.insert(name);
     }
     return result;
 }
 
-bool WriteFolderFile(Session& form, const std::string& name, const std::string& content, FolderFlush folder) {
-    if (form.files.Unreadable.count(name) != 0) return false;
-    if (!WriteFileSafely(form.DataFolder + name, content, folder)) {
-        form.files.Failures[name] = errno;
+bool WriteFolderFile(Session& session, const std::string& name, const std::string& content, FolderFlush folder) {
+    if (session.files.Unreadable.count(name) != 0) return false;
+    if (!WriteFileSafely(session.DataFolder + name, content, folder)) {
+        session.files.Failures[name] = errno;
         return false;
     }
-    form.files.Failures.erase(name);
+    session.files.Failures.erase(name);
     return true;
 }
 
-void RemoveStaleTemporaries(const Session& form) {
-    DIR* dir = ::opendir(form.DataFolder.c_str());
+void RemoveStaleTemporaries(const Session& session) {
+    DIR* dir = ::opendir(session.DataFolder.c_str());
     if (!dir) return;
     while (const dirent* entry = ::readdir(dir)) {
         if (!IsOwnTemporary(entry->d_name)) continue;
-        const std::string path = form.DataFolder + entry->d_name;
+        const std::string path = session.DataFolder + entry->d_name;
         struct stat st {};
         // Only a plain file of this user: a link, a pipe or another user's
         // file of that name was not left by this game's writes.

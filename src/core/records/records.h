@@ -17,45 +17,45 @@ enum class FileRead;
 enum class FolderFlush;
 // Reads a file of the data folder by its name. A file that is there but
 // cannot be read is remembered, so that this run never writes over it.
-FileRead ReadFolderFile(Session& form, const std::string& name, std::string& content);
+FileRead ReadFolderFile(Session& session, const std::string& name, std::string& content);
 // Replaces a file of the data folder safely; false when it was not written,
 // which includes a file this run found unreadable.
-bool WriteFolderFile(Session& form, const std::string& name, const std::string& content, FolderFlush folder);
+bool WriteFolderFile(Session& session, const std::string& name, const std::string& content, FolderFlush folder);
 // Removes the temporary files that a write cut off by a crash or a kill left
 // in the data folder: plain files of this user named as a safe write names
 // them (".high.txt.quib-tmp-" and six letters or digits), nothing else.
-void RemoveStaleTemporaries(const Session& form);
+void RemoveStaleTemporaries(const Session& session);
 
 // ------------------------------------------------------------ high scores
 
 // "h:m:s" without leading zeros: 3903 seconds give "1:5:3".
 std::string FormatPlayTime(std::int64_t seconds);
-void BuildHighScoreTable(Session& form);
-void ReadHighScores(Session& form);
-bool WriteHighScores(Session& form);
-void InsertHighScore(Session& form);
-void EnterName(Session& form);
-void NameKey(Session& form, int keyAscii);
-void ShowHighScores(Session& form);
-void CloseHighScores(Session& form);
-void CloseHighScoresAtName(Session& form, int index);
-void CloseHighScoresAtScore(Session& form, int index);
+void BuildHighScoreTable(Session& session);
+void ReadHighScores(Session& session);
+bool WriteHighScores(Session& session);
+void InsertHighScore(Session& session);
+void EnterName(Session& session);
+void NameKey(Session& session, int keyAscii);
+void ShowHighScores(Session& session);
+void CloseHighScores(Session& session);
+void CloseHighScoresAtName(Session& session, int index);
+void CloseHighScoresAtScore(Session& session, int index);
 
 // ------------------------------------------------------------- save slots
 
 std::string SlotFileName(int slot);
-void UpdateSlotMenus(Session& form);
-void UpdateSlotMenu(Session& form, int slot);
-void SaveToSlot(Session& form, int index);
-void LoadFromSlot(Session& form, int index);
+void UpdateSlotMenus(Session& session);
+void UpdateSlotMenu(Session& session, int slot);
+void SaveToSlot(Session& session, int index);
+void LoadFromSlot(Session& session, int index);
 // Closes the game's slot when its game ends: the file holds the one text
 // item given ("Hi" after the last level, "hi" after a lost game).
-void CloseSaveSlot(Session& form, const std::string& item);
+void CloseSaveSlot(Session& session, const std::string& item);
 
 // ------------------------------------------------ settings and resume file
 
-bool WriteDataFile(Session& form);
-void ReadDataFile(Session& form);
+bool WriteDataFile(Session& session);
+void ReadDataFile(Session& session);
 
 // ------------------------------- frog records shared by data.txt and slots
 
@@ -85,6 +85,6 @@ double ReadBounded(ItemReader& in, double limit);
 std::vector<FrogRecord> ReadFrogRecords(ItemReader& in, const Board& board);
 void WriteFrogRecords(ItemWriter& out, const Board& board);
 // Replaces the board's frog records with these (pictures untouched).
-void PlaceFrogRecords(Session& form, const std::vector<FrogRecord>& records);
+void PlaceFrogRecords(Session& session, const std::vector<FrogRecord>& records);
 
 }  // namespace quib::records

@@ -14,7 +14,7 @@ namespace {
 using namespace quib::testing;
 
 // An Easy game with its frogs replaced by a hand-made board.
-Session& StartWithBoard(TestGame& game, const std::vector<int>& cells) { return PlaceBoard(StartGame(game.form(), 1, 1), cells); }
+Session& StartWithBoard(TestGame& game, const std::vector<int>& cells) { return PlaceBoard(StartGame(game.session(), 1, 1), cells); }
 
 std::vector<int> GreenCells(const Session& f) {
     std::vector<int> cells;

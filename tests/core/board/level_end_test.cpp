@@ -13,7 +13,7 @@ using namespace quib::testing;
 
 TEST(LevelSolved, WholeEasyGameScoresEachLevelAndStartsTheNextWithATryMore) {
     TestGame game;
-    Session& f = StartGame(game.form(), 1);
+    Session& f = StartGame(game.session(), 1);
     records::SaveToSlot(f, 2);
     const std::string saved = FileText(game.data.file("savedgame2.txt"));
     game.platform.Advance(20);
@@ -59,7 +59,7 @@ TEST(LevelSolved, WholeEasyGameScoresEachLevelAndStartsTheNextWithATryMore) {
 TEST(LastLevel, SolvingItEndsTheGameWithItsMessageClosesTheSlotAndOffersTheTableOutsidePractice) {
     for (const int mode : {1, 4}) {
         TestGame game;
-        Session& f = game.form();
+        Session& f = game.session();
         f.library.LevelCount = 3;
         StartGame(f, mode, 3);
         records::SaveToSlot(f, 2);
@@ -109,7 +109,7 @@ TEST(LastLevel, TheMessageShowsTheGamesTimeAndPracticeAfterItStartsAtLevelOne) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.message));
         TestGame game;
-        Session& f = game.form();
+        Session& f = game.session();
         f.library.LevelCount = 3;
         if (c.tableFull)
             for (int row = 1; row <= 10; ++row) f.high.ScoreLabel[static_cast<std::size_t>(row)].Caption = "900";

@@ -22,7 +22,7 @@ void SetGame(Session& f, int mode, int tryNumber, int level, int score, int frog
 
 TEST(Caption, PadsEveryNumberAndDropsTriesAndScoreInPractice) {
     TestGame game;
-    Session& f = game.form();
+    Session& f = game.session();
     SetGame(f, 2, 1, 7, 123, 9);
     f.game.SaveSlot = 2;
     game::UpdateCaption(f);
@@ -48,13 +48,13 @@ TEST(PlayTime, CarriesSecondsAndMinutesAndSplitsLongTotals) {
     c.PlayHours = 2, c.PlayMinutes = 59, c.PlaySecs = 50;
     c.SessionStart = 1000, c.SessionNow = 1010;  // exactly 60 seconds, then exactly 60 minutes
     const auto hms = [&c] { return std::tuple(c.PlayHours, c.PlayMinutes, c.PlaySecs); };
-    game::AddPlayTime(game.form());
+    game::AddPlayTime(game.session());
     EXPECT_EQ(hms(), std::tuple(3, 0, 0));
     EXPECT_EQ(c.PlaySeconds, 40010);
-    game::SplitPlaySeconds(game.form());
+    game::SplitPlaySeconds(game.session());
     EXPECT_EQ(hms(), std::tuple(11, 6, 50));
     c.SessionNow = 900;  // a clock set back adds nothing
-    game::AddPlayTime(game.form());
+    game::AddPlayTime(game.session());
     EXPECT_EQ(c.PlaySeconds, 40010);
 }
 
@@ -63,7 +63,7 @@ TEST(PlayTime, CarriesSecondsAndMinutesAndSplitsLongTotals) {
 // the wrap costs at most one tick).
 TEST(LevelClock, MinimisingAndMidnightLeaveTheLevelTimeRight) {
     TestGame game;
-    Session& f = game.form();
+    Session& f = game.session();
     auto& p = game.platform;
     f.clock.ClockState = 0;
     f.clock.LevelStartTime = p.timeOfDay;
@@ -105,7 +105,7 @@ TEST(LevelClock, MinimisingAndMidnightLeaveTheLevelTimeRight) {
 
 TEST(Pause, NoticeClickGivesTheBoardBackUnlessAPanelCoversItOrNoTryIsLeft) {
     TestGame game;
-    Session& f = game.form();
+    Session& f = game.session();
     SetGame(f, 1, 1, 3, 0, 3);
     board::HideAllFrogPictures(f.board);
     f.board.SelectedFrog = 2;

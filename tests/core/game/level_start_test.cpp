@@ -27,7 +27,7 @@ void ExpectFrogsOnCells(const Session& f, const std::vector<int>& cells) {
 
 TEST(LevelStart, NewGamePlacesTheStoredFrogsAsTryOneAndAFreshStartOfAUsedLevelMakesANewPuzzle) {
     TestGame game;
-    Session& f = StartGame(game.form(), 1, 1);
+    Session& f = StartGame(game.session(), 1, 1);
     EXPECT_EQ(f.game.TryNumber, 1);
     ExpectFrogsOnCells(f, LevelPuzzle(1).pieces);
     EXPECT_TRUE(f.library.LevelNeedsGenerating[1] && f.menu.QuitEntry.Enabled && f.menu.RestartLevelEntry.Enabled);
@@ -46,7 +46,7 @@ TEST(LevelStart, NewGamePlacesTheStoredFrogsAsTryOneAndAFreshStartOfAUsedLevelMa
 
 TEST(LevelStart, LevelTheSupplyIsWorkingOnIsPlayedAndNeverOverwritten) {
     TestGame game;
-    Session& f = game.form();
+    Session& f = game.session();
     InstallRowPuzzles(f, 4);
     const auto pieces = LevelPuzzle(4).pieces;
     f.library.LevelNeedsGenerating[4] = true;
@@ -63,7 +63,7 @@ TEST(LevelStart, LevelTheSupplyIsWorkingOnIsPlayedAndNeverOverwritten) {
 
 TEST(LevelStart, DamagedStoredPuzzleIsMadeAnewAndNoPuzzleLeavesAnEmptyBoard) {
     TestGame game;
-    Session& f = game.form();
+    Session& f = game.session();
     InstallPuzzle(f, 2, {30, 31, 31, 33, 35});  // two frogs on one cell
     f.game.CurrentLevel = 2;
     f.game.RetryPending = true;  // even a retry cannot replay it
@@ -83,7 +83,7 @@ TEST(LevelStart, DamagedStoredPuzzleIsMadeAnewAndNoPuzzleLeavesAnEmptyBoard) {
 // still open at "Restart Level".
 TEST(LevelStart, OutlinesEveryCellWithGridsOnAfterTheHighScoreTable) {
     TestGame game;
-    Session& f = StartGame(game.form(), 1, 2);
+    Session& f = StartGame(game.session(), 1, 2);
     window::ToggleGrids(f);
     const auto outlined = [&f] {
         return std::count_if(f.board.Grid.begin() + 1, f.board.Grid.end(),
@@ -101,7 +101,7 @@ TEST(LevelStart, OutlinesEveryCellWithGridsOnAfterTheHighScoreTable) {
 
 TEST(ResumeBoard, ContinueShowsAPlayableStoredBoardRetriesABlockedOneAndAFinishedOneStartsAfresh) {
     TestGame game;
-    Session& f = game.form();
+    Session& f = game.session();
     InstallRowPuzzles(f, 2);
     f.game.ResumeLevel = 2;
     f.game.TryNumber = 4;
@@ -137,7 +137,7 @@ TEST(CheckJumpPossible, VisitsEveryFrogAndRespectsTheRowEdges) {
         {{CellAt(3, 3), CellAt(5, 5), CellAt(7, 7)}, false},
     };
     for (const auto& [cells, possible] : boards) {
-        game::CheckJumpPossible(PlaceBoard(game.form(), cells));
+        game::CheckJumpPossible(PlaceBoard(game.session(), cells));
         EXPECT_EQ(game->game.JumpPossible, possible) << "frogs from cell " << cells[0];
     }
 }

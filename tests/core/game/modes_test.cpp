@@ -21,7 +21,7 @@ void InstallLine(Session& f, int level, int first) {
 
 TEST(Modes, MediumAndDifficultStartAtTheirLevelsWithTheirTriesAndGotoLevelStartsPractice) {
     TestGame game;
-    Session& f = game.form();
+    Session& f = game.session();
     InstallLine(f, 5, 30);
     game::StartNewGame(f, 2);
     EXPECT_EQ(board::FrogsLeft(f.board), 8);
@@ -53,7 +53,7 @@ TEST(Modes, MediumAndDifficultStartAtTheirLevelsWithTheirTriesAndGotoLevelStarts
 // Solving level 9 reaches level 10: its entry opens, the next one not yet.
 TEST(Modes, SolvingALevelOpensTheGotoLevelEntryOfTheLevelReached) {
     TestGame game;
-    Session& f = game.form();
+    Session& f = game.session();
     InstallPairs(f, 9);
     InstallPairs(f, 10);
     game::GoToLevel(f, 9);
@@ -66,7 +66,7 @@ TEST(Modes, SolvingALevelOpensTheGotoLevelEntryOfTheLevelReached) {
 
 TEST(Modes, NewGameWhileASlotGameRunsSavesItFirst) {
     TestGame game;
-    Session& f = StartGame(game.form(), 1, 1);
+    Session& f = StartGame(game.session(), 1, 1);
     records::SaveToSlot(f, 3);
     const std::string before = FileText(game.data.file("savedgame3.txt"));
     ASSERT_FALSE(before.empty());

@@ -19,7 +19,7 @@ void ExpectStartScreen(const Session& f) {
 // An Easy game on level 1 with nine rounds lost and retried, by a click on
 // the window or on the message: the last try.
 Session& ReachLastTry(TestGame& game) {
-    Session& f = StartGame(game.form(), 1, 1);
+    Session& f = StartGame(game.session(), 1, 1);
     for (int lost = 1; lost < 10; ++lost) {
         PlayLosingJump(f, LevelPuzzle(1));
         if (lost % 2) ClickWindow(f); else game::DismissMessage(f);
@@ -31,7 +31,7 @@ Session& ReachLastTry(TestGame& game) {
 
 TEST(RoundOver, ALostRoundIsRetriedWithTheSamePuzzle) {
     TestGame game;
-    Session& f = StartGame(game.form(), 1, 1);
+    Session& f = StartGame(game.session(), 1, 1);
     game.platform.Advance(65);
     PlayLosingJump(f, LevelPuzzle(1));
     EXPECT_EQ(f.msg.RoundOverHeading.Caption, "Round Over: Level Incomplete");
@@ -69,7 +69,7 @@ TEST(RoundOver, OnTheLastTryALostRoundOrARestartEndsTheGame) {
 
 TEST(RoundOver, LosingTheLastTryClosesTheSlotAndWaitsForTheHighScoreName) {
     TestGame game;
-    Session& f = StartGame(game.form(), 1, 2);
+    Session& f = StartGame(game.session(), 1, 2);
     records::SaveToSlot(f, 4);
     game.platform.Advance(20);
     PlaySolution(f, LevelPuzzle(1));
@@ -98,7 +98,7 @@ TEST(RoundOver, LosingTheLastTryClosesTheSlotAndWaitsForTheHighScoreName) {
 
 TEST(Practice, RestartIsANewTryWhateverTheTryCounterAndQuitShowsTheStartScreen) {
     TestGame game;
-    Session& f = StartGame(game.form(), 4, 3);
+    Session& f = StartGame(game.session(), 4, 3);
     for (int level = 1; level <= 2; ++level) {
         PlaySolution(f, LevelPuzzle(level));
         ClickWindow(f);
@@ -122,7 +122,7 @@ TEST(Practice, RestartIsANewTryWhateverTheTryCounterAndQuitShowsTheStartScreen) 
 
 TEST(Quit, InEasyWithThreeFrogsLeftOffersTheHighScore) {
     TestGame game;
-    Session& f = StartGame(game.form(), 1, 2);
+    Session& f = StartGame(game.session(), 1, 2);
     game.platform.Advance(20);
     PlaySolution(f, LevelPuzzle(1));
     ClickWindow(f);
@@ -144,7 +144,7 @@ TEST(Quit, InEasyWithThreeFrogsLeftOffersTheHighScore) {
 
     // With one frog left (a solved level's panel up) the line is "7:" alone.
     TestGame second;
-    Session& g = StartGame(second.form(), 1, 1);
+    Session& g = StartGame(second.session(), 1, 1);
     PlaySolution(g, LevelPuzzle(1));
     game::Quit(g);
     EXPECT_EQ(g.msg.RoundOverLabel.Caption, "7:\nScore: 6  Time 0:0:0\nYou got a high score. Please enter your name.");

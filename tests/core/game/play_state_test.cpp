@@ -59,7 +59,7 @@ Step Then(std::initializer_list<Step> steps) {
 // Row puzzles for levels 1 to 4, and a Practice game at level 3 kept in slot
 // 1, quit and loaded back.
 Session& PracticeLoadedFromSlot(TestGame& game) {
-    Session& f = game.form();
+    Session& f = game.session();
     InstallRowPuzzles(f, 4);
     game::GoToLevel(f, 3);
     records::SaveToSlot(f, 1);
@@ -129,7 +129,7 @@ TEST(PlayState, EveryHandlerLandsOnTheScreenItShows) {
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.from) + " + " + row.handler);
         TestGame game;
-        Session& f = game.form();
+        Session& f = game.session();
         InstallRowPuzzles(f, 4);
         row.reach(f);
         ASSERT_EQ(Name(f.play.Now), std::string(Name(row.at)));
@@ -156,7 +156,7 @@ TEST(PlayState, EveryHandlerLandsOnTheScreenItShows) {
 // level in play: minimising afterwards must not add the level's time again.
 TEST(PlayState, TableOverARoundOverMessageAddsNoPlayTime) {
     TestGame game;
-    Session& f = StartGame(game.form(), kEasyMode, 1);
+    Session& f = StartGame(game.session(), kEasyMode, 1);
     game.platform.Advance(100);
     PlayLosingJump(f, LevelPuzzle(1));
     ASSERT_EQ(f.clock.PlaySeconds, 100);
@@ -172,7 +172,7 @@ TEST(PlayState, TableOverARoundOverMessageAddsNoPlayTime) {
 // over goes back to the start screen.
 TEST(PlayState, ClosingTheTableOnTheLastTryKeepsTheGame) {
     TestGame game;
-    Session& f = StartGame(game.form(), kEasyMode, 2);
+    Session& f = StartGame(game.session(), kEasyMode, 2);
     for (int lost = 1; lost < 10; ++lost) {
         PlayLosingJump(f, LevelPuzzle(1));
         ClickWindow(f);
@@ -193,7 +193,7 @@ TEST(PlayState, ClosingTheTableOnTheLastTryKeepsTheGame) {
 // level whose frogs it holds.
 TEST(PlayState, GotoLevelSavesTheRunningGameWithItsOwnLevel) {
     TestGame game;
-    Session& f = game.form();
+    Session& f = game.session();
     InstallPairs(f, 7);
     InstallPairs(f, 10);
     game::GoToLevel(f, 7);
@@ -225,7 +225,7 @@ TEST(PlayState, ContinueAfterQuittingOnThePanelStartsTheNextLevelAfresh) {
 // game that goes on after "No".
 TEST(PlayState, TheExitQuestionsSecondsAreNoPlayTime) {
     TestGame game;
-    Session& f = StartGame(game.form(), kEasyMode, 1);
+    Session& f = StartGame(game.session(), kEasyMode, 1);
     game.platform.Advance(30);
     game.platform.whileAsking = [&] {
         game.platform.Advance(50);
@@ -236,7 +236,7 @@ TEST(PlayState, TheExitQuestionsSecondsAreNoPlayTime) {
     EXPECT_EQ(FileLines(game.data.file("data.txt")).at(8), "30");
 
     TestGame other;
-    Session& g = StartGame(other.form(), kEasyMode, 1);
+    Session& g = StartGame(other.session(), kEasyMode, 1);
     other.platform.answerYes = false;
     other.platform.whileAsking = [&] { other.platform.Advance(50); };
     window::RequestClose(g);
@@ -247,7 +247,7 @@ TEST(PlayState, TheExitQuestionsSecondsAreNoPlayTime) {
     // The word that the files could not be kept comes before the question,
     // and a session that ends while it is open counts none of its seconds.
     TestGame third;
-    Session& h = StartGame(third.form(), kEasyMode, 1);
+    Session& h = StartGame(third.session(), kEasyMode, 1);
     third.platform.Advance(30);
     const std::string folder = third.data.path().substr(0, third.data.path().size() - 1);
     ASSERT_EQ(std::rename(folder.c_str(), (folder + ".away").c_str()), 0);
@@ -268,14 +268,14 @@ TEST(PlayState, TheExitQuestionsSecondsAreNoPlayTime) {
 // screen offers it, or a retry shows a different puzzle.
 TEST(ScreenChange, ARetryAfterContinueAtStartUpReplaysTheSamePuzzle) {
     TestGame first;
-    Session& f = StartGame(first.form(), kEasyMode);
+    Session& f = StartGame(first.session(), kEasyMode);
     PlaySolution(f, LevelPuzzle(1));
     game::DismissPanel(f);
     ASSERT_TRUE(levels::WriteLevelLibrary(f));
     window::RequestClose(f);
 
     TestGame second(first, true);
-    Session& g = second.form();
+    Session& g = second.session();
     ASSERT_TRUE(g.game.ResumeOffered && g.library.LevelNeedsGenerating[2]);
     for (int tick = 0; tick < 10; ++tick) {
         second.platform.Advance(0.01);
@@ -295,7 +295,7 @@ TEST(ScreenChange, PlayTimeIsBankedWhenALevelStopsBeingInPlayAndRestartsWithIt) 
     // file has the 30 seconds played (a New Game would save them likewise).
     {
         TestGame game;
-        Session& f = StartGame(game.form(), kEasyMode);
+        Session& f = StartGame(game.session(), kEasyMode);
         game.platform.Advance(30);
         records::ShowHighScores(f);
         game.platform.Advance(20);
@@ -306,7 +306,7 @@ TEST(ScreenChange, PlayTimeIsBankedWhenALevelStopsBeingInPlayAndRestartsWithIt) 
     // the seconds with the level in play count.
     {
         TestGame game;
-        Session& f = StartGame(game.form(), kEasyMode);
+        Session& f = StartGame(game.session(), kEasyMode);
         game.platform.Advance(30);
         records::ShowHighScores(f);
         game.platform.answerYes = false;
@@ -333,7 +333,7 @@ TEST(ScreenChange, PlayTimeIsBankedWhenALevelStopsBeingInPlayAndRestartsWithIt) 
     // try's seconds count neither for the level nor for the game.
     {
         TestGame game;
-        Session& f = StartGame(game.form(), kEasyMode);
+        Session& f = StartGame(game.session(), kEasyMode);
         game.platform.Advance(40);
         game::RestartLevel(f);
         game.platform.Advance(10);
@@ -348,7 +348,7 @@ TEST(ScreenChange, PlayTimeIsBankedWhenALevelStopsBeingInPlayAndRestartsWithIt) 
 // slot holds stays.
 TEST(ScreenChange, ASaveThatCouldNotBeLoadedNeverReplacesAGoodOne) {
     TestGame game;
-    Session& f = StartGame(game.form(), kEasyMode, 1);
+    Session& f = StartGame(game.session(), kEasyMode, 1);
     records::SaveToSlot(f, 1);
     const std::string good = FileText(game.data.file("savedgame1.txt"));
     PlaySolution(f, LevelPuzzle(1));  // the panel saves the game, now at level 2
@@ -362,7 +362,7 @@ TEST(ScreenChange, ASaveThatCouldNotBeLoadedNeverReplacesAGoodOne) {
 // over the empty board: the start screen offers another choice.
 TEST(ScreenChange, ALevelWithoutAnyPuzzleIsNotInPlay) {
     TestGame game;
-    Session& f = game.form();
+    Session& f = game.session();
     // A check board too flat for the replay's clicks: every run fails.
     for (std::size_t k = 1; k < f.board.GridB.size(); ++k) f.board.GridB[k].Height = 5;
     game::GoToLevel(f, 4);

@@ -32,7 +32,7 @@ TEST(BoardLayout, PlacesCellsOfBothBoardsOnTheirPitchAndRebuildsInPlace) {
 
     b.CellWidth = 10;
     b.CellHeight = 5;
-    levels::BuildBoardGrid(game.form());
+    levels::BuildBoardGrid(game.session());
     EXPECT_EQ(b.Grid.size(), 295u);
     EXPECT_EQ(b.GridB.size(), 295u);
     EXPECT_EQ(b.Grid[2].Left, 7 + 19);
@@ -41,7 +41,7 @@ TEST(BoardLayout, PlacesCellsOfBothBoardsOnTheirPitchAndRebuildsInPlace) {
 
 TEST(BoardLayout, CheckBoardHoldsOnlyTheFrogsOfTheLevelUnderVerification) {
     TestGame game(false);
-    Session& f = game.form();
+    Session& f = game.session();
     for (int j = 1; j <= 9; ++j) f.gen.GeneratedPieces(6, j) = static_cast<std::int16_t>(200 + j);
     f.gen.GenerationLevel = 6;
     levels::BuildCheckBoard(f);

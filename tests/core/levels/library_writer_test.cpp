@@ -27,7 +27,7 @@ bool SaveAndWait(Session& f) {
 
 TEST(LevelLibraryWriter, TheFileHoldsTheLibraryAndAFailureOnTheThreadCounts) {
     TestGame game(false);
-    Session& f = game.form();
+    Session& f = game.session();
     f.library.Writer = std::make_shared<levels::LibraryWriter>();
     const std::string path = game.data.file("levels.txt");
     f.library.LevelPieces(3, 1) = 40;

@@ -28,7 +28,7 @@ const Cell& GridCell(const Session& f, int n) { return f.board.Grid.at(static_ca
 
 TEST(Playback, SolvesTheLevelTwoTicksPerJump) {
     TestGame game;
-    Session& f = game.form();
+    Session& f = game.session();
     const int level = 12;
     PlayLevel(f, level);
     levels::StartSolutionPlayback(f);
@@ -63,7 +63,7 @@ TEST(Playback, SolvesTheLevelTwoTicksPerJump) {
 
 TEST(Playback, TestModeReplaysTheLevelUntilChosenAgain) {
     TestGame game;
-    Session& f = game.form();
+    Session& f = game.session();
     const int level = 3;
     PlayLevel(f, level);
     levels::ToggleDemoLoop(f);
@@ -95,7 +95,7 @@ TEST(Playback, TestModeReplaysTheLevelUntilChosenAgain) {
 // step either has no from-cell or lands on its own frog.
 TEST(Playback, StopsAfterTheLastStoredStepWhenFrogsRemain) {
     TestGame game;
-    Session& f = game.form();
+    Session& f = game.session();
     const int level = 2;
     PlayLevel(f, level);
     for (int s = 1; s <= level + 2; ++s) {

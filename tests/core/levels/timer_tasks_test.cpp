@@ -51,7 +51,7 @@ void SupplyAll(Session& f) {
 TEST(TimerTick, RunsTheStartUpOnceLowersALevelCountAbove200AndStepsTheClock) {
     TestGame game(false);
     { std::ofstream(game.data.file("levels.txt")) << "250\n"; }  // a count and then nothing: damaged
-    Session& f = game.form();
+    Session& f = game.session();
     levels::TimerTick(f);
     EXPECT_FALSE(f.tasks.StartupPending);
     EXPECT_EQ(f.library.LevelCount, 200);
@@ -72,7 +72,7 @@ TEST(TimerTick, RunsTheStartUpOnceLowersALevelCountAbove200AndStepsTheClock) {
 // even when it is marked.
 TEST(BackgroundSupply, RebuildsAMissingLibraryButNeverTheLevelBeingPlayed) {
     TestGame game;
-    Session& f = game.form();
+    Session& f = game.session();
     f.library.LevelCount = kLevels;
     f.library.LevelNeedsGenerating[1] = true;
     ASSERT_EQ(f.game.CurrentLevel, 1);
@@ -101,7 +101,7 @@ TEST(BackgroundSupply, RebuildsAMissingLibraryButNeverTheLevelBeingPlayed) {
 // first.
 TEST(BackgroundSupply, InstallsTheSecondRunOfAPickedLevelAndSavesOnlyAChangedLibrary) {
     TestGame game;
-    Session& f = game.form();
+    Session& f = game.session();
     SupplyAll(f);
     const std::string path = game.data.file("levels.txt");
     const auto old = fs::last_write_time(path) - std::chrono::hours(24);
@@ -139,7 +139,7 @@ TEST(BackgroundSupply, InstallsTheSecondRunOfAPickedLevelAndSavesOnlyAChangedLib
 // puzzle); it is renewed once the player has moved on.
 TEST(BackgroundSupply, NeverOverwritesTheLevelBeingPlayed) {
     TestGame game;
-    Session& f = game.form();
+    Session& f = game.session();
     SupplyAll(f);
     f.library.LevelNeedsGenerating[5] = true;
     for (std::size_t k = 1; k < f.board.GridB.size(); ++k) f.board.GridB[k].Height = 5;  // every replay fails
@@ -168,7 +168,7 @@ TEST(BackgroundSupply, NeverOverwritesTheLevelBeingPlayed) {
 // about a second; the file in place is never rewritten.
 TEST(LibrarySave, BacksOffWhileWritesFailAndRestoresAFileTakenAway) {
     TestGame game;
-    Session& f = game.form();
+    Session& f = game.session();
     SupplyAll(f);
     const std::string path = game.data.file("levels.txt");
     const auto tick = [&](int ticks) {
@@ -214,7 +214,7 @@ TEST(LibrarySave, BacksOffWhileWritesFailAndRestoresAFileTakenAway) {
 // give it work.
 TEST(TimerRest, OnlyWhenATickWouldChangeNothing) {
     TestGame game(false);
-    Session& f = game.form();
+    Session& f = game.session();
     EXPECT_TRUE(levels::TickHasWork(f));  // the start-up
     game.RunStartUp();
     SupplyAll(f);

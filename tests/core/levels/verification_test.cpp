@@ -49,7 +49,7 @@ bool Verify(Session& f) {
 
 TEST(Verification, AcceptsAPuzzleThatReplaysToOneFrog) {
     TestGame game(false);
-    Session& f = game.form();
+    Session& f = game.session();
     SetPuzzle(f, 1, {118, 201, 180, 139}, {{118, 160}, {201, 159}, {160, 158}});
     EXPECT_TRUE(Verify(f));
     EXPECT_EQ(CheckFrogCells(f), std::vector<int>{158});
@@ -83,7 +83,7 @@ TEST(Verification, RejectsAPuzzleWithAStepThatIsNoJump) {
         {"right edge", {21, 22, 24, 26}, {{21, 23}, {23, 25}, {25, 27}}, {21, 22, 24, 26}},
     };
     TestGame game(false);
-    Session& f = game.form();
+    Session& f = game.session();
     for (const Case& c : cases) {
         SetPuzzle(f, 1, c.pieces, c.steps);
         EXPECT_FALSE(Verify(f)) << c.fault;
@@ -102,7 +102,7 @@ TEST(Verification, RejectsAPuzzleWithAStepThatIsNoJump) {
 // lie strictly inside; of two cells holding the point the lower number wins.
 TEST(CheckBoardClick, HitTestsTheLandingCellAndJumpsOnlyOverAFrog) {
     TestGame game(false);
-    Session& f = game.form();
+    Session& f = game.session();
     auto cell = [&](int n) -> const Cell& { return f.board.GridB.at(static_cast<std::size_t>(n)); };
     auto reset = [&](const std::vector<int>& pieces) {
         SetPuzzle(f, 0, pieces, {{0, 0}, {0, 0}});

@@ -49,7 +49,7 @@ TEST(PracticeUndo, TakesBackRandomJumpsExactlyDownToTheLevelStartAndAfterARoundO
     int roundOvers = 0;
     for (int level : {4, 9, 23}) {
         TestGame game;
-        Session& f = game.form();
+        Session& f = game.session();
         game::GoToLevel(f, level);
         ASSERT_EQ(board::FrogsLeft(f.board), level + 3);
         EXPECT_FALSE(Aids(f).UndoJumpEntry.Enabled);
@@ -84,7 +84,7 @@ TEST(PracticeUndo, TakesBackRandomJumpsExactlyDownToTheLevelStartAndAfterARoundO
 // the outlines of "Grids".
 TEST(PracticeUndo, AfterTheTableCoveredTheRoundOverMessageTheCellsComeBack) {
     TestGame game;
-    Session& f = game.form();
+    Session& f = game.session();
     window::ToggleGrids(f);
     InstallRowPuzzles(f, 3);
     game::GoToLevel(f, 3);
@@ -100,7 +100,7 @@ TEST(PracticeUndo, AfterTheTableCoveredTheRoundOverMessageTheCellsComeBack) {
 
 TEST(PracticeUndo, HistoryGoesWithRestartNewLevelAndSlotLoad) {
     TestGame game;
-    Session& f = game.form();
+    Session& f = game.session();
     game::GoToLevel(f, 6);
     records::SaveToSlot(f, 1);
     records::SaveToSlot(f, 2);  // the game is now slot 2's, so slot 1 can be loaded
@@ -132,7 +132,7 @@ TEST(PracticeUndo, HistoryGoesWithRestartNewLevelAndSlotLoad) {
 
 TEST(PracticeHint, FollowsTheStoredSolutionAtOnceAndLeadsToASolutionAfterADeviation) {
     TestGame game;
-    Session& f = game.form();
+    Session& f = game.session();
     game::GoToLevel(f, 12);
     // On the stored solution: the answer needs no search and no tick.
     EXPECT_EQ(Aids(f).Shown, Notice::Solvable);
@@ -167,7 +167,7 @@ TEST(PracticeHint, FollowsTheStoredSolutionAtOnceAndLeadsToASolutionAfterADeviat
 
 TEST(PracticeNotice, SaysLostOnlyWhenProvenAndTheWorkerDecides) {
     TestGame game;
-    Session& f = game.form();
+    Session& f = game.session();
     game::GoToLevel(f, 6);
     // Nine frogs with no solution, though no group is stranded at once.
     PlaceBoard(f, {113, 117, 135, 138, 159, 180, 197, 198, 200});
@@ -180,7 +180,7 @@ TEST(PracticeNotice, SaysLostOnlyWhenProvenAndTheWorkerDecides) {
 
 TEST(PracticeNotice, AnUndecidedBoardStopsSearchingWithinItsAllowance) {
     TestGame game;
-    Session& f = game.form();
+    Session& f = game.session();
     game::GoToLevel(f, 150);
     practice::AidsOf(f).Allowance = std::chrono::milliseconds(300);
     // A crowded random board: neither solved nor proven lost in that time.
@@ -203,7 +203,7 @@ TEST(PracticeNotice, AnUndecidedBoardStopsSearchingWithinItsAllowance) {
 TEST(PracticeAids, OtherModesHaveNoUndoHintOrNotice) {
     for (int mode : {1, 2, 3}) {
         TestGame game;
-        Session& f = PlayLevel(game.form(), mode, 10);
+        Session& f = PlayLevel(game.session(), mode, 10);
         Jump(f, 100, 102);
         ASSERT_EQ(board::FrogsLeft(f.board), 12);
         levels::TimerTick(f);

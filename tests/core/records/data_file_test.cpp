@@ -27,7 +27,7 @@ constexpr std::size_t kCount = 214;  // index of the record count N
 // Reads the items into a window just opened (no level library yet, as at start-up).
 void ReadPrepared(TestGame& game, const std::vector<std::string>& items, std::size_t count = SIZE_MAX) {
     WriteLines(game.data.file("data.txt"), items, count);
-    records::ReadDataFile(game.form());
+    records::ReadDataFile(game.session());
 }
 
 void ExpectFallback(const Session& f) {
@@ -40,7 +40,7 @@ void ExpectFallback(const Session& f) {
 
 TEST(DataFileRoundTrip, WrittenGameComesBackWithItsBoardAndContinueResumesIt) {
     TestGame first;
-    Session& f = first.form();
+    Session& f = first.session();
     Jump(PlayLevel(f, 2, 37), 100, 102);
     std::tie(f.game.TryNumber, f.game.Score, f.game.SaveSlot, f.game.HighestLevel) = std::tuple(2, 1250, 3, 37);
     f.clock.PlaySeconds = 4000;
@@ -53,7 +53,7 @@ TEST(DataFileRoundTrip, WrittenGameComesBackWithItsBoardAndContinueResumesIt) {
     EXPECT_EQ(FileLines(first.data.file("data.txt")).size(), 15u + 200u + 3u * 39u);
 
     TestGame second(first, true);
-    Session& g = second.form();
+    Session& g = second.session();
     EXPECT_EQ(std::tuple(g.game.ResumeLevel, g.game.CurrentLevel, g.game.TryNumber, g.game.Score),
               std::tuple(37, 1, 2, 1250));  // "Continue" moves to the level
     EXPECT_EQ(std::tuple(g.game.TriesAllowed, g.game.SaveSlot, g.game.HighestLevel, g.clock.PlaySeconds),
@@ -71,9 +71,9 @@ TEST(DataFileRoundTrip, WrittenGameComesBackWithItsBoardAndContinueResumesIt) {
 
     // Closed at the start screen without taking up "Continue": still on offer.
     TestGame third(first, true);
-    ASSERT_TRUE(records::WriteDataFile(third.form()));
+    ASSERT_TRUE(records::WriteDataFile(third.session()));
     TestGame fourth(first, true);
-    EXPECT_EQ(std::pair(fourth->game.ResumeLevel, FrogCells(fourth.form())), std::pair(37, cells));
+    EXPECT_EQ(std::pair(fourth->game.ResumeLevel, FrogCells(fourth.session())), std::pair(37, cells));
 }
 
 TEST(DataFileContinue, OfferedByTheLevelReadAndTheTriesLeft) {
@@ -104,13 +104,13 @@ TEST(DataFileContinue, OfferedByTheLevelReadAndTheTriesLeft) {
 // the resume file's fuzzer) is still offered after an open and a close.
 TEST(DataFileContinue, AnOfferedGameOutlivesACloseWhateverItsTriesAtTheLevel) {
     TestGame first;
-    ASSERT_TRUE(levels::WriteLevelLibrary(first.form()));
+    ASSERT_TRUE(levels::WriteLevelLibrary(first.session()));
     auto items = SampleFile();
     items[2] = "0";
     WriteLines(first.data.file("data.txt"), items, SIZE_MAX);
     TestGame opened(first, true);
     ASSERT_TRUE(opened->game.ResumeOffered);
-    ASSERT_TRUE(records::WriteDataFile(opened.form()));
+    ASSERT_TRUE(records::WriteDataFile(opened.session()));
     TestGame again(first, true);
     EXPECT_EQ(std::pair(again->game.ResumeLevel, again->game.ResumeOffered), std::pair(37, true));
 }
@@ -125,7 +125,7 @@ TEST(DataFileOptions, TheFlagsSetSoundGridsAndTheCellOutlines) {
         EXPECT_EQ(std::tuple(game->menu.SoundOption.Checked, game->menu.GridsOption.Checked, game->game.SoundOn),
                   std::tuple(on, on, on));
         for (std::size_t i = 1; i < game->board.Grid.size(); ++i) ASSERT_EQ(game->board.Grid[i].BorderStyle, on ? 1 : 0);
-        ASSERT_TRUE(records::WriteDataFile(game.form()));
+        ASSERT_TRUE(records::WriteDataFile(game.session()));
         EXPECT_EQ(FileLines(game.data.file("data.txt"))[12], on ? "#TRUE#" : "#FALSE#");
     }
     TestGame cut(false);  // cut right after the "Sound" mark: the sound still follows it
@@ -137,8 +137,8 @@ TEST(DataFileOptions, TheFlagsSetSoundGridsAndTheCellOutlines) {
 
 TEST(DataFileFallback, FileCutAfterItemTwentyKeepsWhatWasReadBeforeTheCut) {
     TestGame game(false);
-    const Session& f = game.form();
-    InstallPairs(game.form(), 1);
+    const Session& f = game.session();
+    InstallPairs(game.session(), 1);
     auto items = SampleFile();
     items[12] = "#FALSE#";
     items[13] = "#TRUE#";  // Grids on in the file, but the outlines step never runs
@@ -172,7 +172,7 @@ TEST(DataFileHostile, EveryDamageTakesTheFallback) {
         SCOPED_TRACE("damaged file " + std::to_string(k));
         TestGame game(false);
         ReadPrepared(game, files[k]);
-        ExpectFallback(game.form());
+        ExpectFallback(game.session());
         EXPECT_EQ(game->board.Rect.size(), 1u);  // no library yet: no frog on the template cell
     }
 }
@@ -189,22 +189,22 @@ TEST(DataFileHostile, RecordCountsFromNoneToAFullBoardRead) {
         ReadPrepared(game, items);
         EXPECT_EQ(game->board.Rect.size(), static_cast<std::size_t>(std::max(count, 1)));
         EXPECT_EQ(std::tuple(game->game.ResumeLevel, game->game.HighestLevel), std::tuple(37, 40));
-        ExpectBoardConsistent(game.form());
+        ExpectBoardConsistent(game.session());
     }
 }
 
 TEST(DataFileWrite, AFailedWriteLeavesTheOldFileAndTheGameRunning) {
     TestGame game;
-    ASSERT_TRUE(records::WriteDataFile(PlayLevel(game.form(), 1, 3)));
+    ASSERT_TRUE(records::WriteDataFile(PlayLevel(game.session(), 1, 3)));
     const std::string before = FileText(game.data.file("data.txt"));
     game->game.Score = 777;
     {
         SmallFileLimit limit;
-        EXPECT_FALSE(records::WriteDataFile(game.form()));
+        EXPECT_FALSE(records::WriteDataFile(game.session()));
     }
     EXPECT_EQ(FileText(game.data.file("data.txt")), before);
     MakeDataFolderUnwritable(game);
-    EXPECT_FALSE(records::WriteDataFile(game.form()));
+    EXPECT_FALSE(records::WriteDataFile(game.session()));
     EXPECT_EQ(game->game.Score, 777);
 }
 

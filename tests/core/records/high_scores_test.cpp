@@ -39,7 +39,7 @@ void FinishGame(Session& f, std::int32_t score, std::int64_t seconds, const std:
 
 TEST(HighScoreRanking, WrittenExampleTakesRowThreeTiesGoBelowAndLongTimesMoveDownWhole) {
     TestGame game;
-    Session& f = game.form();
+    Session& f = game.session();
     FinishGame(f, 500, 100, "A");
     FinishGame(f, 400, 90, "B");
     FinishGame(f, 400, 120, "C");
@@ -68,7 +68,7 @@ TEST(HighScoreRanking, WrittenExampleTakesRowThreeTiesGoBelowAndLongTimesMoveDow
 
 TEST(HighScoreNameEntry, EnterStoresTheNameHidesTheBoxAndShowsTheTable) {
     TestGame game;
-    Session& f = game.form();
+    Session& f = game.session();
     EXPECT_EQ(f.msg.NameInput.Text, "Anonymous");
     records::EnterName(f);  // no rank yet: nothing happens
     EXPECT_FALSE(f.high.HighLabel.Visible);
@@ -91,30 +91,30 @@ TEST(HighScoreNameEntry, EnterStoresTheNameHidesTheBoxAndShowsTheTable) {
 
 TEST(HighScoreFile, TheTableComesBackInTheNextRunWithOddRowsKept) {
     TestGame game;
-    FinishGame(game.form(), 300, 3903, "Jo, \"Frog\" King");
-    FinishGame(game.form(), 200, 20, "Second");
+    FinishGame(game.session(), 300, 3903, "Jo, \"Frog\" King");
+    FinishGame(game.session(), 200, 20, "Second");
     game->high.HighScoreSeconds[2] = -5;  // never written by the game, but a 32-bit value
-    ASSERT_TRUE(records::WriteHighScores(game.form()));
+    ASSERT_TRUE(records::WriteHighScores(game.session()));
     const auto lines = FileLines(game.data.file("high.txt"));
     ASSERT_EQ(lines.size(), 30u);
     EXPECT_EQ(lines[1], "\"300\"");  // the score is stored as text
     TestGame next(game, true);
-    EXPECT_EQ(RowOf(next.form(), 1), (Row{"Jo, 'Frog' King", "300", "1:5:3", 3903}));
-    EXPECT_EQ(RowOf(next.form(), 2).seconds, -5);
-    EXPECT_EQ(RowOf(next.form(), 3), (Row{"", "0", "0:0:0", 0}));
+    EXPECT_EQ(RowOf(next.session(), 1), (Row{"Jo, 'Frog' King", "300", "1:5:3", 3903}));
+    EXPECT_EQ(RowOf(next.session(), 2).seconds, -5);
+    EXPECT_EQ(RowOf(next.session(), 3), (Row{"", "0", "0:0:0", 0}));
     next->game.Score = 1;
     next->high.ScoreLabel[2].Caption = "";  // a score that is not a number is a free row
-    records::InsertHighScore(next.form());
+    records::InsertHighScore(next.session());
     EXPECT_EQ(next->high.NewScoreRank, 2);
     MakeDataFolderUnwritable(next);
-    EXPECT_FALSE(records::WriteHighScores(next.form()));
-    EXPECT_EQ(RowOf(next.form(), 3).seconds, -5);  // moved down whole, and the table is kept
+    EXPECT_FALSE(records::WriteHighScores(next.session()));
+    EXPECT_EQ(RowOf(next.session(), 3).seconds, -5);  // moved down whole, and the table is kept
 }
 
 TEST(HighScoreFile, MissingOrDamagedFilesClearTheTableAndAreWrittenAfresh) {
     TestGame source;
-    for (int k = 0; k < 10; ++k) FinishGame(source.form(), 100 + k, 10 + k, "N" + std::to_string(k));
-    ASSERT_TRUE(records::WriteHighScores(source.form()));
+    for (int k = 0; k < 10; ++k) FinishGame(source.session(), 100 + k, 10 + k, "N" + std::to_string(k));
+    ASSERT_TRUE(records::WriteHighScores(source.session()));
     auto files = DamagedFiles(FileLines(source.data.file("high.txt")), {{29, "99999999999"}, {29, "5.5"}, {29, "x"}},
                               {{std::string("\xff\xfe\0garbage", 10)}, {"\"unterminated"}});
     files.insert(files.begin(), std::vector<std::string>{});  // no file at all
@@ -123,7 +123,7 @@ TEST(HighScoreFile, MissingOrDamagedFilesClearTheTableAndAreWrittenAfresh) {
         TestGame game(false);
         if (k > 0) WriteLines(game.data.file("high.txt"), files[k]);
         game.RunStartUp();
-        for (int i = 1; i <= 10; ++i) EXPECT_EQ(RowOf(game.form(), i), (Row{"", "0", "", 0})) << "row " << i;
+        for (int i = 1; i <= 10; ++i) EXPECT_EQ(RowOf(game.session(), i), (Row{"", "0", "", 0})) << "row " << i;
         EXPECT_EQ(FileLines(game.data.file("high.txt")).size(), 30u);
     }
 }
@@ -133,7 +133,7 @@ TEST(HighScoreFile, MissingOrDamagedFilesClearTheTableAndAreWrittenAfresh) {
 // pause exactly as they were, and resumes the clock only over a bare board.
 TEST(HighScoreDisplay, ClosingGivesBackWhatTheTableCovered) {
     TestGame game;
-    Session& f = game.form();
+    Session& f = game.session();
     PlayLevel(f, 1, 1);
     board::ClickFrog(f, 1);
     ASSERT_TRUE(f.board.SelectedFrog > 0 && f.board.HighLight.Visible);
@@ -165,7 +165,7 @@ TEST(HighScoreDisplay, ClosingGivesBackWhatTheTableCovered) {
 
 TEST(HighScoreDisplay, AGameThatIsOverReturnsToTheStartScreenExceptInPractice) {
     TestGame game;
-    Session& f = game.form();
+    Session& f = game.session();
     PlayLevel(f, 4, 1);
     f.game.CurrentLevel = 201;  // all levels solved
     records::ShowHighScores(f);
@@ -188,22 +188,22 @@ TEST(HighScoreDisplay, AGameThatIsOverReturnsToTheStartScreenExceptInPractice) {
 // request meanwhile does not save the start screen's leftovers into its slot.
 TEST(HighScoreDisplay, LookingFromTheStartScreenKeepsTheGameOnOffer) {
     TestGame first;
-    PlayLevel(first.form(), 1, 5);
+    PlayLevel(first.session(), 1, 5);
     first->game.TryNumber = 3;
-    records::SaveToSlot(first.form(), 2);
-    ASSERT_TRUE(records::WriteDataFile(first.form()) && levels::WriteLevelLibrary(first.form()));
+    records::SaveToSlot(first.session(), 2);
+    ASSERT_TRUE(records::WriteDataFile(first.session()) && levels::WriteLevelLibrary(first.session()));
     const std::string slot = FileText(first.data.file("savedgame2.txt"));
 
     TestGame game(first, true);
     ASSERT_TRUE(game->game.ResumeOffered);
     for (const int mode : {1, 4}) {
         game->game.ModeIndex = mode;
-        records::ShowHighScores(game.form());
+        records::ShowHighScores(game.session());
         EXPECT_FALSE(game->intro.Visible);
-        records::SaveToSlot(game.form(), game->game.SaveSlot);
+        records::SaveToSlot(game.session(), game->game.SaveSlot);
         EXPECT_EQ(FileText(first.data.file("savedgame2.txt")), slot);
-        records::CloseHighScores(game.form());
-        EXPECT_TRUE(game->intro.Visible && game::StartScreenUp(game.form()) &&
+        records::CloseHighScores(game.session());
+        EXPECT_TRUE(game->intro.Visible && game::StartScreenUp(game.session()) &&
                     game->game.ResumeOffered);
         EXPECT_EQ(std::tuple(game->game.TryNumber, game->game.LevelTries), std::tuple(3, 1));
     }

@@ -49,7 +49,7 @@ bool Offered(const Session& f, int slot) {
 
 TEST(SaveSlotRoundTrip, LevelTwelveEasyComesBackWithBoardCaptionAndStartLayout) {
     TestGame game;
-    Session& f = game.form();
+    Session& f = game.session();
     Jump(PlayLevel(f, 1, 12), 100, 102);
     f.game.Score = 321;
     f.clock.PlaySeconds = 500;
@@ -65,7 +65,7 @@ TEST(SaveSlotRoundTrip, LevelTwelveEasyComesBackWithBoardCaptionAndStartLayout) 
 
     // A later run, in which the background supply has given level 12 a new puzzle.
     TestGame later(game, true);
-    Session& g = later.form();
+    Session& g = later.session();
     EXPECT_TRUE(Offered(g, 2) && !Offered(g, 1));
     for (int j = 1; j <= 15; ++j) g.library.LevelPieces(12, j) = static_cast<std::int16_t>(200 + j);
     const auto revision = g.library.Revision;
@@ -89,7 +89,7 @@ TEST(SaveSlotRoundTrip, LevelTwelveEasyComesBackWithBoardCaptionAndStartLayout) 
 
 TEST(SaveSlotLoad, AnotherSlotFirstSavesTheRunningGameButTheOwnSlotIsNotReloaded) {
     TestGame game;
-    Session& f = game.form();
+    Session& f = game.session();
     records::SaveToSlot(f, 1);  // start screen: nothing to save
     EXPECT_EQ(f.game.SaveSlot, 0);
     EXPECT_FALSE(std::filesystem::exists(game.data.file("savedgame1.txt")));
@@ -110,7 +110,7 @@ TEST(SaveSlotLoad, AnotherSlotFirstSavesTheRunningGameButTheOwnSlotIsNotReloaded
 
     // The next run finds the slot-2 game, with the 30 s played, in the resume file and in its slot.
     TestGame later(game, true);
-    Session& g = later.form();
+    Session& g = later.session();
     EXPECT_EQ(std::tuple(g.game.ResumeLevel, g.game.SaveSlot, g.clock.PlaySeconds, FrogCells(g)),
               std::tuple(7, 2, std::int64_t{30}, slot2Cells));
     records::LoadFromSlot(g, 2);  // the start screen is up: the own slot loads
@@ -133,7 +133,7 @@ TEST(SaveSlotLoad, OddButSoundSlotsLoad) {
                           {1, 200, many, start200, 200, many},
                           {5, 2, {}, PairCells(2), 2, PairCells(2)}};
     TestGame game;
-    Session& f = game.form();
+    Session& f = game.session();
     InstallPairs(f, 1);
     InstallPairs(f, 2);
     for (const Case& c : cases) {
@@ -155,7 +155,7 @@ TEST(SaveSlotLoad, OddButSoundSlotsLoad) {
 // that ends leaves nothing for "Continue" to offer.
 TEST(SaveSlotClose, AnEndedGameClosesItsSlotAndLeavesNothingToContinue) {
     TestGame game;
-    Session& f = game.form();
+    Session& f = game.session();
     records::SaveToSlot(PlayLevel(f, 1, 4), 3);
     ASSERT_TRUE(Offered(f, 3));
     game::Quit(f);  // gives up the Easy game: the game ends
@@ -163,7 +163,7 @@ TEST(SaveSlotClose, AnEndedGameClosesItsSlotAndLeavesNothingToContinue) {
     EXPECT_FALSE(Offered(f, 3));
     EXPECT_EQ(FileLines(game.data.file("savedgame3.txt")), std::vector<std::string>{"\"hi\""});
     TestGame later(game, true);
-    EXPECT_FALSE(Offered(later.form(), 3));
+    EXPECT_FALSE(Offered(later.session(), 3));
 
     records::SaveToSlot(PlayLevel(f, 1, 2), 5);
     records::CloseSaveSlot(f, "Hi");
@@ -185,7 +185,7 @@ TEST(SaveSlotClose, AnEndedGameClosesItsSlotAndLeavesNothingToContinue) {
 // level 3 into the slot and the resume file.
 TEST(SaveSlotContinue, APracticeGameQuitALevelAfterItsLoadContinuesWhereItWasLeft) {
     TestGame game;
-    Session& f = StartGame(game.form(), 4, 3);
+    Session& f = StartGame(game.session(), 4, 3);
     PlaySolution(f, LevelPuzzle(1));
     ClickWindow(f);
     records::SaveToSlot(f, 1);
@@ -209,7 +209,7 @@ TEST(SaveSlotContinue, APracticeGameQuitALevelAfterItsLoadContinuesWhereItWasLef
 // finds the damage before anything is saved, added or changed.
 TEST(SaveSlotDamage, HostileFilesAreNeverOfferedAndLeaveTheRunningGameAsItWas) {
     TestGame game;
-    Session& f = game.form();
+    Session& f = game.session();
     records::SaveToSlot(PlayLevel(f, 1, 4), 1);
     Jump(f, 100, 102);
     const std::string slot1 = FileText(game.data.file("savedgame1.txt"));
@@ -242,7 +242,7 @@ TEST(SaveSlotDamage, HostileFilesAreNeverOfferedAndLeaveTheRunningGameAsItWas) {
 
 TEST(SaveSlotSave, AFailedWriteKeepsTheOldSaveOnOffer) {
     TestGame game;
-    Session& f = game.form();
+    Session& f = game.session();
     records::SaveToSlot(PlayLevel(f, 1, 6), 2);
     const std::string before = FileText(game.data.file("savedgame2.txt"));
     Jump(f, 100, 102);
@@ -271,7 +271,7 @@ TEST(SaveSlotLoad, ABoardWithoutAJumpIsRetriedAsContinueRetriesIt) {
     for (const bool byLoad : {true, false}) {
         SCOPED_TRACE(byLoad ? "Load" : "Continue");
         TestGame first;
-        Session& f = StartGame(first.form(), kEasyMode);
+        Session& f = StartGame(first.session(), kEasyMode);
         PlaySolution(f, LevelPuzzle(1));
         ClickWindow(f);
         records::SaveToSlot(f, 2);
@@ -285,9 +285,9 @@ TEST(SaveSlotLoad, ABoardWithoutAJumpIsRetriedAsContinueRetriesIt) {
         } else {
             window::RequestClose(f);
             second.RunStartUp();
-            ASSERT_TRUE(game::ContinueOffered(second.form()));
-            game::ContinueGame(second.form());
-            played = &second.form();
+            ASSERT_TRUE(game::ContinueOffered(second.session()));
+            game::ContinueGame(second.session());
+            played = &second.session();
         }
         const Session& g = *played;
         EXPECT_EQ(FrogCells(g), LevelPuzzle(2).pieces);
@@ -303,7 +303,7 @@ TEST(SaveSlotContinue, OfferedOnlyForALevelItCanResume) {
     // A Practice slot at level 3 loaded, then one at level 1, then Quit.
     {
         TestGame game;
-        Session& f = game.form();
+        Session& f = game.session();
         InstallRowPuzzles(f, 3);
         game::GoToLevel(f, 3);
         records::SaveToSlot(f, 1);
@@ -322,7 +322,7 @@ TEST(SaveSlotContinue, OfferedOnlyForALevelItCanResume) {
     // on level 3, which has no puzzle: the start screen over an empty board.
     {
         TestGame game;
-        Session& f = game.form();
+        Session& f = game.session();
         InstallRowPuzzles(f, 2);
         game::GoToLevel(f, 2);
         records::SaveToSlot(f, 1);

@@ -17,7 +17,7 @@ using testing::TestGame;
 
 TEST(SoundOption, TheFlagFollowsTheMarkAndTwoClicksReturnToTheStart) {
     TestGame game(false);
-    Session& f = game.form();
+    Session& f = game.session();
     ASSERT_TRUE(f.menu.SoundOption.Checked);
     f.game.SoundOn = false;  // disagreeing before: the click sets it from the mark
     window::ToggleSound(f);
@@ -30,7 +30,7 @@ TEST(SoundOption, TheFlagFollowsTheMarkAndTwoClicksReturnToTheStart) {
 // takes the outlines off again; the template cell 0 is never touched.
 TEST(GridsOption, OutlinesEveryCellInBlackAndRemovesTheOutlinesAgain) {
     TestGame game(false);
-    Session& f = game.form();
+    Session& f = game.session();
     ASSERT_EQ(f.board.Grid.size(), 295u);
     ASSERT_FALSE(f.menu.GridsOption.Checked);
     // As the high-score table and the landing hints leave them: some cells
@@ -53,7 +53,7 @@ TEST(GridsOption, OutlinesEveryCellInBlackAndRemovesTheOutlinesAgain) {
 
 TEST(ColourSliders, EachSliderGivesItsComponentAndCaptionsItsOwnLabel) {
     TestGame game(false);
-    Session& f = game.form();
+    Session& f = game.session();
     window::SetColourLevel(f, 3, 128);
     const auto shown = [&f] {
         return std::tuple(f.colours.Swatch, f.colours.RedCaption.Caption, f.colours.GreenCaption.Caption, f.colours.BlueCaption.Caption);
@@ -70,7 +70,7 @@ TEST(ColourSliders, EachSliderGivesItsComponentAndCaptionsItsOwnLabel) {
 // The jump sound lies beside the program; a missing file is silent.
 TEST(JumpSound, PlaysOnlyAFileThatExists) {
     TestGame game(false);
-    Session& f = game.form();
+    Session& f = game.session();
     const std::string path = window::JumpSoundPath(f);
     EXPECT_EQ(path, game.program.path() + "Sounds/Jump.wav");
     window::PlaySoundFile(f, path, false);

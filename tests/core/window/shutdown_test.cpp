@@ -16,7 +16,7 @@ using namespace quib::testing;
 
 TEST(CloseRequest, NoKeepsTheGameRunningWithAllThreeFilesWrittenEvenWhenTheyCannotBe) {
     TestGame game;
-    Session& f = game.form();
+    Session& f = game.session();
     PlayLevel(f, 1, 1);
     records::SaveToSlot(f, 2);
     std::filesystem::remove(game.data.file("savedgame2.txt"));
@@ -47,7 +47,7 @@ TEST(CloseRequest, NoKeepsTheGameRunningWithAllThreeFilesWrittenEvenWhenTheyCann
 
 TEST(CloseRequest, AFrozenClockIsBroughtUpToDateBeforeTheLevelTimeIsWritten) {
     TestGame game;
-    Session& f = game.form();
+    Session& f = game.session();
     PlayLevel(f, 1, 1);
     game.platform.Advance(30);
     window::ChangeWindowState(f, 1);  // minimised: the next tick freezes the clock at 30 s
@@ -63,7 +63,7 @@ TEST(CloseRequest, AFrozenClockIsBroughtUpToDateBeforeTheLevelTimeIsWritten) {
 // 1:0:5; a second close adds only the time since the first.
 TEST(CloseRequest, PlayTimeIsAddedOnceEvenWhenTheAnswerIsNo) {
     TestGame game;
-    Session& f = game.form();
+    Session& f = game.session();
     PlayLevel(f, 1, 1);
     f.clock.PlayMinutes = 59;
     f.clock.PlaySecs = 50;
@@ -88,17 +88,17 @@ TEST(CloseRequest, PlayTimeIsAddedOnceEvenWhenTheAnswerIsNo) {
 // the time spent minimised, over the table or over the board.
 TEST(CloseRequest, OnlyTimeWithALevelInPlayCounts) {
     TestGame first;
-    PlayLevel(first.form(), 1, 3);
+    PlayLevel(first.session(), 1, 3);
     first.platform.Advance(100);
-    window::RequestClose(first.form());
+    window::RequestClose(first.session());
 
     TestGame second(first, true);
     second.platform.Advance(600);
-    window::RequestClose(second.form());
+    window::RequestClose(second.session());
     EXPECT_EQ(FileLines(first.data.file("data.txt")).at(8), "100");
 
     TestGame third(first, true);
-    Session& f = third.form();
+    Session& f = third.session();
     third.platform.Advance(600);
     records::ShowHighScores(f);
     third.platform.Advance(600);

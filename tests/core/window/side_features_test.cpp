@@ -21,8 +21,8 @@ constexpr const char* kExpectedHomePage = QUIB_HOME_PAGE;  // as configured
 // composes its exact subject and body.
 TEST(Links, DonateAndTellAFriendUseTheirExactTexts) {
     TestGame game(false);
-    window::Donate(game.form());
-    window::TellAFriend(game.form());
+    window::Donate(game.session());
+    window::TellAFriend(game.session());
     EXPECT_EQ(game.platform.urls,
               std::vector<std::string>{
                   QUIB_DONATION_SITE "/cgi-bin/webscr?cmd=_xclick&business=" QUIB_DONATION_ACCOUNT
@@ -40,7 +40,7 @@ TEST(Links, DonateAndTellAFriendUseTheirExactTexts) {
 // the message line, whichever of its five messages it shows.
 TEST(Links, EveryHomePageLinkOpensTheHomePage) {
     TestGame game(false);
-    Session& f = game.form();
+    Session& f = game.session();
     window::ShowMoreGames(f);
     window::OpenWebAddress(f);
     window::OpenAboutAddress(f);
@@ -62,7 +62,7 @@ TEST(Links, EveryHomePageLinkOpensTheHomePage) {
 // show stays hidden; a close of a box that is not open does nothing.
 TEST(AboutBox, IsOneBoxWhoseClosingRestoresThePauseAsItWasWhenItOpened) {
     TestGame game(false);
-    Session& f = game.form();
+    Session& f = game.session();
     f.msg.PausedLabel.Visible = true;
     window::ShowAboutBox(f);
     window::ShowAboutBox(f);
@@ -92,7 +92,7 @@ TEST(AboutBox, IsOneBoxWhoseClosingRestoresThePauseAsItWasWhenItOpened) {
 // the window to close without deciding itself.
 TEST(Help, ShowsTheHelpFileEvenWhenMissingAndExitAsksTheWindowToClose) {
     TestGame game(false);
-    Session& f = game.form();
+    Session& f = game.session();
     ASSERT_FALSE(std::filesystem::exists(game.program.path() + "help.txt"));
     window::ShowHelpFile(f);
     EXPECT_EQ(game.platform.shownFiles, std::vector<std::string>{game.program.path() + "help.txt"});

@@ -25,7 +25,7 @@ using namespace quib::testing;
 
 TEST(FormLoad, OpensTheStartScreenWithNothingToPlayYet) {
     TestGame game(false);
-    const Session& f = game.form();
+    const Session& f = game.session();
     const IntroScreen& in = f.intro;
     EXPECT_TRUE(in.Visible && game::StartScreenUp(f));
     EXPECT_EQ(std::pair(in.Left, in.Top), std::pair(126, 77));
@@ -52,7 +52,7 @@ TEST(FormLoad, OpensTheStartScreenWithNothingToPlayYet) {
 // entries up to it in the next.
 TEST(StartUp, OffersWhatTheFilesAllow) {
     TestGame game;
-    Session& f = game.form();
+    Session& f = game.session();
     EXPECT_FALSE(f.tasks.StartupPending || f.game.ResumeOffered);
     EXPECT_EQ(std::tuple(f.clock.ClockState, f.window.MousePointer, f.game.HighestLevel), std::tuple(0, Pointer::Default, 1));
     for (int n = 1; n <= 200; ++n) ASSERT_TRUE(f.library.LevelNeedsGenerating[static_cast<std::size_t>(n)]) << n;
@@ -79,7 +79,7 @@ TEST(StartUp, SurvivesAHostileDataFolderAndClearsItsLeftovers) {
     namespace fs = std::filesystem;
     TestGame source;
     for (int k = 0; k < 10; ++k) source->high.ScoreLabel[static_cast<std::size_t>(k + 1)].Caption = "5";
-    ASSERT_TRUE(records::WriteHighScores(source.form()));
+    ASSERT_TRUE(records::WriteHighScores(source.session()));
     TestGame game(false);
     const auto file = [&game](const std::string& name) { return game.data.file(name); };
     ASSERT_EQ(::mkfifo(file("data.txt").c_str(), 0644), 0);
@@ -153,7 +153,7 @@ TEST(StartUp, KeepsTheFilesItCannotRead) {
     if (child == 0) {
         if (root && (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(2);
         TestGame run(owner, true);
-        Session& f = run.form();
+        Session& f = run.session();
         bool ok = f.high.ScoreLabel[1].Caption == "0" && !f.game.ResumeOffered;
         records::SaveToSlot(PlayLevel(f, 1, 1), 1);
         ok = ok && f.game.SaveSlot == 0;
@@ -183,7 +183,7 @@ TEST(FormResize, TurnsMinimiseAndRestoreIntoClockRequests) {
     TestGame game;
     for (const auto& c : cases) {
         game->clock.ClockState = c[1];
-        window::ChangeWindowState(game.form(), c[0]);
+        window::ChangeWindowState(game.session(), c[0]);
         EXPECT_EQ(game->clock.ClockState, c[2]) << "state " << c[0] << " from " << c[1];
     }
 }
