@@ -24,7 +24,7 @@ using quib::fuzz::CheckBoard;
 void FreshWindow(quib::Session& session) {
     quib::fuzz::OpenWindowAfresh(session);
     session.gen.GenerationLevel = 0;
-    session.clock.ClockState = 0;
+    session.clock.State = quib::ClockState::Running;
     static bool installed = false;
     if (!installed) {
         for (int level = 1; level <= 200; ++level)

@@ -314,11 +314,16 @@ struct Game {
     bool SoundOn = true;
 };
 
+// What the level clock does: it runs, or a freeze is asked for and the next
+// tick freezes it, or it is frozen and a restore is asked for, which the
+// next tick carries out. Handlers ask; only the tick changes the clock.
+enum class ClockState { Running, FreezeRequested, Frozen, RestoreRequested };
+
 // The level clock and the playing time. Play time is kept wider than the
 // 16 bits the files were designed around, so long games never overflow.
 struct Clock {
     std::optional<double> LevelStartTime;  // seconds since midnight
-    int ClockState = 1;                    // 0 running, 1 freeze requested, 2 frozen, 3 restore requested
+    ClockState State = ClockState::FreezeRequested;
     double FrozenElapsed = 0;
     std::optional<double> LastTick;
     std::optional<std::int64_t> LastTickAt;  // the date-time of LastTick

@@ -490,9 +490,9 @@ TEST(TimerRest, RestsOnTheStartScreenAndWakesForAMinimise) {
     f.library.LevelNeedsGenerating.fill(false);
     ASSERT_TRUE(QTest::qWaitFor([&] { return fx.window->timer().interval() == levels::kRestingTimerWait; }, 5000));
     fx.window->showMinimized();
-    EXPECT_EQ(f.clock.ClockState, 1);
+    EXPECT_EQ(f.clock.State, ClockState::FreezeRequested);
     EXPECT_EQ(fx.window->timer().interval(), 10);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return f.clock.ClockState == 2; }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return f.clock.State == ClockState::Frozen; }, 2000));
 }
 
 }  // namespace

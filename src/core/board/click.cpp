@@ -121,7 +121,7 @@ void ClickEmptyCell(Session& session, int index) {
     if (session.msg.PausedLabel.Visible) {
         session.msg.PausedLabel.Visible = false;
         ShowFrogPictures(b);
-        session.clock.ClockState = 3;
+        session.clock.State = ClockState::RestoreRequested;
     }
     if (b.SelectedFrog > 0) ClickCell(session, index);
 }
@@ -172,13 +172,13 @@ void PressAt(Session& session, int button, int shift, float x, float y) {
         for (std::size_t i = 1; i < b.Grid.size(); ++i) b.Grid[i].Visible = true;
         msg.PausedLabel.Visible = false;
         ShowFrogPictures(b);
-        session.clock.ClockState = 3;
+        session.clock.State = ClockState::RestoreRequested;
     }
     if (g.ModeIndex < kPracticeMode && g.TryNumber > g.TriesAllowed) return;
     // Only a level in play takes jumps: on the start screen the records of
     // the last board may still be there, but they must not be moved.
     if (session.play.Now != Screen::LevelInPlay) return;
-    if (session.clock.ClockState == 2) session.clock.ClockState = 3;
+    if (session.clock.State == ClockState::Frozen) session.clock.State = ClockState::RestoreRequested;
     g.JumpPossible = true;
     bool jumped = false;
 

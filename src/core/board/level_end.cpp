@@ -72,7 +72,7 @@ void LevelSolved(Session& session) {
     msg.PanelScore.Caption =
         Arg(Arg(p.Translate("Messages", "SCORE: %1   Time %2"), std::to_string(g.Score)), TimeText(c));
     if (!session.tasks.DemoLoop) {
-        c.ClockState = 1;
+        c.State = ClockState::FreezeRequested;
         if (g.CurrentLevel < levelCount) {
             msg.PanelTitle.Visible = true;
             window::ShowNextMessage(session);
@@ -120,7 +120,7 @@ void LevelSolved(Session& session) {
         ShowRoundOverMessage(session);
         session.tasks.PlaybackActive = false;
         session.tasks.DemoLoop = false;
-        c.ClockState = 1;
+        c.State = ClockState::FreezeRequested;
     }
 
     c.PlayHours = 0;
@@ -169,7 +169,7 @@ void RoundOverIncomplete(Session& session) {
             "\n" + closing;
     }
     ShowRoundOverMessage(session);
-    c.ClockState = 1;
+    c.State = ClockState::FreezeRequested;
 }
 
 }  // namespace quib::board

@@ -135,13 +135,13 @@ void ClockTick(Session& session) {
         c.LevelStartTime = c.LevelStartTime.value_or(0.0) - d;
         c.StartDay = today;
     }
-    if (c.ClockState == 1) {
+    if (c.State == ClockState::FreezeRequested) {
         c.FrozenElapsed = t - c.LevelStartTime.value_or(0.0);
-        c.ClockState = 2;
+        c.State = ClockState::Frozen;
     }
-    if (c.ClockState == 3) {
+    if (c.State == ClockState::RestoreRequested) {
         c.LevelStartTime = t - c.FrozenElapsed;
-        c.ClockState = 0;
+        c.State = ClockState::Running;
     }
     c.LastTick = t;
     c.LastTickAt = now;
@@ -150,7 +150,7 @@ void ClockTick(Session& session) {
 double LevelTime(Session& session) {
     const Clock& c = session.clock;
     // Frozen, or about to be restored to the frozen value at the next tick.
-    if (c.ClockState == 2 || c.ClockState == 3) return c.FrozenElapsed;
+    if (c.State == ClockState::Frozen || c.State == ClockState::RestoreRequested) return c.FrozenElapsed;
     double elapsed = session.platform.Timer() - c.LevelStartTime.value_or(0.0);
     // Midnight passed since the last tick, which has not corrected the start yet.
     if (elapsed < 0 && session.platform.Day() != c.StartDay) elapsed += 86400.0;
@@ -169,7 +169,7 @@ void DismissPauseNotice(Session& session) {
     if (b.SelectedFrog > 0) b.HighLight.Visible = true;
     for (std::size_t i = 1; i < b.Grid.size(); ++i) b.Grid[i].Visible = true;
     board::ShowFrogPictures(b);
-    session.clock.ClockState = 3;
+    session.clock.State = ClockState::RestoreRequested;
 }
 
 void UpdatePauseNotice(Session& session) {

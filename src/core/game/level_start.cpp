@@ -15,7 +15,7 @@ namespace quib::game {
 namespace {
 
 void ClockThawRequest(Session& session) {
-    if (session.clock.ClockState == 2) session.clock.ClockState = 3;
+    if (session.clock.State == ClockState::Frozen) session.clock.State = ClockState::RestoreRequested;
 }
 
 // Removes every frog record and picture above the templates and empties

@@ -79,7 +79,7 @@ void NewGame(Session& session, int index, std::optional<int> gotoLevel) {
         b.Grid[i].BackColor = 0;
     }
     session.game.ResumeOffered = false;
-    if (session.clock.ClockState == 2) session.clock.ClockState = 0;
+    if (session.clock.State == ClockState::Frozen) session.clock.State = ClockState::Running;
     session.intro.Visible = false;
     for (std::size_t i = 1; i < b.Grid.size(); ++i) b.Grid[i].Visible = true;
 
@@ -101,7 +101,7 @@ void NewGame(Session& session, int index, std::optional<int> gotoLevel) {
         GenerateInForeground(session, n);
     }
 
-    session.clock.ClockState = 0;
+    session.clock.State = ClockState::Running;
     session.clock.LevelStartTime = p.Timer();
     session.clock.LastTick = p.Timer();
     StartLevel(session);

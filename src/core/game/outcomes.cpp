@@ -32,7 +32,7 @@ void DismissRoundOver(Session& session) {
         UpdateCaption(session);
         return;
     }
-    session.clock.ClockState = 3;
+    session.clock.State = ClockState::RestoreRequested;
     session.game.RetryPending = true;
     StartLevel(session);
 }
@@ -43,7 +43,7 @@ void DismissLevelCompleted(Session& session) {
     msg.MessageLine.Visible = false;
     msg.PanelCount.Visible = false;
     msg.PanelScore.Visible = false;
-    session.clock.ClockState = 3;
+    session.clock.State = ClockState::RestoreRequested;
     StartLevel(session);
 }
 
@@ -152,7 +152,7 @@ void Quit(Session& session) {
     msg.RoundOverHeading.Visible = true;
     window::ShowNextMessage(session);
     msg.MessageLine.Visible = true;
-    c.ClockState = 1;
+    c.State = ClockState::FreezeRequested;
 }
 
 void ContinueGame(Session& session) {

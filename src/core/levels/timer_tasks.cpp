@@ -65,7 +65,7 @@ bool TickHasWork(const Session& session) {
     const LevelLibrary& lib = session.library;
     if (tasks.StartupPending || tasks.PlaybackActive) return true;
     // A freeze or restore the clock step has yet to carry out.
-    if (session.clock.ClockState == 1 || session.clock.ClockState == 3) return true;
+    if (session.clock.State == ClockState::FreezeRequested || session.clock.State == ClockState::RestoreRequested) return true;
     // The supply at rest: no run under way or asked for, nothing to pick,
     // nothing to lower, and a file that holds the library (or a failed save
     // waiting for its next attempt, which the next check brings about).

@@ -59,8 +59,8 @@ void WithdrawRoundOver(Session& session) {
     Board& b = session.board;
     for (std::size_t i = 1; i < b.Grid.size(); ++i) b.Grid[i].Visible = true;
     game::Enter(session, Screen::LevelInPlay);
-    if (session.clock.ClockState == 1) session.clock.ClockState = 0;
-    if (session.clock.ClockState == 2) session.clock.ClockState = 3;
+    if (session.clock.State == ClockState::FreezeRequested) session.clock.State = ClockState::Running;
+    if (session.clock.State == ClockState::Frozen) session.clock.State = ClockState::RestoreRequested;
 }
 
 }  // namespace

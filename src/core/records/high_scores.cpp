@@ -240,7 +240,7 @@ void ShowHighScores(Session& session) {
     session.clock.WasPaused = msg.PausedLabel.Visible;
 
     msg.PausedLabel.Visible = false;
-    session.clock.ClockState = 1;
+    session.clock.State = ClockState::FreezeRequested;
 
     session.intro.Visible = false;
     msg.RoundOverLabel.Visible = false;
@@ -316,7 +316,7 @@ void CloseHighScores(Session& session) {
     // the labels have it; what is on screen is this state, not the labels.)
     game::Enter(session, session.play.UnderTable);
 
-    if (levelUnder) session.clock.ClockState = 3;
+    if (levelUnder) session.clock.State = ClockState::RestoreRequested;
 }
 
 void CloseHighScoresAtName(Session& session, int index) {

@@ -21,7 +21,7 @@ namespace {
 // high scores could not be written.
 bool SaveForExit(Session& session) {
     Clock& clock = session.clock;
-    if (clock.ClockState == 2) clock.ClockState = 3;
+    if (clock.State == ClockState::Frozen) clock.State = ClockState::RestoreRequested;
     levels::TimerTick(session);
 
     // Only time spent with a level in play counts: closing at the start
@@ -56,7 +56,7 @@ bool RequestClose(Session& session) {
         session.platform.Translate("Exit", "Are you sure you want to exit the program?"), "Quib");
     game::SetExitQuestion(session, false);
     if (!yes) {
-        session.clock.ClockState = 3;
+        session.clock.State = ClockState::RestoreRequested;
         return true;
     }
     End(session);

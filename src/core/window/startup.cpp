@@ -148,7 +148,7 @@ void OpenWindow(Session& session) {
 
     session.tasks.TimerInterval = 1;
     session.tasks.StartupPending = true;
-    session.clock.ClockState = 1;
+    session.clock.State = ClockState::FreezeRequested;
     ShowNextMessage(session);
 }
 
@@ -156,7 +156,7 @@ void StartUp(Session& session) {
     Platform& p = session.platform;
     session.window.MousePointer = Pointer::Hourglass;
     session.clock.StartDay = p.Day();
-    session.clock.ClockState = 0;
+    session.clock.State = ClockState::Running;
     session.tasks.TimerInterval = 1;
     session.clock.LevelStartTime = p.Timer();
     session.tasks.StartupPending = false;
@@ -200,10 +200,10 @@ void ChangeWindowState(Session& session, int windowState) {
     // added on the way down (a close while minimised adds nothing more), and
     // a new one starts on the way back.
     game::SetWindowState(session, windowState);
-    int& state = session.clock.ClockState;
-    if (windowState == 1 && state == 0) state = 1;
-    if (windowState == 2 && state == 2) state = 3;
-    if (windowState == 0 && state == 2) state = 3;
+    ClockState& state = session.clock.State;
+    if (windowState == 1 && state == ClockState::Running) state = ClockState::FreezeRequested;
+    if (windowState == 2 && state == ClockState::Frozen) state = ClockState::RestoreRequested;
+    if (windowState == 0 && state == ClockState::Frozen) state = ClockState::RestoreRequested;
 }
 
 }  // namespace quib::window

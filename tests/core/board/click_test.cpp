@@ -138,10 +138,10 @@ TEST(BoardClick, AClickWhilePausedResumesTheGameAndActs) {
         ASSERT_TRUE(f.msg.PausedLabel.Visible);
         f.clock.WasPaused = false;
         board::HideAllFrogPictures(f.board);
-        f.clock.ClockState = 2;
+        f.clock.State = ClockState::Frozen;
         if (cellPicture) board::ClickEmptyCell(f, a + 2); else board::ClickCell(f, a + 2);
         EXPECT_FALSE(f.msg.PausedLabel.Visible);
-        EXPECT_EQ(std::pair(f.clock.ClockState, FrogCells(f)[0]), std::pair(3, a + 2));
+        EXPECT_EQ(std::pair(f.clock.State, FrogCells(f)[0]), std::pair(ClockState::RestoreRequested, a + 2));
         EXPECT_GT(PictureOnCell(f, far2), 0);
     }
 }

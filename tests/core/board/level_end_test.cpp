@@ -23,9 +23,9 @@ TEST(LevelSolved, WholeEasyGameScoresEachLevelAndStartsTheNextWithATryMore) {
     EXPECT_TRUE(f.msg.PanelTitle.Visible && f.msg.PanelCount.Visible && f.msg.PanelScore.Visible && f.msg.MessageLine.Visible);
     EXPECT_FALSE(f.menu.RestartLevelEntry.Enabled);
     // The next level's time starts from nothing; the slot in use holds the game at level 2.
-    EXPECT_EQ(std::tuple(f.game.Score, f.clock.ClockState, f.clock.PlaySeconds, f.clock.PlaySecs, f.game.HighestLevel,
+    EXPECT_EQ(std::tuple(f.game.Score, f.clock.State, f.clock.PlaySeconds, f.clock.PlaySecs, f.game.HighestLevel,
                          f.game.SaveSlot),
-              std::tuple(6, 1, std::int64_t{20}, std::int64_t{0}, 2, 2));
+              std::tuple(6, ClockState::FreezeRequested, std::int64_t{20}, std::int64_t{0}, 2, 2));
     EXPECT_EQ(PictureOnCell(f, LevelPuzzle(1).solution.back().second), 0);
     EXPECT_NE(FileText(game.data.file("savedgame2.txt")), saved);
 

@@ -65,15 +65,15 @@ TEST(LevelClock, MinimisingAndMidnightLeaveTheLevelTimeRight) {
     TestGame game;
     Session& f = game.session();
     auto& p = game.platform;
-    f.clock.ClockState = 0;
+    f.clock.State = ClockState::Running;
     f.clock.LevelStartTime = p.timeOfDay;
     p.Advance(42);
     window::ChangeWindowState(f, 1);
     for (int i = 0; i < 61; ++i) { game::ClockTick(f); p.Advance(10); }
-    EXPECT_EQ(f.clock.ClockState, 2);
+    EXPECT_EQ(f.clock.State, ClockState::Frozen);
     window::ChangeWindowState(f, 0);
     game::ClockTick(f);
-    EXPECT_EQ(f.clock.ClockState, 0);
+    EXPECT_EQ(f.clock.State, ClockState::Running);
     EXPECT_NEAR(game::LevelTime(f), 42, 1e-6);
     p.Advance(3);
     EXPECT_NEAR(game::LevelTime(f), 45, 1e-6);
@@ -84,13 +84,13 @@ TEST(LevelClock, MinimisingAndMidnightLeaveTheLevelTimeRight) {
     for (int i = 0; i < 4000; ++i) { p.Advance(0.01); game::ClockTick(f); }
     ASSERT_EQ(f.clock.StartDay, p.day);
     EXPECT_NEAR(game::LevelTime(f), 40, 0.011);
-    f.clock.ClockState = 1;
+    f.clock.State = ClockState::FreezeRequested;
     game::ClockTick(f);
     EXPECT_NEAR(f.clock.FrozenElapsed, 40, 0.011);
 
     // The timer at rest across midnight: a tick at 23:50, the next at 00:10,
     // then none for two days.
-    f.clock.ClockState = 0;
+    f.clock.State = ClockState::Running;
     p.timeOfDay = 23 * 3600 + 50 * 60;
     f.clock.StartDay = p.day;
     f.clock.LevelStartTime = p.timeOfDay - 100;
@@ -109,7 +109,7 @@ TEST(Pause, NoticeClickGivesTheBoardBackUnlessAPanelCoversItOrNoTryIsLeft) {
     SetGame(f, 1, 1, 3, 0, 3);
     board::HideAllFrogPictures(f.board);
     f.board.SelectedFrog = 2;
-    f.clock.ClockState = 2;
+    f.clock.State = ClockState::Frozen;
     f.msg.PausedLabel.Visible = true;
     game::Enter(f, Screen::LevelCompleted);  // a panel covers the board: the update waits
     game::UpdatePauseNotice(f);
@@ -118,11 +118,11 @@ TEST(Pause, NoticeClickGivesTheBoardBackUnlessAPanelCoversItOrNoTryIsLeft) {
     f.game.TryNumber = f.game.TriesAllowed;  // the game has ended: the board stays hidden
     game::UpdatePauseNotice(f);
     EXPECT_FALSE(f.msg.PausedLabel.Visible || f.board.Frog[1].Visible);
-    EXPECT_EQ(f.clock.ClockState, 2);
+    EXPECT_EQ(f.clock.State, ClockState::Frozen);
     f.game.TryNumber = 1;
     game::DismissPauseNotice(f);
     EXPECT_TRUE(f.board.HighLight.Visible && f.board.Frog[3].Visible);
-    EXPECT_EQ(f.clock.ClockState, 3);
+    EXPECT_EQ(f.clock.State, ClockState::RestoreRequested);
 }
 
 }  // namespace

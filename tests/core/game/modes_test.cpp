@@ -32,7 +32,7 @@ TEST(Modes, MediumAndDifficultStartAtTheirLevelsWithTheirTriesAndGotoLevelStarts
     EXPECT_EQ(board::FrogsLeft(f.board), 13);
     EXPECT_FALSE(f.menu.GotoLevelMenu.Enabled);
     EXPECT_TRUE(CaptionHas(f, "Mode: Difficult  Level:  10 of 200") && CaptionHas(f, "Tries Left:   5"));
-    EXPECT_EQ(std::pair(f.clock.ClockState, f.clock.SessionStart), std::pair(0, game.platform.now));
+    EXPECT_EQ(std::pair(f.clock.State, f.clock.SessionStart), std::pair(ClockState::Running, game.platform.now));
 
     InstallLine(f, 50, 60);
     f.game.Score = 77;

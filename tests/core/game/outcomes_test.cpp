@@ -39,12 +39,12 @@ TEST(RoundOver, ALostRoundIsRetriedWithTheSamePuzzle) {
               "2: You needed to jump 2 more frog(s).\nSCORE: 0  Time 0:1:5\nPress Mouse button to try again");
     EXPECT_TRUE(f.msg.RoundOverLabel.Visible && f.msg.RoundOverHeading.Visible && f.msg.MessageLine.Visible);
     EXPECT_FALSE(f.menu.RestartLevelEntry.Enabled);
-    EXPECT_EQ(f.clock.ClockState, 1);
+    EXPECT_EQ(f.clock.State, ClockState::FreezeRequested);
     for (std::size_t i = 1; i < f.board.Frog.size(); ++i) EXPECT_FALSE(f.board.Frog[i].Visible);
     ClickWindow(f);
     EXPECT_FALSE(f.msg.RoundOverLabel.Visible);
     EXPECT_EQ(FrogCells(f), LevelPuzzle(1).pieces);
-    EXPECT_EQ(std::pair(f.game.LevelTries, f.clock.ClockState), std::pair(2, 3));
+    EXPECT_EQ(std::pair(f.game.LevelTries, f.clock.State), std::pair(2, ClockState::RestoreRequested));
     EXPECT_TRUE(CaptionHas(f, "Tries Left:   9"));
 }
 
@@ -140,7 +140,7 @@ TEST(Quit, InEasyWithThreeFrogsLeftOffersTheHighScore) {
               "You got a high score. Please enter your name.");
     EXPECT_TRUE(f.msg.RoundOverLabel.Visible && f.msg.RoundOverHeading.Visible && f.msg.NameInput.Visible);
     EXPECT_FALSE(f.menu.RestartLevelEntry.Enabled);
-    EXPECT_EQ(f.clock.ClockState, 1);
+    EXPECT_EQ(f.clock.State, ClockState::FreezeRequested);
 
     // With one frog left (a solved level's panel up) the line is "7:" alone.
     TestGame second;

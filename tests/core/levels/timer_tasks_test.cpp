@@ -58,12 +58,12 @@ TEST(TimerTick, RunsTheStartUpOnceLowersALevelCountAbove200AndStepsTheClock) {
     EXPECT_TRUE(fs::exists(game.data.file("levels.txt")));  // the first pass saved the library
 
     f.game.HighestLevel = 9;  // a second start-up would set it back to 1
-    f.clock.ClockState = 1;
+    f.clock.State = ClockState::FreezeRequested;
     game.platform.Advance(2.5);
     levels::TimerTick(f);
     EXPECT_EQ(f.tasks.TimerInterval, 10);  // the start-up armed it at 1 for the first tick
     EXPECT_EQ(f.game.HighestLevel, 9);
-    EXPECT_EQ(f.clock.ClockState, 2);
+    EXPECT_EQ(f.clock.State, ClockState::Frozen);
     EXPECT_EQ(f.clock.LastTick, game.platform.timeOfDay);
 }
 
@@ -228,11 +228,11 @@ TEST(TimerRest, OnlyWhenATickWouldChangeNothing) {
     EXPECT_FALSE(levels::TickHasWork(f));
     f.library.LevelNeedsGenerating[1] = true;  // the level being played: not for the supply
     EXPECT_FALSE(levels::TickHasWork(f));
-    for (const int state : {1, 3}) {
-        f.clock.ClockState = state;
-        EXPECT_TRUE(levels::TickHasWork(f)) << state;
+    for (const ClockState state : {ClockState::FreezeRequested, ClockState::RestoreRequested}) {
+        f.clock.State = state;
+        EXPECT_TRUE(levels::TickHasWork(f)) << static_cast<int>(state);
     }
-    f.clock.ClockState = 2;
+    f.clock.State = ClockState::Frozen;
     EXPECT_FALSE(levels::TickHasWork(f));
     f.tasks.PlaybackActive = true;
     EXPECT_TRUE(levels::TickHasWork(f));

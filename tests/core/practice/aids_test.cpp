@@ -31,7 +31,7 @@ std::string Snapshot(const Session& f) {
         s << ' ' << p.Left << ',' << p.Top << (p.Visible ? 'v' : 'h') << p.FacingLeft;
     s << "\nselected " << b.SelectedFrog << (b.HighLight.Visible ? " outlined" : "") << "\ncaption "
       << f.window.Caption << "\nmessage " << f.msg.RoundOverLabel.Visible << f.msg.RoundOverHeading.Visible
-      << " restart " << f.menu.RestartLevelEntry.Enabled << " clock " << f.clock.ClockState;
+      << " restart " << f.menu.RestartLevelEntry.Enabled << " clock " << static_cast<int>(f.clock.State);
     return s.str();
 }
 

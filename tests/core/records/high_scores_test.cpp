@@ -138,11 +138,11 @@ TEST(HighScoreDisplay, ClosingGivesBackWhatTheTableCovered) {
     board::ClickFrog(f, 1);
     ASSERT_TRUE(f.board.SelectedFrog > 0 && f.board.HighLight.Visible);
     records::ShowHighScores(f);
-    EXPECT_TRUE(f.high.HighLabel.Visible && f.high.TimeLabel[10].Visible && f.clock.ClockState == 1);
+    EXPECT_TRUE(f.high.HighLabel.Visible && f.high.TimeLabel[10].Visible && f.clock.State == ClockState::FreezeRequested);
     EXPECT_FALSE(f.board.HighLight.Visible || f.board.Frog[1].Visible || f.board.Grid[50].Visible);
     records::CloseHighScoresAtName(f, 4);
     EXPECT_FALSE(f.high.HighLabel.Visible || f.high.NamesLabel[4].Visible);
-    EXPECT_TRUE(f.board.HighLight.Visible && f.board.Grid[50].Visible && f.clock.ClockState == 3);
+    EXPECT_TRUE(f.board.HighLight.Visible && f.board.Grid[50].Visible && f.clock.State == ClockState::RestoreRequested);
     ExpectBoardConsistent(f, true);
 
     Jump(PlayLevel(f, 1, 1), 100, 102);
@@ -152,7 +152,7 @@ TEST(HighScoreDisplay, ClosingGivesBackWhatTheTableCovered) {
     EXPECT_FALSE(f.msg.RoundOverHeading.Visible || f.msg.RoundOverLabel.Visible);
     records::ShowHighScores(f);  // chosen again while showing: the memory stays
     records::CloseHighScoresAtScore(f, 0);
-    EXPECT_TRUE(f.msg.RoundOverHeading.Visible && f.msg.RoundOverLabel.Visible && f.clock.ClockState != 3);
+    EXPECT_TRUE(f.msg.RoundOverHeading.Visible && f.msg.RoundOverLabel.Visible && f.clock.State != ClockState::RestoreRequested);
     EXPECT_FALSE(f.board.Frog[1].Visible);
 
     PlayLevel(f, 1, 1);
@@ -180,7 +180,7 @@ TEST(HighScoreDisplay, AGameThatIsOverReturnsToTheStartScreenExceptInPractice) {
                 !f.menu.SaveMenu.Enabled);
     EXPECT_EQ(std::tuple(f.game.CurrentLevel, f.game.TryNumber, f.game.LevelTries, f.window.Caption),
               std::tuple(1, 0, 0, " QUIB   "));
-    EXPECT_EQ(f.clock.ClockState, 1);  // not resumed
+    EXPECT_EQ(f.clock.State, ClockState::FreezeRequested);  // not resumed
 }
 
 // Opened from the start screen, the table goes back to it and leaves the

@@ -28,16 +28,16 @@ TEST(CloseRequest, NoKeepsTheGameRunningWithAllThreeFilesWrittenEvenWhenTheyCann
     EXPECT_TRUE(window::RequestClose(f));
     EXPECT_EQ(game.platform.questions, std::vector<std::string>{"Quib: Are you sure you want to exit the program?"});
     EXPECT_FALSE(f.window.Ended || game::StartScreenUp(f));
-    EXPECT_EQ(f.clock.ClockState, 3);
+    EXPECT_EQ(f.clock.State, ClockState::RestoreRequested);
     TestGame next(game, true);
     EXPECT_EQ(std::tuple(next->game.Score, next->game.SaveSlot, next->high.ScoreLabel[1].Caption,
                          next->menu.LoadSlotEntries[2].Enabled),
               std::tuple(42, 2, "99", true));
 
     MakeDataFolderUnwritable(game);
-    f.clock.ClockState = 0;
+    f.clock.State = ClockState::Running;
     EXPECT_TRUE(window::RequestClose(f));
-    EXPECT_EQ(f.clock.ClockState, 3);
+    EXPECT_EQ(f.clock.State, ClockState::RestoreRequested);
     f.about.Loaded = true;
     game.platform.answerYes = true;
     EXPECT_FALSE(window::RequestClose(f));
@@ -52,7 +52,7 @@ TEST(CloseRequest, AFrozenClockIsBroughtUpToDateBeforeTheLevelTimeIsWritten) {
     game.platform.Advance(30);
     window::ChangeWindowState(f, 1);  // minimised: the next tick freezes the clock at 30 s
     game::ClockTick(f);
-    ASSERT_EQ(f.clock.ClockState, 2);
+    ASSERT_EQ(f.clock.State, ClockState::Frozen);
     game.platform.Advance(600);
     game.platform.answerYes = false;
     window::RequestClose(f);

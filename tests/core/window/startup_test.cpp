@@ -44,7 +44,7 @@ TEST(FormLoad, OpensTheStartScreenWithNothingToPlayYet) {
     for (int i = 1; i <= 4; ++i) EXPECT_FALSE(f.menu.NewGameModes[static_cast<std::size_t>(i)].Enabled) << i;
     EXPECT_FALSE(f.menu.HighScoresEntry.Enabled || f.menu.SaveMenu.Enabled || f.menu.RestartLevelEntry.Enabled ||
                  f.menu.GridsOption.Checked || !f.tasks.StartupPending);
-    EXPECT_EQ(std::pair(f.tasks.TimerInterval, f.clock.ClockState), std::pair(1, 1));
+    EXPECT_EQ(std::pair(f.tasks.TimerInterval, f.clock.State), std::pair(1, ClockState::FreezeRequested));
 }
 
 // The first run offers new games only and marks every level for
@@ -54,7 +54,7 @@ TEST(StartUp, OffersWhatTheFilesAllow) {
     TestGame game;
     Session& f = game.session();
     EXPECT_FALSE(f.tasks.StartupPending || f.game.ResumeOffered);
-    EXPECT_EQ(std::tuple(f.clock.ClockState, f.window.MousePointer, f.game.HighestLevel), std::tuple(0, Pointer::Default, 1));
+    EXPECT_EQ(std::tuple(f.clock.State, f.window.MousePointer, f.game.HighestLevel), std::tuple(ClockState::Running, Pointer::Default, 1));
     for (int n = 1; n <= 200; ++n) ASSERT_TRUE(f.library.LevelNeedsGenerating[static_cast<std::size_t>(n)]) << n;
     ASSERT_EQ(f.menu.GotoLevelEntries.size(), 20u);
     for (const auto& [n, entry] : f.menu.GotoLevelEntries) EXPECT_EQ(std::pair(entry.Caption, entry.Enabled), std::pair(std::to_string(n), n == 1));
@@ -182,9 +182,9 @@ TEST(FormResize, TurnsMinimiseAndRestoreIntoClockRequests) {
     };
     TestGame game;
     for (const auto& c : cases) {
-        game->clock.ClockState = c[1];
+        game->clock.State = static_cast<ClockState>(c[1]);
         window::ChangeWindowState(game.session(), c[0]);
-        EXPECT_EQ(game->clock.ClockState, c[2]) << "state " << c[0] << " from " << c[1];
+        EXPECT_EQ(game->clock.State, static_cast<ClockState>(c[2])) << "state " << c[0] << " from " << c[1];
     }
 }
 
