@@ -39,7 +39,7 @@ void BM_ClickJumpLevel200(benchmark::State& state) {
     // Play the stored solution up to the measured step; that position is
     // restored before every measured click.
     for (int s = 1; s < step; ++s) {
-        f.board.SelectedFrog = f.board.Grid[static_cast<std::size_t>(*f.library.SolutionFrom(200, s))].Tag;
+        f.board.SelectedFrog = f.board.Grid[static_cast<std::size_t>(*f.library.SolutionFrom(200, s))].RecordNumber;
         quib::board::ClickCell(f, f.library.SolutionTo(200, s));
     }
     const int from = *f.library.SolutionFrom(200, step);
@@ -49,7 +49,7 @@ void BM_ClickJumpLevel200(benchmark::State& state) {
     for (auto _ : state) {
         f.board = start;
         game.platform.sounds.clear();
-        f.board.SelectedFrog = f.board.Grid[static_cast<std::size_t>(from)].Tag;
+        f.board.SelectedFrog = f.board.Grid[static_cast<std::size_t>(from)].RecordNumber;
         const quib::Cell& cell = f.board.Grid[static_cast<std::size_t>(to)];
         const float x = cell.Left + 10;
         const float y = cell.Top + 10;

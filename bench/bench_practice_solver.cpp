@@ -87,7 +87,7 @@ double Millis(Clock::duration d) { return std::chrono::duration<double, std::mil
 // A jump of the stored solution made on the board, as the playback makes it.
 void PlayStoredStep(Session& f, int level, int step) {
     const int from = f.library.SolutionFrom(level, step).value_or(0);
-    f.board.SelectedFrog = f.board.Grid.at(static_cast<std::size_t>(from)).Tag;
+    f.board.SelectedFrog = f.board.Grid.at(static_cast<std::size_t>(from)).RecordNumber;
     quib::board::ClickCell(f, f.library.SolutionTo(level, step));
 }
 
@@ -258,7 +258,7 @@ void BM_Band(benchmark::State& state) {
     // processor time of it all is the jump's.
     auto jump = [&](int from, int to, bool stray) {
         const double cpu = ProcessCpuSeconds();
-        f.board.SelectedFrog = f.board.Grid.at(static_cast<std::size_t>(from)).Tag;
+        f.board.SelectedFrog = f.board.Grid.at(static_cast<std::size_t>(from)).RecordNumber;
         practice::UpdateAids(f);  // as the window does after every handler
         std::this_thread::sleep_for(std::chrono::milliseconds(500));
         const auto jumped = Clock::now();

@@ -134,12 +134,12 @@ void BM_TickWhileSolverSearches(benchmark::State& state) {
     quib::practice::AidsOf(f).Allowance = std::chrono::minutes(1);
     const int from = f.library.SolutionFrom(190, 20).value_or(0);
     for (int s = 1; s < 20; ++s) {
-        f.board.SelectedFrog = f.board.Grid.at(static_cast<std::size_t>(f.library.SolutionFrom(190, s).value_or(0))).Tag;
+        f.board.SelectedFrog = f.board.Grid.at(static_cast<std::size_t>(f.library.SolutionFrom(190, s).value_or(0))).RecordNumber;
         quib::board::ClickCell(f, f.library.SolutionTo(190, s));
     }
     for (const quib::practice::Move& m : quib::practice::LegalMoves(quib::practice::PositionOf(f.board))) {
         if (m.from == from) continue;
-        f.board.SelectedFrog = f.board.Grid.at(static_cast<std::size_t>(m.from)).Tag;
+        f.board.SelectedFrog = f.board.Grid.at(static_cast<std::size_t>(m.from)).RecordNumber;
         quib::board::ClickCell(f, m.to);
         break;
     }

@@ -41,7 +41,7 @@ Stored Read(const quib::Session& f) {
     for (std::size_t r = 1; r < f.board.Rect.size(); ++r) {
         s.records.push_back(f.board.Rect[r].Left);
         s.records.push_back(f.board.Rect[r].Top);
-        s.records.push_back(static_cast<float>(f.board.Rect[r].Tag));
+        s.records.push_back(static_cast<float>(f.board.Rect[r].CellNumber));
     }
     return s;
 }

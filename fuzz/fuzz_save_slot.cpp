@@ -35,7 +35,7 @@ void FreshWindow(quib::Session& session) {
 
 std::vector<int> Cells(const quib::Session& session) {
     std::vector<int> cells;
-    for (std::size_t r = 1; r < session.board.Rect.size(); ++r) cells.push_back(session.board.Rect[r].Tag);
+    for (std::size_t r = 1; r < session.board.Rect.size(); ++r) cells.push_back(session.board.Rect[r].CellNumber);
     return cells;
 }
 
@@ -56,7 +56,7 @@ SlotFields Fields(const quib::Session& f) {
     for (std::size_t r = 1; r < f.board.Rect.size(); ++r) {
         s.frogs.push_back(f.board.Rect[r].Left);
         s.frogs.push_back(f.board.Rect[r].Top);
-        s.frogs.push_back(static_cast<float>(f.board.Rect[r].Tag));
+        s.frogs.push_back(static_cast<float>(f.board.Rect[r].CellNumber));
     }
     for (int j = 1; j <= f.game.CurrentLevel + 3; ++j) s.startLayout.push_back(f.library.LevelPieces(f.game.CurrentLevel, j));
     return s;

@@ -35,12 +35,12 @@ inline void CheckBoard(const Session& session) {
     const Board& b = session.board;
     Check(b.Rect.size() >= 1 && b.Rect.size() <= records::kMaxStoredFrogs + 1);
     int taken = 0;
-    for (std::size_t n = 1; n < b.Grid.size(); ++n) taken += b.Grid[n].Tag != 0;
+    for (std::size_t n = 1; n < b.Grid.size(); ++n) taken += b.Grid[n].RecordNumber != 0;
     Check(taken == static_cast<int>(b.Rect.size()) - 1);
-    Check(b.Grid.empty() || b.Grid[0].Tag == 0);
+    Check(b.Grid.empty() || b.Grid[0].RecordNumber == 0);
     for (std::size_t r = 1; r < b.Rect.size(); ++r) {
-        const int c = b.Rect[r].Tag;
-        Check(c >= 1 && c <= kCells && b.Grid[static_cast<std::size_t>(c)].Tag == static_cast<int>(r));
+        const int c = b.Rect[r].CellNumber;
+        Check(c >= 1 && c <= kCells && b.Grid[static_cast<std::size_t>(c)].RecordNumber == static_cast<int>(r));
     }
 }
 

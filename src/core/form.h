@@ -160,27 +160,27 @@ enum class Pointer { Default, Hourglass };
 
 // ------------------------------------------------------------------- board
 
-// A cell of the board (or of the hidden check board). Tag is the number of
-// the frog record standing on it, 0 when empty.
+// A cell of the board (or of the hidden check board). RecordNumber is the
+// number of the frog record standing on it, 0 when empty.
 struct Cell {
     float Left = 0;
     float Top = 0;
     float Width = 0;
     float Height = 0;
-    int Tag = 0;
+    int RecordNumber = 0;
     int BorderStyle = 0;  // 0 none, 1 solid
     Colour BorderColor = 0;
     Colour BackColor = 0;
     bool Visible = false;
 };
 
-// An invisible frog record; Tag is the cell number the frog stands on.
+// An invisible frog record; CellNumber is the cell the frog stands on.
 struct FrogRecord {
     float Left = 0;
     float Top = 0;
     float Width = 0;
     float Height = 0;
-    int Tag = 0;
+    int CellNumber = 0;
     Colour BorderColor = 0;
 };
 
@@ -191,7 +191,7 @@ struct FrogPicture {
     float Top = 0;
     float Width = 0;
     float Height = 0;
-    int Tag = 0;
+    int CellNumber = 0;
     bool Visible = false;
     bool FacingLeft = false;
     // The frog of this picture has left the board. Its hidden picture stays

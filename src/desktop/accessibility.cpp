@@ -43,7 +43,7 @@ public:
         s.selectable = true;
         const Board& b = view_->session().board;
         s.selected = b.SelectedFrog > 0 && b.SelectedFrog < static_cast<int>(b.Rect.size()) &&
-                     b.Rect[static_cast<std::size_t>(b.SelectedFrog)].Tag == view_->cursorCell();
+                     b.Rect[static_cast<std::size_t>(b.SelectedFrog)].CellNumber == view_->cursorCell();
         return s;
     }
     QRect rect() const override {
@@ -171,9 +171,9 @@ QString DescribeCell(const Session& session, int cell) {
     const int row = (cell - 1) / b.BoardColumns + 1;
     const int column = (cell - 1) % b.BoardColumns + 1;
     const Cell& c = b.Grid[static_cast<std::size_t>(cell)];
-    if (c.Tag != 0) {
+    if (c.RecordNumber != 0) {
         const bool selected = b.SelectedFrog > 0 && b.SelectedFrog < static_cast<int>(b.Rect.size()) &&
-                              b.Rect[static_cast<std::size_t>(b.SelectedFrog)].Tag == cell;
+                              b.Rect[static_cast<std::size_t>(b.SelectedFrog)].CellNumber == cell;
         return (selected ? QCoreApplication::translate("Accessibility", "frog, row %1, column %2, selected")
                          : QCoreApplication::translate("Accessibility", "frog, row %1, column %2"))
             .arg(row)

@@ -21,8 +21,8 @@ bool IsActivateKey(int key) { return key == Qt::Key_Space || key == Qt::Key_Retu
 // the level's first frog, else in the middle.
 int StartCell(const Board& b) {
     if (b.SelectedFrog > 0 && b.SelectedFrog < static_cast<int>(b.Rect.size()))
-        return b.Rect[static_cast<std::size_t>(b.SelectedFrog)].Tag;
-    if (b.Rect.size() > 1) return b.Rect[1].Tag;
+        return b.Rect[static_cast<std::size_t>(b.SelectedFrog)].CellNumber;
+    if (b.Rect.size() > 1) return b.Rect[1].CellNumber;
     return (b.BoardRows / 2) * b.BoardColumns + b.BoardColumns / 2 + 1;
 }
 
@@ -134,7 +134,7 @@ void KeyboardPlay::follow() {
     // A frog selected with the mouse brings the cursor along, so that the
     // keys go on from there.
     const int selected = b.SelectedFrog > 0 && b.SelectedFrog < static_cast<int>(b.Rect.size())
-                             ? b.Rect[static_cast<std::size_t>(b.SelectedFrog)].Tag
+                             ? b.Rect[static_cast<std::size_t>(b.SelectedFrog)].CellNumber
                              : 0;
     if (selected != seenSelected_ && selected > 0 && selected <= cells) cursor_ = selected;
     seenSelected_ = selected;

@@ -29,14 +29,14 @@ std::string BoardFault(const Session& f) {
     const int M = board::FrogsLeft(b);
     std::ostringstream out;
     for (int r = 1; r <= M; ++r) {
-        const int cell = b.Rect[static_cast<std::size_t>(r)].Tag;
+        const int cell = b.Rect[static_cast<std::size_t>(r)].CellNumber;
         if (cell < 1 || cell > kCells) return "record " + std::to_string(r) + " off the board";
-        if (b.Grid[static_cast<std::size_t>(cell)].Tag != r) return "cell of record " + std::to_string(r) + " names another";
+        if (b.Grid[static_cast<std::size_t>(cell)].RecordNumber != r) return "cell of record " + std::to_string(r) + " names another";
     }
     for (int n = 1; n <= kCells; ++n) {
-        const int r = b.Grid[static_cast<std::size_t>(n)].Tag;
+        const int r = b.Grid[static_cast<std::size_t>(n)].RecordNumber;
         if (r == 0) continue;
-        if (r < 0 || r > M || b.Rect[static_cast<std::size_t>(r)].Tag != n)
+        if (r < 0 || r > M || b.Rect[static_cast<std::size_t>(r)].CellNumber != n)
             return "cell " + std::to_string(n) + " names a record that is elsewhere";
     }
     if (b.SelectedFrog < 0 || b.SelectedFrog > M) return "selection is not a live frog";
@@ -97,7 +97,7 @@ private:
         if (level >= 1 && level <= kMaxStoredLevel && step >= 1 && step <= level + 2) {
             const auto stored = f.library.SolutionFrom(level, step);
             const int t = f.library.SolutionTo(level, step);
-            if (stored && *stored >= 1 && *stored <= kCells && b.Grid[static_cast<std::size_t>(*stored)].Tag > 0 &&
+            if (stored && *stored >= 1 && *stored <= kCells && b.Grid[static_cast<std::size_t>(*stored)].RecordNumber > 0 &&
                 board::IsLandingCell(b.Grid, kColumns, *stored, t)) {
                 from = *stored;
                 to = t;
@@ -105,13 +105,13 @@ private:
         }
         if (from == 0) {
             const int r = 1 + Roll(M);
-            from = b.Rect[static_cast<std::size_t>(r)].Tag;
+            from = b.Rect[static_cast<std::size_t>(r)].CellNumber;
             for (const auto& row : board::DirectionTable(kColumns)) {
                 if (board::IsLandingCell(b.Grid, kColumns, from, from + row.jumpOffset)) to = from + row.jumpOffset;
             }
             if (to == 0) return ClickAround(f);
         }
-        const int picture = board::FindPicture(b, b.Grid[static_cast<std::size_t>(from)].Tag);
+        const int picture = board::FindPicture(b, b.Grid[static_cast<std::size_t>(from)].RecordNumber);
         board::ClickFrog(f, picture);
         const int before = board::FrogsLeft(b);
         board::ClickCell(f, to);

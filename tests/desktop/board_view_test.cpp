@@ -72,7 +72,7 @@ TEST(BoardClicks, AFrogClickSelectsItAndShowsGreenLandingHints) {
 
     fx.clickFrogOn(from);
     ASSERT_GT(f.board.SelectedFrog, 0);
-    EXPECT_EQ(f.board.Rect[static_cast<std::size_t>(f.board.SelectedFrog)].Tag, from);
+    EXPECT_EQ(f.board.Rect[static_cast<std::size_t>(f.board.SelectedFrog)].CellNumber, from);
     EXPECT_TRUE(f.board.HighLight.Visible);
 
     BoardView* view = fx.window->boardView();
@@ -149,7 +149,7 @@ TEST(BoardClicks, ClicksLandOnTheRightCellAtEveryWindowSizeAndShape) {
         const int from = f.library.SolutionFrom(1, k).value_or(0);
         click(from, 19, 21);  // the frog picture's middle
         ASSERT_GT(f.board.SelectedFrog, 0) << asked.width() << "x" << asked.height();
-        EXPECT_EQ(f.board.Rect[static_cast<std::size_t>(f.board.SelectedFrog)].Tag, from);
+        EXPECT_EQ(f.board.Rect[static_cast<std::size_t>(f.board.SelectedFrog)].CellNumber, from);
         click(f.library.SolutionTo(1, k), 19, 19);
         ASSERT_EQ(board::FrogsLeft(f.board), 4 - k) << asked.width() << "x" << asked.height();
         // The overlays scale with the board.

@@ -54,7 +54,7 @@ struct KeyboardWindow : WindowFixture {
     }
     int selectedCell() {
         const Board& b = session().board;
-        return b.SelectedFrog > 0 ? b.Rect[static_cast<std::size_t>(b.SelectedFrog)].Tag : 0;
+        return b.SelectedFrog > 0 ? b.Rect[static_cast<std::size_t>(b.SelectedFrog)].CellNumber : 0;
     }
 };
 
@@ -78,7 +78,7 @@ TEST(KeyboardPlay, PlaysLevelOneFromTheStartScreenWithKeysAlone) {
     ASSERT_FALSE(game::StartScreenUp(f));
     ASSERT_EQ(f.game.ModeIndex, 1);
     ASSERT_EQ(kw.focused(), kw.view());
-    EXPECT_EQ(kw.view()->cursorCell(), f.board.Rect[1].Tag) << "the cursor starts on the level's first frog";
+    EXPECT_EQ(kw.view()->cursorCell(), f.board.Rect[1].CellNumber) << "the cursor starts on the level's first frog";
 
     // The cursor is drawn over the frog in neither of the greens.
     const Cell& first = f.board.Grid[static_cast<std::size_t>(kw.view()->cursorCell())];

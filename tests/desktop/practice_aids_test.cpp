@@ -82,8 +82,8 @@ TEST(PracticeAidsWindow, HintAndUndoByKeysInPracticeOnlyWithTheNotice) {
     ASSERT_TRUE(fx.action("UndoJumpMenue")->isEnabled());
     Press(fx, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(board::FrogsLeft(f.board), 4);
-    EXPECT_GT(f.board.Grid[static_cast<std::size_t>(from)].Tag, 0) << "the frog is back on its cell";
-    EXPECT_EQ(f.board.Grid[static_cast<std::size_t>(to)].Tag, 0);
+    EXPECT_GT(f.board.Grid[static_cast<std::size_t>(from)].RecordNumber, 0) << "the frog is back on its cell";
+    EXPECT_EQ(f.board.Grid[static_cast<std::size_t>(to)].RecordNumber, 0);
     EXPECT_FALSE(fx.action("UndoJumpMenue")->isEnabled());
     EXPECT_EQ(notice->text(), QStringLiteral("Solvable"));
 }

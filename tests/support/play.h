@@ -130,7 +130,7 @@ inline void ClickWindow(Session& session) { board::PressAt(session, 1, 0, 400.5f
 // The cells holding frogs, in record order.
 inline std::vector<int> FrogCells(const Session& session) {
     std::vector<int> cells;
-    for (std::size_t r = 1; r < session.board.Rect.size(); ++r) cells.push_back(session.board.Rect[r].Tag);
+    for (std::size_t r = 1; r < session.board.Rect.size(); ++r) cells.push_back(session.board.Rect[r].CellNumber);
     return cells;
 }
 
@@ -142,12 +142,12 @@ inline Session& PlaceBoard(Session& session, const std::vector<int>& cells) {
     b.Frog.resize(1);
     b.SelectedFrog = 0;
     b.HighLight.Visible = false;
-    for (std::size_t i = 1; i < b.Grid.size(); ++i) b.Grid[i].Tag = 0;
+    for (std::size_t i = 1; i < b.Grid.size(); ++i) b.Grid[i].RecordNumber = 0;
     for (std::size_t i = 0; i < cells.size(); ++i) {
         Cell& cell = b.Grid.at(static_cast<std::size_t>(cells[i]));
         b.Rect.push_back(FrogRecord{cell.Left + 3, cell.Top + 5, 32, 32, cells[i], 0});
         b.Frog.push_back(FrogPicture{cell.Left + 3, cell.Top + 5, 32, 32, cells[i], true, false});
-        cell.Tag = static_cast<int>(i) + 1;
+        cell.RecordNumber = static_cast<int>(i) + 1;
     }
     return session;
 }
@@ -156,12 +156,12 @@ inline Session& PlaceBoard(Session& session, const std::vector<int>& cells) {
 // shown set every record's picture is visible.
 inline void ExpectBoardConsistent(const Session& f, bool shown = false) {
     int taken = 0;
-    for (const Cell& cell : f.board.Grid) taken += cell.Tag != 0;
+    for (const Cell& cell : f.board.Grid) taken += cell.RecordNumber != 0;
     EXPECT_EQ(taken, static_cast<int>(f.board.Rect.size()) - 1);
     for (std::size_t r = 1; r < f.board.Rect.size(); ++r) {
-        const int c = f.board.Rect[r].Tag;
+        const int c = f.board.Rect[r].CellNumber;
         ASSERT_TRUE(c >= 1 && c <= kCells) << c;
-        EXPECT_EQ(f.board.Grid[static_cast<std::size_t>(c)].Tag, static_cast<int>(r));
+        EXPECT_EQ(f.board.Grid[static_cast<std::size_t>(c)].RecordNumber, static_cast<int>(r));
         if (shown) {
             EXPECT_TRUE(f.board.Frog.at(static_cast<std::size_t>(board::FindPicture(f.board, static_cast<int>(r)))).Visible);
         }

@@ -6,9 +6,9 @@
 
 namespace quib::board {
 
-void ClearCell(Session& session, int n) { session.board.Grid.at(static_cast<std::size_t>(n)).Tag = 0; }
+void ClearCell(Session& session, int n) { session.board.Grid.at(static_cast<std::size_t>(n)).RecordNumber = 0; }
 
-void ClearCheckCell(Session& session, int n) { session.board.GridB.at(static_cast<std::size_t>(n)).Tag = 0; }
+void ClearCheckCell(Session& session, int n) { session.board.GridB.at(static_cast<std::size_t>(n)).RecordNumber = 0; }
 
 int FindPicture(const Board& b, int r) {
     if (r < 1 || r >= static_cast<int>(b.Rect.size())) return 0;
@@ -35,10 +35,10 @@ void CompactRecords(std::vector<FrogRecord>& records, std::vector<Cell>& cells, 
     if (r < M) {
         FrogRecord& rec = records[static_cast<std::size_t>(r)];
         const FrogRecord& last = records[static_cast<std::size_t>(M)];
-        rec.Tag = last.Tag;
+        rec.CellNumber = last.CellNumber;
         rec.Left = last.Left;
         rec.Top = last.Top;
-        if (rec.Tag >= 1 && rec.Tag < static_cast<int>(cells.size())) cells[static_cast<std::size_t>(rec.Tag)].Tag = r;
+        if (rec.CellNumber >= 1 && rec.CellNumber < static_cast<int>(cells.size())) cells[static_cast<std::size_t>(rec.CellNumber)].RecordNumber = r;
         if (selected == M) selected = r;
     }
     records.pop_back();

@@ -26,7 +26,7 @@ FrogPicture* PictureOfRecord(Board& b, int r) {
 // Green outlines on the cells the selected frog can jump to, none elsewhere.
 void ShowLandingHints(Session& session) {
     Board& b = session.board;
-    const int f = b.Rect.at(static_cast<std::size_t>(b.SelectedFrog)).Tag;
+    const int f = b.Rect.at(static_cast<std::size_t>(b.SelectedFrog)).CellNumber;
     const int N = static_cast<int>(b.Grid.size()) - 1;
     for (int x = 1; x <= N; ++x) {
         Cell& cell = b.Grid[static_cast<std::size_t>(x)];
@@ -67,8 +67,8 @@ CellOutcome HandleHitCell(Session& session, int i) {
     const int W = b.BoardColumns;
     if (!b.FrogClickForwarded && b.SelectedFrog == 0) return CellOutcome::EndClick;
 
-    if (b.SelectedFrog >= 1 && b.Grid[static_cast<std::size_t>(i)].Tag == 0) {
-        const int f = b.Rect.at(static_cast<std::size_t>(b.SelectedFrog)).Tag;
+    if (b.SelectedFrog >= 1 && b.Grid[static_cast<std::size_t>(i)].RecordNumber == 0) {
+        const int f = b.Rect.at(static_cast<std::size_t>(b.SelectedFrog)).CellNumber;
         const int t = i;
         if (const auto neighbour = NameNeighbour(f, t, W)) {
             Turn(PictureOfRecord(b, b.SelectedFrog), RowOf(DirectionTable(W), *neighbour).facing);
@@ -78,13 +78,13 @@ CellOutcome HandleHitCell(Session& session, int i) {
         if (!jump.legal) return CellOutcome::Next;
         AnnounceJump(session.hooks, session, f, t, jump.jumped);
         Turn(PictureOfRecord(b, b.SelectedFrog), RowOf(DirectionTable(W), jump.direction).facing);
-        RemoveFrog(session, b.Grid[static_cast<std::size_t>(jump.jumped)].Tag);
+        RemoveFrog(session, b.Grid[static_cast<std::size_t>(jump.jumped)].RecordNumber);
         ClearCell(session, jump.jumped);
         MoveSelectedFrog(session, f, t);
         return CellOutcome::Jumped;
     }
 
-    if (b.FrogClickForwarded) b.SelectedFrog = b.Grid[static_cast<std::size_t>(i)].Tag;
+    if (b.FrogClickForwarded) b.SelectedFrog = b.Grid[static_cast<std::size_t>(i)].RecordNumber;
     if (b.SelectedFrog != 0 && !session.menu.GridsOption.Checked && b.FrogClickForwarded) ShowLandingHints(session);
     return CellOutcome::Next;
 }
@@ -104,7 +104,7 @@ void ClickFrog(Session& session, int index) {
     }
     b.HighLight.Visible = false;
     if (r >= 1) {
-        const int cell = b.Rect[static_cast<std::size_t>(r)].Tag;
+        const int cell = b.Rect[static_cast<std::size_t>(r)].CellNumber;
         if (ValidCell(b, cell)) {
             b.HighLight.Left = b.Grid[static_cast<std::size_t>(cell)].Left;
             b.HighLight.Top = b.Grid[static_cast<std::size_t>(cell)].Top;
@@ -112,7 +112,7 @@ void ClickFrog(Session& session, int index) {
     }
     b.HighLight.Visible = true;
     b.FrogClickForwarded = true;
-    if (r >= 1) ClickCell(session, b.Rect[static_cast<std::size_t>(r)].Tag);
+    if (r >= 1) ClickCell(session, b.Rect[static_cast<std::size_t>(r)].CellNumber);
     b.FrogClickForwarded = false;
 }
 
@@ -210,11 +210,11 @@ void MoveSelectedFrog(Session& session, int f, int t) {
     Board& b = session.board;
     ResetCellOutlines(session);
     if (session.game.SoundOn) window::PlaySoundFile(session, window::JumpSoundPath(session), false);
-    b.Grid.at(static_cast<std::size_t>(f)).Tag = 0;
-    b.Grid.at(static_cast<std::size_t>(t)).Tag = b.SelectedFrog;
+    b.Grid.at(static_cast<std::size_t>(f)).RecordNumber = 0;
+    b.Grid.at(static_cast<std::size_t>(t)).RecordNumber = b.SelectedFrog;
     b.HighLight.Visible = false;
     FrogRecord& rec = b.Rect.at(static_cast<std::size_t>(b.SelectedFrog));
-    rec.Tag = t;
+    rec.CellNumber = t;
     FrogPicture* picture = PictureOfRecord(b, b.SelectedFrog);
     if (picture != nullptr) picture->Visible = false;
     const Cell& target = b.Grid[static_cast<std::size_t>(t)];

@@ -25,7 +25,7 @@ void ClearBoardFrogs(Session& session) {
     b.Frog.resize(1);
     b.Rect.resize(1);
     for (std::size_t i = 1; i < b.Grid.size(); ++i) {
-        b.Grid[i].Tag = 0;
+        b.Grid[i].RecordNumber = 0;
         b.Grid[i].BorderColor = 0;
     }
 }
@@ -183,8 +183,8 @@ void StartLevel(Session& session) {
         FrogPicture& pic = b.Frog[static_cast<std::size_t>(i)];
         rec.Left = pic.Left = cell.Left + 3;
         rec.Top = pic.Top = cell.Top + 5;
-        rec.Tag = pic.Tag = c;
-        cell.Tag = i;
+        rec.CellNumber = pic.CellNumber = c;
+        cell.RecordNumber = i;
     }
     for (std::size_t i = 1; i < b.Rect.size(); ++i) b.Frog[i].Visible = true;
 
@@ -228,7 +228,7 @@ void ResumeBoard(Session& session) {
     session.library.LevelNeedsGenerating[static_cast<std::size_t>(n)] = true;
 
     b.Frog.resize(1);
-    for (std::size_t i = 1; i < b.Grid.size(); ++i) b.Grid[i].Tag = 0;
+    for (std::size_t i = 1; i < b.Grid.size(); ++i) b.Grid[i].RecordNumber = 0;
     const Cell& tmpl = b.Grid.at(0);
     const int cells = static_cast<int>(b.Grid.size()) - 1;
     for (std::size_t r = 1; r < b.Rect.size(); ++r) {
@@ -238,9 +238,9 @@ void ResumeBoard(Session& session) {
         pic.Height = tmpl.Height - 6;
         pic.Left = rec.Left;
         pic.Top = rec.Top;
-        pic.Tag = rec.Tag;
+        pic.CellNumber = rec.CellNumber;
         b.Frog.push_back(pic);
-        if (rec.Tag >= 1 && rec.Tag <= cells) b.Grid[static_cast<std::size_t>(rec.Tag)].Tag = static_cast<int>(r);
+        if (rec.CellNumber >= 1 && rec.CellNumber <= cells) b.Grid[static_cast<std::size_t>(rec.CellNumber)].RecordNumber = static_cast<int>(r);
     }
     for (std::size_t i = 1; i < b.Frog.size(); ++i) b.Frog[i].Visible = true;
     Enter(session, Screen::LevelInPlay);
@@ -267,7 +267,7 @@ void CheckJumpPossible(Session& session) {
     // Each frog's eight jumps through the cell tags: the same answer as
     // trying every pair of frogs, in a fraction of the time.
     for (std::size_t r = 1; r < b.Rect.size(); ++r) {
-        if (board::HasJumpFrom(b.Grid, b.BoardColumns, b.Rect[r].Tag)) {
+        if (board::HasJumpFrom(b.Grid, b.BoardColumns, b.Rect[r].CellNumber)) {
             session.game.JumpPossible = true;
             return;
         }

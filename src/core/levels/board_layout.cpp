@@ -46,7 +46,7 @@ void BuildCheckBoard(Session& session) {
     Board& b = session.board;
     const int g = session.gen.GenerationLevel;
     b.RectB.resize(1);
-    for (std::size_t n = 1; n < b.GridB.size(); ++n) b.GridB[n].Tag = 0;
+    for (std::size_t n = 1; n < b.GridB.size(); ++n) b.GridB[n].RecordNumber = 0;
     const Cell& tmpl = b.GridB.at(0);
     for (int j = 1; j <= g + 3; ++j) {
         FrogRecord rec;
@@ -61,8 +61,8 @@ void BuildCheckBoard(Session& session) {
         FrogRecord& rec = b.RectB[static_cast<std::size_t>(j)];
         rec.Left = cell.Left + 3;
         rec.Top = cell.Top + 3;
-        rec.Tag = n;
-        cell.Tag = j;
+        rec.CellNumber = n;
+        cell.RecordNumber = j;
     }
 }
 

@@ -62,7 +62,7 @@ void PlayNextSolutionStep(Session& session) {
         return;
     }
 
-    b.SelectedFrog = IsCell(b.Grid, from) ? b.Grid[static_cast<std::size_t>(from)].Tag : 0;
+    b.SelectedFrog = IsCell(b.Grid, from) ? b.Grid[static_cast<std::size_t>(from)].RecordNumber : 0;
     if (IsCell(b.Grid, to)) {
         const Cell& landing = b.Grid[static_cast<std::size_t>(to)];
         board::PressAt(session, 1, 1, landing.Left + 10, landing.Top + 10);

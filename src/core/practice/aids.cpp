@@ -133,7 +133,7 @@ std::vector<Position> Ahead(const Session& session, const Aids& aids, const Posi
     int selected = 0, last = 0;
     const Board& b = session.board;
     if (b.SelectedFrog >= 1 && static_cast<std::size_t>(b.SelectedFrog) < b.Rect.size())
-        selected = b.Rect[static_cast<std::size_t>(b.SelectedFrog)].Tag;
+        selected = b.Rect[static_cast<std::size_t>(b.SelectedFrog)].CellNumber;
     if (!aids.History.empty()) last = aids.History.back().move.to;
     std::vector<std::pair<int, Move>> keyed;
     for (const Move& m : LegalMoves(p)) {

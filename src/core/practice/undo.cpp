@@ -15,7 +15,7 @@ void RecordJump(Session& session, int from, int to, int over) {
     JumpRecord r;
     r.move = {from, over, to};
     r.mover = b.SelectedFrog;
-    r.jumpedRecord = b.Grid.at(static_cast<std::size_t>(over)).Tag;
+    r.jumpedRecord = b.Grid.at(static_cast<std::size_t>(over)).RecordNumber;
     r.lastRecord = board::FrogsLeft(b);
     r.jumped = b.Rect.at(static_cast<std::size_t>(r.jumpedRecord));
     r.moverPicture = board::FindPicture(b, r.mover);
@@ -32,19 +32,19 @@ bool Matches(const Board& b, const JumpRecord& r) {
     const int M = board::FrogsLeft(b);
     const int moverNow = r.mover == r.lastRecord && r.jumpedRecord < r.lastRecord ? r.jumpedRecord : r.mover;
     return M == r.lastRecord - 1 && moverNow >= 1 && moverNow <= M &&
-           b.Rect[static_cast<std::size_t>(moverNow)].Tag == r.move.to &&
-           b.Grid.at(static_cast<std::size_t>(r.move.from)).Tag == 0 &&
-           b.Grid.at(static_cast<std::size_t>(r.move.over)).Tag == 0 &&
+           b.Rect[static_cast<std::size_t>(moverNow)].CellNumber == r.move.to &&
+           b.Grid.at(static_cast<std::size_t>(r.move.from)).RecordNumber == 0 &&
+           b.Grid.at(static_cast<std::size_t>(r.move.over)).RecordNumber == 0 &&
            r.shownPictures.size() == b.Frog.size();
 }
 
 void PlaceRecord(Board& b, int r, int cell) {
     FrogRecord& rec = b.Rect[static_cast<std::size_t>(r)];
     const Cell& c = b.Grid[static_cast<std::size_t>(cell)];
-    rec.Tag = cell;
+    rec.CellNumber = cell;
     rec.Left = c.Left + 3;
     rec.Top = c.Top + 5;
-    b.Grid[static_cast<std::size_t>(cell)].Tag = r;
+    b.Grid[static_cast<std::size_t>(cell)].RecordNumber = r;
 }
 
 // The round-over message goes as if it had never been shown; its time has
@@ -81,15 +81,15 @@ void UndoJump(Session& session) {
     // goes back to the end, and the jumped frog gets its number again.
     if (r.jumpedRecord < r.lastRecord) {
         b.Rect.push_back(b.Rect[static_cast<std::size_t>(r.jumpedRecord)]);
-        b.Grid.at(static_cast<std::size_t>(b.Rect.back().Tag)).Tag = r.lastRecord;
+        b.Grid.at(static_cast<std::size_t>(b.Rect.back().CellNumber)).RecordNumber = r.lastRecord;
         b.Rect[static_cast<std::size_t>(r.jumpedRecord)] = r.jumped;
     } else {
         b.Rect.push_back(r.jumped);
     }
-    b.Grid[static_cast<std::size_t>(r.move.over)].Tag = r.jumpedRecord;
+    b.Grid[static_cast<std::size_t>(r.move.over)].RecordNumber = r.jumpedRecord;
 
     // The move backwards; the mover has its own number again.
-    b.Grid[static_cast<std::size_t>(r.move.to)].Tag = 0;
+    b.Grid[static_cast<std::size_t>(r.move.to)].RecordNumber = 0;
     PlaceRecord(b, r.mover, r.move.from);
     if (r.moverPicture > 0) {
         FrogPicture& picture = b.Frog[static_cast<std::size_t>(r.moverPicture)];

@@ -55,7 +55,7 @@ void PlaceFallbackRecords(Session& session) {
         // position, so the lookup by position still holds.
         rec.Left = b.Grid[static_cast<std::size_t>(c)].Left + 1;
         rec.Top = b.Grid[static_cast<std::size_t>(c)].Top + 3;
-        rec.Tag = c;
+        rec.CellNumber = c;
         records.push_back(rec);
     }
     PlaceFrogRecords(session, records);
@@ -103,11 +103,11 @@ std::vector<FrogRecord> ReadFrogRecords(ItemReader& in, const Board& board) {
         FrogRecord rec;
         rec.Left = static_cast<float>(ReadBounded(in, kMaxPosition));
         rec.Top = static_cast<float>(ReadBounded(in, kMaxPosition));
-        rec.Tag = static_cast<int>(in.Integer(1, std::max(cells, 1)));
-        if (rec.Tag > cells) throw ReadFailure("cell off the board");
+        rec.CellNumber = static_cast<int>(in.Integer(1, std::max(cells, 1)));
+        if (rec.CellNumber > cells) throw ReadFailure("cell off the board");
         // Two frogs on one cell, or two records at one position (pictures are
         // found by position), would break the board's invariants.
-        if (!cellsTaken.insert(rec.Tag).second) throw ReadFailure("two frogs on one cell");
+        if (!cellsTaken.insert(rec.CellNumber).second) throw ReadFailure("two frogs on one cell");
         if (!positionsTaken.insert({rec.Left, rec.Top}).second) throw ReadFailure("two frogs at one position");
         if (tmpl) {
             rec.Width = tmpl->Width - 6;
@@ -122,7 +122,7 @@ void WriteFrogRecords(ItemWriter& out, const Board& board) {
     out.Integer(static_cast<std::int64_t>(board.Rect.size()));
     for (std::size_t k = 1; k < board.Rect.size(); ++k) {
         const FrogRecord& rec = board.Rect[k];
-        out.Number(rec.Left).Number(rec.Top).Text(std::to_string(rec.Tag));
+        out.Number(rec.Left).Number(rec.Top).Text(std::to_string(rec.CellNumber));
     }
 }
 
@@ -130,11 +130,11 @@ void PlaceFrogRecords(Session& session, const std::vector<FrogRecord>& records) 
     Board& b = session.board;
     if (b.Rect.empty()) b.Rect.emplace_back();
     b.Rect.resize(1);
-    for (std::size_t n = 1; n < b.Grid.size(); ++n) b.Grid[n].Tag = 0;
+    for (std::size_t n = 1; n < b.Grid.size(); ++n) b.Grid[n].RecordNumber = 0;
     for (const FrogRecord& rec : records) {
         b.Rect.push_back(rec);
-        if (rec.Tag >= 1 && rec.Tag < static_cast<int>(b.Grid.size()))
-            b.Grid[static_cast<std::size_t>(rec.Tag)].Tag = static_cast<int>(b.Rect.size()) - 1;
+        if (rec.CellNumber >= 1 && rec.CellNumber < static_cast<int>(b.Grid.size()))
+            b.Grid[static_cast<std::size_t>(rec.CellNumber)].RecordNumber = static_cast<int>(b.Rect.size()) - 1;
     }
 }
 

@@ -200,7 +200,7 @@ void LoadFromSlot(Session& session, int index) {
 
     PlaceFrogRecords(session, s.frogs);
     for (const FrogRecord& rec : s.frogs) {
-        Cell& cell = session.board.Grid[static_cast<std::size_t>(rec.Tag)];
+        Cell& cell = session.board.Grid[static_cast<std::size_t>(rec.CellNumber)];
         cell.BorderStyle = 1;
         cell.BorderColor = Rgb(255, 0, 0);
     }

@@ -120,21 +120,21 @@ private:
         int frogs = 0;
         bool any = false;
         for (int f = 1; f <= N; ++f) {
-            if (cells[static_cast<std::size_t>(f)].Tag == 0) continue;
+            if (cells[static_cast<std::size_t>(f)].RecordNumber == 0) continue;
             ++frogs;
             any = any || board::HasJumpFrom(cells, W, f);
         }
         if (!any) return frogs >= 2 && !line.empty();
         for (int f = 1; f <= N; ++f) {
-            if (cells[static_cast<std::size_t>(f)].Tag == 0) continue;
+            if (cells[static_cast<std::size_t>(f)].RecordNumber == 0) continue;
             for (int t = 1; t <= N; ++t) {
                 if (!board::IsLandingCell(cells, W, f, t)) continue;
                 const board::JumpTest test = board::TryJump(cells, W, f, t);
                 if (!test.legal) continue;
                 std::vector<Cell> next = cells;
-                next[static_cast<std::size_t>(t)].Tag = next[static_cast<std::size_t>(f)].Tag;
-                next[static_cast<std::size_t>(f)].Tag = 0;
-                next[static_cast<std::size_t>(test.jumped)].Tag = 0;
+                next[static_cast<std::size_t>(t)].RecordNumber = next[static_cast<std::size_t>(f)].RecordNumber;
+                next[static_cast<std::size_t>(f)].RecordNumber = 0;
+                next[static_cast<std::size_t>(test.jumped)].RecordNumber = 0;
                 line.emplace_back(f, t);
                 if (search(next, line)) return true;
                 line.pop_back();

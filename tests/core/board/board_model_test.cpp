@@ -30,11 +30,11 @@ void PlaceLevel(Session& session, const std::vector<int>& cells) {
 // it; `hidden` pictures are hidden.
 void ExpectConsistentBoard(const Board& b, int hidden) {
     int occupied = 0;
-    for (int n = 1; n <= kCells; ++n) occupied += b.Grid[static_cast<std::size_t>(n)].Tag > 0;
+    for (int n = 1; n <= kCells; ++n) occupied += b.Grid[static_cast<std::size_t>(n)].RecordNumber > 0;
     EXPECT_EQ(occupied, board::FrogsLeft(b));
     for (int r = 1; r <= board::FrogsLeft(b); ++r) {
         const FrogRecord& rec = b.Rect[static_cast<std::size_t>(r)];
-        ASSERT_EQ(b.Grid.at(static_cast<std::size_t>(rec.Tag)).Tag, r) << "record " << r;
+        ASSERT_EQ(b.Grid.at(static_cast<std::size_t>(rec.CellNumber)).RecordNumber, r) << "record " << r;
         const int picture = board::FindPicture(b, r);
         ASSERT_GT(picture, 0) << "record " << r;
         EXPECT_TRUE(b.Frog[static_cast<std::size_t>(picture)].Visible) << "record " << r;
@@ -46,7 +46,7 @@ void ExpectConsistentBoard(const Board& b, int hidden) {
 
 // Removes record r as a jump does: the record goes, then its cell is cleared.
 void RemoveAsAJumpDoes(Session& session, int r) {
-    const int cell = session.board.Rect.at(static_cast<std::size_t>(r)).Tag;
+    const int cell = session.board.Rect.at(static_cast<std::size_t>(r)).CellNumber;
     board::RemoveFrog(session, r);
     board::ClearCell(session, cell);
 }
@@ -59,7 +59,7 @@ TEST(RemoveFrog, MovesTheLastRecordIntoTheFreedNumberAndTheSelectionWithIt) {
 
     // The last record only goes; its cell is the caller's to clear.
     board::RemoveFrog(session, 5);
-    EXPECT_EQ(b.Grid[170].Tag, 5);
+    EXPECT_EQ(b.Grid[170].RecordNumber, 5);
     board::ClearCell(session, 170);
     EXPECT_NE(session.window.Caption.find("  4 left out of"), std::string::npos) << session.window.Caption;
     EXPECT_FALSE(b.Frog[5].Visible);
@@ -67,8 +67,8 @@ TEST(RemoveFrog, MovesTheLastRecordIntoTheFreedNumberAndTheSelectionWithIt) {
 
     b.SelectedFrog = 4;  // the last record, on 130
     RemoveAsAJumpDoes(session, 2);
-    EXPECT_EQ(b.Rect[2].Tag, 130);
-    EXPECT_EQ(b.Grid[130].Tag, 2);
+    EXPECT_EQ(b.Rect[2].CellNumber, 130);
+    EXPECT_EQ(b.Grid[130].RecordNumber, 2);
     EXPECT_EQ(b.SelectedFrog, 2);
     EXPECT_FALSE(b.Frog[2].Visible);         // the removed frog's picture
     EXPECT_EQ(board::FindPicture(b, 2), 4);  // the moved record keeps its own
@@ -105,7 +105,7 @@ TEST(RemoveFrog, ALiveFrogsPictureWinsOverAHiddenOneOnTheSameCell) {
     board::HideAllFrogPictures(b);
     board::ShowFrogPictures(b);
     EXPECT_TRUE(b.Frog[3].Visible && !b.Frog[2].Visible);
-    board::RemoveFrog(session, b.Grid[static_cast<std::size_t>(q)].Tag);
+    board::RemoveFrog(session, b.Grid[static_cast<std::size_t>(q)].RecordNumber);
     board::ClearCell(session, q);
     EXPECT_FALSE(b.Frog[3].Visible);  // no picture left standing on an empty cell
     ExpectConsistentBoard(b, 3);

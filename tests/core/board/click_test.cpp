@@ -60,7 +60,7 @@ TEST(BoardClick, JumpMovesTheFrogRemovesTheOtherPlaysTheSoundAndClearsHints) {
     Session& f = StartWithBoard(game, {a, a + 1, far1, far2});
     Jump(f, a, a + 2);
     EXPECT_EQ(FrogCells(f), (std::vector<int>{a + 2, far2, far1}));
-    EXPECT_EQ(std::tuple(GridCell(f, a).Tag, PictureOnCell(f, a + 1), f.board.SelectedFrog), std::tuple(0, 0, 0));
+    EXPECT_EQ(std::tuple(GridCell(f, a).RecordNumber, PictureOnCell(f, a + 1), f.board.SelectedFrog), std::tuple(0, 0, 0));
     EXPECT_FALSE(f.board.HighLight.Visible);
     EXPECT_TRUE(GreenCells(f).empty());
     EXPECT_EQ(game.platform.sounds, std::vector<std::string>{window::JumpSoundPath(f)});

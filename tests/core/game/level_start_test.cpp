@@ -19,7 +19,7 @@ void ExpectFrogsOnCells(const Session& f, const std::vector<int>& cells) {
     ASSERT_EQ(FrogCells(f), cells);
     for (std::size_t r = 1; r <= cells.size(); ++r) {
         const Cell& cell = f.board.Grid[static_cast<std::size_t>(cells[r - 1])];
-        EXPECT_EQ(std::tuple(cell.Tag, f.board.Rect[r].Left, f.board.Rect[r].Top),
+        EXPECT_EQ(std::tuple(cell.RecordNumber, f.board.Rect[r].Left, f.board.Rect[r].Top),
                   std::tuple(static_cast<int>(r), cell.Left + 3, cell.Top + 5));
         EXPECT_GT(PictureOnCell(f, cells[r - 1]), 0);
     }
@@ -75,7 +75,7 @@ TEST(LevelStart, DamagedStoredPuzzleIsMadeAnewAndNoPuzzleLeavesAnEmptyBoard) {
     f.game.CurrentLevel = 348;  // beyond the tables: the frogs of level 2 must go
     game::StartLevel(f);
     EXPECT_EQ(board::FrogsLeft(f.board), 0);
-    EXPECT_EQ(f.board.Grid[static_cast<std::size_t>(occupied)].Tag, 0);
+    EXPECT_EQ(f.board.Grid[static_cast<std::size_t>(occupied)].RecordNumber, 0);
 }
 
 // With "Grids" on every level start outlines every cell, also after the

@@ -131,7 +131,7 @@ TEST(Generator, EveryLevelGivesADistinctSolvablePuzzleEndingOnTheCentre) {
             // The verifying replay, whose jump rules are tested on their own,
             // leaves its end position on the check board.
             ASSERT_EQ(f.board.RectB.size(), 2u) << "level " << g;
-            ASSERT_EQ(f.board.RectB[1].Tag, 158) << "level " << g;
+            ASSERT_EQ(f.board.RectB[1].CellNumber, 158) << "level " << g;
             for (auto [from, to] : steps) {
                 // Read backwards, a step is a reverse jump from `to` to `from`.
                 from19Right += Column(to) == 19 && Column(from) > 19;

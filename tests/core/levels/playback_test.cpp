@@ -48,8 +48,8 @@ TEST(Playback, SolvesTheLevelTwoTicksPerJump) {
         levels::TimerTick(f);  // jumps
         EXPECT_EQ(f.msg.PlaybackInput.Text, "1");
         EXPECT_FALSE(f.board.HighLight.Visible);
-        EXPECT_EQ(GridCell(f, from).Tag, 0) << "step " << s;
-        EXPECT_GT(GridCell(f, to).Tag, 0) << "step " << s;
+        EXPECT_EQ(GridCell(f, from).RecordNumber, 0) << "step " << s;
+        EXPECT_GT(GridCell(f, to).RecordNumber, 0) << "step " << s;
         ASSERT_EQ(board::FrogsLeft(f.board), frogs - 1) << "step " << s;
     }
     EXPECT_FALSE(f.tasks.PlaybackActive);

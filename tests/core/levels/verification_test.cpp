@@ -31,12 +31,12 @@ void SetPuzzle(Session& f, int g, const std::vector<int>& pieces, const Steps& s
 std::vector<int> CheckFrogCells(const Session& f) {
     std::vector<int> cells;
     for (std::size_t r = 1; r < f.board.RectB.size(); ++r) {
-        const int n = f.board.RectB[r].Tag;
-        EXPECT_EQ(f.board.GridB.at(static_cast<std::size_t>(n)).Tag, static_cast<int>(r)) << "cell " << n;
+        const int n = f.board.RectB[r].CellNumber;
+        EXPECT_EQ(f.board.GridB.at(static_cast<std::size_t>(n)).RecordNumber, static_cast<int>(r)) << "cell " << n;
         cells.push_back(n);
     }
     int occupied = 0;
-    for (std::size_t n = 1; n < f.board.GridB.size(); ++n) occupied += f.board.GridB[n].Tag > 0;
+    for (std::size_t n = 1; n < f.board.GridB.size(); ++n) occupied += f.board.GridB[n].RecordNumber > 0;
     EXPECT_EQ(occupied, static_cast<int>(cells.size()));
     return cells;
 }

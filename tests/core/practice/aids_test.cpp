@@ -23,9 +23,9 @@ std::string Snapshot(const Session& f) {
     std::ostringstream s;
     const Board& b = f.board;
     for (std::size_t i = 1; i < b.Grid.size(); ++i)
-        s << b.Grid[i].Tag << ',' << b.Grid[i].BorderStyle << ',' << b.Grid[i].BorderColor << ' ';
+        s << b.Grid[i].RecordNumber << ',' << b.Grid[i].BorderStyle << ',' << b.Grid[i].BorderColor << ' ';
     s << "\nrecords";
-    for (const FrogRecord& r : b.Rect) s << ' ' << r.Tag << '@' << r.Left << ',' << r.Top << ',' << r.Width;
+    for (const FrogRecord& r : b.Rect) s << ' ' << r.CellNumber << '@' << r.Left << ',' << r.Top << ',' << r.Width;
     s << "\npictures";
     for (const FrogPicture& p : b.Frog)
         s << ' ' << p.Left << ',' << p.Top << (p.Visible ? 'v' : 'h') << p.FacingLeft;
