@@ -444,10 +444,13 @@ struct DataFiles {
     std::map<std::string, int> Failures;
 };
 
+// The window as the desktop shows it; time spent minimised is no play time.
+enum class WindowState { Normal, Minimised, Maximised };
+
 struct Window {
     std::string Caption;
     Pointer MousePointer = Pointer::Default;
-    int WindowState = 0;  // 0 normal, 1 minimised, 2 maximised
+    WindowState State = WindowState::Normal;
     int Left = 0;
     int Top = 0;
     int Width = 800;   // outer size in pixels

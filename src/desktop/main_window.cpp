@@ -574,7 +574,9 @@ void MainWindow::endSession() {
 
 void MainWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange) {
-        const int state = isMinimized() ? 1 : isMaximized() ? 2 : 0;
+        const WindowState state = isMinimized()   ? WindowState::Minimised
+                                  : isMaximized() ? WindowState::Maximised
+                                                  : WindowState::Normal;
         run([state](Session& f) { window::ChangeWindowState(f, state); });
     }
     QMainWindow::changeEvent(event);

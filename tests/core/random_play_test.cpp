@@ -215,7 +215,7 @@ private:
                 return "about closed";
             case 9: {
                 const int state = Roll(3);
-                window::ChangeWindowState(f, state);
+                window::ChangeWindowState(f, static_cast<WindowState>(state));
                 return "window state " + std::to_string(state);
             }
             case 10:

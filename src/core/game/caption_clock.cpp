@@ -88,7 +88,7 @@ void AddPlayTime(Session& session) {
 }
 
 bool LevelInPlay(const Session& session) {
-    return session.play.Now == Screen::LevelInPlay && session.window.WindowState != 1 && !session.play.ExitQuestion;
+    return session.play.Now == Screen::LevelInPlay && session.window.State != WindowState::Minimised && !session.play.ExitQuestion;
 }
 
 bool StartScreenUp(const Session& session) {

@@ -17,7 +17,7 @@ void Enter(Session& session, Screen next);
 // The exit question opens or closes; nobody plays while it is open.
 void SetExitQuestion(Session& session, bool open);
 // The window is minimised (1), shown (0) or maximised (2).
-void SetWindowState(Session& session, int windowState);
+void SetWindowState(Session& session, WindowState windowState);
 // The screen the game is seen on: under the high-score table, the one it covers.
 Screen Covered(const PlayState& play);
 // A game runs: a level on the board, its round-over message or its panel,

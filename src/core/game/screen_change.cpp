@@ -83,8 +83,8 @@ void SetExitQuestion(Session& session, bool open) {
     AcrossPlay(session, [&] { session.play.ExitQuestion = open; });
 }
 
-void SetWindowState(Session& session, int windowState) {
-    AcrossPlay(session, [&] { session.window.WindowState = windowState; });
+void SetWindowState(Session& session, WindowState windowState) {
+    AcrossPlay(session, [&] { session.window.State = windowState; });
 }
 
 bool GameRuns(const Session& session) {

@@ -46,7 +46,7 @@ bool UndoAvailable(const Session& session) {
     // After the jump that ended a round, the round-over message may be up;
     // not the one of a solved last level, which has ended the game.
     if (Offered(session)) return true;
-    return session.play.Now == Screen::RoundOver && session.window.WindowState != 1 && !session.tasks.PlaybackActive &&
+    return session.play.Now == Screen::RoundOver && session.window.State != WindowState::Minimised && !session.tasks.PlaybackActive &&
            board::FrogsLeft(session.board) >= 2;
 }
 

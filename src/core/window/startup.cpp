@@ -195,15 +195,15 @@ void StartUp(Session& session) {
     TellUnreadableFiles(session);
 }
 
-void ChangeWindowState(Session& session, int windowState) {
+void ChangeWindowState(Session& session, WindowState windowState) {
     // Time spent minimised is no playing time: the stretch played so far is
     // added on the way down (a close while minimised adds nothing more), and
     // a new one starts on the way back.
     game::SetWindowState(session, windowState);
     ClockState& state = session.clock.State;
-    if (windowState == 1 && state == ClockState::Running) state = ClockState::FreezeRequested;
-    if (windowState == 2 && state == ClockState::Frozen) state = ClockState::RestoreRequested;
-    if (windowState == 0 && state == ClockState::Frozen) state = ClockState::RestoreRequested;
+    if (windowState == WindowState::Minimised && state == ClockState::Running) state = ClockState::FreezeRequested;
+    if (windowState == WindowState::Maximised && state == ClockState::Frozen) state = ClockState::RestoreRequested;
+    if (windowState == WindowState::Normal && state == ClockState::Frozen) state = ClockState::RestoreRequested;
 }
 
 }  // namespace quib::window

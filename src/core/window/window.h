@@ -12,7 +12,7 @@ namespace quib::window {
 
 void OpenWindow(Session& session);
 void StartUp(Session& session);
-void ChangeWindowState(Session& session, int windowState);
+void ChangeWindowState(Session& session, WindowState windowState);
 // The close request. Returns true when the window must stay open (the
 // player answered No).
 bool RequestClose(Session& session);

@@ -68,10 +68,10 @@ TEST(LevelClock, MinimisingAndMidnightLeaveTheLevelTimeRight) {
     f.clock.State = ClockState::Running;
     f.clock.LevelStartTime = p.timeOfDay;
     p.Advance(42);
-    window::ChangeWindowState(f, 1);
+    window::ChangeWindowState(f, WindowState::Minimised);
     for (int i = 0; i < 61; ++i) { game::ClockTick(f); p.Advance(10); }
     EXPECT_EQ(f.clock.State, ClockState::Frozen);
-    window::ChangeWindowState(f, 0);
+    window::ChangeWindowState(f, WindowState::Normal);
     game::ClockTick(f);
     EXPECT_EQ(f.clock.State, ClockState::Running);
     EXPECT_NEAR(game::LevelTime(f), 42, 1e-6);

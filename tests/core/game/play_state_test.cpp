@@ -163,7 +163,7 @@ TEST(PlayState, TableOverARoundOverMessageAddsNoPlayTime) {
     records::ShowHighScores(f);
     records::CloseHighScores(f);
     game.platform.Advance(10);
-    window::ChangeWindowState(f, 1);
+    window::ChangeWindowState(f, WindowState::Minimised);
     EXPECT_EQ(f.clock.PlaySeconds, 100);
 }
 
@@ -241,7 +241,7 @@ TEST(PlayState, TheExitQuestionsSecondsAreNoPlayTime) {
     other.platform.whileAsking = [&] { other.platform.Advance(50); };
     window::RequestClose(g);
     other.platform.Advance(10);
-    window::ChangeWindowState(g, 1);
+    window::ChangeWindowState(g, WindowState::Minimised);
     EXPECT_EQ(g.clock.PlaySeconds, 10);
 
     // The word that the files could not be kept comes before the question,
@@ -314,7 +314,7 @@ TEST(ScreenChange, PlayTimeIsBankedWhenALevelStopsBeingInPlayAndRestartsWithIt) 
         window::RequestClose(f);
         records::CloseHighScores(f);
         game.platform.Advance(10);
-        window::ChangeWindowState(f, 1);
+        window::ChangeWindowState(f, WindowState::Minimised);
         EXPECT_EQ(f.clock.PlaySeconds, 40);
     }
     // Practice: a game loaded from a slot, 100 seconds played, Quit,

@@ -50,7 +50,7 @@ TEST(CloseRequest, AFrozenClockIsBroughtUpToDateBeforeTheLevelTimeIsWritten) {
     Session& f = game.session();
     PlayLevel(f, 1, 1);
     game.platform.Advance(30);
-    window::ChangeWindowState(f, 1);  // minimised: the next tick freezes the clock at 30 s
+    window::ChangeWindowState(f, WindowState::Minimised);  // minimised: the next tick freezes the clock at 30 s
     game::ClockTick(f);
     ASSERT_EQ(f.clock.State, ClockState::Frozen);
     game.platform.Advance(600);
@@ -106,12 +106,12 @@ TEST(CloseRequest, OnlyTimeWithALevelInPlayCounts) {
     game::ContinueGame(f);
     third.platform.Advance(40);
     records::ShowHighScores(f);
-    window::ChangeWindowState(f, 1);
+    window::ChangeWindowState(f, WindowState::Minimised);
     third.platform.Advance(600);
-    window::ChangeWindowState(f, 0);
+    window::ChangeWindowState(f, WindowState::Normal);
     records::CloseHighScores(f);
     third.platform.Advance(5);
-    window::ChangeWindowState(f, 1);
+    window::ChangeWindowState(f, WindowState::Minimised);
     third.platform.Advance(600);
     window::RequestClose(f);
     EXPECT_EQ(std::tuple(f.clock.PlaySeconds, f.clock.PlayMinutes, f.clock.PlaySecs), std::tuple(145, 2, 25));

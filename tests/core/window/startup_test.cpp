@@ -183,7 +183,7 @@ TEST(FormResize, TurnsMinimiseAndRestoreIntoClockRequests) {
     TestGame game;
     for (const auto& c : cases) {
         game->clock.State = static_cast<ClockState>(c[1]);
-        window::ChangeWindowState(game.session(), c[0]);
+        window::ChangeWindowState(game.session(), static_cast<WindowState>(c[0]));
         EXPECT_EQ(game->clock.State, static_cast<ClockState>(c[2])) << "state " << c[0] << " from " << c[1];
     }
 }
