@@ -168,7 +168,7 @@ struct Cell {
     float Width = 0;
     float Height = 0;
     int RecordNumber = 0;
-    int BorderStyle = 0;  // 0 none, 1 solid
+    bool Outlined = false;  // drawn with a solid outline
     Colour BorderColor = 0;
     Colour BackColor = 0;
     bool Visible = false;

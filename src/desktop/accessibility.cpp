@@ -180,7 +180,7 @@ QString DescribeCell(const Session& session, int cell) {
             .arg(column);
     }
     // A coloured outline on an empty cell is a landing hint of the selected frog.
-    const bool landing = c.BorderStyle == 1 && c.BorderColor != 0;
+    const bool landing = c.Outlined && c.BorderColor != 0;
     return (landing
                 ? QCoreApplication::translate("Accessibility", "empty cell, row %1, column %2, landing cell")
                 : QCoreApplication::translate("Accessibility", "empty cell, row %1, column %2"))

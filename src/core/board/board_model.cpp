@@ -79,7 +79,7 @@ void ResetCellOutlines(Session& session) {
     const bool grids = session.menu.GridsOption.Checked;
     for (std::size_t i = 1; i < session.board.Grid.size(); ++i) {
         Cell& cell = session.board.Grid[i];
-        if (!grids) cell.BorderStyle = 0;
+        if (!grids) cell.Outlined = false;
         cell.BorderColor = 0;
     }
 }

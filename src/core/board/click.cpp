@@ -31,11 +31,11 @@ void ShowLandingHints(Session& session) {
     for (int x = 1; x <= N; ++x) {
         Cell& cell = b.Grid[static_cast<std::size_t>(x)];
         if (IsLandingCell(b.Grid, b.BoardColumns, f, x)) {
-            cell.BorderStyle = 1;
+            cell.Outlined = true;
             cell.BorderColor = Rgb(0, 240, 0);
             cell.Visible = true;
         } else {
-            cell.BorderStyle = 0;
+            cell.Outlined = false;
             cell.BorderColor = 0;
         }
     }

@@ -117,7 +117,7 @@ void StartLevel(Session& session) {
     // brings their outlines back even when the table was closed elsewhere.
     const bool grids = session.menu.GridsOption.Checked;
     for (std::size_t i = 1; i < b.Grid.size(); ++i) {
-        b.Grid[i].BorderStyle = grids ? 1 : 0;
+        b.Grid[i].Outlined = grids;
         b.Grid[i].BorderColor = 0;
         if (grids) b.Grid[i].Visible = true;
     }
@@ -207,10 +207,10 @@ void ResumeBoard(Session& session) {
         Cell& cell = b.Grid[i];
         cell.BorderColor = 0;
         if (!grids) {
-            cell.BorderStyle = 0;
+            cell.Outlined = false;
         } else {
             cell.Visible = true;
-            cell.BorderStyle = 1;
+            cell.Outlined = true;
         }
     }
     ClearOverlays(session);

@@ -75,7 +75,7 @@ void NewGame(Session& session, int index, std::optional<int> gotoLevel) {
     b.SelectedFrog = 0;
     const bool grids = session.menu.GridsOption.Checked;
     for (std::size_t i = 1; i < b.Grid.size(); ++i) {
-        if (!grids) b.Grid[i].BorderStyle = 0;
+        if (!grids) b.Grid[i].Outlined = false;
         b.Grid[i].BackColor = 0;
     }
     session.game.ResumeOffered = false;

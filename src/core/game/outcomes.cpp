@@ -90,7 +90,7 @@ void Quit(Session& session) {
     // The level stops being in play (its time so far is banked): in Practice
     // the start screen follows, in the other modes the game is over.
     Enter(session, g.ModeIndex == kPracticeMode ? Screen::StartScreen : Screen::GameOver);
-    for (std::size_t i = 1; i < b.Grid.size(); ++i) b.Grid[i].BorderStyle = 0;
+    for (std::size_t i = 1; i < b.Grid.size(); ++i) b.Grid[i].Outlined = false;
     for (std::size_t i = 0; i < high.NamesLabel.size(); ++i) {
         high.NamesLabel[i].Visible = false;
         high.ScoreLabel[i].Visible = false;

@@ -229,9 +229,9 @@ void ReadDataFile(Session& session) {
     for (std::size_t i = 1; i < session.board.Grid.size(); ++i) {
         Cell& cell = session.board.Grid[i];
         if (menu.GridsOption.Checked) {
-            cell.BorderStyle = 1;
+            cell.Outlined = true;
         } else {
-            cell.BorderStyle = 0;
+            cell.Outlined = false;
             cell.BorderColor = 0;
         }
     }

@@ -201,7 +201,7 @@ void LoadFromSlot(Session& session, int index) {
     PlaceFrogRecords(session, s.frogs);
     for (const FrogRecord& rec : s.frogs) {
         Cell& cell = session.board.Grid[static_cast<std::size_t>(rec.CellNumber)];
-        cell.BorderStyle = 1;
+        cell.Outlined = true;
         cell.BorderColor = Rgb(255, 0, 0);
     }
 
@@ -224,7 +224,7 @@ void LoadFromSlot(Session& session, int index) {
     MarkSlot(session, index, true);
 
     if (!session.menu.GridsOption.Checked)
-        for (std::size_t i = 1; i < session.board.Grid.size(); ++i) session.board.Grid[i].BorderStyle = 0;
+        for (std::size_t i = 1; i < session.board.Grid.size(); ++i) session.board.Grid[i].Outlined = false;
 
     game::TakeUpBoard(session);
 }

@@ -25,13 +25,13 @@ void ToggleGrids(Session& session) {
     std::vector<Cell>& grid = session.board.Grid;
     if (entry.Checked) {
         entry.Checked = false;
-        for (std::size_t i = 1; i < grid.size(); ++i) grid[i].BorderStyle = 0;
+        for (std::size_t i = 1; i < grid.size(); ++i) grid[i].Outlined = false;
     } else {
         entry.Checked = true;
         for (std::size_t i = 1; i < grid.size(); ++i) {
             grid[i].Visible = true;
             grid[i].BorderColor = 0;
-            grid[i].BorderStyle = 1;
+            grid[i].Outlined = true;
         }
     }
 }

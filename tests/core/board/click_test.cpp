@@ -20,7 +20,7 @@ std::vector<int> GreenCells(const Session& f) {
     std::vector<int> cells;
     for (std::size_t i = 1; i < f.board.Grid.size(); ++i) {
         const Cell& c = f.board.Grid[i];
-        if (c.BorderStyle == 1 && c.BorderColor == Rgb(0, 240, 0) && c.Visible) cells.push_back(static_cast<int>(i));
+        if (c.Outlined && c.BorderColor == Rgb(0, 240, 0) && c.Visible) cells.push_back(static_cast<int>(i));
     }
     return cells;
 }

@@ -87,7 +87,7 @@ TEST(LevelStart, OutlinesEveryCellWithGridsOnAfterTheHighScoreTable) {
     window::ToggleGrids(f);
     const auto outlined = [&f] {
         return std::count_if(f.board.Grid.begin() + 1, f.board.Grid.end(),
-                             [](const Cell& c) { return c.Visible && c.BorderStyle == 1; });
+                             [](const Cell& c) { return c.Visible && c.Outlined; });
     };
     PlaySolution(f, LevelPuzzle(1));
     records::ShowHighScores(f);

@@ -23,7 +23,7 @@ std::string Snapshot(const Session& f) {
     std::ostringstream s;
     const Board& b = f.board;
     for (std::size_t i = 1; i < b.Grid.size(); ++i)
-        s << b.Grid[i].RecordNumber << ',' << b.Grid[i].BorderStyle << ',' << b.Grid[i].BorderColor << ' ';
+        s << b.Grid[i].RecordNumber << ',' << b.Grid[i].Outlined << ',' << b.Grid[i].BorderColor << ' ';
     s << "\nrecords";
     for (const FrogRecord& r : b.Rect) s << ' ' << r.CellNumber << '@' << r.Left << ',' << r.Top << ',' << r.Width;
     s << "\npictures";
@@ -95,7 +95,7 @@ TEST(PracticeUndo, AfterTheTableCoveredTheRoundOverMessageTheCellsComeBack) {
     practice::UndoJump(f);
     ASSERT_EQ(FrogCells(f), LevelPuzzle(3).pieces);
     for (std::size_t i = 1; i < f.board.Grid.size(); ++i)
-        ASSERT_TRUE(f.board.Grid[i].Visible && f.board.Grid[i].BorderStyle == 1) << "cell " << i;
+        ASSERT_TRUE(f.board.Grid[i].Visible && f.board.Grid[i].Outlined) << "cell " << i;
 }
 
 TEST(PracticeUndo, HistoryGoesWithRestartNewLevelAndSlotLoad) {

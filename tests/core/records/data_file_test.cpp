@@ -124,7 +124,7 @@ TEST(DataFileOptions, TheFlagsSetSoundGridsAndTheCellOutlines) {
         ReadPrepared(game, items);
         EXPECT_EQ(std::tuple(game->menu.SoundOption.Checked, game->menu.GridsOption.Checked, game->game.SoundOn),
                   std::tuple(on, on, on));
-        for (std::size_t i = 1; i < game->board.Grid.size(); ++i) ASSERT_EQ(game->board.Grid[i].BorderStyle, on ? 1 : 0);
+        for (std::size_t i = 1; i < game->board.Grid.size(); ++i) ASSERT_EQ(game->board.Grid[i].Outlined, on);
         ASSERT_TRUE(records::WriteDataFile(game.session()));
         EXPECT_EQ(FileLines(game.data.file("data.txt"))[12], on ? "#TRUE#" : "#FALSE#");
     }
@@ -149,7 +149,7 @@ TEST(DataFileFallback, FileCutAfterItemTwentyKeepsWhatWasReadBeforeTheCut) {
     EXPECT_TRUE(!f.game.SoundOn && f.menu.GridsOption.Checked);
     EXPECT_NEAR(game.platform.Timer() - *f.clock.LevelStartTime, 75.5, 1e-3);
     ExpectFallback(f);
-    EXPECT_EQ(std::pair(f.game.TriesAllowed, f.board.Grid[7].BorderStyle), std::pair(10, 0));  // mode and outline steps did not run
+    EXPECT_EQ(std::pair(f.game.TriesAllowed, f.board.Grid[7].Outlined), std::pair(10, false));  // mode and outline steps did not run
     // A fresh level 1 stands on the board, at the fallback's own offsets.
     ASSERT_EQ(f.board.Rect.size(), 5u);
     for (std::size_t k = 1; k <= 4; ++k) {

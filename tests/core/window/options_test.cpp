@@ -36,7 +36,7 @@ TEST(GridsOption, OutlinesEveryCellInBlackAndRemovesTheOutlinesAgain) {
     // As the high-score table and the landing hints leave them: some cells
     // hidden, one outlined in green.
     f.board.Grid[5].Visible = f.board.Grid[294].Visible = false;
-    f.board.Grid[77].BorderStyle = 1;
+    f.board.Grid[77].Outlined = true;
     f.board.Grid[77].BorderColor = Rgb(0, 240, 0);
     const Cell tpl = f.board.Grid[0];
 
@@ -45,10 +45,10 @@ TEST(GridsOption, OutlinesEveryCellInBlackAndRemovesTheOutlinesAgain) {
         EXPECT_EQ(f.menu.GridsOption.Checked, on);
         for (int i = 1; i <= kCells; ++i) {
             const Cell& c = f.board.Grid[static_cast<std::size_t>(i)];
-            ASSERT_EQ(std::tuple(c.Visible, c.BorderStyle, c.BorderColor), std::tuple(true, on ? 1 : 0, 0u)) << "cell " << i;
+            ASSERT_EQ(std::tuple(c.Visible, c.Outlined, c.BorderColor), std::tuple(true, on, 0u)) << "cell " << i;
         }
     }
-    EXPECT_EQ(std::pair(f.board.Grid[0].Visible, f.board.Grid[0].BorderStyle), std::pair(tpl.Visible, tpl.BorderStyle));
+    EXPECT_EQ(std::pair(f.board.Grid[0].Visible, f.board.Grid[0].Outlined), std::pair(tpl.Visible, tpl.Outlined));
 }
 
 TEST(ColourSliders, EachSliderGivesItsComponentAndCaptionsItsOwnLabel) {
