@@ -15,7 +15,7 @@
 
 namespace {
 
-using quib::Form1;
+using quib::Session;
 using quib::bench::Timings;
 using quib::testing::TestGame;
 
@@ -23,13 +23,13 @@ using quib::testing::TestGame;
 void OpenLevel200(TestGame& game) {
     std::filesystem::create_directories(game.program.path() + "Sounds");
     std::ofstream(game.program.path() + "Sounds/Jump.wav") << "RIFF";
-    Form1& f = game.form();
-    quib::game::mnulevel_Click(f, 200);
+    Session& f = game.session();
+    quib::game::GoToLevel(f, 200);
 }
 
 void BM_ClickJumpLevel200(benchmark::State& state) {
     TestGame game;
-    Form1& f = game.form();
+    Session& f = game.session();
     OpenLevel200(game);
     if (quib::board::FrogsLeft(f.board) != 203) {
         state.SkipWithError("level 200 did not start");
@@ -39,7 +39,7 @@ void BM_ClickJumpLevel200(benchmark::State& state) {
     // Play the stored solution up to the measured step; that position is
     // restored before every measured click.
     for (int s = 1; s < step; ++s) {
-        f.board.SelectedFrog = f.board.Grid[static_cast<std::size_t>(*f.library.SolutionFrom(200, s))].Tag;
+        f.board.SelectedFrog = f.board.Grid[static_cast<std::size_t>(*f.library.SolutionFrom(200, s))].RecordNumber;
         quib::board::ClickCell(f, f.library.SolutionTo(200, s));
     }
     const int from = *f.library.SolutionFrom(200, step);
@@ -49,12 +49,12 @@ void BM_ClickJumpLevel200(benchmark::State& state) {
     for (auto _ : state) {
         f.board = start;
         game.platform.sounds.clear();
-        f.board.SelectedFrog = f.board.Grid[static_cast<std::size_t>(from)].Tag;
+        f.board.SelectedFrog = f.board.Grid[static_cast<std::size_t>(from)].RecordNumber;
         const quib::Cell& cell = f.board.Grid[static_cast<std::size_t>(to)];
         const float x = cell.Left + 10;
         const float y = cell.Top + 10;
         timings.Start();
-        quib::board::Form_MouseDown(f, 1, 0, x, y);
+        quib::board::PressAt(f, 1, 0, x, y);
         timings.Stop();
         benchmark::DoNotOptimize(f.window.Caption.data());
     }
@@ -66,7 +66,7 @@ BENCHMARK(BM_ClickJumpLevel200)->Arg(1)->Arg(201)->Iterations(5000)->Unit(benchm
 
 void BM_StartLevel200WithGeneration(benchmark::State& state) {
     TestGame game;
-    Form1& f = game.form();
+    Session& f = game.session();
     game.platform.reseedFromClock = true;  // a seed of its own per fresh start, as in the game
     OpenLevel200(game);
     Timings timings;

@@ -10,12 +10,12 @@
 
 namespace {
 
-using quib::Form1;
+using quib::Session;
 using quib::bench::Timings;
 using quib::testing::TestGame;
 
 // Runs the generator for level g until its puzzle is verified.
-void GenerateVerified(Form1& f, int g) {
+void GenerateVerified(Session& f, int g) {
     f.gen.GenerationLevel = g;
     f.gen.LevelVerified[static_cast<std::size_t>(g)] = false;
     while (!f.gen.LevelVerified[static_cast<std::size_t>(g)]) quib::levels::GenerateLevel(f);
@@ -23,7 +23,7 @@ void GenerateVerified(Form1& f, int g) {
 
 void BM_GenerateAndVerifyLevel200(benchmark::State& state) {
     TestGame game(false);
-    Form1& f = game.form();
+    Session& f = game.session();
     game.platform.reseedFromClock = true;  // a seed of its own per fresh start, as in the game
     f.game.CurrentLevel = 0;
     Timings timings;
@@ -38,7 +38,7 @@ BENCHMARK(BM_GenerateAndVerifyLevel200)->Iterations(5000)->Unit(benchmark::kMicr
 
 void BM_GenerateLibrary(benchmark::State& state) {
     TestGame game(false);
-    Form1& f = game.form();
+    Session& f = game.session();
     game.platform.reseedFromClock = true;
     f.game.CurrentLevel = 0;
     Timings timings;

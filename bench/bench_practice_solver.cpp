@@ -51,7 +51,7 @@
 
 namespace {
 
-using quib::Form1;
+using quib::Session;
 using quib::testing::TestGame;
 namespace practice = quib::practice;
 using Clock = std::chrono::steady_clock;
@@ -65,7 +65,7 @@ constexpr std::size_t kStraysPerLook = 4;
 TestGame& Library() {
     static std::unique_ptr<TestGame> game = [] {
         auto g = std::make_unique<TestGame>(false);
-        Form1& f = g->form();
+        Session& f = g->session();
         f.game.CurrentLevel = 0;
         for (int n = 1; n <= quib::kLevelsPlayed; ++n) {
             f.gen.GenerationLevel = n;
@@ -85,9 +85,9 @@ bool ListSlow() { return std::getenv("QUIB_BENCH_SLOW") != nullptr; }
 double Millis(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
 // A jump of the stored solution made on the board, as the playback makes it.
-void PlayStoredStep(Form1& f, int level, int step) {
+void PlayStoredStep(Session& f, int level, int step) {
     const int from = f.library.SolutionFrom(level, step).value_or(0);
-    f.board.SelectedFrog = f.board.Grid.at(static_cast<std::size_t>(from)).Tag;
+    f.board.SelectedFrog = f.board.Grid.at(static_cast<std::size_t>(from)).RecordNumber;
     quib::board::ClickCell(f, f.library.SolutionTo(level, step));
 }
 
@@ -168,7 +168,7 @@ practice::Verdict SearchFor500ms(const practice::Position& p, double& ms, const 
 
 void BM_Band(benchmark::State& state) {
     const int first = static_cast<int>(state.range(0));
-    Form1& f = Library().form();
+    Session& f = Library().session();
     BandResult r;
     searchedNodes = searchedMs = 0;
     for (auto _ : state) {
@@ -181,7 +181,7 @@ void BM_Band(benchmark::State& state) {
                 f.game.CurrentLevel = level;
                 // The same puzzle every time, not a fresh one for a used level.
                 f.library.LevelNeedsGenerating[static_cast<std::size_t>(level)] = false;
-                quib::game::NewGameMenue_Click(f, 4);
+                quib::game::StartNewGame(f, 4);
                 for (int s = 1; s <= k; ++s) PlayStoredStep(f, level, s);
                 // The best of a few answers, each as after the level start
                 // (the stored solution replayed, then looked up), so that a
@@ -258,7 +258,7 @@ void BM_Band(benchmark::State& state) {
     // processor time of it all is the jump's.
     auto jump = [&](int from, int to, bool stray) {
         const double cpu = ProcessCpuSeconds();
-        f.board.SelectedFrog = f.board.Grid.at(static_cast<std::size_t>(from)).Tag;
+        f.board.SelectedFrog = f.board.Grid.at(static_cast<std::size_t>(from)).RecordNumber;
         practice::UpdateAids(f);  // as the window does after every handler
         std::this_thread::sleep_for(std::chrono::milliseconds(500));
         const auto jumped = Clock::now();
@@ -301,7 +301,7 @@ void BM_Band(benchmark::State& state) {
                                                    (level + 2)));
         f.game.CurrentLevel = level;
         f.library.LevelNeedsGenerating[static_cast<std::size_t>(level)] = false;
-        quib::game::NewGameMenue_Click(f, 4);
+        quib::game::StartNewGame(f, 4);
         for (int s = 1; s < k; ++s) PlayStoredStep(f, level, s);
         // The work after the jump that made this board is a jump's too.
         const double arrived = ProcessCpuSeconds();
@@ -326,7 +326,7 @@ void BM_Band(benchmark::State& state) {
         // Each drawn jump is made and taken back.
         for (const practice::Move& stray : strays) {
             jump(stray.from, stray.to, true);
-            quib::practice::UndoJump_Click(f);
+            quib::practice::UndoJump(f);
             practice::UpdateAids(f);
             if (!(practice::PositionOf(f.board) == here))
                 state.SkipWithError("a stray jump was not taken back");

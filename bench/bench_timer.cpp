@@ -24,18 +24,18 @@
 
 namespace {
 
-using quib::Form1;
+using quib::Session;
 using quib::bench::Timings;
 using quib::testing::TestGame;
 
-bool AnyWaiting(const Form1& f) {
+bool AnyWaiting(const Session& f) {
     for (int k = 1; k <= quib::kLevelsPlayed; ++k)
         if (f.library.LevelNeedsGenerating[static_cast<std::size_t>(k)] && k != f.game.CurrentLevel) return true;
     return false;
 }
 
 // Every level but the current one marked as used, as after a long game.
-void MarkAll(Form1& f) {
+void MarkAll(Session& f) {
     for (int k = 1; k <= quib::kLevelsPlayed; ++k) f.library.LevelNeedsGenerating[static_cast<std::size_t>(k)] = true;
 }
 
@@ -43,18 +43,18 @@ void MarkAll(Form1& f) {
 // written the file.
 struct SuppliedGame {
     TestGame game;
-    Form1& f = game.form();
+    Session& f = game.session();
     SuppliedGame() {
         game.platform.reseedFromClock = true;
-        while (AnyWaiting(f)) quib::levels::Timer1_Timer(f);
-        for (int i = 0; i < 3; ++i) quib::levels::Timer1_Timer(f);
+        while (AnyWaiting(f)) quib::levels::TimerTick(f);
+        for (int i = 0; i < 3; ++i) quib::levels::TimerTick(f);
     }
 };
 
 // Argument 1: the library's saves on their own thread, as in the window.
 void BM_TickWhileSupplying(benchmark::State& state) {
     TestGame game;  // empty data folder: the library rebuilds itself
-    Form1& f = game.form();
+    Session& f = game.session();
     if (state.range(0) == 1) f.library.Writer = std::make_shared<quib::levels::LibraryWriter>();
     game.platform.reseedFromClock = true;
     MarkAll(f);
@@ -66,7 +66,7 @@ void BM_TickWhileSupplying(benchmark::State& state) {
             state.ResumeTiming();
         }
         timings.Start();
-        quib::levels::Timer1_Timer(f);
+        quib::levels::TimerTick(f);
         timings.Stop();
     }
     timings.Report(state);
@@ -75,11 +75,11 @@ BENCHMARK(BM_TickWhileSupplying)->Arg(0)->Arg(1)->Iterations(2000)->Unit(benchma
 
 void BM_TickWithCompleteLibrary(benchmark::State& state) {
     SuppliedGame supplied;
-    Form1& f = supplied.f;
+    Session& f = supplied.f;
     Timings timings(false);
     for (auto _ : state) {
         timings.Start();
-        quib::levels::Timer1_Timer(f);
+        quib::levels::TimerTick(f);
         timings.Stop();
     }
     timings.Report(state);
@@ -89,7 +89,7 @@ BENCHMARK(BM_TickWithCompleteLibrary)->Iterations(200000)->Unit(benchmark::kMicr
 // The whole text at once, as after reading the file or loading a save slot.
 void BM_LibraryText(benchmark::State& state) {
     SuppliedGame supplied;
-    Form1& f = supplied.f;
+    Session& f = supplied.f;
     Timings timings;
     for (auto _ : state) {
         timings.Start();
@@ -105,7 +105,7 @@ BENCHMARK(BM_LibraryText)->Iterations(2000)->Unit(benchmark::kMicrosecond);
 // installed, then the file rewritten.
 void BM_SaveAfterInstall(benchmark::State& state) {
     SuppliedGame supplied;
-    Form1& f = supplied.f;
+    Session& f = supplied.f;
     int v = 0;
     Timings timings;
     for (auto _ : state) {
@@ -129,17 +129,17 @@ BENCHMARK(BM_SaveAfterInstall)->Iterations(2000)->Unit(benchmark::kMicrosecond);
 // the window makes after every handler.
 void BM_TickWhileSolverSearches(benchmark::State& state) {
     SuppliedGame supplied;
-    Form1& f = supplied.f;
-    quib::game::mnulevel_Click(f, 190);
+    Session& f = supplied.f;
+    quib::game::GoToLevel(f, 190);
     quib::practice::AidsOf(f).Allowance = std::chrono::minutes(1);
     const int from = f.library.SolutionFrom(190, 20).value_or(0);
     for (int s = 1; s < 20; ++s) {
-        f.board.SelectedFrog = f.board.Grid.at(static_cast<std::size_t>(f.library.SolutionFrom(190, s).value_or(0))).Tag;
+        f.board.SelectedFrog = f.board.Grid.at(static_cast<std::size_t>(f.library.SolutionFrom(190, s).value_or(0))).RecordNumber;
         quib::board::ClickCell(f, f.library.SolutionTo(190, s));
     }
     for (const quib::practice::Move& m : quib::practice::LegalMoves(quib::practice::PositionOf(f.board))) {
         if (m.from == from) continue;
-        f.board.SelectedFrog = f.board.Grid.at(static_cast<std::size_t>(m.from)).Tag;
+        f.board.SelectedFrog = f.board.Grid.at(static_cast<std::size_t>(m.from)).RecordNumber;
         quib::board::ClickCell(f, m.to);
         break;
     }
@@ -148,7 +148,7 @@ void BM_TickWhileSolverSearches(benchmark::State& state) {
     for (auto _ : state) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
         timings.Start();
-        quib::levels::Timer1_Timer(f);
+        quib::levels::TimerTick(f);
         quib::practice::UpdateAids(f);
         timings.Stop();
     }

@@ -16,11 +16,11 @@ using quib::fuzz::Check;
 using quib::fuzz::CheckBoard;
 
 // A freshly opened window, the same for every input.
-void FreshWindow(quib::Form1& form) {
-    quib::fuzz::OpenWindowAfresh(form);
+void FreshWindow(quib::Session& session) {
+    quib::fuzz::OpenWindowAfresh(session);
     // Level 1's layout, for the fallback to place.
     const int cells[] = {118, 201, 180, 139};
-    for (int j = 0; j < 4; ++j) form.library.LevelPieces(1, j + 1) = static_cast<std::int16_t>(cells[j]);
+    for (int j = 0; j < 4; ++j) session.library.LevelPieces(1, j + 1) = static_cast<std::int16_t>(cells[j]);
 }
 
 struct Stored {
@@ -33,15 +33,15 @@ struct Stored {
     bool operator==(const Stored&) const = default;
 };
 
-Stored Read(const quib::Form1& f) {
+Stored Read(const quib::Session& f) {
     Stored s{f.game.TryNumber, f.game.LevelTries, f.game.HighestLevel, f.game.ModeIndex, f.game.SaveSlot,
              f.game.Score, f.clock.PlaySeconds, f.clock.PlayHours, f.clock.PlayMinutes, f.clock.PlaySecs,
-             f.menu.sndmenue.Checked, f.menu.mnuGrids.Checked, {}, {}};
+             f.menu.SoundOption.Checked, f.menu.GridsOption.Checked, {}, {}};
     for (int i = 1; i <= 200; ++i) s.flags.push_back(f.library.LevelNeedsGenerating[static_cast<std::size_t>(i)]);
     for (std::size_t r = 1; r < f.board.Rect.size(); ++r) {
         s.records.push_back(f.board.Rect[r].Left);
         s.records.push_back(f.board.Rect[r].Top);
-        s.records.push_back(static_cast<float>(f.board.Rect[r].Tag));
+        s.records.push_back(static_cast<float>(f.board.Rect[r].CellNumber));
     }
     return s;
 }
@@ -50,25 +50,25 @@ Stored Read(const quib::Form1& f) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static quib::fuzz::Fixture fx;
-    quib::Form1& form = *fx.form;
+    quib::Session& session = *fx.session;
     fx.PutInput("data.txt", data, size);
 
-    FreshWindow(form);
-    quib::records::ReadDataFile(form);
-    CheckBoard(form);
-    Check(form.game.ModeIndex >= 1 && form.game.ModeIndex <= 4);
-    Check(form.game.SaveSlot >= 0 && form.game.SaveSlot <= 5);
-    Check(form.game.ResumeLevel >= 1 && form.game.ResumeLevel <= 200);
-    Check(form.game.CurrentLevel == 1);
-    Check(form.clock.LevelStartTime && std::isfinite(*form.clock.LevelStartTime));
-    const Stored first = Read(form);
-    const int resume = form.game.ResumeLevel;
-    const bool offered = form.intro.CommandLabel2.Visible;
+    FreshWindow(session);
+    quib::records::ReadDataFile(session);
+    CheckBoard(session);
+    Check(session.game.ModeIndex >= 1 && session.game.ModeIndex <= 4);
+    Check(session.game.SaveSlot >= 0 && session.game.SaveSlot <= 5);
+    Check(session.game.ResumeLevel >= 1 && session.game.ResumeLevel <= 200);
+    Check(session.game.CurrentLevel == 1);
+    Check(session.clock.LevelStartTime && std::isfinite(*session.clock.LevelStartTime));
+    const Stored first = Read(session);
+    const int resume = session.game.ResumeLevel;
+    const bool offered = session.game.ResumeOffered;
 
-    Check(quib::records::WriteDataFile(form));
-    FreshWindow(form);
-    quib::records::ReadDataFile(form);
-    Check(Read(form) == first);
-    if (offered) Check(form.game.ResumeLevel == resume && form.intro.CommandLabel2.Visible);
+    Check(quib::records::WriteDataFile(session));
+    FreshWindow(session);
+    quib::records::ReadDataFile(session);
+    Check(Read(session) == first);
+    if (offered) Check(session.game.ResumeLevel == resume && session.game.ResumeOffered);
     return 0;
 }

@@ -35,36 +35,36 @@ void CheckRows(const quib::HighScores& h) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static quib::fuzz::Fixture fx;
-    quib::Form1& form = *fx.form;
+    quib::Session& session = *fx.session;
     fx.PutInput("high.txt", data, size);
 
-    form.high = quib::HighScores{};
-    quib::records::BuildHighScoreTable(form);
-    CheckRows(form.high);
+    session.high = quib::HighScores{};
+    quib::records::BuildHighScoreTable(session);
+    CheckRows(session.high);
 
     // A finished game made from the input's first bytes.
     std::uint32_t seed = 0;
     for (std::size_t i = 0; i < std::min<std::size_t>(size, 8); ++i) seed = seed * 131 + data[i];
-    form.game.Score = static_cast<std::int32_t>(seed % 5000);
-    form.clock.PlaySeconds = seed % 50000;
-    form.high.NewScoreRank = 0;
-    quib::records::InsertHighScore(form);
-    Check(form.high.NewScoreRank >= 0 && form.high.NewScoreRank <= 10);
-    if (form.high.NewScoreRank > 0) {
-        const std::size_t r = static_cast<std::size_t>(form.high.NewScoreRank);
-        Check(form.high.NamesLabel[r].Caption == "Anonymous");
-        Check(form.high.HighScoreSeconds[r] == form.clock.PlaySeconds);
+    session.game.Score = static_cast<std::int32_t>(seed % 5000);
+    session.clock.PlaySeconds = seed % 50000;
+    session.high.NewScoreRank = 0;
+    quib::records::InsertHighScore(session);
+    Check(session.high.NewScoreRank >= 0 && session.high.NewScoreRank <= 10);
+    if (session.high.NewScoreRank > 0) {
+        const std::size_t r = static_cast<std::size_t>(session.high.NewScoreRank);
+        Check(session.high.NamesLabel[r].Caption == "Anonymous");
+        Check(session.high.HighScoreSeconds[r] == session.clock.PlaySeconds);
     }
-    CheckRows(form.high);
+    CheckRows(session.high);
 
-    const quib::HighScores before = form.high;
-    Check(quib::records::WriteHighScores(form));
-    form.high = quib::HighScores{};
-    quib::records::BuildHighScoreTable(form);
+    const quib::HighScores before = session.high;
+    Check(quib::records::WriteHighScores(session));
+    session.high = quib::HighScores{};
+    quib::records::BuildHighScoreTable(session);
     for (std::size_t i = 1; i <= 10; ++i) {
-        Check(form.high.NamesLabel[i].Caption == AsWritten(before.NamesLabel[i].Caption));
-        Check(form.high.ScoreLabel[i].Caption == AsWritten(before.ScoreLabel[i].Caption));
-        Check(form.high.HighScoreSeconds[i] == before.HighScoreSeconds[i]);
+        Check(session.high.NamesLabel[i].Caption == AsWritten(before.NamesLabel[i].Caption));
+        Check(session.high.ScoreLabel[i].Caption == AsWritten(before.ScoreLabel[i].Caption));
+        Check(session.high.HighScoreSeconds[i] == before.HighScoreSeconds[i]);
     }
     return 0;
 }

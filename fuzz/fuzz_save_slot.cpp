@@ -21,21 +21,21 @@ using quib::fuzz::CheckBoard;
 
 // The start screen of a fresh run, with a library whose every level has a
 // layout, so that no level start needs the generator.
-void FreshWindow(quib::Form1& form) {
-    quib::fuzz::OpenWindowAfresh(form);
-    form.gen.GenerationLevel = 0;
-    form.clock.ClockState = 0;
+void FreshWindow(quib::Session& session) {
+    quib::fuzz::OpenWindowAfresh(session);
+    session.gen.GenerationLevel = 0;
+    session.clock.State = quib::ClockState::Running;
     static bool installed = false;
     if (!installed) {
         for (int level = 1; level <= 200; ++level)
-            for (int j = 1; j <= level + 3; ++j) form.library.LevelPieces(level, j) = static_cast<std::int16_t>(j);
+            for (int j = 1; j <= level + 3; ++j) session.library.LevelPieces(level, j) = static_cast<std::int16_t>(j);
         installed = true;
     }
 }
 
-std::vector<int> Cells(const quib::Form1& form) {
+std::vector<int> Cells(const quib::Session& session) {
     std::vector<int> cells;
-    for (std::size_t r = 1; r < form.board.Rect.size(); ++r) cells.push_back(form.board.Rect[r].Tag);
+    for (std::size_t r = 1; r < session.board.Rect.size(); ++r) cells.push_back(session.board.Rect[r].CellNumber);
     return cells;
 }
 
@@ -50,13 +50,13 @@ struct SlotFields {
     bool operator==(const SlotFields&) const = default;
 };
 
-SlotFields Fields(const quib::Form1& f) {
+SlotFields Fields(const quib::Session& f) {
     SlotFields s{f.game.CurrentLevel, f.game.TryNumber, f.game.LevelTries, f.game.ModeIndex, f.game.Score,
                  f.clock.PlaySeconds, f.clock.PlayHours, f.clock.PlayMinutes, f.clock.PlaySecs, {}, {}};
     for (std::size_t r = 1; r < f.board.Rect.size(); ++r) {
         s.frogs.push_back(f.board.Rect[r].Left);
         s.frogs.push_back(f.board.Rect[r].Top);
-        s.frogs.push_back(static_cast<float>(f.board.Rect[r].Tag));
+        s.frogs.push_back(static_cast<float>(f.board.Rect[r].CellNumber));
     }
     for (int j = 1; j <= f.game.CurrentLevel + 3; ++j) s.startLayout.push_back(f.library.LevelPieces(f.game.CurrentLevel, j));
     return s;
@@ -66,40 +66,40 @@ SlotFields Fields(const quib::Form1& f) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static quib::fuzz::Fixture fx;
-    quib::Form1& form = *fx.form;
+    quib::Session& session = *fx.session;
     fx.PutInput(quib::records::SlotFileName(1), data, size);
 
-    FreshWindow(form);
-    quib::records::UpdateSlotMenu(form, 1);
-    const bool offered = form.menu.mnuloadgame[1].Enabled;
-    const quib::Game before = form.game;
-    const std::vector<int> cellsBefore = Cells(form);
+    FreshWindow(session);
+    quib::records::UpdateSlotMenu(session, 1);
+    const bool offered = session.menu.LoadSlotEntries[1].Enabled;
+    const quib::Game before = session.game;
+    const std::vector<int> cellsBefore = Cells(session);
 
-    quib::records::mnuloadgame_Click(form, 1);
-    CheckBoard(form);
+    quib::records::LoadFromSlot(session, 1);
+    CheckBoard(session);
     if (!offered) {
         // Refused: nothing of the game changed.
-        Check(form.game.CurrentLevel == before.CurrentLevel && form.game.Score == before.Score &&
-              form.game.SaveSlot == before.SaveSlot && quib::game::StartScreenUp(form) &&
-              Cells(form) == cellsBefore);
-        Check(!form.menu.mnuloadgame[1].Enabled);
+        Check(session.game.CurrentLevel == before.CurrentLevel && session.game.Score == before.Score &&
+              session.game.SaveSlot == before.SaveSlot && quib::game::StartScreenUp(session) &&
+              Cells(session) == cellsBefore);
+        Check(!session.menu.LoadSlotEntries[1].Enabled);
         return 0;
     }
-    Check(form.game.SaveSlot == 1);
-    Check(form.game.CurrentLevel >= 1 && form.game.CurrentLevel <= form.library.LevelCount);
-    Check(form.game.ModeIndex >= 1 && form.game.ModeIndex <= 4);
-    Check(!quib::game::StartScreenUp(form));
+    Check(session.game.SaveSlot == 1);
+    Check(session.game.CurrentLevel >= 1 && session.game.CurrentLevel <= session.library.LevelCount);
+    Check(session.game.ModeIndex >= 1 && session.game.ModeIndex <= 4);
+    Check(!quib::game::StartScreenUp(session));
 
     // What the game saves it loads back, every field of it.
-    const SlotFields fields = Fields(form);
-    const double levelStart = form.clock.LevelStartTime.value_or(0);
-    quib::records::mnusavegame_Click(form, 1);
-    Check(form.menu.mnuloadgame[1].Enabled);
-    quib::game::Enter(form, quib::Screen::StartScreen);  // back at the start screen, the own slot loads again
-    quib::records::mnuloadgame_Click(form, 1);
-    CheckBoard(form);
-    Check(Fields(form) == fields);
-    const double again = form.clock.LevelStartTime.value_or(0);
-    Check(std::fabs(again - levelStart) <= 1e-9 * (1 + std::fabs(levelStart) + std::fabs(form.platform.Timer())));
+    const SlotFields fields = Fields(session);
+    const double levelStart = session.clock.LevelStartTime.value_or(0);
+    quib::records::SaveToSlot(session, 1);
+    Check(session.menu.LoadSlotEntries[1].Enabled);
+    quib::game::Enter(session, quib::Screen::StartScreen);  // back at the start screen, the own slot loads again
+    quib::records::LoadFromSlot(session, 1);
+    CheckBoard(session);
+    Check(Fields(session) == fields);
+    const double again = session.clock.LevelStartTime.value_or(0);
+    Check(std::fabs(again - levelStart) <= 1e-9 * (1 + std::fabs(levelStart) + std::fabs(session.platform.Timer())));
     return 0;
 }

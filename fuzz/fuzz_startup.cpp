@@ -28,26 +28,26 @@ using quib::fuzz::Check;
 const char* const kFiles[] = {"data.txt",       "high.txt",       "savedgame1.txt", "savedgame2.txt",
                               "savedgame3.txt", "savedgame4.txt", "savedgame5.txt", "levels.txt"};
 
-void CheckGame(const quib::Form1& f) {
+void CheckGame(const quib::Session& f) {
     quib::fuzz::CheckBoard(f);
     Check(f.library.LevelCount >= 1 && f.library.LevelCount <= quib::kMaxStoredLevel);
     Check(f.game.ModeIndex >= 1 && f.game.ModeIndex <= 4);
     Check(f.game.SaveSlot >= 0 && f.game.SaveSlot <= 5);
 }
 
-quib::Form1& StartGame(quib::fuzz::ReusedWindow& window) {
-    quib::Form1& form = window.Fresh();
-    quib::window::Form_Load(form);
-    quib::window::StartUp(form);
-    CheckGame(form);
-    return form;
+quib::Session& StartGame(quib::fuzz::ReusedWindow& window) {
+    quib::Session& session = window.Fresh();
+    quib::window::OpenWindow(session);
+    quib::window::StartUp(session);
+    CheckGame(session);
+    return session;
 }
 
 struct Table {
     std::vector<std::string> rows;
     bool operator==(const Table&) const = default;
 };
-Table TableOf(const quib::Form1& f) {
+Table TableOf(const quib::Session& f) {
     Table t;
     for (int i = 1; i <= 10; ++i)
         t.rows.push_back(f.high.NamesLabel[static_cast<std::size_t>(i)].Caption + '|' +
@@ -84,26 +84,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     fx.ResetPlatform();
     fx.platform.answerYes = false;
-    quib::Form1& f = StartGame(first);
-    if (f.intro.CommandLabel2.Visible) {
-        quib::game::CommandLabel2_Click(f);
+    quib::Session& f = StartGame(first);
+    if (f.game.ResumeOffered) {
+        quib::game::ContinueGame(f);
         CheckGame(f);
     }
     for (int slot = 1; slot <= 5; ++slot) {
-        if (!f.menu.mnuloadgame[static_cast<std::size_t>(slot)].Enabled) continue;
-        quib::records::mnuloadgame_Click(f, slot);
+        if (!f.menu.LoadSlotEntries[static_cast<std::size_t>(slot)].Enabled) continue;
+        quib::records::LoadFromSlot(f, slot);
         CheckGame(f);
         Check(f.game.SaveSlot == slot);
     }
-    Check(quib::window::Form_Unload(f));
+    Check(quib::window::RequestClose(f));
     CheckGame(f);
 
     // The next run reads back what this one wrote (the library apart, which
     // its own fuzzer covers and which costs the most to read).
     const Table table = TableOf(f);
     const int highest = f.game.HighestLevel;
-    quib::Form1& next = second.Fresh();
-    quib::window::Form_Load(next);
+    quib::Session& next = second.Fresh();
+    quib::window::OpenWindow(next);
     quib::records::ReadDataFile(next);
     quib::records::BuildHighScoreTable(next);
     Check(TableOf(next) == table);

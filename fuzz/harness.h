@@ -29,27 +29,27 @@ inline void Check(bool condition) {
 // The board's invariants: at most the records a file may bring, each on its
 // own cell of the board, every taken cell naming its record, nothing else
 // taken.
-inline void CheckBoard(const Form1& form) {
-    const Board& b = form.board;
+inline void CheckBoard(const Session& session) {
+    const Board& b = session.board;
     Check(b.Rect.size() >= 1 && b.Rect.size() <= records::kMaxStoredFrogs + 1);
     int taken = 0;
-    for (std::size_t n = 1; n < b.Grid.size(); ++n) taken += b.Grid[n].Tag != 0;
+    for (std::size_t n = 1; n < b.Grid.size(); ++n) taken += b.Grid[n].RecordNumber != 0;
     Check(taken == static_cast<int>(b.Rect.size()) - 1);
-    Check(b.Grid.empty() || b.Grid[0].Tag == 0);
+    Check(b.Grid.empty() || b.Grid[0].RecordNumber == 0);
     for (std::size_t r = 1; r < b.Rect.size(); ++r) {
-        const int c = b.Rect[r].Tag;
-        Check(c >= 1 && c <= kCells && b.Grid[static_cast<std::size_t>(c)].Tag == static_cast<int>(r));
+        const int c = b.Rect[r].CellNumber;
+        Check(c >= 1 && c <= kCells && b.Grid[static_cast<std::size_t>(c)].RecordNumber == static_cast<int>(r));
     }
 }
 
 // The window as the game opens it, alike for every input: nothing of the
 // game, the clock or the used-puzzle marks of the input before is left.
-inline void OpenWindowAfresh(Form1& form) {
-    form.game = Game{};
-    form.clock = Clock{};
-    form.library.LevelNeedsGenerating.fill(false);
-    form.files = DataFiles{};
-    window::Form_Load(form);
+inline void OpenWindowAfresh(Session& session) {
+    session.game = Game{};
+    session.clock = Clock{};
+    session.library.LevelNeedsGenerating.fill(false);
+    session.files = DataFiles{};
+    window::OpenWindow(session);
 }
 
 // Row i of a level table is level i's entry: its frogs (columns 1..i+3) or
@@ -87,13 +87,13 @@ public:
         TakeTables(spare_, built_);
         form_.storage = std::move(storage);
     }
-    // The window as a fresh Form1 is, before Form_Load.
-    Form1& Fresh() {
+    // The window as a fresh Session is, before OpenWindow.
+    Session& Fresh() {
         // The library's tables are written only with a new revision.
         const bool libraryChanged = form_.library.Revision != built_.library.Revision;
         TakeTables(spare_, form_);
         // Every member but the platform, the two folders and the storage
-        // (the same for both): a member added to Form1 must be added here too.
+        // (the same for both): a member added to Session must be added here too.
         form_.board = built_.board;
         form_.library = built_.library;
         form_.gen = built_.gen;
@@ -143,7 +143,7 @@ public:
 private:
     // Moves the level tables from one window to the other (the giver's are
     // left empty).
-    static void TakeTables(Form1& to, Form1& from) {
+    static void TakeTables(Session& to, Session& from) {
         to.library.LevelPieces = std::move(from.library.LevelPieces);
         to.library.SolutionFrom = std::move(from.library.SolutionFrom);
         to.library.SolutionTo = std::move(from.library.SolutionTo);
@@ -157,9 +157,9 @@ private:
         if (from.library.FileContent) from.library.TextMemory = std::move(*from.library.FileContent);
         to.library.TextMemory = std::move(from.library.TextMemory);
     }
-    Form1 built_;  // as built, without its tables
-    Form1 form_;
-    Form1 spare_;  // holds form_'s tables while the rest is copied
+    Session built_;  // as built, without its tables
+    Session form_;
+    Session spare_;  // holds form_'s tables while the rest is copied
     unsigned uses_ = 0;
 };
 
@@ -170,11 +170,11 @@ struct Fixture {
     testing::FakePlatform platform;
     std::string folder = "/memory/";
     std::shared_ptr<testing::MemoryStorage> storage = std::make_shared<testing::MemoryStorage>(folder);
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<Session> session;
 
     Fixture() {
-        form = std::make_unique<Form1>(platform, folder, folder);
-        form->storage = storage;
+        session = std::make_unique<Session>(platform, folder, folder);
+        session->storage = storage;
     }
     Fixture(const Fixture&) = delete;
     Fixture& operator=(const Fixture&) = delete;

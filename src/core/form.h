@@ -161,27 +161,27 @@ enum class Pointer { Default, Hourglass };
 
 // ------------------------------------------------------------------- board
 
-// A cell of the board (or of the hidden check board). Tag is the number of
-// the frog record standing on it, 0 when empty.
+// A cell of the board (or of the hidden check board). RecordNumber is the
+// number of the frog record standing on it, 0 when empty.
 struct Cell {
     float Left = 0;
     float Top = 0;
     float Width = 0;
     float Height = 0;
-    int Tag = 0;
-    int BorderStyle = 0;  // 0 none, 1 solid
+    int RecordNumber = 0;
+    bool Outlined = false;  // drawn with a solid outline
     Colour BorderColor = 0;
     Colour BackColor = 0;
     bool Visible = false;
 };
 
-// An invisible frog record; Tag is the cell number the frog stands on.
+// An invisible frog record; CellNumber is the cell the frog stands on.
 struct FrogRecord {
     float Left = 0;
     float Top = 0;
     float Width = 0;
     float Height = 0;
-    int Tag = 0;
+    int CellNumber = 0;
     Colour BorderColor = 0;
 };
 
@@ -192,7 +192,7 @@ struct FrogPicture {
     float Top = 0;
     float Width = 0;
     float Height = 0;
-    int Tag = 0;
+    int CellNumber = 0;
     bool Visible = false;
     bool FacingLeft = false;
     // The frog of this picture has left the board. Its hidden picture stays
@@ -309,14 +309,22 @@ struct Game {
     int SaveSlot = 0;  // 0 none, 1..5
     bool JumpPossible = false;
     int ResumeLevel = 1;  // level of the interrupted game read from the resume file
+    // The start screen's "Continue" resumes the game at ResumeLevel: the
+    // one answer the start screen draws and the background supply reads.
+    bool ResumeOffered = false;
     bool SoundOn = true;
 };
+
+// What the level clock does: it runs, or a freeze is asked for and the next
+// tick freezes it, or it is frozen and a restore is asked for, which the
+// next tick carries out. Handlers ask; only the tick changes the clock.
+enum class ClockState { Running, FreezeRequested, Frozen, RestoreRequested };
 
 // The level clock and the playing time. Play time is kept wider than the
 // 16 bits the files were designed around, so long games never overflow.
 struct Clock {
     std::optional<double> LevelStartTime;  // seconds since midnight
-    int ClockState = 1;                    // 0 running, 1 freeze requested, 2 frozen, 3 restore requested
+    ClockState State = ClockState::FreezeRequested;
     double FrozenElapsed = 0;
     std::optional<double> LastTick;
     std::optional<std::int64_t> LastTickAt;  // the date-time of LastTick
@@ -352,8 +360,8 @@ struct HighScores {
     int NewScoreRank = 0;
     // What was visible when the table was opened, restored when it closes.
     struct Shown {
-        bool Label1 = false, RoundOverLabel = false, NameInput = false, Command1 = false;
-        bool Label2 = false, Label3b = false, Label6 = false, PausedLabel = false;
+        bool RoundOverHeading = false, RoundOverLabel = false, NameInput = false, EnterButton = false;
+        bool PanelTitle = false, PanelCount = false, PanelScore = false, PausedLabel = false;
     } Remembered;
 };
 
@@ -363,66 +371,66 @@ struct IntroScreen {
     bool Visible = true;  // IntroFrame
     int Left = 126;
     int Top = 77;
-    Label Label7, Label9;              // "Quib" titles
-    Label Label13;                     // "Select Difficulty"
-    std::array<Label, 5> CommandLabel; // 1..4: the mode choices
-    Label CommandLabel2;               // "Continue"
+    Label Title, TitleShadow;              // "Quib" titles
+    Label DifficultyHeading;                     // "Select Difficulty"
+    std::array<Label, 5> ModeChoices; // 1..4: the mode choices
+    Label ContinueChoice;               // "Continue"
     Label ExitLabel;                   // "Exit"
-    Label Label8, Label10, Label11, Label12;  // help lines
-    Label Label3;                      // the web address
+    Label GoalLine, TriesLine, ScoreLine, DifficultyLine;  // help lines
+    Label WebAddress;                      // the web address
     bool Image3Visible = true;         // background picture
 };
 
 struct Messages {
-    Label Label1;          // heading of the round-over message
+    Label RoundOverHeading;          // heading of the round-over message
     Label RoundOverLabel;  // the round-over message
-    Label Label2;          // level-completed panel: title
-    Label Label3b;         // level-completed panel: count line
-    Label Label6;          // level-completed panel: score line
-    Label Ad_Label;        // the rotating message line
+    Label PanelTitle;          // level-completed panel: title
+    Label PanelCount;         // level-completed panel: count line
+    Label PanelScore;          // level-completed panel: score line
+    Label MessageLine;        // the rotating message line
     Label PausedLabel;     // "Game Paused"
     TextBox NameInput;     // high-score name entry
-    Button Command1;       // its "Enter" button
-    TextBox Text1;         // playback phase display
+    Button EnterButton;       // its "Enter" button
+    TextBox PlaybackInput;         // playback phase display
 };
 
 struct Menus {
     MenuEntry NewGame;
-    std::array<MenuEntry, 5> NewGameMenue;  // 1..4
-    MenuEntry RestartLevelMenue;
-    MenuEntry mnusave;
-    std::array<MenuEntry, 6> mnusavegame;  // 1..5
-    MenuEntry mnuload;
-    std::array<MenuEntry, 6> mnuloadgame;  // 1..5
-    MenuEntry GotoLevelMenue;
-    std::map<int, MenuEntry> mnulevel;  // keyed by level: 1, 10, 20, ..., 190
-    MenuEntry mnuQuit;
-    MenuEntry mnuHighScores;
-    MenuEntry mnupreferences;
-    MenuEntry sndmenue;
-    MenuEntry mnuGrids;
-    MenuEntry mnu_tellafriend;
-    MenuEntry mnu_donate;
-    MenuEntry mnu_morefree;
+    std::array<MenuEntry, 5> NewGameModes;  // 1..4
+    MenuEntry RestartLevelEntry;
+    MenuEntry SaveMenu;
+    std::array<MenuEntry, 6> SaveSlotEntries;  // 1..5
+    MenuEntry LoadMenu;
+    std::array<MenuEntry, 6> LoadSlotEntries;  // 1..5
+    MenuEntry GotoLevelMenu;
+    std::map<int, MenuEntry> GotoLevelEntries;  // keyed by level: 1, 10, 20, ..., 190
+    MenuEntry QuitEntry;
+    MenuEntry HighScoresEntry;
+    MenuEntry PreferencesMenu;
+    MenuEntry SoundOption;
+    MenuEntry GridsOption;
+    MenuEntry TellAFriendEntry;
+    MenuEntry DonateEntry;
+    MenuEntry MoreGamesEntry;
     MenuEntry HelpMenu;
-    MenuEntry SolveMenue;
-    MenuEntry TestMenue;
-    MenuEntry aboutmenue;
-    MenuEntry contentsmenue;
+    MenuEntry SolveEntry;
+    MenuEntry TestEntry;
+    MenuEntry AboutEntry;
+    MenuEntry ContentsEntry;
 };
 
 // The three colour sliders with their swatch and captions. They have labels
 // of their own, so moving a slider never overwrites the start screen's titles.
 struct ColourPanel {
-    int VScroll2 = 0;  // red
-    int VScroll3 = 0;  // green
-    int VScroll4 = 0;  // blue
-    Colour Shape3 = 0;
-    Label Label7, Label8, Label9;
+    int RedLevel = 0;  // red
+    int GreenLevel = 0;  // green
+    int BlueLevel = 0;  // blue
+    Colour Swatch = 0;
+    Label RedCaption, GreenCaption, BlueCaption;
 };
 
 struct AboutBox {
-    bool Loaded = false;     // Form2 is open
+    bool Loaded = false;     // the About box is open
     int RaiseRequests = 0;   // grows each time "About" asks to bring it to the front
 };
 
@@ -437,10 +445,13 @@ struct DataFiles {
     std::map<std::string, int> Failures;
 };
 
+// The window as the desktop shows it; time spent minimised is no play time.
+enum class WindowState { Normal, Minimised, Maximised };
+
 struct Window {
     std::string Caption;
     Pointer MousePointer = Pointer::Default;
-    int WindowState = 0;  // 0 normal, 1 minimised, 2 maximised
+    WindowState State = WindowState::Normal;
     int Left = 0;
     int Top = 0;
     int Width = 800;   // outer size in pixels
@@ -452,14 +463,14 @@ struct Window {
 
 // ----------------------------------------------------------------- the form
 
-struct Form1 {
-    Form1(Platform& platform, std::string dataFolder, std::string programFolder)
+struct Session {
+    Session(Platform& platform, std::string dataFolder, std::string programFolder)
         : platform(platform),
           DataFolder(std::move(dataFolder)),
           ProgramFolder(std::move(programFolder)),
           storage(std::make_shared<records::FolderStorage>(DataFolder)) {}
-    Form1(const Form1&) = delete;
-    Form1& operator=(const Form1&) = delete;
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
 
     Platform& platform;
     std::string DataFolder;     // ends with '/'; holds levels.txt, data.txt, high.txt, savedgameN.txt

@@ -9,34 +9,34 @@
 
 namespace quib {
 
-struct Form1;
+struct Session;
 
 struct Hooks {
     // A frog is about to jump from one cell over another onto a third;
     // nothing on the board has changed yet.
-    std::vector<std::function<void(Form1&, int from, int to, int over)>> Jump;
+    std::vector<std::function<void(Session&, int from, int to, int over)>> Jump;
     // A level starts or a board is put back from a file: whatever was kept
     // about the board before belongs to another board now.
-    std::vector<std::function<void(Form1&)>> LevelBegins;
+    std::vector<std::function<void(Session&)>> LevelBegins;
     // The window timer's tick, after its written tasks.
-    std::vector<std::function<void(Form1&)>> Tick;
+    std::vector<std::function<void(Session&)>> Tick;
     // Whether a subscriber still has work for the coming ticks; while none
     // has and the written tasks have none, the timer rests.
-    std::vector<std::function<bool(const Form1&)>> TickWork;
+    std::vector<std::function<bool(const Session&)>> TickWork;
 };
 
-inline void AnnounceJump(Hooks& hooks, Form1& form, int from, int to, int over) {
-    for (const auto& hook : hooks.Jump) hook(form, from, to, over);
+inline void AnnounceJump(Hooks& hooks, Session& session, int from, int to, int over) {
+    for (const auto& hook : hooks.Jump) hook(session, from, to, over);
 }
-inline void AnnounceLevelBegins(Hooks& hooks, Form1& form) {
-    for (const auto& hook : hooks.LevelBegins) hook(form);
+inline void AnnounceLevelBegins(Hooks& hooks, Session& session) {
+    for (const auto& hook : hooks.LevelBegins) hook(session);
 }
-inline void AnnounceTick(Hooks& hooks, Form1& form) {
-    for (const auto& hook : hooks.Tick) hook(form);
+inline void AnnounceTick(Hooks& hooks, Session& session) {
+    for (const auto& hook : hooks.Tick) hook(session);
 }
-inline bool AnyTickWork(const Hooks& hooks, const Form1& form) {
+inline bool AnyTickWork(const Hooks& hooks, const Session& session) {
     for (const auto& hook : hooks.TickWork)
-        if (hook(form)) return true;
+        if (hook(session)) return true;
     return false;
 }
 

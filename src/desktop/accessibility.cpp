@@ -28,7 +28,7 @@ public:
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QString text(QAccessible::Text t) const override {
         if (!view_ || t != QAccessible::Name) return {};
-        return DescribeCell(view_->form(), view_->cursorCell());
+        return DescribeCell(view_->session(), view_->cursorCell());
     }
     void setText(QAccessible::Text, const QString&) override {}
     QAccessible::Role role() const override { return QAccessible::Cell; }
@@ -41,14 +41,14 @@ public:
         s.focusable = true;
         s.focused = view_->hasFocus();
         s.selectable = true;
-        const Board& b = view_->form().board;
+        const Board& b = view_->session().board;
         s.selected = b.SelectedFrog > 0 && b.SelectedFrog < static_cast<int>(b.Rect.size()) &&
-                     b.Rect[static_cast<std::size_t>(b.SelectedFrog)].Tag == view_->cursorCell();
+                     b.Rect[static_cast<std::size_t>(b.SelectedFrog)].CellNumber == view_->cursorCell();
         return s;
     }
     QRect rect() const override {
         if (!view_) return {};
-        const Board& b = view_->form().board;
+        const Board& b = view_->session().board;
         const int n = view_->cursorCell();
         if (n < 1 || n >= static_cast<int>(b.Grid.size())) return {};
         const Cell& c = b.Grid[static_cast<std::size_t>(n)];
@@ -165,22 +165,22 @@ void LinkMessageLines(QWidget* board) {
     link("HighLabel", rows);
 }
 
-QString DescribeCell(const Form1& form, int cell) {
-    const Board& b = form.board;
+QString DescribeCell(const Session& session, int cell) {
+    const Board& b = session.board;
     if (cell < 1 || cell >= static_cast<int>(b.Grid.size()) || b.BoardColumns < 1) return {};
     const int row = (cell - 1) / b.BoardColumns + 1;
     const int column = (cell - 1) % b.BoardColumns + 1;
     const Cell& c = b.Grid[static_cast<std::size_t>(cell)];
-    if (c.Tag != 0) {
+    if (c.RecordNumber != 0) {
         const bool selected = b.SelectedFrog > 0 && b.SelectedFrog < static_cast<int>(b.Rect.size()) &&
-                              b.Rect[static_cast<std::size_t>(b.SelectedFrog)].Tag == cell;
+                              b.Rect[static_cast<std::size_t>(b.SelectedFrog)].CellNumber == cell;
         return (selected ? QCoreApplication::translate("Accessibility", "frog, row %1, column %2, selected")
                          : QCoreApplication::translate("Accessibility", "frog, row %1, column %2"))
             .arg(row)
             .arg(column);
     }
     // A coloured outline on an empty cell is a landing hint of the selected frog.
-    const bool landing = c.BorderStyle == 1 && c.BorderColor != 0;
+    const bool landing = c.Outlined && c.BorderColor != 0;
     return (landing
                 ? QCoreApplication::translate("Accessibility", "empty cell, row %1, column %2, landing cell")
                 : QCoreApplication::translate("Accessibility", "empty cell, row %1, column %2"))

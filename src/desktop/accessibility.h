@@ -24,7 +24,7 @@ void InstallAccessibleInterfaces();
 void LinkMessageLines(QWidget* board);
 
 // The cell as a screen reader reads it; empty for no cell.
-QString DescribeCell(const Form1& form, int cell);
+QString DescribeCell(const Session& session, int cell);
 
 // Tells a screen reader that the cell under the cursor, or what stands on
 // it, changed.

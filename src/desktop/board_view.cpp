@@ -12,7 +12,7 @@ namespace {
 
 bool SameCell(const Cell& a, const Cell& b) {
     return a.Left == b.Left && a.Top == b.Top && a.Width == b.Width && a.Height == b.Height &&
-           a.Visible == b.Visible && a.BorderStyle == b.BorderStyle && a.BorderColor == b.BorderColor;
+           a.Visible == b.Visible && a.Outlined == b.Outlined && a.BorderColor == b.BorderColor;
 }
 
 bool SamePicture(const FrogPicture& a, const FrogPicture& b) {
@@ -42,7 +42,7 @@ bool BoardView::Snapshot::operator==(const Snapshot& o) const {
     return true;
 }
 
-BoardView::BoardView(const Form1& form, QWidget* parent) : QWidget(parent), form_(form) {
+BoardView::BoardView(const Session& session, QWidget* parent) : QWidget(parent), form_(session) {
     setObjectName(QStringLiteral("BoardView"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(kMinimumBoardWidth, kMinimumBoardHeight);
@@ -115,7 +115,7 @@ void BoardView::paintEvent(QPaintEvent*) {
     // coloured landing hints so that they stand out on the water.
     for (std::size_t i = 1; i < b.Grid.size(); ++i) {
         const Cell& c = b.Grid[i];
-        if (!c.Visible || c.BorderStyle != 1) continue;
+        if (!c.Visible || !c.Outlined) continue;
         const QColor colour = ToQColor(c.BorderColor);
         const QRectF r(c.Left, c.Top, c.Width, c.Height);
         if (c.BorderColor == 0) {

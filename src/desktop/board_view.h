@@ -24,7 +24,7 @@ constexpr int kMinimumBoardHeight = 268;
 class BoardView : public QWidget {
     Q_OBJECT
 public:
-    BoardView(const Form1& form, QWidget* parent = nullptr);
+    BoardView(const Session& session, QWidget* parent = nullptr);
 
     // Repaints when the board differs from what was painted last; returns
     // whether it did.
@@ -37,7 +37,7 @@ public:
     // The visible frog picture at a game point, 0 for none.
     int frogPictureAt(QPointF gamePoint) const;
     int paintCount() const { return paintCount_; }
-    const Form1& form() const { return form_; }
+    const Session& session() const { return form_; }
     // The keyboard cursor's cell, 0 for none. It is drawn while the board has
     // the keyboard focus and a level is on the board.
     void setCursorCell(int cell);
@@ -69,7 +69,7 @@ private:
     };
     Snapshot take() const;
 
-    const Form1& form_;
+    const Session& form_;
     Snapshot shown_;
     qreal scale_ = 1;
     QPointF origin_;

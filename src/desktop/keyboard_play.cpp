@@ -21,15 +21,15 @@ bool IsActivateKey(int key) { return key == Qt::Key_Space || key == Qt::Key_Retu
 // the level's first frog, else in the middle.
 int StartCell(const Board& b) {
     if (b.SelectedFrog > 0 && b.SelectedFrog < static_cast<int>(b.Rect.size()))
-        return b.Rect[static_cast<std::size_t>(b.SelectedFrog)].Tag;
-    if (b.Rect.size() > 1) return b.Rect[1].Tag;
+        return b.Rect[static_cast<std::size_t>(b.SelectedFrog)].CellNumber;
+    if (b.Rect.size() > 1) return b.Rect[1].CellNumber;
     return (b.BoardRows / 2) * b.BoardColumns + b.BoardColumns / 2 + 1;
 }
 
 }  // namespace
 
-KeyboardPlay::KeyboardPlay(const Form1& form, BoardView* board, Runner run)
-    : QObject(board), form_(form), board_(board), run_(std::move(run)) {
+KeyboardPlay::KeyboardPlay(const Session& session, BoardView* board, Runner run)
+    : QObject(board), form_(session), board_(board), run_(std::move(run)) {
     board_->installEventFilter(this);
     for (const char* name : {"RoundOverLabel", "Label2", "PausedLabel", "HighLabel"})
         if (auto* item = board_->findChild<TextItem*>(QString::fromLatin1(name))) item->takeFocusAsMessage();
@@ -86,38 +86,38 @@ void KeyboardPlay::activateCursorCell() {
     const QPointF middle(c.Left + c.Width / 2, c.Top + c.Height / 2);
     const int picture = board_->frogPictureAt(middle);
     if (picture > 0) {
-        run_([picture](Form1& f) { board::Frog_Click(f, picture); });
+        run_([picture](Session& f) { board::ClickFrog(f, picture); });
     } else {
         const auto x = static_cast<float>(middle.x());
         const auto y = static_cast<float>(middle.y());
-        run_([x, y](Form1& f) { board::Form_MouseDown(f, 1, 0, x, y); });
+        run_([x, y](Session& f) { board::PressAt(f, 1, 0, x, y); });
     }
 }
 
 // The handler a click on the message itself calls, for what is on screen.
 bool KeyboardPlay::dismissMessage() {
-    const Form1& f = form_;
+    const Session& f = form_;
     switch (f.play.Now) {
         case Screen::NameEntry:
             // The message waits for the name: the keys go back to its box.
             if (QWidget* name = named("NameInput")) name->setFocus(Qt::OtherFocusReason);
             return true;
         case Screen::HighScores:
-            run_(records::HighLabel_Click);
+            run_(records::CloseHighScores);
             return true;
         case Screen::RoundOver:
         case Screen::GameOver:
-            run_(game::RoundOverLabel_Click);
+            run_(game::DismissMessage);
             return true;
         case Screen::LevelCompleted:
-            run_(game::Label2_Click);
+            run_(game::DismissPanel);
             return true;
         case Screen::StartScreen:
         case Screen::LevelInPlay:
             break;
     }
     if (!f.msg.PausedLabel.Visible) return false;
-    run_(game::PausedLabel_click);
+    run_(game::DismissPauseNotice);
     return true;
 }
 
@@ -134,7 +134,7 @@ void KeyboardPlay::follow() {
     // A frog selected with the mouse brings the cursor along, so that the
     // keys go on from there.
     const int selected = b.SelectedFrog > 0 && b.SelectedFrog < static_cast<int>(b.Rect.size())
-                             ? b.Rect[static_cast<std::size_t>(b.SelectedFrog)].Tag
+                             ? b.Rect[static_cast<std::size_t>(b.SelectedFrog)].CellNumber
                              : 0;
     if (selected != seenSelected_ && selected > 0 && selected <= cells) cursor_ = selected;
     seenSelected_ = selected;
@@ -203,7 +203,7 @@ void KeyboardPlay::followFocus() {
     if (auto* name = named("NameInput"); name && screen == Screen::NameEntry) {
         const QString what = tr("Your name for the high-score table");
         if (name->accessibleName() != what) name->setAccessibleName(what);
-        const QString message = QString::fromStdString(form_.msg.Label1.Caption + "\n" + form_.msg.RoundOverLabel.Caption);
+        const QString message = QString::fromStdString(form_.msg.RoundOverHeading.Caption + "\n" + form_.msg.RoundOverLabel.Caption);
         if (name->accessibleDescription() != message) name->setAccessibleDescription(message);
     }
     // Focus left on something that went away comes back to the start

@@ -24,8 +24,8 @@ class BoardView;
 class KeyboardPlay : public QObject {
     Q_OBJECT
 public:
-    using Runner = std::function<void(const std::function<void(Form1&)>&)>;
-    KeyboardPlay(const Form1& form, BoardView* board, Runner run);
+    using Runner = std::function<void(const std::function<void(Session&)>&)>;
+    KeyboardPlay(const Session& session, BoardView* board, Runner run);
 
     // After each change of the game: keeps the cursor on the board (on the
     // selected frog or the first frog of a fresh board) and the focus on what
@@ -44,7 +44,7 @@ private:
     void followFocus();
     QWidget* named(const char* name) const;
 
-    const Form1& form_;
+    const Session& form_;
     BoardView* board_;
     Runner run_;
     int cursor_ = 0;

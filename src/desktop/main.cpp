@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
             instance.setWindow(&window);
             // Every write of the game's files first makes sure that the data
             // folder is still the one this copy holds.
-            window.form().storage =
+            window.session().storage =
                 std::make_shared<quib::records::FolderStorage>(folders.data.toStdString(), instance.lock());
             // The window's place is the player's, not the game's: kept in the
             // desktop's per-user settings (~/.config/Quib/window.conf). What
@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
                              &quib::desktop::SingleInstance::stopAnswering);
             if (!folders.writable)
                 QTimer::singleShot(0, &window, [&window] {
-                    window.run([](quib::Form1& f) { quib::window::TellFilesNotKept(f, true, true); });
+                    window.run([](quib::Session& f) { quib::window::TellFilesNotKept(f, true, true); });
                 });
             if (const QString moved = quib::desktop::MovedFilesNotice(folders); !moved.isEmpty())
                 QTimer::singleShot(0, &window, [&platform, moved] {

@@ -65,7 +65,7 @@ private:
     const bool& pictureShown_;
 };
 
-// Text1 passes every typed character through the game, which may change it.
+// PlaybackInput passes every typed character through the game, which may change it.
 class KeyFilterEdit : public QLineEdit {
 public:
     KeyFilterEdit(QWidget* parent, std::function<char(char)> filter) : QLineEdit(parent), filter_(std::move(filter)) {}
@@ -107,7 +107,7 @@ const QColor kHelpText(226, 238, 232);
 
 MainWindow::MainWindow(Platform& platform, const std::string& dataFolder, const std::string& programFolder,
                        QWidget* parent)
-    : QMainWindow(parent), form_(std::make_unique<Form1>(platform, dataFolder, programFolder)) {
+    : QMainWindow(parent), form_(std::make_unique<Session>(platform, dataFolder, programFolder)) {
     setObjectName(QStringLiteral("Form1"));
     anonymous_ = tr("Anonymous").toStdString();
 #ifdef QUIB_PLAYBACK_MENU
@@ -117,9 +117,9 @@ MainWindow::MainWindow(Platform& platform, const std::string& dataFolder, const 
     // The solver's threads post their answers to the window's event loop.
     practice::SetSolverWake(*form_, [this] {
         QMetaObject::invokeMethod(
-            this, [this] { if (busy_ == 0) run([](Form1&) {}); }, Qt::QueuedConnection);
+            this, [this] { if (busy_ == 0) run([](Session&) {}); }, Qt::QueuedConnection);
     });
-    window::Form_Load(*form_);
+    window::OpenWindow(*form_);
 
     if (auto* qt = dynamic_cast<QtPlatform*>(&platform)) {
         qt->setDialogParent(this);
@@ -131,15 +131,15 @@ MainWindow::MainWindow(Platform& platform, const std::string& dataFolder, const 
     InstallAccessibleInterfaces();
     board_ = new BoardView(*form_, this);
     setCentralWidget(board_);
-    connect(board_, &BoardView::frogPressed, this, [this](int i) { run([i](Form1& f) { board::Frog_Click(f, i); }); });
+    connect(board_, &BoardView::frogPressed, this, [this](int i) { run([i](Session& f) { board::ClickFrog(f, i); }); });
     connect(board_, &BoardView::boardPressed, this,
-            [this](float x, float y) { run([x, y](Form1& f) { board::Form_MouseDown(f, 1, 0, x, y); }); });
+            [this](float x, float y) { run([x, y](Session& f) { board::PressAt(f, 1, 0, x, y); }); });
     connect(board_, &BoardView::scaled, this, &MainWindow::placeOverlays);
 
     buildMenus();
     buildOverlays();
     LinkMessageLines(board_);
-    keys_ = new KeyboardPlay(*form_, board_, [this](const std::function<void(Form1&)>& handler) { run(handler); });
+    keys_ = new KeyboardPlay(*form_, board_, [this](const std::function<void(Session&)>& handler) { run(handler); });
 
     move(form_->window.Left, form_->window.Top);
     resize(kCanvasWidth, kCanvasHeight + menuBar()->sizeHint().height());
@@ -180,10 +180,10 @@ void MainWindow::finishStart() {
 AboutBox* MainWindow::aboutBox() {
     if (!about_) {
         about_ = new AboutBox(this);
-        connect(about_, &AboutBox::okayClicked, this, [this] { run(window::Form2_Command1_Click); });
-        connect(about_, &AboutBox::closeRequested, this, [this] { run(window::Form2_Unload); });
-        connect(about_, &AboutBox::licenseClicked, this, [this] { run(window::Form2_Command2_Click); });
-        connect(about_, &AboutBox::addressClicked, this, [this] { run(window::Form2_Label3_Click); });
+        connect(about_, &AboutBox::okayClicked, this, [this] { run(window::AboutOkay); });
+        connect(about_, &AboutBox::closeRequested, this, [this] { run(window::CloseAboutBox); });
+        connect(about_, &AboutBox::licenseClicked, this, [this] { run(window::ShowDisclaimer); });
+        connect(about_, &AboutBox::addressClicked, this, [this] { run(window::OpenAboutAddress); });
     }
     return about_;
 }
@@ -192,7 +192,7 @@ ColourDialog* MainWindow::colourDialog() {
     if (!colours_) {
         colours_ = new ColourDialog(this);
         connect(colours_, &ColourDialog::sliderMoved, this, [this](int which, int value) {
-            run([which, value](Form1& f) { window::VScroll_Change(f, which, value); });
+            run([which, value](Session& f) { window::SetColourLevel(f, which, value); });
         });
         syncColours();
     }
@@ -218,7 +218,7 @@ MainWindow::~MainWindow() {
 // ------------------------------------------------------------------ menus
 
 QAction* MainWindow::bindAction(QAction* action, const MenuEntry& entry, const QString& name,
-                                std::function<void(Form1&)> handler, bool checkable) {
+                                std::function<void(Session&)> handler, bool checkable) {
     action->setObjectName(name);
     action->setCheckable(checkable);
     action->setShortcuts(MenuShortcuts(name));
@@ -243,11 +243,11 @@ void MainWindow::buildMenus() {
     QMenu* newGame = bar->addMenu(text(m.NewGame));
     bindAction(newGame->menuAction(), m.NewGame, QStringLiteral("NewGame"), {});
     for (int i = 1; i <= 4; ++i) {
-        const MenuEntry& e = m.NewGameMenue[static_cast<std::size_t>(i)];
+        const MenuEntry& e = m.NewGameModes[static_cast<std::size_t>(i)];
         QAction* a = newGame->addAction(text(e));
         bindAction(a, e, QStringLiteral("NewGameMenue(%1)").arg(i), {});
         connect(a, &QAction::triggered, this,
-                [this, i] { runWithHourglass([i](Form1& f) { game::NewGameMenue_Click(f, i); }); });
+                [this, i] { runWithHourglass([i](Session& f) { game::StartNewGame(f, i); }); });
     }
     // Ctrl+Q closes the window as its close box does, through the exit question.
     newGame->addSeparator();
@@ -256,37 +256,37 @@ void MainWindow::buildMenus() {
     exitGame->setShortcuts(MenuShortcuts(exitGame->objectName()));
     connect(exitGame, &QAction::triggered, this, &QWidget::close);
 
-    bindAction(bar->addAction(text(m.RestartLevelMenue)), m.RestartLevelMenue, QStringLiteral("RestartLevelMenue"),
-               game::RestartLevelMenue_Click);
+    bindAction(bar->addAction(text(m.RestartLevelEntry)), m.RestartLevelEntry, QStringLiteral("RestartLevelMenue"),
+               game::RestartLevel);
 
-    QMenu* save = bar->addMenu(text(m.mnusave));
-    bindAction(save->menuAction(), m.mnusave, QStringLiteral("mnusave"), {});
+    QMenu* save = bar->addMenu(text(m.SaveMenu));
+    bindAction(save->menuAction(), m.SaveMenu, QStringLiteral("mnusave"), {});
     for (int i = 1; i <= 5; ++i) {
-        const MenuEntry& e = m.mnusavegame[static_cast<std::size_t>(i)];
+        const MenuEntry& e = m.SaveSlotEntries[static_cast<std::size_t>(i)];
         bindAction(save->addAction(text(e)), e, QStringLiteral("mnusavegame(%1)").arg(i),
-                   [i](Form1& f) { records::mnusavegame_Click(f, i); }, true);
+                   [i](Session& f) { records::SaveToSlot(f, i); }, true);
     }
-    QMenu* load = bar->addMenu(text(m.mnuload));
-    bindAction(load->menuAction(), m.mnuload, QStringLiteral("mnuload"), {});
+    QMenu* load = bar->addMenu(text(m.LoadMenu));
+    bindAction(load->menuAction(), m.LoadMenu, QStringLiteral("mnuload"), {});
     for (int i = 1; i <= 5; ++i) {
-        const MenuEntry& e = m.mnuloadgame[static_cast<std::size_t>(i)];
+        const MenuEntry& e = m.LoadSlotEntries[static_cast<std::size_t>(i)];
         bindAction(load->addAction(text(e)), e, QStringLiteral("mnuloadgame(%1)").arg(i),
-                   [i](Form1& f) { records::mnuloadgame_Click(f, i); });
+                   [i](Session& f) { records::LoadFromSlot(f, i); });
     }
 
-    gotoMenu_ = bar->addMenu(text(m.GotoLevelMenue));
-    bindAction(gotoMenu_->menuAction(), m.GotoLevelMenue, QStringLiteral("GotoLevelMenue"), {});
+    gotoMenu_ = bar->addMenu(text(m.GotoLevelMenu));
+    bindAction(gotoMenu_->menuAction(), m.GotoLevelMenu, QStringLiteral("GotoLevelMenue"), {});
     rebuildGotoLevelMenu();
 
-    bindAction(bar->addAction(text(m.mnuQuit)), m.mnuQuit, QStringLiteral("mnuQuit"), game::mnuQuit_Click);
-    bindAction(bar->addAction(text(m.mnuHighScores)), m.mnuHighScores, QStringLiteral("mnuHighScores"),
-               records::mnuHighScores_Click);
+    bindAction(bar->addAction(text(m.QuitEntry)), m.QuitEntry, QStringLiteral("mnuQuit"), game::Quit);
+    bindAction(bar->addAction(text(m.HighScoresEntry)), m.HighScoresEntry, QStringLiteral("mnuHighScores"),
+               records::ShowHighScores);
 
-    QMenu* prefs = bar->addMenu(text(m.mnupreferences));
-    bindAction(prefs->menuAction(), m.mnupreferences, QStringLiteral("mnupreferences"), {});
-    bindAction(prefs->addAction(text(m.sndmenue)), m.sndmenue, QStringLiteral("sndmenue"), window::sndmenue_Click,
+    QMenu* prefs = bar->addMenu(text(m.PreferencesMenu));
+    bindAction(prefs->menuAction(), m.PreferencesMenu, QStringLiteral("mnupreferences"), {});
+    bindAction(prefs->addAction(text(m.SoundOption)), m.SoundOption, QStringLiteral("sndmenue"), window::ToggleSound,
                true);
-    bindAction(prefs->addAction(text(m.mnuGrids)), m.mnuGrids, QStringLiteral("mnuGrids"), window::mnuGrids_Click,
+    bindAction(prefs->addAction(text(m.GridsOption)), m.GridsOption, QStringLiteral("mnuGrids"), window::ToggleGrids,
                true);
     prefs->addSeparator();
     QAction* colours = prefs->addAction(WithMenuLetter(QStringLiteral("coloursDialog"), tr("Colours…")));
@@ -299,28 +299,28 @@ void MainWindow::buildMenus() {
         render();
     });
 
-    bindAction(bar->addAction(text(m.mnu_tellafriend)), m.mnu_tellafriend, QStringLiteral("mnu_tellafriend"),
-               window::mnu_tellafriend_click);
-    bindAction(bar->addAction(text(m.mnu_donate)), m.mnu_donate, QStringLiteral("mnu_donate"),
-               window::mnu_donate_Click);
-    bindAction(bar->addAction(text(m.mnu_morefree)), m.mnu_morefree, QStringLiteral("mnu_morefree"),
-               window::mnu_morefree_Click);
+    bindAction(bar->addAction(text(m.TellAFriendEntry)), m.TellAFriendEntry, QStringLiteral("mnu_tellafriend"),
+               window::TellAFriend);
+    bindAction(bar->addAction(text(m.DonateEntry)), m.DonateEntry, QStringLiteral("mnu_donate"),
+               window::Donate);
+    bindAction(bar->addAction(text(m.MoreGamesEntry)), m.MoreGamesEntry, QStringLiteral("mnu_morefree"),
+               window::ShowMoreGames);
 
     QMenu* help = bar->addMenu(text(m.HelpMenu));
     bindAction(help->menuAction(), m.HelpMenu, QStringLiteral("HelpMenu"), {});
-    bindAction(help->addAction(text(m.SolveMenue)), m.SolveMenue, QStringLiteral("SolveMenue"),
-               levels::SolveMenue_Click);
-    bindAction(help->addAction(text(m.TestMenue)), m.TestMenue, QStringLiteral("TestMenue"), levels::TestMenue_Click);
-    bindAction(help->addAction(text(m.aboutmenue)), m.aboutmenue, QStringLiteral("aboutmenue"),
-               window::aboutmenue_Click);
-    bindAction(help->addAction(text(m.contentsmenue)), m.contentsmenue, QStringLiteral("contentsmenue"),
-               window::contentsmenue_Click);
+    bindAction(help->addAction(text(m.SolveEntry)), m.SolveEntry, QStringLiteral("SolveMenue"),
+               levels::StartSolutionPlayback);
+    bindAction(help->addAction(text(m.TestEntry)), m.TestEntry, QStringLiteral("TestMenue"), levels::ToggleDemoLoop);
+    bindAction(help->addAction(text(m.AboutEntry)), m.AboutEntry, QStringLiteral("aboutmenue"),
+               window::ShowAboutBox);
+    bindAction(help->addAction(text(m.ContentsEntry)), m.ContentsEntry, QStringLiteral("contentsmenue"),
+               window::ShowHelpFile);
     // The Practice aids, after the written entries.
     practice::Aids& aids = practice::AidsOf(*form_);
-    bindAction(help->addAction(text(aids.UndoJumpMenue)), aids.UndoJumpMenue, QStringLiteral("UndoJumpMenue"),
-               practice::UndoJump_Click)
+    bindAction(help->addAction(text(aids.UndoJumpEntry)), aids.UndoJumpEntry, QStringLiteral("UndoJumpMenue"),
+               practice::UndoJump)
         ->setShortcut(QKeySequence::Undo);
-    bindAction(help->addAction(text(aids.HintMenue)), aids.HintMenue, QStringLiteral("HintMenue"), practice::Hint_Click)
+    bindAction(help->addAction(text(aids.HintEntry)), aids.HintEntry, QStringLiteral("HintMenue"), practice::ShowHint)
         ->setShortcut(QKeySequence(Qt::Key_H));
 }
 
@@ -334,12 +334,12 @@ void MainWindow::rebuildGotoLevelMenu() {
     }
     gotoActions_.clear();
     gotoLevels_.clear();
-    for (const auto& [level, entry] : form_->menu.mnulevel) {
+    for (const auto& [level, entry] : form_->menu.GotoLevelEntries) {
         QAction* a = gotoMenu_->addAction(QString::fromStdString(entry.Caption));
         a->setObjectName(QStringLiteral("mnulevel(%1)").arg(level));
         const int n = level;
         connect(a, &QAction::triggered, this,
-                [this, n] { runWithHourglass([n](Form1& f) { game::mnulevel_Click(f, n); }); });
+                [this, n] { runWithHourglass([n](Session& f) { game::GoToLevel(f, n); }); });
         gotoActions_.push_back(a);
         gotoLevels_.push_back(level);
     }
@@ -348,7 +348,7 @@ void MainWindow::rebuildGotoLevelMenu() {
 // --------------------------------------------------------------- overlays
 
 TextItem* MainWindow::addLabel(QWidget* parent, const Label& label, const QString& name, int style, qreal fontPixels,
-                               bool clickable, QColor colour, std::function<void(Form1&)> handler) {
+                               bool clickable, QColor colour, std::function<void(Session&)> handler) {
     auto* item = new TextItem(parent, name, static_cast<Style>(style), fontPixels, clickable);
     if (handler) connect(item, &TextItem::clicked, this, [this, handler] { run(handler); });
     labels_.push_back({item, &label, colour});
@@ -368,23 +368,23 @@ void MainWindow::buildOverlays() {
         item->setLogical(QRectF(l.Left, l.Top, kCanvasWidth - 2 * l.Left, height));
     };
     auto message = [&](const Label& l, const QString& name, Style style, qreal px, qreal height, QColor colour,
-                       std::function<void(Form1&)> handler) {
+                       std::function<void(Session&)> handler) {
         TextItem* item = addLabel(board_, l, name, static_cast<int>(style), px, true, colour, std::move(handler));
         place(item, l, height);
         messageItems_.push_back(item);
         return item;
     };
-    message(msg.Label1, QStringLiteral("Label1"), Style::Heading, 30, 44, kHeadingText, game::Label1_Click);
+    message(msg.RoundOverHeading, QStringLiteral("Label1"), Style::Heading, 30, 44, kHeadingText, game::DismissMessage);
     message(msg.RoundOverLabel, QStringLiteral("RoundOverLabel"), Style::Plain, 19, 112, kMessageText,
-            game::RoundOverLabel_Click);
-    message(msg.Label2, QStringLiteral("Label2"), Style::Heading, 34, 54, kHeadingText, game::Label2_Click);
-    message(msg.Label3b, QStringLiteral("Label3b"), Style::Plain, 22, 40, kMessageText, game::Label3b_Click);
-    message(msg.Label6, QStringLiteral("Label6"), Style::Plain, 22, 40, kMessageText, game::Label6_Click);
+            game::DismissMessage);
+    message(msg.PanelTitle, QStringLiteral("Label2"), Style::Heading, 34, 54, kHeadingText, game::DismissPanel);
+    message(msg.PanelCount, QStringLiteral("Label3b"), Style::Plain, 22, 40, kMessageText, game::DismissPanel);
+    message(msg.PanelScore, QStringLiteral("Label6"), Style::Plain, 22, 40, kMessageText, game::DismissPanel);
     message(msg.PausedLabel, QStringLiteral("PausedLabel"), Style::Heading, 34, 60, kHeadingText,
-            game::PausedLabel_click);
-    TextItem* ad = message(msg.Ad_Label, QStringLiteral("Ad_Label"), Style::Link, 16, 52, kLinkText,
-                           window::Ad_Label_Click);
-    ad->setLogical(QRectF(120, msg.Ad_Label.Top, kCanvasWidth - 240, 52));
+            game::DismissPauseNotice);
+    TextItem* ad = message(msg.MessageLine, QStringLiteral("Ad_Label"), Style::Link, 16, 52, kLinkText,
+                           window::OpenMessageLink);
+    ad->setLogical(QRectF(120, msg.MessageLine.Top, kCanvasWidth - 240, 52));
     // The message line has a small card of its own below the message.
     messageItems_.pop_back();
     adItem_ = ad;
@@ -392,7 +392,7 @@ void MainWindow::buildOverlays() {
     // The high-score table: a heading and three columns of rows 40 apart.
     TextItem* heading =
         addLabel(board_, high.HighLabel, QStringLiteral("HighLabel"), static_cast<int>(Style::Heading), 30, true,
-                 kHeadingText, records::HighLabel_Click);
+                 kHeadingText, records::CloseHighScores);
     heading->setLogical(QRectF(0, 1, kCanvasWidth, 38));
     tableItems_.push_back(heading);
     for (int i = 0; i <= 10; ++i) {
@@ -402,7 +402,7 @@ void MainWindow::buildOverlays() {
         const Style style = i == 0 ? Style::Heading : Style::Plain;
         const qreal px = i == 0 ? 19 : 18;
         auto column = [&](const Label& l, const QString& name, qreal left, qreal width,
-                          std::function<void(Form1&)> handler) {
+                          std::function<void(Session&)> handler) {
             auto* item = new TextItem(board_, name, style, px, static_cast<bool>(handler),
                                       Qt::AlignLeft | Qt::AlignVCenter);
             if (handler) connect(item, &TextItem::clicked, this, [this, handler] { run(handler); });
@@ -411,9 +411,9 @@ void MainWindow::buildOverlays() {
             tableItems_.push_back(item);
         };
         column(high.NamesLabel[row], QStringLiteral("NamesLabel(%1)").arg(i), 25, 420,
-               [i](Form1& f) { records::NamesLabel_Click(f, i); });
+               [i](Session& f) { records::CloseHighScoresAtName(f, i); });
         column(high.ScoreLabel[row], QStringLiteral("ScoreLabel(%1)").arg(i), 455, 140,
-               [i](Form1& f) { records::ScoreLabel_Click(f, i); });
+               [i](Session& f) { records::CloseHighScoresAtScore(f, i); });
         column(high.TimeLabel[row], QStringLiteral("TimeLabel(%1)").arg(i), 602, 170, {});
     }
 
@@ -429,23 +429,23 @@ void MainWindow::buildOverlays() {
     connect(nameInput_, &QLineEdit::textEdited, this,
             [this](const QString& text) { form_->msg.NameInput.Text = text.toStdString(); });
     connect(nameInput_, &QLineEdit::returnPressed, this,
-            [this] { run([](Form1& f) { records::NameInput_KeyPress(f, 13); }); });
+            [this] { run([](Session& f) { records::NameKey(f, 13); }); });
 
-    enterButton_ = new QPushButton(QString::fromStdString(msg.Command1.Caption), board_);
+    enterButton_ = new QPushButton(QString::fromStdString(msg.EnterButton.Caption), board_);
     enterButton_->setObjectName(QStringLiteral("Command1"));
     enterButton_->setStyleSheet(QStringLiteral(
         "QPushButton { background: #3d9a6e; color: white; border: 1px solid #b8f0cc; border-radius: 8px;"
         " font-weight: bold; } QPushButton:pressed { background: #2e7a56; }"));
-    SetLogicalRect(enterButton_, QRectF(msg.Command1.Left, msg.Command1.Top, 100, 36), 17);
+    SetLogicalRect(enterButton_, QRectF(msg.EnterButton.Left, msg.EnterButton.Top, 100, 36), 17);
     enterButton_->hide();
-    connect(enterButton_, &QPushButton::clicked, this, [this] { run(records::Command1_Click); });
+    connect(enterButton_, &QPushButton::clicked, this, [this] { run(records::EnterName); });
 
-    text1_ = new KeyFilterEdit(board_, [this](char c) { return levels::Text1_KeyPress(*form_, c); });
+    text1_ = new KeyFilterEdit(board_, [this](char c) { return levels::PlaybackKey(*form_, c); });
     text1_->setObjectName(QStringLiteral("Text1"));
-    SetLogicalRect(text1_, QRectF(msg.Text1.Left + 8, msg.Text1.Top + 496, 120, 28), 14);
+    SetLogicalRect(text1_, QRectF(msg.PlaybackInput.Left + 8, msg.PlaybackInput.Top + 496, 120, 28), 14);
     text1_->hide();
     connect(text1_, &QLineEdit::textChanged, this,
-            [this](const QString& text) { form_->msg.Text1.Text = text.toStdString(); });
+            [this](const QString& text) { form_->msg.PlaybackInput.Text = text.toStdString(); });
 
     buildIntro();
     notice_ = new PracticeNotice(board_);
@@ -458,41 +458,41 @@ void MainWindow::buildIntro() {
     QWidget* frame = introFrame_;
 
     auto item = [&](const Label& l, const QString& name, Style style, qreal px, QRectF rect, bool clickable,
-                    QColor colour, std::function<void(Form1&)> handler = {}) {
+                    QColor colour, std::function<void(Session&)> handler = {}) {
         TextItem* t = addLabel(frame, l, name, static_cast<int>(style), px, clickable, colour, std::move(handler));
         t->setLogical(rect);
         return t;
     };
     // The title is drawn twice, a dark copy offset beneath the light one.
-    item(in.Label9, QStringLiteral("Label9"), Style::Title, 68, QRectF(3, 12, kIntroWidth, 80), false,
+    item(in.TitleShadow, QStringLiteral("Label9"), Style::Title, 68, QRectF(3, 12, kIntroWidth, 80), false,
          QColor(6, 24, 30, 170));
-    item(in.Label7, QStringLiteral("Label7"), Style::Title, 68, QRectF(0, 8, kIntroWidth, 80), false,
+    item(in.Title, QStringLiteral("Label7"), Style::Title, 68, QRectF(0, 8, kIntroWidth, 80), false,
          QColor(200, 242, 128));
-    item(in.Label13, QStringLiteral("Label13"), Style::Heading, 19, QRectF(0, 94, kIntroWidth, 28), false,
+    item(in.DifficultyHeading, QStringLiteral("Label13"), Style::Heading, 19, QRectF(0, 94, kIntroWidth, 28), false,
          QColor(255, 232, 160));
     for (int i = 1; i <= 4; ++i) {
         const qreal left = 25 + (i - 1) * 126;
-        TextItem* choice = item(in.CommandLabel[static_cast<std::size_t>(i)], QStringLiteral("CommandLabel(%1)").arg(i),
+        TextItem* choice = item(in.ModeChoices[static_cast<std::size_t>(i)], QStringLiteral("CommandLabel(%1)").arg(i),
                                 Style::Choice, 17, QRectF(left, 130, 112, 40), true, QColor());
         connect(choice, &TextItem::clicked, this,
-                [this, i] { runWithHourglass([i](Form1& f) { game::CommandLabel_Click(f, i); }); });
+                [this, i] { runWithHourglass([i](Session& f) { game::ChooseMode(f, i); }); });
     }
     // "Continue" has no colour of the game's own; it matches the others.
-    continueItem_ = item(in.CommandLabel2, QStringLiteral("CommandLabel2"), Style::Choice, 16,
-                         QRectF(151, 182, 112, 36), true, QColor(255, 255, 255), game::CommandLabel2_Click);
+    continueItem_ = item(in.ContinueChoice, QStringLiteral("CommandLabel2"), Style::Choice, 16,
+                         QRectF(151, 182, 112, 36), true, QColor(255, 255, 255), game::ContinueGame);
     exitItem_ = item(in.ExitLabel, QStringLiteral("ExitLabel"), Style::Choice, 16, QRectF(214, 182, 112, 36), true,
-                     QColor(), window::ExitLabel_Click);
+                     QColor(), window::ChooseExit);
 
-    TextItem* goal = item(in.Label8, QStringLiteral("Label8"), Style::Plain, 14.5, QRectF(40, 232, 460, 40), false,
+    TextItem* goal = item(in.GoalLine, QStringLiteral("Label8"), Style::Plain, 14.5, QRectF(40, 232, 460, 40), false,
                           kHelpText);
     goal->setWrap(true);
-    item(in.Label10, QStringLiteral("Label10"), Style::Plain, 14.5, QRectF(40, 274, 460, 22), false, kHelpText);
-    item(in.Label11, QStringLiteral("Label11"), Style::Plain, 14.5, QRectF(40, 296, 460, 22), false, kHelpText);
-    TextItem* more = item(in.Label12, QStringLiteral("Label12"), Style::Plain, 14.5, QRectF(40, 318, 460, 40), false,
+    item(in.TriesLine, QStringLiteral("Label10"), Style::Plain, 14.5, QRectF(40, 274, 460, 22), false, kHelpText);
+    item(in.ScoreLine, QStringLiteral("Label11"), Style::Plain, 14.5, QRectF(40, 296, 460, 22), false, kHelpText);
+    TextItem* more = item(in.DifficultyLine, QStringLiteral("Label12"), Style::Plain, 14.5, QRectF(40, 318, 460, 40), false,
                           kHelpText);
     more->setWrap(true);
-    item(in.Label3, QStringLiteral("Label3"), Style::Link, 15, QRectF(150, 380, 240, 26), true, kLinkText,
-         window::Label3_Click);
+    item(in.WebAddress, QStringLiteral("Label3"), Style::Link, 15, QRectF(150, 380, 240, 26), true, kLinkText,
+         window::OpenWebAddress);
 }
 
 void MainWindow::placeOverlays() {
@@ -501,7 +501,7 @@ void MainWindow::placeOverlays() {
 
 // ---------------------------------------------------------------- events
 
-void MainWindow::run(const std::function<void(Form1&)>& handler) {
+void MainWindow::run(const std::function<void(Session&)>& handler) {
     ++busy_;
     try {
         handler(*form_);
@@ -526,7 +526,7 @@ void MainWindow::scheduleTick() {
         timer_.setInterval(wait);
 }
 
-void MainWindow::runWithHourglass(const std::function<void(Form1&)>& handler) {
+void MainWindow::runWithHourglass(const std::function<void(Session&)>& handler) {
     // A new game may build its puzzle in the foreground.
     QApplication::setOverrideCursor(Qt::WaitCursor);
     run(handler);
@@ -537,7 +537,7 @@ void MainWindow::onTick() {
     // While a handler waits on a question box, the game's state is mid-change:
     // the tick waits for the next round.
     if (busy_ > 0) return;
-    run(levels::Timer1_Timer);
+    run(levels::TimerTick);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -545,7 +545,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         // Whether to exit is the player's answer: should anything on the way
         // fail, the window stays open.
         bool stayOpen = true;
-        run([&stayOpen](Form1& f) { stayOpen = window::Form_Unload(f); });
+        run([&stayOpen](Session& f) { stayOpen = window::RequestClose(f); });
         if (stayOpen) {
             event->ignore();
             return;
@@ -574,8 +574,10 @@ void MainWindow::endSession() {
 
 void MainWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange) {
-        const int state = isMinimized() ? 1 : isMaximized() ? 2 : 0;
-        run([state](Form1& f) { window::Form_Resize(f, state); });
+        const WindowState state = isMinimized()   ? WindowState::Minimised
+                                  : isMaximized() ? WindowState::Maximised
+                                                  : WindowState::Normal;
+        run([state](Session& f) { window::ChangeWindowState(f, state); });
     }
     QMainWindow::changeEvent(event);
 }
@@ -597,7 +599,7 @@ const std::string& MainWindow::shown(const Label& label) const {
 }
 
 void MainWindow::render() {
-    const Form1& f = *form_;
+    const Session& f = *form_;
     const QString title = QString::fromStdString(f.window.Caption);
     if (windowTitle() != title) setWindowTitle(title);
 
@@ -624,7 +626,7 @@ void MainWindow::render() {
 }
 
 void MainWindow::renderMenus() {
-    const Form1& f = *form_;
+    const Session& f = *form_;
     auto apply = [this](QAction* a, const MenuEntry& e, bool enabled) {
         auto [shown, first] = shownCaptions_.try_emplace(a);
         if (first || shown->second != e.Caption) {
@@ -639,38 +641,40 @@ void MainWindow::renderMenus() {
     // the menu is the written one.
     const practice::Aids* aids = practice::FindAids(f);
     for (const MenuBinding& b : menus_) {
-        if (aids && (b.entry == &aids->UndoJumpMenue || b.entry == &aids->HintMenue) &&
+        if (aids && (b.entry == &aids->UndoJumpEntry || b.entry == &aids->HintEntry) &&
             b.action->isVisible() != (f.game.ModeIndex == kPracticeMode))
             b.action->setVisible(f.game.ModeIndex == kPracticeMode);
         bool enabled = b.entry->Enabled;
         // The playback entries open only in a build that asks for them.
-        if (b.entry == &f.menu.SolveMenue || b.entry == &f.menu.TestMenue)
+        if (b.entry == &f.menu.SolveEntry || b.entry == &f.menu.TestEntry)
             enabled = enabled && f.tasks.PlaybackMenuEnabled;
         apply(b.action, *b.entry, enabled);
     }
 
-    bool same = gotoLevels_.size() == f.menu.mnulevel.size();
+    bool same = gotoLevels_.size() == f.menu.GotoLevelEntries.size();
     if (same) {
         std::size_t i = 0;
-        for (const auto& kv : f.menu.mnulevel) same = same && gotoLevels_[i++] == kv.first;
+        for (const auto& kv : f.menu.GotoLevelEntries) same = same && gotoLevels_[i++] == kv.first;
     }
     if (!same) rebuildGotoLevelMenu();
     std::size_t i = 0;
-    for (const auto& kv : f.menu.mnulevel) {
+    for (const auto& kv : f.menu.GotoLevelEntries) {
         QAction* a = gotoActions_[i++];
         apply(a, kv.second, kv.second.Enabled);
     }
 }
 
 void MainWindow::renderLabels() {
-    const Form1& f = *form_;
+    const Session& f = *form_;
     for (const LabelBinding& b : labels_) {
         const QColor colour = b.colour.isValid() ? b.colour : ToQColor(b.label->ForeColor);
-        b.item->sync(shown(*b.label), b.label->Visible, colour);
+        // "Continue" is shown while the game offers it, whatever its label holds.
+        const bool visible = b.label == &f.intro.ContinueChoice ? f.game.ResumeOffered : b.label->Visible;
+        b.item->sync(shown(*b.label), visible, colour);
     }
 
     // With "Continue" hidden, "Exit" moves to the middle.
-    const QRectF exitRect = f.intro.CommandLabel2.Visible ? QRectF(277, 182, 112, 36) : QRectF(214, 182, 112, 36);
+    const QRectF exitRect = f.game.ResumeOffered ? QRectF(277, 182, 112, 36) : QRectF(214, 182, 112, 36);
     if (LogicalRect(exitItem_) != exitRect) {
         exitItem_->setLogical(exitRect);
         placeOverlays();
@@ -691,7 +695,7 @@ void MainWindow::renderLabels() {
             nameInput_->selectAll();
         }
     }
-    const Button& enter = f.msg.Command1;
+    const Button& enter = f.msg.EnterButton;
     const QString enterText = QString::fromStdString(enter.Caption);
     if (enterButton_->text() != enterText) enterButton_->setText(enterText);
     if (enterButton_->isHidden() == enter.Visible) {
@@ -699,7 +703,7 @@ void MainWindow::renderLabels() {
         if (enter.Visible) enterButton_->raise();
     }
 
-    const TextBox& t1 = f.msg.Text1;
+    const TextBox& t1 = f.msg.PlaybackInput;
     const QString t1Text = QString::fromStdString(t1.Text);
     if (text1_->text() != t1Text) text1_->setText(t1Text);
     if (text1_->isHidden() == t1.Visible) text1_->setVisible(t1.Visible);
@@ -735,7 +739,7 @@ void MainWindow::renderCards() {
 }
 
 void MainWindow::renderDialogs() {
-    const Form1& f = *form_;
+    const Session& f = *form_;
     if (f.about.Loaded) {
         AboutBox* box = aboutBox();
         if (box->isHidden()) {
@@ -756,8 +760,8 @@ void MainWindow::renderDialogs() {
 
 void MainWindow::syncColours() {
     const ColourPanel& c = form_->colours;
-    colours_->sync({c.VScroll2, c.VScroll3, c.VScroll4}, c.Shape3,
-                   {c.Label7.Caption, c.Label8.Caption, c.Label9.Caption});
+    colours_->sync({c.RedLevel, c.GreenLevel, c.BlueLevel}, c.Swatch,
+                   {c.RedCaption.Caption, c.GreenCaption.Caption, c.BlueCaption.Caption});
 }
 
 }  // namespace quib::desktop

@@ -40,7 +40,7 @@ public:
                QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    Form1& form() { return *form_; }
+    Session& session() { return *form_; }
     BoardView* boardView() const { return board_; }
     // Made on first use.
     AboutBox* aboutBox();
@@ -51,7 +51,7 @@ public:
     // Copies the game's state into the widgets, touching only what changed.
     void render();
     // Runs one handler of the game, then shows the result.
-    void run(const std::function<void(Form1&)>& handler);
+    void run(const std::function<void(Session&)>& handler);
     // The desktop session ends: the close request's writes without the
     // question, then the program quits.
     void endSession();
@@ -77,12 +77,12 @@ private:
     void buildMenus();
     void rebuildGotoLevelMenu();
     QAction* bindAction(QAction* action, const MenuEntry& entry, const QString& name,
-                        std::function<void(Form1&)> handler, bool checkable = false);
+                        std::function<void(Session&)> handler, bool checkable = false);
     void buildOverlays();
     void buildIntro();
     TextItem* addLabel(QWidget* parent, const Label& label, const QString& name, int style, qreal fontPixels,
-                       bool clickable, QColor colour, std::function<void(Form1&)> handler = {});
-    void runWithHourglass(const std::function<void(Form1&)>& handler);
+                       bool clickable, QColor colour, std::function<void(Session&)> handler = {});
+    void runWithHourglass(const std::function<void(Session&)>& handler);
     void onTick();
     void scheduleTick();
     void finishStart();
@@ -94,7 +94,7 @@ private:
     void renderDialogs();
     void syncColours();
 
-    std::unique_ptr<Form1> form_;
+    std::unique_ptr<Session> form_;
     QTimer timer_;
     bool ticking_ = false;  // the timer has been started once
     bool firstPaintWorkDone_ = false;  // what waits for the first paint has been done

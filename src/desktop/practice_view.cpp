@@ -31,10 +31,10 @@ QColor DotColour(practice::Notice notice) {
 
 }  // namespace
 
-void PaintPracticeHint(QPainter& p, const Form1& form) {
-    const practice::Aids* aids = practice::FindAids(form);
+void PaintPracticeHint(QPainter& p, const Session& session) {
+    const practice::Aids* aids = practice::FindAids(session);
     if (aids == nullptr || !aids->HintVisible) return;
-    const auto& grid = form.board.Grid;
+    const auto& grid = session.board.Grid;
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setBrush(Qt::NoBrush);

@@ -13,7 +13,7 @@ namespace quib::desktop {
 
 // Gold outlines on the hinted frog's cell and its landing cell, apart from
 // the green landing hints and the selection.
-void PaintPracticeHint(QPainter& p, const Form1& form);
+void PaintPracticeHint(QPainter& p, const Session& session);
 
 // A small mark in the board's bottom-right corner: a coloured dot and a word.
 // Clicks go through to the board beneath.

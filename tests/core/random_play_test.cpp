@@ -24,24 +24,24 @@ namespace {
 
 using testing::TestGame;
 
-std::string BoardFault(const Form1& f) {
+std::string BoardFault(const Session& f) {
     const Board& b = f.board;
     const int M = board::FrogsLeft(b);
     std::ostringstream out;
     for (int r = 1; r <= M; ++r) {
-        const int cell = b.Rect[static_cast<std::size_t>(r)].Tag;
+        const int cell = b.Rect[static_cast<std::size_t>(r)].CellNumber;
         if (cell < 1 || cell > kCells) return "record " + std::to_string(r) + " off the board";
-        if (b.Grid[static_cast<std::size_t>(cell)].Tag != r) return "cell of record " + std::to_string(r) + " names another";
+        if (b.Grid[static_cast<std::size_t>(cell)].RecordNumber != r) return "cell of record " + std::to_string(r) + " names another";
     }
     for (int n = 1; n <= kCells; ++n) {
-        const int r = b.Grid[static_cast<std::size_t>(n)].Tag;
+        const int r = b.Grid[static_cast<std::size_t>(n)].RecordNumber;
         if (r == 0) continue;
-        if (r < 0 || r > M || b.Rect[static_cast<std::size_t>(r)].Tag != n)
+        if (r < 0 || r > M || b.Rect[static_cast<std::size_t>(r)].CellNumber != n)
             return "cell " + std::to_string(n) + " names a record that is elsewhere";
     }
     if (b.SelectedFrog < 0 || b.SelectedFrog > M) return "selection is not a live frog";
 
-    const bool boardInView = !f.intro.Visible && !f.msg.RoundOverLabel.Visible && !f.msg.Label2.Visible &&
+    const bool boardInView = !f.intro.Visible && !f.msg.RoundOverLabel.Visible && !f.msg.PanelTitle.Visible &&
                              !f.high.HighLabel.Visible && !f.msg.PausedLabel.Visible && !f.msg.NameInput.Visible;
     if (boardInView) {
         int visible = 0;
@@ -66,7 +66,7 @@ public:
     // One action a player (or the window's timer) could take now; returns
     // its name for the failure message.
     std::string Step() {
-        Form1& f = game_->form();
+        Session& f = game_->session();
         const int choice = Roll(100);
         if (choice < 30) return Jump(f);
         if (choice < 45) return Tick(f);
@@ -79,15 +79,15 @@ public:
 private:
     int Roll(int n) { return std::uniform_int_distribution<int>(0, n - 1)(dice_); }
 
-    std::string Tick(Form1& f) {
+    std::string Tick(Session& f) {
         game_->platform.Advance(0.01 + Roll(300));  // sometimes minutes pass
-        levels::Timer1_Timer(f);
+        levels::TimerTick(f);
         return "tick";
     }
 
     // A jump: the next step of the stored solution when it still fits,
     // otherwise any legal jump.
-    std::string Jump(Form1& f) {
+    std::string Jump(Session& f) {
         Board& b = f.board;
         const int M = board::FrogsLeft(b);
         if (M < 1) return Tick(f);
@@ -97,7 +97,7 @@ private:
         if (level >= 1 && level <= kMaxStoredLevel && step >= 1 && step <= level + 2) {
             const auto stored = f.library.SolutionFrom(level, step);
             const int t = f.library.SolutionTo(level, step);
-            if (stored && *stored >= 1 && *stored <= kCells && b.Grid[static_cast<std::size_t>(*stored)].Tag > 0 &&
+            if (stored && *stored >= 1 && *stored <= kCells && b.Grid[static_cast<std::size_t>(*stored)].RecordNumber > 0 &&
                 board::IsLandingCell(b.Grid, kColumns, *stored, t)) {
                 from = *stored;
                 to = t;
@@ -105,126 +105,126 @@ private:
         }
         if (from == 0) {
             const int r = 1 + Roll(M);
-            from = b.Rect[static_cast<std::size_t>(r)].Tag;
+            from = b.Rect[static_cast<std::size_t>(r)].CellNumber;
             for (const auto& row : board::DirectionTable(kColumns)) {
                 if (board::IsLandingCell(b.Grid, kColumns, from, from + row.jumpOffset)) to = from + row.jumpOffset;
             }
             if (to == 0) return ClickAround(f);
         }
-        const int picture = board::FindPicture(b, b.Grid[static_cast<std::size_t>(from)].Tag);
-        board::Frog_Click(f, picture);
+        const int picture = board::FindPicture(b, b.Grid[static_cast<std::size_t>(from)].RecordNumber);
+        board::ClickFrog(f, picture);
         const int before = board::FrogsLeft(b);
         board::ClickCell(f, to);
         if (board::FrogsLeft(b) < before) ++jumps;
-        if (f.msg.Label2.Visible) ++solved;
+        if (f.msg.PanelTitle.Visible) ++solved;
         return "jump " + std::to_string(from) + "->" + std::to_string(to);
     }
 
-    std::string ClickAround(Form1& f) {
+    std::string ClickAround(Session& f) {
         const int what = Roll(3);
         if (what == 0) {
             board::ClickCell(f, 1 + Roll(kCells));
             return "cell click";
         }
         if (what == 1 && f.board.Frog.size() > 1) {
-            board::Frog_Click(f, 1 + Roll(static_cast<int>(f.board.Frog.size()) - 1));
+            board::ClickFrog(f, 1 + Roll(static_cast<int>(f.board.Frog.size()) - 1));
             return "frog click";
         }
-        board::Form_MouseDown(f, 1, 0, static_cast<float>(Roll(800)), static_cast<float>(Roll(560)));
+        board::PressAt(f, 1, 0, static_cast<float>(Roll(800)), static_cast<float>(Roll(560)));
         return "window click";
     }
 
-    std::string Dismiss(Form1& f) {
+    std::string Dismiss(Session& f) {
         if (f.msg.NameInput.Visible) {
             f.msg.NameInput.Text = "Player";
-            records::NameInput_KeyPress(f, 13);
+            records::NameKey(f, 13);
             return "name entered";
         }
         if (f.high.HighLabel.Visible) {
-            records::HighLabel_Click(f);
+            records::CloseHighScores(f);
             return "table closed";
         }
         if (f.msg.RoundOverLabel.Visible) {
-            game::RoundOverLabel_Click(f);
+            game::DismissMessage(f);
             return "round-over dismissed";
         }
-        if (f.msg.Label2.Visible) {
-            game::Label2_Click(f);
+        if (f.msg.PanelTitle.Visible) {
+            game::DismissPanel(f);
             return "panel dismissed";
         }
         if (f.msg.PausedLabel.Visible) {
-            game::PausedLabel_click(f);
+            game::DismissPauseNotice(f);
             return "pause ended";
         }
         return ClickAround(f);
     }
 
-    std::string Start(Form1& f) {
+    std::string Start(Session& f) {
         const int mode = 1 + Roll(4);
-        if (f.intro.Visible && f.intro.CommandLabel2.Visible && Roll(2) == 0) {
-            game::CommandLabel2_Click(f);
+        if (f.intro.Visible && f.game.ResumeOffered && Roll(2) == 0) {
+            game::ContinueGame(f);
             return "continue";
         }
-        if (!f.menu.NewGameMenue[static_cast<std::size_t>(mode)].Enabled) return Tick(f);
-        if (mode == 4 && f.menu.GotoLevelMenue.Enabled && Roll(2) == 0) {
-            for (const auto& [level, entry] : f.menu.mnulevel) {
+        if (!f.menu.NewGameModes[static_cast<std::size_t>(mode)].Enabled) return Tick(f);
+        if (mode == 4 && f.menu.GotoLevelMenu.Enabled && Roll(2) == 0) {
+            for (const auto& [level, entry] : f.menu.GotoLevelEntries) {
                 if (entry.Enabled && Roll(3) == 0) {
-                    game::mnulevel_Click(f, level);
+                    game::GoToLevel(f, level);
                     return "goto " + std::to_string(level);
                 }
             }
         }
         if (f.intro.Visible) {
-            game::CommandLabel_Click(f, mode);
+            game::ChooseMode(f, mode);
         } else {
-            game::NewGameMenue_Click(f, mode);
+            game::StartNewGame(f, mode);
         }
         return "new game " + std::to_string(mode);
     }
 
-    std::string Menu(Form1& f) {
+    std::string Menu(Session& f) {
         Menus& m = f.menu;
         const int slot = 1 + Roll(5);
         switch (Roll(12)) {
             case 0:
-                if (m.RestartLevelMenue.Enabled) game::RestartLevelMenue_Click(f);
+                if (m.RestartLevelEntry.Enabled) game::RestartLevel(f);
                 return "restart";
             case 1:
-                if (m.mnuQuit.Enabled) game::mnuQuit_Click(f);
+                if (m.QuitEntry.Enabled) game::Quit(f);
                 return "quit";
             case 2:
-                if (m.mnusave.Enabled) records::mnusavegame_Click(f, slot);
+                if (m.SaveMenu.Enabled) records::SaveToSlot(f, slot);
                 return "save " + std::to_string(slot);
             case 3:
-                if (m.mnuloadgame[static_cast<std::size_t>(slot)].Enabled) records::mnuloadgame_Click(f, slot);
+                if (m.LoadSlotEntries[static_cast<std::size_t>(slot)].Enabled) records::LoadFromSlot(f, slot);
                 return "load " + std::to_string(slot);
             case 4:
-                if (m.mnuHighScores.Enabled) records::mnuHighScores_Click(f);
+                if (m.HighScoresEntry.Enabled) records::ShowHighScores(f);
                 return "high scores";
             case 5:
-                window::sndmenue_Click(f);
+                window::ToggleSound(f);
                 return "sound";
             case 6:
-                window::mnuGrids_Click(f);
+                window::ToggleGrids(f);
                 return "grids";
             case 7:
-                window::aboutmenue_Click(f);
+                window::ShowAboutBox(f);
                 return "about";
             case 8:
-                if (f.about.Loaded) window::Form2_Unload(f);
+                if (f.about.Loaded) window::CloseAboutBox(f);
                 return "about closed";
             case 9: {
                 const int state = Roll(3);
-                window::Form_Resize(f, state);
+                window::ChangeWindowState(f, static_cast<WindowState>(state));
                 return "window state " + std::to_string(state);
             }
             case 10:
                 game_->platform.answerYes = false;
-                window::Form_Unload(f);
+                window::RequestClose(f);
                 return "close, No";
             default:
-                if (m.mnuloadgame[static_cast<std::size_t>(slot)].Enabled && Roll(2) == 0) {
-                    records::mnuloadgame_Click(f, slot);
+                if (m.LoadSlotEntries[static_cast<std::size_t>(slot)].Enabled && Roll(2) == 0) {
+                    records::LoadFromSlot(f, slot);
                     return "load " + std::to_string(slot);
                 }
                 return Tick(f);
@@ -254,16 +254,16 @@ TEST(RandomPlay, LongSessionsKeepTheBoardConsistentAcrossRestarts) {
             } catch (const std::exception& e) {
                 FAIL() << "seed " << seed << " step " << step << " threw: " << e.what();
             }
-            const std::string fault = BoardFault(game->form());
+            const std::string fault = BoardFault(game->session());
             ASSERT_TRUE(fault.empty()) << "seed " << seed << " step " << step << " after " << action << ": " << fault;
             if (step % 400 == 399) {
                 // Close with Yes and start the program again on the same files.
                 game->platform.answerYes = true;
-                ASSERT_FALSE(window::Form_Unload(game->form()));
+                ASSERT_FALSE(window::RequestClose(game->session()));
                 runs.push_back(std::make_unique<TestGame>(*runs.front(), true));
                 game = runs.back().get();
                 player.Switch(*game);
-                ASSERT_TRUE(BoardFault(game->form()).empty()) << "seed " << seed << " after a restart";
+                ASSERT_TRUE(BoardFault(game->session()).empty()) << "seed " << seed << " after a restart";
             }
         }
         solved += player.solved;

@@ -26,15 +26,15 @@ QColor PixelAt(BoardView* view, const QImage& image, QPointF game) {
 
 void StartEasyGame(WindowFixture& fx) {
     fx.clickWidget("CommandLabel(1)");
-    ASSERT_NE(fx.form().play.Now, Screen::StartScreen);
-    ASSERT_EQ(board::FrogsLeft(fx.form().board), fx.form().game.CurrentLevel + 3);
+    ASSERT_NE(fx.session().play.Now, Screen::StartScreen);
+    ASSERT_EQ(board::FrogsLeft(fx.session().board), fx.session().game.CurrentLevel + 3);
 }
 
 TEST(BoardPainting, GridsDrawsBlackOutlinesAndTakesThemAway) {
     quib::testing::FakePlatform platform;
     WindowFixture fx(platform);
     BoardView* view = fx.window->boardView();
-    const Cell& c = fx.form().board.Grid[150];
+    const Cell& c = fx.session().board.Grid[150];
     // A point on the cell's top edge, between its corners.
     const QPointF edge(c.Left + 19.2, c.Top + 0.2);
     ASSERT_DOUBLE_EQ(view->scale(), 1.0);
@@ -64,7 +64,7 @@ TEST(BoardClicks, AFrogClickSelectsItAndShowsGreenLandingHints) {
     quib::testing::FakePlatform platform;
     WindowFixture fx(platform);
     StartEasyGame(fx);
-    Form1& f = fx.form();
+    Session& f = fx.session();
     const int level = f.game.CurrentLevel;
     const int from = f.library.SolutionFrom(level, 1).value_or(0);
     const int to = f.library.SolutionTo(level, 1);
@@ -72,7 +72,7 @@ TEST(BoardClicks, AFrogClickSelectsItAndShowsGreenLandingHints) {
 
     fx.clickFrogOn(from);
     ASSERT_GT(f.board.SelectedFrog, 0);
-    EXPECT_EQ(f.board.Rect[static_cast<std::size_t>(f.board.SelectedFrog)].Tag, from);
+    EXPECT_EQ(f.board.Rect[static_cast<std::size_t>(f.board.SelectedFrog)].CellNumber, from);
     EXPECT_TRUE(f.board.HighLight.Visible);
 
     BoardView* view = fx.window->boardView();
@@ -90,7 +90,7 @@ TEST(BoardClicks, PlaysLevelOneThroughRealMouseClicks) {
     quib::testing::FakePlatform platform;
     WindowFixture fx(platform);
     StartEasyGame(fx);
-    Form1& f = fx.form();
+    Session& f = fx.session();
     ASSERT_EQ(f.game.CurrentLevel, 1);
     EXPECT_TRUE(fx.window->windowTitle().startsWith(QStringLiteral("QUIB   ")));
     EXPECT_TRUE(fx.window->windowTitle().contains(QStringLiteral("Level:   1 of 200")));
@@ -124,7 +124,7 @@ TEST(BoardClicks, ClicksLandOnTheRightCellAtEveryWindowSizeAndShape) {
     WindowFixture fx(platform);
     EXPECT_NEAR(fx.window->width(), 800, 12) << "the first window keeps the game's own size";
     StartEasyGame(fx);
-    Form1& f = fx.form();
+    Session& f = fx.session();
     BoardView* view = fx.window->boardView();
     const QSize shapes[] = {{1600, 700}, {500, 600}, {200, 120}};
     for (int k = 1; k <= 3; ++k) {
@@ -149,11 +149,11 @@ TEST(BoardClicks, ClicksLandOnTheRightCellAtEveryWindowSizeAndShape) {
         const int from = f.library.SolutionFrom(1, k).value_or(0);
         click(from, 19, 21);  // the frog picture's middle
         ASSERT_GT(f.board.SelectedFrog, 0) << asked.width() << "x" << asked.height();
-        EXPECT_EQ(f.board.Rect[static_cast<std::size_t>(f.board.SelectedFrog)].Tag, from);
+        EXPECT_EQ(f.board.Rect[static_cast<std::size_t>(f.board.SelectedFrog)].CellNumber, from);
         click(f.library.SolutionTo(1, k), 19, 19);
         ASSERT_EQ(board::FrogsLeft(f.board), 4 - k) << asked.width() << "x" << asked.height();
         // The overlays scale with the board.
-        EXPECT_NEAR(fx.widget("Label2")->width(), (792 - 2 * f.msg.Label2.Left) * s, 2);
+        EXPECT_NEAR(fx.widget("Label2")->width(), (792 - 2 * f.msg.PanelTitle.Left) * s, 2);
     }
 }
 

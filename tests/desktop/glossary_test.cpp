@@ -55,8 +55,8 @@ std::map<QString, Term> ReadGlossary(const QString& language, QStringList& probl
         }
         Term term{columns[1].trimmed(), {columns[1].trimmed()}};
         if (columns.size() == 3)
-            for (const QString& form : columns[2].split(u',', Qt::SkipEmptyParts))
-                term.forms << form.trimmed();
+            for (const QString& session : columns[2].split(u',', Qt::SkipEmptyParts))
+                term.forms << session.trimmed();
         order << columns[0];
         terms[columns[0]] = term;
     }
@@ -81,8 +81,8 @@ bool EnglishUses(const QString& text, const QString& term) {
 // other term in one of its forms.
 bool TranslationUses(const QString& text, const QString& english, const Term& term) {
     if (kCaptions.contains(english)) return text.contains(term.base);
-    for (const QString& form : term.forms)
-        if (text.contains(form, Qt::CaseInsensitive)) return true;
+    for (const QString& session : term.forms)
+        if (text.contains(session, Qt::CaseInsensitive)) return true;
     return false;
 }
 
@@ -161,7 +161,7 @@ std::map<QString, QStringList> CaptionsShown(const QString& language) {
     {
         TranslatingPlatform translating;
         WindowFixture w(translating);
-        w.window->run([](Form1& f) { f.intro.CommandLabel2.Visible = true; });
+        w.window->run([](Session& f) { f.game.ResumeOffered = true; });
         shown["Continue"] << w.window->findChild<TextItem*>(QStringLiteral("CommandLabel2"))->text();
         for (int i = 1; i <= 4; ++i) {
             const QString term = kCaptions[i - 1];

@@ -26,7 +26,7 @@ using testing::WindowFixture;
 // A started window that has the keyboard, with row puzzles for its levels.
 struct KeyboardWindow : WindowFixture {
     explicit KeyboardWindow(Platform& platform) : WindowFixture(platform) {
-        quib::testing::InstallRowPuzzles(form(), 3);
+        quib::testing::InstallRowPuzzles(session(), 3);
         window->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
@@ -53,8 +53,8 @@ struct KeyboardWindow : WindowFixture {
         press(Qt::Key_Return);
     }
     int selectedCell() {
-        const Board& b = form().board;
-        return b.SelectedFrog > 0 ? b.Rect[static_cast<std::size_t>(b.SelectedFrog)].Tag : 0;
+        const Board& b = session().board;
+        return b.SelectedFrog > 0 ? b.Rect[static_cast<std::size_t>(b.SelectedFrog)].CellNumber : 0;
     }
 };
 
@@ -64,7 +64,7 @@ QString CursorCellName(BoardView* view) { return Accessible(view)->focusChild()-
 TEST(KeyboardPlay, PlaysLevelOneFromTheStartScreenWithKeysAlone) {
     quib::testing::FakePlatform platform;
     KeyboardWindow kw(platform);
-    Form1& f = kw.form();
+    Session& f = kw.session();
     // The start screen's choices in Tab order, as buttons to a screen reader.
     ASSERT_EQ(kw.focused(), kw.widget("CommandLabel(1)"));
     EXPECT_EQ(Accessible(kw.focused())->role(), QAccessible::Button);
@@ -78,7 +78,7 @@ TEST(KeyboardPlay, PlaysLevelOneFromTheStartScreenWithKeysAlone) {
     ASSERT_FALSE(game::StartScreenUp(f));
     ASSERT_EQ(f.game.ModeIndex, 1);
     ASSERT_EQ(kw.focused(), kw.view());
-    EXPECT_EQ(kw.view()->cursorCell(), f.board.Rect[1].Tag) << "the cursor starts on the level's first frog";
+    EXPECT_EQ(kw.view()->cursorCell(), f.board.Rect[1].CellNumber) << "the cursor starts on the level's first frog";
 
     // The cursor is drawn over the frog in neither of the greens.
     const Cell& first = f.board.Grid[static_cast<std::size_t>(kw.view()->cursorCell())];
@@ -99,10 +99,10 @@ TEST(KeyboardPlay, PlaysLevelOneFromTheStartScreenWithKeysAlone) {
     ASSERT_EQ(board::FrogsLeft(f.board), 3);
     for (std::size_t k = 1; k < puzzle.solution.size(); ++k) kw.jumpByKeys(puzzle.solution[k].first, puzzle.solution[k].second);
 
-    ASSERT_TRUE(f.msg.Label2.Visible);
+    ASSERT_TRUE(f.msg.PanelTitle.Visible);
     ASSERT_EQ(kw.focused(), kw.widget("Label2"));
-    EXPECT_EQ(Accessible(kw.focused())->text(QAccessible::Name), QString::fromStdString(f.msg.Label2.Caption));
-    EXPECT_TRUE(Accessible(kw.focused())->text(QAccessible::Description).contains(QString::fromStdString(f.msg.Label6.Caption)));
+    EXPECT_EQ(Accessible(kw.focused())->text(QAccessible::Name), QString::fromStdString(f.msg.PanelTitle.Caption));
+    EXPECT_TRUE(Accessible(kw.focused())->text(QAccessible::Description).contains(QString::fromStdString(f.msg.PanelScore.Caption)));
     kw.press(Qt::Key_Space);
     EXPECT_EQ(f.game.CurrentLevel, 2);
     EXPECT_EQ(kw.focused(), kw.view());
@@ -130,15 +130,15 @@ TEST(KeyboardPlay, CursorStopsAtTheEdgesAndEscapeLetsGoOfTheFrog) {
     ASSERT_EQ(kw.selectedCell(), frog);
     auto hints = [&] {
         int n = 0;
-        for (const Cell& c : kw.form().board.Grid) n += c.BorderColor != 0;
+        for (const Cell& c : kw.session().board.Grid) n += c.BorderColor != 0;
         return n;
     };
     ASSERT_GT(hints(), 0);
     kw.press(Qt::Key_Escape);
-    EXPECT_EQ(kw.form().board.SelectedFrog, 0);
-    EXPECT_FALSE(kw.form().board.HighLight.Visible);
+    EXPECT_EQ(kw.session().board.SelectedFrog, 0);
+    EXPECT_FALSE(kw.session().board.HighLight.Visible);
     EXPECT_EQ(hints(), 0);
-    EXPECT_EQ(board::FrogsLeft(kw.form().board), 4);
+    EXPECT_EQ(board::FrogsLeft(kw.session().board), 4);
 
     const int other = LevelPuzzle(1).pieces[2];
     kw.clickFrogOn(other);
@@ -152,7 +152,7 @@ TEST(KeyboardPlay, EnterSpaceAndEscapeDismissEveryMessage) {
         SCOPED_TRACE(QKeySequence(key).toString().toStdString());
         quib::testing::FakePlatform platform;
         KeyboardWindow kw(platform);
-        Form1& f = kw.form();
+        Session& f = kw.session();
         kw.action("NewGameMenue(1)")->trigger();
         const auto puzzle = LevelPuzzle(1);
         kw.jumpByKeys(puzzle.pieces[1], puzzle.pieces[0] - 1);
@@ -207,7 +207,7 @@ TEST(KeyboardPlay, ShortcutsActAndEscapeClosesTheGamesOtherWindows) {
     quib::testing::FakePlatform platform;
     platform.answerYes = false;
     KeyboardWindow kw(platform);
-    Form1& f = kw.form();
+    Session& f = kw.session();
     kw.action("NewGameMenue(1)")->trigger();
     const auto jump = LevelPuzzle(1).solution[0];
     for (Qt::KeyboardModifiers modifiers : {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::ControlModifier)}) {
@@ -238,7 +238,7 @@ TEST(KeyboardPlay, ShortcutsActAndEscapeClosesTheGamesOtherWindows) {
 TEST(KeyboardPlay, KeysAndMenusFollowTheScreenAfterTheNameEntryAndAPracticeQuit) {
     quib::testing::FakePlatform platform;
     KeyboardWindow kw(platform);
-    Form1& f = kw.form();
+    Session& f = kw.session();
     kw.action("NewGameMenue(1)")->trigger();
     for (const auto& [from, to] : LevelPuzzle(1).solution) kw.jumpByKeys(from, to);
     kw.press(Qt::Key_Return);         // the panel: on to level 2

@@ -181,7 +181,7 @@ TEST(HighScoreTable, ALongNameIsElidedInsteadOfCut) {
     quib::testing::FakePlatform platform;
     WindowFixture fx(platform);
     const QString name(40, QLatin1Char('W'));
-    fx.form().high.NamesLabel[1].Caption = name.toStdString();
+    fx.session().high.NamesLabel[1].Caption = name.toStdString();
     fx.action("mnuHighScores")->trigger();
     auto* row = qobject_cast<TextItem*>(fx.widget("NamesLabel(1)"));
     ASSERT_TRUE(row && row->isVisible());
@@ -203,9 +203,9 @@ TEST(MainWindowMenus, SoundAndGridsMarksFollowTheGame) {
     QAction* grids = fx.action("mnuGrids");
     sound->trigger();
     grids->trigger();
-    EXPECT_FALSE(fx.form().game.SoundOn);
+    EXPECT_FALSE(fx.session().game.SoundOn);
     EXPECT_FALSE(sound->isChecked());
-    EXPECT_TRUE(fx.form().menu.mnuGrids.Checked);
+    EXPECT_TRUE(fx.session().menu.GridsOption.Checked);
     EXPECT_TRUE(grids->isChecked());
     sound->trigger();
     grids->trigger();
@@ -222,7 +222,7 @@ TEST(MainWindowMenus, SoundAndGridsMarksFollowTheGame) {
 TEST(MainWindowMenus, EveryEntryReachesItsHandler) {
     quib::testing::FakePlatform platform;
     WindowFixture fx(platform);
-    Form1& f = fx.form();
+    Session& f = fx.session();
     const auto choose = [&fx](const char* name) {
         QAction* a = fx.action(name);
         ASSERT_TRUE(a && a->isEnabled()) << name;
@@ -274,12 +274,12 @@ TEST(AboutWindow, OpenedTwiceIsOneWindowAndOkayClosesIt) {
     EXPECT_EQ(shown, 1);
     AboutBox* box = fx.window->aboutBox();
     ASSERT_TRUE(box->isVisible());
-    EXPECT_TRUE(fx.form().about.Loaded);
+    EXPECT_TRUE(fx.session().about.Loaded);
     EXPECT_FALSE(box->isModal());
 
     QTest::mouseClick(box->okayButton(), Qt::LeftButton);
     EXPECT_FALSE(box->isVisible());
-    EXPECT_FALSE(fx.form().about.Loaded);
+    EXPECT_FALSE(fx.session().about.Loaded);
 }
 
 TEST(AboutWindow, ItsCloseBoxAndAClickOnTheMainWindowCloseIt) {
@@ -291,13 +291,13 @@ TEST(AboutWindow, ItsCloseBoxAndAClickOnTheMainWindowCloseIt) {
     ASSERT_TRUE(box->isVisible());
     box->close();
     EXPECT_FALSE(box->isVisible());
-    EXPECT_FALSE(fx.form().about.Loaded);
+    EXPECT_FALSE(fx.session().about.Loaded);
 
     fx.action("aboutmenue")->trigger();
     ASSERT_TRUE(box->isVisible());
     fx.clickGame({400, 500});
     EXPECT_FALSE(box->isVisible());
-    EXPECT_FALSE(fx.form().about.Loaded);
+    EXPECT_FALSE(fx.session().about.Loaded);
 }
 
 TEST(AboutWindow, AddressLineOpensTheHomePage) {
@@ -351,8 +351,8 @@ TEST(ColourDialogWindow, GreenSliderColoursTheSwatchAndItsCaption) {
     ColourDialog* dialog = fx.window->colourDialog();
     ASSERT_TRUE(dialog->isVisible());
     dialog->slider(3)->setValue(128);
-    EXPECT_EQ(fx.form().colours.VScroll3, 128);
-    EXPECT_EQ(fx.form().colours.Shape3, Rgb(0, 128, 0));
+    EXPECT_EQ(fx.session().colours.GreenLevel, 128);
+    EXPECT_EQ(fx.session().colours.Swatch, Rgb(0, 128, 0));
     EXPECT_EQ(dialog->caption(3)->text(), QStringLiteral("Green 128"));
     EXPECT_EQ(dialog->caption(2)->text(), QStringLiteral("Red 0"));
     EXPECT_EQ(dialog->swatchColour(), QColor(0, 128, 0));
@@ -363,7 +363,7 @@ TEST(ColourDialogWindow, GreenSliderColoursTheSwatchAndItsCaption) {
         QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog, Qt::Key_Tab);
     ASSERT_EQ(dialog->focusWidget(), dialog->slider(4));
     QTest::keyClick(dialog->slider(4), Qt::Key_PageDown);
-    EXPECT_EQ(fx.form().colours.VScroll4, 16);
+    EXPECT_EQ(fx.session().colours.BlueLevel, 16);
     dialog->close();
 }
 
@@ -377,7 +377,7 @@ TEST(ExitQuestion, ExitLabelAsksAndNoKeepsTheWindowOpen) {
     ASSERT_EQ(platform.questions.size(), 1u);
     EXPECT_EQ(platform.questions[0], "Quib: Are you sure you want to exit the program?");
     EXPECT_TRUE(fx.window->isVisible());
-    EXPECT_FALSE(fx.form().window.CloseRequested);
+    EXPECT_FALSE(fx.session().window.CloseRequested);
 
     fx.window->close();
     EXPECT_EQ(platform.questions.size(), 2u);
@@ -394,7 +394,7 @@ TEST(ExitQuestion, AFailureOnTheWayKeepsTheWindowOpen) {
     fx.window->close();
     QTest::qWait(20);
     EXPECT_TRUE(fx.window->isVisible());
-    EXPECT_FALSE(fx.form().window.Ended);
+    EXPECT_FALSE(fx.session().window.Ended);
 }
 
 // A close whose writes fail (the data folder gone, a full disk) tells the
@@ -432,9 +432,9 @@ TEST(SessionEnd, TerminationSignalSavesTheGameWithoutAskingAndQuits) {
     } platform;
     WindowFixture fx(platform);
     SessionEndWatcher watcher(*fx.window);
-    quib::testing::InstallPairs(fx.form(), 5);
+    quib::testing::InstallPairs(fx.session(), 5);
     fx.action("NewGameMenue(2)")->trigger();
-    ASSERT_EQ(fx.form().game.CurrentLevel, 5);
+    ASSERT_EQ(fx.session().game.CurrentLevel, 5);
 
     platform.armed = true;
     std::raise(SIGTERM);
@@ -467,14 +467,14 @@ TEST(SessionEnd, TerminationSignalDuringTheExitQuestionQuits) {
     } platform;
     WindowFixture fx(platform);
     SessionEndWatcher watcher(*fx.window);
-    quib::testing::InstallPairs(fx.form(), 5);
+    quib::testing::InstallPairs(fx.session(), 5);
     fx.action("NewGameMenue(2)")->trigger();
-    ASSERT_EQ(fx.form().game.CurrentLevel, 5);
+    ASSERT_EQ(fx.session().game.CurrentLevel, 5);
 
     fx.window->close();
     ASSERT_EQ(platform.questions.size(), 1u);
     EXPECT_TRUE(platform.endedByTheQuestion) << "the session end left the exit question open";
-    EXPECT_TRUE(fx.form().window.Ended);
+    EXPECT_TRUE(fx.session().window.Ended);
     const std::vector<std::string> items = quib::testing::FileLines(fx.data.file("data.txt"));
     ASSERT_EQ(items.size(), 12u + 2u + 200u + 1u + 3u * 8u);
     EXPECT_EQ(std::pair(items[0], items[6]), std::pair(std::string("5"), std::string("2")));  // level, mode
@@ -485,14 +485,14 @@ TEST(SessionEnd, TerminationSignalDuringTheExitQuestionQuits) {
 TEST(TimerRest, RestsOnTheStartScreenAndWakesForAMinimise) {
     quib::testing::FakePlatform platform;
     WindowFixture fx(platform);
-    Form1& f = fx.form();
+    Session& f = fx.session();
     for (int level = 1; level <= kLevelsPlayed; ++level) quib::testing::InstallPairs(f, level);
     f.library.LevelNeedsGenerating.fill(false);
     ASSERT_TRUE(QTest::qWaitFor([&] { return fx.window->timer().interval() == levels::kRestingTimerWait; }, 5000));
     fx.window->showMinimized();
-    EXPECT_EQ(f.clock.ClockState, 1);
+    EXPECT_EQ(f.clock.State, ClockState::FreezeRequested);
     EXPECT_EQ(fx.window->timer().interval(), 10);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return f.clock.ClockState == 2; }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return f.clock.State == ClockState::Frozen; }, 2000));
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ TEST(PracticeAidsWindow, HintAndUndoByKeysInPracticeOnlyWithTheNotice) {
     WindowFixture fx(platform);
     fx.window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(fx.window.get()));
-    Form1& f = fx.form();
+    Session& f = fx.session();
     PracticeNotice* notice = fx.window->practiceNotice();
 
     fx.action("NewGameMenue(1)")->trigger();  // Easy: no aids
@@ -82,8 +82,8 @@ TEST(PracticeAidsWindow, HintAndUndoByKeysInPracticeOnlyWithTheNotice) {
     ASSERT_TRUE(fx.action("UndoJumpMenue")->isEnabled());
     Press(fx, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(board::FrogsLeft(f.board), 4);
-    EXPECT_GT(f.board.Grid[static_cast<std::size_t>(from)].Tag, 0) << "the frog is back on its cell";
-    EXPECT_EQ(f.board.Grid[static_cast<std::size_t>(to)].Tag, 0);
+    EXPECT_GT(f.board.Grid[static_cast<std::size_t>(from)].RecordNumber, 0) << "the frog is back on its cell";
+    EXPECT_EQ(f.board.Grid[static_cast<std::size_t>(to)].RecordNumber, 0);
     EXPECT_FALSE(fx.action("UndoJumpMenue")->isEnabled());
     EXPECT_EQ(notice->text(), QStringLiteral("Solvable"));
 }
@@ -96,10 +96,10 @@ TEST(PracticeAidsWindow, HintAndUndoByKeysInPracticeOnlyWithTheNotice) {
 TEST(PracticeAidsWindow, TheAnswerAfterAStrayJumpComesThroughTheEventLoop) {
     quib::testing::FakePlatform platform;
     WindowFixture fx(platform);
-    Form1& f = fx.form();
+    Session& f = fx.session();
     PracticeNotice* notice = fx.window->practiceNotice();
     f.game.HighestLevel = 30;  // as after a game that reached level 30
-    f.menu.mnulevel[30].Enabled = true;
+    f.menu.GotoLevelEntries[30].Enabled = true;
     fx.window->render();
     QAction* gotoLevel = fx.action("mnulevel(30)");
     ASSERT_TRUE(gotoLevel && gotoLevel->isEnabled());

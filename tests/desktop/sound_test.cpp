@@ -165,12 +165,12 @@ TEST(JumpSound, HeardOncePerJumpWithSoundOnAndNeverStopsPlay) {
     QtPlatform platform;
     MainWindow window(platform, data.path(), program.path());
     window.show();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.form().tasks.StartupPending; }, 5000));
-    Form1& form = window.form();
-    ASSERT_TRUE(form.game.SoundOn);
-    quib::testing::InstallRowPuzzles(form, 3);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.session().tasks.StartupPending; }, 5000));
+    Session& session = window.session();
+    ASSERT_TRUE(session.game.SoundOn);
+    quib::testing::InstallRowPuzzles(session, 3);
     window.findChild<QAction*>(QStringLiteral("NewGameMenue(1)"))->trigger();
-    ASSERT_EQ(form.game.CurrentLevel, 1);
+    ASSERT_EQ(session.game.CurrentLevel, 1);
 
     BoardView* view = window.boardView();
     auto click = [view](QPointF game) { QTest::mouseClick(view, Qt::LeftButton, {}, view->toWidget(game).toPoint()); };
@@ -179,23 +179,23 @@ TEST(JumpSound, HeardOncePerJumpWithSoundOnAndNeverStopsPlay) {
     auto jump = [&](int from, int to) {
         QElapsedTimer took;
         took.start();
-        const Cell& a = form.board.Grid.at(static_cast<std::size_t>(from));
+        const Cell& a = session.board.Grid.at(static_cast<std::size_t>(from));
         click({a.Left + 3 + 16, a.Top + 5 + 16});
-        const Cell& b = form.board.Grid.at(static_cast<std::size_t>(to));
+        const Cell& b = session.board.Grid.at(static_cast<std::size_t>(to));
         click({b.Left + 19, b.Top + 19});
         const qint64 ms = took.elapsed();
-        EXPECT_TRUE(quib::testing::PictureOnCell(form, to) != 0 || form.msg.Label2.Visible)
+        EXPECT_TRUE(quib::testing::PictureOnCell(session, to) != 0 || session.msg.PanelTitle.Visible)
             << "no frog landed on " << to;
         QTest::qWait(400);
         return ms;
     };
 
     // The level-completed panel dismissed by a click: the next level.
-    auto nextLevel = [&window, &form](int level) {
-        ASSERT_TRUE(form.msg.Label2.Visible) << "level " << level - 1 << " was not completed";
+    auto nextLevel = [&window, &session](int level) {
+        ASSERT_TRUE(session.msg.PanelTitle.Visible) << "level " << level - 1 << " was not completed";
         QWidget* panel = window.findChild<QWidget*>(QStringLiteral("Label2"));
         QTest::mouseClick(panel, Qt::LeftButton, {}, panel->rect().center());
-        ASSERT_EQ(form.game.CurrentLevel, level);
+        ASSERT_EQ(session.game.CurrentLevel, level);
     };
     auto toggleSound = [&window] { window.findChild<QAction*>(QStringLiteral("sndmenue"))->trigger(); };
     const quib::testing::RowPuzzle one = quib::testing::LevelPuzzle(1);
@@ -209,7 +209,7 @@ TEST(JumpSound, HeardOncePerJumpWithSoundOnAndNeverStopsPlay) {
     nextLevel(2);
     for (std::size_t j = 0; j < 3; ++j) jump(two.solution[j].first, two.solution[j].second);
     toggleSound();
-    ASSERT_FALSE(form.game.SoundOn);
+    ASSERT_FALSE(session.game.SoundOn);
     jump(two.solution[3].first, two.solution[3].second);
     nextLevel(3);
     for (std::size_t j = 0; j < 2; ++j) jump(three.solution[j].first, three.solution[j].second);
@@ -231,13 +231,13 @@ TEST(JumpSound, HeardOncePerJumpWithSoundOnAndNeverStopsPlay) {
     sound.server.kill();
     sound.server.waitForFinished(3000);
     toggleSound();
-    ASSERT_TRUE(form.game.SoundOn);
+    ASSERT_TRUE(session.game.SoundOn);
     QTest::qWait(200);
     qint64 slowest = 0;
     for (std::size_t j = 2; j < three.solution.size(); ++j)
         slowest = std::max(slowest, jump(three.solution[j].first, three.solution[j].second));
     std::printf("with the sound server gone, the slowest jump took %lld ms\n", static_cast<long long>(slowest));
-    EXPECT_TRUE(form.msg.Label2.Visible) << "level 3 was not completed after the sound server died";
+    EXPECT_TRUE(session.msg.PanelTitle.Visible) << "level 3 was not completed after the sound server died";
     // Not a speed goal: a jump that waited for a sound server would take
     // seconds (the client's connect time-out).
     EXPECT_LT(slowest, 1000);

@@ -30,7 +30,7 @@ namespace {
 using quib::testing::InstallRowPuzzles;
 using quib::testing::LevelPuzzle;
 
-// What is measured, where: "fr 792x552 level completed Label2".
+// What is measured, where: "fr 792x552 level completed PanelTitle".
 class FitCheck {
 public:
     explicit FitCheck(const QString& language)
@@ -149,8 +149,8 @@ FitCheck CheckEveryScreen(const QString& language) {
     FitCheck check(language);
     TranslatingPlatform platform;
     WindowFixture w(platform);
-    InstallRowPuzzles(w.form(), 4);
-    w.window->run([](Form1& f) { f.intro.CommandLabel2.Visible = true; });
+    InstallRowPuzzles(w.session(), 4);
+    w.window->run([](Session& f) { f.game.ResumeOffered = true; });
     AtEverySize(w, check, QStringLiteral("start screen"));
 
     w.action("NewGameMenue(1)")->trigger();
@@ -160,7 +160,7 @@ FitCheck CheckEveryScreen(const QString& language) {
     // Each of the five lines of the message line below it.
     for (int n = 0; n < 5; ++n) {
         platform.script = {(n + 0.5) / 5};
-        w.window->run([](Form1& f) { window::ShowNextMessage(f); });
+        w.window->run([](Session& f) { window::ShowNextMessage(f); });
         AtEverySize(w, check, QStringLiteral("round over"));
     }
     w.clickGame({400, 540});
@@ -172,9 +172,9 @@ FitCheck CheckEveryScreen(const QString& language) {
     w.clickGame({400, 540});
 
     // Back from a minimised window, the pause notice.
-    w.window->run([](Form1& f) {
+    w.window->run([](Session& f) {
         f.clock.WasPaused = true;
-        game::PausedLabel_click(f);
+        game::DismissPauseNotice(f);
     });
     AtEverySize(w, check, QStringLiteral("paused"));
     w.clickGame({400, 540});
@@ -186,9 +186,9 @@ FitCheck CheckEveryScreen(const QString& language) {
     w.clickGame({400, 540});
 
     // The last of Easy's tries, lost (level 1's puzzle is renewed by now).
-    InstallRowPuzzles(w.form(), 4);
+    InstallRowPuzzles(w.session(), 4);
     w.action("NewGameMenue(1)")->trigger();
-    w.window->run([](Form1& f) { f.game.TryNumber = f.game.TriesAllowed; });
+    w.window->run([](Session& f) { f.game.TryNumber = f.game.TriesAllowed; });
     w.clickFrogOn(puzzle.pieces[1]);
     w.clickCell(puzzle.pieces[0] - 1);
     AtEverySize(w, check, QStringLiteral("last try lost"));

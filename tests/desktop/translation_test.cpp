@@ -64,7 +64,7 @@ void ReadScreen(MainWindow& window, const QString& screen, std::map<QString, QSt
 std::map<QString, QString> ReadWindow() {
     TranslatingPlatform platform;
     WindowFixture w(platform);
-    InstallRowPuzzles(w.form(), 4);
+    InstallRowPuzzles(w.session(), 4);
     std::map<QString, QString> seen;
     ReadMenus(*w.window, seen);
     ReadScreen(*w.window, QStringLiteral("start:"), seen);
@@ -72,10 +72,10 @@ std::map<QString, QString> ReadWindow() {
     const auto puzzle = LevelPuzzle(1);
     w.clickFrogOn(puzzle.pieces[1]);
     w.clickCell(puzzle.pieces[0] - 1);
-    EXPECT_TRUE(w.form().msg.RoundOverLabel.Visible) << "the losing jump ends the round";
+    EXPECT_TRUE(w.session().msg.RoundOverLabel.Visible) << "the losing jump ends the round";
     // The message line below rotates at random: the third one, every time.
     platform.script = {0.5};
-    w.window->run([](Form1& f) { window::ShowNextMessage(f); });
+    w.window->run([](Session& f) { window::ShowNextMessage(f); });
     ReadScreen(*w.window, QStringLiteral("round over:"), seen);
     return seen;
 }
@@ -262,7 +262,7 @@ TEST(Translation, NoShownTextBypassesTheTranslationSystem) {
     TranslatingPlatform platform;
     {
         WindowFixture w(platform);
-        InstallRowPuzzles(w.form(), 4);
+        InstallRowPuzzles(w.session(), 4);
         ReadMenus(*w.window, seen);
         auto read = [&](const char* screen) {
             for (QWidget* top : QApplication::topLevelWidgets())
@@ -283,7 +283,7 @@ TEST(Translation, NoShownTextBypassesTheTranslationSystem) {
         read("level completed:");
         w.clickGame({400, 540});
         w.action("mnuQuit")->trigger();
-        EXPECT_TRUE(w.form().msg.NameInput.Visible) << "a game with points asks for a name";
+        EXPECT_TRUE(w.session().msg.NameInput.Visible) << "a game with points asks for a name";
         read("name entry:");
         w.clickWidget("Command1");
         read("high scores:");
@@ -333,7 +333,7 @@ TEST(Translation, FileMessagesAreTranslatedWhole) {
         const char* inserted;  // a part inserted as it is
     };
     // The message the game shows after the handler, through its platform.
-    auto shown = [](TranslatingPlatform& platform, std::function<void(Form1&)> handler) {
+    auto shown = [](TranslatingPlatform& platform, std::function<void(Session&)> handler) {
         WindowFixture w(platform);
         w.window->run(handler);
         return platform.infos.empty() ? QString() : QString::fromStdString(platform.infos.back());
@@ -348,7 +348,7 @@ TEST(Translation, FileMessagesAreTranslatedWhole) {
          "⟪Quib could not save your game", "⟪data.txt could not be written (Not a directory)⟫; ⟪high.txt"},
         {"close, a file unreadable since the start",
          [&](TranslatingPlatform& platform) {
-             return shown(platform, [](Form1& f) {
+             return shown(platform, [](Session& f) {
                  f.files.Unreadable.insert("high.txt");
                  f.files.Failures["high.txt"] = EACCES;
                  window::TellFilesNotKept(f, false, true);
@@ -357,12 +357,12 @@ TEST(Translation, FileMessagesAreTranslatedWhole) {
          "⟪Quib could not save your game", "⟪high.txt could not be read when the game started (Permission denied)"},
         {"start, no folder to write in",
          [&](TranslatingPlatform& platform) {
-             return shown(platform, [](Form1& f) { window::TellFilesNotKept(f, true, true); });
+             return shown(platform, [](Session& f) { window::TellFilesNotKept(f, true, true); });
          },
          "⟪Quib cannot keep anything", "/quib-test-"},
         {"start, a file that cannot be read",
          [&](TranslatingPlatform& platform) {
-             return shown(platform, [](Form1& f) {
+             return shown(platform, [](Session& f) {
                  f.files.Unreadable.insert("high.txt");
                  f.files.Failures["high.txt"] = EACCES;
                  window::TellUnreadableFiles(f);

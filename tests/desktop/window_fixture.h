@@ -23,13 +23,13 @@ public:
         window = std::make_unique<MainWindow>(platform, data.path(), program.path());
         window->show();
         // The first timer ticks run the deferred start-up.
-        const bool started = QTest::qWaitFor([this] { return !window->form().tasks.StartupPending; }, 5000);
+        const bool started = QTest::qWaitFor([this] { return !window->session().tasks.StartupPending; }, 5000);
         EXPECT_TRUE(started) << "the timer never ran the start-up";
         QTest::qWait(20);
     }
     ~WindowFixture() { window.reset(); }
 
-    Form1& form() { return window->form(); }
+    Session& session() { return window->session(); }
     QAction* action(const char* name) { return window->findChild<QAction*>(QString::fromLatin1(name)); }
     QWidget* widget(const char* name) { return window->findChild<QWidget*>(QString::fromLatin1(name)); }
 
@@ -39,11 +39,11 @@ public:
         QTest::mouseClick(view, Qt::LeftButton, {}, view->toWidget(g).toPoint());
     }
     void clickFrogOn(int cell) {
-        const Cell& c = form().board.Grid.at(static_cast<std::size_t>(cell));
+        const Cell& c = session().board.Grid.at(static_cast<std::size_t>(cell));
         clickGame({c.Left + 3 + 16, c.Top + 5 + 16});
     }
     void clickCell(int cell) {
-        const Cell& c = form().board.Grid.at(static_cast<std::size_t>(cell));
+        const Cell& c = session().board.Grid.at(static_cast<std::size_t>(cell));
         clickGame({c.Left + 19, c.Top + 19});
     }
     void clickWidget(const char* name) {

@@ -27,24 +27,24 @@ inline int CellAt(int row, int column) { return (row - 1) * kColumns + column; }
 
 // Stores a ready puzzle for a level, as the library file or the background
 // supply would, so that a level start places exactly these frogs.
-inline void InstallPuzzle(Form1& form, int level, const std::vector<int>& pieces,
+inline void InstallPuzzle(Session& session, int level, const std::vector<int>& pieces,
                           const std::vector<std::pair<int, int>>& solution = {}) {
-    for (int i = 0; i <= kPieceIndexMax; ++i) form.library.LevelPieces(level, i) = 0;
+    for (int i = 0; i <= kPieceIndexMax; ++i) session.library.LevelPieces(level, i) = 0;
     for (std::size_t i = 0; i < pieces.size(); ++i)
-        form.library.LevelPieces(level, static_cast<int>(i) + 1) = static_cast<std::int16_t>(pieces[i]);
+        session.library.LevelPieces(level, static_cast<int>(i) + 1) = static_cast<std::int16_t>(pieces[i]);
     for (std::size_t j = 0; j < solution.size(); ++j) {
-        form.library.SolutionFrom(level, static_cast<int>(j) + 1) = solution[j].first;
-        form.library.SolutionTo(level, static_cast<int>(j) + 1) = static_cast<std::int16_t>(solution[j].second);
+        session.library.SolutionFrom(level, static_cast<int>(j) + 1) = solution[j].first;
+        session.library.SolutionTo(level, static_cast<int>(j) + 1) = static_cast<std::int16_t>(solution[j].second);
     }
-    form.library.LevelNeedsGenerating[static_cast<std::size_t>(level)] = false;
-    form.gen.LevelVerified[static_cast<std::size_t>(level)] = true;
-    TouchLibrary(form.library);
+    session.library.LevelNeedsGenerating[static_cast<std::size_t>(level)] = false;
+    session.gen.LevelVerified[static_cast<std::size_t>(level)] = true;
+    TouchLibrary(session.library);
 }
 
 // The start layout stored for a level.
-inline std::vector<int> StoredPieces(const Form1& form, int level) {
+inline std::vector<int> StoredPieces(const Session& session, int level) {
     std::vector<int> cells;
-    for (int i = 1; i <= level + 3; ++i) cells.push_back(form.library.LevelPieces(level, i));
+    for (int i = 1; i <= level + 3; ++i) cells.push_back(session.library.LevelPieces(level, i));
     return cells;
 }
 
@@ -66,14 +66,14 @@ inline RowPuzzle LevelPuzzle(int level) {
     }
     return p;
 }
-inline void InstallRowPuzzles(Form1& form, int upTo) {
-    for (int n = 1; n <= upTo; ++n) InstallPuzzle(form, n, LevelPuzzle(n).pieces, LevelPuzzle(n).solution);
+inline void InstallRowPuzzles(Session& session, int upTo) {
+    for (int n = 1; n <= upTo; ++n) InstallPuzzle(session, n, LevelPuzzle(n).pieces, LevelPuzzle(n).solution);
 }
 // A new game in a mode, with row puzzles for its first levels.
-inline Form1& StartGame(Form1& form, int mode, int puzzles = 4) {
-    InstallRowPuzzles(form, puzzles);
-    game::NewGameMenue_Click(form, mode);
-    return form;
+inline Session& StartGame(Session& session, int mode, int puzzles = 4) {
+    InstallRowPuzzles(session, puzzles);
+    game::StartNewGame(session, mode);
+    return session;
 }
 
 // A puzzle of any level: frogs on 100 and 101 with 102 free, then pairs of
@@ -86,82 +86,82 @@ inline std::vector<int> PairCells(int level) {
     }
     return cells;
 }
-inline void InstallPairs(Form1& form, int level) { InstallPuzzle(form, level, PairCells(level)); }
+inline void InstallPairs(Session& session, int level) { InstallPuzzle(session, level, PairCells(level)); }
 // A new game in the mode on pair puzzles, moved on to the level by a fresh
 // level start.
-inline Form1& PlayLevel(Form1& form, int mode, int level) {
+inline Session& PlayLevel(Session& session, int mode, int level) {
     const int first[] = {0, 1, 5, 10, 0};
-    InstallPairs(form, first[mode] > 0 ? first[mode] : level);
-    InstallPairs(form, level);
-    game::NewGameMenue_Click(form, mode);
-    if (form.game.CurrentLevel != level) {
-        form.game.CurrentLevel = level;
-        game::StartLevel(form);
+    InstallPairs(session, first[mode] > 0 ? first[mode] : level);
+    InstallPairs(session, level);
+    game::StartNewGame(session, mode);
+    if (session.game.CurrentLevel != level) {
+        session.game.CurrentLevel = level;
+        game::StartLevel(session);
     }
-    return form;
+    return session;
 }
 
 // The visible frog picture standing on a cell, 0 when none.
-inline int PictureOnCell(const Form1& form, int cell) {
-    const Cell& c = form.board.Grid.at(static_cast<std::size_t>(cell));
-    for (std::size_t i = 1; i < form.board.Frog.size(); ++i) {
-        const FrogPicture& pic = form.board.Frog[i];
+inline int PictureOnCell(const Session& session, int cell) {
+    const Cell& c = session.board.Grid.at(static_cast<std::size_t>(cell));
+    for (std::size_t i = 1; i < session.board.Frog.size(); ++i) {
+        const FrogPicture& pic = session.board.Frog[i];
         if (pic.Visible && pic.Left == c.Left + 3 && pic.Top == c.Top + 5) return static_cast<int>(i);
     }
     return 0;
 }
-inline void ClickFrogOn(Form1& form, int cell) {
-    const int picture = PictureOnCell(form, cell);
+inline void ClickFrogOn(Session& session, int cell) {
+    const int picture = PictureOnCell(session, cell);
     ASSERT_GT(picture, 0) << "no frog picture on cell " << cell;
-    board::Frog_Click(form, picture);
+    board::ClickFrog(session, picture);
 }
 // A jump as the player makes it: the frog's picture, then the landing cell.
-inline void Jump(Form1& form, int from, int to) {
-    ClickFrogOn(form, from);
-    board::ClickCell(form, to);
+inline void Jump(Session& session, int from, int to) {
+    ClickFrogOn(session, from);
+    board::ClickCell(session, to);
 }
-inline void PlaySolution(Form1& form, const RowPuzzle& puzzle) {
-    for (const auto& [from, to] : puzzle.solution) Jump(form, from, to);
+inline void PlaySolution(Session& session, const RowPuzzle& puzzle) {
+    for (const auto& [from, to] : puzzle.solution) Jump(session, from, to);
 }
-inline void PlayLosingJump(Form1& form, const RowPuzzle& puzzle) { Jump(form, puzzle.pieces[1], puzzle.pieces[0] - 1); }
+inline void PlayLosingJump(Session& session, const RowPuzzle& puzzle) { Jump(session, puzzle.pieces[1], puzzle.pieces[0] - 1); }
 // A click on the window away from the board's frogs.
-inline void ClickWindow(Form1& form) { board::Form_MouseDown(form, 1, 0, 400.5f, 540.0f); }
+inline void ClickWindow(Session& session) { board::PressAt(session, 1, 0, 400.5f, 540.0f); }
 
 // The cells holding frogs, in record order.
-inline std::vector<int> FrogCells(const Form1& form) {
+inline std::vector<int> FrogCells(const Session& session) {
     std::vector<int> cells;
-    for (std::size_t r = 1; r < form.board.Rect.size(); ++r) cells.push_back(form.board.Rect[r].Tag);
+    for (std::size_t r = 1; r < session.board.Rect.size(); ++r) cells.push_back(session.board.Rect[r].CellNumber);
     return cells;
 }
 
 // Replaces the frogs on the board by frogs on the given cells, placed by the
 // same rules as a level start (records and pictures at cell + 3, + 5).
-inline Form1& PlaceBoard(Form1& form, const std::vector<int>& cells) {
-    Board& b = form.board;
+inline Session& PlaceBoard(Session& session, const std::vector<int>& cells) {
+    Board& b = session.board;
     b.Rect.resize(1);
     b.Frog.resize(1);
     b.SelectedFrog = 0;
     b.HighLight.Visible = false;
-    for (std::size_t i = 1; i < b.Grid.size(); ++i) b.Grid[i].Tag = 0;
+    for (std::size_t i = 1; i < b.Grid.size(); ++i) b.Grid[i].RecordNumber = 0;
     for (std::size_t i = 0; i < cells.size(); ++i) {
         Cell& cell = b.Grid.at(static_cast<std::size_t>(cells[i]));
         b.Rect.push_back(FrogRecord{cell.Left + 3, cell.Top + 5, 32, 32, cells[i], 0});
         b.Frog.push_back(FrogPicture{cell.Left + 3, cell.Top + 5, 32, 32, cells[i], true, false});
-        cell.Tag = static_cast<int>(i) + 1;
+        cell.RecordNumber = static_cast<int>(i) + 1;
     }
-    return form;
+    return session;
 }
 
 // Every record's cell names the record, no other cell is taken, and with
 // shown set every record's picture is visible.
-inline void ExpectBoardConsistent(const Form1& f, bool shown = false) {
+inline void ExpectBoardConsistent(const Session& f, bool shown = false) {
     int taken = 0;
-    for (const Cell& cell : f.board.Grid) taken += cell.Tag != 0;
+    for (const Cell& cell : f.board.Grid) taken += cell.RecordNumber != 0;
     EXPECT_EQ(taken, static_cast<int>(f.board.Rect.size()) - 1);
     for (std::size_t r = 1; r < f.board.Rect.size(); ++r) {
-        const int c = f.board.Rect[r].Tag;
+        const int c = f.board.Rect[r].CellNumber;
         ASSERT_TRUE(c >= 1 && c <= kCells) << c;
-        EXPECT_EQ(f.board.Grid[static_cast<std::size_t>(c)].Tag, static_cast<int>(r));
+        EXPECT_EQ(f.board.Grid[static_cast<std::size_t>(c)].RecordNumber, static_cast<int>(r));
         if (shown) {
             EXPECT_TRUE(f.board.Frog.at(static_cast<std::size_t>(board::FindPicture(f.board, static_cast<int>(r)))).Visible);
         }
@@ -169,9 +169,9 @@ inline void ExpectBoardConsistent(const Form1& f, bool shown = false) {
 }
 
 // Whether the caption holds a piece of text; shows the caption when not.
-inline ::testing::AssertionResult CaptionHas(const Form1& form, const std::string& piece) {
-    if (form.window.Caption.find(piece) != std::string::npos) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "caption \"" << form.window.Caption << "\" lacks \"" << piece << "\"";
+inline ::testing::AssertionResult CaptionHas(const Session& session, const std::string& piece) {
+    if (session.window.Caption.find(piece) != std::string::npos) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "caption \"" << session.window.Caption << "\" lacks \"" << piece << "\"";
 }
 
 // The whole file, "" when it cannot be read.
@@ -211,7 +211,7 @@ inline std::vector<std::vector<std::string>> DamagedFiles(const std::vector<std:
 // parent is a regular file.
 inline void MakeDataFolderUnwritable(TestGame& game) {
     std::ofstream(game.data.file("plain")) << "x";
-    UseDataFolder(game.form(), game.data.file("plain") + "/data/");
+    UseDataFolder(game.session(), game.data.file("plain") + "/data/");
 }
 
 // While it lives, no file can grow beyond a few bytes: writes come up short.

@@ -23,26 +23,26 @@ TempFolder::~TempFolder() {
     std::filesystem::remove_all(path_, ec);
 }
 
-TestGame::TestGame(bool startUp) : form_(std::make_unique<Form1>(platform, data.path(), program.path())) {
+TestGame::TestGame(bool startUp) : form_(std::make_unique<Session>(platform, data.path(), program.path())) {
     practice::Subscribe(*form_);
-    window::Form_Load(*form_);
+    window::OpenWindow(*form_);
     if (startUp) RunStartUp();
 }
 
-TestGame::TestGame(Bare) : form_(std::make_unique<Form1>(platform, data.path(), program.path())) {
+TestGame::TestGame(Bare) : form_(std::make_unique<Session>(platform, data.path(), program.path())) {
     practice::Subscribe(*form_);
 }
 
 TestGame::TestGame(const TestGame& previousRun, bool startUp)
-    : form_(std::make_unique<Form1>(platform, previousRun.data.path(), program.path())) {
+    : form_(std::make_unique<Session>(platform, previousRun.data.path(), program.path())) {
     practice::Subscribe(*form_);
-    window::Form_Load(*form_);
+    window::OpenWindow(*form_);
     if (startUp) RunStartUp();
 }
 
-void UseDataFolder(Form1& form, const std::string& folder) {
-    form.DataFolder = folder;
-    form.storage = std::make_shared<records::FolderStorage>(folder);
+void UseDataFolder(Session& session, const std::string& folder) {
+    session.DataFolder = folder;
+    session.storage = std::make_shared<records::FolderStorage>(folder);
 }
 
 void TestGame::RunStartUp() { window::StartUp(*form_); }

@@ -26,21 +26,21 @@ private:
 };
 
 // Points the game at another data folder, on disk, as if it had started there.
-void UseDataFolder(Form1& form, const std::string& folder);
+void UseDataFolder(Session& session, const std::string& folder);
 
 class TestGame {
 public:
-    // Creates the window (Form_Load); with startUp, also runs the first
+    // Creates the window (OpenWindow); with startUp, also runs the first
     // timer tick's start-up work on the (empty or prepared) data folder.
     explicit TestGame(bool startUp = true);
-    // Builds the form without Form_Load, for tests of single procedures.
+    // Builds the form without OpenWindow, for tests of single procedures.
     struct Bare {};
     explicit TestGame(Bare);
     // A second run of the game on another game's data folder (a restart).
     TestGame(const TestGame& previousRun, bool startUp);
 
-    Form1& form() { return *form_; }
-    Form1* operator->() { return form_.get(); }
+    Session& session() { return *form_; }
+    Session* operator->() { return form_.get(); }
     FakePlatform platform;
     TempFolder data;
     TempFolder program;
@@ -49,7 +49,7 @@ public:
     void RunStartUp();
 
 private:
-    std::unique_ptr<Form1> form_;
+    std::unique_ptr<Session> form_;
 };
 
 }  // namespace quib::testing

@@ -13,21 +13,21 @@ namespace quib::board {
 
 // ------------------------------------------------------------ board model
 
-void ClearCell(Form1& form, int n);
-void ClearCheckCell(Form1& form, int n);
+void ClearCell(Session& session, int n);
+void ClearCheckCell(Session& session, int n);
 // Number of frogs still on the board (records without the template).
 inline int FrogsLeft(const Board& b) { return static_cast<int>(b.Rect.size()) - 1; }
 // The picture of record r: the first picture of a frog still on the board
 // whose Left and Top equal the record's; 0 when none matches.
 int FindPicture(const Board& b, int r);
 // Takes frog r off the board, moving the last record into its number.
-void RemoveFrog(Form1& form, int r);
-void RemoveCheckFrog(Form1& form, int r);
+void RemoveFrog(Session& session, int r);
+void RemoveCheckFrog(Session& session, int r);
 // Shows (or hides) the picture of every live frog record.
 void ShowFrogPictures(Board& b);
 void HideAllFrogPictures(Board& b);
 // Cell outlines: none while "Grids" is off, always black.
-void ResetCellOutlines(Form1& form);
+void ResetCellOutlines(Session& session);
 
 // ------------------------------------------------------------- move rules
 
@@ -74,23 +74,23 @@ bool HasJumpFrom(const std::vector<Cell>& cells, int W, int f);
 
 // ---------------------------------------------------------- click handling
 
-void Frog_Click(Form1& form, int index);
-void Image2_Click(Form1& form, int index);
-void Form_MouseDown(Form1& form, int button, int shift, float x, float y);
+void ClickFrog(Session& session, int index);
+void ClickEmptyCell(Session& session, int index);
+void PressAt(Session& session, int button, int shift, float x, float y);
 // A click 10 units inside cell n, as frog clicks and the playback make.
-void ClickCell(Form1& form, int n);
-void MoveSelectedFrog(Form1& form, int f, int t);
+void ClickCell(Session& session, int n);
+void MoveSelectedFrog(Session& session, int f, int t);
 // The player lets go of the selected frog (Escape): its outline and the green
 // landing hints go, the "Grids" outlines stay; nothing else changes.
-void ClearSelection(Form1& form);
+void ClearSelection(Session& session);
 
 // --------------------------------------------------------------- level end
 
-void LevelSolved(Form1& form);
-void RoundOverIncomplete(Form1& form);
+void LevelSolved(Session& session);
+void RoundOverIncomplete(Session& session);
 // A game that ends hides "Continue": a loaded slot's game may have put it on
 // the start screen, and continuing an ended game gave a board with no try
 // left that ignores every click.
-void EndedGameLeavesNothingToContinue(Form1& form);
+void EndedGameLeavesNothingToContinue(Session& session);
 
 }  // namespace quib::board

@@ -6,9 +6,9 @@
 
 namespace quib::board {
 
-void ClearCell(Form1& form, int n) { form.board.Grid.at(static_cast<std::size_t>(n)).Tag = 0; }
+void ClearCell(Session& session, int n) { session.board.Grid.at(static_cast<std::size_t>(n)).RecordNumber = 0; }
 
-void ClearCheckCell(Form1& form, int n) { form.board.GridB.at(static_cast<std::size_t>(n)).Tag = 0; }
+void ClearCheckCell(Session& session, int n) { session.board.GridB.at(static_cast<std::size_t>(n)).RecordNumber = 0; }
 
 int FindPicture(const Board& b, int r) {
     if (r < 1 || r >= static_cast<int>(b.Rect.size())) return 0;
@@ -35,10 +35,10 @@ void CompactRecords(std::vector<FrogRecord>& records, std::vector<Cell>& cells, 
     if (r < M) {
         FrogRecord& rec = records[static_cast<std::size_t>(r)];
         const FrogRecord& last = records[static_cast<std::size_t>(M)];
-        rec.Tag = last.Tag;
+        rec.CellNumber = last.CellNumber;
         rec.Left = last.Left;
         rec.Top = last.Top;
-        if (rec.Tag >= 1 && rec.Tag < static_cast<int>(cells.size())) cells[static_cast<std::size_t>(rec.Tag)].Tag = r;
+        if (rec.CellNumber >= 1 && rec.CellNumber < static_cast<int>(cells.size())) cells[static_cast<std::size_t>(rec.CellNumber)].RecordNumber = r;
         if (selected == M) selected = r;
     }
     records.pop_back();
@@ -46,8 +46,8 @@ void CompactRecords(std::vector<FrogRecord>& records, std::vector<Cell>& cells, 
 
 }  // namespace
 
-void RemoveFrog(Form1& form, int r) {
-    Board& b = form.board;
+void RemoveFrog(Session& session, int r) {
+    Board& b = session.board;
     if (r < 1 || r > FrogsLeft(b)) return;
     const int picture = FindPicture(b, r);
     CompactRecords(b.Rect, b.Grid, b.SelectedFrog, r);
@@ -55,11 +55,11 @@ void RemoveFrog(Form1& form, int r) {
         b.Frog[static_cast<std::size_t>(picture)].Visible = false;
         b.Frog[static_cast<std::size_t>(picture)].Removed = true;
     }
-    game::UpdateCaption(form);
+    game::UpdateCaption(session);
 }
 
-void RemoveCheckFrog(Form1& form, int r) {
-    Board& b = form.board;
+void RemoveCheckFrog(Session& session, int r) {
+    Board& b = session.board;
     if (r < 1 || r >= static_cast<int>(b.RectB.size())) return;
     CompactRecords(b.RectB, b.GridB, b.CheckSelectedFrog, r);
 }
@@ -75,11 +75,11 @@ void HideAllFrogPictures(Board& b) {
     for (std::size_t i = 1; i < b.Frog.size(); ++i) b.Frog[i].Visible = false;
 }
 
-void ResetCellOutlines(Form1& form) {
-    const bool grids = form.menu.mnuGrids.Checked;
-    for (std::size_t i = 1; i < form.board.Grid.size(); ++i) {
-        Cell& cell = form.board.Grid[i];
-        if (!grids) cell.BorderStyle = 0;
+void ResetCellOutlines(Session& session) {
+    const bool grids = session.menu.GridsOption.Checked;
+    for (std::size_t i = 1; i < session.board.Grid.size(); ++i) {
+        Cell& cell = session.board.Grid[i];
+        if (!grids) cell.Outlined = false;
         cell.BorderColor = 0;
     }
 }

@@ -24,18 +24,18 @@ FrogPicture* PictureOfRecord(Board& b, int r) {
 }
 
 // Green outlines on the cells the selected frog can jump to, none elsewhere.
-void ShowLandingHints(Form1& form) {
-    Board& b = form.board;
-    const int f = b.Rect.at(static_cast<std::size_t>(b.SelectedFrog)).Tag;
+void ShowLandingHints(Session& session) {
+    Board& b = session.board;
+    const int f = b.Rect.at(static_cast<std::size_t>(b.SelectedFrog)).CellNumber;
     const int N = static_cast<int>(b.Grid.size()) - 1;
     for (int x = 1; x <= N; ++x) {
         Cell& cell = b.Grid[static_cast<std::size_t>(x)];
         if (IsLandingCell(b.Grid, b.BoardColumns, f, x)) {
-            cell.BorderStyle = 1;
+            cell.Outlined = true;
             cell.BorderColor = Rgb(0, 240, 0);
             cell.Visible = true;
         } else {
-            cell.BorderStyle = 0;
+            cell.Outlined = false;
             cell.BorderColor = 0;
         }
     }
@@ -62,13 +62,13 @@ void TidyPictures(Board& b) {
 enum class CellOutcome { Next, Jumped, EndClick };
 
 // One hit cell of a board click (a click may hit two overlapping cells).
-CellOutcome HandleHitCell(Form1& form, int i) {
-    Board& b = form.board;
+CellOutcome HandleHitCell(Session& session, int i) {
+    Board& b = session.board;
     const int W = b.BoardColumns;
     if (!b.FrogClickForwarded && b.SelectedFrog == 0) return CellOutcome::EndClick;
 
-    if (b.SelectedFrog >= 1 && b.Grid[static_cast<std::size_t>(i)].Tag == 0) {
-        const int f = b.Rect.at(static_cast<std::size_t>(b.SelectedFrog)).Tag;
+    if (b.SelectedFrog >= 1 && b.Grid[static_cast<std::size_t>(i)].RecordNumber == 0) {
+        const int f = b.Rect.at(static_cast<std::size_t>(b.SelectedFrog)).CellNumber;
         const int t = i;
         if (const auto neighbour = NameNeighbour(f, t, W)) {
             Turn(PictureOfRecord(b, b.SelectedFrog), RowOf(DirectionTable(W), *neighbour).facing);
@@ -76,23 +76,23 @@ CellOutcome HandleHitCell(Form1& form, int i) {
         }
         const JumpTest jump = TryJump(b.Grid, W, f, t);
         if (!jump.legal) return CellOutcome::Next;
-        AnnounceJump(form.hooks, form, f, t, jump.jumped);
+        AnnounceJump(session.hooks, session, f, t, jump.jumped);
         Turn(PictureOfRecord(b, b.SelectedFrog), RowOf(DirectionTable(W), jump.direction).facing);
-        RemoveFrog(form, b.Grid[static_cast<std::size_t>(jump.jumped)].Tag);
-        ClearCell(form, jump.jumped);
-        MoveSelectedFrog(form, f, t);
+        RemoveFrog(session, b.Grid[static_cast<std::size_t>(jump.jumped)].RecordNumber);
+        ClearCell(session, jump.jumped);
+        MoveSelectedFrog(session, f, t);
         return CellOutcome::Jumped;
     }
 
-    if (b.FrogClickForwarded) b.SelectedFrog = b.Grid[static_cast<std::size_t>(i)].Tag;
-    if (b.SelectedFrog != 0 && !form.menu.mnuGrids.Checked && b.FrogClickForwarded) ShowLandingHints(form);
+    if (b.FrogClickForwarded) b.SelectedFrog = b.Grid[static_cast<std::size_t>(i)].RecordNumber;
+    if (b.SelectedFrog != 0 && !session.menu.GridsOption.Checked && b.FrogClickForwarded) ShowLandingHints(session);
     return CellOutcome::Next;
 }
 
 }  // namespace
 
-void Frog_Click(Form1& form, int index) {
-    Board& b = form.board;
+void ClickFrog(Session& session, int index) {
+    Board& b = session.board;
     if (index < 1 || index >= static_cast<int>(b.Frog.size())) return;
     const FrogPicture& pic = b.Frog[static_cast<std::size_t>(index)];
     int r = 0;
@@ -104,7 +104,7 @@ void Frog_Click(Form1& form, int index) {
     }
     b.HighLight.Visible = false;
     if (r >= 1) {
-        const int cell = b.Rect[static_cast<std::size_t>(r)].Tag;
+        const int cell = b.Rect[static_cast<std::size_t>(r)].CellNumber;
         if (ValidCell(b, cell)) {
             b.HighLight.Left = b.Grid[static_cast<std::size_t>(cell)].Left;
             b.HighLight.Top = b.Grid[static_cast<std::size_t>(cell)].Top;
@@ -112,56 +112,56 @@ void Frog_Click(Form1& form, int index) {
     }
     b.HighLight.Visible = true;
     b.FrogClickForwarded = true;
-    if (r >= 1) ClickCell(form, b.Rect[static_cast<std::size_t>(r)].Tag);
+    if (r >= 1) ClickCell(session, b.Rect[static_cast<std::size_t>(r)].CellNumber);
     b.FrogClickForwarded = false;
 }
 
-void Image2_Click(Form1& form, int index) {
-    Board& b = form.board;
-    if (form.msg.PausedLabel.Visible) {
-        form.msg.PausedLabel.Visible = false;
+void ClickEmptyCell(Session& session, int index) {
+    Board& b = session.board;
+    if (session.msg.PausedLabel.Visible) {
+        session.msg.PausedLabel.Visible = false;
         ShowFrogPictures(b);
-        form.clock.ClockState = 3;
+        session.clock.State = ClockState::RestoreRequested;
     }
-    if (b.SelectedFrog > 0) ClickCell(form, index);
+    if (b.SelectedFrog > 0) ClickCell(session, index);
 }
 
-void ClickCell(Form1& form, int n) {
-    const Board& b = form.board;
+void ClickCell(Session& session, int n) {
+    const Board& b = session.board;
     if (!ValidCell(b, n)) return;
     const Cell& cell = b.Grid[static_cast<std::size_t>(n)];
-    Form_MouseDown(form, 1, 1, cell.Left + 10, cell.Top + 10);
+    PressAt(session, 1, 1, cell.Left + 10, cell.Top + 10);
 }
 
-void Form_MouseDown(Form1& form, int button, int shift, float x, float y) {
+void PressAt(Session& session, int button, int shift, float x, float y) {
     (void)button;  // every button acts alike
     (void)shift;
-    Board& b = form.board;
-    Game& g = form.game;
-    Messages& msg = form.msg;
+    Board& b = session.board;
+    Game& g = session.game;
+    Messages& msg = session.msg;
 
-    if (form.about.Loaded) window::Form2_Unload(form);
-    form.clock.SessionNow = form.platform.Now();
-    switch (form.play.Now) {
+    if (session.about.Loaded) window::CloseAboutBox(session);
+    session.clock.SessionNow = session.platform.Now();
+    switch (session.play.Now) {
         case Screen::NameEntry:
             return;  // the name comes first
         case Screen::HighScores:
-            records::HighLabel_Click(form);
+            records::CloseHighScores(session);
             return;
         case Screen::RoundOver:
         case Screen::GameOver:
             msg.RoundOverLabel.Visible = false;
-            msg.Ad_Label.Visible = false;
-            msg.Label1.Visible = false;
+            msg.MessageLine.Visible = false;
+            msg.RoundOverHeading.Visible = false;
             msg.NameInput.Visible = false;
-            msg.Command1.Visible = false;
+            msg.EnterButton.Visible = false;
             // Back to the start screen when the game is over, else a retry:
             // the same decision as a click on the message itself.
-            game::RoundOverLabel_Click(form);
+            game::DismissMessage(session);
             return;
         case Screen::LevelCompleted:
-            if (form.tasks.DemoLoop) break;
-            game::Label2_Click(form);  // the next level, as a click on the panel starts it
+            if (session.tasks.DemoLoop) break;
+            game::DismissPanel(session);  // the next level, as a click on the panel starts it
             return;
         case Screen::StartScreen:
         case Screen::LevelInPlay:
@@ -172,13 +172,13 @@ void Form_MouseDown(Form1& form, int button, int shift, float x, float y) {
         for (std::size_t i = 1; i < b.Grid.size(); ++i) b.Grid[i].Visible = true;
         msg.PausedLabel.Visible = false;
         ShowFrogPictures(b);
-        form.clock.ClockState = 3;
+        session.clock.State = ClockState::RestoreRequested;
     }
     if (g.ModeIndex < kPracticeMode && g.TryNumber > g.TriesAllowed) return;
     // Only a level in play takes jumps: on the start screen the records of
     // the last board may still be there, but they must not be moved.
-    if (form.play.Now != Screen::LevelInPlay) return;
-    if (form.clock.ClockState == 2) form.clock.ClockState = 3;
+    if (session.play.Now != Screen::LevelInPlay) return;
+    if (session.clock.State == ClockState::Frozen) session.clock.State = ClockState::RestoreRequested;
     g.JumpPossible = true;
     bool jumped = false;
 
@@ -188,7 +188,7 @@ void Form_MouseDown(Form1& form, int button, int shift, float x, float y) {
         // Strict on every side: a point on an edge is in neither cell, a
         // point in the one-unit overlap of two cells is in both.
         if (!(cell.Left < x && x < cell.Left + cell.Width && cell.Top < y && y < cell.Top + cell.Height)) continue;
-        const CellOutcome outcome = HandleHitCell(form, i);
+        const CellOutcome outcome = HandleHitCell(session, i);
         if (outcome == CellOutcome::Jumped) jumped = true;
         if (outcome == CellOutcome::EndClick) {
             // A jump made on an earlier hit cell of this click still has its
@@ -199,22 +199,22 @@ void Form_MouseDown(Form1& form, int button, int shift, float x, float y) {
     }
 
     if (FrogsLeft(b) == 1) {
-        LevelSolved(form);
+        LevelSolved(session);
     } else if (!g.JumpPossible && FrogsLeft(b) > 1 && jumped) {
-        RoundOverIncomplete(form);
+        RoundOverIncomplete(session);
     }
     TidyPictures(b);
 }
 
-void MoveSelectedFrog(Form1& form, int f, int t) {
-    Board& b = form.board;
-    ResetCellOutlines(form);
-    if (form.game.SoundOn) window::PlaySoundFile(form, window::JumpSoundPath(form), false);
-    b.Grid.at(static_cast<std::size_t>(f)).Tag = 0;
-    b.Grid.at(static_cast<std::size_t>(t)).Tag = b.SelectedFrog;
+void MoveSelectedFrog(Session& session, int f, int t) {
+    Board& b = session.board;
+    ResetCellOutlines(session);
+    if (session.game.SoundOn) window::PlaySoundFile(session, window::JumpSoundPath(session), false);
+    b.Grid.at(static_cast<std::size_t>(f)).RecordNumber = 0;
+    b.Grid.at(static_cast<std::size_t>(t)).RecordNumber = b.SelectedFrog;
     b.HighLight.Visible = false;
     FrogRecord& rec = b.Rect.at(static_cast<std::size_t>(b.SelectedFrog));
-    rec.Tag = t;
+    rec.CellNumber = t;
     FrogPicture* picture = PictureOfRecord(b, b.SelectedFrog);
     if (picture != nullptr) picture->Visible = false;
     const Cell& target = b.Grid[static_cast<std::size_t>(t)];
@@ -226,17 +226,17 @@ void MoveSelectedFrog(Form1& form, int f, int t) {
         picture->Visible = true;
     }
     b.SelectedFrog = 0;
-    game::CheckJumpPossible(form);
+    game::CheckJumpPossible(session);
     // The click that called this records that it made a jump (its own
     // Jumped flag), so the outcome checks can tell a jump from a selection.
 }
 
-void ClearSelection(Form1& form) {
-    Board& b = form.board;
+void ClearSelection(Session& session) {
+    Board& b = session.board;
     if (b.SelectedFrog == 0) return;
     b.SelectedFrog = 0;
     b.HighLight.Visible = false;
-    ResetCellOutlines(form);
+    ResetCellOutlines(session);
 }
 
 }  // namespace quib::board

@@ -19,90 +19,93 @@ std::string TimeText(const Clock& c) {
 }
 
 // Whether the finished game's score takes a row of the high-score table.
-bool HighScoreCheck(Form1& form) {
-    form.high.NewScoreRank = 0;
-    records::InsertHighScore(form);
-    return form.high.NewScoreRank > 0;
+bool HighScoreCheck(Session& session) {
+    session.high.NewScoreRank = 0;
+    records::InsertHighScore(session);
+    return session.high.NewScoreRank > 0;
 }
 
 // The game is over: the message waits for the name when the score takes a
 // row of the table.
-void ShowNameEntry(Form1& form, bool show) {
-    form.msg.NameInput.Visible = show;
-    form.msg.Command1.Visible = show;
-    game::Enter(form, show ? Screen::NameEntry : Screen::GameOver);
+void ShowNameEntry(Session& session, bool show) {
+    session.msg.NameInput.Visible = show;
+    session.msg.EnterButton.Visible = show;
+    game::Enter(session, show ? Screen::NameEntry : Screen::GameOver);
 }
 
-void ShowRoundOverMessage(Form1& form) {
-    Messages& msg = form.msg;
+void ShowRoundOverMessage(Session& session) {
+    Messages& msg = session.msg;
     msg.RoundOverLabel.Visible = true;
-    msg.Label1.Visible = true;
-    window::ShowNextMessage(form);
-    msg.Ad_Label.Visible = true;
+    msg.RoundOverHeading.Visible = true;
+    window::ShowNextMessage(session);
+    msg.MessageLine.Visible = true;
 }
 
 }  // namespace
 
-void EndedGameLeavesNothingToContinue(Form1& form) { form.intro.CommandLabel2.Visible = false; }
+void EndedGameLeavesNothingToContinue(Session& session) { session.game.ResumeOffered = false; }
 
-void LevelSolved(Form1& form) {
-    Game& g = form.game;
-    Clock& c = form.clock;
-    Messages& msg = form.msg;
-    const int levelCount = form.library.LevelCount;
+void LevelSolved(Session& session) {
+    Game& g = session.game;
+    Clock& c = session.clock;
+    Messages& msg = session.msg;
+    const int levelCount = session.library.LevelCount;
 
-    HideAllFrogPictures(form.board);
+    HideAllFrogPictures(session.board);
     g.Score += g.CurrentLevel + 3;
     if (g.LevelTries == 1) g.Score += 2 * g.CurrentLevel;
     // The level is no longer in play, and its time is banked: the panel
     // follows, or the end of the game after the last level. (A solution
     // playback's loop goes straight on to the next level without a panel.)
     const bool lastLevel = g.CurrentLevel >= levelCount;
-    if (lastLevel || !form.tasks.DemoLoop) {
-        game::Enter(form, lastLevel ? Screen::GameOver : Screen::LevelCompleted);
+    if (lastLevel || !session.tasks.DemoLoop) {
+        game::Enter(session, lastLevel ? Screen::GameOver : Screen::LevelCompleted);
     } else {
-        game::BankPlayTime(form);
+        game::BankPlayTime(session);
     }
 
-    Platform& p = form.platform;
-    msg.Label2.Caption = Arg(p.Translate("Messages", "Level %1 Completed"), std::to_string(g.CurrentLevel));
-    msg.Label3b.Caption =
+    Platform& p = session.platform;
+    msg.PanelTitle.Caption = Arg(p.Translate("Messages", "Level %1 Completed"), std::to_string(g.CurrentLevel));
+    msg.PanelCount.Caption =
         Arg(Arg(p.Translate("Messages", "Frogs Jumped: %1  Tries: %2"), std::to_string(g.CurrentLevel + 2)),
             std::to_string(g.LevelTries));
-    msg.Label6.Caption =
+    msg.PanelScore.Caption =
         Arg(Arg(p.Translate("Messages", "SCORE: %1   Time %2"), std::to_string(g.Score)), TimeText(c));
-    if (!form.tasks.DemoLoop) {
-        c.ClockState = 1;
+    if (!session.tasks.DemoLoop) {
+        c.State = ClockState::FreezeRequested;
         if (g.CurrentLevel < levelCount) {
-            msg.Label2.Visible = true;
-            window::ShowNextMessage(form);
-            msg.Ad_Label.Visible = true;
-            msg.Label3b.Visible = true;
-            msg.Label6.Visible = g.ModeIndex != kPracticeMode;
+            msg.PanelTitle.Visible = true;
+            window::ShowNextMessage(session);
+            msg.MessageLine.Visible = true;
+            msg.PanelCount.Visible = true;
+            msg.PanelScore.Visible = g.ModeIndex != kPracticeMode;
         }
     }
-    form.tasks.PlaybackActive = false;
-    game::UpdateCaption(form);
+    session.tasks.PlaybackActive = false;
+    game::UpdateCaption(session);
 
     g.CurrentLevel += 1;
-    form.tasks.PlaybackStep = 1;
+    session.tasks.PlaybackStep = 1;
     if (g.CurrentLevel > g.HighestLevel) {
         g.HighestLevel = g.CurrentLevel;
-        game::EnableGotoLevelEntries(form);
+        game::EnableGotoLevelEntries(session);
     }
 
     if (g.CurrentLevel > levelCount) {
-        msg.Label1.Caption = p.Translate("Messages", "Game Over: Congratulations");
-        EndedGameLeavesNothingToContinue(form);
+        msg.RoundOverHeading.Caption = p.Translate("Messages", "Game Over: Congratulations");
+        EndedGameLeavesNothingToContinue(session);
         if (g.SaveSlot >= 1) {
-            records::CloseSaveSlot(form, "Hi");
+            records::CloseSaveSlot(session, "Hi");
             g.SaveSlot = 0;
         }
         std::string closing = p.Translate("Messages", "Press Mouse button to play again");
         if (g.ModeIndex != kPracticeMode) {
-            const bool high = HighScoreCheck(form);
+            const bool high = HighScoreCheck(session);
             if (high) closing = p.Translate("Messages", "You got a high score.");
-            ShowNameEntry(form, high);
+            ShowNameEntry(session, high);
+            // The message shows the game's whole time, as every game-over
+            // message does (the table's entry has just split it likewise).
+            game::SplitPlaySeconds(session);
         }
         if (g.ModeIndex == kPracticeMode) {
             msg.RoundOverLabel.Caption =
@@ -114,59 +117,59 @@ void LevelSolved(Form1& form) {
                     TimeText(c)) +
                 "\n" + closing;
         }
-        ShowRoundOverMessage(form);
-        form.tasks.PlaybackActive = false;
-        form.tasks.DemoLoop = false;
-        c.ClockState = 1;
+        ShowRoundOverMessage(session);
+        session.tasks.PlaybackActive = false;
+        session.tasks.DemoLoop = false;
+        c.State = ClockState::FreezeRequested;
     }
 
     c.PlayHours = 0;
     c.PlayMinutes = 0;
     c.PlaySecs = 0;
-    if (g.SaveSlot >= 1) records::mnusavegame_Click(form, g.SaveSlot);
+    if (g.SaveSlot >= 1) records::SaveToSlot(session, g.SaveSlot);
 }
 
-void RoundOverIncomplete(Form1& form) {
-    Game& g = form.game;
-    Clock& c = form.clock;
-    Messages& msg = form.msg;
-    const int remaining = FrogsLeft(form.board) - 1;
-    Platform& p = form.platform;
+void RoundOverIncomplete(Session& session) {
+    Game& g = session.game;
+    Clock& c = session.clock;
+    Messages& msg = session.msg;
+    const int remaining = FrogsLeft(session.board) - 1;
+    Platform& p = session.platform;
 
-    HideAllFrogPictures(form.board);
-    msg.Label1.Caption = p.Translate("Messages", "Round Over: Level Incomplete");
+    HideAllFrogPictures(session.board);
+    msg.RoundOverHeading.Caption = p.Translate("Messages", "Round Over: Level Incomplete");
     // The level is no longer in play, and its time is banked; on the last try
     // the game is over.
     const bool lastTry = g.ModeIndex < kPracticeMode && g.TryNumber == g.TriesAllowed;
-    game::Enter(form, lastTry ? Screen::GameOver : Screen::RoundOver);
+    game::Enter(session, lastTry ? Screen::GameOver : Screen::RoundOver);
     msg.RoundOverLabel.Caption =
         p.Translate("Messages", "2: You needed to jump %n more frog(s).", "", remaining) + "\n" +
         Arg(Arg(p.Translate("Messages", "SCORE: %1  Time %2"), std::to_string(g.Score)), TimeText(c)) + "\n" +
         p.Translate("Messages", "Press Mouse button to try again");
     msg.NameInput.Visible = false;
-    msg.Command1.Visible = false;
+    msg.EnterButton.Visible = false;
 
     if (lastTry) {
-        msg.Label1.Caption = p.Translate("Messages", "Game Over: Level Incomplete");
-        EndedGameLeavesNothingToContinue(form);
+        msg.RoundOverHeading.Caption = p.Translate("Messages", "Game Over: Level Incomplete");
+        EndedGameLeavesNothingToContinue(session);
         // Never below zero, even when a file held a level time above the total.
         c.PlaySeconds = std::max<std::int64_t>(0, c.PlaySeconds - (c.PlayHours * 3600 + c.PlayMinutes * 60 + c.PlaySecs));
         if (g.SaveSlot >= 1) {
-            records::CloseSaveSlot(form, "hi");
+            records::CloseSaveSlot(session, "hi");
             g.SaveSlot = 0;
         }
         std::string closing = p.Translate("Messages", "Press Mouse button to try again");
-        const bool high = HighScoreCheck(form);
+        const bool high = HighScoreCheck(session);
         if (high) closing = p.Translate("Messages", "You got a high score. Please enter your name.");
-        ShowNameEntry(form, high);
-        game::SplitPlaySeconds(form);
+        ShowNameEntry(session, high);
+        game::SplitPlaySeconds(session);
         msg.RoundOverLabel.Caption =
             p.Translate("Messages", "3: You needed to jump %n more frogs", "", remaining) + "\n" +
             Arg(Arg(p.Translate("Messages", "Score: %1  Time %2"), std::to_string(g.Score)), TimeText(c)) +
             "\n" + closing;
     }
-    ShowRoundOverMessage(form);
-    c.ClockState = 1;
+    ShowRoundOverMessage(session);
+    c.State = ClockState::FreezeRequested;
 }
 
 }  // namespace quib::board

@@ -50,7 +50,7 @@ JumpTest TryJump(const std::vector<Cell>& cells, int W, int f, int t) {
         // The written bounds (j < N going up, j > 0 going down) plus the
         // plain bounds of the cell array, so no input can read outside it.
         if (j < 1 || j > N) return result;
-        if (cells[static_cast<std::size_t>(j)].Tag <= 0) return result;
+        if (cells[static_cast<std::size_t>(j)].RecordNumber <= 0) return result;
         if (RowEdgeRefuses(row.direction, f, W)) return result;
         result.legal = true;
         result.jumped = j;
@@ -62,7 +62,7 @@ JumpTest TryJump(const std::vector<Cell>& cells, int W, int f, int t) {
 
 bool IsLandingCell(const std::vector<Cell>& cells, int W, int f, int x) {
     const int N = static_cast<int>(cells.size()) - 1;
-    if (x < 1 || x > N || cells[static_cast<std::size_t>(x)].Tag != 0) return false;
+    if (x < 1 || x > N || cells[static_cast<std::size_t>(x)].RecordNumber != 0) return false;
     return TryJump(cells, W, f, x).legal;
 }
 

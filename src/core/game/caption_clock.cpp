@@ -34,15 +34,15 @@ std::string Pad5(long long value) {
 
 }  // namespace
 
-std::string ComposeCaption(const Form1& form) {
-    const Game& g = form.game;
-    if (StartScreenUp(form)) return " QUIB   ";
+std::string ComposeCaption(const Session& session) {
+    const Game& g = session.game;
+    if (StartScreenUp(session)) return " QUIB   ";
     std::string caption = g.SaveSlot == 0 ? std::string("QUIB   ") : "QUIB(" + std::to_string(g.SaveSlot) + ")";
     // The mode is kept in English in the files; only the caption shows it translated.
-    Platform& p = form.platform;
+    Platform& p = session.platform;
     caption += "   " + Arg(p.Translate("Caption", "Mode: %1"), p.Translate("Mode", g.GameMode.c_str()));
     caption += "  " + Arg(p.Translate("Caption", "Level: %1 of 200"), Pad3(g.CurrentLevel)) + "  ";
-    const int left = board::FrogsLeft(form.board);
+    const int left = board::FrogsLeft(session.board);
     caption += "             " + Arg(Arg(p.Translate("Caption", "%1 left out of %2", "", left), Pad3(left)),
                                      Pad3(g.CurrentLevel + 3));
     if (g.ModeIndex != kPracticeMode) {
@@ -53,9 +53,9 @@ std::string ComposeCaption(const Form1& form) {
     return caption;
 }
 
-void UpdateCaption(Form1& form) {
-    if (!form.clock.LevelStartTime) form.clock.LevelStartTime = form.platform.Timer();
-    form.window.Caption = ComposeCaption(form);
+void UpdateCaption(Session& session) {
+    if (!session.clock.LevelStartTime) session.clock.LevelStartTime = session.platform.Timer();
+    session.window.Caption = ComposeCaption(session);
 }
 
 namespace {
@@ -72,8 +72,8 @@ void CarryPlayTime(Clock& c) {
 }
 }  // namespace
 
-void AddPlayTime(Form1& form) {
-    Clock& c = form.clock;
+void AddPlayTime(Session& session) {
+    Clock& c = session.clock;
     // A clock set back while playing would give a negative stretch; playing
     // time never runs backwards, so such a stretch counts as nothing.
     const std::int64_t d = std::max<std::int64_t>(0, c.SessionNow - c.SessionStart);
@@ -87,25 +87,25 @@ void AddPlayTime(Form1& form) {
     CarryPlayTime(c);
 }
 
-bool LevelInPlay(const Form1& form) {
-    return form.play.Now == Screen::LevelInPlay && form.window.WindowState != 1 && !form.play.ExitQuestion;
+bool LevelInPlay(const Session& session) {
+    return session.play.Now == Screen::LevelInPlay && session.window.State != WindowState::Minimised && !session.play.ExitQuestion;
 }
 
-bool StartScreenUp(const Form1& form) {
-    const PlayState& play = form.play;
+bool StartScreenUp(const Session& session) {
+    const PlayState& play = session.play;
     return play.Now == Screen::StartScreen || (play.Now == Screen::HighScores && play.UnderTable == Screen::StartScreen);
 }
 
-void BankPlayTime(Form1& form) {
-    if (!LevelInPlay(form)) return;
-    Clock& c = form.clock;
-    c.SessionNow = form.platform.Now();
-    AddPlayTime(form);
+void BankPlayTime(Session& session) {
+    if (!LevelInPlay(session)) return;
+    Clock& c = session.clock;
+    c.SessionNow = session.platform.Now();
+    AddPlayTime(session);
     c.SessionStart = c.SessionNow;
 }
 
-void SplitPlaySeconds(Form1& form) {
-    Clock& c = form.clock;
+void SplitPlaySeconds(Session& session) {
+    Clock& c = session.clock;
     // The total can only go below zero when a file held a level time larger
     // than the game's total; a negative time is never shown or ranked.
     if (c.PlaySeconds < 0) c.PlaySeconds = 0;
@@ -115,9 +115,9 @@ void SplitPlaySeconds(Form1& form) {
     CarryPlayTime(c);
 }
 
-void ClockTick(Form1& form) {
-    Clock& c = form.clock;
-    Platform& p = form.platform;
+void ClockTick(Session& session) {
+    Clock& c = session.clock;
+    Platform& p = session.platform;
     const double t = p.Timer();
     const int today = p.Day();
     const std::int64_t now = p.Now();
@@ -135,46 +135,46 @@ void ClockTick(Form1& form) {
         c.LevelStartTime = c.LevelStartTime.value_or(0.0) - d;
         c.StartDay = today;
     }
-    if (c.ClockState == 1) {
+    if (c.State == ClockState::FreezeRequested) {
         c.FrozenElapsed = t - c.LevelStartTime.value_or(0.0);
-        c.ClockState = 2;
+        c.State = ClockState::Frozen;
     }
-    if (c.ClockState == 3) {
+    if (c.State == ClockState::RestoreRequested) {
         c.LevelStartTime = t - c.FrozenElapsed;
-        c.ClockState = 0;
+        c.State = ClockState::Running;
     }
     c.LastTick = t;
     c.LastTickAt = now;
 }
 
-double LevelTime(Form1& form) {
-    const Clock& c = form.clock;
+double LevelTime(Session& session) {
+    const Clock& c = session.clock;
     // Frozen, or about to be restored to the frozen value at the next tick.
-    if (c.ClockState == 2 || c.ClockState == 3) return c.FrozenElapsed;
-    double elapsed = form.platform.Timer() - c.LevelStartTime.value_or(0.0);
+    if (c.State == ClockState::Frozen || c.State == ClockState::RestoreRequested) return c.FrozenElapsed;
+    double elapsed = session.platform.Timer() - c.LevelStartTime.value_or(0.0);
     // Midnight passed since the last tick, which has not corrected the start yet.
-    if (elapsed < 0 && form.platform.Day() != c.StartDay) elapsed += 86400.0;
+    if (elapsed < 0 && session.platform.Day() != c.StartDay) elapsed += 86400.0;
     return elapsed;
 }
 
-void PausedLabel_click(Form1& form) {
-    if (form.clock.WasPaused) {
-        form.msg.PausedLabel.Visible = true;
+void DismissPauseNotice(Session& session) {
+    if (session.clock.WasPaused) {
+        session.msg.PausedLabel.Visible = true;
         return;
     }
-    form.msg.PausedLabel.Visible = false;
-    const Game& g = form.game;
-    if (StartScreenUp(form) || g.TryNumber == g.TriesAllowed) return;
-    Board& b = form.board;
+    session.msg.PausedLabel.Visible = false;
+    const Game& g = session.game;
+    if (StartScreenUp(session) || g.TryNumber == g.TriesAllowed) return;
+    Board& b = session.board;
     if (b.SelectedFrog > 0) b.HighLight.Visible = true;
     for (std::size_t i = 1; i < b.Grid.size(); ++i) b.Grid[i].Visible = true;
     board::ShowFrogPictures(b);
-    form.clock.ClockState = 3;
+    session.clock.State = ClockState::RestoreRequested;
 }
 
-void paused_update(Form1& form) {
+void UpdatePauseNotice(Session& session) {
     // Neither a message, the panel nor the table stands over the board.
-    if (form.play.Now == Screen::LevelInPlay || form.play.Now == Screen::StartScreen) PausedLabel_click(form);
+    if (session.play.Now == Screen::LevelInPlay || session.play.Now == Screen::StartScreen) DismissPauseNotice(session);
 }
 
 }  // namespace quib::game

@@ -13,37 +13,41 @@ namespace quib::game {
 
 // The one way to change what is on screen: banks or starts the play time,
 // sets the menus that depend on the screen (see screen_change.cpp).
-void Enter(Form1& form, Screen next);
+void Enter(Session& session, Screen next);
 // The exit question opens or closes; nobody plays while it is open.
-void SetExitQuestion(Form1& form, bool open);
+void SetExitQuestion(Session& session, bool open);
 // The window is minimised (1), shown (0) or maximised (2).
-void SetWindowState(Form1& form, int windowState);
+void SetWindowState(Session& session, WindowState windowState);
 // The screen the game is seen on: under the high-score table, the one it covers.
 Screen Covered(const PlayState& play);
 // A game runs: a level on the board, its round-over message or its panel,
 // also under the high-score table.
-bool GameRuns(const Form1& form);
+bool GameRuns(const Session& session);
 // The start screen offers "Continue".
-bool ContinueOffered(const Form1& form);
+bool ContinueOffered(const Session& session);
 // Whether the background supply may put a new puzzle into a level: never
 // the level in play, never the one "Continue" would resume.
-bool SupplyMayRenew(const Form1& form, int level);
+bool SupplyMayRenew(const Session& session, int level);
 
 // ------------------------------------------------------------ level start
 
-void StartLevel(Form1& form);
-void ResumeBoard(Form1& form);
-void CheckJumpPossible(Form1& form);
+void StartLevel(Session& session);
+void ResumeBoard(Session& session);
+// Takes up the board of an interrupted game (Continue, a slot's load): a
+// board without a jump left is the lost round it was saved on, and is
+// retried; any other is played on.
+void TakeUpBoard(Session& session);
+void CheckJumpPossible(Session& session);
 // Whether level n fits the level tables (1..347).
 bool LevelInTables(int n);
 // Whether level n has a stored puzzle that can be put on the board.
-bool StoredPuzzleUsable(const Form1& form, int n);
+bool StoredPuzzleUsable(const Session& session, int n);
 // Runs the generator for level n until its puzzle is verified (a bounded
 // number of runs), then moves GenerationLevel on; false if it gave up.
-bool GenerateInForeground(Form1& form, int n);
+bool GenerateInForeground(Session& session, int n);
 // Hides whatever covers the board: start screen, high-score table, pause
 // notice, round-over message, level-completed panel.
-void ClearOverlays(Form1& form);
+void ClearOverlays(Session& session);
 
 // ------------------------------------------------------------------ modes
 
@@ -54,44 +58,45 @@ bool SetModeNameAndTries(Game& game, int modeIndex);
 // Medium, Difficult) and no save slot; false for a number outside 1..4.
 bool ApplyModeTable(Game& game, int modeIndex);
 // Enables the "Goto Level" entries up to HighestLevel.
-void EnableGotoLevelEntries(Form1& form);
-void NewGameMenue_Click(Form1& form, int index);
-void CommandLabel_Click(Form1& form, int index);
-void mnulevel_Click(Form1& form, int index);
+void EnableGotoLevelEntries(Session& session);
+void StartNewGame(Session& session, int index);
+void ChooseMode(Session& session, int index);
+void GoToLevel(Session& session, int index);
 
 // --------------------------------------------------------------- outcomes
 
-void Label1_Click(Form1& form);
-void RoundOverLabel_Click(Form1& form);
-void Label2_Click(Form1& form);
-void Label3b_Click(Form1& form);
-void Label6_Click(Form1& form);
-void RestartLevelMenue_Click(Form1& form);
-void mnuQuit_Click(Form1& form);
-void CommandLabel2_Click(Form1& form);
+// The round-over or game-over message goes: a retry, or the start screen
+// after a game that is over (a click on its heading or its text).
+void DismissMessage(Session& session);
+// The level-completed panel goes and the next level starts (a click on any
+// of its lines).
+void DismissPanel(Session& session);
+void RestartLevel(Session& session);
+void Quit(Session& session);
+void ContinueGame(Session& session);
 
 // ------------------------------------------------ caption, clock and pause
 
-std::string ComposeCaption(const Form1& form);
-void UpdateCaption(Form1& form);
-void AddPlayTime(Form1& form);
+std::string ComposeCaption(const Session& session);
+void UpdateCaption(Session& session);
+void AddPlayTime(Session& session);
 // Whether a level is in play: the one answer for the playing time, the
 // keyboard, the session end, the resting timer and the features built on top.
 // Not on the start screen, not under a message, the panel or the high-score
 // table, not while the window is minimised or the exit question is open.
-bool LevelInPlay(const Form1& form);
+bool LevelInPlay(const Session& session);
 // The start screen is up, or the high-score table opened from it: the
 // caption is the bare title.
-bool StartScreenUp(const Form1& form);
+bool StartScreenUp(const Session& session);
 // Adds the time played since SessionStart, up to now, when a level is in
 // play, and starts the next stretch from now.
-void BankPlayTime(Form1& form);
+void BankPlayTime(Session& session);
 // Recomputes PlayHours, PlayMinutes and PlaySecs from PlaySeconds.
-void SplitPlaySeconds(Form1& form);
-void ClockTick(Form1& form);
+void SplitPlaySeconds(Session& session);
+void ClockTick(Session& session);
 // Level time in seconds as the clock shows it now.
-double LevelTime(Form1& form);
-void PausedLabel_click(Form1& form);
-void paused_update(Form1& form);
+double LevelTime(Session& session);
+void DismissPauseNotice(Session& session);
+void UpdatePauseNotice(Session& session);
 
 }  // namespace quib::game

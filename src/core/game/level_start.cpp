@@ -14,18 +14,18 @@ namespace quib::game {
 
 namespace {
 
-void ClockThawRequest(Form1& form) {
-    if (form.clock.ClockState == 2) form.clock.ClockState = 3;
+void ClockThawRequest(Session& session) {
+    if (session.clock.State == ClockState::Frozen) session.clock.State = ClockState::RestoreRequested;
 }
 
 // Removes every frog record and picture above the templates and empties
 // every cell, so nothing of an earlier level can be played.
-void ClearBoardFrogs(Form1& form) {
-    Board& b = form.board;
+void ClearBoardFrogs(Session& session) {
+    Board& b = session.board;
     b.Frog.resize(1);
     b.Rect.resize(1);
     for (std::size_t i = 1; i < b.Grid.size(); ++i) {
-        b.Grid[i].Tag = 0;
+        b.Grid[i].RecordNumber = 0;
         b.Grid[i].BorderColor = 0;
     }
 }
@@ -34,12 +34,12 @@ void ClearBoardFrogs(Form1& form) {
 
 bool LevelInTables(int n) { return n >= 1 && n <= kMaxStoredLevel; }
 
-bool StoredPuzzleUsable(const Form1& form, int n) {
+bool StoredPuzzleUsable(const Session& session, int n) {
     if (!LevelInTables(n)) return false;
-    const int cells = static_cast<int>(form.board.Grid.size()) - 1;
+    const int cells = static_cast<int>(session.board.Grid.size()) - 1;
     std::bitset<kCells + 1> taken;
     for (int i = 1; i <= n + 3; ++i) {
-        const int c = form.library.LevelPieces(n, i);
+        const int c = session.library.LevelPieces(n, i);
         // A damaged entry (a cell off the board, two frogs on one cell)
         // counts as no puzzle, so it is made anew rather than played.
         if (c < 1 || c > cells || c > kCells || taken[static_cast<std::size_t>(c)]) return false;
@@ -48,9 +48,9 @@ bool StoredPuzzleUsable(const Form1& form, int n) {
     return true;
 }
 
-bool GenerateInForeground(Form1& form, int n) {
+bool GenerateInForeground(Session& session, int n) {
     if (!LevelInTables(n)) return false;
-    Generator& gen = form.gen;
+    Generator& gen = session.gen;
     gen.GenerationLevel = n;
     gen.LevelVerified.at(static_cast<std::size_t>(n)) = false;
     // A generator that keeps failing must not freeze the window for good:
@@ -58,7 +58,7 @@ bool GenerateInForeground(Form1& form, int n) {
     constexpr int kMaxRuns = 1000;
     for (int run = 0; run < kMaxRuns && !gen.LevelVerified[static_cast<std::size_t>(n)]; ++run) {
         try {
-            levels::GenerateLevel(form);
+            levels::GenerateLevel(session);
         } catch (const std::exception&) {
             // counts as a failed run
         }
@@ -67,61 +67,61 @@ bool GenerateInForeground(Form1& form, int n) {
     return gen.LevelVerified[static_cast<std::size_t>(n)];
 }
 
-void ClearOverlays(Form1& form) {
-    Messages& msg = form.msg;
-    HighScores& high = form.high;
+void ClearOverlays(Session& session) {
+    Messages& msg = session.msg;
+    HighScores& high = session.high;
     // What covers the board is the screen's to say (under the table, the
     // screen it covers), not the labels'.
-    const Screen covered = Covered(form.play);
-    if (form.play.Now == Screen::HighScores) {
+    const Screen covered = Covered(session.play);
+    if (session.play.Now == Screen::HighScores) {
         high.HighLabel.Visible = false;
         for (std::size_t i = 0; i < high.NamesLabel.size(); ++i) {
             high.NamesLabel[i].Visible = false;
             high.ScoreLabel[i].Visible = false;
             high.TimeLabel[i].Visible = false;
         }
-        board::ShowFrogPictures(form.board);
-        ClockThawRequest(form);
+        board::ShowFrogPictures(session.board);
+        ClockThawRequest(session);
     }
-    form.intro.Visible = false;
-    ClockThawRequest(form);
+    session.intro.Visible = false;
+    ClockThawRequest(session);
     msg.PausedLabel.Visible = false;
     if (covered == Screen::RoundOver || covered == Screen::GameOver || covered == Screen::NameEntry) {
         msg.RoundOverLabel.Visible = false;
-        msg.Ad_Label.Visible = false;
-        msg.Label1.Visible = false;
+        msg.MessageLine.Visible = false;
+        msg.RoundOverHeading.Visible = false;
         msg.NameInput.Visible = false;
-        msg.Command1.Pressed = false;
-        ClockThawRequest(form);
+        msg.EnterButton.Pressed = false;
+        ClockThawRequest(session);
     }
     if (covered == Screen::LevelCompleted) {
-        msg.Ad_Label.Visible = false;
-        msg.Label2.Visible = false;
-        msg.Label3b.Visible = false;
-        msg.Label6.Visible = false;
-        ClockThawRequest(form);
+        msg.MessageLine.Visible = false;
+        msg.PanelTitle.Visible = false;
+        msg.PanelCount.Visible = false;
+        msg.PanelScore.Visible = false;
+        ClockThawRequest(session);
     }
 }
 
-void StartLevel(Form1& form) {
-    AnnounceLevelBegins(form.hooks, form);
-    Game& g = form.game;
-    Board& b = form.board;
+void StartLevel(Session& session) {
+    AnnounceLevelBegins(session.hooks, session);
+    Game& g = session.game;
+    Board& b = session.board;
     const int n = g.CurrentLevel;
 
-    form.intro.Visible = false;
-    form.msg.Command1.Visible = false;
+    session.intro.Visible = false;
+    session.msg.EnterButton.Visible = false;
     b.SelectedFrog = 0;
 
     // The high-score table hides every cell; with "Grids" on, a level start
     // brings their outlines back even when the table was closed elsewhere.
-    const bool grids = form.menu.mnuGrids.Checked;
+    const bool grids = session.menu.GridsOption.Checked;
     for (std::size_t i = 1; i < b.Grid.size(); ++i) {
-        b.Grid[i].BorderStyle = grids ? 1 : 0;
+        b.Grid[i].Outlined = grids;
         b.Grid[i].BorderColor = 0;
         if (grids) b.Grid[i].Visible = true;
     }
-    ClearOverlays(form);
+    ClearOverlays(session);
 
     if (!g.RetryPending) {
         g.TryNumber -= 1;
@@ -130,36 +130,38 @@ void StartLevel(Form1& form) {
         g.TryNumber += 1;
         g.LevelTries += 1;
     }
-    form.window.MousePointer = Pointer::Default;
+    session.window.MousePointer = Pointer::Default;
 
-    const bool used = LevelInTables(n) && form.library.LevelNeedsGenerating[static_cast<std::size_t>(n)];
-    if ((used && !g.RetryPending) || !StoredPuzzleUsable(form, n)) GenerateInForeground(form, n);
+    const bool used = LevelInTables(n) && session.library.LevelNeedsGenerating[static_cast<std::size_t>(n)];
+    if ((used && !g.RetryPending) || !StoredPuzzleUsable(session, n)) GenerateInForeground(session, n);
     g.RetryPending = false;
 
-    if (!StoredPuzzleUsable(form, n)) {
+    if (!StoredPuzzleUsable(session, n)) {
         // Only when the generator gave up and no puzzle was ever stored:
         // an empty board rather than the frogs of another level, and no level
-        // in play: the start screen offers another choice.
-        ClearBoardFrogs(form);
-        form.intro.Visible = true;
-        Enter(form, Screen::StartScreen);
-        UpdateCaption(form);
+        // in play: the start screen offers another choice, and "Continue"
+        // none, since the board it would take up is gone.
+        ClearBoardFrogs(session);
+        g.ResumeOffered = false;
+        session.intro.Visible = true;
+        Enter(session, Screen::StartScreen);
+        UpdateCaption(session);
         return;
     }
-    if (form.gen.GenerationLevel == n) {
+    if (session.gen.GenerationLevel == n) {
         // The background supply is set on this very level. Rather than
         // leaving the board empty, the level is played with its stored
         // puzzle and the supply is sent back to its idle hand-shake, from
         // which the next tick picks another level; it never replaces the
         // puzzle being played.
-        form.gen.GenerationLevel = 0;
-        form.gen.GenerationRequested = true;
-        form.gen.GenerationDone = true;
+        session.gen.GenerationLevel = 0;
+        session.gen.GenerationRequested = true;
+        session.gen.GenerationDone = true;
     }
 
-    form.library.LevelNeedsGenerating[static_cast<std::size_t>(n)] = true;
+    session.library.LevelNeedsGenerating[static_cast<std::size_t>(n)] = true;
 
-    ClearBoardFrogs(form);
+    ClearBoardFrogs(session);
     const Cell& tmpl = b.Grid.at(0);
     b.Rect.reserve(static_cast<std::size_t>(n) + 4);
     b.Frog.reserve(static_cast<std::size_t>(n) + 4);
@@ -175,58 +177,58 @@ void StartLevel(Form1& form) {
         b.Frog.push_back(pic);
     }
     for (int i = 1; i <= n + 3; ++i) {
-        const int c = form.library.LevelPieces(n, i);
+        const int c = session.library.LevelPieces(n, i);
         Cell& cell = b.Grid[static_cast<std::size_t>(c)];
         FrogRecord& rec = b.Rect[static_cast<std::size_t>(i)];
         FrogPicture& pic = b.Frog[static_cast<std::size_t>(i)];
         rec.Left = pic.Left = cell.Left + 3;
         rec.Top = pic.Top = cell.Top + 5;
-        rec.Tag = pic.Tag = c;
-        cell.Tag = i;
+        rec.CellNumber = pic.CellNumber = c;
+        cell.RecordNumber = i;
     }
     for (std::size_t i = 1; i < b.Rect.size(); ++i) b.Frog[i].Visible = true;
 
-    form.window.MousePointer = Pointer::Default;
-    Enter(form, Screen::LevelInPlay);
-    UpdateCaption(form);
+    session.window.MousePointer = Pointer::Default;
+    Enter(session, Screen::LevelInPlay);
+    UpdateCaption(session);
 }
 
-void ResumeBoard(Form1& form) {
-    AnnounceLevelBegins(form.hooks, form);
-    Game& g = form.game;
-    Board& b = form.board;
+void ResumeBoard(Session& session) {
+    AnnounceLevelBegins(session.hooks, session);
+    Game& g = session.game;
+    Board& b = session.board;
     const int n = g.CurrentLevel;
 
-    form.intro.Visible = false;
+    session.intro.Visible = false;
     b.SelectedFrog = 0;
     b.HighLight.Visible = false;
-    const bool grids = form.menu.mnuGrids.Checked;
+    const bool grids = session.menu.GridsOption.Checked;
     for (std::size_t i = 1; i < b.Grid.size(); ++i) {
         Cell& cell = b.Grid[i];
         cell.BorderColor = 0;
         if (!grids) {
-            cell.BorderStyle = 0;
+            cell.Outlined = false;
         } else {
             cell.Visible = true;
-            cell.BorderStyle = 1;
+            cell.Outlined = true;
         }
     }
-    ClearOverlays(form);
+    ClearOverlays(session);
 
     // A board whose level lost its stored puzzle (a level library made
     // afresh) is still the player's game: the level gets its new puzzle now,
     // which a retry plays and a save keeps as the level's start.
-    if (board::FrogsLeft(b) > 1 && !StoredPuzzleUsable(form, n)) GenerateInForeground(form, n);
+    if (board::FrogsLeft(b) > 1 && !StoredPuzzleUsable(session, n)) GenerateInForeground(session, n);
     // A finished board (one frog) starts afresh; so does a board without
     // any frog, which could never be played.
-    if (board::FrogsLeft(b) <= 1 || !StoredPuzzleUsable(form, n)) {
-        StartLevel(form);
+    if (board::FrogsLeft(b) <= 1 || !StoredPuzzleUsable(session, n)) {
+        StartLevel(session);
         return;
     }
-    form.library.LevelNeedsGenerating[static_cast<std::size_t>(n)] = true;
+    session.library.LevelNeedsGenerating[static_cast<std::size_t>(n)] = true;
 
     b.Frog.resize(1);
-    for (std::size_t i = 1; i < b.Grid.size(); ++i) b.Grid[i].Tag = 0;
+    for (std::size_t i = 1; i < b.Grid.size(); ++i) b.Grid[i].RecordNumber = 0;
     const Cell& tmpl = b.Grid.at(0);
     const int cells = static_cast<int>(b.Grid.size()) - 1;
     for (std::size_t r = 1; r < b.Rect.size(); ++r) {
@@ -236,23 +238,37 @@ void ResumeBoard(Form1& form) {
         pic.Height = tmpl.Height - 6;
         pic.Left = rec.Left;
         pic.Top = rec.Top;
-        pic.Tag = rec.Tag;
+        pic.CellNumber = rec.CellNumber;
         b.Frog.push_back(pic);
-        if (rec.Tag >= 1 && rec.Tag <= cells) b.Grid[static_cast<std::size_t>(rec.Tag)].Tag = static_cast<int>(r);
+        if (rec.CellNumber >= 1 && rec.CellNumber <= cells) b.Grid[static_cast<std::size_t>(rec.CellNumber)].RecordNumber = static_cast<int>(r);
     }
     for (std::size_t i = 1; i < b.Frog.size(); ++i) b.Frog[i].Visible = true;
-    Enter(form, Screen::LevelInPlay);
-    UpdateCaption(form);
+    Enter(session, Screen::LevelInPlay);
+    UpdateCaption(session);
 }
 
-void CheckJumpPossible(Form1& form) {
-    const Board& b = form.board;
-    form.game.JumpPossible = false;
+void TakeUpBoard(Session& session) {
+    Game& g = session.game;
+    CheckJumpPossible(session);
+    // A board with one frog left is a solved level whose panel was left by
+    // "Quit" (the level has already moved on): it goes on as the panel's
+    // dismissal would have, with the next level's fresh start, not a retry.
+    if (!g.JumpPossible && board::FrogsLeft(session.board) > 1) {
+        g.RetryPending = true;
+        StartLevel(session);
+    } else {
+        ResumeBoard(session);
+    }
+}
+
+void CheckJumpPossible(Session& session) {
+    const Board& b = session.board;
+    session.game.JumpPossible = false;
     // Each frog's eight jumps through the cell tags: the same answer as
     // trying every pair of frogs, in a fraction of the time.
     for (std::size_t r = 1; r < b.Rect.size(); ++r) {
-        if (board::HasJumpFrom(b.Grid, b.BoardColumns, b.Rect[r].Tag)) {
-            form.game.JumpPossible = true;
+        if (board::HasJumpFrom(b.Grid, b.BoardColumns, b.Rect[r].CellNumber)) {
+            session.game.JumpPossible = true;
             return;
         }
     }

@@ -39,15 +39,15 @@ bool ApplyModeTable(Game& game, int modeIndex) {
     return true;
 }
 
-void EnableGotoLevelEntries(Form1& form) {
-    auto& entries = form.menu.mnulevel;
+void EnableGotoLevelEntries(Session& session) {
+    auto& entries = session.menu.GotoLevelEntries;
     MenuEntry& first = entries[1];
     if (first.Caption.empty()) first.Caption = "1";
     first.Enabled = true;
     for (int k = 10; k <= 190; k += 10) {
         MenuEntry& entry = entries[k];
         if (entry.Caption.empty()) entry.Caption = std::to_string(k);
-        entry.Enabled = form.game.HighestLevel >= k;
+        entry.Enabled = session.game.HighestLevel >= k;
     }
 }
 
@@ -55,32 +55,32 @@ namespace {
 
 // A new game in the mode; a Goto Level entry also names the level it starts
 // at, taken only after the game in play has gone into its slot with its own.
-void NewGame(Form1& form, int index, std::optional<int> gotoLevel) {
+void NewGame(Session& session, int index, std::optional<int> gotoLevel) {
     // The menu and the start screen only offer 1..4; any other number would
     // leave a game without a mode, so it starts nothing.
     if (index < kEasyMode || index > kPracticeMode) return;
-    Game& g = form.game;
-    Board& b = form.board;
-    Platform& p = form.platform;
-    Messages& msg = form.msg;
+    Game& g = session.game;
+    Board& b = session.board;
+    Platform& p = session.platform;
+    Messages& msg = session.msg;
 
-    msg.Command1.Visible = false;
+    msg.EnterButton.Visible = false;
     // The slot gets the game's time up to now. Only a game that runs has a
     // board to save: the start screen (also under the table) has none.
-    BankPlayTime(form);
-    if (GameRuns(form) && g.SaveSlot > 0) records::mnusavegame_Click(form, g.SaveSlot);
+    BankPlayTime(session);
+    if (GameRuns(session) && g.SaveSlot > 0) records::SaveToSlot(session, g.SaveSlot);
 
     g.SaveSlot = 0;
     b.HighLight.Visible = false;
     b.SelectedFrog = 0;
-    const bool grids = form.menu.mnuGrids.Checked;
+    const bool grids = session.menu.GridsOption.Checked;
     for (std::size_t i = 1; i < b.Grid.size(); ++i) {
-        if (!grids) b.Grid[i].BorderStyle = 0;
+        if (!grids) b.Grid[i].Outlined = false;
         b.Grid[i].BackColor = 0;
     }
-    form.intro.CommandLabel2.Visible = false;
-    if (form.clock.ClockState == 2) form.clock.ClockState = 0;
-    form.intro.Visible = false;
+    session.game.ResumeOffered = false;
+    if (session.clock.State == ClockState::Frozen) session.clock.State = ClockState::Running;
+    session.intro.Visible = false;
     for (std::size_t i = 1; i < b.Grid.size(); ++i) b.Grid[i].Visible = true;
 
     if (gotoLevel) g.CurrentLevel = *gotoLevel;
@@ -89,36 +89,39 @@ void NewGame(Form1& form, int index, std::optional<int> gotoLevel) {
     g.Score = 0;
     g.ModeIndex = index;
     ApplyModeTable(g, index);
-    form.menu.GotoLevelMenue.Enabled = g.ModeIndex == kPracticeMode;
-    form.window.MousePointer = Pointer::Hourglass;
+    // Practice keeps the level of the game before, but a game that is over
+    // after its last level stands one past it: Practice then starts afresh.
+    if (g.CurrentLevel > session.library.LevelCount) g.CurrentLevel = 1;
+    session.menu.GotoLevelMenu.Enabled = g.ModeIndex == kPracticeMode;
+    session.window.MousePointer = Pointer::Hourglass;
 
     const int n = g.CurrentLevel;
-    if (LevelInTables(n) && (form.library.LevelNeedsGenerating[static_cast<std::size_t>(n)] ||
-                             !form.gen.LevelVerified[static_cast<std::size_t>(n)])) {
-        GenerateInForeground(form, n);
+    if (LevelInTables(n) && (session.library.LevelNeedsGenerating[static_cast<std::size_t>(n)] ||
+                             !session.gen.LevelVerified[static_cast<std::size_t>(n)])) {
+        GenerateInForeground(session, n);
     }
 
-    form.clock.ClockState = 0;
-    form.clock.LevelStartTime = p.Timer();
-    form.clock.LastTick = p.Timer();
-    StartLevel(form);
+    session.clock.State = ClockState::Running;
+    session.clock.LevelStartTime = p.Timer();
+    session.clock.LastTick = p.Timer();
+    StartLevel(session);
 
-    form.clock.PlaySeconds = 0;
-    form.clock.PlayHours = 0;
-    form.clock.PlayMinutes = 0;
-    form.clock.PlaySecs = 0;
+    session.clock.PlaySeconds = 0;
+    session.clock.PlayHours = 0;
+    session.clock.PlayMinutes = 0;
+    session.clock.PlaySecs = 0;
 }
 
 }  // namespace
 
-void NewGameMenue_Click(Form1& form, int index) { NewGame(form, index, std::nullopt); }
+void StartNewGame(Session& session, int index) { NewGame(session, index, std::nullopt); }
 
-void CommandLabel_Click(Form1& form, int index) { NewGameMenue_Click(form, index); }
+void ChooseMode(Session& session, int index) { StartNewGame(session, index); }
 
-void mnulevel_Click(Form1& form, int index) {
+void GoToLevel(Session& session, int index) {
     // The slot of the game in play keeps that game's level with its frogs;
     // the chosen level is the new game's.
-    NewGame(form, kPracticeMode, index);
+    NewGame(session, kPracticeMode, index);
 }
 
 }  // namespace quib::game

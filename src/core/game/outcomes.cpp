@@ -12,91 +12,85 @@ namespace quib::game {
 
 namespace {
 
-void DismissRoundOver(Form1& form) {
-    Messages& msg = form.msg;
-    if (form.play.Now == Screen::NameEntry) return;
+void DismissRoundOver(Session& session) {
+    Messages& msg = session.msg;
+    if (session.play.Now == Screen::NameEntry) return;
     // The message of a game that has ended (no try left, Quit, every level
     // solved) leads back to the start screen; any other round is retried.
-    if (form.play.Now == Screen::GameOver) {
-        Game& g = form.game;
+    if (session.play.Now == Screen::GameOver) {
+        Game& g = session.game;
         g.CurrentLevel = 1;
         g.TryNumber = 0;
         g.LevelTries = 0;
-        msg.Label1.Visible = false;
-        msg.Ad_Label.Visible = false;
+        msg.RoundOverHeading.Visible = false;
+        msg.MessageLine.Visible = false;
         // The message goes with its heading: left up, a later click on the
         // start screen would read it as still waiting and start a stray game.
         msg.RoundOverLabel.Visible = false;
-        form.intro.Visible = true;
-        Enter(form, Screen::StartScreen);
-        UpdateCaption(form);
+        session.intro.Visible = true;
+        Enter(session, Screen::StartScreen);
+        UpdateCaption(session);
         return;
     }
-    form.clock.ClockState = 3;
-    form.game.RetryPending = true;
-    StartLevel(form);
+    session.clock.State = ClockState::RestoreRequested;
+    session.game.RetryPending = true;
+    StartLevel(session);
 }
 
-void DismissLevelCompleted(Form1& form) {
-    Messages& msg = form.msg;
-    msg.Label2.Visible = false;
-    msg.Ad_Label.Visible = false;
-    msg.Label3b.Visible = false;
-    msg.Label6.Visible = false;
-    form.clock.ClockState = 3;
-    StartLevel(form);
+void DismissLevelCompleted(Session& session) {
+    Messages& msg = session.msg;
+    msg.PanelTitle.Visible = false;
+    msg.MessageLine.Visible = false;
+    msg.PanelCount.Visible = false;
+    msg.PanelScore.Visible = false;
+    session.clock.State = ClockState::RestoreRequested;
+    StartLevel(session);
 }
 
 }  // namespace
 
-void Label1_Click(Form1& form) { DismissRoundOver(form); }
+void DismissMessage(Session& session) { DismissRoundOver(session); }
 
-void RoundOverLabel_Click(Form1& form) { DismissRoundOver(form); }
+void DismissPanel(Session& session) { DismissLevelCompleted(session); }
 
-void Label2_Click(Form1& form) { DismissLevelCompleted(form); }
-
-void Label3b_Click(Form1& form) { DismissLevelCompleted(form); }
-
-void Label6_Click(Form1& form) { Label3b_Click(form); }
-
-void RestartLevelMenue_Click(Form1& form) {
-    Board& b = form.board;
-    Game& g = form.game;
+void RestartLevel(Session& session) {
+    Board& b = session.board;
+    Game& g = session.game;
     b.HighLight.Visible = false;
     b.SelectedFrog = 0;
-    board::ResetCellOutlines(form);
+    board::ResetCellOutlines(session);
     g.RetryPending = true;
     // Practice has no last try: its try counter runs down with every level
     // started afresh, and must never make a restart end the game.
     if (g.ModeIndex < kPracticeMode && g.TriesAllowed - g.TryNumber == 0) {
-        mnuQuit_Click(form);
+        Quit(session);
         g.RetryPending = false;
     } else {
-        StartLevel(form);
+        StartLevel(session);
     }
 }
 
-void mnuQuit_Click(Form1& form) {
-    Messages& msg = form.msg;
-    Board& b = form.board;
-    Game& g = form.game;
-    Clock& c = form.clock;
-    HighScores& high = form.high;
+void Quit(Session& session) {
+    Messages& msg = session.msg;
+    Board& b = session.board;
+    Game& g = session.game;
+    Clock& c = session.clock;
+    HighScores& high = session.high;
 
-    msg.Ad_Label.Visible = false;
-    msg.Label2.Visible = false;
-    msg.Label1.Visible = false;
-    msg.Label3b.Visible = false;
-    msg.Label6.Visible = false;
+    msg.MessageLine.Visible = false;
+    msg.PanelTitle.Visible = false;
+    msg.RoundOverHeading.Visible = false;
+    msg.PanelCount.Visible = false;
+    msg.PanelScore.Visible = false;
     msg.RoundOverLabel.Visible = false;
     b.HighLight.Visible = false;
     high.HighLabel.Visible = false;
     msg.NameInput.Visible = false;
-    msg.Command1.Visible = false;
+    msg.EnterButton.Visible = false;
     // The level stops being in play (its time so far is banked): in Practice
     // the start screen follows, in the other modes the game is over.
-    Enter(form, g.ModeIndex == kPracticeMode ? Screen::StartScreen : Screen::GameOver);
-    for (std::size_t i = 1; i < b.Grid.size(); ++i) b.Grid[i].BorderStyle = 0;
+    Enter(session, g.ModeIndex == kPracticeMode ? Screen::StartScreen : Screen::GameOver);
+    for (std::size_t i = 1; i < b.Grid.size(); ++i) b.Grid[i].Outlined = false;
     for (std::size_t i = 0; i < high.NamesLabel.size(); ++i) {
         high.NamesLabel[i].Visible = false;
         high.ScoreLabel[i].Visible = false;
@@ -104,41 +98,41 @@ void mnuQuit_Click(Form1& form) {
     }
     board::HideAllFrogPictures(b);
 
-    UpdateCaption(form);
-    form.tasks.DemoLoop = false;
-    form.tasks.PlaybackActive = false;
+    UpdateCaption(session);
+    session.tasks.DemoLoop = false;
+    session.tasks.PlaybackActive = false;
 
     if (g.ModeIndex == kPracticeMode) {
         // A loaded game may have left "Continue" on the start screen; it must
         // take up the level now on the board, not the one that was loaded.
         g.ResumeLevel = g.CurrentLevel;
-        form.intro.Visible = true;
-        UpdateCaption(form);
+        session.intro.Visible = true;
+        UpdateCaption(session);
         return;
     }
 
     g.TryNumber = g.TriesAllowed;
     c.PlaySeconds -= c.PlayHours * 3600 + c.PlayMinutes * 60 + c.PlaySecs;
-    SplitPlaySeconds(form);
-    UpdateCaption(form);
-    msg.Label1.Caption = form.platform.Translate("Messages", "Game Over: Level Incomplete");
-    board::EndedGameLeavesNothingToContinue(form);
+    SplitPlaySeconds(session);
+    UpdateCaption(session);
+    msg.RoundOverHeading.Caption = session.platform.Translate("Messages", "Game Over: Level Incomplete");
+    board::EndedGameLeavesNothingToContinue(session);
     if (g.SaveSlot > 0) {
-        records::CloseSaveSlot(form, "hi");
+        records::CloseSaveSlot(session, "hi");
         g.SaveSlot = 0;
     }
 
-    std::string closing = form.platform.Translate("Messages", "Press Mouse button to try again");
+    std::string closing = session.platform.Translate("Messages", "Press Mouse button to try again");
     high.NewScoreRank = 0;
-    records::InsertHighScore(form);
+    records::InsertHighScore(session);
     if (high.NewScoreRank > 0) {
-        closing = form.platform.Translate("Messages", "You got a high score. Please enter your name.");
+        closing = session.platform.Translate("Messages", "You got a high score. Please enter your name.");
         msg.NameInput.Visible = true;
-        msg.Command1.Visible = true;
-        Enter(form, Screen::NameEntry);
+        msg.EnterButton.Visible = true;
+        Enter(session, Screen::NameEntry);
     } else {
         msg.NameInput.Visible = false;
-        msg.Command1.Visible = false;
+        msg.EnterButton.Visible = false;
     }
 
     // With a single frog left there is nothing to jump, and the first line
@@ -147,35 +141,26 @@ void mnuQuit_Click(Form1& form) {
     const std::string firstLine =
         remaining == 0
             ? std::string("7:")
-            : form.platform.Translate("Messages", "6: You needed to jump %n more frogs", "", remaining);
+            : session.platform.Translate("Messages", "6: You needed to jump %n more frogs", "", remaining);
     msg.RoundOverLabel.Caption =
         firstLine + "\n" +
-        Arg(Arg(form.platform.Translate("Messages", "Score: %1  Time %2"), std::to_string(g.Score)),
+        Arg(Arg(session.platform.Translate("Messages", "Score: %1  Time %2"), std::to_string(g.Score)),
             std::to_string(c.PlayHours) + ":" + std::to_string(c.PlayMinutes) + ":" +
                 std::to_string(c.PlaySecs)) +
         "\n" + closing;
     msg.RoundOverLabel.Visible = true;
-    msg.Label1.Visible = true;
-    window::ShowNextMessage(form);
-    msg.Ad_Label.Visible = true;
-    c.ClockState = 1;
+    msg.RoundOverHeading.Visible = true;
+    window::ShowNextMessage(session);
+    msg.MessageLine.Visible = true;
+    c.State = ClockState::FreezeRequested;
 }
 
-void CommandLabel2_Click(Form1& form) {
-    Game& g = form.game;
+void ContinueGame(Session& session) {
+    Game& g = session.game;
     g.CurrentLevel = g.ResumeLevel;
-    CheckJumpPossible(form);
-    form.intro.Visible = false;
-    // A board with one frog left is a solved level whose panel was left by
-    // "Quit" (the level has already moved on): it goes on as the panel's
-    // dismissal would have, with the next level's fresh start, not a retry.
-    if (!g.JumpPossible && board::FrogsLeft(form.board) > 1) {
-        g.RetryPending = true;
-        StartLevel(form);
-    } else {
-        ResumeBoard(form);
-    }
-    form.intro.CommandLabel2.Visible = false;
+    session.intro.Visible = false;
+    TakeUpBoard(session);
+    session.game.ResumeOffered = false;
 }
 
 }  // namespace quib::game

@@ -42,61 +42,61 @@ Screen Covered(const PlayState& play) { return play.Now == Screen::HighScores ? 
 
 namespace {
 
-void StartStretch(Form1& form) { form.clock.SessionStart = form.platform.Now(); }
+void StartStretch(Session& session) { session.clock.SessionStart = session.platform.Now(); }
 
-void FollowMenus(Form1& form) {
-    Menus& menu = form.menu;
-    const Screen shown = Covered(form.play);
-    const bool runs = GameRuns(form);
-    menu.RestartLevelMenue.Enabled = shown == Screen::LevelInPlay;
-    menu.mnuQuit.Enabled = runs;
-    menu.mnusave.Enabled = runs && form.game.SaveSlot == 0;
+void FollowMenus(Session& session) {
+    Menus& menu = session.menu;
+    const Screen shown = Covered(session.play);
+    const bool runs = GameRuns(session);
+    menu.RestartLevelEntry.Enabled = shown == Screen::LevelInPlay;
+    menu.QuitEntry.Enabled = runs;
+    menu.SaveMenu.Enabled = runs && session.game.SaveSlot == 0;
     // Before the start-up has read the files there is no table to show.
-    menu.mnuHighScores.Enabled = form.play.Now != Screen::NameEntry && !form.tasks.StartupPending;
+    menu.HighScoresEntry.Enabled = session.play.Now != Screen::NameEntry && !session.tasks.StartupPending;
 }
 
 // A change that may start or stop the level being in play: the stretch under
 // way is banked as it stops, and a new one starts as it begins.
 template <class Change>
-void AcrossPlay(Form1& form, Change change) {
-    const bool wasInPlay = LevelInPlay(form);
-    if (wasInPlay) BankPlayTime(form);
+void AcrossPlay(Session& session, Change change) {
+    const bool wasInPlay = LevelInPlay(session);
+    if (wasInPlay) BankPlayTime(session);
     change();
-    if (!wasInPlay && LevelInPlay(form)) StartStretch(form);
+    if (!wasInPlay && LevelInPlay(session)) StartStretch(session);
 }
 
 }  // namespace
 
-void Enter(Form1& form, Screen next) {
-    PlayState& play = form.play;
+void Enter(Session& session, Screen next) {
+    PlayState& play = session.play;
     // A level start over a level in play begins a stretch of its own; the
     // time of the try it replaces is not counted (New Game, Load and the close
     // bank it first, for the files they write).
-    if (LevelInPlay(form) && next != Screen::LevelInPlay) BankPlayTime(form);
+    if (LevelInPlay(session) && next != Screen::LevelInPlay) BankPlayTime(session);
     if (next == Screen::HighScores && play.Now != Screen::HighScores) play.UnderTable = play.Now;
     play.Now = next;
-    if (LevelInPlay(form)) StartStretch(form);
-    FollowMenus(form);
+    if (LevelInPlay(session)) StartStretch(session);
+    FollowMenus(session);
 }
 
-void SetExitQuestion(Form1& form, bool open) {
-    AcrossPlay(form, [&] { form.play.ExitQuestion = open; });
+void SetExitQuestion(Session& session, bool open) {
+    AcrossPlay(session, [&] { session.play.ExitQuestion = open; });
 }
 
-void SetWindowState(Form1& form, int windowState) {
-    AcrossPlay(form, [&] { form.window.WindowState = windowState; });
+void SetWindowState(Session& session, WindowState windowState) {
+    AcrossPlay(session, [&] { session.window.State = windowState; });
 }
 
-bool GameRuns(const Form1& form) {
-    const Screen shown = Covered(form.play);
+bool GameRuns(const Session& session) {
+    const Screen shown = Covered(session.play);
     return shown == Screen::LevelInPlay || shown == Screen::RoundOver || shown == Screen::LevelCompleted;
 }
 
-bool ContinueOffered(const Form1& form) { return StartScreenUp(form) && form.intro.CommandLabel2.Visible; }
+bool ContinueOffered(const Session& session) { return StartScreenUp(session) && session.game.ResumeOffered; }
 
-bool SupplyMayRenew(const Form1& form, int level) {
-    if (level == form.game.CurrentLevel) return false;
-    return !(ContinueOffered(form) && level == form.game.ResumeLevel);
+bool SupplyMayRenew(const Session& session, int level) {
+    if (level == session.game.CurrentLevel) return false;
+    return !(ContinueOffered(session) && level == session.game.ResumeLevel);
 }
 
 }  // namespace quib::game

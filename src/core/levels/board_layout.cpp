@@ -7,8 +7,8 @@
 
 namespace quib::levels {
 
-void BuildBoardGrid(Form1& form) {
-    Board& b = form.board;
+void BuildBoardGrid(Session& session) {
+    Board& b = session.board;
     if (b.CellWidth < 20) b.CellWidth = 20;
     if (b.CellHeight < 20) b.CellHeight = 20;
 
@@ -26,7 +26,7 @@ void BuildBoardGrid(Form1& form) {
     const std::size_t cells = static_cast<std::size_t>(std::max(0, b.BoardRows) * std::max(0, b.BoardColumns));
     b.Grid.assign(cells + 1, gridTemplate);
     b.GridB.assign(cells + 1, checkTemplate);
-    const bool grids = form.menu.mnuGrids.Checked;
+    const bool grids = session.menu.GridsOption.Checked;
     std::size_t n = 1;
     for (int r = 1; r <= b.BoardRows; ++r) {
         for (int c = 1; c <= b.BoardColumns; ++c, ++n) {
@@ -42,11 +42,11 @@ void BuildBoardGrid(Form1& form) {
     }
 }
 
-void BuildCheckBoard(Form1& form) {
-    Board& b = form.board;
-    const int g = form.gen.GenerationLevel;
+void BuildCheckBoard(Session& session) {
+    Board& b = session.board;
+    const int g = session.gen.GenerationLevel;
     b.RectB.resize(1);
-    for (std::size_t n = 1; n < b.GridB.size(); ++n) b.GridB[n].Tag = 0;
+    for (std::size_t n = 1; n < b.GridB.size(); ++n) b.GridB[n].RecordNumber = 0;
     const Cell& tmpl = b.GridB.at(0);
     for (int j = 1; j <= g + 3; ++j) {
         FrogRecord rec;
@@ -55,14 +55,14 @@ void BuildCheckBoard(Form1& form) {
         b.RectB.push_back(rec);
     }
     for (int j = 1; j <= g + 3; ++j) {
-        const int n = form.gen.GeneratedPieces(g, j);
+        const int n = session.gen.GeneratedPieces(g, j);
         if (n < 1 || n >= static_cast<int>(b.GridB.size())) throw std::out_of_range("piece off the board");
         Cell& cell = b.GridB[static_cast<std::size_t>(n)];
         FrogRecord& rec = b.RectB[static_cast<std::size_t>(j)];
         rec.Left = cell.Left + 3;
         rec.Top = cell.Top + 3;
-        rec.Tag = n;
-        cell.Tag = j;
+        rec.CellNumber = n;
+        cell.RecordNumber = j;
     }
 }
 

@@ -126,11 +126,11 @@ bool AnyMoveLeft(Work& w, int frogs, int W, int H) {
 
 // Grows level g into GeneratedPieces and the working steps. False when the
 // run gives up (no board of that many frogs could be grown).
-bool Construct(Form1& form, Work& w, int g) {
-    Generator& gen = form.gen;
-    Platform& platform = form.platform;
-    const int W = form.board.BoardColumns;
-    const int H = form.board.BoardRows;
+bool Construct(Session& session, Work& w, int g) {
+    Generator& gen = session.gen;
+    Platform& platform = session.platform;
+    const int W = session.board.BoardColumns;
+    const int H = session.board.BoardRows;
     const int cells = W * H;
     // Halves round to the even neighbour: 157.5 gives 158.
     const int start = static_cast<int>(std::nearbyint(cells / 2.0 + W / 2.0));
@@ -232,22 +232,22 @@ bool Construct(Form1& form, Work& w, int g) {
 }
 
 // A run of the generator for level g; throws on a run-time error.
-bool RunGeneration(Form1& form, int g) {
-    Generator& gen = form.gen;
+bool RunGeneration(Session& session, int g) {
+    Generator& gen = session.gen;
     // Levels whose frogs or steps do not fit the tables are refused before
     // any work: growing them could never end.
     if (g < 0 || g > kLevelIndexMax || g + 3 > kPieceIndexMax || g + 2 > kStepIndexMax) {
         throw std::out_of_range("level beyond the tables");
     }
-    const int W = form.board.BoardColumns;
-    const int H = form.board.BoardRows;
+    const int W = session.board.BoardColumns;
+    const int H = session.board.BoardRows;
     if (W < 3 || H < 3 || W * H > kCellSlots) throw std::out_of_range("board beyond the working data");
     // More frogs than cells can never be grown; without this the run would
     // spend all its fresh starts first, and the level start would repeat it.
     if (g + 3 > W * H) throw std::out_of_range("more frogs than cells");
 
     Work w;
-    if (!Construct(form, w, g)) {
+    if (!Construct(session, w, g)) {
         gen.LevelVerified.at(static_cast<std::size_t>(g)) = false;
         gen.GenerationDone = false;
         gen.GenerationRequested = true;
@@ -263,7 +263,7 @@ bool RunGeneration(Form1& form, int g) {
 
     gen.GenerationDone = true;
     gen.GenerationRequested = true;
-    VerifyGeneratedLevel(form);
+    VerifyGeneratedLevel(session);
     if (!gen.LevelVerified.at(static_cast<std::size_t>(g))) {
         gen.GenerationDone = false;
         return false;
@@ -271,14 +271,14 @@ bool RunGeneration(Form1& form, int g) {
 
     // The level on the board takes its fresh puzzle at once; every other
     // level waits for the timer to install it.
-    if (g == form.game.CurrentLevel) InstallGeneratedLevel(form, g);
+    if (g == session.game.CurrentLevel) InstallGeneratedLevel(session, g);
     return true;
 }
 
 }  // namespace
 
-void GenerateLevel(Form1& form) {
-    Generator& gen = form.gen;
+void GenerateLevel(Session& session) {
+    Generator& gen = session.gen;
     const int g = gen.GenerationLevel;
     if (g == 0) {
         gen.GenerationDone = true;
@@ -286,7 +286,7 @@ void GenerateLevel(Form1& form) {
         return;
     }
     try {
-        RunGeneration(form, g);
+        RunGeneration(session, g);
     } catch (...) {
         // Any fault ends the run as a failed one: nothing is installed, and
         // a stale success of an earlier run is not left standing.

@@ -31,16 +31,16 @@ int WrittenLevelCount(const LevelLibrary& lib) { return std::clamp(lib.LevelCoun
 // first is marked for the background generator. The interrupted game is the
 // player's, not the library's (its board is in the resume file), so
 // "Continue" keeps offering it; a deleted library must not cost a game.
-void TakeFallback(Form1& form) {
-    form.game.CurrentLevel = 1;
-    form.gen.GenerationLevel = 1;
-    LevelLibrary& lib = form.library;
+void TakeFallback(Session& session) {
+    session.game.CurrentLevel = 1;
+    session.gen.GenerationLevel = 1;
+    LevelLibrary& lib = session.library;
     // A count above what the tables hold would run the marking past the
     // flag table; no level above the last storable one can be played anyway.
     lib.LevelCount = std::min(lib.LevelCount, kMaxStoredLevel);
     for (int k = 2; k <= lib.LevelCount; ++k) lib.LevelNeedsGenerating[static_cast<std::size_t>(k)] = true;
     // Only a level beyond what the damaged file counted has no place left.
-    if (form.game.ResumeLevel > lib.LevelCount) form.intro.CommandLabel2.Visible = false;
+    if (session.game.ResumeLevel > lib.LevelCount) session.game.ResumeOffered = false;
 }
 
 // Whether level i holds a whole puzzle: every frog cell and every jump set.
@@ -168,8 +168,8 @@ void KeepContent(LevelLibrary& lib, std::string&& text) {
 
 }  // namespace
 
-std::string LevelLibraryText(const Form1& form) {
-    const LevelLibrary& lib = form.library;
+std::string LevelLibraryText(const Session& session) {
+    const LevelLibrary& lib = session.library;
     const int count = WrittenLevelCount(lib);
     ItemWriter out;
     out.Reserve(TextSizeHint(count));
@@ -178,10 +178,10 @@ std::string LevelLibraryText(const Form1& form) {
     return out.Take();
 }
 
-bool ReadLevelLibrary(Form1& form, const std::string& fileName) {
-    LevelLibrary& lib = form.library;
+bool ReadLevelLibrary(Session& session, const std::string& fileName) {
+    LevelLibrary& lib = session.library;
     std::string text;
-    bool ok = records::ReadFolderFile(form, fileName, text) == records::FileRead::Read;
+    bool ok = records::ReadFolderFile(session, fileName, text) == records::FileRead::Read;
     if (ok) {
         try {
             ItemReader in(text);
@@ -198,7 +198,7 @@ bool ReadLevelLibrary(Form1& form, const std::string& fileName) {
     // never be what the writer writes.
     lib.FileContent.reset();
     if (!ok) {
-        TakeFallback(form);
+        TakeFallback(session);
         return false;
     }
     // A level stored without a puzzle (a library written before a crash
@@ -208,13 +208,13 @@ bool ReadLevelLibrary(Form1& form, const std::string& fileName) {
     if (fileName == kLibraryFile) {
         if (CachedLibraryText(lib) == text) lib.FileRevision = lib.Revision;
         lib.FileContent = std::move(text);
-        lib.FileStamp = form.storage->Stamp(kLibraryFile);
+        lib.FileStamp = session.storage->Stamp(kLibraryFile);
     }
     return true;
 }
 
-bool WriteLevelLibrary(Form1& form) {
-    LevelLibrary& lib = form.library;
+bool WriteLevelLibrary(Session& session) {
+    LevelLibrary& lib = session.library;
     if (lib.Writer) {
         // A save on the writer's thread: while it runs nothing is known yet;
         // once it is done, its outcome counts as this save's.
@@ -229,7 +229,7 @@ bool WriteLevelLibrary(Form1& form) {
     // The timer asks for a rewrite up to a hundred times a second; while the
     // tables are unchanged this returns before building any text. The count
     // is compared as well, since the timer lowers it without a revision.
-    if (LibraryFileCurrent(form)) return true;
+    if (LibraryFileCurrent(session)) return true;
     std::string text = CachedLibraryText(lib);
     if (lib.FileContent && *lib.FileContent == text) {
         lib.FileRevision = lib.Revision;
@@ -241,41 +241,41 @@ bool WriteLevelLibrary(Form1& form) {
     // the game plays on with a puzzle one generation older, so the wait
     // for the folder to reach the disk is not worth a hitch in every tick.
     if (lib.Writer) {
-        if (form.files.Unreadable.count(kLibraryFile) != 0) return false;
-        lib.Writer->Start(form.storage, kLibraryFile, std::move(text), lib.Revision);
+        if (session.files.Unreadable.count(kLibraryFile) != 0) return false;
+        lib.Writer->Start(session.storage, kLibraryFile, std::move(text), lib.Revision);
         return true;
     }
-    if (!records::WriteFolderFile(form, kLibraryFile, text, records::FolderFlush::Skip)) {
+    if (!records::WriteFolderFile(session, kLibraryFile, text, records::FolderFlush::Skip)) {
         lib.TextMemory = std::move(text);
         return false;
     }
     KeepContent(lib, std::move(text));
     lib.FileRevision = lib.Revision;
-    lib.FileStamp = form.storage->Stamp(kLibraryFile);
+    lib.FileStamp = session.storage->Stamp(kLibraryFile);
     return true;
 }
 
-bool LibraryFileCurrent(const Form1& form) {
-    const LevelLibrary& lib = form.library;
+bool LibraryFileCurrent(const Session& session) {
+    const LevelLibrary& lib = session.library;
     if (!lib.FileContent || lib.Revision != lib.FileRevision) return false;
     const std::string head = std::to_string(WrittenLevelCount(lib)) + '\n';
     return lib.FileContent->compare(0, head.size(), head) == 0;
 }
 
-void CheckLibraryFile(Form1& form) {
-    LevelLibrary& lib = form.library;
-    if (!lib.FileContent || form.storage->Stamp(kLibraryFile) == lib.FileStamp) return;
+void CheckLibraryFile(Session& session) {
+    LevelLibrary& lib = session.library;
+    if (!lib.FileContent || session.storage->Stamp(kLibraryFile) == lib.FileStamp) return;
     // Removed, or replaced by someone else: what the file holds is unknown,
     // so the next save writes it whole.
     lib.FileContent.reset();
     lib.FileStamp.reset();
 }
 
-void InstallGeneratedLevel(Form1& form, int level) {
+void InstallGeneratedLevel(Session& session, int level) {
     // Only levels whose frogs fit the tables can hold a puzzle.
     if (level < 1 || level > kMaxStoredLevel) return;
-    LevelLibrary& lib = form.library;
-    const Generator& gen = form.gen;
+    LevelLibrary& lib = session.library;
+    const Generator& gen = session.gen;
     for (int j = 1; j <= level + 3; ++j) lib.LevelPieces(level, j) = gen.GeneratedPieces(level, j);
     for (int j = 1; j <= level + 2; ++j) {
         lib.SolutionFrom(level, j) = gen.GeneratedSolutionFrom(level, j);

@@ -13,17 +13,17 @@ namespace {
 
 // A level whose puzzle is used up and that the player is not on (nor would
 // be on by "Continue").
-bool Eligible(const Form1& form, int k) {
-    return form.library.LevelNeedsGenerating[static_cast<std::size_t>(k)] && game::SupplyMayRenew(form, k);
+bool Eligible(const Session& session, int k) {
+    return session.library.LevelNeedsGenerating[static_cast<std::size_t>(k)] && game::SupplyMayRenew(session, k);
 }
 
 // Level numbers the per-level flags can hold; a count or level read from a
 // damaged file is never followed past them.
 int FlagBound(int n) { return std::min(n, kLevelIndexMax); }
 
-bool AnyEligible(const Form1& form) {
-    for (int k = 1; k <= FlagBound(form.library.LevelCount); ++k)
-        if (Eligible(form, k)) return true;
+bool AnyEligible(const Session& session) {
+    for (int k = 1; k <= FlagBound(session.library.LevelCount); ++k)
+        if (Eligible(session, k)) return true;
     return false;
 }
 
@@ -41,15 +41,15 @@ bool WaitingToRetry(const LevelLibrary& lib, std::int64_t now) {
 // the file is still the one last written; a save that fails waits 1, 2, 4 ...
 // seconds, up to a minute, before the next attempt, and a success ends the
 // waiting. The tables stay complete and playable meanwhile.
-void SaveLibrary(Form1& form) {
-    LevelLibrary& lib = form.library;
-    const std::int64_t now = form.platform.Now();
+void SaveLibrary(Session& session) {
+    LevelLibrary& lib = session.library;
+    const std::int64_t now = session.platform.Now();
     if (now >= lib.NextFileCheck || lib.NextFileCheck - now > 1) {
         lib.NextFileCheck = now + 1;
-        CheckLibraryFile(form);
+        CheckLibraryFile(session);
     }
     if (WaitingToRetry(lib, now)) return;
-    if (WriteLevelLibrary(form)) {
+    if (WriteLevelLibrary(session)) {
         lib.WriteFailures = 0;
         return;
     }
@@ -59,48 +59,48 @@ void SaveLibrary(Form1& form) {
 
 }  // namespace
 
-bool TickHasWork(const Form1& form) {
-    const Tasks& tasks = form.tasks;
-    const Generator& gen = form.gen;
-    const LevelLibrary& lib = form.library;
+bool TickHasWork(const Session& session) {
+    const Tasks& tasks = session.tasks;
+    const Generator& gen = session.gen;
+    const LevelLibrary& lib = session.library;
     if (tasks.StartupPending || tasks.PlaybackActive) return true;
     // A freeze or restore the clock step has yet to carry out.
-    if (form.clock.ClockState == 1 || form.clock.ClockState == 3) return true;
+    if (session.clock.State == ClockState::FreezeRequested || session.clock.State == ClockState::RestoreRequested) return true;
     // The supply at rest: no run under way or asked for, nothing to pick,
     // nothing to lower, and a file that holds the library (or a failed save
     // waiting for its next attempt, which the next check brings about).
     const bool supplyAtRest = gen.GenerationLevel == 0 && gen.GenerationRequested && gen.GenerationDone &&
-                              lib.LevelCount <= kLevelsPlayed && !AnyEligible(form);
+                              lib.LevelCount <= kLevelsPlayed && !AnyEligible(session);
     if (!supplyAtRest) return true;
-    if (!LibraryFileCurrent(form) && lib.WriteFailures == 0) return true;
+    if (!LibraryFileCurrent(session) && lib.WriteFailures == 0) return true;
     // Work that runs in slices on the tick joins here: while a subscriber
     // has slices left, a tick has work.
-    return AnyTickWork(form.hooks, form);
+    return AnyTickWork(session.hooks, session);
 }
 
-int TimerWait(const Form1& form) {
-    if (TickHasWork(form)) return std::max(1, form.tasks.TimerInterval);
+int TimerWait(const Session& session) {
+    if (TickHasWork(session)) return std::max(1, session.tasks.TimerInterval);
     return kRestingTimerWait;
 }
 
-void Timer1_Timer(Form1& form) {
-    form.tasks.TimerInterval = 10;
-    if (form.tasks.StartupPending) window::StartUp(form);
-    BackgroundSupply(form);
-    PlaybackTick(form);
-    game::ClockTick(form);
+void TimerTick(Session& session) {
+    session.tasks.TimerInterval = 10;
+    if (session.tasks.StartupPending) window::StartUp(session);
+    BackgroundSupply(session);
+    PlaybackTick(session);
+    game::ClockTick(session);
     // Beyond the written tasks, after them and within a fixed time: the
     // features built on top (a slice of the Practice solver).
-    AnnounceTick(form.hooks, form);
+    AnnounceTick(session.hooks, session);
 }
 
-void BackgroundSupply(Form1& form) {
-    Generator& gen = form.gen;
-    LevelLibrary& lib = form.library;
+void BackgroundSupply(Session& session) {
+    Generator& gen = session.gen;
+    LevelLibrary& lib = session.library;
 
     // Search: an earlier level that needs a puzzle comes first.
     for (int k = 1; k <= FlagBound(gen.GenerationLevel); ++k) {
-        if (Eligible(form, k)) {
+        if (Eligible(session, k)) {
             gen.GenerationLevel = k;
             gen.GenerationRequested = true;
             gen.GenerationDone = false;
@@ -113,11 +113,11 @@ void BackgroundSupply(Form1& form) {
     // retry would then meet a different puzzle. It stays marked and is
     // renewed once the player has moved on.
     if (gen.GenerationRequested && !gen.GenerationDone) {
-        if (!game::SupplyMayRenew(form, gen.GenerationLevel)) {
+        if (!game::SupplyMayRenew(session, gen.GenerationLevel)) {
             gen.GenerationDone = true;
         } else {
             gen.GenerationRequested = false;
-            GenerateLevel(form);
+            GenerateLevel(session);
         }
     }
 
@@ -125,13 +125,13 @@ void BackgroundSupply(Form1& form) {
     if (gen.GenerationDone) {
         const int v = gen.GenerationLevel;
         if (v >= 0 && v <= kLevelIndexMax && lib.LevelNeedsGenerating[static_cast<std::size_t>(v)] &&
-            game::SupplyMayRenew(form, v)) {
+            game::SupplyMayRenew(session, v)) {
             lib.LevelNeedsGenerating[static_cast<std::size_t>(v)] = false;
-            InstallGeneratedLevel(form, v);
+            InstallGeneratedLevel(session, v);
         }
         // The writer skips a rewrite of unchanged content; a failed write
         // leaves the old file and the game carries on.
-        SaveLibrary(form);
+        SaveLibrary(session);
     }
 
     // Next.
@@ -140,13 +140,13 @@ void BackgroundSupply(Form1& form) {
         gen.GenerationLevel = 0;
         lib.LevelNeedsGenerating[0] = false;
         for (int k = 1; k <= FlagBound(lib.LevelCount); ++k) {
-            if (Eligible(form, k)) {
+            if (Eligible(session, k)) {
                 if (gen.GenerationLevel < 1) gen.GenerationLevel = k;
                 break;
             }
         }
         if (lib.LevelCount > kLevelsPlayed) lib.LevelCount = kLevelsPlayed;
-        if (gen.GenerationLevel < kLevelsPlayed) GenerateLevel(form);
+        if (gen.GenerationLevel < kLevelsPlayed) GenerateLevel(session);
     }
 }
 

@@ -25,27 +25,27 @@ int FindCheckCell(const std::vector<Cell>& cells, float x, float y) {
 
 }  // namespace
 
-void VerifyGeneratedLevel(Form1& form) {
-    Generator& gen = form.gen;
-    Board& b = form.board;
+void VerifyGeneratedLevel(Session& session) {
+    Generator& gen = session.gen;
+    Board& b = session.board;
     const int g = gen.GenerationLevel;
     // Cleared before the board is built, so that a verification cut short by
     // a damaged puzzle can never leave an earlier success standing.
     gen.LevelVerified.at(static_cast<std::size_t>(g)) = false;
-    BuildCheckBoard(form);
+    BuildCheckBoard(session);
 
     for (int j = 1; j <= g + 2; ++j) {
         // The frog is chosen by the cell it stands on, so the renumbering of
         // records after each removal never loses track of it. A from-cell off
         // the board selects nothing, so the puzzle fails rather than the run.
         const int from = gen.GeneratedSolutionFrom(g, j).value_or(0);
-        b.CheckSelectedFrog = IsCell(b.GridB, from) ? b.GridB[static_cast<std::size_t>(from)].Tag : 0;
+        b.CheckSelectedFrog = IsCell(b.GridB, from) ? b.GridB[static_cast<std::size_t>(from)].RecordNumber : 0;
         const int t = gen.GeneratedSolutionTo(g, j);
         // A landing cell that is no cell cannot be clicked: the step does
         // nothing, like any other failing step.
         if (IsCell(b.GridB, t)) {
             const Cell& landing = b.GridB[static_cast<std::size_t>(t)];
-            CheckBoardClick(form, 1, 1, landing.Left + 10, landing.Top + 10);
+            CheckBoardClick(session, 1, 1, landing.Left + 10, landing.Top + 10);
         }
         b.CheckSelectedFrog = 0;
     }
@@ -53,15 +53,15 @@ void VerifyGeneratedLevel(Form1& form) {
     if (b.RectB.size() == 2) gen.LevelVerified.at(static_cast<std::size_t>(g)) = true;
 }
 
-void CheckBoardClick(Form1& form, int button, int shift, float x, float y) {
+void CheckBoardClick(Session& session, int button, int shift, float x, float y) {
     (void)button;
     (void)shift;
-    Board& b = form.board;
+    Board& b = session.board;
     const int t = FindCheckCell(b.GridB, x, y);
-    if (t == 0 || b.GridB[static_cast<std::size_t>(t)].Tag != 0 || b.CheckSelectedFrog <= 0) return;
+    if (t == 0 || b.GridB[static_cast<std::size_t>(t)].RecordNumber != 0 || b.CheckSelectedFrog <= 0) return;
     const int selected = b.CheckSelectedFrog;
     if (selected >= static_cast<int>(b.RectB.size())) return;
-    const int f = b.RectB[static_cast<std::size_t>(selected)].Tag;
+    const int f = b.RectB[static_cast<std::size_t>(selected)].CellNumber;
     if (!IsCell(b.GridB, f)) return;
 
     const int W = b.BoardColumns;
@@ -70,15 +70,15 @@ void CheckBoardClick(Form1& form, int button, int shift, float x, float y) {
     const board::JumpTest jump = board::TryJump(b.GridB, W, f, t);
     if (!jump.legal) return;
 
-    board::RemoveCheckFrog(form, b.GridB[static_cast<std::size_t>(jump.jumped)].Tag);
-    board::ClearCheckCell(form, jump.jumped);
+    board::RemoveCheckFrog(session, b.GridB[static_cast<std::size_t>(jump.jumped)].RecordNumber);
+    board::ClearCheckCell(session, jump.jumped);
     // The removal may have renumbered the selected record.
     const int mover = b.CheckSelectedFrog;
-    b.GridB[static_cast<std::size_t>(f)].Tag = 0;
+    b.GridB[static_cast<std::size_t>(f)].RecordNumber = 0;
     Cell& landing = b.GridB[static_cast<std::size_t>(t)];
-    landing.Tag = mover;
+    landing.RecordNumber = mover;
     FrogRecord& rec = b.RectB.at(static_cast<std::size_t>(mover));
-    rec.Tag = t;
+    rec.CellNumber = t;
     rec.BorderColor = 0;
     rec.Left = landing.Left + 3;
     rec.Top = landing.Top + 3;

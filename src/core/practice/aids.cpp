@@ -12,47 +12,47 @@
 
 namespace quib::practice {
 
-Aids& AidsOf(Form1& form) {
-    if (!form.practice) {
-        form.practice = std::make_shared<Aids>();
-        form.practice->UndoJumpMenue.Caption = form.platform.Translate("Menu", "Undo Jump");
-        form.practice->HintMenue.Caption = form.platform.Translate("Menu", "Hint");
+Aids& AidsOf(Session& session) {
+    if (!session.practice) {
+        session.practice = std::make_shared<Aids>();
+        session.practice->UndoJumpEntry.Caption = session.platform.Translate("Menu", "Undo Jump");
+        session.practice->HintEntry.Caption = session.platform.Translate("Menu", "Hint");
     }
-    return *form.practice;
+    return *session.practice;
 }
 
-const Aids* FindAids(const Form1& form) { return form.practice.get(); }
+const Aids* FindAids(const Session& session) { return session.practice.get(); }
 
-void Subscribe(Form1& form) {
-    Hooks& hooks = form.hooks;
+void Subscribe(Session& session) {
+    Hooks& hooks = session.hooks;
     hooks.Jump.push_back(RecordJump);
     hooks.LevelBegins.push_back(LevelBegins);
     hooks.Tick.push_back(SolverTick);
     // The solver's first slice makes its aids; until then a Practice level in
     // play counts as work for it.
-    hooks.TickWork.push_back([](const Form1& f) {
+    hooks.TickWork.push_back([](const Session& f) {
         return SolverBusy(f) || (f.game.ModeIndex == kPracticeMode && !FindAids(f) && Offered(f));
     });
 }
 
-bool Offered(const Form1& form) {
-    return form.game.ModeIndex == kPracticeMode && game::LevelInPlay(form) && !form.tasks.PlaybackActive &&
-           board::FrogsLeft(form.board) >= 2;
+bool Offered(const Session& session) {
+    return session.game.ModeIndex == kPracticeMode && game::LevelInPlay(session) && !session.tasks.PlaybackActive &&
+           board::FrogsLeft(session.board) >= 2;
 }
 
-bool UndoAvailable(const Form1& form) {
-    const Aids* aids = FindAids(form);
-    if (aids == nullptr || aids->History.empty() || form.game.ModeIndex != kPracticeMode) return false;
+bool UndoAvailable(const Session& session) {
+    const Aids* aids = FindAids(session);
+    if (aids == nullptr || aids->History.empty() || session.game.ModeIndex != kPracticeMode) return false;
     // After the jump that ended a round, the round-over message may be up;
     // not the one of a solved last level, which has ended the game.
-    if (Offered(form)) return true;
-    return form.play.Now == Screen::RoundOver && form.window.WindowState != 1 && !form.tasks.PlaybackActive &&
-           board::FrogsLeft(form.board) >= 2;
+    if (Offered(session)) return true;
+    return session.play.Now == Screen::RoundOver && session.window.State != WindowState::Minimised && !session.tasks.PlaybackActive &&
+           board::FrogsLeft(session.board) >= 2;
 }
 
-void LevelBegins(Form1& form) {
-    if (!form.practice) return;
-    Aids& aids = *form.practice;
+void LevelBegins(Session& session) {
+    if (!session.practice) return;
+    Aids& aids = *session.practice;
     aids.History.clear();
     aids.LevelBegun = true;
     aids.HaveCurrent = false;
@@ -64,17 +64,17 @@ namespace {
 
 // The stored solution of the level on the board, replayed from its start by
 // the jump rules; nothing when it does not play down to one frog.
-std::optional<KnownLine> StoredLine(const Form1& form, Position& start) {
-    const int n = form.game.CurrentLevel;
-    if (!game::StoredPuzzleUsable(form, n) || n + 2 > kStepIndexMax) return std::nullopt;
+std::optional<KnownLine> StoredLine(const Session& session, Position& start) {
+    const int n = session.game.CurrentLevel;
+    if (!game::StoredPuzzleUsable(session, n) || n + 2 > kStepIndexMax) return std::nullopt;
     std::vector<int> cells;
-    for (int i = 1; i <= n + 3; ++i) cells.push_back(form.library.LevelPieces(n, i));
+    for (int i = 1; i <= n + 3; ++i) cells.push_back(session.library.LevelPieces(n, i));
     start = PositionOf(cells);
     Position p = start;
     std::uint64_t h = Hash(p);
     KnownLine line;
     for (int s = 1; s <= n + 2; ++s) {
-        const int from = form.library.SolutionFrom(n, s).value_or(0), to = form.library.SolutionTo(n, s);
+        const int from = session.library.SolutionFrom(n, s).value_or(0), to = session.library.SolutionTo(n, s);
         if (from < 1 || from > kCells || to < 1 || to > kCells || !p.Has(from) || p.Has(to))
             return std::nullopt;
         // The step must be one of the frog's jumps in the jump table.
@@ -129,11 +129,11 @@ std::vector<std::vector<Move>> GuideLines(const Aids& aids) {
 // The positions after each next jump, the likeliest first: the selected
 // frog's jumps (how many, in likely), then the jumps nearest the last jump's
 // landing cell. Those on a known line are answered without search.
-std::vector<Position> Ahead(const Form1& form, const Aids& aids, const Position& p, std::size_t& likely) {
+std::vector<Position> Ahead(const Session& session, const Aids& aids, const Position& p, std::size_t& likely) {
     int selected = 0, last = 0;
-    const Board& b = form.board;
+    const Board& b = session.board;
     if (b.SelectedFrog >= 1 && static_cast<std::size_t>(b.SelectedFrog) < b.Rect.size())
-        selected = b.Rect[static_cast<std::size_t>(b.SelectedFrog)].Tag;
+        selected = b.Rect[static_cast<std::size_t>(b.SelectedFrog)].CellNumber;
     if (!aids.History.empty()) last = aids.History.back().move.to;
     std::vector<std::pair<int, Move>> keyed;
     for (const Move& m : LegalMoves(p)) {
@@ -153,9 +153,9 @@ std::vector<Position> Ahead(const Form1& form, const Aids& aids, const Position&
     return ahead;
 }
 
-void Ask(Form1& form, Aids& aids, const Position& p, bool hint = false) {
+void Ask(Session& session, Aids& aids, const Position& p, bool hint = false) {
     std::size_t likely = 0;
-    std::vector<Position> ahead = Ahead(form, aids, p, likely);
+    std::vector<Position> ahead = Ahead(session, aids, p, likely);
     WorkerOf(aids).Ask(p, std::move(ahead), likely, hint);
 }
 
@@ -195,8 +195,8 @@ void Collect(Aids& aids) {
 // Answers for the board as it is now: at once from a known line or from what
 // the worker has decided; otherwise the worker is asked, and it thinks ahead
 // about the positions after the next jumps meanwhile.
-void Sync(Form1& form, Aids& aids) {
-    if (!Offered(form)) {
+void Sync(Session& session, Aids& aids) {
+    if (!Offered(session)) {
         // A level that ends stops the search at once.
         if (aids.Worker) aids.Worker->Rest();
         aids.HaveCurrent = false;
@@ -207,18 +207,18 @@ void Sync(Form1& form, Aids& aids) {
         aids.LevelBegun = false;
         aids.Lines.clear();
         Position start;
-        if (auto line = StoredLine(form, start)) aids.Lines.push_back(std::move(*line));
+        if (auto line = StoredLine(session, start)) aids.Lines.push_back(std::move(*line));
         WorkerOf(aids).BeginLevel(GuideLines(aids), start == aids.TablePuzzle);
         aids.TablePuzzle = start;
         aids.HaveCurrent = false;
     }
-    const Position p = PositionOf(form.board);
-    const int selected = form.board.SelectedFrog;
+    const Position p = PositionOf(session.board);
+    const int selected = session.board.SelectedFrog;
     if (aids.HaveCurrent && p == aids.Current) {
         if (selected != aids.AskedSelected) {
             // Another frog selected: its jumps are the likeliest next.
             aids.AskedSelected = selected;
-            Ask(form, aids, p);
+            Ask(session, aids, p);
         }
         Collect(aids);
         return;
@@ -236,18 +236,18 @@ void Sync(Form1& form, Aids& aids) {
         aids.Answer = Verdict::Solvable;
         aids.Next = next;
     }
-    Ask(form, aids, p);
+    Ask(session, aids, p);
     Collect(aids);
 }
 
 }  // namespace
 
-void UpdateAids(Form1& form) {
-    Aids& aids = AidsOf(form);
-    Sync(form, aids);
-    const bool inPlay = Offered(form);
-    aids.UndoJumpMenue.Enabled = UndoAvailable(form);
-    aids.HintMenue.Enabled = inPlay;
+void UpdateAids(Session& session) {
+    Aids& aids = AidsOf(session);
+    Sync(session, aids);
+    const bool inPlay = Offered(session);
+    aids.UndoJumpEntry.Enabled = UndoAvailable(session);
+    aids.HintEntry.Enabled = inPlay;
     if (!inPlay) {
         aids.Shown = Notice::Hidden;
     } else {
@@ -270,50 +270,50 @@ void UpdateAids(Form1& form) {
         aids.HintVisible = false;
 }
 
-void Hint_Click(Form1& form) {
-    if (!Offered(form)) return;
-    Aids& aids = AidsOf(form);
-    Sync(form, aids);
+void ShowHint(Session& session) {
+    if (!Offered(session)) return;
+    Aids& aids = AidsOf(session);
+    Sync(session, aids);
     if (aids.Answer == Verdict::NotSure) {
         // The player asked: the worker searches on, past the allowance, and
         // the hint shows when the answer comes.
         aids.HintWanted = true;
-        Ask(form, aids, aids.Current, true);
+        Ask(session, aids, aids.Current, true);
     } else if (aids.Answer == Verdict::Solvable && aids.Next) {
         aids.HintFrom = aids.Next->from;
         aids.HintTo = aids.Next->to;
         aids.HintVisible = true;
     }
-    UpdateAids(form);
+    UpdateAids(session);
 }
 
-void SolverTick(Form1& form) {
-    if (form.game.ModeIndex != kPracticeMode && !form.practice) return;
-    UpdateAids(form);
+void SolverTick(Session& session) {
+    if (session.game.ModeIndex != kPracticeMode && !session.practice) return;
+    UpdateAids(session);
 }
 
-void SetSolverWake(Form1& form, std::function<void()> wake) {
-    Aids& aids = AidsOf(form);
+void SetSolverWake(Session& session, std::function<void()> wake) {
+    Aids& aids = AidsOf(session);
     aids.Wake = wake;
     if (aids.Worker) aids.Worker->SetWake(std::move(wake));
 }
 
-void StopSolver(Form1& form) {
-    if (form.practice && form.practice->Worker) form.practice->Worker->Stop();
+void StopSolver(Session& session) {
+    if (session.practice && session.practice->Worker) session.practice->Worker->Stop();
 }
 
-void AwaitSolver(Form1& form, std::chrono::milliseconds limit) {
-    Aids& aids = AidsOf(form);
-    Sync(form, aids);
+void AwaitSolver(Session& session, std::chrono::milliseconds limit) {
+    Aids& aids = AidsOf(session);
+    Sync(session, aids);
     if (aids.HaveCurrent && aids.Answer == Verdict::NotSure && aids.Worker)
         aids.Worker->WaitFor(aids.Current, limit);
-    UpdateAids(form);
+    UpdateAids(session);
 }
 
-bool SolverBusy(const Form1& form) {
-    const Aids* aids = FindAids(form);
-    return aids != nullptr && Offered(form) &&
-           (aids->LevelBegun || !aids->HaveCurrent || !(PositionOf(form.board) == aids->Current));
+bool SolverBusy(const Session& session) {
+    const Aids* aids = FindAids(session);
+    return aids != nullptr && Offered(session) &&
+           (aids->LevelBegun || !aids->HaveCurrent || !(PositionOf(session.board) == aids->Current));
 }
 
 }  // namespace quib::practice

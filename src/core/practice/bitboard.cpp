@@ -90,7 +90,7 @@ Position PositionOf(const std::vector<int>& cells) {
 Position PositionOf(const Board& board) {
     Position p;
     for (std::size_t r = 1; r < board.Rect.size(); ++r) {
-        const int c = board.Rect[r].Tag;
+        const int c = board.Rect[r].CellNumber;
         if (c >= 1 && c <= kCells) p.Set(c);
     }
     return p;

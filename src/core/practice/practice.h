@@ -44,8 +44,8 @@ struct KnownLine {
 constexpr std::size_t kKnownLines = 8;
 
 struct Aids {
-    MenuEntry UndoJumpMenue{"Undo Jump", false, false};
-    MenuEntry HintMenue{"Hint", false, false};
+    MenuEntry UndoJumpEntry{"Undo Jump", false, false};
+    MenuEntry HintEntry{"Hint", false, false};
     std::vector<JumpRecord> History;
     Notice Shown = Notice::Hidden;
     bool HintVisible = false;
@@ -75,45 +75,45 @@ struct Aids {
 
 // Subscribes the aids to what the game announces: its jumps, its level
 // starts and its timer ticks. Called once, when the game's window is made.
-void Subscribe(Form1& form);
+void Subscribe(Session& session);
 
 // The aids of a game, made on first use.
-Aids& AidsOf(Form1& form);
-const Aids* FindAids(const Form1& form);
+Aids& AidsOf(Session& session);
+const Aids* FindAids(const Session& session);
 
 // The aids are offered: a Practice level in play (the game's own answer),
 // not a solution playback, with frogs still to jump.
-bool Offered(const Form1& form);
-bool UndoAvailable(const Form1& form);
+bool Offered(const Session& session);
+bool UndoAvailable(const Session& session);
 
 // Called by the board as a jump is made, before it changes anything.
-void RecordJump(Form1& form, int from, int to, int over);
+void RecordJump(Session& session, int from, int to, int over);
 // Called by every level start and board resume: the history goes.
-void LevelBegins(Form1& form);
+void LevelBegins(Session& session);
 
 // "Undo Jump" (Ctrl+Z): takes back the last jump, also after a round-over
 // message, which then goes.
-void UndoJump_Click(Form1& form);
+void UndoJump(Session& session);
 // "Hint" (H): outlines a frog and its landing cell of a jump that leads to a
 // solution, when one is known.
-void Hint_Click(Form1& form);
+void ShowHint(Session& session);
 
 // Brings the menu entries, the notice and the hint up to date with the board,
 // picking up the worker's answer for it.
-void UpdateAids(Form1& form);
+void UpdateAids(Session& session);
 // The timer's share: tells the worker about a board it has not seen and
 // picks up its answer (the window is also woken when one comes).
-void SolverTick(Form1& form);
+void SolverTick(Session& session);
 // Whether the tick still has work for the solver: a board the worker has not
 // been told about. The search itself never needs the tick.
-bool SolverBusy(const Form1& form);
+bool SolverBusy(const Session& session);
 // Sets what the worker calls, on its own thread, when the board's position is
 // decided: the window posts an UpdateAids to its event loop.
-void SetSolverWake(Form1& form, std::function<void()> wake);
+void SetSolverWake(Session& session, std::function<void()> wake);
 // Stops and joins the worker (before what its wake reaches goes away).
-void StopSolver(Form1& form);
+void StopSolver(Session& session);
 // For tests and benchmarks only: waits at most `limit` for the worker to
 // decide the board's position or give up, then brings the aids up to date.
-void AwaitSolver(Form1& form, std::chrono::milliseconds limit);
+void AwaitSolver(Session& session, std::chrono::milliseconds limit);
 
 }  // namespace quib::practice

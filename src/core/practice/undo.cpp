@@ -9,19 +9,19 @@
 
 namespace quib::practice {
 
-void RecordJump(Form1& form, int from, int to, int over) {
-    if (form.game.ModeIndex != kPracticeMode) return;
-    const Board& b = form.board;
+void RecordJump(Session& session, int from, int to, int over) {
+    if (session.game.ModeIndex != kPracticeMode) return;
+    const Board& b = session.board;
     JumpRecord r;
     r.move = {from, over, to};
     r.mover = b.SelectedFrog;
-    r.jumpedRecord = b.Grid.at(static_cast<std::size_t>(over)).Tag;
+    r.jumpedRecord = b.Grid.at(static_cast<std::size_t>(over)).RecordNumber;
     r.lastRecord = board::FrogsLeft(b);
     r.jumped = b.Rect.at(static_cast<std::size_t>(r.jumpedRecord));
     r.moverPicture = board::FindPicture(b, r.mover);
     r.moverFacedLeft = r.moverPicture > 0 && b.Frog[static_cast<std::size_t>(r.moverPicture)].FacingLeft;
     for (const FrogPicture& picture : b.Frog) r.shownPictures.push_back(picture.Visible);
-    AidsOf(form).History.push_back(std::move(r));
+    AidsOf(session).History.push_back(std::move(r));
 }
 
 namespace {
@@ -32,64 +32,64 @@ bool Matches(const Board& b, const JumpRecord& r) {
     const int M = board::FrogsLeft(b);
     const int moverNow = r.mover == r.lastRecord && r.jumpedRecord < r.lastRecord ? r.jumpedRecord : r.mover;
     return M == r.lastRecord - 1 && moverNow >= 1 && moverNow <= M &&
-           b.Rect[static_cast<std::size_t>(moverNow)].Tag == r.move.to &&
-           b.Grid.at(static_cast<std::size_t>(r.move.from)).Tag == 0 &&
-           b.Grid.at(static_cast<std::size_t>(r.move.over)).Tag == 0 &&
+           b.Rect[static_cast<std::size_t>(moverNow)].CellNumber == r.move.to &&
+           b.Grid.at(static_cast<std::size_t>(r.move.from)).RecordNumber == 0 &&
+           b.Grid.at(static_cast<std::size_t>(r.move.over)).RecordNumber == 0 &&
            r.shownPictures.size() == b.Frog.size();
 }
 
 void PlaceRecord(Board& b, int r, int cell) {
     FrogRecord& rec = b.Rect[static_cast<std::size_t>(r)];
     const Cell& c = b.Grid[static_cast<std::size_t>(cell)];
-    rec.Tag = cell;
+    rec.CellNumber = cell;
     rec.Left = c.Left + 3;
     rec.Top = c.Top + 5;
-    b.Grid[static_cast<std::size_t>(cell)].Tag = r;
+    b.Grid[static_cast<std::size_t>(cell)].RecordNumber = r;
 }
 
 // The round-over message goes as if it had never been shown; its time has
 // been counted, so the level's time runs on from now. The high-score table,
 // opened and closed over the message, left every cell hidden: the board comes
 // back whole.
-void WithdrawRoundOver(Form1& form) {
-    Messages& msg = form.msg;
+void WithdrawRoundOver(Session& session) {
+    Messages& msg = session.msg;
     msg.RoundOverLabel.Visible = false;
-    msg.Label1.Visible = false;
-    msg.Ad_Label.Visible = false;
-    Board& b = form.board;
+    msg.RoundOverHeading.Visible = false;
+    msg.MessageLine.Visible = false;
+    Board& b = session.board;
     for (std::size_t i = 1; i < b.Grid.size(); ++i) b.Grid[i].Visible = true;
-    game::Enter(form, Screen::LevelInPlay);
-    if (form.clock.ClockState == 1) form.clock.ClockState = 0;
-    if (form.clock.ClockState == 2) form.clock.ClockState = 3;
+    game::Enter(session, Screen::LevelInPlay);
+    if (session.clock.State == ClockState::FreezeRequested) session.clock.State = ClockState::Running;
+    if (session.clock.State == ClockState::Frozen) session.clock.State = ClockState::RestoreRequested;
 }
 
 }  // namespace
 
-void UndoJump_Click(Form1& form) {
-    if (!UndoAvailable(form)) return;
-    Aids& aids = AidsOf(form);
-    Board& b = form.board;
+void UndoJump(Session& session) {
+    if (!UndoAvailable(session)) return;
+    Aids& aids = AidsOf(session);
+    Board& b = session.board;
     const JumpRecord r = aids.History.back();
     aids.History.pop_back();
     if (!Matches(b, r)) {
         aids.History.clear();
         return;
     }
-    if (form.play.Now == Screen::RoundOver) WithdrawRoundOver(form);
+    if (session.play.Now == Screen::RoundOver) WithdrawRoundOver(session);
 
     // The removal backwards: the record that took the jumped frog's number
     // goes back to the end, and the jumped frog gets its number again.
     if (r.jumpedRecord < r.lastRecord) {
         b.Rect.push_back(b.Rect[static_cast<std::size_t>(r.jumpedRecord)]);
-        b.Grid.at(static_cast<std::size_t>(b.Rect.back().Tag)).Tag = r.lastRecord;
+        b.Grid.at(static_cast<std::size_t>(b.Rect.back().CellNumber)).RecordNumber = r.lastRecord;
         b.Rect[static_cast<std::size_t>(r.jumpedRecord)] = r.jumped;
     } else {
         b.Rect.push_back(r.jumped);
     }
-    b.Grid[static_cast<std::size_t>(r.move.over)].Tag = r.jumpedRecord;
+    b.Grid[static_cast<std::size_t>(r.move.over)].RecordNumber = r.jumpedRecord;
 
     // The move backwards; the mover has its own number again.
-    b.Grid[static_cast<std::size_t>(r.move.to)].Tag = 0;
+    b.Grid[static_cast<std::size_t>(r.move.to)].RecordNumber = 0;
     PlaceRecord(b, r.mover, r.move.from);
     if (r.moverPicture > 0) {
         FrogPicture& picture = b.Frog[static_cast<std::size_t>(r.moverPicture)];
@@ -106,10 +106,10 @@ void UndoJump_Click(Form1& form) {
 
     b.SelectedFrog = 0;
     b.HighLight.Visible = false;
-    board::ResetCellOutlines(form);
-    game::CheckJumpPossible(form);
-    game::UpdateCaption(form);
-    UpdateAids(form);
+    board::ResetCellOutlines(session);
+    game::CheckJumpPossible(session);
+    game::UpdateCaption(session);
+    UpdateAids(session);
 }
 
 }  // namespace quib::practice

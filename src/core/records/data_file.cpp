@@ -20,7 +20,7 @@ constexpr const char* kDataFileName = "data.txt";
 int CellCount(const Board& board) { return static_cast<int>(board.Grid.size()) - 1; }
 
 // The level flags run 1 .. LevelCount; a count beyond the tables is cut to them.
-int LevelsInFile(const Form1& form) { return std::clamp(form.library.LevelCount, 0, kLevelIndexMax); }
+int LevelsInFile(const Session& session) { return std::clamp(session.library.LevelCount, 0, kLevelIndexMax); }
 // The file is read at start-up, before the level library, while the game
 // counts its 200 levels; it carries that many flags whatever the library's
 // count when it is written, or a library of another length would make every
@@ -31,16 +31,16 @@ constexpr int kFlagsInFile = kLevelsPlayed;
 // The board of a fresh level-1 game, placed as the resume file's fallback
 // does. Before the level library is read its pieces are all 0; the records
 // are then left out rather than stood on the template cell 0.
-void PlaceFallbackRecords(Form1& form) {
-    Board& b = form.board;
-    const int level = form.game.CurrentLevel;
+void PlaceFallbackRecords(Session& session) {
+    Board& b = session.board;
+    const int level = session.game.CurrentLevel;
     const int cells = CellCount(b);
     std::vector<int> pieces;
     std::set<int> seen;
     for (int k = 1; k <= level + 3; ++k) {
-        if (!decltype(form.library.LevelPieces)::InRange(level, k)) return PlaceFrogRecords(form, {});
-        const int c = form.library.LevelPieces(level, k);
-        if (c < 1 || c > cells || !seen.insert(c).second) return PlaceFrogRecords(form, {});
+        if (!decltype(session.library.LevelPieces)::InRange(level, k)) return PlaceFrogRecords(session, {});
+        const int c = session.library.LevelPieces(level, k);
+        if (c < 1 || c > cells || !seen.insert(c).second) return PlaceFrogRecords(session, {});
         pieces.push_back(c);
     }
     std::vector<FrogRecord> records;
@@ -55,23 +55,23 @@ void PlaceFallbackRecords(Form1& form) {
         // position, so the lookup by position still holds.
         rec.Left = b.Grid[static_cast<std::size_t>(c)].Left + 1;
         rec.Top = b.Grid[static_cast<std::size_t>(c)].Top + 3;
-        rec.Tag = c;
+        rec.CellNumber = c;
         records.push_back(rec);
     }
-    PlaceFrogRecords(form, records);
+    PlaceFrogRecords(session, records);
 }
 
-void Fallback(Form1& form) {
-    Game& g = form.game;
+void Fallback(Session& session) {
+    Game& g = session.game;
     g.ResumeLevel = 1;
-    form.intro.CommandLabel2.Visible = false;
-    const int levels = LevelsInFile(form);
-    for (int i = 1; i <= levels; ++i) form.library.LevelNeedsGenerating[static_cast<std::size_t>(i)] = false;
+    session.game.ResumeOffered = false;
+    const int levels = LevelsInFile(session);
+    for (int i = 1; i <= levels; ++i) session.library.LevelNeedsGenerating[static_cast<std::size_t>(i)] = false;
     g.HighestLevel = 1;
     if (g.CurrentLevel >= 0 && g.CurrentLevel <= kLevelIndexMax)
-        form.library.LevelNeedsGenerating[static_cast<std::size_t>(g.CurrentLevel)] = true;
-    PlaceFallbackRecords(form);
-    form.clock.SessionStart = form.platform.Now();
+        session.library.LevelNeedsGenerating[static_cast<std::size_t>(g.CurrentLevel)] = true;
+    PlaceFallbackRecords(session);
+    session.clock.SessionStart = session.platform.Now();
 }
 
 // Whether the game read at start-up is still on offer: the start screen shows
@@ -79,7 +79,7 @@ void Fallback(Form1& form) {
 // offers is kept whatever its count of tries at the level: that count only
 // feeds the level-completed line and the first-try bonus, and a game shown
 // as "Continue" must still be there after the window is opened and closed.
-bool ResumeGameStillOffered(const Form1& form) { return game::ContinueOffered(form); }
+bool ResumeGameStillOffered(const Session& session) { return game::ContinueOffered(session); }
 
 }  // namespace
 
@@ -103,11 +103,11 @@ std::vector<FrogRecord> ReadFrogRecords(ItemReader& in, const Board& board) {
         FrogRecord rec;
         rec.Left = static_cast<float>(ReadBounded(in, kMaxPosition));
         rec.Top = static_cast<float>(ReadBounded(in, kMaxPosition));
-        rec.Tag = static_cast<int>(in.Integer(1, std::max(cells, 1)));
-        if (rec.Tag > cells) throw ReadFailure("cell off the board");
+        rec.CellNumber = static_cast<int>(in.Integer(1, std::max(cells, 1)));
+        if (rec.CellNumber > cells) throw ReadFailure("cell off the board");
         // Two frogs on one cell, or two records at one position (pictures are
         // found by position), would break the board's invariants.
-        if (!cellsTaken.insert(rec.Tag).second) throw ReadFailure("two frogs on one cell");
+        if (!cellsTaken.insert(rec.CellNumber).second) throw ReadFailure("two frogs on one cell");
         if (!positionsTaken.insert({rec.Left, rec.Top}).second) throw ReadFailure("two frogs at one position");
         if (tmpl) {
             rec.Width = tmpl->Width - 6;
@@ -122,35 +122,35 @@ void WriteFrogRecords(ItemWriter& out, const Board& board) {
     out.Integer(static_cast<std::int64_t>(board.Rect.size()));
     for (std::size_t k = 1; k < board.Rect.size(); ++k) {
         const FrogRecord& rec = board.Rect[k];
-        out.Number(rec.Left).Number(rec.Top).Text(std::to_string(rec.Tag));
+        out.Number(rec.Left).Number(rec.Top).Text(std::to_string(rec.CellNumber));
     }
 }
 
-void PlaceFrogRecords(Form1& form, const std::vector<FrogRecord>& records) {
-    Board& b = form.board;
+void PlaceFrogRecords(Session& session, const std::vector<FrogRecord>& records) {
+    Board& b = session.board;
     if (b.Rect.empty()) b.Rect.emplace_back();
     b.Rect.resize(1);
-    for (std::size_t n = 1; n < b.Grid.size(); ++n) b.Grid[n].Tag = 0;
+    for (std::size_t n = 1; n < b.Grid.size(); ++n) b.Grid[n].RecordNumber = 0;
     for (const FrogRecord& rec : records) {
         b.Rect.push_back(rec);
-        if (rec.Tag >= 1 && rec.Tag < static_cast<int>(b.Grid.size()))
-            b.Grid[static_cast<std::size_t>(rec.Tag)].Tag = static_cast<int>(b.Rect.size()) - 1;
+        if (rec.CellNumber >= 1 && rec.CellNumber < static_cast<int>(b.Grid.size()))
+            b.Grid[static_cast<std::size_t>(rec.CellNumber)].RecordNumber = static_cast<int>(b.Rect.size()) - 1;
     }
 }
 
 // ------------------------------------------------------------- data.txt
 
-bool WriteDataFile(Form1& form) {
+bool WriteDataFile(Session& session) {
     try {
-        const Game& g = form.game;
-        const Clock& clock = form.clock;
+        const Game& g = session.game;
+        const Clock& clock = session.clock;
         ItemWriter out;
         // Opening and closing the program without taking up "Continue" must
         // not lose the interrupted game: its level is still the one on offer.
-        out.Integer(ResumeGameStillOffered(form) ? g.ResumeLevel : g.CurrentLevel);
+        out.Integer(ResumeGameStillOffered(session) ? g.ResumeLevel : g.CurrentLevel);
         out.Integer(g.TryNumber);
         out.Integer(g.LevelTries);
-        out.Number(form.platform.Timer() - clock.LevelStartTime.value_or(0));
+        out.Number(session.platform.Timer() - clock.LevelStartTime.value_or(0));
         out.Integer(g.HighestLevel);
         out.Integer(g.Score);
         out.Integer(g.ModeIndex);
@@ -159,22 +159,22 @@ bool WriteDataFile(Form1& form) {
         out.Integer(clock.PlayHours);
         out.Integer(clock.PlayMinutes);
         out.Integer(clock.PlaySecs);
-        out.Flag(form.menu.sndmenue.Checked);
-        out.Flag(form.menu.mnuGrids.Checked);
-        for (int i = 1; i <= kFlagsInFile; ++i) out.Flag(form.library.LevelNeedsGenerating[static_cast<std::size_t>(i)]);
-        WriteFrogRecords(out, form.board);
-        return WriteFolderFile(form, kDataFileName, out.str(), FolderFlush::Flush);
+        out.Flag(session.menu.SoundOption.Checked);
+        out.Flag(session.menu.GridsOption.Checked);
+        for (int i = 1; i <= kFlagsInFile; ++i) out.Flag(session.library.LevelNeedsGenerating[static_cast<std::size_t>(i)]);
+        WriteFrogRecords(out, session.board);
+        return WriteFolderFile(session, kDataFileName, out.str(), FolderFlush::Flush);
     } catch (const std::exception&) {
         // A close request must reach its question whatever happens here.
         return false;
     }
 }
 
-void ReadDataFile(Form1& form) {
-    Game& g = form.game;
-    Clock& clock = form.clock;
-    Menus& menu = form.menu;
-    Platform& p = form.platform;
+void ReadDataFile(Session& session) {
+    Game& g = session.game;
+    Clock& clock = session.clock;
+    Menus& menu = session.menu;
+    Platform& p = session.platform;
     g.CurrentLevel = 1;
 
     // Every item is applied as soon as it is read and checked, so that a file
@@ -182,7 +182,7 @@ void ReadDataFile(Form1& form) {
     try {
         std::string text;
         // A file that cannot be read gives the defaults, and stays as it is.
-        if (ReadFolderFile(form, kDataFileName, text) != FileRead::Read) throw ReadFailure("no resume file");
+        if (ReadFolderFile(session, kDataFileName, text) != FileRead::Read) throw ReadFailure("no resume file");
         ItemReader in(text);
         g.ResumeLevel = static_cast<int>(in.Integer(kInt16Min, kInt16Max));
         g.TryNumber = static_cast<int>(in.Integer(-kMaxTryNumber, kMaxTryNumber));
@@ -197,41 +197,41 @@ void ReadDataFile(Form1& form) {
         clock.PlayHours = in.Integer(kInt32Min, kInt32Max);
         clock.PlayMinutes = in.Integer(kInt32Min, kInt32Max);
         clock.PlaySecs = in.Integer(kInt32Min, kInt32Max);
-        menu.sndmenue.Checked = in.Flag();
+        menu.SoundOption.Checked = in.Flag();
         // The jump sound follows its check mark even when the file breaks off
         // right after it, so a "Sound" shown unchecked is never heard.
-        g.SoundOn = menu.sndmenue.Checked;
-        menu.mnuGrids.Checked = in.Flag();
-        for (int i = 1; i <= kFlagsInFile; ++i) form.library.LevelNeedsGenerating[static_cast<std::size_t>(i)] = in.Flag();
-        PlaceFrogRecords(form, ReadFrogRecords(in, form.board));
+        g.SoundOn = menu.SoundOption.Checked;
+        menu.GridsOption.Checked = in.Flag();
+        for (int i = 1; i <= kFlagsInFile; ++i) session.library.LevelNeedsGenerating[static_cast<std::size_t>(i)] = in.Flag();
+        PlaceFrogRecords(session, ReadFrogRecords(in, session.board));
     } catch (const ReadFailure&) {
-        Fallback(form);
+        Fallback(session);
         return;
     }
 
     // The mode was read as a row of the mode table (1..4): a number beyond
     // the table is damage, and a game without a mode could never end.
     game::SetModeNameAndTries(g, g.ModeIndex);
-    menu.GotoLevelMenue.Enabled = g.ModeIndex == kPracticeMode;
+    menu.GotoLevelMenu.Enabled = g.ModeIndex == kPracticeMode;
 
-    if (g.ResumeLevel > form.library.LevelCount) g.ResumeLevel = 1;
+    if (g.ResumeLevel > session.library.LevelCount) g.ResumeLevel = 1;
     if (g.ResumeLevel < 1) g.ResumeLevel = 2;
-    if (g.ResumeLevel > 1) form.intro.CommandLabel2.Visible = true;
+    if (g.ResumeLevel > 1) session.game.ResumeOffered = true;
 
-    game::CheckJumpPossible(form);
+    game::CheckJumpPossible(session);
 
     // No try left to continue with. Practice has no limit to test against
     // (its try count runs below zero), and its game is never offered.
-    if (g.TryNumber + 1 >= g.TriesAllowed) form.intro.CommandLabel2.Visible = false;
-    if (g.ModeIndex < 3 && g.TryNumber >= g.TriesAllowed) form.intro.CommandLabel2.Visible = false;
-    if (g.ModeIndex == kPracticeMode) form.intro.CommandLabel2.Visible = false;
+    if (g.TryNumber + 1 >= g.TriesAllowed) session.game.ResumeOffered = false;
+    if (g.ModeIndex < 3 && g.TryNumber >= g.TriesAllowed) session.game.ResumeOffered = false;
+    if (g.ModeIndex == kPracticeMode) session.game.ResumeOffered = false;
 
-    for (std::size_t i = 1; i < form.board.Grid.size(); ++i) {
-        Cell& cell = form.board.Grid[i];
-        if (menu.mnuGrids.Checked) {
-            cell.BorderStyle = 1;
+    for (std::size_t i = 1; i < session.board.Grid.size(); ++i) {
+        Cell& cell = session.board.Grid[i];
+        if (menu.GridsOption.Checked) {
+            cell.Outlined = true;
         } else {
-            cell.BorderStyle = 0;
+            cell.Outlined = false;
             cell.BorderColor = 0;
         }
     }

@@ -17,25 +17,25 @@ bool IsDataFileName(std::string_view name) {
     return false;
 }
 
-FileRead ReadFolderFile(Form1& form, const std::string& name, std::string& content) {
-    const FileRead result = form.storage->Read(name, content);
+FileRead ReadFolderFile(Session& session, const std::string& name, std::string& content) {
+    const FileRead result = session.storage->Read(name, content);
     if (result == FileRead::Unreadable) {
-        form.files.Failures[name] = errno;
-        form.files.Unreadable.insert(name);
+        session.files.Failures[name] = errno;
+        session.files.Unreadable.insert(name);
     }
     return result;
 }
 
-bool WriteFolderFile(Form1& form, const std::string& name, const std::string& content, FolderFlush folder) {
-    if (form.files.Unreadable.count(name) != 0) return false;
-    if (!form.storage->Replace(name, content, folder)) {
-        form.files.Failures[name] = errno;
+bool WriteFolderFile(Session& session, const std::string& name, const std::string& content, FolderFlush folder) {
+    if (session.files.Unreadable.count(name) != 0) return false;
+    if (!session.storage->Replace(name, content, folder)) {
+        session.files.Failures[name] = errno;
         return false;
     }
-    form.files.Failures.erase(name);
+    session.files.Failures.erase(name);
     return true;
 }
 
-void RemoveStaleTemporaries(const Form1& form) { form.storage->RemoveStaleTemporaries(); }
+void RemoveStaleTemporaries(const Session& session) { session.storage->RemoveStaleTemporaries(); }
 
 }  // namespace quib::records

@@ -89,17 +89,17 @@ std::string FormatPlayTime(std::int64_t seconds) {
     return std::to_string(h) + ":" + std::to_string(m) + ":" + std::to_string(r);
 }
 
-void BuildHighScoreTable(Form1& form) {
-    HighScores& h = form.high;
-    h.HighLabel.Caption = form.platform.Translate("HighScores", "High Scores");
+void BuildHighScoreTable(Session& session) {
+    HighScores& h = session.high;
+    h.HighLabel.Caption = session.platform.Translate("HighScores", "High Scores");
     h.HighLabel.Left = 0;
     h.HighLabel.Top = 1;
     h.HighLabel.Visible = false;
-    h.NamesLabel[0] = {form.platform.Translate("HighScores", "Name"), kNamesLeft, kRowHeight, false,
+    h.NamesLabel[0] = {session.platform.Translate("HighScores", "Name"), kNamesLeft, kRowHeight, false,
                        h.NamesLabel[0].ForeColor};
-    h.ScoreLabel[0] = {form.platform.Translate("HighScores", "Score"), kScoreLeft, kRowHeight, false,
+    h.ScoreLabel[0] = {session.platform.Translate("HighScores", "Score"), kScoreLeft, kRowHeight, false,
                        h.ScoreLabel[0].ForeColor};
-    h.TimeLabel[0] = {form.platform.Translate("HighScores", "Time"), kTimeLeft, kRowHeight, false,
+    h.TimeLabel[0] = {session.platform.Translate("HighScores", "Time"), kTimeLeft, kRowHeight, false,
                       h.TimeLabel[0].ForeColor};
     for (int i = 1; i <= kRows; ++i) {
         Label names = h.NamesLabel[0];
@@ -115,11 +115,11 @@ void BuildHighScoreTable(Form1& form) {
         h.ScoreLabel[Row(i)] = score;
         h.TimeLabel[Row(i)] = time;
     }
-    ReadHighScores(form);
+    ReadHighScores(session);
 }
 
-void ReadHighScores(Form1& form) {
-    HighScores& h = form.high;
+void ReadHighScores(Session& session) {
+    HighScores& h = session.high;
     // Read all thirty items before touching the table: a damaged file leaves
     // cleared rows, never half of an old table mixed with defaults.
     struct Entry {
@@ -131,7 +131,7 @@ void ReadHighScores(Form1& form) {
         std::string text;
         // A table that cannot be read is cleared for this run; its file is
         // kept, since the writer leaves an unreadable file alone.
-        if (ReadFolderFile(form, kHighScoreFileName, text) != FileRead::Read) throw ReadFailure("no high-score file");
+        if (ReadFolderFile(session, kHighScoreFileName, text) != FileRead::Read) throw ReadFailure("no high-score file");
         ItemReader in(text);
         for (int i = 1; i <= kRows; ++i) {
             Entry& e = entries[Row(i)];
@@ -141,7 +141,7 @@ void ReadHighScores(Form1& form) {
         }
     } catch (const ReadFailure&) {
         ClearRows(h);
-        WriteHighScores(form);
+        WriteHighScores(session);
         return;
     }
     for (int i = 1; i <= kRows; ++i) {
@@ -153,25 +153,25 @@ void ReadHighScores(Form1& form) {
     }
 }
 
-bool WriteHighScores(Form1& form) {
+bool WriteHighScores(Session& session) {
     try {
-        const HighScores& h = form.high;
+        const HighScores& h = session.high;
         ItemWriter out;
         for (int i = 1; i <= kRows; ++i) {
             out.Text(h.NamesLabel[Row(i)].Caption);
             out.Text(h.ScoreLabel[Row(i)].Caption);
             out.Integer(h.HighScoreSeconds[Row(i)]);
         }
-        return WriteFolderFile(form, kHighScoreFileName, out.str(), FolderFlush::Flush);
+        return WriteFolderFile(session, kHighScoreFileName, out.str(), FolderFlush::Flush);
     } catch (const std::exception&) {
         return false;
     }
 }
 
-void InsertHighScore(Form1& form) {
-    HighScores& h = form.high;
-    Clock& clock = form.clock;
-    const std::int32_t score = form.game.Score;
+void InsertHighScore(Session& session) {
+    HighScores& h = session.high;
+    Clock& clock = session.clock;
+    const std::int32_t score = session.game.Score;
     h.NewScoreRank = 0;
     for (int i = 1; i <= kRows; ++i) {
         const std::optional<double> rowScore = ScoreValue(h.ScoreLabel[Row(i)].Caption);
@@ -207,76 +207,76 @@ void InsertHighScore(Form1& form) {
     h.NamesLabel[Row(rank)].Caption = "Anonymous";
 }
 
-void Command1_Click(Form1& form) {
-    HighScores& h = form.high;
-    Messages& msg = form.msg;
+void EnterName(Session& session) {
+    HighScores& h = session.high;
+    Messages& msg = session.msg;
     // A rank beyond the ten rows has no label to take the name.
     if (h.NewScoreRank < 1 || h.NewScoreRank > kRows) return;
-    msg.Label1.Visible = false;
+    msg.RoundOverHeading.Visible = false;
     msg.RoundOverLabel.Visible = false;
-    msg.Ad_Label.Visible = false;
+    msg.MessageLine.Visible = false;
     msg.NameInput.Visible = false;
-    msg.Command1.Visible = false;
+    msg.EnterButton.Visible = false;
     h.NamesLabel[Row(h.NewScoreRank)].Caption = msg.NameInput.Text;
     // The name is in: what is left is the ended game, which the table covers.
-    game::Enter(form, Screen::GameOver);
-    mnuHighScores_Click(form);
+    game::Enter(session, Screen::GameOver);
+    ShowHighScores(session);
 }
 
-void NameInput_KeyPress(Form1& form, int keyAscii) {
-    if (keyAscii == kEnterKey) Command1_Click(form);
+void NameKey(Session& session, int keyAscii) {
+    if (keyAscii == kEnterKey) EnterName(session);
 }
 
-void mnuHighScores_Click(Form1& form) {
-    HighScores& h = form.high;
-    Messages& msg = form.msg;
+void ShowHighScores(Session& session) {
+    HighScores& h = session.high;
+    Messages& msg = session.msg;
     // Opened twice, the second opening would remember the messages as hidden
     // (the first one hid them) and lose them when the table closes.
-    if (form.play.Now == Screen::HighScores) return;
-    game::Enter(form, Screen::HighScores);
+    if (session.play.Now == Screen::HighScores) return;
+    game::Enter(session, Screen::HighScores);
 
-    h.Remembered = {msg.Label1.Visible, msg.RoundOverLabel.Visible, msg.NameInput.Visible, msg.Command1.Visible,
-                    msg.Label2.Visible, msg.Label3b.Visible,        msg.Label6.Visible,    msg.PausedLabel.Visible};
-    form.clock.WasPaused = msg.PausedLabel.Visible;
+    h.Remembered = {msg.RoundOverHeading.Visible, msg.RoundOverLabel.Visible, msg.NameInput.Visible, msg.EnterButton.Visible,
+                    msg.PanelTitle.Visible, msg.PanelCount.Visible,        msg.PanelScore.Visible,    msg.PausedLabel.Visible};
+    session.clock.WasPaused = msg.PausedLabel.Visible;
 
     msg.PausedLabel.Visible = false;
-    form.clock.ClockState = 1;
+    session.clock.State = ClockState::FreezeRequested;
 
-    form.intro.Visible = false;
+    session.intro.Visible = false;
     msg.RoundOverLabel.Visible = false;
-    msg.Ad_Label.Visible = false;
-    msg.Label1.Visible = false;
-    msg.Label2.Visible = false;
-    msg.Label3b.Visible = false;
-    msg.Label6.Visible = false;
-    board::HideAllFrogPictures(form.board);
-    form.board.HighLight.Visible = false;
-    for (std::size_t i = 1; i < form.board.Grid.size(); ++i) form.board.Grid[i].Visible = false;
+    msg.MessageLine.Visible = false;
+    msg.RoundOverHeading.Visible = false;
+    msg.PanelTitle.Visible = false;
+    msg.PanelCount.Visible = false;
+    msg.PanelScore.Visible = false;
+    board::HideAllFrogPictures(session.board);
+    session.board.HighLight.Visible = false;
+    for (std::size_t i = 1; i < session.board.Grid.size(); ++i) session.board.Grid[i].Visible = false;
 
     ShowTable(h, true);
 }
 
-void HighLabel_Click(Form1& form) {
-    HighScores& h = form.high;
-    Messages& msg = form.msg;
-    Game& g = form.game;
+void CloseHighScores(Session& session) {
+    HighScores& h = session.high;
+    Messages& msg = session.msg;
+    Game& g = session.game;
     // The table's labels take clicks only while it is shown; a close of a
     // table that is not open would restore what an older opening remembered.
-    if (form.play.Now != Screen::HighScores) return;
+    if (session.play.Now != Screen::HighScores) return;
 
-    msg.Label1.Visible = false;
+    msg.RoundOverHeading.Visible = false;
     msg.RoundOverLabel.Visible = false;
-    msg.Ad_Label.Visible = false;
+    msg.MessageLine.Visible = false;
     ShowTable(h, false);
 
     // The game is over when the table covers its game-over message (no try
     // left, or every level solved). The try counter alone cannot tell: it
     // is at its limit as well while the last try is played, or on the panel
     // of a level solved at the last try, and that game goes on.
-    const bool gameOver = g.ModeIndex < kPracticeMode && form.play.UnderTable == Screen::GameOver;
-    if (gameOver || form.play.UnderTable == Screen::StartScreen) {
-        msg.Label1.Visible = false;
-        msg.Ad_Label.Visible = false;
+    const bool gameOver = g.ModeIndex < kPracticeMode && session.play.UnderTable == Screen::GameOver;
+    if (gameOver || session.play.UnderTable == Screen::StartScreen) {
+        msg.RoundOverHeading.Visible = false;
+        msg.MessageLine.Visible = false;
         // The table opened from the start screen goes back to it; only a game
         // that is really over has its counters reset. Resetting them for the
         // start screen alone would spoil the interrupted game that "Continue"
@@ -287,46 +287,46 @@ void HighLabel_Click(Form1& form) {
             g.TryNumber = 0;
             g.LevelTries = 0;
         }
-        form.intro.Visible = true;
-        game::Enter(form, Screen::StartScreen);
-        game::UpdateCaption(form);
+        session.intro.Visible = true;
+        game::Enter(session, Screen::StartScreen);
+        game::UpdateCaption(session);
         return;
     }
 
     // The board comes back under a level in play that was not paused; a
     // message or the panel comes back over the hidden board.
     const HighScores::Shown& was = h.Remembered;
-    const bool levelUnder = form.play.UnderTable == Screen::LevelInPlay;
+    const bool levelUnder = session.play.UnderTable == Screen::LevelInPlay;
     if (!was.PausedLabel && levelUnder) {
-        board::ShowFrogPictures(form.board);
-        for (std::size_t i = 1; i < form.board.Grid.size(); ++i) form.board.Grid[i].Visible = true;
-        if (form.board.SelectedFrog > 0) form.board.HighLight.Visible = true;
+        board::ShowFrogPictures(session.board);
+        for (std::size_t i = 1; i < session.board.Grid.size(); ++i) session.board.Grid[i].Visible = true;
+        if (session.board.SelectedFrog > 0) session.board.HighLight.Visible = true;
     }
 
-    msg.Label1.Visible = was.Label1;
+    msg.RoundOverHeading.Visible = was.RoundOverHeading;
     msg.RoundOverLabel.Visible = was.RoundOverLabel;
     msg.NameInput.Visible = was.NameInput;
-    msg.Command1.Visible = was.Command1;
-    msg.Label2.Visible = was.Label2;
-    msg.Label3b.Visible = was.Label3b;
-    msg.Label6.Visible = was.Label6;
+    msg.EnterButton.Visible = was.EnterButton;
+    msg.PanelTitle.Visible = was.PanelTitle;
+    msg.PanelCount.Visible = was.PanelCount;
+    msg.PanelScore.Visible = was.PanelScore;
     msg.PausedLabel.Visible = was.PausedLabel;
-    msg.Ad_Label.Visible = msg.Label2.Visible;
+    msg.MessageLine.Visible = msg.PanelTitle.Visible;
     // The screen the table covered comes back. (The message line stays as
     // the labels have it; what is on screen is this state, not the labels.)
-    game::Enter(form, form.play.UnderTable);
+    game::Enter(session, session.play.UnderTable);
 
-    if (levelUnder) form.clock.ClockState = 3;
+    if (levelUnder) session.clock.State = ClockState::RestoreRequested;
 }
 
-void NamesLabel_Click(Form1& form, int index) {
+void CloseHighScoresAtName(Session& session, int index) {
     (void)index;  // any row, the header included, closes the table
-    HighLabel_Click(form);
+    CloseHighScores(session);
 }
 
-void ScoreLabel_Click(Form1& form, int index) {
+void CloseHighScoresAtScore(Session& session, int index) {
     (void)index;
-    HighLabel_Click(form);
+    CloseHighScores(session);
 }
 
 }  // namespace quib::records

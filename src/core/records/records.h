@@ -17,45 +17,45 @@ enum class FileRead;
 enum class FolderFlush;
 // Reads a file of the data folder by its name. A file that is there but
 // cannot be read is remembered, so that this run never writes over it.
-FileRead ReadFolderFile(Form1& form, const std::string& name, std::string& content);
+FileRead ReadFolderFile(Session& session, const std::string& name, std::string& content);
 // Replaces a file of the data folder safely; false when it was not written,
 // which includes a file this run found unreadable.
-bool WriteFolderFile(Form1& form, const std::string& name, const std::string& content, FolderFlush folder);
+bool WriteFolderFile(Session& session, const std::string& name, const std::string& content, FolderFlush folder);
 // Removes the temporary files that a write cut off by a crash or a kill left
 // in the data folder: plain files of this user named as a safe write names
 // them (".high.txt.quib-tmp-" and six letters or digits), nothing else.
-void RemoveStaleTemporaries(const Form1& form);
+void RemoveStaleTemporaries(const Session& session);
 
 // ------------------------------------------------------------ high scores
 
 // "h:m:s" without leading zeros: 3903 seconds give "1:5:3".
 std::string FormatPlayTime(std::int64_t seconds);
-void BuildHighScoreTable(Form1& form);
-void ReadHighScores(Form1& form);
-bool WriteHighScores(Form1& form);
-void InsertHighScore(Form1& form);
-void Command1_Click(Form1& form);
-void NameInput_KeyPress(Form1& form, int keyAscii);
-void mnuHighScores_Click(Form1& form);
-void HighLabel_Click(Form1& form);
-void NamesLabel_Click(Form1& form, int index);
-void ScoreLabel_Click(Form1& form, int index);
+void BuildHighScoreTable(Session& session);
+void ReadHighScores(Session& session);
+bool WriteHighScores(Session& session);
+void InsertHighScore(Session& session);
+void EnterName(Session& session);
+void NameKey(Session& session, int keyAscii);
+void ShowHighScores(Session& session);
+void CloseHighScores(Session& session);
+void CloseHighScoresAtName(Session& session, int index);
+void CloseHighScoresAtScore(Session& session, int index);
 
 // ------------------------------------------------------------- save slots
 
 std::string SlotFileName(int slot);
-void UpdateSlotMenus(Form1& form);
-void UpdateSlotMenu(Form1& form, int slot);
-void mnusavegame_Click(Form1& form, int index);
-void mnuloadgame_Click(Form1& form, int index);
+void UpdateSlotMenus(Session& session);
+void UpdateSlotMenu(Session& session, int slot);
+void SaveToSlot(Session& session, int index);
+void LoadFromSlot(Session& session, int index);
 // Closes the game's slot when its game ends: the file holds the one text
 // item given ("Hi" after the last level, "hi" after a lost game).
-void CloseSaveSlot(Form1& form, const std::string& item);
+void CloseSaveSlot(Session& session, const std::string& item);
 
 // ------------------------------------------------ settings and resume file
 
-bool WriteDataFile(Form1& form);
-void ReadDataFile(Form1& form);
+bool WriteDataFile(Session& session);
+void ReadDataFile(Session& session);
 
 // ------------------------------- frog records shared by data.txt and slots
 
@@ -85,6 +85,6 @@ double ReadBounded(ItemReader& in, double limit);
 std::vector<FrogRecord> ReadFrogRecords(ItemReader& in, const Board& board);
 void WriteFrogRecords(ItemWriter& out, const Board& board);
 // Replaces the board's frog records with these (pictures untouched).
-void PlaceFrogRecords(Form1& form, const std::vector<FrogRecord>& records);
+void PlaceFrogRecords(Session& session, const std::vector<FrogRecord>& records);
 
 }  // namespace quib::records

@@ -69,30 +69,30 @@ SlotContent ParseSlot(const std::string& text, const Board& board) {
 // The slot's content, or nothing when its file is missing or damaged. The
 // whole file is checked, start layout included, so that a slot offered for
 // loading can really be loaded.
-std::optional<SlotContent> ReadSlot(Form1& form, int slot) {
+std::optional<SlotContent> ReadSlot(Session& session, int slot) {
     std::string text;
-    if (ReadFolderFile(form, SlotFileName(slot), text) != FileRead::Read) return std::nullopt;
+    if (ReadFolderFile(session, SlotFileName(slot), text) != FileRead::Read) return std::nullopt;
     try {
-        return ParseSlot(text, form.board);
+        return ParseSlot(text, session.board);
     } catch (const ReadFailure&) {
         return std::nullopt;
     }
 }
 
-void MarkSlot(Form1& form, int slot, bool readable) {
-    form.menu.mnusavegame[Entry(slot)].Checked = readable;
-    form.menu.mnuloadgame[Entry(slot)].Enabled = readable;
+void MarkSlot(Session& session, int slot, bool readable) {
+    session.menu.SaveSlotEntries[Entry(slot)].Checked = readable;
+    session.menu.LoadSlotEntries[Entry(slot)].Enabled = readable;
 }
 
-std::string SlotText(Form1& form) {
-    const Game& g = form.game;
-    const Clock& clock = form.clock;
-    const Board& b = form.board;
+std::string SlotText(Session& session) {
+    const Game& g = session.game;
+    const Clock& clock = session.clock;
+    const Board& b = session.board;
     ItemWriter out;
     out.Integer(g.CurrentLevel);
     out.Integer(g.TryNumber);
     out.Integer(g.LevelTries);
-    out.Number(form.platform.Timer() - clock.LevelStartTime.value_or(0));
+    out.Number(session.platform.Timer() - clock.LevelStartTime.value_or(0));
     out.Integer(g.Score);
     out.Integer(g.ModeIndex);
     out.Integer(clock.PlaySeconds);
@@ -102,7 +102,7 @@ std::string SlotText(Form1& form) {
     WriteFrogRecords(out, b);
     const int level = g.CurrentLevel;
     for (int j = 1; j <= level + 3; ++j) {
-        const int c = form.library.LevelPieces(level, j);
+        const int c = session.library.LevelPieces(level, j);
         const bool onBoard = c >= 1 && c < static_cast<int>(b.Grid.size());
         const Cell& cell = onBoard ? b.Grid[static_cast<std::size_t>(c)] : b.Grid.at(0);
         out.Number(cell.Left).Number(cell.Top).Integer(c);
@@ -114,75 +114,75 @@ std::string SlotText(Form1& form) {
 
 std::string SlotFileName(int slot) { return "savedgame" + std::to_string(slot) + ".txt"; }
 
-void UpdateSlotMenus(Form1& form) {
-    for (int n = 1; n <= kSlots; ++n) UpdateSlotMenu(form, n);
+void UpdateSlotMenus(Session& session) {
+    for (int n = 1; n <= kSlots; ++n) UpdateSlotMenu(session, n);
 }
 
-void UpdateSlotMenu(Form1& form, int slot) {
+void UpdateSlotMenu(Session& session, int slot) {
     if (!IsSlot(slot)) return;
-    MarkSlot(form, slot, ReadSlot(form, slot).has_value());
+    MarkSlot(session, slot, ReadSlot(session, slot).has_value());
 }
 
-void mnusavegame_Click(Form1& form, int index) {
+void SaveToSlot(Session& session, int index) {
     // Without a game running (the start screen, also under the table, or an
     // ended game) the counters and frogs left over from the last one would
     // overwrite the slot's real game.
-    if (!IsSlot(index) || !game::GameRuns(form)) return;
-    const int previousSlot = form.game.SaveSlot;
-    form.game.SaveSlot = index;
-    game::UpdateCaption(form);
+    if (!IsSlot(index) || !game::GameRuns(session)) return;
+    const int previousSlot = session.game.SaveSlot;
+    session.game.SaveSlot = index;
+    game::UpdateCaption(session);
     bool written = false;
     bool loadable = false;
     try {
-        const std::string text = SlotText(form);
+        const std::string text = SlotText(session);
         try {
-            ParseSlot(text, form.board);
+            ParseSlot(text, session.board);
             loadable = true;
         } catch (const ReadFailure&) {
             // A game the loader could not take back (a level whose puzzle is
             // not made yet, on the panel before it) is never offered for
             // loading, and never replaces a save that can be loaded.
         }
-        if (loadable || !ReadSlot(form, index))
-            written = WriteFolderFile(form, SlotFileName(index), text, FolderFlush::Flush);
+        if (loadable || !ReadSlot(session, index))
+            written = WriteFolderFile(session, SlotFileName(index), text, FolderFlush::Flush);
     } catch (const std::exception&) {
         // Not written.
     }
     if (written) {
-        MarkSlot(form, index, loadable);
-        form.menu.mnusave.Enabled = false;
+        MarkSlot(session, index, loadable);
+        session.menu.SaveMenu.Enabled = false;
     } else {
         // Nothing was saved: the game keeps the slot it had, the caption says
         // so, and the menus still say what the old file holds, with "Save"
         // available to try again.
-        form.game.SaveSlot = previousSlot;
-        game::UpdateCaption(form);
+        session.game.SaveSlot = previousSlot;
+        game::UpdateCaption(session);
     }
 }
 
-void mnuloadgame_Click(Form1& form, int index) {
-    Game& g = form.game;
-    Clock& clock = form.clock;
-    Platform& p = form.platform;
+void LoadFromSlot(Session& session, int index) {
+    Game& g = session.game;
+    Clock& clock = session.clock;
+    Platform& p = session.platform;
     if (!IsSlot(index)) return;
-    if (index == g.SaveSlot && game::GameRuns(form)) return;
+    if (index == g.SaveSlot && game::GameRuns(session)) return;
 
     // A slot that turns out unreadable now leaves the running game exactly as
     // it was: nothing is saved, added or changed before the file is known good.
-    const std::optional<SlotContent> loaded = ReadSlot(form, index);
+    const std::optional<SlotContent> loaded = ReadSlot(session, index);
     if (!loaded) {
-        MarkSlot(form, index, false);
+        MarkSlot(session, index, false);
         return;
     }
     const SlotContent& s = *loaded;
 
-    game::BankPlayTime(form);
-    if (g.SaveSlot > 0) mnusavegame_Click(form, g.SaveSlot);
-    WriteDataFile(form);
+    game::BankPlayTime(session);
+    if (g.SaveSlot > 0) SaveToSlot(session, g.SaveSlot);
+    WriteDataFile(session);
 
     g.SaveSlot = index;
-    form.board.SelectedFrog = 0;
-    form.msg.Command1.Visible = false;
+    session.board.SelectedFrog = 0;
+    session.msg.EnterButton.Visible = false;
 
     g.CurrentLevel = s.level;
     g.TryNumber = s.tryNumber;
@@ -198,48 +198,48 @@ void mnuloadgame_Click(Form1& form, int index) {
     clock.PlayMinutes = s.playMinutes;
     clock.PlaySecs = s.playSecs;
 
-    PlaceFrogRecords(form, s.frogs);
+    PlaceFrogRecords(session, s.frogs);
     for (const FrogRecord& rec : s.frogs) {
-        Cell& cell = form.board.Grid[static_cast<std::size_t>(rec.Tag)];
-        cell.BorderStyle = 1;
+        Cell& cell = session.board.Grid[static_cast<std::size_t>(rec.CellNumber)];
+        cell.Outlined = true;
         cell.BorderColor = Rgb(255, 0, 0);
     }
 
     // The background supply may have replaced the level's puzzle since the
     // save; the saved start layout goes back into the library.
     for (int j = 1; j <= s.level + 3; ++j)
-        form.library.LevelPieces(s.level, j) = static_cast<std::int16_t>(s.startCells[static_cast<std::size_t>(j - 1)]);
-    TouchLevel(form.library, s.level);
+        session.library.LevelPieces(s.level, j) = static_cast<std::int16_t>(s.startCells[static_cast<std::size_t>(j - 1)]);
+    TouchLevel(session.library, s.level);
 
     game::SetModeNameAndTries(g, g.ModeIndex);
-    form.menu.GotoLevelMenue.Enabled = g.ModeIndex == kPracticeMode;
+    session.menu.GotoLevelMenu.Enabled = g.ModeIndex == kPracticeMode;
 
-    if (g.CurrentLevel > form.library.LevelCount) g.CurrentLevel = 1;
+    if (g.CurrentLevel > session.library.LevelCount) g.CurrentLevel = 1;
     if (g.CurrentLevel < 1) g.CurrentLevel = 1;
-    if (g.CurrentLevel > 1) form.intro.CommandLabel2.Visible = true;
+    g.ResumeOffered = g.CurrentLevel > 1;
     // "Continue" now stands for the loaded game, not the one read at start-up:
     // it would otherwise put the loaded frogs under another level's number.
     g.ResumeLevel = g.CurrentLevel;
     // The file has just been read whole, so its entries can say so.
-    MarkSlot(form, index, true);
+    MarkSlot(session, index, true);
 
-    if (!form.menu.mnuGrids.Checked)
-        for (std::size_t i = 1; i < form.board.Grid.size(); ++i) form.board.Grid[i].BorderStyle = 0;
+    if (!session.menu.GridsOption.Checked)
+        for (std::size_t i = 1; i < session.board.Grid.size(); ++i) session.board.Grid[i].Outlined = false;
 
-    game::ResumeBoard(form);
+    game::TakeUpBoard(session);
 }
 
-void CloseSaveSlot(Form1& form, const std::string& item) {
-    const int slot = form.game.SaveSlot;
+void CloseSaveSlot(Session& session, const std::string& item) {
+    const int slot = session.game.SaveSlot;
     if (IsSlot(slot)) {
         ItemWriter out;
         out.Text(item);
         // A failed write leaves the old save in place; the slot is still
         // closed for this run.
-        WriteFolderFile(form, SlotFileName(slot), out.str(), FolderFlush::Flush);
-        MarkSlot(form, slot, false);
+        WriteFolderFile(session, SlotFileName(slot), out.str(), FolderFlush::Flush);
+        MarkSlot(session, slot, false);
     }
-    form.game.SaveSlot = 0;
+    session.game.SaveSlot = 0;
 }
 
 }  // namespace quib::records

@@ -19,65 +19,65 @@ namespace {
 
 // The close request's work before its question; false when the game or the
 // high scores could not be written.
-bool SaveForExit(Form1& form) {
-    Clock& clock = form.clock;
-    if (clock.ClockState == 2) clock.ClockState = 3;
-    levels::Timer1_Timer(form);
+bool SaveForExit(Session& session) {
+    Clock& clock = session.clock;
+    if (clock.State == ClockState::Frozen) clock.State = ClockState::RestoreRequested;
+    levels::TimerTick(session);
 
     // Only time spent with a level in play counts: closing at the start
     // screen adds nothing. Answered No, the game goes on, and the time just
     // added is not added again by the next level end or close request.
-    game::BankPlayTime(form);
+    game::BankPlayTime(session);
 
-    if (form.game.SaveSlot > 0) records::mnusavegame_Click(form, form.game.SaveSlot);
+    if (session.game.SaveSlot > 0) records::SaveToSlot(session, session.game.SaveSlot);
     // A file that cannot be written leaves its old version in place and
     // never keeps the player from the question.
-    const bool dataWritten = records::WriteDataFile(form);
-    const bool scoresWritten = records::WriteHighScores(form);
-    game::UpdateCaption(form);
+    const bool dataWritten = records::WriteDataFile(session);
+    const bool scoresWritten = records::WriteHighScores(session);
+    game::UpdateCaption(session);
     return dataWritten && scoresWritten;
 }
 
-void End(Form1& form) {
-    form.about.Loaded = false;
-    form.window.Ended = true;
+void End(Session& session) {
+    session.about.Loaded = false;
+    session.window.Ended = true;
 }
 
 }  // namespace
 
-bool Form_Unload(Form1& form) {
-    const bool saved = SaveForExit(form);
+bool RequestClose(Session& session) {
+    const bool saved = SaveForExit(session);
     // While the question (and the word that the files could not be kept)
     // is open nobody plays: its seconds count neither for a session that
     // ends meanwhile nor, answered No, for the game.
-    game::SetExitQuestion(form, true);
-    if (!saved) TellFilesNotKept(form, false, true);
-    const bool yes = form.platform.AskYesNo(
-        form.platform.Translate("Exit", "Are you sure you want to exit the program?"), "Quib");
-    game::SetExitQuestion(form, false);
+    game::SetExitQuestion(session, true);
+    if (!saved) TellFilesNotKept(session, false, true);
+    const bool yes = session.platform.AskYesNo(
+        session.platform.Translate("Exit", "Are you sure you want to exit the program?"), "Quib");
+    game::SetExitQuestion(session, false);
     if (!yes) {
-        form.clock.ClockState = 3;
+        session.clock.State = ClockState::RestoreRequested;
         return true;
     }
-    End(form);
+    End(session);
     return false;
 }
 
-void SessionEnd(Form1& form) {
-    if (form.window.Ended) return;
+void SessionEnd(Session& session) {
+    if (session.window.Ended) return;
     // The session is ending: no box would be seen.
-    if (!SaveForExit(form)) TellFilesNotKept(form, false, false);
-    End(form);
+    if (!SaveForExit(session)) TellFilesNotKept(session, false, false);
+    End(session);
 }
 
 namespace {
 
 // The system's words for why a file failed.
-std::string Cause(Form1& form, const std::string& name) {
-    const auto found = form.files.Failures.find(name);
-    if (found == form.files.Failures.end()) return form.platform.Translate("Exit", "cause unknown");
+std::string Cause(Session& session, const std::string& name) {
+    const auto found = session.files.Failures.find(name);
+    if (found == session.files.Failures.end()) return session.platform.Translate("Exit", "cause unknown");
     if (found->second == records::kFolderTakenOver)
-        return form.platform.Translate("Exit",
+        return session.platform.Translate("Exit",
                                        "the folder was moved or removed while the game ran, and another copy of "
                                        "Quib uses the folder at that place now, so nothing was written there");
     return std::strerror(found->second);
@@ -85,55 +85,55 @@ std::string Cause(Form1& form, const std::string& name) {
 
 // Each of the close's files that is not written, and why: one that could
 // not be read at the start was left alone on purpose.
-std::string WhatWasNotWritten(Form1& form) {
+std::string WhatWasNotWritten(Session& session) {
     std::string text;
     for (const char* name : {"data.txt", "high.txt"}) {
-        if (form.files.Failures.count(name) == 0) continue;
+        if (session.files.Failures.count(name) == 0) continue;
         if (!text.empty()) text += "; ";
         text += Arg(
-            Arg(form.files.Unreadable.count(name) != 0
-                    ? form.platform.Translate(
+            Arg(session.files.Unreadable.count(name) != 0
+                    ? session.platform.Translate(
                           "Exit", "%1 could not be read when the game started (%2), so it was left as it was")
-                    : form.platform.Translate("Exit", "%1 could not be written (%2)"),
+                    : session.platform.Translate("Exit", "%1 could not be written (%2)"),
                 name),
-            Cause(form, name));
+            Cause(session, name));
     }
-    return text.empty() ? form.platform.Translate("Exit", "its files could not be written") : text;
+    return text.empty() ? session.platform.Translate("Exit", "its files could not be written") : text;
 }
 
 }  // namespace
 
-void TellFilesNotKept(Form1& form, bool atStart, bool showBox) {
-    if (form.window.ToldFilesNotKept) return;
-    form.window.ToldFilesNotKept = true;
+void TellFilesNotKept(Session& session, bool atStart, bool showBox) {
+    if (session.window.ToldFilesNotKept) return;
+    session.window.ToldFilesNotKept = true;
     const std::string text =
-        atStart ? Arg(form.platform.Translate(
+        atStart ? Arg(session.platform.Translate(
                           "Exit",
                           "Quib cannot keep anything: its folder for your game, scores and options "
                           "(%1) cannot be written. You can play, but nothing will be saved."),
-                      form.DataFolder)
-                : Arg(Arg(form.platform.Translate("Exit",
+                      session.DataFolder)
+                : Arg(Arg(session.platform.Translate("Exit",
                                                   "Quib could not save your game: in %1, %2. What this "
                                                   "session changed there is not kept."),
-                          form.DataFolder),
-                      WhatWasNotWritten(form));
+                          session.DataFolder),
+                      WhatWasNotWritten(session));
     std::fprintf(stderr, "%s\n", text.c_str());
-    if (showBox) form.platform.ShowInfo(text);
+    if (showBox) session.platform.ShowInfo(text);
 }
 
-void TellUnreadableFiles(Form1& form) {
+void TellUnreadableFiles(Session& session) {
     std::string text;
-    for (const std::string& name : form.files.Unreadable) {
+    for (const std::string& name : session.files.Unreadable) {
         if (!text.empty()) text += "\n";
-        text += Arg(Arg(form.platform.Translate("Exit",
+        text += Arg(Arg(session.platform.Translate("Exit",
                                                 "Quib cannot read %1 (%2). The file is left as it is, and what "
                                                 "this session changes in it is not saved."),
-                        form.DataFolder + name),
-                    Cause(form, name));
+                        session.DataFolder + name),
+                    Cause(session, name));
     }
     if (text.empty()) return;
     std::fprintf(stderr, "%s\n", text.c_str());
-    form.platform.ShowInfo(text);
+    session.platform.ShowInfo(text);
 }
 
 }  // namespace quib::window

@@ -23,63 +23,63 @@ constexpr const char* kDisclaimer =
 
 // "Contents": the help file lies beside the program. A missing file is the
 // viewer's to report; the game itself never fails over it.
-void contentsmenue_Click(Form1& form) { form.platform.ShowTextFile(form.ProgramFolder + "help.txt"); }
+void ShowHelpFile(Session& session) { session.platform.ShowTextFile(session.ProgramFolder + "help.txt"); }
 
 // "About": one box only. A second choice brings the same box to the front.
 // Whether the game was paused is remembered so that closing the box leaves
 // the pause as it was.
-void aboutmenue_Click(Form1& form) {
-    form.clock.WasPaused = form.msg.PausedLabel.Visible;
-    form.about.Loaded = true;
-    ++form.about.RaiseRequests;
+void ShowAboutBox(Session& session) {
+    session.clock.WasPaused = session.msg.PausedLabel.Visible;
+    session.about.Loaded = true;
+    ++session.about.RaiseRequests;
 }
 
 // The About box closes. Closing a box that is not open does nothing, so a
 // stray close cannot resume a game with a stale pause flag.
-void Form2_Unload(Form1& form) {
-    if (!form.about.Loaded) return;
-    form.about.Loaded = false;
-    game::paused_update(form);
+void CloseAboutBox(Session& session) {
+    if (!session.about.Loaded) return;
+    session.about.Loaded = false;
+    game::UpdatePauseNotice(session);
 }
 
-void Form2_Command1_Click(Form1& form) { Form2_Unload(form); }
+void AboutOkay(Session& session) { CloseAboutBox(session); }
 
-void Form2_Command2_Click(Form1& form) {
-    form.platform.ShowInfo(form.platform.Translate("About", kDisclaimer));
+void ShowDisclaimer(Session& session) {
+    session.platform.ShowInfo(session.platform.Translate("About", kDisclaimer));
 }
 
-void Form2_Label3_Click(Form1& form) { mnu_morefree_Click(form); }
+void OpenAboutAddress(Session& session) { ShowMoreGames(session); }
 
 // "Exit" on the start screen: the front end closes the window, which runs the
 // close request with its exit question.
-void ExitLabel_Click(Form1& form) { form.window.CloseRequested = true; }
+void ChooseExit(Session& session) { session.window.CloseRequested = true; }
 
 // Every link goes through here to the desktop's default handler. Whether a
 // browser opened is not known and does not matter to the game.
-void RunShellExecute(Form1& form, const std::string& address) { form.platform.OpenUrl(address); }
+void RunShellExecute(Session& session, const std::string& address) { session.platform.OpenUrl(address); }
 
-void mnu_morefree_Click(Form1& form) { RunShellExecute(form, kHomePage); }
+void ShowMoreGames(Session& session) { RunShellExecute(session, kHomePage); }
 
-void Label3_Click(Form1& form) { RunShellExecute(form, kHomePage); }
+void OpenWebAddress(Session& session) { RunShellExecute(session, kHomePage); }
 
-void Ad_Label_Click(Form1& form) { RunShellExecute(form, kHomePage); }
+void OpenMessageLink(Session& session) { RunShellExecute(session, kHomePage); }
 
-void mnu_donate_Click(Form1& form) { RunShellExecute(form, kDonationUrl); }
+void Donate(Session& session) { RunShellExecute(session, kDonationUrl); }
 
 // The player's own mail program opens with the message ready; the player
 // picks the recipient and sends it.
-void mnu_tellafriend_click(Form1& form) {
-    form.platform.ComposeMail(form.platform.Translate("Links", kTellAFriendSubject),
-                              form.platform.Translate("Links", kTellAFriendBody) + "\r\n" + kHomePage);
+void TellAFriend(Session& session) {
+    session.platform.ComposeMail(session.platform.Translate("Links", kTellAFriendSubject),
+                              session.platform.Translate("Links", kTellAFriendBody) + "\r\n" + kHomePage);
 }
 
-void ShowNextMessage(Form1& form) {
-    form.platform.Randomize();
-    int n = 1 + static_cast<int>(form.platform.Rnd() * 5);
+void ShowNextMessage(Session& session) {
+    session.platform.Randomize();
+    int n = 1 + static_cast<int>(session.platform.Rnd() * 5);
     if (n < 1 || n > 5) n = 1;
-    form.msg.Ad_Label.Caption =
-        form.platform.Translate("Messages", kMessageFirstLines[static_cast<std::size_t>(n - 1)]) + "\n" +
-        Arg(form.platform.Translate("Messages", kMessageSecondLine), kHomePageText);
+    session.msg.MessageLine.Caption =
+        session.platform.Translate("Messages", kMessageFirstLines[static_cast<std::size_t>(n - 1)]) + "\n" +
+        Arg(session.platform.Translate("Messages", kMessageSecondLine), kHomePageText);
 }
 
 }  // namespace quib::window

@@ -79,11 +79,11 @@ public:
         wait(30);
     }
     void clickFrogOn(int cell) {
-        const Cell& c = w_.form().board.Grid[static_cast<std::size_t>(cell)];
+        const Cell& c = w_.session().board.Grid[static_cast<std::size_t>(cell)];
         clickGame({c.Left + 3 + 16, c.Top + 5 + 16});
     }
     void clickCell(int cell) {
-        const Cell& c = w_.form().board.Grid[static_cast<std::size_t>(cell)];
+        const Cell& c = w_.session().board.Grid[static_cast<std::size_t>(cell)];
         clickGame({c.Left + 19, c.Top + 19});
     }
     void jump(int from, int to) {
@@ -108,7 +108,7 @@ public:
     // A sequence of jumps from the board as it stands that leaves several
     // frogs and no jump: searched on a copy of the cells.
     std::vector<std::pair<int, int>> losingLine() {
-        std::vector<Cell> cells = w_.form().board.Grid;
+        std::vector<Cell> cells = w_.session().board.Grid;
         std::vector<std::pair<int, int>> line;
         search(cells, line);
         return line;
@@ -116,26 +116,26 @@ public:
 
 private:
     bool search(std::vector<Cell>& cells, std::vector<std::pair<int, int>>& line) {
-        const int W = w_.form().board.BoardColumns;
+        const int W = w_.session().board.BoardColumns;
         const int N = static_cast<int>(cells.size()) - 1;
         int frogs = 0;
         bool any = false;
         for (int f = 1; f <= N; ++f) {
-            if (cells[static_cast<std::size_t>(f)].Tag == 0) continue;
+            if (cells[static_cast<std::size_t>(f)].RecordNumber == 0) continue;
             ++frogs;
             any = any || board::HasJumpFrom(cells, W, f);
         }
         if (!any) return frogs >= 2 && !line.empty();
         for (int f = 1; f <= N; ++f) {
-            if (cells[static_cast<std::size_t>(f)].Tag == 0) continue;
+            if (cells[static_cast<std::size_t>(f)].RecordNumber == 0) continue;
             for (int t = 1; t <= N; ++t) {
                 if (!board::IsLandingCell(cells, W, f, t)) continue;
                 const board::JumpTest test = board::TryJump(cells, W, f, t);
                 if (!test.legal) continue;
                 std::vector<Cell> next = cells;
-                next[static_cast<std::size_t>(t)].Tag = next[static_cast<std::size_t>(f)].Tag;
-                next[static_cast<std::size_t>(f)].Tag = 0;
-                next[static_cast<std::size_t>(test.jumped)].Tag = 0;
+                next[static_cast<std::size_t>(t)].RecordNumber = next[static_cast<std::size_t>(f)].RecordNumber;
+                next[static_cast<std::size_t>(f)].RecordNumber = 0;
+                next[static_cast<std::size_t>(test.jumped)].RecordNumber = 0;
                 line.emplace_back(f, t);
                 if (search(next, line)) return true;
                 line.pop_back();
@@ -183,7 +183,7 @@ int main(int argc, char** argv) {
 
         d.clickWidget("CommandLabel(1)");  // Easy
         d.wait(200);
-        Form1& f = window.form();
+        Session& f = window.session();
         const int from = f.library.SolutionFrom(f.game.CurrentLevel, 1).value_or(0);
         d.clickFrogOn(from);
         d.shot("level-in-play.png");
@@ -298,7 +298,7 @@ int main(int argc, char** argv) {
         window.show();
         Driver d(window, out);
         d.wait(400);
-        Form1& f = window.form();
+        Session& f = window.session();
         auto practiceAt = [&](int level) {
             f.game.CurrentLevel = level;  // as "Goto Level" would
             d.trigger("NewGameMenue(4)");

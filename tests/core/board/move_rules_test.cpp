@@ -40,7 +40,7 @@ std::vector<Cell> Cells(int tag) {
         return game->board.Grid;
     }();
     std::vector<Cell> cells = laidOut;
-    for (std::size_t n = 1; n < cells.size(); ++n) cells[n].Tag = tag;
+    for (std::size_t n = 1; n < cells.size(); ++n) cells[n].RecordNumber = tag;
     return cells;
 }
 
@@ -71,10 +71,10 @@ TEST(TryJump, LandingCellsAreExactlyTheTwoStepCellsOnTheBoard) {
             if (x == f) continue;
             const int dr = RowOf(x) - RowOf(f), dc = ColumnOf(x) - ColumnOf(f);
             const bool expected = (dr == 0 || std::abs(dr) == 2) && (dc == 0 || std::abs(dc) == 2);
-            cells[static_cast<std::size_t>(x)].Tag = 0;
+            cells[static_cast<std::size_t>(x)].RecordNumber = 0;
             const bool landing = board::IsLandingCell(cells, W, f, x);
             const bool hasJump = board::HasJumpFrom(cells, W, f);
-            cells[static_cast<std::size_t>(x)].Tag = 1;
+            cells[static_cast<std::size_t>(x)].RecordNumber = 1;
             if (landing != expected || hasJump != expected) {
                 ADD_FAILURE() << "frog on " << f << ", target " << x << ": landing " << landing;
                 return;
@@ -89,14 +89,14 @@ TEST(TryJump, LandingCellsAreExactlyTheTwoStepCellsOnTheBoard) {
 TEST(TryJump, NeedsAFrogOnTheMiddleCellAndNamesIt) {
     std::vector<Cell> cells = Cells(0);
     const int f = CellAt(7, 10);
-    cells[static_cast<std::size_t>(f)].Tag = 1;
+    cells[static_cast<std::size_t>(f)].RecordNumber = 1;
     for (const Step& s : kSteps) {
         const int middle = CellAt(7 + s.rows, 10 + s.columns);
         const int t = CellAt(7 + 2 * s.rows, 10 + 2 * s.columns);
         EXPECT_FALSE(board::TryJump(cells, W, f, t).legal) << s.name;
-        cells[static_cast<std::size_t>(middle)].Tag = 2;
+        cells[static_cast<std::size_t>(middle)].RecordNumber = 2;
         const board::JumpTest jump = board::TryJump(cells, W, f, t);
-        cells[static_cast<std::size_t>(middle)].Tag = 0;
+        cells[static_cast<std::size_t>(middle)].RecordNumber = 0;
         EXPECT_TRUE(jump.legal) << s.name;
         EXPECT_EQ(jump.jumped, middle) << s.name;
         EXPECT_EQ(jump.direction, s.d) << s.name;

@@ -10,7 +10,7 @@ namespace {
 
 using namespace quib::testing;
 
-void SetGame(Form1& f, int mode, int tryNumber, int level, int score, int frogs) {
+void SetGame(Session& f, int mode, int tryNumber, int level, int score, int frogs) {
     game::Enter(f, Screen::LevelInPlay);
     f.game.ModeIndex = mode;
     game::SetModeNameAndTries(f.game, mode);
@@ -22,7 +22,7 @@ void SetGame(Form1& f, int mode, int tryNumber, int level, int score, int frogs)
 
 TEST(Caption, PadsEveryNumberAndDropsTriesAndScoreInPractice) {
     TestGame game;
-    Form1& f = game.form();
+    Session& f = game.session();
     SetGame(f, 2, 1, 7, 123, 9);
     f.game.SaveSlot = 2;
     game::UpdateCaption(f);
@@ -48,13 +48,13 @@ TEST(PlayTime, CarriesSecondsAndMinutesAndSplitsLongTotals) {
     c.PlayHours = 2, c.PlayMinutes = 59, c.PlaySecs = 50;
     c.SessionStart = 1000, c.SessionNow = 1010;  // exactly 60 seconds, then exactly 60 minutes
     const auto hms = [&c] { return std::tuple(c.PlayHours, c.PlayMinutes, c.PlaySecs); };
-    game::AddPlayTime(game.form());
+    game::AddPlayTime(game.session());
     EXPECT_EQ(hms(), std::tuple(3, 0, 0));
     EXPECT_EQ(c.PlaySeconds, 40010);
-    game::SplitPlaySeconds(game.form());
+    game::SplitPlaySeconds(game.session());
     EXPECT_EQ(hms(), std::tuple(11, 6, 50));
     c.SessionNow = 900;  // a clock set back adds nothing
-    game::AddPlayTime(game.form());
+    game::AddPlayTime(game.session());
     EXPECT_EQ(c.PlaySeconds, 40010);
 }
 
@@ -63,17 +63,17 @@ TEST(PlayTime, CarriesSecondsAndMinutesAndSplitsLongTotals) {
 // the wrap costs at most one tick).
 TEST(LevelClock, MinimisingAndMidnightLeaveTheLevelTimeRight) {
     TestGame game;
-    Form1& f = game.form();
+    Session& f = game.session();
     auto& p = game.platform;
-    f.clock.ClockState = 0;
+    f.clock.State = ClockState::Running;
     f.clock.LevelStartTime = p.timeOfDay;
     p.Advance(42);
-    window::Form_Resize(f, 1);
+    window::ChangeWindowState(f, WindowState::Minimised);
     for (int i = 0; i < 61; ++i) { game::ClockTick(f); p.Advance(10); }
-    EXPECT_EQ(f.clock.ClockState, 2);
-    window::Form_Resize(f, 0);
+    EXPECT_EQ(f.clock.State, ClockState::Frozen);
+    window::ChangeWindowState(f, WindowState::Normal);
     game::ClockTick(f);
-    EXPECT_EQ(f.clock.ClockState, 0);
+    EXPECT_EQ(f.clock.State, ClockState::Running);
     EXPECT_NEAR(game::LevelTime(f), 42, 1e-6);
     p.Advance(3);
     EXPECT_NEAR(game::LevelTime(f), 45, 1e-6);
@@ -84,13 +84,13 @@ TEST(LevelClock, MinimisingAndMidnightLeaveTheLevelTimeRight) {
     for (int i = 0; i < 4000; ++i) { p.Advance(0.01); game::ClockTick(f); }
     ASSERT_EQ(f.clock.StartDay, p.day);
     EXPECT_NEAR(game::LevelTime(f), 40, 0.011);
-    f.clock.ClockState = 1;
+    f.clock.State = ClockState::FreezeRequested;
     game::ClockTick(f);
     EXPECT_NEAR(f.clock.FrozenElapsed, 40, 0.011);
 
     // The timer at rest across midnight: a tick at 23:50, the next at 00:10,
     // then none for two days.
-    f.clock.ClockState = 0;
+    f.clock.State = ClockState::Running;
     p.timeOfDay = 23 * 3600 + 50 * 60;
     f.clock.StartDay = p.day;
     f.clock.LevelStartTime = p.timeOfDay - 100;
@@ -105,24 +105,24 @@ TEST(LevelClock, MinimisingAndMidnightLeaveTheLevelTimeRight) {
 
 TEST(Pause, NoticeClickGivesTheBoardBackUnlessAPanelCoversItOrNoTryIsLeft) {
     TestGame game;
-    Form1& f = game.form();
+    Session& f = game.session();
     SetGame(f, 1, 1, 3, 0, 3);
     board::HideAllFrogPictures(f.board);
     f.board.SelectedFrog = 2;
-    f.clock.ClockState = 2;
+    f.clock.State = ClockState::Frozen;
     f.msg.PausedLabel.Visible = true;
     game::Enter(f, Screen::LevelCompleted);  // a panel covers the board: the update waits
-    game::paused_update(f);
+    game::UpdatePauseNotice(f);
     EXPECT_TRUE(f.msg.PausedLabel.Visible);
     game::Enter(f, Screen::LevelInPlay);
     f.game.TryNumber = f.game.TriesAllowed;  // the game has ended: the board stays hidden
-    game::paused_update(f);
+    game::UpdatePauseNotice(f);
     EXPECT_FALSE(f.msg.PausedLabel.Visible || f.board.Frog[1].Visible);
-    EXPECT_EQ(f.clock.ClockState, 2);
+    EXPECT_EQ(f.clock.State, ClockState::Frozen);
     f.game.TryNumber = 1;
-    game::PausedLabel_click(f);
+    game::DismissPauseNotice(f);
     EXPECT_TRUE(f.board.HighLight.Visible && f.board.Frog[3].Visible);
-    EXPECT_EQ(f.clock.ClockState, 3);
+    EXPECT_EQ(f.clock.State, ClockState::RestoreRequested);
 }
 
 }  // namespace

@@ -15,11 +15,11 @@ using namespace quib::testing;
 
 // The frogs stand on these cells in record order, each cell naming its
 // record, each record and a visible picture at the level start's offsets.
-void ExpectFrogsOnCells(const Form1& f, const std::vector<int>& cells) {
+void ExpectFrogsOnCells(const Session& f, const std::vector<int>& cells) {
     ASSERT_EQ(FrogCells(f), cells);
     for (std::size_t r = 1; r <= cells.size(); ++r) {
         const Cell& cell = f.board.Grid[static_cast<std::size_t>(cells[r - 1])];
-        EXPECT_EQ(std::tuple(cell.Tag, f.board.Rect[r].Left, f.board.Rect[r].Top),
+        EXPECT_EQ(std::tuple(cell.RecordNumber, f.board.Rect[r].Left, f.board.Rect[r].Top),
                   std::tuple(static_cast<int>(r), cell.Left + 3, cell.Top + 5));
         EXPECT_GT(PictureOnCell(f, cells[r - 1]), 0);
     }
@@ -27,10 +27,10 @@ void ExpectFrogsOnCells(const Form1& f, const std::vector<int>& cells) {
 
 TEST(LevelStart, NewGamePlacesTheStoredFrogsAsTryOneAndAFreshStartOfAUsedLevelMakesANewPuzzle) {
     TestGame game;
-    Form1& f = StartGame(game.form(), 1, 1);
+    Session& f = StartGame(game.session(), 1, 1);
     EXPECT_EQ(f.game.TryNumber, 1);
     ExpectFrogsOnCells(f, LevelPuzzle(1).pieces);
-    EXPECT_TRUE(f.library.LevelNeedsGenerating[1] && f.menu.mnuQuit.Enabled && f.menu.RestartLevelMenue.Enabled);
+    EXPECT_TRUE(f.library.LevelNeedsGenerating[1] && f.menu.QuitEntry.Enabled && f.menu.RestartLevelEntry.Enabled);
     EXPECT_EQ(f.window.MousePointer, Pointer::Default);
     EXPECT_TRUE(CaptionHas(f, "Tries Left:  10"));
     game::StartLevel(f);
@@ -46,7 +46,7 @@ TEST(LevelStart, NewGamePlacesTheStoredFrogsAsTryOneAndAFreshStartOfAUsedLevelMa
 
 TEST(LevelStart, LevelTheSupplyIsWorkingOnIsPlayedAndNeverOverwritten) {
     TestGame game;
-    Form1& f = game.form();
+    Session& f = game.session();
     InstallRowPuzzles(f, 4);
     const auto pieces = LevelPuzzle(4).pieces;
     f.library.LevelNeedsGenerating[4] = true;
@@ -57,13 +57,13 @@ TEST(LevelStart, LevelTheSupplyIsWorkingOnIsPlayedAndNeverOverwritten) {
     f.game.RetryPending = true;
     game::StartLevel(f);
     ExpectFrogsOnCells(f, pieces);
-    for (int tick = 0; tick < 20; ++tick) levels::Timer1_Timer(f);
+    for (int tick = 0; tick < 20; ++tick) levels::TimerTick(f);
     EXPECT_EQ(StoredPieces(f, 4), pieces);
 }
 
 TEST(LevelStart, DamagedStoredPuzzleIsMadeAnewAndNoPuzzleLeavesAnEmptyBoard) {
     TestGame game;
-    Form1& f = game.form();
+    Session& f = game.session();
     InstallPuzzle(f, 2, {30, 31, 31, 33, 35});  // two frogs on one cell
     f.game.CurrentLevel = 2;
     f.game.RetryPending = true;  // even a retry cannot replay it
@@ -75,7 +75,7 @@ TEST(LevelStart, DamagedStoredPuzzleIsMadeAnewAndNoPuzzleLeavesAnEmptyBoard) {
     f.game.CurrentLevel = 348;  // beyond the tables: the frogs of level 2 must go
     game::StartLevel(f);
     EXPECT_EQ(board::FrogsLeft(f.board), 0);
-    EXPECT_EQ(f.board.Grid[static_cast<std::size_t>(occupied)].Tag, 0);
+    EXPECT_EQ(f.board.Grid[static_cast<std::size_t>(occupied)].RecordNumber, 0);
 }
 
 // With "Grids" on every level start outlines every cell, also after the
@@ -83,37 +83,37 @@ TEST(LevelStart, DamagedStoredPuzzleIsMadeAnewAndNoPuzzleLeavesAnEmptyBoard) {
 // still open at "Restart Level".
 TEST(LevelStart, OutlinesEveryCellWithGridsOnAfterTheHighScoreTable) {
     TestGame game;
-    Form1& f = StartGame(game.form(), 1, 2);
-    window::mnuGrids_Click(f);
+    Session& f = StartGame(game.session(), 1, 2);
+    window::ToggleGrids(f);
     const auto outlined = [&f] {
         return std::count_if(f.board.Grid.begin() + 1, f.board.Grid.end(),
-                             [](const Cell& c) { return c.Visible && c.BorderStyle == 1; });
+                             [](const Cell& c) { return c.Visible && c.Outlined; });
     };
     PlaySolution(f, LevelPuzzle(1));
-    records::mnuHighScores_Click(f);
-    records::HighLabel_Click(f);
+    records::ShowHighScores(f);
+    records::CloseHighScores(f);
     ClickWindow(f);
     EXPECT_EQ(std::pair(f.game.CurrentLevel, outlined()), std::pair(2, std::ptrdiff_t{kCells}));
-    records::mnuHighScores_Click(f);
-    game::RestartLevelMenue_Click(f);
+    records::ShowHighScores(f);
+    game::RestartLevel(f);
     EXPECT_EQ(outlined(), kCells);
 }
 
 TEST(ResumeBoard, ContinueShowsAPlayableStoredBoardRetriesABlockedOneAndAFinishedOneStartsAfresh) {
     TestGame game;
-    Form1& f = game.form();
+    Session& f = game.session();
     InstallRowPuzzles(f, 2);
     f.game.ResumeLevel = 2;
     f.game.TryNumber = 4;
     PlaceBoard(f, {100, 150, 151});
     f.board.Frog.resize(1);  // a file read leaves records only
-    game::CommandLabel2_Click(f);
+    game::ContinueGame(f);
     ExpectFrogsOnCells(f, {100, 150, 151});
     EXPECT_EQ(f.game.TryNumber, 4);
-    EXPECT_TRUE(f.library.LevelNeedsGenerating[2] && !f.intro.CommandLabel2.Visible);
+    EXPECT_TRUE(f.library.LevelNeedsGenerating[2] && !f.game.ResumeOffered);
     EXPECT_TRUE(CaptionHas(f, "Level:   2 of 200" + std::string(17, ' ') + "3 left out of   5"));
     PlaceBoard(f, {CellAt(2, 2), CellAt(2, 5), CellAt(9, 9)});  // blocked: a retry of the level's puzzle
-    game::CommandLabel2_Click(f);
+    game::ContinueGame(f);
     EXPECT_EQ(f.game.TryNumber, 5);
     ExpectFrogsOnCells(f, LevelPuzzle(2).pieces);
     PlaceBoard(f, {100});
@@ -137,7 +137,7 @@ TEST(CheckJumpPossible, VisitsEveryFrogAndRespectsTheRowEdges) {
         {{CellAt(3, 3), CellAt(5, 5), CellAt(7, 7)}, false},
     };
     for (const auto& [cells, possible] : boards) {
-        game::CheckJumpPossible(PlaceBoard(game.form(), cells));
+        game::CheckJumpPossible(PlaceBoard(game.session(), cells));
         EXPECT_EQ(game->game.JumpPossible, possible) << "frogs from cell " << cells[0];
     }
 }

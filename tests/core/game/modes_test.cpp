@@ -13,7 +13,7 @@ namespace {
 using namespace quib::testing;
 
 // A puzzle for a level: frogs on the cells from `first` on, one after another.
-void InstallLine(Form1& f, int level, int first) {
+void InstallLine(Session& f, int level, int first) {
     std::vector<int> cells(static_cast<std::size_t>(level) + 3);
     std::iota(cells.begin(), cells.end(), first);
     InstallPuzzle(f, level, cells);
@@ -21,53 +21,53 @@ void InstallLine(Form1& f, int level, int first) {
 
 TEST(Modes, MediumAndDifficultStartAtTheirLevelsWithTheirTriesAndGotoLevelStartsPractice) {
     TestGame game;
-    Form1& f = game.form();
+    Session& f = game.session();
     InstallLine(f, 5, 30);
-    game::NewGameMenue_Click(f, 2);
+    game::StartNewGame(f, 2);
     EXPECT_EQ(board::FrogsLeft(f.board), 8);
     EXPECT_TRUE(CaptionHas(f, "Mode: Medium  Level:   5 of 200") && CaptionHas(f, "Tries Left:   8"));
     InstallLine(f, 10, 30);
     game.platform.Advance(5);
-    game::CommandLabel_Click(f, 3);
+    game::ChooseMode(f, 3);
     EXPECT_EQ(board::FrogsLeft(f.board), 13);
-    EXPECT_FALSE(f.menu.GotoLevelMenue.Enabled);
+    EXPECT_FALSE(f.menu.GotoLevelMenu.Enabled);
     EXPECT_TRUE(CaptionHas(f, "Mode: Difficult  Level:  10 of 200") && CaptionHas(f, "Tries Left:   5"));
-    EXPECT_EQ(std::pair(f.clock.ClockState, f.clock.SessionStart), std::pair(0, game.platform.now));
+    EXPECT_EQ(std::pair(f.clock.State, f.clock.SessionStart), std::pair(ClockState::Running, game.platform.now));
 
     InstallLine(f, 50, 60);
     f.game.Score = 77;
-    game::mnulevel_Click(f, 50);
+    game::GoToLevel(f, 50);
     EXPECT_EQ(std::pair(f.game.Score, board::FrogsLeft(f.board)), std::pair(0, 53));
-    EXPECT_TRUE(f.menu.GotoLevelMenue.Enabled);
+    EXPECT_TRUE(f.menu.GotoLevelMenu.Enabled);
     EXPECT_TRUE(CaptionHas(f, "Mode: Practice  Level:  50 of 200"));
     EXPECT_FALSE(CaptionHas(f, "Tries Left"));
-    game::NewGameMenue_Click(f, 9);  // no such mode: nothing starts
+    game::StartNewGame(f, 9);  // no such mode: nothing starts
     EXPECT_EQ(f.game.ModeIndex, 4);
 
     f.game.HighestLevel = 35;  // the entries follow the highest level reached
     game::EnableGotoLevelEntries(f);
-    EXPECT_TRUE(f.menu.mnulevel.at(1).Enabled && f.menu.mnulevel.at(30).Enabled && !f.menu.mnulevel.at(40).Enabled);
-    EXPECT_EQ(f.menu.mnulevel.at(190).Caption, "190");
+    EXPECT_TRUE(f.menu.GotoLevelEntries.at(1).Enabled && f.menu.GotoLevelEntries.at(30).Enabled && !f.menu.GotoLevelEntries.at(40).Enabled);
+    EXPECT_EQ(f.menu.GotoLevelEntries.at(190).Caption, "190");
 }
 
 // Solving level 9 reaches level 10: its entry opens, the next one not yet.
 TEST(Modes, SolvingALevelOpensTheGotoLevelEntryOfTheLevelReached) {
     TestGame game;
-    Form1& f = game.form();
+    Session& f = game.session();
     InstallPairs(f, 9);
     InstallPairs(f, 10);
-    game::mnulevel_Click(f, 9);
+    game::GoToLevel(f, 9);
     PlaceBoard(f, {100, 101});
     Jump(f, 100, 102);
     ASSERT_EQ(f.game.HighestLevel, 10);
-    EXPECT_TRUE(f.menu.mnulevel.at(10).Enabled);
-    EXPECT_FALSE(f.menu.mnulevel.at(20).Enabled);
+    EXPECT_TRUE(f.menu.GotoLevelEntries.at(10).Enabled);
+    EXPECT_FALSE(f.menu.GotoLevelEntries.at(20).Enabled);
 }
 
 TEST(Modes, NewGameWhileASlotGameRunsSavesItFirst) {
     TestGame game;
-    Form1& f = StartGame(game.form(), 1, 1);
-    records::mnusavegame_Click(f, 3);
+    Session& f = StartGame(game.session(), 1, 1);
+    records::SaveToSlot(f, 3);
     const std::string before = FileText(game.data.file("savedgame3.txt"));
     ASSERT_FALSE(before.empty());
     game.platform.Advance(75);

@@ -28,43 +28,43 @@ const char* Name(S s) {
 
 // Brings a fresh game (row puzzles for levels 1 to 4) to a screen: an Easy
 // game on level 1 unless it says Practice (at level 1).
-using Step = std::function<void(Form1&)>;
-const Step kNothing = [](Form1&) {};
-const Step kEasy = [](Form1& f) { game::NewGameMenue_Click(f, kEasyMode); };
-const Step kPractice = [](Form1& f) { game::NewGameMenue_Click(f, kPracticeMode); };
-const Step kLose = [](Form1& f) { PlayLosingJump(f, LevelPuzzle(1)); };
-const Step kSolve = [](Form1& f) { PlaySolution(f, LevelPuzzle(1)); };
-const Step kTable = [](Form1& f) { records::mnuHighScores_Click(f); };
-const Step kCloseTable = [](Form1& f) { records::HighLabel_Click(f); };
-const Step kQuit = [](Form1& f) { game::mnuQuit_Click(f); };
-const Step kDismissRound = [](Form1& f) { game::RoundOverLabel_Click(f); };
-const Step kDismissPanel = [](Form1& f) { game::Label2_Click(f); };
-const Step kClick = [](Form1& f) { ClickWindow(f); };
-const Step kRestart = [](Form1& f) { game::RestartLevelMenue_Click(f); };
-const Step kEnterName = [](Form1& f) { records::Command1_Click(f); };
-const Step kContinue = [](Form1& f) { game::CommandLabel2_Click(f); };
-const Step kGoto3Save2 = [](Form1& f) {
-    game::mnulevel_Click(f, 3);
-    records::mnusavegame_Click(f, 2);
+using Step = std::function<void(Session&)>;
+const Step kNothing = [](Session&) {};
+const Step kEasy = [](Session& f) { game::StartNewGame(f, kEasyMode); };
+const Step kPractice = [](Session& f) { game::StartNewGame(f, kPracticeMode); };
+const Step kLose = [](Session& f) { PlayLosingJump(f, LevelPuzzle(1)); };
+const Step kSolve = [](Session& f) { PlaySolution(f, LevelPuzzle(1)); };
+const Step kTable = [](Session& f) { records::ShowHighScores(f); };
+const Step kCloseTable = [](Session& f) { records::CloseHighScores(f); };
+const Step kQuit = [](Session& f) { game::Quit(f); };
+const Step kDismissRound = [](Session& f) { game::DismissMessage(f); };
+const Step kDismissPanel = [](Session& f) { game::DismissPanel(f); };
+const Step kClick = [](Session& f) { ClickWindow(f); };
+const Step kRestart = [](Session& f) { game::RestartLevel(f); };
+const Step kEnterName = [](Session& f) { records::EnterName(f); };
+const Step kContinue = [](Session& f) { game::ContinueGame(f); };
+const Step kGoto3Save2 = [](Session& f) {
+    game::GoToLevel(f, 3);
+    records::SaveToSlot(f, 2);
 };
-const Step kLoad2 = [](Form1& f) { records::mnuloadgame_Click(f, 2); };
+const Step kLoad2 = [](Session& f) { records::LoadFromSlot(f, 2); };
 
 Step Then(std::initializer_list<Step> steps) {
     std::vector<Step> all(steps);
-    return [all](Form1& f) {
+    return [all](Session& f) {
         for (const Step& s : all) s(f);
     };
 }
 
 // Row puzzles for levels 1 to 4, and a Practice game at level 3 kept in slot
 // 1, quit and loaded back.
-Form1& PracticeLoadedFromSlot(TestGame& game) {
-    Form1& f = game.form();
+Session& PracticeLoadedFromSlot(TestGame& game) {
+    Session& f = game.session();
     InstallRowPuzzles(f, 4);
-    game::mnulevel_Click(f, 3);
-    records::mnusavegame_Click(f, 1);
-    game::mnuQuit_Click(f);
-    records::mnuloadgame_Click(f, 1);
+    game::GoToLevel(f, 3);
+    records::SaveToSlot(f, 1);
+    game::Quit(f);
+    records::LoadFromSlot(f, 1);
     return f;
 }
 
@@ -129,7 +129,7 @@ TEST(PlayState, EveryHandlerLandsOnTheScreenItShows) {
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.from) + " + " + row.handler);
         TestGame game;
-        Form1& f = game.form();
+        Session& f = game.session();
         InstallRowPuzzles(f, 4);
         row.reach(f);
         ASSERT_EQ(Name(f.play.Now), std::string(Name(row.at)));
@@ -138,17 +138,17 @@ TEST(PlayState, EveryHandlerLandsOnTheScreenItShows) {
         EXPECT_EQ(game::LevelInPlay(f), row.to == S::LevelInPlay);
         // A level in play shows none of the messages.
         if (row.to == S::LevelInPlay) {
-            EXPECT_FALSE(f.msg.RoundOverLabel.Visible || f.msg.Label2.Visible || f.high.HighLabel.Visible ||
+            EXPECT_FALSE(f.msg.RoundOverLabel.Visible || f.msg.PanelTitle.Visible || f.high.HighLabel.Visible ||
                          f.intro.Visible);
         }
         // The menus are those of the screen (under the table, of the one it
         // covers), whichever way it was reached.
         const S shown = f.play.Now == S::HighScores ? f.play.UnderTable : f.play.Now;
         const bool runs = shown == S::LevelInPlay || shown == S::RoundOver || shown == S::LevelCompleted;
-        EXPECT_EQ(f.menu.RestartLevelMenue.Enabled, shown == S::LevelInPlay);
-        EXPECT_EQ(f.menu.mnuQuit.Enabled, runs);
-        EXPECT_EQ(f.menu.mnusave.Enabled, runs && f.game.SaveSlot == 0);
-        EXPECT_EQ(f.menu.mnuHighScores.Enabled, f.play.Now != S::NameEntry);
+        EXPECT_EQ(f.menu.RestartLevelEntry.Enabled, shown == S::LevelInPlay);
+        EXPECT_EQ(f.menu.QuitEntry.Enabled, runs);
+        EXPECT_EQ(f.menu.SaveMenu.Enabled, runs && f.game.SaveSlot == 0);
+        EXPECT_EQ(f.menu.HighScoresEntry.Enabled, f.play.Now != S::NameEntry);
     }
 }
 
@@ -156,14 +156,14 @@ TEST(PlayState, EveryHandlerLandsOnTheScreenItShows) {
 // level in play: minimising afterwards must not add the level's time again.
 TEST(PlayState, TableOverARoundOverMessageAddsNoPlayTime) {
     TestGame game;
-    Form1& f = StartGame(game.form(), kEasyMode, 1);
+    Session& f = StartGame(game.session(), kEasyMode, 1);
     game.platform.Advance(100);
     PlayLosingJump(f, LevelPuzzle(1));
     ASSERT_EQ(f.clock.PlaySeconds, 100);
-    records::mnuHighScores_Click(f);
-    records::HighLabel_Click(f);
+    records::ShowHighScores(f);
+    records::CloseHighScores(f);
     game.platform.Advance(10);
-    window::Form_Resize(f, 1);
+    window::ChangeWindowState(f, WindowState::Minimised);
     EXPECT_EQ(f.clock.PlaySeconds, 100);
 }
 
@@ -172,19 +172,19 @@ TEST(PlayState, TableOverARoundOverMessageAddsNoPlayTime) {
 // over goes back to the start screen.
 TEST(PlayState, ClosingTheTableOnTheLastTryKeepsTheGame) {
     TestGame game;
-    Form1& f = StartGame(game.form(), kEasyMode, 2);
+    Session& f = StartGame(game.session(), kEasyMode, 2);
     for (int lost = 1; lost < 10; ++lost) {
         PlayLosingJump(f, LevelPuzzle(1));
         ClickWindow(f);
     }
     ASSERT_EQ(f.game.TryNumber, f.game.TriesAllowed);
-    records::mnuHighScores_Click(f);
-    records::HighLabel_Click(f);
+    records::ShowHighScores(f);
+    records::CloseHighScores(f);
     EXPECT_EQ(f.play.Now, Screen::LevelInPlay);
     EXPECT_FALSE(f.intro.Visible);
     PlaySolution(f, LevelPuzzle(1));
-    records::mnuHighScores_Click(f);
-    records::HighLabel_Click(f);
+    records::ShowHighScores(f);
+    records::CloseHighScores(f);
     EXPECT_EQ(f.play.Now, Screen::LevelCompleted);
     EXPECT_EQ(f.game.CurrentLevel, 2);
 }
@@ -193,14 +193,14 @@ TEST(PlayState, ClosingTheTableOnTheLastTryKeepsTheGame) {
 // level whose frogs it holds.
 TEST(PlayState, GotoLevelSavesTheRunningGameWithItsOwnLevel) {
     TestGame game;
-    Form1& f = game.form();
+    Session& f = game.session();
     InstallPairs(f, 7);
     InstallPairs(f, 10);
-    game::mnulevel_Click(f, 7);
-    records::mnusavegame_Click(f, 2);
-    game::mnulevel_Click(f, 10);
-    game::mnuQuit_Click(f);
-    records::mnuloadgame_Click(f, 2);
+    game::GoToLevel(f, 7);
+    records::SaveToSlot(f, 2);
+    game::GoToLevel(f, 10);
+    game::Quit(f);
+    records::LoadFromSlot(f, 2);
     EXPECT_EQ(f.game.CurrentLevel, 7);
     EXPECT_EQ(board::FrogsLeft(f.board), 10);
 }
@@ -209,12 +209,12 @@ TEST(PlayState, GotoLevelSavesTheRunningGameWithItsOwnLevel) {
 // next level starts as the panel's dismissal would start it, a first try.
 TEST(PlayState, ContinueAfterQuittingOnThePanelStartsTheNextLevelAfresh) {
     TestGame game;
-    Form1& f = PracticeLoadedFromSlot(game);
+    Session& f = PracticeLoadedFromSlot(game);
     PlaySolution(f, LevelPuzzle(3));
     ASSERT_EQ(f.play.Now, Screen::LevelCompleted);
     const int tryNumber = f.game.TryNumber;
-    game::mnuQuit_Click(f);
-    game::CommandLabel2_Click(f);
+    game::Quit(f);
+    game::ContinueGame(f);
     EXPECT_EQ(f.game.CurrentLevel, 4);
     EXPECT_EQ(std::tuple(f.game.LevelTries, f.game.TryNumber), std::tuple(1, tryNumber - 1));
     EXPECT_EQ(FrogCells(f), LevelPuzzle(4).pieces);
@@ -225,29 +225,29 @@ TEST(PlayState, ContinueAfterQuittingOnThePanelStartsTheNextLevelAfresh) {
 // game that goes on after "No".
 TEST(PlayState, TheExitQuestionsSecondsAreNoPlayTime) {
     TestGame game;
-    Form1& f = StartGame(game.form(), kEasyMode, 1);
+    Session& f = StartGame(game.session(), kEasyMode, 1);
     game.platform.Advance(30);
     game.platform.whileAsking = [&] {
         game.platform.Advance(50);
         window::SessionEnd(f);
     };
-    window::Form_Unload(f);
+    window::RequestClose(f);
     EXPECT_EQ(f.clock.PlaySeconds, 30);
     EXPECT_EQ(FileLines(game.data.file("data.txt")).at(8), "30");
 
     TestGame other;
-    Form1& g = StartGame(other.form(), kEasyMode, 1);
+    Session& g = StartGame(other.session(), kEasyMode, 1);
     other.platform.answerYes = false;
     other.platform.whileAsking = [&] { other.platform.Advance(50); };
-    window::Form_Unload(g);
+    window::RequestClose(g);
     other.platform.Advance(10);
-    window::Form_Resize(g, 1);
+    window::ChangeWindowState(g, WindowState::Minimised);
     EXPECT_EQ(g.clock.PlaySeconds, 10);
 
     // The word that the files could not be kept comes before the question,
     // and a session that ends while it is open counts none of its seconds.
     TestGame third;
-    Form1& h = StartGame(third.form(), kEasyMode, 1);
+    Session& h = StartGame(third.session(), kEasyMode, 1);
     third.platform.Advance(30);
     const std::string folder = third.data.path().substr(0, third.data.path().size() - 1);
     ASSERT_EQ(std::rename(folder.c_str(), (folder + ".away").c_str()), 0);
@@ -256,7 +256,7 @@ TEST(PlayState, TheExitQuestionsSecondsAreNoPlayTime) {
         third.platform.Advance(50);
         window::SessionEnd(h);
     };
-    window::Form_Unload(h);
+    window::RequestClose(h);
     std::remove(folder.c_str());
     std::rename((folder + ".away").c_str(), folder.c_str());
     ASSERT_EQ(third.platform.infos.size(), 1u);
@@ -268,22 +268,22 @@ TEST(PlayState, TheExitQuestionsSecondsAreNoPlayTime) {
 // screen offers it, or a retry shows a different puzzle.
 TEST(ScreenChange, ARetryAfterContinueAtStartUpReplaysTheSamePuzzle) {
     TestGame first;
-    Form1& f = StartGame(first.form(), kEasyMode);
+    Session& f = StartGame(first.session(), kEasyMode);
     PlaySolution(f, LevelPuzzle(1));
-    game::Label2_Click(f);
+    game::DismissPanel(f);
     ASSERT_TRUE(levels::WriteLevelLibrary(f));
-    window::Form_Unload(f);
+    window::RequestClose(f);
 
     TestGame second(first, true);
-    Form1& g = second.form();
-    ASSERT_TRUE(g.intro.CommandLabel2.Visible && g.library.LevelNeedsGenerating[2]);
+    Session& g = second.session();
+    ASSERT_TRUE(g.game.ResumeOffered && g.library.LevelNeedsGenerating[2]);
     for (int tick = 0; tick < 10; ++tick) {
         second.platform.Advance(0.01);
-        levels::Timer1_Timer(g);
+        levels::TimerTick(g);
     }
-    game::CommandLabel2_Click(g);
+    game::ContinueGame(g);
     PlayLosingJump(g, LevelPuzzle(2));
-    game::RoundOverLabel_Click(g);
+    game::DismissMessage(g);
     EXPECT_EQ(FrogCells(g), LevelPuzzle(2).pieces);
 }
 
@@ -295,39 +295,51 @@ TEST(ScreenChange, PlayTimeIsBankedWhenALevelStopsBeingInPlayAndRestartsWithIt) 
     // file has the 30 seconds played (a New Game would save them likewise).
     {
         TestGame game;
-        Form1& f = StartGame(game.form(), kEasyMode);
+        Session& f = StartGame(game.session(), kEasyMode);
         game.platform.Advance(30);
-        records::mnuHighScores_Click(f);
+        records::ShowHighScores(f);
         game.platform.Advance(20);
-        window::Form_Unload(f);
+        window::RequestClose(f);
         EXPECT_EQ(FileLines(game.data.file("data.txt")).at(8), "30");
     }
     // A close answered No after 50 seconds of question over the table: only
     // the seconds with the level in play count.
     {
         TestGame game;
-        Form1& f = StartGame(game.form(), kEasyMode);
+        Session& f = StartGame(game.session(), kEasyMode);
         game.platform.Advance(30);
-        records::mnuHighScores_Click(f);
+        records::ShowHighScores(f);
         game.platform.answerYes = false;
         game.platform.whileAsking = [&] { game.platform.Advance(50); };
-        window::Form_Unload(f);
-        records::HighLabel_Click(f);
+        window::RequestClose(f);
+        records::CloseHighScores(f);
         game.platform.Advance(10);
-        window::Form_Resize(f, 1);
+        window::ChangeWindowState(f, WindowState::Minimised);
         EXPECT_EQ(f.clock.PlaySeconds, 40);
     }
     // Practice: a game loaded from a slot, 100 seconds played, Quit,
     // Continue and a lost round: the message has the 100 seconds.
     {
         TestGame game;
-        Form1& f = PracticeLoadedFromSlot(game);
+        Session& f = PracticeLoadedFromSlot(game);
         game.platform.Advance(100);
-        game::mnuQuit_Click(f);
-        game::CommandLabel2_Click(f);
+        game::Quit(f);
+        game::ContinueGame(f);
         PlayLosingJump(f, LevelPuzzle(3));
         EXPECT_NE(f.msg.RoundOverLabel.Caption.find("Time 0:1:40"), std::string::npos)
             << f.msg.RoundOverLabel.Caption;
+    }
+    // Restart Level after 40 seconds, then 10 more to solve: the abandoned
+    // try's seconds count neither for the level nor for the game.
+    {
+        TestGame game;
+        Session& f = StartGame(game.session(), kEasyMode);
+        game.platform.Advance(40);
+        game::RestartLevel(f);
+        game.platform.Advance(10);
+        PlaySolution(f, LevelPuzzle(1));
+        EXPECT_EQ(f.msg.PanelScore.Caption, "SCORE: 4   Time 0:0:10");
+        EXPECT_EQ(f.clock.PlaySeconds, 10);
     }
 }
 
@@ -336,27 +348,27 @@ TEST(ScreenChange, PlayTimeIsBankedWhenALevelStopsBeingInPlayAndRestartsWithIt) 
 // slot holds stays.
 TEST(ScreenChange, ASaveThatCouldNotBeLoadedNeverReplacesAGoodOne) {
     TestGame game;
-    Form1& f = StartGame(game.form(), kEasyMode, 1);
-    records::mnusavegame_Click(f, 1);
+    Session& f = StartGame(game.session(), kEasyMode, 1);
+    records::SaveToSlot(f, 1);
     const std::string good = FileText(game.data.file("savedgame1.txt"));
     PlaySolution(f, LevelPuzzle(1));  // the panel saves the game, now at level 2
-    game::NewGameMenue_Click(f, kEasyMode);
+    game::StartNewGame(f, kEasyMode);
     EXPECT_EQ(FileText(game.data.file("savedgame1.txt")), good);
     records::UpdateSlotMenu(f, 1);
-    EXPECT_TRUE(f.menu.mnuloadgame[1].Enabled);
+    EXPECT_TRUE(f.menu.LoadSlotEntries[1].Enabled);
 }
 
 // A level start for which the generator gives up leaves no level in play
 // over the empty board: the start screen offers another choice.
 TEST(ScreenChange, ALevelWithoutAnyPuzzleIsNotInPlay) {
     TestGame game;
-    Form1& f = game.form();
+    Session& f = game.session();
     // A check board too flat for the replay's clicks: every run fails.
     for (std::size_t k = 1; k < f.board.GridB.size(); ++k) f.board.GridB[k].Height = 5;
-    game::mnulevel_Click(f, 4);
+    game::GoToLevel(f, 4);
     EXPECT_EQ(board::FrogsLeft(f.board), 0);
     EXPECT_EQ(f.play.Now, Screen::StartScreen);
-    EXPECT_TRUE(f.intro.Visible && !f.menu.RestartLevelMenue.Enabled && !f.menu.mnuQuit.Enabled);
+    EXPECT_TRUE(f.intro.Visible && !f.menu.RestartLevelEntry.Enabled && !f.menu.QuitEntry.Enabled);
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ TEST(BoardLayout, PlacesCellsOfBothBoardsOnTheirPitchAndRebuildsInPlace) {
 
     b.CellWidth = 10;
     b.CellHeight = 5;
-    levels::BuildBoardGrid(game.form());
+    levels::BuildBoardGrid(game.session());
     EXPECT_EQ(b.Grid.size(), 295u);
     EXPECT_EQ(b.GridB.size(), 295u);
     EXPECT_EQ(b.Grid[2].Left, 7 + 19);
@@ -41,7 +41,7 @@ TEST(BoardLayout, PlacesCellsOfBothBoardsOnTheirPitchAndRebuildsInPlace) {
 
 TEST(BoardLayout, CheckBoardHoldsOnlyTheFrogsOfTheLevelUnderVerification) {
     TestGame game(false);
-    Form1& f = game.form();
+    Session& f = game.session();
     for (int j = 1; j <= 9; ++j) f.gen.GeneratedPieces(6, j) = static_cast<std::int16_t>(200 + j);
     f.gen.GenerationLevel = 6;
     levels::BuildCheckBoard(f);
@@ -54,11 +54,11 @@ TEST(BoardLayout, CheckBoardHoldsOnlyTheFrogsOfTheLevelUnderVerification) {
     for (int j = 1; j <= 8; ++j) {
         const FrogRecord& rec = f.board.RectB[static_cast<std::size_t>(j)];
         const Cell& cell = f.board.GridB[static_cast<std::size_t>(cells[j - 1])];
-        EXPECT_EQ((std::pair{rec.Tag, cell.Tag}), (std::pair{cells[j - 1], j}));
+        EXPECT_EQ((std::pair{rec.CellNumber, cell.RecordNumber}), (std::pair{cells[j - 1], j}));
         EXPECT_EQ((std::tuple{rec.Left, rec.Top, rec.Width}), (std::tuple{cell.Left + 3, cell.Top + 3, 32.0f}));
     }
     int occupied = 0;
-    for (std::size_t n = 1; n < f.board.GridB.size(); ++n) occupied += f.board.GridB[n].Tag > 0;
+    for (std::size_t n = 1; n < f.board.GridB.size(); ++n) occupied += f.board.GridB[n].RecordNumber > 0;
     EXPECT_EQ(occupied, 8);  // nothing left of the level built before
 }
 

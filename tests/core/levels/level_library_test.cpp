@@ -105,27 +105,27 @@ constexpr int kOfferedLevel = 9;
 
 // The library rebuilds itself; the interrupted game stays offered while the
 // library still counts its level.
-void ExpectFallback(Form1& form, int markedUpTo) {
-    EXPECT_EQ(form.game.CurrentLevel, 1);
-    EXPECT_EQ(form.gen.GenerationLevel, 1);
-    EXPECT_EQ(form.intro.CommandLabel2.Visible, form.library.LevelCount >= kOfferedLevel);
+void ExpectFallback(Session& session, int markedUpTo) {
+    EXPECT_EQ(session.game.CurrentLevel, 1);
+    EXPECT_EQ(session.gen.GenerationLevel, 1);
+    EXPECT_EQ(session.game.ResumeOffered, session.library.LevelCount >= kOfferedLevel);
     for (int k = 1; k <= kLevelIndexMax; ++k)
-        ASSERT_EQ(form.library.LevelNeedsGenerating[static_cast<std::size_t>(k)], k >= 2 && k <= markedUpTo) << k;
+        ASSERT_EQ(session.library.LevelNeedsGenerating[static_cast<std::size_t>(k)], k >= 2 && k <= markedUpTo) << k;
 }
 
 // A game on level 9 whose "Continue" is showing, so the fallback shows.
 struct Loaded {
     TestGame game{false};
     Loaded() {
-        game->intro.CommandLabel2.Visible = true;
+        game->game.ResumeOffered = true;
         game->game.CurrentLevel = game->game.ResumeLevel = kOfferedLevel;
         game->gen.GenerationLevel = 0;
     }
-    Form1& form() { return game.form(); }
+    Session& session() { return game.session(); }
     std::string path() { return game.data.file("levels.txt"); }
     bool Read(const std::string& text) {
         WriteFile(path(), text);
-        return levels::ReadLevelLibrary(form(), "levels.txt");
+        return levels::ReadLevelLibrary(session(), "levels.txt");
     }
 };
 
@@ -137,7 +137,7 @@ TEST(LevelLibraryFile, WritesTheItemsInTheirOrder) {
     const std::int16_t cells[] = {118, 201, 180, 139, 118, 160, 201, 159, 160, 158};  // frogs, then steps
     for (int j = 1; j <= 4; ++j) lib.LevelPieces(1, j) = cells[j - 1];
     for (int j = 1; j <= 3; ++j) std::tie(lib.SolutionFrom(1, j), lib.SolutionTo(1, j)) = std::pair(cells[2 + 2 * j], cells[3 + 2 * j]);
-    const std::string text = levels::LevelLibraryText(game.form());
+    const std::string text = levels::LevelLibraryText(game.session());
     // Level 2 holds no puzzle: 0 frog cells, empty from-cells, 0 landing cells.
     EXPECT_EQ(text.substr(0, AfterItem(text, ItemsBeforeLevel(3))),
               "200\n\"Level\"\n1\n\"Pieces\"\n118\n201\n180\n139\n\"Solution\"\n118\n160\n201\n159\n160\n158\n"
@@ -147,7 +147,7 @@ TEST(LevelLibraryFile, WritesTheItemsInTheirOrder) {
 TEST(LevelLibraryFile, FullLibraryReadsBackWhateverTheSeparatorsAndWords) {
     TestGame writer(false);
     FillLibrary(writer->library, 200, 1);
-    ASSERT_TRUE(levels::WriteLevelLibrary(writer.form()));
+    ASSERT_TRUE(levels::WriteLevelLibrary(writer.session()));
     const std::string lines = FileText(writer.data.file("levels.txt"));
     // The words and the stated level numbers are skipped, never checked.
     std::string words = lines;
@@ -165,7 +165,7 @@ TEST(LevelLibraryFile, FullLibraryReadsBackWhateverTheSeparatorsAndWords) {
         SCOPED_TRACE(name);
         Loaded reader;
         ASSERT_TRUE(reader.Read(text));
-        const LevelLibrary& got = reader.form().library;
+        const LevelLibrary& got = reader.session().library;
         EXPECT_EQ(got.LevelCount, 200);
         EXPECT_EQ(FirstDifferentLevel(writer->library, got), 0);
         // A level without a puzzle keeps its from-cells unset, not 0.
@@ -173,8 +173,8 @@ TEST(LevelLibraryFile, FullLibraryReadsBackWhateverTheSeparatorsAndWords) {
         EXPECT_EQ(got.SolutionFrom(17, 2).value_or(-1), 0) << "a start on 0 is kept as 0";
         // Success leaves the game as it was; the levels stored without a
         // puzzle (every 17th) are marked for the background supply.
-        EXPECT_EQ(reader.form().game.CurrentLevel, 9);
-        EXPECT_TRUE(reader.form().intro.CommandLabel2.Visible);
+        EXPECT_EQ(reader.session().game.CurrentLevel, 9);
+        EXPECT_TRUE(reader.session().game.ResumeOffered);
         for (int k = 0; k <= kLevelIndexMax; ++k)
             ASSERT_EQ(got.LevelNeedsGenerating[static_cast<std::size_t>(k)], k >= 1 && k <= 200 && k % 17 == 0) << k;
     }
@@ -184,13 +184,13 @@ TEST(LevelLibraryFile, FirstItemDecidesHowManyLevelsAreRead) {
     TestGame writer(false);
     FillLibrary(writer->library, 150, 3);
     Loaded reader;
-    FillLibrary(reader.form().library, 200, 4);  // what the tables held before
+    FillLibrary(reader.session().library, 200, 4);  // what the tables held before
     LevelLibrary before;
     FillLibrary(before, 200, 4);
-    ASSERT_TRUE(reader.Read(levels::LevelLibraryText(writer.form())));
-    EXPECT_EQ(reader.form().library.LevelCount, 150);
-    EXPECT_EQ(FirstDifferentLevel(writer->library, reader.form().library, 150), 0);
-    EXPECT_EQ(FirstDifferentLevel(before, reader.form().library, 200, 151), 0);
+    ASSERT_TRUE(reader.Read(levels::LevelLibraryText(writer.session())));
+    EXPECT_EQ(reader.session().library.LevelCount, 150);
+    EXPECT_EQ(FirstDifferentLevel(writer->library, reader.session().library, 150), 0);
+    EXPECT_EQ(FirstDifferentLevel(before, reader.session().library, 200, 151), 0);
 }
 
 // ------------------------------------------------------------ the fallback
@@ -198,9 +198,9 @@ TEST(LevelLibraryFile, FirstItemDecidesHowManyLevelsAreRead) {
 TEST(LevelLibraryFallback, MissingOrHostileFilesRebuildTheLibrary) {
     TestGame writer(false);
     FillLibrary(writer->library, kMaxStoredLevel, 7, 0);
-    const std::string all = levels::LevelLibraryText(writer.form());
+    const std::string all = levels::LevelLibraryText(writer.session());
     writer->library.LevelCount = 200;
-    const std::string good = levels::LevelLibraryText(writer.form());
+    const std::string good = levels::LevelLibraryText(writer.session());
     const std::string body = good.substr(AfterItem(good, 1));  // without the count
     // Level 3's first frog cell, replaced.
     const std::size_t cellAt = AfterItem(good, ItemsBeforeLevel(3) + 3);
@@ -233,34 +233,34 @@ TEST(LevelLibraryFallback, MissingOrHostileFilesRebuildTheLibrary) {
         SCOPED_TRACE(c.name);
         Loaded reader;
         if (c.text) WriteFile(reader.path(), *c.text);
-        EXPECT_FALSE(levels::ReadLevelLibrary(reader.form(), "levels.txt"));
-        const LevelLibrary& got = reader.form().library;
+        EXPECT_FALSE(levels::ReadLevelLibrary(reader.session(), "levels.txt"));
+        const LevelLibrary& got = reader.session().library;
         EXPECT_EQ(got.LevelCount, c.levelCount);
-        ExpectFallback(reader.form(), c.levelCount);
+        ExpectFallback(reader.session(), c.levelCount);
         EXPECT_EQ(FirstDifferentLevel(writer->library, got, c.levelsRead), 0);
         EXPECT_EQ(got.LevelPieces(c.levelsRead + 1, 2), 0);
         // The library must still write: the timer saves it on every pass.
-        EXPECT_TRUE(levels::WriteLevelLibrary(reader.form()));
-        EXPECT_EQ(FirstDifference(FileText(reader.path()), levels::LevelLibraryText(reader.form())), kSame);
+        EXPECT_TRUE(levels::WriteLevelLibrary(reader.session()));
+        EXPECT_EQ(FirstDifference(FileText(reader.path()), levels::LevelLibraryText(reader.session())), kSame);
     }
     Loaded folder;
     std::filesystem::create_directory(folder.path());
-    EXPECT_FALSE(levels::ReadLevelLibrary(folder.form(), "levels.txt"));
-    ExpectFallback(folder.form(), 200);
+    EXPECT_FALSE(levels::ReadLevelLibrary(folder.session(), "levels.txt"));
+    ExpectFallback(folder.session(), 200);
 }
 
 TEST(LevelLibraryFallback, TruncatedFileKeepsWhatWasRead) {
     TestGame writer(false);
     FillLibrary(writer->library, 200, 6);
-    ASSERT_TRUE(levels::WriteLevelLibrary(writer.form()));
+    ASSERT_TRUE(levels::WriteLevelLibrary(writer.session()));
     const std::string path = writer.data.file("levels.txt");
     const std::string text = FileText(path);
     // Cut after the fifth frog cell of level 57.
     const std::string cut = text.substr(0, AfterItem(text, ItemsBeforeLevel(57) + 3 + 5));
     Loaded reader;
     EXPECT_FALSE(reader.Read(cut));
-    ExpectFallback(reader.form(), 200);
-    const LevelLibrary& got = reader.form().library;
+    ExpectFallback(reader.session(), 200);
+    const LevelLibrary& got = reader.session().library;
     EXPECT_EQ(FirstDifferentLevel(writer->library, got, 56), 0);
     for (int j = 1; j <= 5; ++j) EXPECT_EQ(got.LevelPieces(57, j), writer->library.LevelPieces(57, j)) << j;
     EXPECT_EQ(got.LevelPieces(57, 6), 0);
@@ -269,8 +269,8 @@ TEST(LevelLibraryFallback, TruncatedFileKeepsWhatWasRead) {
     // The cut file is replaced by the next rewrite, even in a run whose
     // tables still hold exactly what it wrote before the damage.
     WriteFile(path, cut);
-    EXPECT_FALSE(levels::ReadLevelLibrary(writer.form(), "levels.txt"));
-    ASSERT_TRUE(levels::WriteLevelLibrary(writer.form()));
+    EXPECT_FALSE(levels::ReadLevelLibrary(writer.session(), "levels.txt"));
+    ASSERT_TRUE(levels::WriteLevelLibrary(writer.session()));
     EXPECT_EQ(FirstDifference(FileText(path), text), kSame);
 }
 
@@ -282,13 +282,13 @@ TEST(LevelLibraryFallback, TheInterruptedGameOutlivesALostLibrary) {
     for (const bool deleted : {true, false}) {
         SCOPED_TRACE(deleted ? "deleted" : "damaged");
         TestGame first;
-        Form1& f = first.form();
+        Session& f = first.session();
         Jump(PlayLevel(f, 2, 7), 100, 102);
         f.game.Score = 321;
         const std::vector<int> cells = FrogCells(f);
         const std::tuple<int, int, std::int32_t> counters(7, f.game.TryNumber, f.game.Score);
         ASSERT_TRUE(levels::WriteLevelLibrary(f));
-        window::Form_Unload(f);
+        window::RequestClose(f);
         const std::string library = first.data.file("levels.txt");
         if (deleted) {
             std::filesystem::remove(library);
@@ -297,18 +297,18 @@ TEST(LevelLibraryFallback, TheInterruptedGameOutlivesALostLibrary) {
         }
 
         TestGame second(first, true);
-        EXPECT_TRUE(second->intro.CommandLabel2.Visible);
-        window::Form_Unload(second.form());
+        EXPECT_TRUE(second->game.ResumeOffered);
+        window::RequestClose(second.session());
 
         TestGame third(first, true);
-        Form1& g = third.form();
-        ASSERT_TRUE(g.intro.CommandLabel2.Visible);
-        game::CommandLabel2_Click(g);
+        Session& g = third.session();
+        ASSERT_TRUE(g.game.ResumeOffered);
+        game::ContinueGame(g);
         EXPECT_EQ(std::tuple(g.game.CurrentLevel, g.game.TryNumber, g.game.Score), counters);
         EXPECT_EQ(FrogCells(g), cells);
         ExpectBoardConsistent(g, true);
 
-        game::RestartLevelMenue_Click(g);
+        game::RestartLevel(g);
         EXPECT_EQ(FrogCells(g).size(), 10u);
         EXPECT_EQ(FrogCells(g), StoredPieces(g, 7));
     }
@@ -330,19 +330,19 @@ TEST(LevelLibraryRewrite, SameContentIsNotWrittenAgain) {
     TestGame game(false);
     FillLibrary(game->library, 200, 9);
     const std::string path = game.data.file("levels.txt");
-    ASSERT_TRUE(levels::WriteLevelLibrary(game.form()));
+    ASSERT_TRUE(levels::WriteLevelLibrary(game.session()));
     const auto written = IdentityOf(path);
-    EXPECT_TRUE(levels::WriteLevelLibrary(game.form()));
+    EXPECT_TRUE(levels::WriteLevelLibrary(game.session()));
     // A change of the tables that leaves the content as it was.
     game->library.LevelPieces(5, 1) = game->library.LevelPieces(5, 1);
     TouchLibrary(game->library);
-    EXPECT_TRUE(levels::WriteLevelLibrary(game.form()));
-    levels::InstallGeneratedLevel(game.form(), 300);  // beyond the count
-    EXPECT_TRUE(levels::WriteLevelLibrary(game.form()));
+    EXPECT_TRUE(levels::WriteLevelLibrary(game.session()));
+    levels::InstallGeneratedLevel(game.session(), 300);  // beyond the count
+    EXPECT_TRUE(levels::WriteLevelLibrary(game.session()));
     // The next run reads the file and finds nothing to write.
     TestGame next(game, false);
-    ASSERT_TRUE(levels::ReadLevelLibrary(next.form(), "levels.txt"));
-    EXPECT_TRUE(levels::WriteLevelLibrary(next.form()));
+    ASSERT_TRUE(levels::ReadLevelLibrary(next.session(), "levels.txt"));
+    EXPECT_TRUE(levels::WriteLevelLibrary(next.session()));
     EXPECT_EQ(IdentityOf(path), written);
 
     // A file in another form than the writer's is rewritten in the writer's,
@@ -350,14 +350,14 @@ TEST(LevelLibraryRewrite, SameContentIsNotWrittenAgain) {
     const std::string lines = FileText(path);
     const std::size_t head = AfterItem(lines, 1);
     WriteFile(path, lines.substr(0, head) + Rejoin(lines.substr(head), ",", false));
-    ASSERT_TRUE(levels::ReadLevelLibrary(next.form(), "levels.txt"));
-    ASSERT_TRUE(levels::WriteLevelLibrary(next.form()));
+    ASSERT_TRUE(levels::ReadLevelLibrary(next.session(), "levels.txt"));
+    ASSERT_TRUE(levels::WriteLevelLibrary(next.session()));
     EXPECT_EQ(FirstDifference(FileText(path), lines), kSame);
 }
 
 TEST(LevelLibraryRewrite, EveryRewriteHoldsTheWholeLibrary) {
     TestGame game(false);
-    Form1& f = game.form();
+    Session& f = game.session();
     FillLibrary(f.library, 250, 10);
     const std::string path = game.data.file("levels.txt");
     const auto install = [&f](int level, std::int16_t cell) {
@@ -395,7 +395,7 @@ TEST(LevelLibraryRewrite, EveryRewriteHoldsTheWholeLibrary) {
     expectFileFollows("such a change and an install, unwritten in between");
     TestGame other(false);
     FillLibrary(other->library, 200, 11);
-    ASSERT_TRUE(levels::WriteLevelLibrary(other.form()));
+    ASSERT_TRUE(levels::WriteLevelLibrary(other.session()));
     std::filesystem::copy_file(other.data.file("levels.txt"), path, std::filesystem::copy_options::overwrite_existing);
     ASSERT_TRUE(levels::ReadLevelLibrary(f, "levels.txt"));
     install(8, 17);
@@ -406,24 +406,24 @@ TEST(LevelLibraryRewrite, FailedWriteKeepsTheOldFileAndIsRetried) {
     TestGame game(false);
     FillLibrary(game->library, 10, 13);
     const std::string path = game.data.file("levels.txt");
-    ASSERT_TRUE(levels::WriteLevelLibrary(game.form()));
+    ASSERT_TRUE(levels::WriteLevelLibrary(game.session()));
     const std::string old = FileText(path);
 
     FillLibrary(game->library, 200, 14);
     {
         testing::SmallFileLimit fullDisk;
-        EXPECT_FALSE(levels::WriteLevelLibrary(game.form()));
+        EXPECT_FALSE(levels::WriteLevelLibrary(game.session()));
     }
     const std::string folder = game->DataFolder;
-    testing::UseDataFolder(game.form(), path + "/");  // a folder inside a file
-    EXPECT_FALSE(levels::WriteLevelLibrary(game.form()));
+    testing::UseDataFolder(game.session(), path + "/");  // a folder inside a file
+    EXPECT_FALSE(levels::WriteLevelLibrary(game.session()));
     EXPECT_EQ(FirstDifference(FileText(path), old), kSame);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 1);
 
     // The next pass tries again, and succeeds once the disk lets it.
-    testing::UseDataFolder(game.form(), folder);
-    EXPECT_TRUE(levels::WriteLevelLibrary(game.form()));
-    EXPECT_EQ(FirstDifference(FileText(path), levels::LevelLibraryText(game.form())), kSame);
+    testing::UseDataFolder(game.session(), folder);
+    EXPECT_TRUE(levels::WriteLevelLibrary(game.session()));
+    EXPECT_EQ(FirstDifference(FileText(path), levels::LevelLibraryText(game.session())), kSame);
 }
 
 // ------------------------------------------------------------ install
@@ -444,15 +444,15 @@ TEST(InstallGeneratedLevel, CopiesExactlyTheLevelsEntry) {
         if (j >= 1 && j <= v + 2) std::tie(expected.SolutionFrom(v, j), expected.SolutionTo(v, j)) = std::pair(2000 + j, to);
     }
     gen.GeneratedPieces(v + 1, 1) = 77;  // another level's puzzle stays out
-    levels::InstallGeneratedLevel(game.form(), v);
+    levels::InstallGeneratedLevel(game.session(), v);
     EXPECT_EQ(FirstDifferentLevel(game->library, expected), 0);
 
     // Levels outside the tables are ignored; the last storable one is not.
     for (int level : {-1, 0, kMaxStoredLevel + 1, kLevelIndexMax, 100000})
-        EXPECT_NO_THROW(levels::InstallGeneratedLevel(game.form(), level)) << level;
+        EXPECT_NO_THROW(levels::InstallGeneratedLevel(game.session(), level)) << level;
     EXPECT_EQ(FirstDifferentLevel(game->library, expected), 0);
     gen.GeneratedPieces(kMaxStoredLevel, kMaxStoredLevel + 3) = 5;
-    levels::InstallGeneratedLevel(game.form(), kMaxStoredLevel);
+    levels::InstallGeneratedLevel(game.session(), kMaxStoredLevel);
     EXPECT_EQ(game->library.LevelPieces(kMaxStoredLevel, kPieceIndexMax), 5);
 }
 

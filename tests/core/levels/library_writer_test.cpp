@@ -18,7 +18,7 @@ using testing::FileText;
 using testing::TestGame;
 
 // Saves as the timer does, until the writer's outcome is in.
-bool SaveAndWait(Form1& f) {
+bool SaveAndWait(Session& f) {
     bool saved = levels::WriteLevelLibrary(f);
     for (int i = 0; i < 5000 && f.library.Writer->Busy(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(1));
     saved = levels::WriteLevelLibrary(f) && saved;
@@ -27,7 +27,7 @@ bool SaveAndWait(Form1& f) {
 
 TEST(LevelLibraryWriter, TheFileHoldsTheLibraryAndAFailureOnTheThreadCounts) {
     TestGame game(false);
-    Form1& f = game.form();
+    Session& f = game.session();
     f.library.Writer = std::make_shared<levels::LibraryWriter>();
     const std::string path = game.data.file("levels.txt");
     f.library.LevelPieces(3, 1) = 40;

@@ -16,78 +16,78 @@ using testing::TestGame;
 
 // A Practice game put on the given level, as "Goto Level" does. No other
 // level waits for a puzzle, so the ticks spend no time on the supply.
-void PlayLevel(Form1& f, int level) {
+void PlayLevel(Session& f, int level) {
     f.library.LevelNeedsGenerating.fill(false);
-    game::NewGameMenue_Click(f, 4);
+    game::StartNewGame(f, 4);
     f.game.CurrentLevel = level;
     game::StartLevel(f);
     ASSERT_EQ(board::FrogsLeft(f.board), level + 3);
 }
 
-const Cell& GridCell(const Form1& f, int n) { return f.board.Grid.at(static_cast<std::size_t>(n)); }
+const Cell& GridCell(const Session& f, int n) { return f.board.Grid.at(static_cast<std::size_t>(n)); }
 
 TEST(Playback, SolvesTheLevelTwoTicksPerJump) {
     TestGame game;
-    Form1& f = game.form();
+    Session& f = game.session();
     const int level = 12;
     PlayLevel(f, level);
-    levels::SolveMenue_Click(f);
+    levels::StartSolutionPlayback(f);
 
     for (int s = 1; s <= level + 2; ++s) {
         const int from = *f.library.SolutionFrom(level, s);
         const int to = f.library.SolutionTo(level, s);
         const int frogs = board::FrogsLeft(f.board);
 
-        levels::Timer1_Timer(f);  // points at the frog
-        EXPECT_EQ(f.msg.Text1.Text, "0");
+        levels::TimerTick(f);  // points at the frog
+        EXPECT_EQ(f.msg.PlaybackInput.Text, "0");
         EXPECT_TRUE(f.board.HighLight.Visible) << "step " << s;
         EXPECT_EQ(f.board.HighLight.Left, GridCell(f, from).Left) << "step " << s;
         EXPECT_EQ(f.board.HighLight.Top, GridCell(f, from).Top) << "step " << s;
         EXPECT_EQ(board::FrogsLeft(f.board), frogs);
 
-        levels::Timer1_Timer(f);  // jumps
-        EXPECT_EQ(f.msg.Text1.Text, "1");
+        levels::TimerTick(f);  // jumps
+        EXPECT_EQ(f.msg.PlaybackInput.Text, "1");
         EXPECT_FALSE(f.board.HighLight.Visible);
-        EXPECT_EQ(GridCell(f, from).Tag, 0) << "step " << s;
-        EXPECT_GT(GridCell(f, to).Tag, 0) << "step " << s;
+        EXPECT_EQ(GridCell(f, from).RecordNumber, 0) << "step " << s;
+        EXPECT_GT(GridCell(f, to).RecordNumber, 0) << "step " << s;
         ASSERT_EQ(board::FrogsLeft(f.board), frogs - 1) << "step " << s;
     }
     EXPECT_FALSE(f.tasks.PlaybackActive);
     EXPECT_EQ(f.window.MousePointer, Pointer::Default);
-    EXPECT_TRUE(f.msg.Label2.Visible);
+    EXPECT_TRUE(f.msg.PanelTitle.Visible);
     EXPECT_EQ(f.game.CurrentLevel, level + 1);
-    levels::Timer1_Timer(f);
+    levels::TimerTick(f);
     EXPECT_EQ(board::FrogsLeft(f.board), 1);
     EXPECT_FALSE(f.board.HighLight.Visible);
 }
 
 TEST(Playback, TestModeReplaysTheLevelUntilChosenAgain) {
     TestGame game;
-    Form1& f = game.form();
+    Session& f = game.session();
     const int level = 3;
     PlayLevel(f, level);
-    levels::TestMenue_Click(f);
+    levels::ToggleDemoLoop(f);
     EXPECT_TRUE(f.tasks.DemoLoop);
     EXPECT_TRUE(f.tasks.PlaybackActive);
 
-    for (int i = 0; i < 2 * (level + 2); ++i) levels::Timer1_Timer(f);
+    for (int i = 0; i < 2 * (level + 2); ++i) levels::TimerTick(f);
     // Solved and at once started again: the same level, all its frogs, from
     // the first step, with no level-completed panel in between.
     EXPECT_EQ(f.game.CurrentLevel, level);
     EXPECT_EQ(board::FrogsLeft(f.board), level + 3);
     EXPECT_TRUE(f.tasks.PlaybackActive);
     EXPECT_EQ(f.tasks.PlaybackStep, 1);
-    EXPECT_FALSE(f.msg.Label2.Visible);
-    for (int i = 0; i < 2; ++i) levels::Timer1_Timer(f);
+    EXPECT_FALSE(f.msg.PanelTitle.Visible);
+    for (int i = 0; i < 2; ++i) levels::TimerTick(f);
     EXPECT_EQ(board::FrogsLeft(f.board), level + 2);
-    levels::TestMenue_Click(f);  // lets this playback finish, then stops
+    levels::ToggleDemoLoop(f);  // lets this playback finish, then stops
     EXPECT_FALSE(f.tasks.DemoLoop);
     EXPECT_TRUE(f.tasks.PlaybackActive);
-    for (int i = 0; i < 2 * (level + 1); ++i) levels::Timer1_Timer(f);
+    for (int i = 0; i < 2 * (level + 1); ++i) levels::TimerTick(f);
     EXPECT_EQ(board::FrogsLeft(f.board), 1);
     EXPECT_FALSE(f.tasks.PlaybackActive);
     EXPECT_EQ(f.game.CurrentLevel, level + 1);
-    EXPECT_TRUE(f.msg.Label2.Visible);
+    EXPECT_TRUE(f.msg.PanelTitle.Visible);
 }
 
 // A solution that does not fit the board ends after its last step instead
@@ -95,7 +95,7 @@ TEST(Playback, TestModeReplaysTheLevelUntilChosenAgain) {
 // step either has no from-cell or lands on its own frog.
 TEST(Playback, StopsAfterTheLastStoredStepWhenFrogsRemain) {
     TestGame game;
-    Form1& f = game.form();
+    Session& f = game.session();
     const int level = 2;
     PlayLevel(f, level);
     for (int s = 1; s <= level + 2; ++s) {
@@ -103,20 +103,20 @@ TEST(Playback, StopsAfterTheLastStoredStepWhenFrogsRemain) {
         f.library.SolutionFrom(level, s) = s % 2 == 1 ? std::optional<int>() : std::optional<int>(frog);
         f.library.SolutionTo(level, s) = frog;
     }
-    levels::SolveMenue_Click(f);
+    levels::StartSolutionPlayback(f);
     for (int i = 0; i < 2 * (level + 2); ++i) {
-        levels::Timer1_Timer(f);
+        levels::TimerTick(f);
         EXPECT_EQ(f.board.SelectedFrog, 0) << "tick " << i;
     }
     EXPECT_FALSE(f.tasks.PlaybackActive);
     EXPECT_EQ(board::FrogsLeft(f.board), level + 3);
-    EXPECT_NO_THROW(for (int i = 0; i < 50; ++i) levels::Timer1_Timer(f));
+    EXPECT_NO_THROW(for (int i = 0; i < 50; ++i) levels::TimerTick(f));
     EXPECT_EQ(board::FrogsLeft(f.board), level + 3);
 
     // The phase box turns letters typed into it into capitals.
-    EXPECT_EQ(levels::Text1_KeyPress(f, 'a'), 'A');
-    EXPECT_EQ(levels::Text1_KeyPress(f, 'Q'), 'Q');
-    EXPECT_EQ(levels::Text1_KeyPress(f, '7'), '7');
+    EXPECT_EQ(levels::PlaybackKey(f, 'a'), 'A');
+    EXPECT_EQ(levels::PlaybackKey(f, 'Q'), 'Q');
+    EXPECT_EQ(levels::PlaybackKey(f, '7'), '7');
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ namespace fs = std::filesystem;
 // A short library keeps the many rewrites of these tests cheap.
 constexpr int kLevels = 40;
 
-int MarkedLevels(const Form1& f) {
+int MarkedLevels(const Session& f) {
     int n = 0;
     for (int k = 1; k <= f.library.LevelCount; ++k) n += f.library.LevelNeedsGenerating[static_cast<std::size_t>(k)];
     return n;
@@ -35,14 +35,14 @@ std::vector<int> PiecesIn(const auto& table, int level) {
     for (int j = 1; j <= level + 3; ++j) v.push_back(table(level, j));
     return v;
 }
-std::vector<int> StoredPieces(const Form1& f, int level) { return PiecesIn(f.library.LevelPieces, level); }
+std::vector<int> StoredPieces(const Session& f, int level) { return PiecesIn(f.library.LevelPieces, level); }
 
 // A game on an empty data folder, ticked with no level on the board until
 // its short library holds a puzzle for every level, then back on level 1.
-void SupplyAll(Form1& f) {
+void SupplyAll(Session& f) {
     f.library.LevelCount = kLevels;
     f.game.CurrentLevel = 0;
-    for (int ticks = 0; MarkedLevels(f) > 0 && ticks < 10 * kLevels; ++ticks) levels::Timer1_Timer(f);
+    for (int ticks = 0; MarkedLevels(f) > 0 && ticks < 10 * kLevels; ++ticks) levels::TimerTick(f);
     ASSERT_EQ(MarkedLevels(f), 0);
     ASSERT_EQ(f.gen.GenerationLevel, 0);
     f.game.CurrentLevel = 1;
@@ -51,19 +51,19 @@ void SupplyAll(Form1& f) {
 TEST(TimerTick, RunsTheStartUpOnceLowersALevelCountAbove200AndStepsTheClock) {
     TestGame game(false);
     { std::ofstream(game.data.file("levels.txt")) << "250\n"; }  // a count and then nothing: damaged
-    Form1& f = game.form();
-    levels::Timer1_Timer(f);
+    Session& f = game.session();
+    levels::TimerTick(f);
     EXPECT_FALSE(f.tasks.StartupPending);
     EXPECT_EQ(f.library.LevelCount, 200);
     EXPECT_TRUE(fs::exists(game.data.file("levels.txt")));  // the first pass saved the library
 
     f.game.HighestLevel = 9;  // a second start-up would set it back to 1
-    f.clock.ClockState = 1;
+    f.clock.State = ClockState::FreezeRequested;
     game.platform.Advance(2.5);
-    levels::Timer1_Timer(f);
+    levels::TimerTick(f);
     EXPECT_EQ(f.tasks.TimerInterval, 10);  // the start-up armed it at 1 for the first tick
     EXPECT_EQ(f.game.HighestLevel, 9);
-    EXPECT_EQ(f.clock.ClockState, 2);
+    EXPECT_EQ(f.clock.State, ClockState::Frozen);
     EXPECT_EQ(f.clock.LastTick, game.platform.timeOfDay);
 }
 
@@ -72,14 +72,14 @@ TEST(TimerTick, RunsTheStartUpOnceLowersALevelCountAbove200AndStepsTheClock) {
 // even when it is marked.
 TEST(BackgroundSupply, RebuildsAMissingLibraryButNeverTheLevelBeingPlayed) {
     TestGame game;
-    Form1& f = game.form();
+    Session& f = game.session();
     f.library.LevelCount = kLevels;
     f.library.LevelNeedsGenerating[1] = true;
     ASSERT_EQ(f.game.CurrentLevel, 1);
     ASSERT_EQ(MarkedLevels(f), kLevels);
     int ticks = 0;
     for (; MarkedLevels(f) > 1 && ticks < 10 * kLevels; ++ticks) {
-        levels::Timer1_Timer(f);
+        levels::TimerTick(f);
         ASSERT_NE(f.gen.GenerationLevel, 1) << "tick " << ticks;
         ASSERT_TRUE(FileText(game.data.file("levels.txt")) == levels::LevelLibraryText(f)) << "tick " << ticks;
     }
@@ -101,23 +101,23 @@ TEST(BackgroundSupply, RebuildsAMissingLibraryButNeverTheLevelBeingPlayed) {
 // first.
 TEST(BackgroundSupply, InstallsTheSecondRunOfAPickedLevelAndSavesOnlyAChangedLibrary) {
     TestGame game;
-    Form1& f = game.form();
+    Session& f = game.session();
     SupplyAll(f);
     const std::string path = game.data.file("levels.txt");
     const auto old = fs::last_write_time(path) - std::chrono::hours(24);
     fs::last_write_time(path, old);
-    for (int i = 0; i < 20; ++i) levels::Timer1_Timer(f);
+    for (int i = 0; i < 20; ++i) levels::TimerTick(f);
     EXPECT_EQ(fs::last_write_time(path), old);
     EXPECT_TRUE(FileText(path) == levels::LevelLibraryText(f));
 
     const auto generated = [&f](int level) { return PiecesIn(f.gen.GeneratedPieces, level); };
     const std::vector<int> before = StoredPieces(f, 5);
     f.library.LevelNeedsGenerating[5] = true;  // level 5 was played
-    levels::Timer1_Timer(f);                   // picked and generated once
+    levels::TimerTick(f);                   // picked and generated once
     EXPECT_EQ(f.gen.GenerationLevel, 5);
     EXPECT_EQ(StoredPieces(f, 5), before);
     const std::vector<int> firstRun = generated(5);
-    levels::Timer1_Timer(f);  // generated again, installed and saved
+    levels::TimerTick(f);  // generated again, installed and saved
     EXPECT_FALSE(f.library.LevelNeedsGenerating[5]);
     EXPECT_EQ(StoredPieces(f, 5), generated(5));
     EXPECT_NE(StoredPieces(f, 5), firstRun);
@@ -125,9 +125,9 @@ TEST(BackgroundSupply, InstallsTheSecondRunOfAPickedLevelAndSavesOnlyAChangedLib
     EXPECT_EQ(f.gen.GenerationLevel, 0);
 
     f.library.LevelNeedsGenerating[5] = true;
-    levels::Timer1_Timer(f);
+    levels::TimerTick(f);
     f.library.LevelNeedsGenerating[2] = true;  // an earlier level was played meanwhile
-    levels::Timer1_Timer(f);
+    levels::TimerTick(f);
     EXPECT_FALSE(f.library.LevelNeedsGenerating[2]);
     EXPECT_EQ(StoredPieces(f, 2), generated(2));
     EXPECT_TRUE(f.library.LevelNeedsGenerating[5]);
@@ -139,11 +139,11 @@ TEST(BackgroundSupply, InstallsTheSecondRunOfAPickedLevelAndSavesOnlyAChangedLib
 // puzzle); it is renewed once the player has moved on.
 TEST(BackgroundSupply, NeverOverwritesTheLevelBeingPlayed) {
     TestGame game;
-    Form1& f = game.form();
+    Session& f = game.session();
     SupplyAll(f);
     f.library.LevelNeedsGenerating[5] = true;
     for (std::size_t k = 1; k < f.board.GridB.size(); ++k) f.board.GridB[k].Height = 5;  // every replay fails
-    levels::Timer1_Timer(f);
+    levels::TimerTick(f);
     ASSERT_EQ(f.gen.GenerationLevel, 5);
     ASSERT_FALSE(f.gen.GenerationDone);
     levels::BuildBoardGrid(f);  // replays work again
@@ -151,13 +151,13 @@ TEST(BackgroundSupply, NeverOverwritesTheLevelBeingPlayed) {
     const std::vector<int> playing = StoredPieces(f, 5);
     const auto revision = f.library.Revision;
     f.game.CurrentLevel = 5;
-    for (int i = 0; i < 5; ++i) levels::Timer1_Timer(f);
+    for (int i = 0; i < 5; ++i) levels::TimerTick(f);
     EXPECT_EQ(StoredPieces(f, 5), playing);
     EXPECT_EQ(f.library.Revision, revision);
     EXPECT_TRUE(f.library.LevelNeedsGenerating[5]);
 
     f.game.CurrentLevel = 6;  // the player moved on
-    for (int i = 0; i < 3; ++i) levels::Timer1_Timer(f);
+    for (int i = 0; i < 3; ++i) levels::TimerTick(f);
     EXPECT_FALSE(f.library.LevelNeedsGenerating[5]);
     EXPECT_NE(StoredPieces(f, 5), playing);
 }
@@ -168,13 +168,13 @@ TEST(BackgroundSupply, NeverOverwritesTheLevelBeingPlayed) {
 // about a second; the file in place is never rewritten.
 TEST(LibrarySave, BacksOffWhileWritesFailAndRestoresAFileTakenAway) {
     TestGame game;
-    Form1& f = game.form();
+    Session& f = game.session();
     SupplyAll(f);
     const std::string path = game.data.file("levels.txt");
     const auto tick = [&](int ticks) {
         for (int i = 0; i < ticks; ++i) {
             game.platform.Advance(0.01);
-            levels::Timer1_Timer(f);
+            levels::TimerTick(f);
         }
     };
     const std::string folder = f.DataFolder;
@@ -214,25 +214,25 @@ TEST(LibrarySave, BacksOffWhileWritesFailAndRestoresAFileTakenAway) {
 // give it work.
 TEST(TimerRest, OnlyWhenATickWouldChangeNothing) {
     TestGame game(false);
-    Form1& f = game.form();
+    Session& f = game.session();
     EXPECT_TRUE(levels::TickHasWork(f));  // the start-up
     game.RunStartUp();
     SupplyAll(f);
-    levels::Timer1_Timer(f);
+    levels::TimerTick(f);
     EXPECT_FALSE(levels::TickHasWork(f));
     EXPECT_EQ(levels::TimerWait(f), levels::kRestingTimerWait);
     f.library.LevelPieces(3, 1) = f.library.LevelPieces(3, 2);  // a slot load put back its start layout
     TouchLibrary(f.library);
     EXPECT_TRUE(levels::TickHasWork(f));  // the library to save
-    levels::Timer1_Timer(f);
+    levels::TimerTick(f);
     EXPECT_FALSE(levels::TickHasWork(f));
     f.library.LevelNeedsGenerating[1] = true;  // the level being played: not for the supply
     EXPECT_FALSE(levels::TickHasWork(f));
-    for (const int state : {1, 3}) {
-        f.clock.ClockState = state;
-        EXPECT_TRUE(levels::TickHasWork(f)) << state;
+    for (const ClockState state : {ClockState::FreezeRequested, ClockState::RestoreRequested}) {
+        f.clock.State = state;
+        EXPECT_TRUE(levels::TickHasWork(f)) << static_cast<int>(state);
     }
-    f.clock.ClockState = 2;
+    f.clock.State = ClockState::Frozen;
     EXPECT_FALSE(levels::TickHasWork(f));
     f.tasks.PlaybackActive = true;
     EXPECT_TRUE(levels::TickHasWork(f));
@@ -240,7 +240,7 @@ TEST(TimerRest, OnlyWhenATickWouldChangeNothing) {
     f.library.LevelNeedsGenerating[7] = true;
     EXPECT_TRUE(levels::TickHasWork(f));
     EXPECT_EQ(levels::TimerWait(f), 10);
-    for (int ticks = 0; ticks < 50 && levels::TickHasWork(f); ++ticks) levels::Timer1_Timer(f);
+    for (int ticks = 0; ticks < 50 && levels::TickHasWork(f); ++ticks) levels::TimerTick(f);
     EXPECT_FALSE(levels::TickHasWork(f) || f.library.LevelNeedsGenerating[7]);
     f.game.CurrentLevel = 2;  // the player moved on: level 1 is due
     EXPECT_TRUE(levels::TickHasWork(f));

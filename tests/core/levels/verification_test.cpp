@@ -18,7 +18,7 @@ using testing::TestGame;
 using Steps = std::vector<std::pair<int, int>>;
 
 // Puts a puzzle for level g where the generator leaves its results.
-void SetPuzzle(Form1& f, int g, const std::vector<int>& pieces, const Steps& steps) {
+void SetPuzzle(Session& f, int g, const std::vector<int>& pieces, const Steps& steps) {
     f.gen.GenerationLevel = g;
     for (int j = 1; j <= g + 3; ++j) f.gen.GeneratedPieces(g, j) = static_cast<std::int16_t>(pieces.at(j - 1));
     for (int j = 1; j <= g + 2; ++j) {
@@ -28,20 +28,20 @@ void SetPuzzle(Form1& f, int g, const std::vector<int>& pieces, const Steps& ste
 }
 
 // The cells holding a check-board frog, checked against the records.
-std::vector<int> CheckFrogCells(const Form1& f) {
+std::vector<int> CheckFrogCells(const Session& f) {
     std::vector<int> cells;
     for (std::size_t r = 1; r < f.board.RectB.size(); ++r) {
-        const int n = f.board.RectB[r].Tag;
-        EXPECT_EQ(f.board.GridB.at(static_cast<std::size_t>(n)).Tag, static_cast<int>(r)) << "cell " << n;
+        const int n = f.board.RectB[r].CellNumber;
+        EXPECT_EQ(f.board.GridB.at(static_cast<std::size_t>(n)).RecordNumber, static_cast<int>(r)) << "cell " << n;
         cells.push_back(n);
     }
     int occupied = 0;
-    for (std::size_t n = 1; n < f.board.GridB.size(); ++n) occupied += f.board.GridB[n].Tag > 0;
+    for (std::size_t n = 1; n < f.board.GridB.size(); ++n) occupied += f.board.GridB[n].RecordNumber > 0;
     EXPECT_EQ(occupied, static_cast<int>(cells.size()));
     return cells;
 }
 
-bool Verify(Form1& f) {
+bool Verify(Session& f) {
     f.gen.LevelVerified[static_cast<std::size_t>(f.gen.GenerationLevel)] = true;  // a stale success
     levels::VerifyGeneratedLevel(f);
     return f.gen.LevelVerified[static_cast<std::size_t>(f.gen.GenerationLevel)];
@@ -49,7 +49,7 @@ bool Verify(Form1& f) {
 
 TEST(Verification, AcceptsAPuzzleThatReplaysToOneFrog) {
     TestGame game(false);
-    Form1& f = game.form();
+    Session& f = game.session();
     SetPuzzle(f, 1, {118, 201, 180, 139}, {{118, 160}, {201, 159}, {160, 158}});
     EXPECT_TRUE(Verify(f));
     EXPECT_EQ(CheckFrogCells(f), std::vector<int>{158});
@@ -83,7 +83,7 @@ TEST(Verification, RejectsAPuzzleWithAStepThatIsNoJump) {
         {"right edge", {21, 22, 24, 26}, {{21, 23}, {23, 25}, {25, 27}}, {21, 22, 24, 26}},
     };
     TestGame game(false);
-    Form1& f = game.form();
+    Session& f = game.session();
     for (const Case& c : cases) {
         SetPuzzle(f, 1, c.pieces, c.steps);
         EXPECT_FALSE(Verify(f)) << c.fault;
@@ -102,7 +102,7 @@ TEST(Verification, RejectsAPuzzleWithAStepThatIsNoJump) {
 // lie strictly inside; of two cells holding the point the lower number wins.
 TEST(CheckBoardClick, HitTestsTheLandingCellAndJumpsOnlyOverAFrog) {
     TestGame game(false);
-    Form1& f = game.form();
+    Session& f = game.session();
     auto cell = [&](int n) -> const Cell& { return f.board.GridB.at(static_cast<std::size_t>(n)); };
     auto reset = [&](const std::vector<int>& pieces) {
         SetPuzzle(f, 0, pieces, {{0, 0}, {0, 0}});

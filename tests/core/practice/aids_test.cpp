@@ -19,27 +19,27 @@ namespace {
 using practice::Notice;
 
 // Everything a jump and its undo may touch, as text, so a mismatch shows.
-std::string Snapshot(const Form1& f) {
+std::string Snapshot(const Session& f) {
     std::ostringstream s;
     const Board& b = f.board;
     for (std::size_t i = 1; i < b.Grid.size(); ++i)
-        s << b.Grid[i].Tag << ',' << b.Grid[i].BorderStyle << ',' << b.Grid[i].BorderColor << ' ';
+        s << b.Grid[i].RecordNumber << ',' << b.Grid[i].Outlined << ',' << b.Grid[i].BorderColor << ' ';
     s << "\nrecords";
-    for (const FrogRecord& r : b.Rect) s << ' ' << r.Tag << '@' << r.Left << ',' << r.Top << ',' << r.Width;
+    for (const FrogRecord& r : b.Rect) s << ' ' << r.CellNumber << '@' << r.Left << ',' << r.Top << ',' << r.Width;
     s << "\npictures";
     for (const FrogPicture& p : b.Frog)
         s << ' ' << p.Left << ',' << p.Top << (p.Visible ? 'v' : 'h') << p.FacingLeft;
     s << "\nselected " << b.SelectedFrog << (b.HighLight.Visible ? " outlined" : "") << "\ncaption "
-      << f.window.Caption << "\nmessage " << f.msg.RoundOverLabel.Visible << f.msg.Label1.Visible
-      << " restart " << f.menu.RestartLevelMenue.Enabled << " clock " << f.clock.ClockState;
+      << f.window.Caption << "\nmessage " << f.msg.RoundOverLabel.Visible << f.msg.RoundOverHeading.Visible
+      << " restart " << f.menu.RestartLevelEntry.Enabled << " clock " << static_cast<int>(f.clock.State);
     return s.str();
 }
 
-std::vector<practice::Move> BoardMoves(const Form1& f) {
+std::vector<practice::Move> BoardMoves(const Session& f) {
     return practice::LegalMoves(practice::PositionOf(f.board));
 }
 
-const practice::Aids& Aids(Form1& f) {
+const practice::Aids& Aids(Session& f) {
     practice::UpdateAids(f);  // as the window does after every handler
     return practice::AidsOf(f);
 }
@@ -49,10 +49,10 @@ TEST(PracticeUndo, TakesBackRandomJumpsExactlyDownToTheLevelStartAndAfterARoundO
     int roundOvers = 0;
     for (int level : {4, 9, 23}) {
         TestGame game;
-        Form1& f = game.form();
-        game::mnulevel_Click(f, level);
+        Session& f = game.session();
+        game::GoToLevel(f, level);
         ASSERT_EQ(board::FrogsLeft(f.board), level + 3);
-        EXPECT_FALSE(Aids(f).UndoJumpMenue.Enabled);
+        EXPECT_FALSE(Aids(f).UndoJumpEntry.Enabled);
         // Random jumps until the round is over (or two frogs are left, so the
         // level is never solved): the state before each is kept.
         std::vector<std::string> before;
@@ -64,16 +64,16 @@ TEST(PracticeUndo, TakesBackRandomJumpsExactlyDownToTheLevelStartAndAfterARoundO
             ASSERT_EQ(board::FrogsLeft(f.board) + static_cast<int>(before.size()), level + 3);
         }
         roundOvers += f.msg.RoundOverLabel.Visible;
-        ASSERT_TRUE(Aids(f).UndoJumpMenue.Enabled);
+        ASSERT_TRUE(Aids(f).UndoJumpEntry.Enabled);
         while (!before.empty()) {
-            practice::UndoJump_Click(f);
+            practice::UndoJump(f);
             ASSERT_EQ(Snapshot(f), before.back()) << "level " << level << ", undo to jump " << before.size();
             EXPECT_TRUE(f.game.JumpPossible) << "the jump taken back is possible again";
             before.pop_back();
             ExpectBoardConsistent(f, true);
         }
-        EXPECT_FALSE(Aids(f).UndoJumpMenue.Enabled);
-        practice::UndoJump_Click(f);  // nothing left to take back
+        EXPECT_FALSE(Aids(f).UndoJumpEntry.Enabled);
+        practice::UndoJump(f);  // nothing left to take back
         EXPECT_EQ(board::FrogsLeft(f.board), level + 3);
     }
     EXPECT_GT(roundOvers, 0) << "some sequence must end in a round-over message";
@@ -84,59 +84,59 @@ TEST(PracticeUndo, TakesBackRandomJumpsExactlyDownToTheLevelStartAndAfterARoundO
 // the outlines of "Grids".
 TEST(PracticeUndo, AfterTheTableCoveredTheRoundOverMessageTheCellsComeBack) {
     TestGame game;
-    Form1& f = game.form();
-    window::mnuGrids_Click(f);
+    Session& f = game.session();
+    window::ToggleGrids(f);
     InstallRowPuzzles(f, 3);
-    game::mnulevel_Click(f, 3);
+    game::GoToLevel(f, 3);
     PlayLosingJump(f, LevelPuzzle(3));
-    records::mnuHighScores_Click(f);
-    records::HighLabel_Click(f);
+    records::ShowHighScores(f);
+    records::CloseHighScores(f);
     ASSERT_TRUE(f.msg.RoundOverLabel.Visible);
-    practice::UndoJump_Click(f);
+    practice::UndoJump(f);
     ASSERT_EQ(FrogCells(f), LevelPuzzle(3).pieces);
     for (std::size_t i = 1; i < f.board.Grid.size(); ++i)
-        ASSERT_TRUE(f.board.Grid[i].Visible && f.board.Grid[i].BorderStyle == 1) << "cell " << i;
+        ASSERT_TRUE(f.board.Grid[i].Visible && f.board.Grid[i].Outlined) << "cell " << i;
 }
 
 TEST(PracticeUndo, HistoryGoesWithRestartNewLevelAndSlotLoad) {
     TestGame game;
-    Form1& f = game.form();
-    game::mnulevel_Click(f, 6);
-    records::mnusavegame_Click(f, 1);
-    records::mnusavegame_Click(f, 2);  // the game is now slot 2's, so slot 1 can be loaded
-    const std::vector<std::function<void(Form1&)>> clearing = {
-        game::RestartLevelMenue_Click, [](Form1& g) { records::mnuloadgame_Click(g, 1); },
-        [](Form1& g) { game::mnulevel_Click(g, 7); }};
+    Session& f = game.session();
+    game::GoToLevel(f, 6);
+    records::SaveToSlot(f, 1);
+    records::SaveToSlot(f, 2);  // the game is now slot 2's, so slot 1 can be loaded
+    const std::vector<std::function<void(Session&)>> clearing = {
+        game::RestartLevel, [](Session& g) { records::LoadFromSlot(g, 1); },
+        [](Session& g) { game::GoToLevel(g, 7); }};
     for (const auto& handler : clearing) {
         const practice::Move m = BoardMoves(f).front();
         Jump(f, m.from, m.to);
-        ASSERT_TRUE(Aids(f).UndoJumpMenue.Enabled);
+        ASSERT_TRUE(Aids(f).UndoJumpEntry.Enabled);
         handler(f);
-        EXPECT_FALSE(Aids(f).UndoJumpMenue.Enabled);
+        EXPECT_FALSE(Aids(f).UndoJumpEntry.Enabled);
         const std::string board = Snapshot(f);
-        practice::UndoJump_Click(f);
+        practice::UndoJump(f);
         EXPECT_EQ(Snapshot(f), board);
     }
     // The last level solved ends the game: its last jump is not taken back.
     const int last = f.library.LevelCount;
-    game::mnulevel_Click(f, last);
+    game::GoToLevel(f, last);
     for (int s = 1; s <= last + 2; ++s)
         Jump(f, f.library.SolutionFrom(last, s).value_or(0), f.library.SolutionTo(last, s));
     ASSERT_EQ(board::FrogsLeft(f.board), 1);
     ASSERT_TRUE(f.msg.RoundOverLabel.Visible);
-    EXPECT_FALSE(Aids(f).UndoJumpMenue.Enabled);
-    practice::UndoJump_Click(f);
+    EXPECT_FALSE(Aids(f).UndoJumpEntry.Enabled);
+    practice::UndoJump(f);
     EXPECT_EQ(board::FrogsLeft(f.board), 1);
     EXPECT_TRUE(f.msg.RoundOverLabel.Visible);
 }
 
 TEST(PracticeHint, FollowsTheStoredSolutionAtOnceAndLeadsToASolutionAfterADeviation) {
     TestGame game;
-    Form1& f = game.form();
-    game::mnulevel_Click(f, 12);
+    Session& f = game.session();
+    game::GoToLevel(f, 12);
     // On the stored solution: the answer needs no search and no tick.
     EXPECT_EQ(Aids(f).Shown, Notice::Solvable);
-    practice::Hint_Click(f);
+    practice::ShowHint(f);
     const practice::Aids& aids = practice::AidsOf(f);
     ASSERT_TRUE(aids.HintVisible);
     EXPECT_EQ(aids.HintFrom, f.library.SolutionFrom(12, 1).value());
@@ -154,34 +154,34 @@ TEST(PracticeHint, FollowsTheStoredSolutionAtOnceAndLeadsToASolutionAfterADeviat
     EXPECT_FALSE(Aids(f).HintVisible) << "a hint belongs to the position it was given for";
     // Following the hints solves the level; a hint asked for before the
     // worker's answer shows when it comes.
-    for (int jumps = 0; jumps < 20 && !f.msg.Label2.Visible; ++jumps) {
-        practice::Hint_Click(f);
+    for (int jumps = 0; jumps < 20 && !f.msg.PanelTitle.Visible; ++jumps) {
+        practice::ShowHint(f);
         practice::AwaitSolver(f, std::chrono::seconds(20));
         ASSERT_TRUE(aids.HintVisible);
         EXPECT_EQ(aids.Shown, Notice::Solvable);
         Jump(f, aids.HintFrom, aids.HintTo);
     }
-    EXPECT_TRUE(f.msg.Label2.Visible);
+    EXPECT_TRUE(f.msg.PanelTitle.Visible);
     EXPECT_EQ(Aids(f).Shown, Notice::Hidden);
 }
 
 TEST(PracticeNotice, SaysLostOnlyWhenProvenAndTheWorkerDecides) {
     TestGame game;
-    Form1& f = game.form();
-    game::mnulevel_Click(f, 6);
+    Session& f = game.session();
+    game::GoToLevel(f, 6);
     // Nine frogs with no solution, though no group is stranded at once.
     PlaceBoard(f, {113, 117, 135, 138, 159, 180, 197, 198, 200});
     EXPECT_FALSE(practice::SolverBusy(f)) << "the search runs on its own thread: the timer may rest";
     practice::AwaitSolver(f, std::chrono::seconds(20));
     EXPECT_EQ(Aids(f).Shown, Notice::Lost);
-    practice::Hint_Click(f);
+    practice::ShowHint(f);
     EXPECT_FALSE(practice::AidsOf(f).HintVisible);
 }
 
 TEST(PracticeNotice, AnUndecidedBoardStopsSearchingWithinItsAllowance) {
     TestGame game;
-    Form1& f = game.form();
-    game::mnulevel_Click(f, 150);
+    Session& f = game.session();
+    game::GoToLevel(f, 150);
     practice::AidsOf(f).Allowance = std::chrono::milliseconds(300);
     // A crowded random board: neither solved nor proven lost in that time.
     std::mt19937 rng(3);
@@ -203,17 +203,17 @@ TEST(PracticeNotice, AnUndecidedBoardStopsSearchingWithinItsAllowance) {
 TEST(PracticeAids, OtherModesHaveNoUndoHintOrNotice) {
     for (int mode : {1, 2, 3}) {
         TestGame game;
-        Form1& f = PlayLevel(game.form(), mode, 10);
+        Session& f = PlayLevel(game.session(), mode, 10);
         Jump(f, 100, 102);
         ASSERT_EQ(board::FrogsLeft(f.board), 12);
-        levels::Timer1_Timer(f);
+        levels::TimerTick(f);
         const std::string board = Snapshot(f);
-        practice::UndoJump_Click(f);
-        practice::Hint_Click(f);
+        practice::UndoJump(f);
+        practice::ShowHint(f);
         EXPECT_EQ(Snapshot(f), board) << "mode " << mode;
         const practice::Aids& aids = Aids(f);
         EXPECT_TRUE(aids.History.empty());
-        EXPECT_FALSE(aids.UndoJumpMenue.Enabled || aids.HintMenue.Enabled || aids.HintVisible);
+        EXPECT_FALSE(aids.UndoJumpEntry.Enabled || aids.HintEntry.Enabled || aids.HintVisible);
         EXPECT_EQ(aids.Shown, Notice::Hidden);
     }
 }

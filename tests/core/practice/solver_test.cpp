@@ -84,7 +84,7 @@ TEST(PracticeSolver, MovesAreExactlyTheJumpsTheBoardAccepts) {
                 if (OnBoard(r, c)) p.Set(CellOf(r, c));
             }
         }
-        for (int c : p.Cells()) cells[static_cast<std::size_t>(c)].Tag = 1;
+        for (int c : p.Cells()) cells[static_cast<std::size_t>(c)].RecordNumber = 1;
         // Frog by frog in increasing order, each in the direction table's order.
         std::vector<Move> ordered;
         for (int f : p.Cells())

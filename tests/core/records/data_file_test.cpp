@@ -27,12 +27,12 @@ constexpr std::size_t kCount = 214;  // index of the record count N
 // Reads the items into a window just opened (no level library yet, as at start-up).
 void ReadPrepared(TestGame& game, const std::vector<std::string>& items, std::size_t count = SIZE_MAX) {
     WriteLines(game.data.file("data.txt"), items, count);
-    records::ReadDataFile(game.form());
+    records::ReadDataFile(game.session());
 }
 
-void ExpectFallback(const Form1& f) {
+void ExpectFallback(const Session& f) {
     EXPECT_EQ(std::tuple(f.game.ResumeLevel, f.game.CurrentLevel, f.game.HighestLevel), std::tuple(1, 1, 1));
-    EXPECT_FALSE(f.intro.CommandLabel2.Visible);
+    EXPECT_FALSE(f.game.ResumeOffered);
     EXPECT_TRUE(f.library.LevelNeedsGenerating[1]);
     EXPECT_EQ(std::count(f.library.LevelNeedsGenerating.begin(), f.library.LevelNeedsGenerating.end(), true), 1);
     ExpectBoardConsistent(f);
@@ -40,12 +40,12 @@ void ExpectFallback(const Form1& f) {
 
 TEST(DataFileRoundTrip, WrittenGameComesBackWithItsBoardAndContinueResumesIt) {
     TestGame first;
-    Form1& f = first.form();
+    Session& f = first.session();
     Jump(PlayLevel(f, 2, 37), 100, 102);
     std::tie(f.game.TryNumber, f.game.Score, f.game.SaveSlot, f.game.HighestLevel) = std::tuple(2, 1250, 3, 37);
     f.clock.PlaySeconds = 4000;
     std::tie(f.clock.PlayHours, f.clock.PlayMinutes, f.clock.PlaySecs) = std::tuple(1, 2, 3);
-    f.menu.sndmenue.Checked = false;
+    f.menu.SoundOption.Checked = false;
     f.clock.LevelStartTime = first.platform.Timer() - 75.5;
     f.library.LevelCount = 150;  // a shortened library: the file still holds 200 flags
     const std::vector<int> cells = FrogCells(f);
@@ -53,27 +53,27 @@ TEST(DataFileRoundTrip, WrittenGameComesBackWithItsBoardAndContinueResumesIt) {
     EXPECT_EQ(FileLines(first.data.file("data.txt")).size(), 15u + 200u + 3u * 39u);
 
     TestGame second(first, true);
-    Form1& g = second.form();
+    Session& g = second.session();
     EXPECT_EQ(std::tuple(g.game.ResumeLevel, g.game.CurrentLevel, g.game.TryNumber, g.game.Score),
               std::tuple(37, 1, 2, 1250));  // "Continue" moves to the level
     EXPECT_EQ(std::tuple(g.game.TriesAllowed, g.game.SaveSlot, g.game.HighestLevel, g.clock.PlaySeconds),
               std::tuple(8, 3, 37, std::int64_t{4000}));
     EXPECT_EQ(std::tuple(g.clock.PlayHours, g.clock.PlayMinutes, g.clock.PlaySecs), std::tuple(1, 2, 3));
-    EXPECT_TRUE(!g.game.SoundOn && g.library.LevelNeedsGenerating[37] && g.intro.CommandLabel2.Visible &&
+    EXPECT_TRUE(!g.game.SoundOn && g.library.LevelNeedsGenerating[37] && g.game.ResumeOffered &&
                 g.game.JumpPossible);
     EXPECT_NEAR(second.platform.Timer() - *g.clock.LevelStartTime, 75.5, 1e-3);
     EXPECT_EQ(FrogCells(g), cells);
 
-    game::CommandLabel2_Click(g);
+    game::ContinueGame(g);
     EXPECT_EQ(std::pair(g.game.CurrentLevel, FrogCells(g)), std::pair(37, cells));
     ExpectBoardConsistent(g, true);
     EXPECT_EQ(g.window.Caption.rfind("QUIB(3)   Mode: Medium  Level:  37", 0), 0u) << g.window.Caption;
 
     // Closed at the start screen without taking up "Continue": still on offer.
     TestGame third(first, true);
-    ASSERT_TRUE(records::WriteDataFile(third.form()));
+    ASSERT_TRUE(records::WriteDataFile(third.session()));
     TestGame fourth(first, true);
-    EXPECT_EQ(std::pair(fourth->game.ResumeLevel, FrogCells(fourth.form())), std::pair(37, cells));
+    EXPECT_EQ(std::pair(fourth->game.ResumeLevel, FrogCells(fourth.session())), std::pair(37, cells));
 }
 
 TEST(DataFileContinue, OfferedByTheLevelReadAndTheTriesLeft) {
@@ -95,7 +95,7 @@ TEST(DataFileContinue, OfferedByTheLevelReadAndTheTriesLeft) {
         items[1] = c.tryNumber;
         items[6] = c.mode;
         ReadPrepared(game, items);
-        EXPECT_EQ(std::tuple(game->game.ResumeLevel, game->intro.CommandLabel2.Visible, game->menu.GotoLevelMenue.Enabled),
+        EXPECT_EQ(std::tuple(game->game.ResumeLevel, game->game.ResumeOffered, game->menu.GotoLevelMenu.Enabled),
                   std::tuple(c.resume, c.shown, std::string(c.mode) == "4"));
     }
 }
@@ -104,15 +104,15 @@ TEST(DataFileContinue, OfferedByTheLevelReadAndTheTriesLeft) {
 // the resume file's fuzzer) is still offered after an open and a close.
 TEST(DataFileContinue, AnOfferedGameOutlivesACloseWhateverItsTriesAtTheLevel) {
     TestGame first;
-    ASSERT_TRUE(levels::WriteLevelLibrary(first.form()));
+    ASSERT_TRUE(levels::WriteLevelLibrary(first.session()));
     auto items = SampleFile();
     items[2] = "0";
     WriteLines(first.data.file("data.txt"), items, SIZE_MAX);
     TestGame opened(first, true);
-    ASSERT_TRUE(opened->intro.CommandLabel2.Visible);
-    ASSERT_TRUE(records::WriteDataFile(opened.form()));
+    ASSERT_TRUE(opened->game.ResumeOffered);
+    ASSERT_TRUE(records::WriteDataFile(opened.session()));
     TestGame again(first, true);
-    EXPECT_EQ(std::pair(again->game.ResumeLevel, again->intro.CommandLabel2.Visible), std::pair(37, true));
+    EXPECT_EQ(std::pair(again->game.ResumeLevel, again->game.ResumeOffered), std::pair(37, true));
 }
 
 TEST(DataFileOptions, TheFlagsSetSoundGridsAndTheCellOutlines) {
@@ -120,25 +120,25 @@ TEST(DataFileOptions, TheFlagsSetSoundGridsAndTheCellOutlines) {
         TestGame game(false);
         auto items = SampleFile();
         items[12] = items[13] = on ? "#TRUE#" : "#FALSE#";
-        game->menu.sndmenue.Checked = !on;
+        game->menu.SoundOption.Checked = !on;
         ReadPrepared(game, items);
-        EXPECT_EQ(std::tuple(game->menu.sndmenue.Checked, game->menu.mnuGrids.Checked, game->game.SoundOn),
+        EXPECT_EQ(std::tuple(game->menu.SoundOption.Checked, game->menu.GridsOption.Checked, game->game.SoundOn),
                   std::tuple(on, on, on));
-        for (std::size_t i = 1; i < game->board.Grid.size(); ++i) ASSERT_EQ(game->board.Grid[i].BorderStyle, on ? 1 : 0);
-        ASSERT_TRUE(records::WriteDataFile(game.form()));
+        for (std::size_t i = 1; i < game->board.Grid.size(); ++i) ASSERT_EQ(game->board.Grid[i].Outlined, on);
+        ASSERT_TRUE(records::WriteDataFile(game.session()));
         EXPECT_EQ(FileLines(game.data.file("data.txt"))[12], on ? "#TRUE#" : "#FALSE#");
     }
     TestGame cut(false);  // cut right after the "Sound" mark: the sound still follows it
     auto items = SampleFile();
     items[12] = "#FALSE#";
     ReadPrepared(cut, items, 13);
-    EXPECT_FALSE(cut->menu.sndmenue.Checked || cut->game.SoundOn);
+    EXPECT_FALSE(cut->menu.SoundOption.Checked || cut->game.SoundOn);
 }
 
 TEST(DataFileFallback, FileCutAfterItemTwentyKeepsWhatWasReadBeforeTheCut) {
     TestGame game(false);
-    const Form1& f = game.form();
-    InstallPairs(game.form(), 1);
+    const Session& f = game.session();
+    InstallPairs(game.session(), 1);
     auto items = SampleFile();
     items[12] = "#FALSE#";
     items[13] = "#TRUE#";  // Grids on in the file, but the outlines step never runs
@@ -146,10 +146,10 @@ TEST(DataFileFallback, FileCutAfterItemTwentyKeepsWhatWasReadBeforeTheCut) {
 
     EXPECT_EQ(std::tuple(f.game.TryNumber, f.game.Score, f.game.ModeIndex, f.game.SaveSlot), std::tuple(2, 1250, 2, 3));
     EXPECT_EQ(std::tuple(f.clock.PlaySeconds, f.clock.PlayMinutes), std::tuple(300, 5));
-    EXPECT_TRUE(!f.game.SoundOn && f.menu.mnuGrids.Checked);
+    EXPECT_TRUE(!f.game.SoundOn && f.menu.GridsOption.Checked);
     EXPECT_NEAR(game.platform.Timer() - *f.clock.LevelStartTime, 75.5, 1e-3);
     ExpectFallback(f);
-    EXPECT_EQ(std::pair(f.game.TriesAllowed, f.board.Grid[7].BorderStyle), std::pair(10, 0));  // mode and outline steps did not run
+    EXPECT_EQ(std::pair(f.game.TriesAllowed, f.board.Grid[7].Outlined), std::pair(10, false));  // mode and outline steps did not run
     // A fresh level 1 stands on the board, at the fallback's own offsets.
     ASSERT_EQ(f.board.Rect.size(), 5u);
     for (std::size_t k = 1; k <= 4; ++k) {
@@ -172,7 +172,7 @@ TEST(DataFileHostile, EveryDamageTakesTheFallback) {
         SCOPED_TRACE("damaged file " + std::to_string(k));
         TestGame game(false);
         ReadPrepared(game, files[k]);
-        ExpectFallback(game.form());
+        ExpectFallback(game.session());
         EXPECT_EQ(game->board.Rect.size(), 1u);  // no library yet: no frog on the template cell
     }
 }
@@ -189,22 +189,22 @@ TEST(DataFileHostile, RecordCountsFromNoneToAFullBoardRead) {
         ReadPrepared(game, items);
         EXPECT_EQ(game->board.Rect.size(), static_cast<std::size_t>(std::max(count, 1)));
         EXPECT_EQ(std::tuple(game->game.ResumeLevel, game->game.HighestLevel), std::tuple(37, 40));
-        ExpectBoardConsistent(game.form());
+        ExpectBoardConsistent(game.session());
     }
 }
 
 TEST(DataFileWrite, AFailedWriteLeavesTheOldFileAndTheGameRunning) {
     TestGame game;
-    ASSERT_TRUE(records::WriteDataFile(PlayLevel(game.form(), 1, 3)));
+    ASSERT_TRUE(records::WriteDataFile(PlayLevel(game.session(), 1, 3)));
     const std::string before = FileText(game.data.file("data.txt"));
     game->game.Score = 777;
     {
         SmallFileLimit limit;
-        EXPECT_FALSE(records::WriteDataFile(game.form()));
+        EXPECT_FALSE(records::WriteDataFile(game.session()));
     }
     EXPECT_EQ(FileText(game.data.file("data.txt")), before);
     MakeDataFolderUnwritable(game);
-    EXPECT_FALSE(records::WriteDataFile(game.form()));
+    EXPECT_FALSE(records::WriteDataFile(game.session()));
     EXPECT_EQ(game->game.Score, 777);
 }
 

@@ -19,27 +19,27 @@ struct Row {
     bool operator==(const Row&) const = default;
 };
 
-Row RowOf(const Form1& f, int i) {
+Row RowOf(const Session& f, int i) {
     const auto k = static_cast<std::size_t>(i);
     return {f.high.NamesLabel[k].Caption, f.high.ScoreLabel[k].Caption, f.high.TimeLabel[k].Caption,
             f.high.HighScoreSeconds[k]};
 }
 
 // A game that ended with this score and time, its name entered with Enter.
-void FinishGame(Form1& f, std::int32_t score, std::int64_t seconds, const std::string& name) {
+void FinishGame(Session& f, std::int32_t score, std::int64_t seconds, const std::string& name) {
     f.game.Score = score;
     f.clock.PlaySeconds = seconds;
     f.high.NewScoreRank = 0;
     records::InsertHighScore(f);
     if (f.high.NewScoreRank == 0) return;
     f.msg.NameInput.Text = name;
-    records::NameInput_KeyPress(f, 13);
-    records::HighLabel_Click(f);
+    records::NameKey(f, 13);
+    records::CloseHighScores(f);
 }
 
 TEST(HighScoreRanking, WrittenExampleTakesRowThreeTiesGoBelowAndLongTimesMoveDownWhole) {
     TestGame game;
-    Form1& f = game.form();
+    Session& f = game.session();
     FinishGame(f, 500, 100, "A");
     FinishGame(f, 400, 90, "B");
     FinishGame(f, 400, 120, "C");
@@ -68,53 +68,53 @@ TEST(HighScoreRanking, WrittenExampleTakesRowThreeTiesGoBelowAndLongTimesMoveDow
 
 TEST(HighScoreNameEntry, EnterStoresTheNameHidesTheBoxAndShowsTheTable) {
     TestGame game;
-    Form1& f = game.form();
+    Session& f = game.session();
     EXPECT_EQ(f.msg.NameInput.Text, "Anonymous");
-    records::Command1_Click(f);  // no rank yet: nothing happens
+    records::EnterName(f);  // no rank yet: nothing happens
     EXPECT_FALSE(f.high.HighLabel.Visible);
 
     f.game.Score = 50;
     records::InsertHighScore(f);
     ASSERT_EQ(f.high.NewScoreRank, 1);
-    f.msg.NameInput.Visible = f.msg.Command1.Visible = f.msg.Label1.Visible = f.msg.RoundOverLabel.Visible = true;
-    f.menu.mnuHighScores.Enabled = false;
+    f.msg.NameInput.Visible = f.msg.EnterButton.Visible = f.msg.RoundOverHeading.Visible = f.msg.RoundOverLabel.Visible = true;
+    f.menu.HighScoresEntry.Enabled = false;
     f.msg.NameInput.Text = "Kim";
-    records::NameInput_KeyPress(f, 'K');
+    records::NameKey(f, 'K');
     const std::string before = RowOf(f, 1).name;
-    records::NameInput_KeyPress(f, 13);
+    records::NameKey(f, 13);
     EXPECT_EQ(std::pair(before, RowOf(f, 1).name), std::pair(std::string("Anonymous"), std::string("Kim")));
-    EXPECT_FALSE(f.msg.NameInput.Visible || f.msg.Command1.Visible || f.msg.Label1.Visible ||
+    EXPECT_FALSE(f.msg.NameInput.Visible || f.msg.EnterButton.Visible || f.msg.RoundOverHeading.Visible ||
                  f.msg.RoundOverLabel.Visible);
-    EXPECT_TRUE(f.menu.mnuHighScores.Enabled && f.high.HighLabel.Visible && f.high.NamesLabel[1].Visible);
+    EXPECT_TRUE(f.menu.HighScoresEntry.Enabled && f.high.HighLabel.Visible && f.high.NamesLabel[1].Visible);
     EXPECT_EQ(std::pair(f.high.ScoreLabel[10].Left, f.high.NamesLabel[10].Top), std::pair(455, 440));
 }
 
 TEST(HighScoreFile, TheTableComesBackInTheNextRunWithOddRowsKept) {
     TestGame game;
-    FinishGame(game.form(), 300, 3903, "Jo, \"Frog\" King");
-    FinishGame(game.form(), 200, 20, "Second");
+    FinishGame(game.session(), 300, 3903, "Jo, \"Frog\" King");
+    FinishGame(game.session(), 200, 20, "Second");
     game->high.HighScoreSeconds[2] = -5;  // never written by the game, but a 32-bit value
-    ASSERT_TRUE(records::WriteHighScores(game.form()));
+    ASSERT_TRUE(records::WriteHighScores(game.session()));
     const auto lines = FileLines(game.data.file("high.txt"));
     ASSERT_EQ(lines.size(), 30u);
     EXPECT_EQ(lines[1], "\"300\"");  // the score is stored as text
     TestGame next(game, true);
-    EXPECT_EQ(RowOf(next.form(), 1), (Row{"Jo, 'Frog' King", "300", "1:5:3", 3903}));
-    EXPECT_EQ(RowOf(next.form(), 2).seconds, -5);
-    EXPECT_EQ(RowOf(next.form(), 3), (Row{"", "0", "0:0:0", 0}));
+    EXPECT_EQ(RowOf(next.session(), 1), (Row{"Jo, 'Frog' King", "300", "1:5:3", 3903}));
+    EXPECT_EQ(RowOf(next.session(), 2).seconds, -5);
+    EXPECT_EQ(RowOf(next.session(), 3), (Row{"", "0", "0:0:0", 0}));
     next->game.Score = 1;
     next->high.ScoreLabel[2].Caption = "";  // a score that is not a number is a free row
-    records::InsertHighScore(next.form());
+    records::InsertHighScore(next.session());
     EXPECT_EQ(next->high.NewScoreRank, 2);
     MakeDataFolderUnwritable(next);
-    EXPECT_FALSE(records::WriteHighScores(next.form()));
-    EXPECT_EQ(RowOf(next.form(), 3).seconds, -5);  // moved down whole, and the table is kept
+    EXPECT_FALSE(records::WriteHighScores(next.session()));
+    EXPECT_EQ(RowOf(next.session(), 3).seconds, -5);  // moved down whole, and the table is kept
 }
 
 TEST(HighScoreFile, MissingOrDamagedFilesClearTheTableAndAreWrittenAfresh) {
     TestGame source;
-    for (int k = 0; k < 10; ++k) FinishGame(source.form(), 100 + k, 10 + k, "N" + std::to_string(k));
-    ASSERT_TRUE(records::WriteHighScores(source.form()));
+    for (int k = 0; k < 10; ++k) FinishGame(source.session(), 100 + k, 10 + k, "N" + std::to_string(k));
+    ASSERT_TRUE(records::WriteHighScores(source.session()));
     auto files = DamagedFiles(FileLines(source.data.file("high.txt")), {{29, "99999999999"}, {29, "5.5"}, {29, "x"}},
                               {{std::string("\xff\xfe\0garbage", 10)}, {"\"unterminated"}});
     files.insert(files.begin(), std::vector<std::string>{});  // no file at all
@@ -123,7 +123,7 @@ TEST(HighScoreFile, MissingOrDamagedFilesClearTheTableAndAreWrittenAfresh) {
         TestGame game(false);
         if (k > 0) WriteLines(game.data.file("high.txt"), files[k]);
         game.RunStartUp();
-        for (int i = 1; i <= 10; ++i) EXPECT_EQ(RowOf(game.form(), i), (Row{"", "0", "", 0})) << "row " << i;
+        for (int i = 1; i <= 10; ++i) EXPECT_EQ(RowOf(game.session(), i), (Row{"", "0", "", 0})) << "row " << i;
         EXPECT_EQ(FileLines(game.data.file("high.txt")).size(), 30u);
     }
 }
@@ -133,54 +133,54 @@ TEST(HighScoreFile, MissingOrDamagedFilesClearTheTableAndAreWrittenAfresh) {
 // pause exactly as they were, and resumes the clock only over a bare board.
 TEST(HighScoreDisplay, ClosingGivesBackWhatTheTableCovered) {
     TestGame game;
-    Form1& f = game.form();
+    Session& f = game.session();
     PlayLevel(f, 1, 1);
-    board::Frog_Click(f, 1);
+    board::ClickFrog(f, 1);
     ASSERT_TRUE(f.board.SelectedFrog > 0 && f.board.HighLight.Visible);
-    records::mnuHighScores_Click(f);
-    EXPECT_TRUE(f.high.HighLabel.Visible && f.high.TimeLabel[10].Visible && f.clock.ClockState == 1);
+    records::ShowHighScores(f);
+    EXPECT_TRUE(f.high.HighLabel.Visible && f.high.TimeLabel[10].Visible && f.clock.State == ClockState::FreezeRequested);
     EXPECT_FALSE(f.board.HighLight.Visible || f.board.Frog[1].Visible || f.board.Grid[50].Visible);
-    records::NamesLabel_Click(f, 4);
+    records::CloseHighScoresAtName(f, 4);
     EXPECT_FALSE(f.high.HighLabel.Visible || f.high.NamesLabel[4].Visible);
-    EXPECT_TRUE(f.board.HighLight.Visible && f.board.Grid[50].Visible && f.clock.ClockState == 3);
+    EXPECT_TRUE(f.board.HighLight.Visible && f.board.Grid[50].Visible && f.clock.State == ClockState::RestoreRequested);
     ExpectBoardConsistent(f, true);
 
     Jump(PlayLevel(f, 1, 1), 100, 102);
     Jump(f, 148, 150);  // the last jump leaves two frogs apart: round over
-    ASSERT_TRUE(f.msg.Label1.Visible && f.msg.RoundOverLabel.Visible);
-    records::mnuHighScores_Click(f);
-    EXPECT_FALSE(f.msg.Label1.Visible || f.msg.RoundOverLabel.Visible);
-    records::mnuHighScores_Click(f);  // chosen again while showing: the memory stays
-    records::ScoreLabel_Click(f, 0);
-    EXPECT_TRUE(f.msg.Label1.Visible && f.msg.RoundOverLabel.Visible && f.clock.ClockState != 3);
+    ASSERT_TRUE(f.msg.RoundOverHeading.Visible && f.msg.RoundOverLabel.Visible);
+    records::ShowHighScores(f);
+    EXPECT_FALSE(f.msg.RoundOverHeading.Visible || f.msg.RoundOverLabel.Visible);
+    records::ShowHighScores(f);  // chosen again while showing: the memory stays
+    records::CloseHighScoresAtScore(f, 0);
+    EXPECT_TRUE(f.msg.RoundOverHeading.Visible && f.msg.RoundOverLabel.Visible && f.clock.State != ClockState::RestoreRequested);
     EXPECT_FALSE(f.board.Frog[1].Visible);
 
     PlayLevel(f, 1, 1);
     f.msg.PausedLabel.Visible = true;
-    records::mnuHighScores_Click(f);
+    records::ShowHighScores(f);
     EXPECT_TRUE(f.clock.WasPaused && !f.msg.PausedLabel.Visible);
-    records::HighLabel_Click(f);
+    records::CloseHighScores(f);
     EXPECT_TRUE(f.msg.PausedLabel.Visible && !f.board.Frog[1].Visible);
 }
 
 TEST(HighScoreDisplay, AGameThatIsOverReturnsToTheStartScreenExceptInPractice) {
     TestGame game;
-    Form1& f = game.form();
+    Session& f = game.session();
     PlayLevel(f, 4, 1);
     f.game.CurrentLevel = 201;  // all levels solved
-    records::mnuHighScores_Click(f);
-    records::HighLabel_Click(f);
+    records::ShowHighScores(f);
+    records::CloseHighScores(f);
     EXPECT_TRUE(!f.intro.Visible && !game::StartScreenUp(f) && f.board.Frog[1].Visible);
 
-    game::NewGameMenue_Click(f, kEasyMode);
-    game::mnuQuit_Click(f);  // no try left
-    records::mnuHighScores_Click(f);
-    records::HighLabel_Click(f);
-    EXPECT_TRUE(f.intro.Visible && game::StartScreenUp(f) && !f.menu.mnuQuit.Enabled &&
-                !f.menu.mnusave.Enabled);
+    game::StartNewGame(f, kEasyMode);
+    game::Quit(f);  // no try left
+    records::ShowHighScores(f);
+    records::CloseHighScores(f);
+    EXPECT_TRUE(f.intro.Visible && game::StartScreenUp(f) && !f.menu.QuitEntry.Enabled &&
+                !f.menu.SaveMenu.Enabled);
     EXPECT_EQ(std::tuple(f.game.CurrentLevel, f.game.TryNumber, f.game.LevelTries, f.window.Caption),
               std::tuple(1, 0, 0, " QUIB   "));
-    EXPECT_EQ(f.clock.ClockState, 1);  // not resumed
+    EXPECT_EQ(f.clock.State, ClockState::FreezeRequested);  // not resumed
 }
 
 // Opened from the start screen, the table goes back to it and leaves the
@@ -188,23 +188,23 @@ TEST(HighScoreDisplay, AGameThatIsOverReturnsToTheStartScreenExceptInPractice) {
 // request meanwhile does not save the start screen's leftovers into its slot.
 TEST(HighScoreDisplay, LookingFromTheStartScreenKeepsTheGameOnOffer) {
     TestGame first;
-    PlayLevel(first.form(), 1, 5);
+    PlayLevel(first.session(), 1, 5);
     first->game.TryNumber = 3;
-    records::mnusavegame_Click(first.form(), 2);
-    ASSERT_TRUE(records::WriteDataFile(first.form()) && levels::WriteLevelLibrary(first.form()));
+    records::SaveToSlot(first.session(), 2);
+    ASSERT_TRUE(records::WriteDataFile(first.session()) && levels::WriteLevelLibrary(first.session()));
     const std::string slot = FileText(first.data.file("savedgame2.txt"));
 
     TestGame game(first, true);
-    ASSERT_TRUE(game->intro.CommandLabel2.Visible);
+    ASSERT_TRUE(game->game.ResumeOffered);
     for (const int mode : {1, 4}) {
         game->game.ModeIndex = mode;
-        records::mnuHighScores_Click(game.form());
+        records::ShowHighScores(game.session());
         EXPECT_FALSE(game->intro.Visible);
-        records::mnusavegame_Click(game.form(), game->game.SaveSlot);
+        records::SaveToSlot(game.session(), game->game.SaveSlot);
         EXPECT_EQ(FileText(first.data.file("savedgame2.txt")), slot);
-        records::HighLabel_Click(game.form());
-        EXPECT_TRUE(game->intro.Visible && game::StartScreenUp(game.form()) &&
-                    game->intro.CommandLabel2.Visible);
+        records::CloseHighScores(game.session());
+        EXPECT_TRUE(game->intro.Visible && game::StartScreenUp(game.session()) &&
+                    game->game.ResumeOffered);
         EXPECT_EQ(std::tuple(game->game.TryNumber, game->game.LevelTries), std::tuple(3, 1));
     }
 }

@@ -18,31 +18,31 @@ using namespace quib::testing;
 
 TEST(CloseRequest, NoKeepsTheGameRunningWithAllThreeFilesWrittenEvenWhenTheyCannotBe) {
     TestGame game;
-    Form1& f = game.form();
+    Session& f = game.session();
     PlayLevel(f, 1, 1);
-    records::mnusavegame_Click(f, 2);
+    records::SaveToSlot(f, 2);
     std::filesystem::remove(game.data.file("savedgame2.txt"));
     std::filesystem::remove(game.data.file("high.txt"));
     f.game.Score = 42;
     f.high.ScoreLabel[1].Caption = "99";
     game.platform.answerYes = false;
 
-    EXPECT_TRUE(window::Form_Unload(f));
+    EXPECT_TRUE(window::RequestClose(f));
     EXPECT_EQ(game.platform.questions, std::vector<std::string>{"Quib: Are you sure you want to exit the program?"});
     EXPECT_FALSE(f.window.Ended || game::StartScreenUp(f));
-    EXPECT_EQ(f.clock.ClockState, 3);
+    EXPECT_EQ(f.clock.State, ClockState::RestoreRequested);
     TestGame next(game, true);
     EXPECT_EQ(std::tuple(next->game.Score, next->game.SaveSlot, next->high.ScoreLabel[1].Caption,
-                         next->menu.mnuloadgame[2].Enabled),
+                         next->menu.LoadSlotEntries[2].Enabled),
               std::tuple(42, 2, "99", true));
 
     MakeDataFolderUnwritable(game);
-    f.clock.ClockState = 0;
-    EXPECT_TRUE(window::Form_Unload(f));
-    EXPECT_EQ(f.clock.ClockState, 3);
+    f.clock.State = ClockState::Running;
+    EXPECT_TRUE(window::RequestClose(f));
+    EXPECT_EQ(f.clock.State, ClockState::RestoreRequested);
     f.about.Loaded = true;
     game.platform.answerYes = true;
-    EXPECT_FALSE(window::Form_Unload(f));
+    EXPECT_FALSE(window::RequestClose(f));
     EXPECT_TRUE(f.window.Ended && !f.about.Loaded);
     EXPECT_EQ(game.platform.questions.size(), 3u);
 }
@@ -51,13 +51,13 @@ TEST(CloseRequest, NoKeepsTheGameRunningWithAllThreeFilesWrittenEvenWhenTheyCann
 // the close writes nothing and tells the player, naming the folder, why.
 TEST(CloseRequest, AFolderAnotherCopyTookOverIsNamedAndNothingIsWritten) {
     TestGame game;
-    Form1& f = game.form();
+    Session& f = game.session();
     PlayLevel(f, 1, 1);
     auto storage = std::make_shared<MemoryStorage>(f.DataFolder);
     storage->RefuseWrites(records::kFolderTakenOver);
     f.storage = storage;
     game.platform.answerYes = true;
-    EXPECT_FALSE(window::Form_Unload(f));
+    EXPECT_FALSE(window::RequestClose(f));
     ASSERT_EQ(game.platform.infos.size(), 1u);
     EXPECT_EQ(game.platform.infos[0],
               "Quib could not save your game: in " + f.DataFolder +
@@ -71,15 +71,15 @@ TEST(CloseRequest, AFolderAnotherCopyTookOverIsNamedAndNothingIsWritten) {
 
 TEST(CloseRequest, AFrozenClockIsBroughtUpToDateBeforeTheLevelTimeIsWritten) {
     TestGame game;
-    Form1& f = game.form();
+    Session& f = game.session();
     PlayLevel(f, 1, 1);
     game.platform.Advance(30);
-    window::Form_Resize(f, 1);  // minimised: the next tick freezes the clock at 30 s
+    window::ChangeWindowState(f, WindowState::Minimised);  // minimised: the next tick freezes the clock at 30 s
     game::ClockTick(f);
-    ASSERT_EQ(f.clock.ClockState, 2);
+    ASSERT_EQ(f.clock.State, ClockState::Frozen);
     game.platform.Advance(600);
     game.platform.answerYes = false;
-    window::Form_Unload(f);
+    window::RequestClose(f);
     EXPECT_NEAR(std::stod(FileLines(game.data.file("data.txt")).at(3)), 30.0, 1e-3);
 }
 
@@ -87,23 +87,23 @@ TEST(CloseRequest, AFrozenClockIsBroughtUpToDateBeforeTheLevelTimeIsWritten) {
 // 1:0:5; a second close adds only the time since the first.
 TEST(CloseRequest, PlayTimeIsAddedOnceEvenWhenTheAnswerIsNo) {
     TestGame game;
-    Form1& f = game.form();
+    Session& f = game.session();
     PlayLevel(f, 1, 1);
     f.clock.PlayMinutes = 59;
     f.clock.PlaySecs = 50;
     f.clock.PlaySeconds = 3590;
     game.platform.answerYes = false;
     game.platform.Advance(15);
-    window::Form_Unload(f);
+    window::RequestClose(f);
     EXPECT_EQ(std::tuple(f.clock.PlayHours, f.clock.PlayMinutes, f.clock.PlaySecs), std::tuple(1, 0, 5));
     EXPECT_EQ(FileLines(game.data.file("data.txt")).at(8), "3605");
 
     game.platform.Advance(10);
-    window::Form_Unload(f);
+    window::RequestClose(f);
     EXPECT_EQ(f.clock.PlaySeconds, 3615);
-    records::mnuHighScores_Click(f);  // the table over the board: no time is added
+    records::ShowHighScores(f);  // the table over the board: no time is added
     game.platform.Advance(40);
-    window::Form_Unload(f);
+    window::RequestClose(f);
     EXPECT_EQ(f.clock.PlaySeconds, 3615);
 }
 
@@ -112,32 +112,32 @@ TEST(CloseRequest, PlayTimeIsAddedOnceEvenWhenTheAnswerIsNo) {
 // the time spent minimised, over the table or over the board.
 TEST(CloseRequest, OnlyTimeWithALevelInPlayCounts) {
     TestGame first;
-    PlayLevel(first.form(), 1, 3);
+    PlayLevel(first.session(), 1, 3);
     first.platform.Advance(100);
-    window::Form_Unload(first.form());
+    window::RequestClose(first.session());
 
     TestGame second(first, true);
     second.platform.Advance(600);
-    window::Form_Unload(second.form());
+    window::RequestClose(second.session());
     EXPECT_EQ(FileLines(first.data.file("data.txt")).at(8), "100");
 
     TestGame third(first, true);
-    Form1& f = third.form();
+    Session& f = third.session();
     third.platform.Advance(600);
-    records::mnuHighScores_Click(f);
+    records::ShowHighScores(f);
     third.platform.Advance(600);
-    records::HighLabel_Click(f);
-    game::CommandLabel2_Click(f);
+    records::CloseHighScores(f);
+    game::ContinueGame(f);
     third.platform.Advance(40);
-    records::mnuHighScores_Click(f);
-    window::Form_Resize(f, 1);
+    records::ShowHighScores(f);
+    window::ChangeWindowState(f, WindowState::Minimised);
     third.platform.Advance(600);
-    window::Form_Resize(f, 0);
-    records::HighLabel_Click(f);
+    window::ChangeWindowState(f, WindowState::Normal);
+    records::CloseHighScores(f);
     third.platform.Advance(5);
-    window::Form_Resize(f, 1);
+    window::ChangeWindowState(f, WindowState::Minimised);
     third.platform.Advance(600);
-    window::Form_Unload(f);
+    window::RequestClose(f);
     EXPECT_EQ(std::tuple(f.clock.PlaySeconds, f.clock.PlayMinutes, f.clock.PlaySecs), std::tuple(145, 2, 25));
 }
 

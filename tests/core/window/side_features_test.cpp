@@ -21,8 +21,8 @@ constexpr const char* kExpectedHomePage = QUIB_HOME_PAGE;  // as configured
 // composes its exact subject and body.
 TEST(Links, DonateAndTellAFriendUseTheirExactTexts) {
     TestGame game(false);
-    window::mnu_donate_Click(game.form());
-    window::mnu_tellafriend_click(game.form());
+    window::Donate(game.session());
+    window::TellAFriend(game.session());
     EXPECT_EQ(game.platform.urls,
               std::vector<std::string>{
                   QUIB_DONATION_SITE "/cgi-bin/webscr?cmd=_xclick&business=" QUIB_DONATION_ACCOUNT
@@ -40,18 +40,18 @@ TEST(Links, DonateAndTellAFriendUseTheirExactTexts) {
 // the message line, whichever of its five messages it shows.
 TEST(Links, EveryHomePageLinkOpensTheHomePage) {
     TestGame game(false);
-    Form1& f = game.form();
-    window::mnu_morefree_Click(f);
-    window::Label3_Click(f);
-    window::Form2_Label3_Click(f);
+    Session& f = game.session();
+    window::ShowMoreGames(f);
+    window::OpenWebAddress(f);
+    window::OpenAboutAddress(f);
     const char* firstLines[] = {"Slow aging & improve mental abilities", "Slow aging & reduce stress",
                                 "Improve mental and physical heath", "Excersise your mind and body",
                                 "Meditation, Qigong, Tai Chi, Hypnosis"};
     for (int n = 0; n < 5; ++n) {
         game.platform.script.push_back(n * 0.2 + 0.19);
         window::ShowNextMessage(f);
-        EXPECT_EQ(f.msg.Ad_Label.Caption.substr(0, f.msg.Ad_Label.Caption.find('\n')), firstLines[n]);
-        window::Ad_Label_Click(f);
+        EXPECT_EQ(f.msg.MessageLine.Caption.substr(0, f.msg.MessageLine.Caption.find('\n')), firstLines[n]);
+        window::OpenMessageLink(f);
     }
     EXPECT_EQ(game.platform.urls, std::vector<std::string>(8, kExpectedHomePage));
 }
@@ -62,27 +62,27 @@ TEST(Links, EveryHomePageLinkOpensTheHomePage) {
 // show stays hidden; a close of a box that is not open does nothing.
 TEST(AboutBox, IsOneBoxWhoseClosingRestoresThePauseAsItWasWhenItOpened) {
     TestGame game(false);
-    Form1& f = game.form();
+    Session& f = game.session();
     f.msg.PausedLabel.Visible = true;
-    window::aboutmenue_Click(f);
-    window::aboutmenue_Click(f);
+    window::ShowAboutBox(f);
+    window::ShowAboutBox(f);
     EXPECT_TRUE(f.about.Loaded && f.clock.WasPaused);
     EXPECT_EQ(f.about.RaiseRequests, 2);
     f.msg.PausedLabel.Visible = false;
-    window::Form2_Unload(f);
+    window::CloseAboutBox(f);
     EXPECT_TRUE(f.msg.PausedLabel.Visible && !f.about.Loaded);
 
     f.msg.PausedLabel.Visible = false;
-    window::Form2_Unload(f);  // not open
+    window::CloseAboutBox(f);  // not open
     EXPECT_FALSE(f.msg.PausedLabel.Visible);
 
-    window::aboutmenue_Click(f);
+    window::ShowAboutBox(f);
     EXPECT_FALSE(f.clock.WasPaused);
     f.msg.PausedLabel.Visible = true;
-    window::Form2_Command1_Click(f);  // "Okay"
+    window::AboutOkay(f);  // "Okay"
     EXPECT_FALSE(f.msg.PausedLabel.Visible || f.about.Loaded);
 
-    window::Form2_Command2_Click(f);  // "License Agreement": an information box
+    window::ShowDisclaimer(f);  // "License Agreement": an information box
     ASSERT_EQ(game.platform.infos.size(), 1u);
     EXPECT_NE(game.platform.infos[0].find("without warranty"), std::string::npos);
 }
@@ -92,11 +92,11 @@ TEST(AboutBox, IsOneBoxWhoseClosingRestoresThePauseAsItWasWhenItOpened) {
 // the window to close without deciding itself.
 TEST(Help, ShowsTheHelpFileEvenWhenMissingAndExitAsksTheWindowToClose) {
     TestGame game(false);
-    Form1& f = game.form();
+    Session& f = game.session();
     ASSERT_FALSE(std::filesystem::exists(game.program.path() + "help.txt"));
-    window::contentsmenue_Click(f);
+    window::ShowHelpFile(f);
     EXPECT_EQ(game.platform.shownFiles, std::vector<std::string>{game.program.path() + "help.txt"});
-    window::ExitLabel_Click(f);
+    window::ChooseExit(f);
     EXPECT_TRUE(f.window.CloseRequested && game.platform.questions.empty() && !f.window.Ended);
 }
 

@@ -25,26 +25,26 @@ using namespace quib::testing;
 
 TEST(FormLoad, OpensTheStartScreenWithNothingToPlayYet) {
     TestGame game(false);
-    const Form1& f = game.form();
+    const Session& f = game.session();
     const IntroScreen& in = f.intro;
     EXPECT_TRUE(in.Visible && game::StartScreenUp(f));
     EXPECT_EQ(std::pair(in.Left, in.Top), std::pair(126, 77));
     const std::pair<const Label*, const char*> texts[] = {
-        {&in.Label7, "Quib"}, {&in.Label13, "Select Difficulty"}, {&in.CommandLabel[4], "Practice"},
-        {&in.CommandLabel2, "Continue"}, {&in.ExitLabel, "Exit"},
-        {&in.Label11, "Your score increases each time you complete a level. "},
-        {&in.Label12, "The higher the difficulty level the more points you get per level but you are given fewer chances."},
+        {&in.Title, "Quib"}, {&in.DifficultyHeading, "Select Difficulty"}, {&in.ModeChoices[4], "Practice"},
+        {&in.ContinueChoice, "Continue"}, {&in.ExitLabel, "Exit"},
+        {&in.ScoreLine, "Your score increases each time you complete a level. "},
+        {&in.DifficultyLine, "The higher the difficulty level the more points you get per level but you are given fewer chances."},
     };
     for (const auto& [label, text] : texts) EXPECT_EQ(label->Caption, text);
-    EXPECT_FALSE(in.CommandLabel2.Visible);
-    EXPECT_EQ(in.CommandLabel[3].ForeColor, Rgb(100, 100, 250));
-    EXPECT_EQ(std::tuple(f.msg.Command1.Left, f.msg.Command1.Top, f.msg.RoundOverLabel.Top), std::tuple(508, 208, 86));
+    EXPECT_FALSE(f.game.ResumeOffered);
+    EXPECT_EQ(in.ModeChoices[3].ForeColor, Rgb(100, 100, 250));
+    EXPECT_EQ(std::tuple(f.msg.EnterButton.Left, f.msg.EnterButton.Top, f.msg.RoundOverLabel.Top), std::tuple(508, 208, 86));
 
     // Until the first tick has read the files, no game can be started.
-    for (int i = 1; i <= 4; ++i) EXPECT_FALSE(f.menu.NewGameMenue[static_cast<std::size_t>(i)].Enabled) << i;
-    EXPECT_FALSE(f.menu.mnuHighScores.Enabled || f.menu.mnusave.Enabled || f.menu.RestartLevelMenue.Enabled ||
-                 f.menu.mnuGrids.Checked || !f.tasks.StartupPending);
-    EXPECT_EQ(std::pair(f.tasks.TimerInterval, f.clock.ClockState), std::pair(1, 1));
+    for (int i = 1; i <= 4; ++i) EXPECT_FALSE(f.menu.NewGameModes[static_cast<std::size_t>(i)].Enabled) << i;
+    EXPECT_FALSE(f.menu.HighScoresEntry.Enabled || f.menu.SaveMenu.Enabled || f.menu.RestartLevelEntry.Enabled ||
+                 f.menu.GridsOption.Checked || !f.tasks.StartupPending);
+    EXPECT_EQ(std::pair(f.tasks.TimerInterval, f.clock.State), std::pair(1, ClockState::FreezeRequested));
 }
 
 // The first run offers new games only and marks every level for
@@ -52,21 +52,21 @@ TEST(FormLoad, OpensTheStartScreenWithNothingToPlayYet) {
 // entries up to it in the next.
 TEST(StartUp, OffersWhatTheFilesAllow) {
     TestGame game;
-    Form1& f = game.form();
-    EXPECT_FALSE(f.tasks.StartupPending || f.intro.CommandLabel2.Visible);
-    EXPECT_EQ(std::tuple(f.clock.ClockState, f.window.MousePointer, f.game.HighestLevel), std::tuple(0, Pointer::Default, 1));
+    Session& f = game.session();
+    EXPECT_FALSE(f.tasks.StartupPending || f.game.ResumeOffered);
+    EXPECT_EQ(std::tuple(f.clock.State, f.window.MousePointer, f.game.HighestLevel), std::tuple(ClockState::Running, Pointer::Default, 1));
     for (int n = 1; n <= 200; ++n) ASSERT_TRUE(f.library.LevelNeedsGenerating[static_cast<std::size_t>(n)]) << n;
-    ASSERT_EQ(f.menu.mnulevel.size(), 20u);
-    for (const auto& [n, entry] : f.menu.mnulevel) EXPECT_EQ(std::pair(entry.Caption, entry.Enabled), std::pair(std::to_string(n), n == 1));
-    for (int i = 1; i <= 4; ++i) EXPECT_TRUE(f.menu.NewGameMenue[static_cast<std::size_t>(i)].Enabled) << i;
-    EXPECT_TRUE(f.menu.mnuHighScores.Enabled);
-    EXPECT_EQ(f.intro.CommandLabel[2].ForeColor, f.intro.ExitLabel.ForeColor);
+    ASSERT_EQ(f.menu.GotoLevelEntries.size(), 20u);
+    for (const auto& [n, entry] : f.menu.GotoLevelEntries) EXPECT_EQ(std::pair(entry.Caption, entry.Enabled), std::pair(std::to_string(n), n == 1));
+    for (int i = 1; i <= 4; ++i) EXPECT_TRUE(f.menu.NewGameModes[static_cast<std::size_t>(i)].Enabled) << i;
+    EXPECT_TRUE(f.menu.HighScoresEntry.Enabled);
+    EXPECT_EQ(f.intro.ModeChoices[2].ForeColor, f.intro.ExitLabel.ForeColor);
 
     PlayLevel(f, 1, 2);
     f.game.HighestLevel = 57;
     ASSERT_TRUE(records::WriteDataFile(f));
     TestGame next(game, true);
-    for (const auto& [n, entry] : next->menu.mnulevel) EXPECT_EQ(entry.Enabled, n <= 50) << n;
+    for (const auto& [n, entry] : next->menu.GotoLevelEntries) EXPECT_EQ(entry.Enabled, n <= 50) << n;
 }
 
 // Named pipes in place of the resume file and the library, a folder in place
@@ -79,7 +79,7 @@ TEST(StartUp, SurvivesAHostileDataFolderAndClearsItsLeftovers) {
     namespace fs = std::filesystem;
     TestGame source;
     for (int k = 0; k < 10; ++k) source->high.ScoreLabel[static_cast<std::size_t>(k + 1)].Caption = "5";
-    ASSERT_TRUE(records::WriteHighScores(source.form()));
+    ASSERT_TRUE(records::WriteHighScores(source.session()));
     TestGame game(false);
     const auto file = [&game](const std::string& name) { return game.data.file(name); };
     ASSERT_EQ(::mkfifo(file("data.txt").c_str(), 0644), 0);
@@ -125,7 +125,7 @@ TEST(StartUp, SurvivesAHostileDataFolderAndClearsItsLeftovers) {
     EXPECT_EQ(leftover.begin()->rfind(".high.txt.quib-tmp-", 0), 0u) << *leftover.begin();
 
     game.RunStartUp();
-    EXPECT_FALSE(game->intro.CommandLabel2.Visible || game->menu.mnuloadgame[1].Enabled);
+    EXPECT_FALSE(game->game.ResumeOffered || game->menu.LoadSlotEntries[1].Enabled);
     EXPECT_EQ(game->high.ScoreLabel[1].Caption, "0");
     EXPECT_EQ(FileLines(file("high.txt")).size(), 30u);  // written anew
     std::set<std::string> expected = kept;
@@ -153,16 +153,16 @@ TEST(StartUp, KeepsTheFilesItCannotRead) {
     if (child == 0) {
         if (root && (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(2);
         TestGame run(owner, true);
-        Form1& f = run.form();
-        bool ok = f.high.ScoreLabel[1].Caption == "0" && !f.intro.CommandLabel2.Visible;
-        records::mnusavegame_Click(PlayLevel(f, 1, 1), 1);
+        Session& f = run.session();
+        bool ok = f.high.ScoreLabel[1].Caption == "0" && !f.game.ResumeOffered;
+        records::SaveToSlot(PlayLevel(f, 1, 1), 1);
         ok = ok && f.game.SaveSlot == 0;
         for (int i = 0; i < 300; ++i) {
             run.platform.Advance(0.01);
-            levels::Timer1_Timer(f);
+            levels::TimerTick(f);
         }
         run.platform.answerYes = false;
-        window::Form_Unload(f);
+        window::RequestClose(f);
         ::_exit(ok ? 0 : 1);
     }
     int status = 0;
@@ -182,9 +182,9 @@ TEST(FormResize, TurnsMinimiseAndRestoreIntoClockRequests) {
     };
     TestGame game;
     for (const auto& c : cases) {
-        game->clock.ClockState = c[1];
-        window::Form_Resize(game.form(), c[0]);
-        EXPECT_EQ(game->clock.ClockState, c[2]) << "state " << c[0] << " from " << c[1];
+        game->clock.State = static_cast<ClockState>(c[1]);
+        window::ChangeWindowState(game.session(), static_cast<WindowState>(c[0]));
+        EXPECT_EQ(game->clock.State, static_cast<ClockState>(c[2])) << "state " << c[0] << " from " << c[1];
     }
 }
 
