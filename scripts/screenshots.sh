@@ -3,10 +3,10 @@
 # states into docs/screenshots (start screen, a level in play with and
 # without "Grids", the level-completed panel, a round-over message, the name
 # entry, the high-score table, the About box, "Continue", and in Practice a
-# hint and each state of the solvability notice); then, in German, French
-# and Spanish, the views where longer words must fit (start screen, a level
-# in play, level completed, round over, name entry, the Practice notice), as
-# de-start-screen.png and so on.
+# hint and each state of the solvability notice); then, in every language
+# of translations/, the views where longer words must fit (start screen, a
+# level in play, level completed, round over, name entry, the Practice
+# notice), as de-start-screen.png and so on.
 # Usage: scripts/screenshots.sh [output folder]
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -17,7 +17,8 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUIB_BUILD_TE
 ninja -C "$build" -j2 quib_screenshots
 
 # Under the C locale the game is English whatever LANGUAGE says.
-for language in en de fr es; do
+languages=$(cd "$root/translations" && ls quib_*.ts | sed 's/^quib_//; s/\.ts$//')
+for language in en $languages; do
     if command -v xvfb-run >/dev/null 2>&1; then
         LANG=C.UTF-8 LC_ALL= LANGUAGE=$language xvfb-run -a -s "-screen 0 1024x768x24" "$build/quib_screenshots" "$out"
     else
