@@ -91,11 +91,43 @@ void PlayStoredStep(Form1& f, int level, int step) {
     quib::board::ClickCell(f, f.library.SolutionTo(level, step));
 }
 
+// The level's stored solution as the solver's jumps.
+std::vector<practice::Move> StoredLine(Form1& f, int level) {
+    std::vector<practice::Move> stored;
+    for (int s = 1; s <= level + 2; ++s) {
+        const int from = f.library.SolutionFrom(level, s).value_or(0), to = f.library.SolutionTo(level, s);
+        stored.push_back({from, (from + to) / 2, to});
+    }
+    return stored;
+}
+
+// The stray position k jumps along the stored solution: here after the
+// first legal jump that is not the stored one.
+std::optional<practice::Position> StrayAt(const practice::Position& here,
+                                          const std::vector<practice::Move>& stored, int k) {
+    const practice::Move& next = stored[static_cast<std::size_t>(k)];
+    for (const practice::Move& m : practice::LegalMoves(here))
+        if (!(m.from == next.from && m.to == next.to)) return practice::Apply(here, m);
+    return std::nullopt;
+}
+
+const char* VerdictName(practice::Verdict v) {
+    return v == practice::Verdict::Solvable ? "solvable" : v == practice::Verdict::Lost ? "lost" : "not sure";
+}
+
+// Node counts do not depend on the machine: a position is decided within
+// 100,000 nodes or not on any machine, busy or quiet.
+constexpr std::int64_t kNodeTarget = 100000;
+
 struct Decided {
     int positions = 0, within50 = 0, within500 = 0, solvable = 0, lost = 0;
-    void Add(double ms, practice::Verdict v) {
+    int withinNodeTarget = 0;
+    std::int64_t mostNodes = 0;  // of the decided positions
+    void Add(double ms, practice::Verdict v, std::int64_t nodes = 0) {
         ++positions;
         if (v == practice::Verdict::NotSure) return;
+        mostNodes = std::max(mostNodes, nodes);
+        withinNodeTarget += nodes <= kNodeTarget;
         within50 += ms <= 50;
         within500 += ms <= 500;
         solvable += v == practice::Verdict::Solvable;
@@ -153,7 +185,8 @@ double Percentile(std::vector<double> v, double q) {
 // The searches' speed, in nodes per millisecond of CPU time.
 double searchedNodes = 0, searchedMs = 0;
 
-practice::Verdict SearchFor500ms(const practice::Position& p, double& ms, const practice::Guide& guide = {}) {
+practice::Verdict SearchFor500ms(const practice::Position& p, double& ms, std::int64_t& nodes,
+                                 const practice::Guide& guide = {}) {
     practice::FailedTable table;
     practice::Search search(p, table, guide);
     const double start = CpuMillis();
@@ -161,6 +194,7 @@ practice::Verdict SearchFor500ms(const practice::Position& p, double& ms, const 
     while (v == practice::Verdict::NotSure && CpuMillis() - start < 500)
         v = search.Run(practice::Budget{500, {}});
     ms = CpuMillis() - start;
+    nodes = search.nodes();
     searchedNodes += static_cast<double>(search.nodes());
     searchedMs += ms;
     return v;
@@ -201,37 +235,26 @@ void BM_Band(benchmark::State& state) {
 
                 const practice::Position here = practice::PositionOf(f.board);
                 double ms = 0;
+                std::int64_t nodes = 0;
                 if (k == 0) {
                     // Every fifth level start, searched: enough to see the trend.
-                    if (level % 5 == 0) r.startSearched.Add(ms, SearchFor500ms(here, ms));
+                    if (level % 5 == 0) {
+                        const practice::Verdict v = SearchFor500ms(here, ms, nodes);
+                        r.startSearched.Add(ms, v, nodes);
+                    }
                     continue;
                 }
                 // One wrong jump: the first legal jump that is not the stored
                 // one. The search is guided by the stored solution, as in the
                 // game; the level start above searched without it.
-                std::vector<practice::Move> stored;
-                for (int s = 1; s <= steps; ++s) {
-                    const int from = f.library.SolutionFrom(level, s).value_or(0),
-                              to = f.library.SolutionTo(level, s);
-                    stored.push_back({from, (from + to) / 2, to});
-                }
+                const std::vector<practice::Move> stored = StoredLine(f, level);
                 const practice::Guide guide(stored);
-                const int storedFrom = f.library.SolutionFrom(level, k + 1).value_or(0);
-                const int storedTo = f.library.SolutionTo(level, k + 1);
-                for (const practice::Move& m : practice::LegalMoves(here)) {
-                    if (m.from == storedFrom && m.to == storedTo) continue;
-                    const std::int64_t nodesBefore = static_cast<std::int64_t>(searchedNodes);
-                    const practice::Verdict v = SearchFor500ms(practice::Apply(here, m), ms, guide);
-                    r.offSolution.Add(ms, v);
+                if (const auto stray = StrayAt(here, stored, k)) {
+                    const practice::Verdict v = SearchFor500ms(*stray, ms, nodes, guide);
+                    r.offSolution.Add(ms, v, nodes);
                     if (ListSlow() && ms > 50)
-                        std::fprintf(
-                            stderr, "slow: level %d at %.0f %%: %s after %.0f ms, %lld nodes\n", level,
-                            fraction * 100,
-                            v == practice::Verdict::Solvable ? "solvable"
-                            : v == practice::Verdict::Lost   ? "lost"
-                                                             : "not sure",
-                            ms, static_cast<long long>(searchedNodes) - static_cast<long long>(nodesBefore));
-                    break;
+                        std::fprintf(stderr, "slow: level %d at %.0f %%: %s after %.0f ms, %lld nodes\n", level,
+                                     fraction * 100, VerdictName(v), ms, static_cast<long long>(nodes));
                 }
             }
         }
@@ -350,6 +373,59 @@ void BM_Band(benchmark::State& state) {
 }
 BENCHMARK(BM_Band)->DenseRange(1, 176, kBand)->Iterations(1)->Unit(benchmark::kSecond);
 
+// With QUIB_BENCH_NODES=N, only the searches, each until decided or N nodes,
+// with no clock: each stray position's nodes by phase (guide first, replay,
+// finish, beam, restart) on standard output, and each band's most nodes to
+// decide. Node counts are the same on a busy machine as on a quiet one.
+void BM_Nodes(benchmark::State& state) {
+    const int first = static_cast<int>(state.range(0));
+    const std::int64_t cap = std::atoll(std::getenv("QUIB_BENCH_NODES"));
+    Form1& f = Library().form();
+    Decided decided, starts;
+    auto search = [&](const practice::Position& p, const practice::Guide& guide, int level, double fraction,
+                      Decided& into) {
+        practice::FailedTable table;
+        practice::Search s(p, table, guide);
+        const practice::Verdict v = s.Run(practice::Budget{cap, {}});
+        into.Add(0, v, s.nodes());
+        const auto phases = s.PhaseNodes();
+        std::printf("level %3d at %2.0f %%: %3d frogs, %-8s %9lld nodes (%lld %lld %lld %lld %lld)\n", level,
+                    fraction * 100, p.Count(), VerdictName(v), static_cast<long long>(s.nodes()),
+                    static_cast<long long>(phases[0]), static_cast<long long>(phases[1]),
+                    static_cast<long long>(phases[2]), static_cast<long long>(phases[3]),
+                    static_cast<long long>(phases[4]));
+        if (ListSlow() && s.nodes() > kNodeTarget) {  // the cells, to study the position
+            std::printf("  cells");
+            for (int c : p.Cells()) std::printf(" %d", c);
+            std::printf("\n");
+        }
+    };
+    for (auto _ : state) {
+        for (int level = first; level < first + kBand; ++level) {
+            f.game.CurrentLevel = level;
+            f.library.LevelNeedsGenerating[static_cast<std::size_t>(level)] = false;
+            quib::game::NewGameMenue_Click(f, 4);
+            const practice::Position start = practice::PositionOf(f.board);
+            const std::vector<practice::Move> stored = StoredLine(f, level);
+            const practice::Guide guide(stored);
+            if (level % 5 == 0) search(start, practice::Guide::None(), level, 0, starts);
+            for (double fraction : {0.1, 0.5, 0.9}) {
+                const int k = static_cast<int>(fraction * (level + 2));
+                practice::Position here = start;
+                for (int s = 0; s < k; ++s) here = practice::Apply(here, stored[static_cast<std::size_t>(s)]);
+                if (const auto stray = StrayAt(here, stored, k)) search(*stray, guide, level, fraction, decided);
+            }
+        }
+    }
+    std::printf("levels %d-%d: strays %d, within 100k nodes %d, most nodes %lld; starts %d, within 100k %d\n",
+                first, first + kBand - 1, decided.positions, decided.withinNodeTarget,
+                static_cast<long long>(decided.mostNodes), starts.positions, starts.withinNodeTarget);
+    std::fflush(stdout);
+    state.counters["off_within_100k_nodes"] =
+        decided.positions > 0 ? static_cast<double>(decided.withinNodeTarget) / decided.positions : 0;
+    state.counters["off_most_nodes"] = static_cast<double>(decided.mostNodes);
+}
+
 void PrintTable() {
     std::printf(
         "\n| levels | on solution, slowest | off solution: positions | within 50 ms | within 500 ms | "
@@ -382,6 +458,14 @@ int main(int argc, char** argv) {
     malloc_trim(0);  // what the generator freed is not the game's at rest
 #endif
     restMb = StatusMb("VmRSS");
+    if (std::getenv("QUIB_BENCH_NODES") != nullptr) {
+        benchmark::RegisterBenchmark("BM_Nodes", BM_Nodes)->DenseRange(1, 176, kBand)->Iterations(1);
+        // A filter given picks bands of BM_Nodes (BM_Nodes/176); the bands of BM_Band never run.
+        const std::string filter = benchmark::GetBenchmarkFilter();
+        benchmark::RunSpecifiedBenchmarks(filter.rfind("BM_Nodes", 0) == 0 ? filter : "BM_Nodes");
+        benchmark::Shutdown();
+        return 0;
+    }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     PrintTable();
