@@ -377,9 +377,11 @@ BENCHMARK(BM_Band)->DenseRange(1, 176, kBand)->Iterations(1)->Unit(benchmark::kS
 // with no clock: each stray position's nodes by phase (guide first, replay,
 // finish, beam, restart) on standard output, and each band's most nodes to
 // decide. Node counts are the same on a busy machine as on a quiet one.
+// QUIB_BENCH_LEVELS, a list of levels (" 31 145 "), searches those only.
 void BM_Nodes(benchmark::State& state) {
     const int first = static_cast<int>(state.range(0));
     const std::int64_t cap = std::atoll(std::getenv("QUIB_BENCH_NODES"));
+    const char* only = std::getenv("QUIB_BENCH_LEVELS");
     Form1& f = Library().form();
     Decided decided, starts;
     auto search = [&](const practice::Position& p, const practice::Guide& guide, int level, double fraction,
@@ -402,13 +404,15 @@ void BM_Nodes(benchmark::State& state) {
     };
     for (auto _ : state) {
         for (int level = first; level < first + kBand; ++level) {
+            if (only != nullptr && std::string(only).find(" " + std::to_string(level) + " ") == std::string::npos)
+                continue;
             f.game.CurrentLevel = level;
             f.library.LevelNeedsGenerating[static_cast<std::size_t>(level)] = false;
             quib::game::NewGameMenue_Click(f, 4);
             const practice::Position start = practice::PositionOf(f.board);
             const std::vector<practice::Move> stored = StoredLine(f, level);
             const practice::Guide guide(stored);
-            if (level % 5 == 0) search(start, practice::Guide::None(), level, 0, starts);
+            if (level % 5 == 0 && only == nullptr) search(start, practice::Guide::None(), level, 0, starts);
             for (double fraction : {0.1, 0.5, 0.9}) {
                 const int k = static_cast<int>(fraction * (level + 2));
                 practice::Position here = start;

@@ -30,6 +30,9 @@ constexpr std::size_t kMaxChildren = std::size_t{1} << 20;  // a step's children
 constexpr std::size_t kWidestStep = 8192;
 // A beam's child costs far less than a node of the depth-first search.
 constexpr std::int64_t kChildrenPerNode = 4;
+// From this many frogs on, a step weighs only the jumps that touch a cell
+// where a position and a line differ or the line's next jump: see Expand.
+constexpr int kTouchingFrom = 20;
 
 }  // namespace
 
@@ -98,12 +101,29 @@ Beam::Result Beam::Step(const Guide& guide, FailedTable& failed, std::int64_t& n
 QUIB_COUNTS_BITS void Beam::Expand(const Guide& guide, std::int64_t& nodes) {
     const std::size_t lines = std::min(kLines, guide.lines().size());
     const Node& node = level_[at_++];
-    GenerateMoves(node.pos, moves_);
-    nodes += 1 + static_cast<std::int64_t>(moves_.size()) / kChildrenPerNode;
     std::array<Guide::Step, kLines> steps;
     std::array<bool, kLines> stepping{};
-    for (std::size_t line = 0; line < lines; ++line)
+    // A jump that touches no cell where the position and a line differ, nor
+    // the line's next jump, takes the position three cells further from each
+    // line, besides what the line's own jump changes: such children are the
+    // farthest of the position's children, and on a big board a step has far
+    // more nearer ones than it keeps, so only the jumps that touch those
+    // cells are weighed (a fifth or less of them on a big board). With few
+    // frogs, where a beam keeps more of what it weighs, it weighs them all.
+    Position touch;
+    bool all = frogs_ < kTouchingFrom || lines == 0;
+    for (std::size_t line = 0; line < lines; ++line) {
         stepping[line] = node.distance[line] >= 0 && guide.StepFrom(node.pos, frogs_, line, steps[line]);
+        if (!stepping[line]) all = true;  // its distance is counted afresh for every child
+        for (std::size_t w = 0; stepping[line] && w < touch.bits.size(); ++w)
+            touch.bits[w] |= steps[line].flips.bits[w];
+    }
+    if (all) {
+        GenerateMoves(node.pos, moves_);
+        nodes += 1 + static_cast<std::int64_t>(moves_.size()) / kChildrenPerNode;
+    } else {
+        nodes += 1 + GenerateMovesTouching(node.pos, touch, moves_) / kChildrenPerNode;
+    }
     for (const Move& m : moves_) {
         if (next_.size() >= kMaxChildren) break;
         // Written in place: made on the stack field by field and then

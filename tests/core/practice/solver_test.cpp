@@ -103,6 +103,25 @@ TEST(PracticeSolver, MovesAreExactlyTheJumpsTheBoardAccepts) {
                     board.emplace(f, t);
         for (const Move& m : LegalMoves(p)) solver.emplace(m.from, m.to);
         ASSERT_EQ(solver, board) << "round " << round;
+        // A big board's beams look only at the jumps that touch some cells:
+        // those of a few cells anywhere, and of a crowd around the board's
+        // first frog, are the jumps above that touch them.
+        for (int spread : {1, 3}) {
+            Position touch;
+            const int near = p.Cells().empty() ? 1 : p.Cells().front();
+            for (int k = 0; k < 6; ++k) {
+                const int r = spread == 1 ? static_cast<int>(rng() % kRows) : RowOf(near) + static_cast<int>(rng() % 5) - 2;
+                const int c = spread == 1 ? static_cast<int>(rng() % kColumns) : ColumnOf(near) + static_cast<int>(rng() % 5) - 2;
+                if (OnBoard(r, c)) touch.Set(CellOf(r, c));
+            }
+            std::vector<Move> touching, expected;
+            const int looked = bits::GenerateMovesTouching(p, touch, touching);
+            for (const Move& m : ordered)
+                if (touch.Has(m.from) || touch.Has(m.over) || touch.Has(m.to)) expected.push_back(m);
+            ASSERT_EQ(touching, expected) << "round " << round;
+            EXPECT_GE(looked, static_cast<int>(touching.size()));
+            EXPECT_LE(looked, static_cast<int>(ordered.size()));
+        }
         // The beams count the frogs a jump leaves alone from the cells around it.
         const bits::Padded pp(p);
         for (const Move& m : ordered) {
