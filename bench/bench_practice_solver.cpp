@@ -437,6 +437,7 @@ void BM_Nodes(benchmark::State& state) {
             if (level % 5 == 0 && only == nullptr) search(start, practice::Guide::None(), level, 0, starts);
             for (double fraction : {0.1, 0.5, 0.9}) {
                 const int k = static_cast<int>(fraction * (level + 2));
+                if (k == 0) continue;  // the level start, as in BM_Band
                 practice::Position here = start;
                 for (int s = 0; s < k; ++s) here = practice::Apply(here, stored[static_cast<std::size_t>(s)]);
                 if (const auto stray = StrayAt(here, stored, k)) search(*stray, guide, level, fraction, decided);
