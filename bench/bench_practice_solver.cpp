@@ -273,8 +273,9 @@ void BM_Band(benchmark::State& state) {
                     const practice::Verdict v = SearchFor500ms(*stray, ms, nodes, guide);
                     r.offSolution.Add(ms, v, nodes);
                     if (ListSlow() && ms > 50)
-                        std::fprintf(stderr, "slow: level %d at %.0f %%: %s after %.0f ms, %lld nodes\n", level,
-                                     fraction * 100, VerdictName(v), ms, static_cast<long long>(nodes));
+                        std::fprintf(stderr, "slow: level %d at %.0f %%: %s after %.0f ms, %lld nodes\n",
+                                     level, fraction * 100, VerdictName(v), ms,
+                                     static_cast<long long>(nodes));
                 }
             }
         }
@@ -386,7 +387,8 @@ void BM_Band(benchmark::State& state) {
     state.counters["start_searched_within_500ms"] =
         share(r.startSearched.within500, r.startSearched.positions);
     state.counters["nodes_per_ms"] = searchedMs > 0 ? searchedNodes / searchedMs : 0;
-    state.counters["off_most_nodes"] = static_cast<double>(std::max(r.offSolution.mostNodes, r.offSolution.undecidedNodes));
+    state.counters["off_most_nodes"] =
+        static_cast<double>(std::max(r.offSolution.mostNodes, r.offSolution.undecidedNodes));
     state.counters["off_within_100k_nodes"] = share(r.offSolution.withinNodeTarget, r.offSolution.positions);
     state.counters["after_jump_within_50ms"] = share(r.afterJumpReady, r.afterJump);
     state.counters["cpu_s_per_jump_median"] = Percentile(r.cpuPerJump, 0.5);
@@ -426,7 +428,8 @@ void BM_Nodes(benchmark::State& state) {
     };
     for (auto _ : state) {
         for (int level = first; level < first + kBand; ++level) {
-            if (only != nullptr && std::string(only).find(" " + std::to_string(level) + " ") == std::string::npos)
+            if (only != nullptr &&
+                std::string(only).find(" " + std::to_string(level) + " ") == std::string::npos)
                 continue;
             f.game.CurrentLevel = level;
             f.library.LevelNeedsGenerating[static_cast<std::size_t>(level)] = false;
@@ -440,13 +443,14 @@ void BM_Nodes(benchmark::State& state) {
                 if (k == 0) continue;  // the level start, as in BM_Band
                 practice::Position here = start;
                 for (int s = 0; s < k; ++s) here = practice::Apply(here, stored[static_cast<std::size_t>(s)]);
-                if (const auto stray = StrayAt(here, stored, k)) search(*stray, guide, level, fraction, decided);
+                if (const auto stray = StrayAt(here, stored, k))
+                    search(*stray, guide, level, fraction, decided);
             }
         }
     }
     std::printf("levels %d-%d: strays %d, within 100k nodes %d, most nodes %s; starts %d, within 100k %d\n",
-                first, first + kBand - 1, decided.positions, decided.withinNodeTarget, MostNodes(decided).c_str(),
-                starts.positions, starts.withinNodeTarget);
+                first, first + kBand - 1, decided.positions, decided.withinNodeTarget,
+                MostNodes(decided).c_str(), starts.positions, starts.withinNodeTarget);
     std::fflush(stdout);
     state.counters["off_within_100k_nodes"] =
         decided.positions > 0 ? static_cast<double>(decided.withinNodeTarget) / decided.positions : 0;

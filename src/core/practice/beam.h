@@ -40,7 +40,7 @@ public:
         std::uint64_t hash = 0;
         std::int32_t parent = 0;
         Move move;
-        std::int16_t alone = 0;  // counted only where it decides (see Nearest)
+        std::int16_t alone = 0;     // counted only where it decides (see Nearest)
         std::int16_t nearest = -1;  // the least distance to a line, -1 for none
         std::array<std::int16_t, kLines> distance{};
     };

@@ -163,7 +163,7 @@ QUIB_COUNTS_BITS void bits::GenerateMoves(const Position& p, std::vector<Move>& 
 }
 
 QUIB_COUNTS_BITS int bits::GenerateMovesTouching(const Position& p, const Position& cells,
-                                                  std::vector<Move>& moves) {
+                                                 std::vector<Move>& moves) {
     const DirectionMasks& d = DirectionMasksOf();
     const Padded pp(p), touch(cells);
     moves.clear();
@@ -175,7 +175,8 @@ QUIB_COUNTS_BITS int bits::GenerateMovesTouching(const Position& p, const Positi
             (touch.At(FarStart(f) + 64) & (ring.farOther[1] | ring.farSame[1])) == 0)
             return;
         unsigned ways = 0;
-        for (std::uint64_t b = pp.At(NearStart(f)) & d.jumpable[static_cast<std::size_t>(f)]; b != 0; b &= b - 1) {
+        for (std::uint64_t b = pp.At(NearStart(f)) & d.jumpable[static_cast<std::size_t>(f)]; b != 0;
+             b &= b - 1) {
             const std::size_t r = d.direction[static_cast<std::size_t>(std::countr_zero(b))];
             if (!pp.Has(f + d.to[r])) ways |= 1u << r;
         }

@@ -110,8 +110,10 @@ TEST(PracticeSolver, MovesAreExactlyTheJumpsTheBoardAccepts) {
             Position touch;
             const int near = p.Cells().empty() ? 1 : p.Cells().front();
             for (int k = 0; k < 6; ++k) {
-                const int r = spread == 1 ? static_cast<int>(rng() % kRows) : RowOf(near) + static_cast<int>(rng() % 5) - 2;
-                const int c = spread == 1 ? static_cast<int>(rng() % kColumns) : ColumnOf(near) + static_cast<int>(rng() % 5) - 2;
+                const int r = spread == 1 ? static_cast<int>(rng() % kRows)
+                                          : RowOf(near) + static_cast<int>(rng() % 5) - 2;
+                const int c = spread == 1 ? static_cast<int>(rng() % kColumns)
+                                          : ColumnOf(near) + static_cast<int>(rng() % 5) - 2;
                 if (OnBoard(r, c)) touch.Set(CellOf(r, c));
             }
             std::vector<Move> touching, expected;
@@ -384,9 +386,8 @@ TEST(PracticeSolver, ABeamStepKeepsExactlyTheChildrenAFullSortKeeps) {
         std::size_t enough;
     };
     const Case cases[] = {
-        {0, 5, 3, 10},       {1, 0, 0, 1},        {50, 3, 8, 200},     {200, 2, 12, 20},
-        {1000, 6, 4, 40},    {1000, 40, 30, 100}, {3000, 1, 20, 1544}, {5000, 10, 60, 300},
-        {5000, 200, 2, 1},   {20000, 4, 6, 1544},
+        {0, 5, 3, 10},       {1, 0, 0, 1},        {50, 3, 8, 200},     {200, 2, 12, 20},  {1000, 6, 4, 40},
+        {1000, 40, 30, 100}, {3000, 1, 20, 1544}, {5000, 10, 60, 300}, {5000, 200, 2, 1}, {20000, 4, 6, 1544},
     };
     std::mt19937 rng(31);
     for (const Case& test : cases) {
@@ -395,7 +396,8 @@ TEST(PracticeSolver, ABeamStepKeepsExactlyTheChildrenAFullSortKeeps) {
             std::vector<int> alone(test.children);
             for (std::size_t i = 0; i < children.size(); ++i) {
                 children[i].hash = (static_cast<std::uint64_t>(rng()) << 32) | rng();
-                children[i].nearest = static_cast<std::int16_t>(static_cast<int>(rng() % (test.nearestMost + 2)) - 1);
+                children[i].nearest =
+                    static_cast<std::int16_t>(static_cast<int>(rng() % (test.nearestMost + 2)) - 1);
                 children[i].parent = static_cast<std::int32_t>(i);  // tells the children apart for alone
                 alone[i] = static_cast<int>(rng() % (test.aloneMost + 1));
             }
@@ -412,7 +414,8 @@ TEST(PracticeSolver, ABeamStepKeepsExactlyTheChildrenAFullSortKeeps) {
             std::vector<std::uint64_t> all;
             for (std::size_t i = 0; i < children.size(); ++i) {
                 const int nearness = 2 * std::max<int>(children[i].nearest, 0) + alone[i];
-                all.push_back((static_cast<std::uint64_t>(nearness) << 40) | ((children[i].hash >> 44) << 20) | i);
+                all.push_back((static_cast<std::uint64_t>(nearness) << 40) |
+                              ((children[i].hash >> 44) << 20) | i);
             }
             std::sort(all.begin(), all.end());
             all.resize(std::min(all.size(), test.enough));
