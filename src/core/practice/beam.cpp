@@ -108,8 +108,8 @@ QUIB_COUNTS_BITS void Beam::Expand(const Guide& guide, std::int64_t& nodes) {
     // line, besides what the line's own jump changes: such children are the
     // farthest of the position's children, and on a big board a step has far
     // more nearer ones than it keeps, so only the jumps that touch those
-    // cells are weighed (a fifth or less of them on a big board). With few
-    // frogs, where a beam keeps more of what it weighs, it weighs them all.
+    // cells are weighed. With few frogs, where a beam keeps more of what it
+    // weighs, it weighs them all.
     Position touch;
     bool all = frogs_ < kTouchingFrom || lines == 0;
     for (std::size_t line = 0; line < lines; ++line) {
