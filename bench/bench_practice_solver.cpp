@@ -20,9 +20,12 @@
 //    the peak resident memory of the session above the game at rest.
 // Each band of 25 levels is one benchmark; its counters give the share of
 // positions decided within 50 ms and within 500 ms and the slowest on-solution
-// answer. A table of all bands is printed at the end. With QUIB_BENCH_SLOW
-// set, the searches over 50 ms and the answers later than 50 ms after a jump
-// are listed on standard error.
+// answer, and for the stray positions the most nodes a search took to decide
+// one and the share decided within 100,000 nodes: figures that, unlike the
+// times, are the same on a busy machine as on a quiet one. A table of all
+// bands is printed at the end. With QUIB_BENCH_SLOW set, the searches over
+// 50 ms and the answers later than 50 ms after a jump are listed on standard
+// error. QUIB_BENCH_NODES (see BM_Nodes) counts nodes only, without a clock.
 
 #include <benchmark/benchmark.h>
 #include <time.h>
@@ -91,17 +94,66 @@ void PlayStoredStep(Session& f, int level, int step) {
     quib::board::ClickCell(f, f.library.SolutionTo(level, step));
 }
 
+// The level's stored solution as the solver's jumps.
+std::vector<practice::Move> StoredLine(Form1& f, int level) {
+    std::vector<practice::Move> stored;
+    for (int s = 1; s <= level + 2; ++s) {
+        const int from = f.library.SolutionFrom(level, s).value_or(0), to = f.library.SolutionTo(level, s);
+        stored.push_back({from, (from + to) / 2, to});
+    }
+    return stored;
+}
+
+// The stray position k jumps along the stored solution: here after the
+// first legal jump that is not the stored one.
+std::optional<practice::Position> StrayAt(const practice::Position& here,
+                                          const std::vector<practice::Move>& stored, int k) {
+    const practice::Move& next = stored[static_cast<std::size_t>(k)];
+    for (const practice::Move& m : practice::LegalMoves(here))
+        if (!(m.from == next.from && m.to == next.to)) return practice::Apply(here, m);
+    return std::nullopt;
+}
+
+const char* VerdictName(practice::Verdict v) {
+    return v == practice::Verdict::Solvable ? "solvable" : v == practice::Verdict::Lost ? "lost" : "not sure";
+}
+
+// Node counts do not depend on the machine: a position is decided within
+// 100,000 nodes or not on any machine, busy or quiet.
+constexpr std::int64_t kNodeTarget = 100000;
+
 struct Decided {
     int positions = 0, within50 = 0, within500 = 0, solvable = 0, lost = 0;
-    void Add(double ms, practice::Verdict v) {
+    int withinNodeTarget = 0, undecided = 0;
+    std::int64_t mostNodes = 0;       // of the decided positions
+    std::int64_t undecidedNodes = 0;  // the most an undecided one was given
+    void Add(double ms, practice::Verdict v, std::int64_t nodes = 0) {
         ++positions;
-        if (v == practice::Verdict::NotSure) return;
+        if (v == practice::Verdict::NotSure) {
+            ++undecided;
+            undecidedNodes = std::max(undecidedNodes, nodes);
+            return;
+        }
+        mostNodes = std::max(mostNodes, nodes);
+        withinNodeTarget += nodes <= kNodeTarget;
         within50 += ms <= 50;
         within500 += ms <= 500;
         solvable += v == practice::Verdict::Solvable;
         lost += v == practice::Verdict::Lost;
     }
 };
+
+// The most nodes a position took to be decided; when some were left
+// undecided, more than the most any of them was searched.
+std::string MostNodes(const Decided& d) {
+    char text[64];
+    if (d.undecided > 0)
+        std::snprintf(text, sizeof text, "> %lld (%d undecided)",
+                      static_cast<long long>(std::max(d.mostNodes, d.undecidedNodes)), d.undecided);
+    else
+        std::snprintf(text, sizeof text, "%lld", static_cast<long long>(d.mostNodes));
+    return text;
+}
 
 struct BandResult {
     double slowestOnSolutionMs = 0;
@@ -153,7 +205,8 @@ double Percentile(std::vector<double> v, double q) {
 // The searches' speed, in nodes per millisecond of CPU time.
 double searchedNodes = 0, searchedMs = 0;
 
-practice::Verdict SearchFor500ms(const practice::Position& p, double& ms, const practice::Guide& guide = {}) {
+practice::Verdict SearchFor500ms(const practice::Position& p, double& ms, std::int64_t& nodes,
+                                 const practice::Guide& guide = {}) {
     practice::FailedTable table;
     practice::Search search(p, table, guide);
     const double start = CpuMillis();
@@ -161,6 +214,7 @@ practice::Verdict SearchFor500ms(const practice::Position& p, double& ms, const 
     while (v == practice::Verdict::NotSure && CpuMillis() - start < 500)
         v = search.Run(practice::Budget{500, {}});
     ms = CpuMillis() - start;
+    nodes = search.nodes();
     searchedNodes += static_cast<double>(search.nodes());
     searchedMs += ms;
     return v;
@@ -201,37 +255,27 @@ void BM_Band(benchmark::State& state) {
 
                 const practice::Position here = practice::PositionOf(f.board);
                 double ms = 0;
+                std::int64_t nodes = 0;
                 if (k == 0) {
                     // Every fifth level start, searched: enough to see the trend.
-                    if (level % 5 == 0) r.startSearched.Add(ms, SearchFor500ms(here, ms));
+                    if (level % 5 == 0) {
+                        const practice::Verdict v = SearchFor500ms(here, ms, nodes);
+                        r.startSearched.Add(ms, v, nodes);
+                    }
                     continue;
                 }
                 // One wrong jump: the first legal jump that is not the stored
                 // one. The search is guided by the stored solution, as in the
                 // game; the level start above searched without it.
-                std::vector<practice::Move> stored;
-                for (int s = 1; s <= steps; ++s) {
-                    const int from = f.library.SolutionFrom(level, s).value_or(0),
-                              to = f.library.SolutionTo(level, s);
-                    stored.push_back({from, (from + to) / 2, to});
-                }
+                const std::vector<practice::Move> stored = StoredLine(f, level);
                 const practice::Guide guide(stored);
-                const int storedFrom = f.library.SolutionFrom(level, k + 1).value_or(0);
-                const int storedTo = f.library.SolutionTo(level, k + 1);
-                for (const practice::Move& m : practice::LegalMoves(here)) {
-                    if (m.from == storedFrom && m.to == storedTo) continue;
-                    const std::int64_t nodesBefore = static_cast<std::int64_t>(searchedNodes);
-                    const practice::Verdict v = SearchFor500ms(practice::Apply(here, m), ms, guide);
-                    r.offSolution.Add(ms, v);
+                if (const auto stray = StrayAt(here, stored, k)) {
+                    const practice::Verdict v = SearchFor500ms(*stray, ms, nodes, guide);
+                    r.offSolution.Add(ms, v, nodes);
                     if (ListSlow() && ms > 50)
-                        std::fprintf(
-                            stderr, "slow: level %d at %.0f %%: %s after %.0f ms, %lld nodes\n", level,
-                            fraction * 100,
-                            v == practice::Verdict::Solvable ? "solvable"
-                            : v == practice::Verdict::Lost   ? "lost"
-                                                             : "not sure",
-                            ms, static_cast<long long>(searchedNodes) - static_cast<long long>(nodesBefore));
-                    break;
+                        std::fprintf(stderr, "slow: level %d at %.0f %%: %s after %.0f ms, %lld nodes\n",
+                                     level, fraction * 100, VerdictName(v), ms,
+                                     static_cast<long long>(nodes));
                 }
             }
         }
@@ -343,6 +387,9 @@ void BM_Band(benchmark::State& state) {
     state.counters["start_searched_within_500ms"] =
         share(r.startSearched.within500, r.startSearched.positions);
     state.counters["nodes_per_ms"] = searchedMs > 0 ? searchedNodes / searchedMs : 0;
+    state.counters["off_most_nodes"] =
+        static_cast<double>(std::max(r.offSolution.mostNodes, r.offSolution.undecidedNodes));
+    state.counters["off_within_100k_nodes"] = share(r.offSolution.withinNodeTarget, r.offSolution.positions);
     state.counters["after_jump_within_50ms"] = share(r.afterJumpReady, r.afterJump);
     state.counters["cpu_s_per_jump_median"] = Percentile(r.cpuPerJump, 0.5);
     state.counters["cpu_s_per_jump_p95"] = Percentile(r.cpuPerJump, 0.95);
@@ -350,13 +397,74 @@ void BM_Band(benchmark::State& state) {
 }
 BENCHMARK(BM_Band)->DenseRange(1, 176, kBand)->Iterations(1)->Unit(benchmark::kSecond);
 
+// With QUIB_BENCH_NODES=N, only the searches, each until decided or N nodes,
+// with no clock: each stray position's nodes by phase (guide first, replay,
+// finish, beam, restart) on standard output, and each band's most nodes to
+// decide. Node counts are the same on a busy machine as on a quiet one.
+// QUIB_BENCH_LEVELS, a list of levels (" 31 145 "), searches those only.
+void BM_Nodes(benchmark::State& state) {
+    const int first = static_cast<int>(state.range(0));
+    const std::int64_t cap = std::atoll(std::getenv("QUIB_BENCH_NODES"));
+    const char* only = std::getenv("QUIB_BENCH_LEVELS");
+    Form1& f = Library().form();
+    Decided decided, starts;
+    auto search = [&](const practice::Position& p, const practice::Guide& guide, int level, double fraction,
+                      Decided& into) {
+        practice::FailedTable table;
+        practice::Search s(p, table, guide);
+        const practice::Verdict v = s.Run(practice::Budget{cap, {}});
+        into.Add(0, v, s.nodes());
+        const auto phases = s.PhaseNodes();
+        std::printf("level %3d at %2.0f %%: %3d frogs, %-8s %9lld nodes (%lld %lld %lld %lld %lld)\n", level,
+                    fraction * 100, p.Count(), VerdictName(v), static_cast<long long>(s.nodes()),
+                    static_cast<long long>(phases[0]), static_cast<long long>(phases[1]),
+                    static_cast<long long>(phases[2]), static_cast<long long>(phases[3]),
+                    static_cast<long long>(phases[4]));
+        if (ListSlow() && s.nodes() > kNodeTarget) {  // the cells, to study the position
+            std::printf("  cells");
+            for (int c : p.Cells()) std::printf(" %d", c);
+            std::printf("\n");
+        }
+    };
+    for (auto _ : state) {
+        for (int level = first; level < first + kBand; ++level) {
+            if (only != nullptr &&
+                std::string(only).find(" " + std::to_string(level) + " ") == std::string::npos)
+                continue;
+            f.game.CurrentLevel = level;
+            f.library.LevelNeedsGenerating[static_cast<std::size_t>(level)] = false;
+            quib::game::NewGameMenue_Click(f, 4);
+            const practice::Position start = practice::PositionOf(f.board);
+            const std::vector<practice::Move> stored = StoredLine(f, level);
+            const practice::Guide guide(stored);
+            if (level % 5 == 0 && only == nullptr) search(start, practice::Guide::None(), level, 0, starts);
+            for (double fraction : {0.1, 0.5, 0.9}) {
+                const int k = static_cast<int>(fraction * (level + 2));
+                if (k == 0) continue;  // the level start, as in BM_Band
+                practice::Position here = start;
+                for (int s = 0; s < k; ++s) here = practice::Apply(here, stored[static_cast<std::size_t>(s)]);
+                if (const auto stray = StrayAt(here, stored, k))
+                    search(*stray, guide, level, fraction, decided);
+            }
+        }
+    }
+    std::printf("levels %d-%d: strays %d, within 100k nodes %d, most nodes %s; starts %d, within 100k %d\n",
+                first, first + kBand - 1, decided.positions, decided.withinNodeTarget,
+                MostNodes(decided).c_str(), starts.positions, starts.withinNodeTarget);
+    std::fflush(stdout);
+    state.counters["off_within_100k_nodes"] =
+        decided.positions > 0 ? static_cast<double>(decided.withinNodeTarget) / decided.positions : 0;
+    state.counters["off_most_nodes"] = static_cast<double>(decided.mostNodes);
+}
+
 void PrintTable() {
     std::printf(
         "\n| levels | on solution, slowest | off solution: positions | within 50 ms | within 500 ms | "
         "solvable / lost | start by search alone: within 50 ms | within 500 ms | after the jump, within 50 "
         "ms | "
-        "CPU-s per jump, median | CPU-s per jump, p95 | peak memory above rest (MB) |\n"
-        "|---|---|---|---|---|---|---|---|---|---|---|---|\n");
+        "CPU-s per jump, median | CPU-s per jump, p95 | peak memory above rest (MB) | "
+        "off solution: most nodes to decide | decided within 100k nodes |\n"
+        "|---|---|---|---|---|---|---|---|---|---|---|---|---|---|\n");
     for (const auto& [first, r] : results) {
         const Decided& o = r.offSolution;
         const Decided& s = r.startSearched;
@@ -364,11 +472,12 @@ void PrintTable() {
         std::printf(
             "| %d–%d | %.3f ms | %d | %.0f %% | %.0f %% | %d / %d | %.0f %% | %.0f %% | %.0f %% (%d) | %.2f "
             "| %.2f | "
-            "%.0f |\n",
+            "%.0f | %s | %.0f %% |\n",
             first, first + kBand - 1, r.slowestOnSolutionMs, o.positions, pct(o.within50, o.positions),
             pct(o.within500, o.positions), o.solvable, o.lost, pct(s.within50, s.positions),
             pct(s.within500, s.positions), pct(r.afterJumpReady, r.afterJump), r.afterJump,
-            Percentile(r.cpuPerJump, 0.5), Percentile(r.cpuPerJump, 0.95), r.peakAboveRestMb);
+            Percentile(r.cpuPerJump, 0.5), Percentile(r.cpuPerJump, 0.95), r.peakAboveRestMb,
+            MostNodes(o).c_str(), pct(o.withinNodeTarget, o.positions));
     }
 }
 
@@ -382,6 +491,14 @@ int main(int argc, char** argv) {
     malloc_trim(0);  // what the generator freed is not the game's at rest
 #endif
     restMb = StatusMb("VmRSS");
+    if (std::getenv("QUIB_BENCH_NODES") != nullptr) {
+        benchmark::RegisterBenchmark("BM_Nodes", BM_Nodes)->DenseRange(1, 176, kBand)->Iterations(1);
+        // A filter given picks bands of BM_Nodes (BM_Nodes/176); the bands of BM_Band never run.
+        const std::string filter = benchmark::GetBenchmarkFilter();
+        benchmark::RunSpecifiedBenchmarks(filter.rfind("BM_Nodes", 0) == 0 ? filter : "BM_Nodes");
+        benchmark::Shutdown();
+        return 0;
+    }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     PrintTable();

@@ -30,6 +30,9 @@ constexpr std::size_t kMaxChildren = std::size_t{1} << 20;  // a step's children
 constexpr std::size_t kWidestStep = 8192;
 // A beam's child costs far less than a node of the depth-first search.
 constexpr std::int64_t kChildrenPerNode = 4;
+// From this many frogs on, a step weighs only the jumps that touch a cell
+// where a position and a line differ or the line's next jump: see Expand.
+constexpr int kTouchingFrom = 20;
 
 }  // namespace
 
@@ -98,12 +101,29 @@ Beam::Result Beam::Step(const Guide& guide, FailedTable& failed, std::int64_t& n
 QUIB_COUNTS_BITS void Beam::Expand(const Guide& guide, std::int64_t& nodes) {
     const std::size_t lines = std::min(kLines, guide.lines().size());
     const Node& node = level_[at_++];
-    GenerateMoves(node.pos, moves_);
-    nodes += 1 + static_cast<std::int64_t>(moves_.size()) / kChildrenPerNode;
     std::array<Guide::Step, kLines> steps;
     std::array<bool, kLines> stepping{};
-    for (std::size_t line = 0; line < lines; ++line)
+    // A jump that touches no cell where the position and a line differ, nor
+    // the line's next jump, takes the position three cells further from each
+    // line, besides what the line's own jump changes: such children are the
+    // farthest of the position's children, and on a big board a step has far
+    // more nearer ones than it keeps, so only the jumps that touch those
+    // cells are weighed. With few frogs, where a beam keeps more of what it
+    // weighs, it weighs them all.
+    Position touch;
+    bool all = frogs_ < kTouchingFrom || lines == 0;
+    for (std::size_t line = 0; line < lines; ++line) {
         stepping[line] = node.distance[line] >= 0 && guide.StepFrom(node.pos, frogs_, line, steps[line]);
+        if (!stepping[line]) all = true;  // its distance is counted afresh for every child
+        for (std::size_t w = 0; stepping[line] && w < touch.bits.size(); ++w)
+            touch.bits[w] |= steps[line].flips.bits[w];
+    }
+    if (all) {
+        GenerateMoves(node.pos, moves_);
+        nodes += 1 + static_cast<std::int64_t>(moves_.size()) / kChildrenPerNode;
+    } else {
+        nodes += 1 + GenerateMovesTouching(node.pos, touch, moves_) / kChildrenPerNode;
+    }
     for (const Move& m : moves_) {
         if (next_.size() >= kMaxChildren) break;
         // Written in place: made on the stack field by field and then
@@ -123,42 +143,6 @@ QUIB_COUNTS_BITS void Beam::Expand(const Guide& guide, std::int64_t& nodes) {
     }
 }
 
-// A child's nearness is 2 * nearest + alone: four frogs left without a
-// neighbour weigh as two cells off a line. Its key is its nearness, then the
-// hash's bits in the middle, which put a position's copies side by side,
-// then its place. The children are keyed in order of their least nearness
-// (2 * nearest: no frog left alone), each with its lone frogs counted, until
-// those already nearer than the next child's least are enough: no child
-// left unkeyed can be among the `enough` nearest. Counting lone frogs costs
-// the most, and on a big board a step needs them for one child in twenty.
-void Beam::KeyNearest(std::size_t enough) {
-    constexpr int kLeast = 2 * kCells + 1;  // the greatest least nearness, 2 * kCells, and one
-    const auto least = [](const Child& c) { return 2 * std::max<int>(c.nearest, 0); };
-    std::array<std::uint32_t, kLeast + 1> start{};  // a counting sort
-    for (const Child& c : next_) ++start[static_cast<std::size_t>(least(c) + 1)];
-    for (std::size_t l = 1; l < start.size(); ++l) start[l] += start[l - 1];
-    byLeast_.resize(next_.size());
-    for (std::size_t i = 0; i < next_.size(); ++i)
-        byLeast_[start[static_cast<std::size_t>(least(next_[i]))]++] = static_cast<std::uint32_t>(i);
-    keyed_.clear();
-    std::array<std::uint32_t, kLeast + kCells + 1> nearer{};  // keyed children by nearness
-    std::size_t below = 0;                                    // keyed children nearer than `at`
-    int at = 0;
-    for (const std::uint32_t i : byLeast_) {
-        Child& c = next_[i];
-        for (; at < least(c); ++at) below += nearer[static_cast<std::size_t>(at)];
-        if (below >= enough) break;
-        const Node& parent = level_[static_cast<std::size_t>(c.parent)];
-        const Padded p(parent.pos);
-        Padded q = p;
-        q.Flip(c.move.from), q.Flip(c.move.over), q.Flip(c.move.to);
-        c.alone = static_cast<std::int16_t>(AloneAfter(p, q, c.move, parent.alone));
-        const int nearness = least(c) + c.alone;
-        ++nearer[static_cast<std::size_t>(nearness)];
-        keyed_.push_back((static_cast<std::uint64_t>(nearness) << 40) | ((c.hash >> 44) << 20) | i);
-    }
-}
-
 // The next step keeps the children nearest the lines, each once, none known
 // or proven to fail.
 Beam::Result Beam::EndStep(const Guide& guide, FailedTable& failed, std::int64_t& nodes) {
@@ -168,13 +152,18 @@ Beam::Result Beam::EndStep(const Guide& guide, FailedTable& failed, std::int64_t
         kWidestStep,
         width_ * static_cast<std::size_t>(std::clamp(widenBelow_ / std::max(1, frogs_ - 1), 1, widenMost_)));
     // Only the nearest need sorting: some to spare for copies and dead ends.
-    const std::size_t sorted = std::min(next_.size(), width + width / 2 + 8);
-    KeyNearest(sorted);
-    // The keys are distinct (each ends in its child's index): the nearest,
-    // picked out and then sorted, are the same as by sorting them all.
-    const auto end = keyed_.begin() + static_cast<std::ptrdiff_t>(sorted);
-    if (sorted < keyed_.size()) std::nth_element(keyed_.begin(), end, keyed_.end());
-    std::sort(keyed_.begin(), end);
+    // A child's nearness is 2 * nearest + alone: four frogs left without a
+    // neighbour weigh as two cells off a line. Its key puts a position's
+    // copies side by side (see Nearest).
+    const auto alone = [this](const Child& c) {
+        const Node& parent = level_[static_cast<std::size_t>(c.parent)];
+        const Padded p(parent.pos);
+        Padded q = p;
+        q.Flip(c.move.from), q.Flip(c.move.over), q.Flip(c.move.to);
+        return AloneAfter(p, q, c.move, parent.alone);
+    };
+    Nearest(next_, width + width / 2 + 8, alone, byLeast_, keyed_);
+    const std::size_t sorted = keyed_.size();
     fresh_.clear();
     auto& kept = steps_.emplace_back();
     std::uint64_t last = 0;

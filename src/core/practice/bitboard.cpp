@@ -162,6 +162,34 @@ QUIB_COUNTS_BITS void bits::GenerateMoves(const Position& p, std::vector<Move>& 
     });
 }
 
+QUIB_COUNTS_BITS int bits::GenerateMovesTouching(const Position& p, const Position& cells,
+                                                 std::vector<Move>& moves) {
+    const DirectionMasks& d = DirectionMasksOf();
+    const Padded pp(p), touch(cells);
+    moves.clear();
+    int looked = 0;
+    ForEachCell(p, [&](int f) {
+        const Rings& ring = RingsOf(f);
+        if (!touch.Has(f) && (touch.At(NearStart(f)) & ring.near) == 0 &&
+            (touch.At(FarStart(f)) & (ring.farOther[0] | ring.farSame[0])) == 0 &&
+            (touch.At(FarStart(f) + 64) & (ring.farOther[1] | ring.farSame[1])) == 0)
+            return;
+        unsigned ways = 0;
+        for (std::uint64_t b = pp.At(NearStart(f)) & d.jumpable[static_cast<std::size_t>(f)]; b != 0;
+             b &= b - 1) {
+            const std::size_t r = d.direction[static_cast<std::size_t>(std::countr_zero(b))];
+            if (!pp.Has(f + d.to[r])) ways |= 1u << r;
+        }
+        for (; ways != 0; ways &= ways - 1) {
+            const auto r = static_cast<std::size_t>(std::countr_zero(ways));
+            ++looked;
+            const Move m{f, f + d.over[r], f + d.to[r]};
+            if (touch.Has(m.from) || touch.Has(m.over) || touch.Has(m.to)) moves.push_back(m);
+        }
+    });
+    return looked;
+}
+
 std::vector<Move> LegalMoves(const Position& p) {
     std::vector<Move> moves;
     GenerateMoves(p, moves);

@@ -136,5 +136,9 @@ inline int AloneAfter(const Padded& p, const Padded& q, const Move& m, int befor
 // The legal jumps of p, by frog in increasing order, in the direction table's
 // order per frog.
 void GenerateMoves(const Position& p, std::vector<Move>& moves);
+// The legal jumps of p with a cell (from, over or to) among `cells`, in the
+// same order; the count is of every jump looked at: those of the frogs within
+// two steps of the cells, the only frogs such a jump can start from.
+int GenerateMovesTouching(const Position& p, const Position& cells, std::vector<Move>& moves);
 
 }  // namespace quib::practice::bits

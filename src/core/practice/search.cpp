@@ -83,6 +83,12 @@ Search::Search(const Position& start, FailedTable& failed, std::shared_ptr<const
     stack_.reserve(static_cast<std::size_t>(start.Count()) + 1);
 }
 
+std::array<std::int64_t, Search::kPhases> Search::PhaseNodes() const {
+    std::array<std::int64_t, kPhases> n = phaseNodes_;
+    n[static_cast<std::size_t>(arm_.phase)] += nodes_ - arm_.startNodes;
+    return n;
+}
+
 void Search::Solved(std::vector<Move> solution) {
     Position p = start_;
     for (const Move& m : solution) {
@@ -181,6 +187,7 @@ void Search::StartArm() {
     const std::int64_t spent = nodes_ - arm_.startNodes;
     if (arm_.phase == Phase::Beam || arm_.phase == Phase::Finish) beamNodes_ += spent;
     if (arm_.phase == Phase::Restart) restartNodes_ += spent;
+    phaseNodes_[static_cast<std::size_t>(arm_.phase)] += spent;
     arm_ = Arm{};
     arm_.root = start_;
     arm_.startNodes = nodes_;

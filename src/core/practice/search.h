@@ -11,6 +11,7 @@
 // start itself fails: a proof whose every step is a position with no jump, a
 // stranded group or a failed-table entry, each checked on the whole position.
 
+#include <array>
 #include <atomic>
 #include <chrono>
 #include <cstdint>
@@ -46,9 +47,13 @@ public:
     // The jumps from the start to one frog, once the verdict is Solvable.
     const std::vector<Move>& solution() const { return solution_; }
     std::int64_t nodes() const { return nodes_; }
+    // Where the nodes went, for the benchmark: per phase, in the order of
+    // Phase below, the arm under way included.
+    enum class Phase { GuideFirst, Replay, Finish, Beam, Restart };
+    static constexpr std::size_t kPhases = 5;
+    std::array<std::int64_t, kPhases> PhaseNodes() const;
 
 private:
-    enum class Phase { GuideFirst, Replay, Finish, Beam, Restart };
     enum class Outcome { Solved, Failed, Unknown, Pushed };
     struct Frame {
         Position pos;
@@ -110,6 +115,7 @@ private:
     std::size_t nextBeamWidth_ = 0;
     std::int64_t beamNodes_ = 0, restartNodes_ = 0;  // beams and restarts take turns by these
     int restarts_ = 0;
+    std::array<std::int64_t, kPhases> phaseNodes_{};
     Beam beam_;
 };
 

@@ -82,8 +82,19 @@ QUIB_COUNTS_BITS bool StrandedGroup(const Position& p, const Position* around) {
         if (k > kLargestGroup) continue;
         if (k == 1) {
             // A lone frog: frogs two steps away weigh 1/phi, three steps
-            // away 1/phi^2; two of the first, or one of each, make 1. None
-            // is nearer, so the others are all the far ones.
+            // away 1/phi^2; two of the first, or one of each, make 1. The
+            // frogs next to it, which weigh 1, are not counted here, and that
+            // is sound only because they cannot be there unless they make 1
+            // without them. A seed with neighbours comes out alone only when
+            // its neighbours were all seen in a walk cut short after nine
+            // frogs (with around): a walk adds every neighbour of each frog
+            // it takes up, so the frogs it took up lie two or more steps from
+            // this one. Its group, joined by neighbours, reaches them: if any
+            // of them lies three or more steps away, the group passes frogs
+            // exactly two and exactly three steps away, 1/phi + 1/phi^2 = 1;
+            // if all lie two steps away, either two were taken up, 2/phi > 1,
+            // or one was, whose eight neighbours (nine frogs make the cut)
+            // hold another two steps away. Either way the total reaches 1.
             const int two = FarCount(pp, seed);
             if (two >= 2) continue;
             const int r = top, col = left;

@@ -8,6 +8,7 @@
 #include <malloc.h>
 
 #include <algorithm>
+#include <bitset>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -102,6 +103,27 @@ TEST(PracticeSolver, MovesAreExactlyTheJumpsTheBoardAccepts) {
                     board.emplace(f, t);
         for (const Move& m : LegalMoves(p)) solver.emplace(m.from, m.to);
         ASSERT_EQ(solver, board) << "round " << round;
+        // A big board's beams look only at the jumps that touch some cells:
+        // those of a few cells anywhere, and of a crowd around the board's
+        // first frog, are the jumps above that touch them.
+        for (int spread : {1, 3}) {
+            Position touch;
+            const int near = p.Cells().empty() ? 1 : p.Cells().front();
+            for (int k = 0; k < 6; ++k) {
+                const int r = spread == 1 ? static_cast<int>(rng() % kRows)
+                                          : RowOf(near) + static_cast<int>(rng() % 5) - 2;
+                const int c = spread == 1 ? static_cast<int>(rng() % kColumns)
+                                          : ColumnOf(near) + static_cast<int>(rng() % 5) - 2;
+                if (OnBoard(r, c)) touch.Set(CellOf(r, c));
+            }
+            std::vector<Move> touching, expected;
+            const int looked = bits::GenerateMovesTouching(p, touch, touching);
+            for (const Move& m : ordered)
+                if (touch.Has(m.from) || touch.Has(m.over) || touch.Has(m.to)) expected.push_back(m);
+            ASSERT_EQ(touching, expected) << "round " << round;
+            EXPECT_GE(looked, static_cast<int>(touching.size()));
+            EXPECT_LE(looked, static_cast<int>(ordered.size()));
+        }
         // The beams count the frogs a jump leaves alone from the cells around it.
         const bits::Padded pp(p);
         for (const Move& m : ordered) {
@@ -295,6 +317,114 @@ TEST(PracticeSolver, StrayJumpsOffALongLineAreSolvedNearItWithSolutionsThatRepla
         }
     }
     EXPECT_GE(solved, 25);
+}
+
+TEST(PracticeSolver, AFailedTableNeverTakesAPositionForAnotherWithTheSameHash) {
+    // Positions whose hashes are equal: the cell keys of any 65 cells are
+    // linearly dependent over GF(2), so elimination finds sets of cells whose
+    // keys cancel. Two halves of such a set, or of the difference of two
+    // odd-sized ones, are different positions of the same frog count under
+    // one key; a "Lost" that trusted the key alone would rest on the other's
+    // proof.
+    struct Dependent {
+        std::uint64_t key;
+        std::bitset<kCells + 1> cells;
+    };
+    std::vector<Dependent> basis;
+    std::vector<std::bitset<kCells + 1>> cancelling;
+    for (int cell = 1; cell <= kCells; ++cell) {
+        Dependent d{kCellKeys[static_cast<std::size_t>(cell)], {}};
+        d.cells.set(static_cast<std::size_t>(cell));
+        for (const Dependent& b : basis)
+            if ((d.key ^ b.key) < d.key) d.key ^= b.key, d.cells ^= b.cells;
+        if (d.key == 0) {
+            cancelling.push_back(d.cells);
+        } else {
+            basis.push_back(d);
+            std::sort(basis.begin(), basis.end(), [](auto& x, auto& y) { return x.key > y.key; });
+        }
+    }
+    ASSERT_GE(cancelling.size(), 4u);
+    std::vector<std::bitset<kCells + 1>> even;
+    for (std::size_t i = 0; i < cancelling.size(); ++i) {
+        if (cancelling[i].count() % 2 == 0) even.push_back(cancelling[i]);
+        if (i > 0 && (cancelling[i] ^ cancelling[i - 1]).count() % 2 == 0)
+            even.push_back(cancelling[i] ^ cancelling[i - 1]);
+    }
+    ASSERT_GE(even.size(), 4u);
+    int pairs = 0;
+    for (const auto& set : even) {
+        Position a, b;
+        for (std::size_t cell = 1, n = 0; cell <= kCells; ++cell) {
+            if (set.test(cell)) (n++ % 2 == 0 ? a : b).Set(static_cast<int>(cell));
+        }
+        ASSERT_EQ(Hash(a), Hash(b));
+        ASSERT_EQ(a.Count(), b.Count());
+        ASSERT_FALSE(a == b);
+        // Alone, then both: each is found as itself only.
+        FailedTable table;
+        table.Insert(Hash(a), a);
+        EXPECT_TRUE(table.Contains(Hash(a), a));
+        EXPECT_FALSE(table.Contains(Hash(b), b)) << a.Count() << " frogs";
+        table.Insert(Hash(b), b);
+        EXPECT_TRUE(table.Contains(Hash(a), a));
+        EXPECT_TRUE(table.Contains(Hash(b), b));
+        ++pairs;
+    }
+    EXPECT_GE(pairs, 4);
+}
+
+TEST(PracticeSolver, ABeamStepKeepsExactlyTheChildrenAFullSortKeeps) {
+    // Children near and far from the lines, some on no line, with their lone
+    // frogs; the step counts lone frogs for a few only, and must still keep
+    // the same nearest children, in the same order, as keying every child
+    // and sorting them all.
+    struct Case {
+        std::size_t children;
+        int nearestMost;  // nearest drawn from -1 to this
+        int aloneMost;
+        std::size_t enough;
+    };
+    const Case cases[] = {
+        {0, 5, 3, 10},       {1, 0, 0, 1},        {50, 3, 8, 200},     {200, 2, 12, 20},  {1000, 6, 4, 40},
+        {1000, 40, 30, 100}, {3000, 1, 20, 1544}, {5000, 10, 60, 300}, {5000, 200, 2, 1}, {20000, 4, 6, 1544},
+    };
+    std::mt19937 rng(31);
+    for (const Case& test : cases) {
+        for (int round = 0; round < 5; ++round) {
+            std::vector<Beam::Child> children(test.children);
+            std::vector<int> alone(test.children);
+            for (std::size_t i = 0; i < children.size(); ++i) {
+                children[i].hash = (static_cast<std::uint64_t>(rng()) << 32) | rng();
+                children[i].nearest =
+                    static_cast<std::int16_t>(static_cast<int>(rng() % (test.nearestMost + 2)) - 1);
+                children[i].parent = static_cast<std::int32_t>(i);  // tells the children apart for alone
+                alone[i] = static_cast<int>(rng() % (test.aloneMost + 1));
+            }
+            std::vector<std::uint32_t> scratch;
+            std::vector<std::uint64_t> kept;
+            std::size_t counted = 0;
+            Beam::Nearest(
+                children, test.enough,
+                [&](const Beam::Child& c) {
+                    ++counted;
+                    return alone[static_cast<std::size_t>(c.parent)];
+                },
+                scratch, kept);
+            std::vector<std::uint64_t> all;
+            for (std::size_t i = 0; i < children.size(); ++i) {
+                const int nearness = 2 * std::max<int>(children[i].nearest, 0) + alone[i];
+                all.push_back((static_cast<std::uint64_t>(nearness) << 40) |
+                              ((children[i].hash >> 44) << 20) | i);
+            }
+            std::sort(all.begin(), all.end());
+            all.resize(std::min(all.size(), test.enough));
+            ASSERT_EQ(kept, all) << test.children << " children, " << test.enough << " kept";
+            if (test.children > 4 * test.enough && test.nearestMost > 2) {
+                EXPECT_LT(counted, test.children) << "lone frogs are counted only where they can decide";
+            }
+        }
+    }
 }
 
 // Positions the worker stress uses: solvable boards of some size, which take
