@@ -95,7 +95,7 @@ void PlayStoredStep(Session& f, int level, int step) {
 }
 
 // The level's stored solution as the solver's jumps.
-std::vector<practice::Move> StoredLine(Form1& f, int level) {
+std::vector<practice::Move> StoredLine(Session& f, int level) {
     std::vector<practice::Move> stored;
     for (int s = 1; s <= level + 2; ++s) {
         const int from = f.library.SolutionFrom(level, s).value_or(0), to = f.library.SolutionTo(level, s);
@@ -406,7 +406,7 @@ void BM_Nodes(benchmark::State& state) {
     const int first = static_cast<int>(state.range(0));
     const std::int64_t cap = std::atoll(std::getenv("QUIB_BENCH_NODES"));
     const char* only = std::getenv("QUIB_BENCH_LEVELS");
-    Form1& f = Library().form();
+    Session& f = Library().session();
     Decided decided, starts;
     auto search = [&](const practice::Position& p, const practice::Guide& guide, int level, double fraction,
                       Decided& into) {
@@ -433,7 +433,7 @@ void BM_Nodes(benchmark::State& state) {
                 continue;
             f.game.CurrentLevel = level;
             f.library.LevelNeedsGenerating[static_cast<std::size_t>(level)] = false;
-            quib::game::NewGameMenue_Click(f, 4);
+            quib::game::StartNewGame(f, 4);
             const practice::Position start = practice::PositionOf(f.board);
             const std::vector<practice::Move> stored = StoredLine(f, level);
             const practice::Guide guide(stored);
