@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/board/board.h"
 #include "core/game/game.h"
 #include "core/records/records.h"
 #include "harness.h"
@@ -89,6 +90,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(session.game.CurrentLevel >= 1 && session.game.CurrentLevel <= session.library.LevelCount);
     Check(session.game.ModeIndex >= 1 && session.game.ModeIndex <= 4);
     Check(!quib::game::StartScreenUp(session));
+
+    // A board without a jump is retried as it loads, a try counted: when the
+    // level's own start has no jump either (a slot may hold any start), every
+    // load of it counts a try again, so it does not load back unchanged.
+    quib::game::CheckJumpPossible(session);
+    if (!session.game.JumpPossible && quib::board::FrogsLeft(session.board) > 1) return 0;
 
     // What the game saves it loads back, every field of it.
     const SlotFields fields = Fields(session);
