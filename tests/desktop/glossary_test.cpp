@@ -106,22 +106,14 @@ QString OtherNumber(const QString& term) {
 
 // Every text of the catalogue with each of its translated forms.
 void CataloguePairs(const QString& language, std::vector<Pair>& pairs) {
-    QFile file(QStringLiteral(QUIB_TS_DIR "/quib_") + language + QStringLiteral(".ts"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
-    QXmlStreamReader xml(&file);
-    QString context, source;
-    bool numerus = false;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
-        if (xml.name() == u"name") context = xml.readElementText();
-        if (xml.name() == u"message") numerus = xml.attributes().value(QLatin1String("numerus")) == u"yes";
-        if (xml.name() == u"source") source = xml.readElementText();
+    QString error;
+    for (const CatalogueEntry& e : ReadCatalogue(language, &error)) {
         // The menu bar has room for short titles only: "Neustart" may say
         // "Restart Level" without the level.
-        if (context != u"MenuLetter" && context != u"Menu" &&
-            ((xml.name() == u"translation" && !numerus) || xml.name() == u"numerusform"))
-            pairs.push_back({QStringLiteral("catalogue ") + context, source, xml.readElementText(), numerus});
+        if (e.context != u"MenuLetter" && e.context != u"Menu")
+            pairs.push_back({QStringLiteral("catalogue ") + e.context, e.source, e.translation, e.numerus});
     }
+    ASSERT_TRUE(error.isEmpty()) << error.toStdString();
 }
 
 // The desktop entry's keys and the metainfo's summary and description, in

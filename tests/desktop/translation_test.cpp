@@ -418,32 +418,19 @@ TEST(Translation, CataloguesKeepEveryNumberAndName) {
         for (auto it = marker.globalMatch(text); it.hasNext();) found.insert(it.next().captured());
         return found;
     };
-    const QDir folder(QStringLiteral(QUIB_TS_DIR));
-    const QStringList files = folder.entryList({QStringLiteral("quib_*.ts")});
-    ASSERT_FALSE(files.isEmpty());
-    for (const QString& name : files) {
-        QFile file(folder.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        QXmlStreamReader xml(&file);
-        QString context, source;
-        bool numerus = false;
-        while (!xml.atEnd()) {
-            if (xml.readNext() != QXmlStreamReader::StartElement) continue;
-            if (xml.name() == u"name") context = xml.readElementText();
-            if (xml.name() == u"message")
-                numerus = xml.attributes().value(QLatin1String("numerus")) == u"yes";
-            if (xml.name() == u"source") source = xml.readElementText();
-            if ((xml.name() == u"translation" && !numerus) || xml.name() == u"numerusform") {
-                const QString text = xml.readElementText();
-                EXPECT_EQ(markers(text), markers(source))
-                    << name.toStdString() << ": \"" << text.toStdString() << "\" for \""
-                    << source.toStdString() << '"';
-                if (context == u"MenuLetter") {
-                    EXPECT_EQ(text.size(), 1) << name.toStdString() << ": " << text.toStdString();
-                }
+    const QStringList languages = GameLanguages();
+    ASSERT_FALSE(languages.isEmpty());
+    for (const QString& language : languages) {
+        QString error;
+        for (const CatalogueEntry& e : ReadCatalogue(language, &error)) {
+            EXPECT_EQ(markers(e.translation), markers(e.source))
+                << language.toStdString() << ": \"" << e.translation.toStdString() << "\" for \""
+                << e.source.toStdString() << '"';
+            if (e.context == u"MenuLetter") {
+                EXPECT_EQ(e.translation.size(), 1) << language.toStdString() << ": " << e.translation.toStdString();
             }
         }
-        EXPECT_FALSE(xml.hasError()) << name.toStdString() << ": " << xml.errorString().toStdString();
+        EXPECT_TRUE(error.isEmpty()) << error.toStdString();
     }
 }
 
